@@ -1,0 +1,117 @@
+// One piece of art of the stand-in host's document: a group, a path or a point text.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "sdk/sdk.h"
+
+namespace host {
+
+class Layer;
+
+/// Identity of art and layers. Never reused, so a handle outlives nothing.
+using ObjectId = std::uint64_t;
+
+enum class ArtKind { Group, Path, Text };
+
+/// A colour as the document keeps it; custom colours by name.
+struct Color {
+    enum class Kind { None, Gray, RGB, CMYK, Custom };
+    Kind kind = Kind::None;
+    float v[4] = {0, 0, 0, 0};  // gray in v[0]; r g b; c m y k
+    std::string customName;     // Custom only
+    float tint = 0;             // Custom only
+    bool operator==(const Color& o) const;
+};
+
+/// How a path is painted; mirrors the SDK's path style with colours by value.
+struct PaintStyle {
+    bool fillPaint = false;
+    Color fill;
+    bool fillOverprint = false;
+    bool strokePaint = true;
+    Color stroke{Color::Kind::Gray, {0, 0, 0, 0}, "", 0};
+    bool strokeOverprint = false;
+    float width = 1;
+    std::vector<float> dash;
+    float dashOffset = 0;
+    int cap = kAIButtCap;
+    int join = kAIMiterJoin;
+    float miterLimit = 4;
+    bool evenOdd = false;
+};
+
+/// Character and paragraph features of a point text (one run: the whole text).
+struct TextStyle {
+    std::string font;  // full font name
+    float size = 12;
+    float baselineShift = 0;
+    int tracking = 0;
+    int justification = kLeftJustify;
+    float firstLineIndent = 0;
+    float startIndent = 0;
+    Color fill{Color::Kind::Gray, {0, 0, 0, 0}, "", 0};
+    bool fillOverprint = false;
+};
+
+class Art {
+   public:
+    Art(ObjectId id, ArtKind kind) : id_(id), kind_(kind) {}
+
+    ObjectId id() const { return id_; }
+    ArtKind kind() const { return kind_; }
+    Art* parent() const { return parent_; }
+    /// The layer whose group this art is, or nullptr.
+    Layer* layerOfGroup() const { return layerOfGroup_; }
+    /// Children from bottom (painted first) to top.
+    const std::vector<std::unique_ptr<Art>>& children() const { return children_; }
+
+    std::string name;  // UTF-8; empty means the default name
+    /// String tags in the order they were first set.
+    std::vector<std::pair<std::string, std::string>> tags;
+    std::int32_t attributes = 0;  // kArtSelected, kArtLocked, ...
+
+    // Paths.
+    std::vector<AIPathSegment> segments;
+    bool closed = false;
+    PaintStyle style;
+
+    // Point texts. The anchor is the matrix's translation.
+    std::string contents;  // UTF-8, "\r" between paragraphs
+    AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
+    TextStyle text;
+
+    const std::string* FindTag(const std::string& tagName) const;
+    void SetTag(const std::string& tagName, const std::string& value);
+    void RemoveTag(const std::string& tagName);
+
+   private:
+    friend class Document;
+    ObjectId id_;
+    ArtKind kind_;
+    Art* parent_ = nullptr;
+    Layer* layerOfGroup_ = nullptr;
+    std::vector<std::unique_ptr<Art>> children_;
+};
+
+class Layer {
+   public:
+    Layer(ObjectId id, std::unique_ptr<Art> group) : id_(id), group_(std::move(group)) {}
+    ObjectId id() const { return id_; }
+    Art* group() const { return group_.get(); }
+
+    std::string title;  // UTF-8
+    bool locked = false;
+    bool visible = true;
+    AIRGBColor color{0x4F4F, 0x8080, 0xFFFF};
+
+   private:
+    ObjectId id_;
+    std::unique_ptr<Art> group_;
+};
+
+}  // namespace host

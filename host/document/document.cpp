@@ -1,0 +1,280 @@
+#include "host/document/document.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace host {
+
+ObjectId NextObjectId() {
+    static std::atomic<ObjectId> next{1};
+    return next++;
+}
+
+bool Color::operator==(const Color& o) const {
+    return kind == o.kind && std::equal(v, v + 4, o.v) && customName == o.customName &&
+           tint == o.tint;
+}
+
+const std::string* Art::FindTag(const std::string& tagName) const {
+    for (const auto& [key, value] : tags)
+        if (key == tagName) return &value;
+    return nullptr;
+}
+
+void Art::SetTag(const std::string& tagName, const std::string& value) {
+    for (auto& [key, existing] : tags)
+        if (key == tagName) {
+            existing = value;
+            return;
+        }
+    tags.emplace_back(tagName, value);
+}
+
+void Art::RemoveTag(const std::string& tagName) {
+    tags.erase(std::remove_if(tags.begin(), tags.end(),
+                              [&](const auto& t) { return t.first == tagName; }),
+               tags.end());
+}
+
+Document::Document(float width, float height) : width_(width), height_(height) {
+    current_ = AddLayerOnTop("Calque 1");
+}
+
+Document::~Document() = default;
+
+std::unique_ptr<Art> Document::MakeArt(ArtKind kind) {
+    return std::make_unique<Art>(NextObjectId(), kind);
+}
+
+Layer* Document::InsertLayer(std::size_t position, const std::string& title) {
+    auto group = MakeArt(ArtKind::Group);
+    Art* groupRaw = group.get();
+    auto layer = std::make_unique<Layer>(NextObjectId(), std::move(group));
+    layer->title = title;
+    groupRaw->layerOfGroup_ = layer.get();
+    arts_[groupRaw->id()] = groupRaw;
+    position = std::min(position, layers_.size());
+    Layer* raw = layer.get();
+    layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(layer));
+    if (!current_) current_ = raw;
+    Changed();
+    return raw;
+}
+
+bool Document::RemoveLayer(Layer* layer) {
+    if (layers_.size() <= 1) return false;
+    auto it = std::find_if(layers_.begin(), layers_.end(),
+                           [&](const auto& l) { return l.get() == layer; });
+    if (it == layers_.end()) return false;
+    Art* group = layer->group();
+    while (!group->children_.empty()) Dispose(group->children_.back().get());
+    arts_.erase(group->id());
+    layers_.erase(it);
+    if (current_ == layer) current_ = layers_.back().get();
+    Changed();
+    return true;
+}
+
+std::size_t Document::LayerPosition(const Layer* layer) const {
+    for (std::size_t i = 0; i < layers_.size(); ++i)
+        if (layers_[i].get() == layer) return i;
+    return layers_.size();
+}
+
+Layer* Document::FindLayerByTitle(const std::string& title) const {
+    for (const auto& layer : layers_)
+        if (layer->title == title) return layer.get();
+    return nullptr;
+}
+
+Art* Document::FindArt(ObjectId id) const {
+    auto it = arts_.find(id);
+    return it == arts_.end() ? nullptr : it->second;
+}
+
+Layer* Document::FindLayer(ObjectId id) const {
+    for (const auto& layer : layers_)
+        if (layer->id() == id) return layer.get();
+    return nullptr;
+}
+
+Layer* Document::LayerOf(const Art* art) const {
+    while (art && !art->layerOfGroup_) art = art->parent_;
+    return art ? art->layerOfGroup_ : nullptr;
+}
+
+std::optional<Placement> Document::Resolve(int paintOrder, const Art* prep) const {
+    auto top = [](Art* group) { return Placement{group, group->children_.size()}; };
+    switch (paintOrder) {
+        case kPlaceDefault:
+        case kPlaceAboveAll:
+            if (!current_) return std::nullopt;
+            return top(current_->group());
+        case kPlaceBelowAll:
+            if (!current_) return std::nullopt;
+            return Placement{current_->group(), 0};
+        case kPlaceInsideOnTop:
+        case kPlaceInsideOnBottom:
+            if (!prep || prep->kind_ != ArtKind::Group) return std::nullopt;
+            return paintOrder == kPlaceInsideOnTop ? top(const_cast<Art*>(prep))
+                                                   : Placement{const_cast<Art*>(prep), 0};
+        case kPlaceAbove:
+        case kPlaceBelow: {
+            if (!prep || !prep->parent_) return std::nullopt;
+            const auto& siblings = prep->parent_->children_;
+            auto it = std::find_if(siblings.begin(), siblings.end(),
+                                   [&](const auto& a) { return a.get() == prep; });
+            auto index = static_cast<std::size_t>(it - siblings.begin());
+            return Placement{prep->parent_, paintOrder == kPlaceAbove ? index + 1 : index};
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+Art* Document::Insert(std::unique_ptr<Art> art, const Placement& where) {
+    Art* raw = art.get();
+    raw->parent_ = where.parent;
+    auto& siblings = where.parent->children_;
+    std::size_t index = std::min(where.index, siblings.size());
+    siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(index), std::move(art));
+    return raw;
+}
+
+std::unique_ptr<Art> Document::Detach(Art* art) {
+    auto& siblings = art->parent_->children_;
+    auto it = std::find_if(siblings.begin(), siblings.end(),
+                           [&](const auto& a) { return a.get() == art; });
+    std::unique_ptr<Art> owned = std::move(*it);
+    siblings.erase(it);
+    art->parent_ = nullptr;
+    return owned;
+}
+
+void Document::Register(Art& art) {
+    arts_[art.id()] = &art;
+    for (auto& child : art.children_) Register(*child);
+}
+
+void Document::Unregister(Art& art) {
+    for (auto& child : art.children_) Unregister(*child);
+    for (auto* observer : observers_) observer->OnArtRemoved(art);
+    arts_.erase(art.id());
+}
+
+void Document::NotifyAdded(const Art& art) {
+    if (art.kind_ != ArtKind::Group)
+        for (auto* observer : observers_) observer->OnGeometryChanged(art);
+    for (const auto& child : art.children_) NotifyAdded(*child);
+}
+
+Art* Document::NewArt(ArtKind kind, int paintOrder, Art* prep) {
+    auto where = Resolve(paintOrder, prep);
+    if (!where) return nullptr;
+    Art* art = Insert(MakeArt(kind), *where);
+    Register(*art);
+    NotifyAdded(*art);
+    Changed();
+    return art;
+}
+
+namespace {
+std::unique_ptr<Art> CloneTree(const Art& source, std::unique_ptr<Art> copy) {
+    copy->name = source.name;
+    copy->tags = source.tags;
+    copy->attributes = source.attributes;
+    copy->segments = source.segments;
+    copy->closed = source.closed;
+    copy->style = source.style;
+    copy->contents = source.contents;
+    copy->matrix = source.matrix;
+    copy->text = source.text;
+    return copy;
+}
+}  // namespace
+
+Art* Document::Duplicate(const Art& source, int paintOrder, Art* prep) {
+    auto where = Resolve(paintOrder, prep);
+    if (!where) return nullptr;
+    std::function<std::unique_ptr<Art>(const Art&)> clone = [&](const Art& from) {
+        auto copy = CloneTree(from, MakeArt(from.kind_));
+        for (const auto& child : from.children_) {
+            auto childCopy = clone(*child);
+            childCopy->parent_ = copy.get();
+            copy->children_.push_back(std::move(childCopy));
+        }
+        return copy;
+    };
+    Art* art = Insert(clone(source), *where);
+    Register(*art);
+    NotifyAdded(*art);
+    Changed();
+    return art;
+}
+
+bool Document::Move(Art* art, int paintOrder, Art* prep) {
+    if (!art || art->layerOfGroup_ || art == prep) return false;
+    for (const Art* a = prep; a; a = a->parent_)
+        if (a == art) return false;  // into its own subtree
+    auto where = Resolve(paintOrder, prep);
+    if (!where) return false;
+    // Positions among the same parent shift once the art is taken out.
+    if (where->parent == art->parent_) {
+        const auto& siblings = art->parent_->children_;
+        auto it = std::find_if(siblings.begin(), siblings.end(),
+                               [&](const auto& a) { return a.get() == art; });
+        if (static_cast<std::size_t>(it - siblings.begin()) < where->index) --where->index;
+    }
+    Insert(Detach(art), *where);
+    Changed();
+    return true;
+}
+
+bool Document::Dispose(Art* art) {
+    if (!art || art->layerOfGroup_ || !art->parent_) return false;
+    Unregister(*art);
+    Detach(art);  // the returned owner destroys the subtree here
+    Changed();
+    return true;
+}
+
+void Document::SetSegments(Art* path, std::vector<AIPathSegment> segments) {
+    path->segments = std::move(segments);
+    GeometryChanged(path);
+}
+
+void Document::SetClosed(Art* path, bool closed) {
+    path->closed = closed;
+    GeometryChanged(path);
+}
+
+void Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
+    text->matrix = matrix;
+    GeometryChanged(text);
+}
+
+void Document::GeometryChanged(Art* art) {
+    for (auto* observer : observers_) observer->OnGeometryChanged(*art);
+    Changed();
+}
+
+void Document::ForEachArt(const std::function<void(Art&)>& f) const {
+    std::function<void(Art&)> walk = [&](Art& group) {
+        for (auto& child : group.children_) {
+            f(*child);
+            walk(*child);
+        }
+    };
+    for (const auto& layer : layers_) walk(*layer->group());
+}
+
+void Document::AddObserver(DocumentObserver* observer) { observers_.push_back(observer); }
+
+void Document::RemoveObserver(DocumentObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer),
+                     observers_.end());
+}
+
+void Document::Changed() { ++version_; }
+
+}  // namespace host

@@ -1,0 +1,111 @@
+// The stand-in host's document: layers holding trees of art, with identities that
+// make stale handles detectable.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "host/document/art.h"
+
+namespace host {
+
+/// Told about every change of geometry, so that caches (the spatial index) stay right.
+class DocumentObserver {
+   public:
+    virtual ~DocumentObserver() = default;
+    /// The art was added, or its segments, closed flag or matrix changed.
+    virtual void OnGeometryChanged(const Art& art) = 0;
+    /// The art is about to be destroyed (children are reported one by one first).
+    virtual void OnArtRemoved(const Art& art) = 0;
+};
+
+/// Result of placing art: where it goes in which parent.
+struct Placement {
+    Art* parent = nullptr;
+    std::size_t index = 0;  // position among the parent's children, 0 = bottom
+};
+
+class Document {
+   public:
+    /// An empty document with one unlocked layer "Calque 1"; size in points.
+    explicit Document(float width = 595.28f, float height = 841.89f);
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    float width() const { return width_; }
+    float height() const { return height_; }
+
+    // Layers, from bottom (index 0) to top.
+    const std::vector<std::unique_ptr<Layer>>& layers() const { return layers_; }
+    /// Inserts a new layer at `position` from the bottom (clamped); it does not become current.
+    Layer* InsertLayer(std::size_t position, const std::string& title);
+    Layer* AddLayerOnTop(const std::string& title) { return InsertLayer(layers_.size(), title); }
+    /// Removes a layer and its art; the document always keeps at least one layer.
+    bool RemoveLayer(Layer* layer);
+    std::size_t LayerPosition(const Layer* layer) const;  // from the bottom
+    Layer* currentLayer() const { return current_; }
+    void SetCurrentLayer(Layer* layer) { current_ = layer; }
+    Layer* FindLayerByTitle(const std::string& title) const;
+
+    /// Live objects by identity; nullptr when disposed or unknown.
+    Art* FindArt(ObjectId id) const;
+    Layer* FindLayer(ObjectId id) const;
+    /// The layer that holds the art.
+    Layer* LayerOf(const Art* art) const;
+
+    /// Where art would go for a placement relative to `prep` (see the SDK's kPlace...);
+    /// nullopt when the placement is impossible (prep not a group for "inside", a
+    /// layer group for "above"/"below").
+    std::optional<Placement> Resolve(int paintOrder, const Art* prep) const;
+    /// New empty art at the placement; nullptr when the placement is impossible.
+    Art* NewArt(ArtKind kind, int paintOrder, Art* prep);
+    /// A deep copy (names, tags, styles) at the placement.
+    Art* Duplicate(const Art& source, int paintOrder, Art* prep);
+    /// Moves art (with its children); false when impossible (into itself, a layer group).
+    bool Move(Art* art, int paintOrder, Art* prep);
+    /// Destroys the art and its children. Layer groups cannot be disposed.
+    bool Dispose(Art* art);
+
+    // Geometry changes go through here so observers hear of them.
+    void SetSegments(Art* path, std::vector<AIPathSegment> segments);
+    void SetClosed(Art* path, bool closed);
+    void SetMatrix(Art* text, const AIRealMatrix& matrix);
+    /// Tells observers that the art's geometry changed by other means.
+    void GeometryChanged(Art* art);
+
+    /// Calls f for every art (layer groups excluded) in paint order: bottom layer first,
+    /// back to front, a group before its children.
+    void ForEachArt(const std::function<void(Art&)>& f) const;
+
+    void AddObserver(DocumentObserver* observer);
+    void RemoveObserver(DocumentObserver* observer);
+
+    /// Counts every change (for caches that compare versions).
+    std::uint64_t version() const { return version_; }
+
+   private:
+    std::unique_ptr<Art> MakeArt(ArtKind kind);
+    Art* Insert(std::unique_ptr<Art> art, const Placement& where);
+    std::unique_ptr<Art> Detach(Art* art);
+    void Register(Art& art);
+    void Unregister(Art& art);
+    void NotifyAdded(const Art& art);
+    void Changed();
+
+    float width_, height_;
+    std::vector<std::unique_ptr<Layer>> layers_;
+    Layer* current_ = nullptr;
+    std::unordered_map<ObjectId, Art*> arts_;
+    std::vector<DocumentObserver*> observers_;
+    std::uint64_t version_ = 0;
+};
+
+/// A fresh identity, unique for the life of the process.
+ObjectId NextObjectId();
+
+}  // namespace host

@@ -1,0 +1,1 @@
+#include "plugin/frame/ai_error.h"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building and testing Quill needs on a fresh Debian machine.
+set -euo pipefail
+packages=(cmake ninja-build g++ pkg-config clang-format
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libpugixml-dev nlohmann-json3-dev librsvg2-dev librsvg2-bin)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds, and runs every test twice: in the normal build and
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh release
+(cd build && ctest --output-on-failure -j"$(nproc)")
+scripts/build.sh asan
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --output-on-failure -j"$(nproc)")

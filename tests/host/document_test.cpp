@@ -1,0 +1,57 @@
+#include "host/document/document.h"
+
+#include <gtest/gtest.h>
+
+namespace host {
+namespace {
+
+TEST(Document, PlacementAboveBelowInside) {
+    Document doc;
+    Art* a = doc.NewArt(ArtKind::Path, kPlaceDefault, nullptr);
+    Art* g = doc.NewArt(ArtKind::Group, kPlaceAbove, a);
+    Art* b = doc.NewArt(ArtKind::Path, kPlaceBelow, a);
+    Art* inTop = doc.NewArt(ArtKind::Path, kPlaceInsideOnTop, g);
+    Art* inBottom = doc.NewArt(ArtKind::Path, kPlaceInsideOnBottom, g);
+    const auto& layerArt = doc.currentLayer()->group()->children();
+    ASSERT_EQ(layerArt.size(), 3u);
+    EXPECT_EQ(layerArt[0].get(), b);
+    EXPECT_EQ(layerArt[1].get(), a);
+    EXPECT_EQ(layerArt[2].get(), g);
+    ASSERT_EQ(g->children().size(), 2u);
+    EXPECT_EQ(g->children()[0].get(), inBottom);
+    EXPECT_EQ(g->children()[1].get(), inTop);
+    EXPECT_EQ(doc.NewArt(ArtKind::Path, kPlaceInsideOnTop, a), nullptr);
+    EXPECT_EQ(doc.NewArt(ArtKind::Path, kPlaceAbove, doc.currentLayer()->group()), nullptr);
+}
+
+TEST(Document, DisposedArtIsNoLongerFoundAndIdsAreNotReused) {
+    Document doc;
+    Art* g = doc.NewArt(ArtKind::Group, kPlaceDefault, nullptr);
+    Art* child = doc.NewArt(ArtKind::Path, kPlaceInsideOnTop, g);
+    ObjectId groupId = g->id(), childId = child->id();
+    EXPECT_TRUE(doc.Dispose(g));
+    EXPECT_EQ(doc.FindArt(groupId), nullptr);
+    EXPECT_EQ(doc.FindArt(childId), nullptr);
+    Art* fresh = doc.NewArt(ArtKind::Path, kPlaceDefault, nullptr);
+    EXPECT_NE(fresh->id(), groupId);
+    EXPECT_NE(fresh->id(), childId);
+    EXPECT_FALSE(doc.Dispose(doc.currentLayer()->group()));
+}
+
+TEST(Document, MoveWithinTheSameParentAndNeverIntoItself) {
+    Document doc;
+    Art* a = doc.NewArt(ArtKind::Path, kPlaceDefault, nullptr);
+    Art* b = doc.NewArt(ArtKind::Path, kPlaceDefault, nullptr);
+    Art* c = doc.NewArt(ArtKind::Group, kPlaceDefault, nullptr);
+    EXPECT_TRUE(doc.Move(a, kPlaceAbove, b));
+    const auto& art = doc.currentLayer()->group()->children();
+    EXPECT_EQ(art[0].get(), b);
+    EXPECT_EQ(art[1].get(), a);
+    EXPECT_EQ(art[2].get(), c);
+    EXPECT_FALSE(doc.Move(c, kPlaceInsideOnTop, c));
+    EXPECT_TRUE(doc.Move(a, kPlaceInsideOnTop, c));
+    EXPECT_EQ(a->parent(), c);
+}
+
+}  // namespace
+}  // namespace host
