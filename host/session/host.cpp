@@ -10,7 +10,9 @@ Host* current = nullptr;
 
 Host::Host()
     : document_(std::make_unique<Document>()),
-      index_(std::make_unique<SegmentIndex>(*document_)) {}
+      index_(std::make_unique<SegmentIndex>(*document_)) {
+    for (const auto& entry : AllSuiteTables()) suites_.Add(entry.name, entry.version, entry.table);
+}
 
 Host::~Host() {
     if (current == this) current = nullptr;

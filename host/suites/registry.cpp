@@ -51,3 +51,12 @@ FaultInjector& Faults() {
 }
 
 }  // namespace host
+
+namespace host {
+
+std::vector<SuiteTableEntry>& AllSuiteTables() {
+    static std::vector<SuiteTableEntry> tables;
+    return tables;
+}
+
+}  // namespace host

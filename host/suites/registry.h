@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "sdk/sdk.h"
 
@@ -61,5 +62,24 @@ AIErr Guarded(const char* suite, const char* function, Body&& body) noexcept {
         return kCantHappenErr;
     }
 }
+
+}  // namespace host
+
+namespace host {
+
+/// Every suite table the host offers. Each suite's file adds its tables with a
+/// static SuiteTable object; a host copies the list into its registry.
+struct SuiteTableEntry {
+    const char* name;
+    std::int32_t version;
+    const void* table;
+};
+std::vector<SuiteTableEntry>& AllSuiteTables();
+
+struct SuiteTable {
+    SuiteTable(const char* name, std::int32_t version, const void* table) {
+        AllSuiteTables().push_back({name, version, table});
+    }
+};
 
 }  // namespace host

@@ -4,6 +4,7 @@
 
 #include "sdk/errors.h"
 #include "sdk/messages.h"
+#include "sdk/resources.h"
 #include "sdk/suites/art.h"
 #include "sdk/suites/feedback.h"
 #include "sdk/suites/frame.h"

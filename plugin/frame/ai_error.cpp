@@ -1,1 +1,0 @@
-#include "plugin/frame/ai_error.h"
