@@ -1,6 +1,15 @@
 #include "host/session/host.h"
 
+#include <cmath>
+#include <cstdlib>
+
+#include "host/fonts/font_catalog.h"
 #include "host/geometry/segment_index.h"
+#include "host/prefs/preference_store.h"
+#include "host/session/event_state.h"
+#include "host/session/plugins.h"
+#include "host/session/registrations.h"
+#include "host/suites/text_engine_objects.h"
 
 namespace host {
 
@@ -10,11 +19,23 @@ Host* current = nullptr;
 
 Host::Host()
     : document_(std::make_unique<Document>()),
-      index_(std::make_unique<SegmentIndex>(*document_)) {
+      index_(std::make_unique<SegmentIndex>(*document_)),
+      plugins_(std::make_unique<PluginManager>()),
+      registrations_(std::make_unique<Registrations>()),
+      preferences_(std::make_unique<PreferenceStore>()),
+      fonts_(std::make_unique<FontCatalog>()),
+      textObjects_(std::make_unique<TextEngineObjects>()),
+      event_(std::make_unique<EventState>()),
+      log_(std::make_unique<SessionLog>()),
+      customColors_(std::make_unique<std::vector<CustomColorRecord>>()),
+      documentId_(NextObjectId()),
+      viewId_(NextObjectId()) {
     for (const auto& entry : AllSuiteTables()) suites_.Add(entry.name, entry.version, entry.table);
+    view_.origin = AIRealPoint{0, document_->height()};
 }
 
 Host::~Host() {
+    for (void* block : blocks_) std::free(block);
     if (current == this) current = nullptr;
 }
 
@@ -23,9 +44,27 @@ void Host::ReplaceDocument(std::unique_ptr<Document> document) {
     document_ = std::move(document);
     index_ = std::make_unique<SegmentIndex>(*document_);
     view_.origin = AIRealPoint{0, document_->height()};
+    documentId_ = NextObjectId();
+    viewId_ = NextObjectId();
 }
 
-Host& CurrentHost() { return *current; }
-void SetCurrentHost(Host* host) { current = host; }
+void Host::ZoomAboutCentre(float zoom) {
+    if (!(zoom > 0) || !std::isfinite(zoom)) return;
+    float halfW = static_cast<float>(view_.widthPx) / 2,
+          halfH = static_cast<float>(view_.heightPx) / 2;
+    AIRealPoint centre{view_.origin.h + halfW / view_.zoom, view_.origin.v - halfH / view_.zoom};
+    view_.zoom = zoom;
+    view_.origin = AIRealPoint{centre.h - halfW / zoom, centre.v + halfH / zoom};
+}
+
+Host& CurrentHost() {
+    return *current;
+}
+void SetCurrentHost(Host* host) {
+    current = host;
+}
+bool HasCurrentHost() {
+    return current != nullptr;
+}
 
 }  // namespace host

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <memory>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "host/document/document.h"
 #include "host/suites/registry.h"
@@ -11,6 +14,15 @@
 namespace host {
 
 class SegmentIndex;
+class PluginManager;
+class Registrations;
+class PreferenceStore;
+class FontCatalog;
+class TextEngineObjects;
+struct EventState;
+struct SessionLog;
+struct CustomColorRecord;
+struct LoadedPlugin;
 
 /// The document view. View pixels have y downwards; the artwork point `origin` is at
 /// the view's top-left corner: view = ((x - origin.h) * zoom, (origin.v - y) * zoom).
@@ -21,8 +33,11 @@ struct View {
     int heightPx = 900;
 };
 
+/// The mouse events a script or a user sends to the selected tool.
+enum class MouseEvent { Move, Down, Drag, Up };
+
 class Host {
-   public:
+ public:
     Host();
     ~Host();
     Host(const Host&) = delete;
@@ -36,15 +51,76 @@ class Host {
     SegmentIndex& segmentIndex() { return *index_; }
     SuiteRegistry& suites() { return suites_; }
 
-   private:
+    PluginManager& plugins() { return *plugins_; }
+    Registrations& registrations() { return *registrations_; }
+    PreferenceStore& preferences() { return *preferences_; }
+    FontCatalog& fonts() { return *fonts_; }
+    TextEngineObjects& textObjects() { return *textObjects_; }
+    EventState& event() { return *event_; }
+    SessionLog& log() { return *log_; }
+    std::vector<CustomColorRecord>& customColors() { return *customColors_; }
+    /// The style new paths get (Path Style suite's current style).
+    PaintStyle& currentPathStyle() { return currentPathStyle_; }
+    /// Identities of the open document and of its view, as their handles carry them.
+    ObjectId documentId() const { return documentId_; }
+    ObjectId viewId() const { return viewId_; }
+    /// Blocks and dictionaries handed out and not yet freed.
+    std::set<void*>& blocks() { return blocks_; }
+    std::set<ObjectId>& dictionaries() { return dictionaries_; }
+
+    // Message sequences (host_messages.cpp). Each ends the event it makes: the tool
+    // changes, selection notifications and annotation passes it caused follow.
+
+    /// Loads the plug-in, sends start-up, then the application-started notification.
+    /// False with a one-line `error` when the library cannot be loaded.
+    bool StartPlugin(const std::string& path, std::string* error);
+    /// Sends shutdown to every started plug-in; unloads each that holds no access reference.
+    void ShutdownPlugins();
+    /// "SP Access" / "Unload" then unloads the code; the globals slot is kept.
+    bool UnloadPlugins(std::string* error);
+    /// Loads the code again and sends "SP Access" / "Reload".
+    bool ReloadPlugins(std::string* error);
+    /// Selects the plug-in tool of that title (deselecting the previous plug-in tool).
+    bool SelectToolByTitle(const std::string& title, std::string* error);
+    /// A mouse event at an artwork point with the keys held (kVirtualKey...).
+    void SendMouseEvent(MouseEvent kind, AIRealPoint point, const std::set<std::int32_t>& keys);
+    /// Sets the zoom, keeping the artwork point at the view's centre in place.
+    void ZoomAboutCentre(float zoom);
+    /// Sends a notification of `type` to every active notifier of that type.
+    void Notify(const std::string& type);
+    /// Ends the current event: tool changes made by the plug-in are announced, selection
+    /// changes notified, and a requested (or forced) annotation pass runs.
+    void FinishEvent(bool forceAnnotationPass);
+
+ private:
+    void RunAnnotationPass();
+    void AnnounceToolChange();
+    ASErr SendToolMessage(ObjectId toolId, const char* selector, AIRealPoint cursor);
+
     std::unique_ptr<Document> document_;
     std::unique_ptr<SegmentIndex> index_;
     View view_;
     SuiteRegistry suites_;
+    std::unique_ptr<PluginManager> plugins_;
+    std::unique_ptr<Registrations> registrations_;
+    std::unique_ptr<PreferenceStore> preferences_;
+    std::unique_ptr<FontCatalog> fonts_;
+    std::unique_ptr<TextEngineObjects> textObjects_;
+    std::unique_ptr<EventState> event_;
+    std::unique_ptr<SessionLog> log_;
+    std::unique_ptr<std::vector<CustomColorRecord>> customColors_;
+    PaintStyle currentPathStyle_;
+    ObjectId documentId_;
+    ObjectId viewId_;
+    std::set<void*> blocks_;
+    std::set<ObjectId> dictionaries_;
+    AIRealPoint pointer_{0, 0};  // the last pointer position, artwork coordinates
 };
 
 /// The host the suite functions serve; set while a host runs.
 Host& CurrentHost();
 void SetCurrentHost(Host* host);
+/// Whether a host is running (suite functions refuse to work without one).
+bool HasCurrentHost();
 
 }  // namespace host

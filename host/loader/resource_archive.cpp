@@ -1,0 +1,232 @@
+#include "host/loader/resource_archive.h"
+
+#include <elf.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "sdk/resources.h"
+
+namespace host {
+
+namespace {
+
+/// Little-endian reader over a byte image that never reads past its end.
+class ByteReader {
+ public:
+    ByteReader(const std::vector<std::uint8_t>& bytes, std::size_t at = 0)
+        : bytes_(bytes), at_(at) {}
+    bool U32(std::uint32_t* value) {
+        if (!Has(4)) return false;
+        *value = static_cast<std::uint32_t>(bytes_[at_]) |
+                 static_cast<std::uint32_t>(bytes_[at_ + 1]) << 8 |
+                 static_cast<std::uint32_t>(bytes_[at_ + 2]) << 16 |
+                 static_cast<std::uint32_t>(bytes_[at_ + 3]) << 24;
+        at_ += 4;
+        return true;
+    }
+    bool Skip(std::size_t n) {
+        if (!Has(n)) return false;
+        at_ += n;
+        return true;
+    }
+    bool Has(std::size_t n) const { return n <= bytes_.size() && at_ <= bytes_.size() - n; }
+    std::size_t at() const { return at_; }
+
+ private:
+    const std::vector<std::uint8_t>& bytes_;
+    std::size_t at_;
+};
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>* bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+template <class T>
+bool ReadStruct(const std::vector<std::uint8_t>& file, std::uint64_t offset, T* out) {
+    if (offset > file.size() || file.size() - offset < sizeof(T)) return false;
+    std::memcpy(out, file.data() + offset, sizeof(T));
+    return true;
+}
+
+/// A zero-terminated string of a property value (the terminator must be present).
+bool PropertyString(const std::uint8_t* data, std::uint32_t length, std::string* out) {
+    const void* end = std::memchr(data, 0, length);
+    if (!end) return false;
+    out->assign(reinterpret_cast<const char*>(data),
+                static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - data));
+    return true;
+}
+
+}  // namespace
+
+std::string FourCharText(std::uint32_t code) {
+    std::string text;
+    for (int shift = 24; shift >= 0; shift -= 8) text += static_cast<char>((code >> shift) & 0xFF);
+    return text;
+}
+
+bool ResourceArchive::Parse(const std::vector<std::uint8_t>& image, std::string* error) {
+    resources_.clear();
+    ByteReader reader(image);
+    std::uint32_t count = 0;
+    if (image.size() < 8 || std::memcmp(image.data(), kResourceArchiveMagic, 4) != 0) {
+        *error = "the resource archive does not start with \"QRSC\"";
+        return false;
+    }
+    reader.Skip(4);
+    reader.U32(&count);
+    if (count > image.size() / 16) {
+        *error = "the resource archive counts more entries than it holds";
+        return false;
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t type = 0, id = 0, offset = 0, size = 0;
+        if (!reader.U32(&type) || !reader.U32(&id) || !reader.U32(&offset) || !reader.U32(&size)) {
+            *error = "the resource archive's entries are cut short";
+            return false;
+        }
+        if (offset > image.size() || size > image.size() - offset) {
+            *error = "resource '" + FourCharText(type) + "' " +
+                     std::to_string(static_cast<std::int32_t>(id)) + " lies outside the archive";
+            return false;
+        }
+        auto begin = image.begin() + static_cast<std::ptrdiff_t>(offset);
+        resources_[{type, static_cast<std::int32_t>(id)}] =
+            std::vector<std::uint8_t>(begin, begin + static_cast<std::ptrdiff_t>(size));
+    }
+    return true;
+}
+
+const std::vector<std::uint8_t>* ResourceArchive::Find(std::uint32_t type, std::int32_t id) const {
+    auto it = resources_.find({type, id});
+    return it == resources_.end() ? nullptr : &it->second;
+}
+
+std::optional<std::int32_t> ResourceArchive::FirstId(std::uint32_t type) const {
+    for (const auto& [key, bytes] : resources_)
+        if (key.first == type) return key.second;
+    return std::nullopt;
+}
+
+bool ReadElfSection(const std::string& path, const std::string& section,
+                    std::vector<std::uint8_t>* bytes, std::string* error) {
+    std::vector<std::uint8_t> file;
+    if (!ReadWholeFile(path, &file)) {
+        *error = path + ": cannot be read";
+        return false;
+    }
+    Elf64_Ehdr header;
+    if (!ReadStruct(file, 0, &header) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 ||
+        header.e_ident[EI_CLASS] != ELFCLASS64 || header.e_ident[EI_DATA] != ELFDATA2LSB) {
+        *error = path + ": not a 64-bit ELF library";
+        return false;
+    }
+    if (header.e_type != ET_DYN) {
+        *error = path + ": an ELF file but not a shared library";
+        return false;
+    }
+    if (header.e_shentsize != sizeof(Elf64_Shdr) || header.e_shstrndx >= header.e_shnum) {
+        *error = path + ": the ELF section table is damaged";
+        return false;
+    }
+    Elf64_Shdr names;
+    if (!ReadStruct(file, header.e_shoff + std::uint64_t{header.e_shstrndx} * sizeof(Elf64_Shdr),
+                    &names) ||
+        names.sh_offset > file.size() || names.sh_size > file.size() - names.sh_offset) {
+        *error = path + ": the ELF section names are damaged";
+        return false;
+    }
+    for (std::uint16_t i = 0; i < header.e_shnum; ++i) {
+        Elf64_Shdr sh;
+        if (!ReadStruct(file, header.e_shoff + std::uint64_t{i} * sizeof(Elf64_Shdr), &sh)) {
+            *error = path + ": the ELF section table is cut short";
+            return false;
+        }
+        if (sh.sh_name >= names.sh_size) continue;
+        const char* name =
+            reinterpret_cast<const char*>(file.data() + names.sh_offset + sh.sh_name);
+        std::size_t room = names.sh_size - sh.sh_name;
+        if (strnlen(name, room) == room || section != name) continue;
+        if (sh.sh_type == SHT_NOBITS || sh.sh_offset > file.size() ||
+            sh.sh_size > file.size() - sh.sh_offset) {
+            *error = path + ": section \"" + section + "\" lies outside the file";
+            return false;
+        }
+        auto begin = file.begin() + static_cast<std::ptrdiff_t>(sh.sh_offset);
+        bytes->assign(begin, begin + static_cast<std::ptrdiff_t>(sh.sh_size));
+        return true;
+    }
+    *error = path + ": no \"" + section + "\" section (the library carries no resources)";
+    return false;
+}
+
+bool ParsePropertyList(const std::vector<std::uint8_t>& bytes, PluginProperties* properties,
+                       std::string* error) {
+    ByteReader reader(bytes);
+    std::uint32_t count = 0;
+    if (!reader.U32(&count) || count > bytes.size() / 12) {
+        *error = "the property list is empty or cut short";
+        return false;
+    }
+    *properties = PluginProperties{};
+    bool hasKind = false;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t vendor = 0, key = 0, length = 0;
+        if (!reader.U32(&vendor) || !reader.U32(&key) || !reader.U32(&length) ||
+            !reader.Has(length)) {
+            *error = "property " + std::to_string(i + 1) + " of the property list is cut short";
+            return false;
+        }
+        const std::uint8_t* data = bytes.data() + reader.at();
+        std::uint32_t padded = (length + 3u) & ~3u;
+        if (!reader.Skip(reader.Has(padded) ? padded : length)) return false;
+        if (vendor != kPIPLVendorAdobe) continue;
+        bool ok = true;
+        switch (key) {
+            case kPIPLKindProperty: {
+                std::vector<std::uint8_t> v(data, data + length);
+                ok = ByteReader(v).U32(&properties->kind);
+                hasKind = ok;
+                break;
+            }
+            case kPIPLInterfaceVersionProperty: {
+                std::vector<std::uint8_t> v(data, data + length);
+                ok = ByteReader(v).U32(&properties->interfaceVersion);
+                break;
+            }
+            case kPIPLWin32X86CodeProperty:
+                ok = PropertyString(data, length, &properties->win32Entry);
+                break;
+            case kPIPLLinuxCodeProperty:
+                ok = PropertyString(data, length, &properties->linuxEntry);
+                break;
+            case kPIPLPluginNameProperty:
+                ok = PropertyString(data, length, &properties->name);
+                break;
+            default:
+                break;
+        }
+        if (!ok) {
+            *error = "property '" + FourCharText(key) + "' of the property list is malformed";
+            return false;
+        }
+    }
+    if (!hasKind || properties->kind != kSPIllustratorPluginKind) {
+        *error = hasKind ? "the property list's kind is '" + FourCharText(properties->kind) +
+                               "', not 'SPEA'"
+                         : "the property list has no kind";
+        return false;
+    }
+    if (properties->linuxEntry.empty()) {
+        *error = "the property list names no Linux entry point ('lx64')";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace host

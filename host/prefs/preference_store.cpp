@@ -1,0 +1,201 @@
+#include "host/prefs/preference_store.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "host/text/windows1252.h"
+
+namespace host {
+
+PreferenceValue PreferenceValue::Flag(bool v) {
+    PreferenceValue p;
+    p.kind = Kind::Flag;
+    p.flag = v;
+    return p;
+}
+PreferenceValue PreferenceValue::Integer(std::int32_t v) {
+    PreferenceValue p;
+    p.kind = Kind::Integer;
+    p.integer = v;
+    return p;
+}
+PreferenceValue PreferenceValue::Real(double v) {
+    PreferenceValue p;
+    p.kind = Kind::Real;
+    p.real = v;
+    return p;
+}
+PreferenceValue PreferenceValue::Text(std::string v) {
+    PreferenceValue p;
+    p.kind = Kind::Text;
+    p.text = std::move(v);
+    return p;
+}
+
+const PreferenceValue* PreferenceStore::Find(const std::string& prefix,
+                                             const std::string& key) const {
+    auto group = entries_.find(prefix);
+    if (group == entries_.end()) return nullptr;
+    auto it = group->second.find(key);
+    return it == group->second.end() ? nullptr : &it->second;
+}
+
+void PreferenceStore::Put(const std::string& prefix, const std::string& key,
+                          PreferenceValue value) {
+    entries_[prefix][key] = std::move(value);
+    Save();
+}
+
+AIErr PreferenceStore::GetFlag(const std::string& prefix, const std::string& key, bool* out) const {
+    const PreferenceValue* v = Find(prefix, key);
+    if (!v) return kNoErr;
+    if (v->kind != PreferenceValue::Kind::Flag) return kWrongTypeErr;
+    *out = v->flag;
+    return kNoErr;
+}
+
+AIErr PreferenceStore::GetInteger(const std::string& prefix, const std::string& key,
+                                  std::int32_t* out) const {
+    const PreferenceValue* v = Find(prefix, key);
+    if (!v) return kNoErr;
+    if (v->kind == PreferenceValue::Kind::Integer) {
+        *out = v->integer;
+        return kNoErr;
+    }
+    if (v->kind != PreferenceValue::Kind::Real) return kWrongTypeErr;
+    double t = std::trunc(v->real);
+    // A real that no integer can hold is not an integer of the store.
+    if (!(t >= std::numeric_limits<std::int32_t>::min() &&
+          t <= std::numeric_limits<std::int32_t>::max()))
+        return kWrongTypeErr;
+    *out = static_cast<std::int32_t>(t);
+    return kNoErr;
+}
+
+AIErr PreferenceStore::GetReal(const std::string& prefix, const std::string& key,
+                               double* out) const {
+    const PreferenceValue* v = Find(prefix, key);
+    if (!v) return kNoErr;
+    if (v->kind == PreferenceValue::Kind::Real)
+        *out = v->real;
+    else if (v->kind == PreferenceValue::Kind::Integer)
+        *out = v->integer;
+    else
+        return kWrongTypeErr;
+    return kNoErr;
+}
+
+AIErr PreferenceStore::GetText(const std::string& prefix, const std::string& key,
+                               std::string* out) const {
+    const PreferenceValue* v = Find(prefix, key);
+    if (!v) return kNoErr;
+    if (v->kind != PreferenceValue::Kind::Text) return kWrongTypeErr;
+    *out = v->text;
+    return kNoErr;
+}
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+bool ValueFromJson(const Json& j, PreferenceValue* value) {
+    if (j.is_boolean()) {
+        *value = PreferenceValue::Flag(j.get<bool>());
+    } else if (j.is_number_integer()) {
+        auto n = j.get<std::int64_t>();
+        if (n < std::numeric_limits<std::int32_t>::min() ||
+            n > std::numeric_limits<std::int32_t>::max())
+            return false;
+        *value = PreferenceValue::Integer(static_cast<std::int32_t>(n));
+    } else if (j.is_number_float()) {
+        *value = PreferenceValue::Real(j.get<double>());
+    } else if (j.is_string()) {
+        *value = PreferenceValue::Text(Utf8ToWindows1252(j.get<std::string>()));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+Json ValueToJson(const PreferenceValue& v) {
+    switch (v.kind) {
+        case PreferenceValue::Kind::Flag:
+            return v.flag;
+        case PreferenceValue::Kind::Integer:
+            return v.integer;
+        case PreferenceValue::Kind::Real:
+            // JSON has no infinities or NaN; such a real is kept as a text-free zero.
+            return std::isfinite(v.real) ? Json(v.real) : Json(0.0);
+        case PreferenceValue::Kind::Text:
+            return Windows1252ToUtf8(v.text);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool PreferenceStore::BindFile(const std::string& path, std::string* error) {
+    path_ = path;
+    entries_.clear();
+    writeError_.clear();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return true;  // a first run: the file appears with the first change
+    std::stringstream text;
+    text << in.rdbuf();
+    Json root = Json::parse(text.str(), nullptr, false);
+    if (root.is_discarded() || !root.is_object()) {
+        *error = path +
+                 ": damaged preference file (not a JSON object); starting with an empty "
+                 "store, the file is kept until the next change";
+        return false;
+    }
+    std::string skipped;
+    for (const auto& [prefix, keys] : root.items()) {
+        if (!keys.is_object()) {
+            skipped += " \"" + prefix + "\"";
+            continue;
+        }
+        for (const auto& [key, j] : keys.items()) {
+            PreferenceValue value;
+            if (ValueFromJson(j, &value))
+                entries_[prefix][key] = value;
+            else
+                skipped += " \"" + prefix + "/" + key + "\"";
+        }
+    }
+    if (!skipped.empty()) {
+        *error = path + ": entries of no preference kind were skipped:" + skipped;
+        return false;
+    }
+    return true;
+}
+
+void PreferenceStore::Save() {
+    if (path_.empty()) return;
+    Json root = Json::object();
+    for (const auto& [prefix, keys] : entries_) {
+        Json group = Json::object();
+        for (const auto& [key, value] : keys) group[key] = ValueToJson(value);
+        root[prefix] = group;
+    }
+    std::string temporary = path_ + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << root.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+        if (!out) {
+            writeError_ = path_ + ": the preference file cannot be written";
+            return;
+        }
+    }
+    // Written beside and renamed, so that a failed write never leaves half a file.
+    if (std::rename(temporary.c_str(), path_.c_str()) != 0)
+        writeError_ = path_ + ": the preference file cannot be replaced";
+    else
+        writeError_.clear();
+}
+
+}  // namespace host
