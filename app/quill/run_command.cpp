@@ -1,0 +1,75 @@
+// quill run SCRIPT [--dump FILE.json] [--plugin LIBRARY]: runs a session script in the
+// stand-in host.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/quill/command.h"
+#include "host/session/dump_writer.h"
+#include "host/session/event_state.h"
+#include "host/session/script_runner.h"
+
+namespace {
+
+constexpr int kScriptError = 2;
+constexpr int kOtherFailure = 1;
+
+struct RunArguments {
+    std::string script, dump, plugin = QUILL_DEFAULT_PLUGIN;
+};
+
+bool ParseArguments(int argc, char** argv, RunArguments* args) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if ((a == "--dump" || a == "--plugin") && i + 1 < argc) {
+            (a == "--dump" ? args->dump : args->plugin) = argv[++i];
+        } else if (a.rfind("--", 0) == 0 || !args->script.empty()) {
+            return false;
+        } else {
+            args->script = a;
+        }
+    }
+    return !args->script.empty();
+}
+
+std::string DirectoryOf(const std::string& path) {
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+int Run(int argc, char** argv) {
+    RunArguments args;
+    if (!ParseArguments(argc, argv, &args)) {
+        std::fputs("usage: quill run SCRIPT [--dump FILE.json] [--plugin LIBRARY]\n", stderr);
+        return kScriptError;
+    }
+    host::Host host;
+    host::RunOutcome outcome;
+    std::ifstream in(args.script, std::ios::binary);
+    if (!in) {
+        outcome = host::RunOutcome{kScriptError, args.script + ": cannot be read"};
+    } else {
+        std::stringstream text;
+        text << in.rdbuf();
+        host::ScriptRunner runner(host, host::RunOptions{args.plugin, DirectoryOf(args.script)});
+        outcome = runner.Run(text.str());
+        for (const auto& warning : host.log().warnings)
+            std::fprintf(stderr, "quill run: %s: %s\n", args.script.c_str(), warning.c_str());
+    }
+    // The dump is written however the run ended.
+    std::string error;
+    if (!args.dump.empty() && !host::WriteDump(host, args.dump, &error)) {
+        std::fprintf(stderr, "quill run: %s\n", error.c_str());
+        if (outcome.exitCode == 0) outcome.exitCode = kOtherFailure;
+    }
+    if (outcome.exitCode != 0)
+        std::fprintf(stderr, "quill run: %s: %s\n", args.script.c_str(), outcome.message.c_str());
+    return outcome.exitCode;
+}
+
+quill::CommandRegistration registration(quill::Command{
+    "run", "run SCRIPT [--dump FILE.json] [--plugin LIBRARY]", Run});
+
+}  // namespace

@@ -1,0 +1,181 @@
+#include "host/session/script_runner.h"
+
+#include <cstdio>
+
+#include "host/fonts/font_catalog.h"
+#include "host/prefs/preference_store.h"
+#include "host/session/dump_writer.h"
+#include "host/session/event_state.h"
+#include "host/session/plugins.h"
+#include "host/session/registrations.h"
+#include "host/svg/svg.h"
+
+namespace host {
+
+namespace {
+
+RunOutcome Ok() {
+    return {};
+}
+
+RunOutcome Error(int code, const ScriptCommand& c, const std::string& what) {
+    return RunOutcome{code, "line " + std::to_string(c.line) + ": " + c.verb + ": " + what};
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(Host& host, RunOptions options)
+    : host_(host), options_(std::move(options)) {
+    SetCurrentHost(&host_);
+    Faults().Clear();
+}
+
+ScriptRunner::~ScriptRunner() {
+    Faults().Clear();
+    SetCurrentHost(nullptr);
+}
+
+std::string ScriptRunner::Resolve(const std::string& file) const {
+    if (file.empty() || file[0] == '/' || options_.baseDir.empty()) return file;
+    return options_.baseDir + "/" + file;
+}
+
+RunOutcome ScriptRunner::Run(const std::string& scriptText) {
+    std::vector<ScriptCommand> commands;
+    std::string error;
+    if (!ParseScript(scriptText, &commands, &error)) return RunOutcome{2, error};
+    for (const auto& command : commands) {
+        RunOutcome outcome = Execute(command);
+        if (outcome.exitCode != 0) return outcome;
+    }
+    return Ok();
+}
+
+RunOutcome ScriptRunner::Execute(const ScriptCommand& c) {
+    const std::string& v = c.verb;
+    if (v == "path" || v == "bezier" || v == "circle" || v == "rect" || v == "group")
+        return RunShape(c);
+    if (v == "end") {
+        groups_.pop_back();
+        return Ok();
+    }
+    if (v == "layer") return RunLayer(c);
+    if (v.rfind("doc ", 0) == 0 || v == "zoom" || v == "dump") return RunDocument(c);
+    if (v == "startup" || v == "shutdown" || v == "unload" || v == "reload" || v == "tool")
+        return RunPlugin(c);
+    if (v == "move" || v == "down" || v == "drag" || v == "up" || v == "click") return RunMouse(c);
+    return RunSettings(c);
+}
+
+RunOutcome ScriptRunner::RunShape(const ScriptCommand& c) {
+    Document& doc = host_.document();
+    Art* parent = groups_.empty() ? nullptr : groups_.back();
+    int order = parent ? kPlaceInsideOnTop : kPlaceAboveAll;
+    bool isGroup = c.verb == "group";
+    Art* art = doc.NewArt(isGroup ? ArtKind::Group : ArtKind::Path, order, parent);
+    if (!art) return Error(1, c, "the document refused the new art");
+    art->name = isGroup ? c.texts[0] : c.shape.name;
+    if (c.shape.locked) art->attributes |= kArtLocked;
+    if (c.shape.hidden) art->attributes |= kArtHidden;
+    if (isGroup) {
+        groups_.push_back(art);
+        return Ok();
+    }
+    art->style = host_.currentPathStyle();
+    art->closed = c.shape.closed;
+    doc.SetSegments(art, c.segments);
+    return Ok();
+}
+
+RunOutcome ScriptRunner::RunLayer(const ScriptCommand& c) {
+    Document& doc = host_.document();
+    Layer* layer = doc.FindLayerByTitle(c.texts[0]);
+    if (!layer) layer = doc.AddLayerOnTop(c.texts[0]);
+    layer->locked = c.shape.locked;
+    layer->visible = !c.shape.hidden;
+    doc.SetCurrentLayer(layer);
+    return Ok();
+}
+
+RunOutcome ScriptRunner::RunDocument(const ScriptCommand& c) {
+    std::string error;
+    if (c.verb == "doc new") {
+        auto doc = c.numbers.empty()
+                       ? std::make_unique<host::Document>()
+                       : std::make_unique<host::Document>(static_cast<float>(c.numbers[0]),
+                                                          static_cast<float>(c.numbers[1]));
+        host_.ReplaceDocument(std::move(doc));
+    } else if (c.verb == "doc open") {
+        std::string warnings;
+        auto doc = LoadSvgDocument(Resolve(c.texts[0]), &error, &warnings);
+        if (!warnings.empty()) host_.log().warnings.push_back(warnings);
+        if (!doc) return Error(2, c, error);
+        host_.ReplaceDocument(std::move(doc));
+    } else if (c.verb == "doc save") {
+        if (!SaveSvgDocument(host_.document(), Resolve(c.texts[0]), &error))
+            return Error(2, c, error);
+    } else if (c.verb == "zoom") {
+        host_.ZoomAboutCentre(static_cast<float>(c.numbers[0]));
+    } else if (c.verb == "dump") {
+        if (!WriteDump(host_, Resolve(c.texts[0]), &error)) return Error(1, c, error);
+    }
+    return Ok();
+}
+
+RunOutcome ScriptRunner::RunPlugin(const ScriptCommand& c) {
+    std::string error;
+    if (c.verb == "startup") {
+        if (options_.pluginPath.empty()) return Error(1, c, "no plug-in library to load");
+        if (!host_.StartPlugin(options_.pluginPath, &error)) return Error(1, c, error);
+    } else if (c.verb == "shutdown") {
+        host_.ShutdownPlugins();
+    } else if (c.verb == "unload") {
+        if (!host_.UnloadPlugins(&error)) return Error(1, c, error);
+    } else if (c.verb == "reload") {
+        if (!host_.ReloadPlugins(&error)) return Error(1, c, error);
+    } else if (c.verb == "tool") {
+        if (!host_.SelectToolByTitle(ToolTitleOfScriptName(c.texts[0]), &error))
+            return Error(1, c, error);
+    }
+    return Ok();
+}
+
+RunOutcome ScriptRunner::RunMouse(const ScriptCommand& c) {
+    AIRealPoint p{static_cast<float>(c.numbers[0]), static_cast<float>(c.numbers[1])};
+    if (c.verb == "move") host_.SendMouseEvent(MouseEvent::Move, p, c.keys);
+    if (c.verb == "down" || c.verb == "click") host_.SendMouseEvent(MouseEvent::Down, p, c.keys);
+    if (c.verb == "drag") host_.SendMouseEvent(MouseEvent::Drag, p, c.keys);
+    if (c.verb == "up" || c.verb == "click") host_.SendMouseEvent(MouseEvent::Up, p, c.keys);
+    return Ok();
+}
+
+RunOutcome ScriptRunner::RunSettings(const ScriptCommand& c) {
+    const std::string& v = c.verb;
+    if (v == "pref") {
+        host_.preferences().Put(kPluginPreferencePrefix, c.texts[0], c.value);
+    } else if (v == "hostpref") {
+        host_.preferences().Put("", c.texts[0], c.value);
+    } else if (v == "prefs") {
+        std::string error;
+        if (!host_.preferences().BindFile(Resolve(c.texts[0]), &error))
+            host_.log().warnings.push_back("line " + std::to_string(c.line) + ": " + error);
+    } else if (v == "fail") {
+        Faults().Fail(c.texts[0], c.code, c.count);
+    } else if (v == "suite") {
+        host_.suites().SwitchOff(c.texts[0]);
+    } else if (v == "menu-group") {
+        Registrations& r = host_.registrations();
+        if (!r.FindMenuGroup(c.texts[0])) {
+            // As another plug-in makes it: an item of the about group, and the group as
+            // that item's submenu.
+            MenuItemRecord item{NextObjectId(), 0, c.texts[0], kHostAboutGroup, c.texts[0]};
+            r.menuItems().push_back(item);
+            r.menuGroups().push_back(MenuGroupRecord{NextObjectId(), c.texts[0], item.id});
+        }
+    } else if (v == "font") {
+        host_.fonts().SetNames(c.texts);
+    }
+    return Ok();
+}
+
+}  // namespace host

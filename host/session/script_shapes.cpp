@@ -1,0 +1,159 @@
+// Shapes of session scripts: SVG-style path data and the host's circle.
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "host/session/script_parser.h"
+#include "host/session/script_words.h"
+
+namespace host {
+
+namespace {
+
+/// The usual handle length of a four-arc circle, as a fraction of the radius.
+constexpr double kCircleHandle = 0.5522847771644592;
+/// Handles this close to the line through their anchor make a smooth anchor.
+constexpr double kSmoothTolerance = 1e-4;
+
+AIRealPoint Point(double x, double y) {
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+bool Same(const AIRealPoint& a, const AIRealPoint& b) {
+    return a.h == b.h && a.v == b.v;
+}
+
+/// A corner unless both handles are out and on one line through the anchor.
+bool IsCorner(const AIPathSegment& s) {
+    if (Same(s.in, s.p) || Same(s.out, s.p)) return true;
+    double ax = s.p.h - s.in.h, ay = s.p.v - s.in.v, bx = s.out.h - s.p.h, by = s.out.v - s.p.v;
+    double cross = ax * by - ay * bx, dot = ax * bx + ay * by;
+    double scale = std::hypot(ax, ay) * std::hypot(bx, by);
+    return dot <= 0 || std::fabs(cross) > kSmoothTolerance * scale;
+}
+
+/// Splits path data into command letters and numbers.
+bool Tokenize(const std::string& data, std::vector<std::string>* tokens, std::string* error) {
+    std::size_t i = 0;
+    while (i < data.size()) {
+        char c = data[i];
+        if (std::isspace(static_cast<unsigned char>(c)) || c == ',') {
+            ++i;
+        } else if (std::isalpha(static_cast<unsigned char>(c))) {
+            tokens->push_back(std::string(1, c));
+            ++i;
+        } else {
+            std::size_t start = i++;
+            while (i < data.size() && !std::isspace(static_cast<unsigned char>(data[i])) &&
+                   data[i] != ',' && !std::isalpha(static_cast<unsigned char>(data[i])))
+                ++i;
+            // An exponent ("1e-3") keeps its letter.
+            while (i < data.size() && (data[i] == 'e' || data[i] == 'E')) {
+                ++i;
+                while (i < data.size() && (std::isdigit(static_cast<unsigned char>(data[i])) ||
+                                           data[i] == '-' || data[i] == '+' || data[i] == '.'))
+                    ++i;
+            }
+            if (!ParseNumber(data.substr(start, i - start))) {
+                *error = "path data: \"" + data.substr(start, i - start) + "\" is not a number";
+                return false;
+            }
+            tokens->push_back(data.substr(start, i - start));
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParsePathData(const std::string& data, std::vector<AIPathSegment>* segments, bool* closed,
+                   std::string* error) {
+    std::vector<std::string> tokens;
+    if (!Tokenize(data, &tokens, error)) return false;
+    segments->clear();
+    *closed = false;
+    char command = 0;
+    std::size_t i = 0;
+    auto numbers = [&](int n, std::vector<double>* out) {
+        for (int k = 0; k < n; ++k) {
+            if (i >= tokens.size() || std::isalpha(static_cast<unsigned char>(tokens[i][0]))) {
+                *error = std::string("path data: ") + command + " needs " + std::to_string(n) +
+                         " numbers";
+                return false;
+            }
+            out->push_back(*ParseNumber(tokens[i++]));
+        }
+        return true;
+    };
+    while (i < tokens.size()) {
+        if (std::isalpha(static_cast<unsigned char>(tokens[i][0])))
+            command = tokens[i++][0];
+        else if (command == 'M')
+            command = 'L';  // numbers after a moveto are linetos
+        if (*closed) {
+            *error = "path data: nothing may follow Z (one path per line)";
+            return false;
+        }
+        std::vector<double> v;
+        switch (command) {
+            case 'M':
+                if (!segments->empty()) {
+                    *error = "path data: a second M (one path per line)";
+                    return false;
+                }
+                if (!numbers(2, &v)) return false;
+                segments->push_back({Point(v[0], v[1]), Point(v[0], v[1]), Point(v[0], v[1]), 1});
+                break;
+            case 'L':
+            case 'C': {
+                if (segments->empty()) {
+                    *error = "path data must start with M";
+                    return false;
+                }
+                if (!numbers(command == 'L' ? 2 : 6, &v)) return false;
+                AIRealPoint end = command == 'L' ? Point(v[0], v[1]) : Point(v[4], v[5]);
+                if (command == 'C') segments->back().out = Point(v[0], v[1]);
+                AIRealPoint in = command == 'C' ? Point(v[2], v[3]) : end;
+                segments->push_back({end, in, end, 1});
+                break;
+            }
+            case 'Z':
+            case 'z':
+                if (segments->empty()) {
+                    *error = "path data: Z before M";
+                    return false;
+                }
+                *closed = true;
+                // A last anchor on the first one is the same anchor, reached by the
+                // closing segment.
+                if (segments->size() > 1 && Same(segments->back().p, segments->front().p)) {
+                    segments->front().in = segments->back().in;
+                    segments->pop_back();
+                }
+                break;
+            default:
+                *error = std::string("path data: command '") + command +
+                         "' is not one of M L C Z (absolute)";
+                return false;
+        }
+    }
+    if (segments->empty()) {
+        *error = "path data is empty";
+        return false;
+    }
+    for (auto& s : *segments) s.corner = IsCorner(s);
+    return true;
+}
+
+std::vector<AIPathSegment> CircleSegments(double cx, double cy, double r) {
+    double k = kCircleHandle * r;
+    auto seg = [](double x, double y, double ix, double iy, double ox, double oy) {
+        return AIPathSegment{Point(x, y), Point(ix, iy), Point(ox, oy), 0};
+    };
+    return {seg(cx + r, cy, cx + r, cy - k, cx + r, cy + k),
+            seg(cx, cy + r, cx + k, cy + r, cx - k, cy + r),
+            seg(cx - r, cy, cx - r, cy + k, cx - r, cy - k),
+            seg(cx, cy - r, cx - k, cy - r, cx + k, cy - r)};
+}
+
+}  // namespace host
