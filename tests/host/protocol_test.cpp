@@ -1,0 +1,134 @@
+// The message protocol between the host and a plug-in, driven by scripts with the test
+// plug-in.
+#include <gtest/gtest.h>
+
+#include "host/session/plugins.h"
+#include "host/session/registrations.h"
+#include "session_fixture.h"
+
+namespace host {
+namespace {
+
+using testing::RunSession;
+
+constexpr const char* kDrawing = "doc new\npath name \"base\" : 0,0 100,0\n";
+
+TEST(Protocol, StartupRegistersAndTheAppStartedNotifierSelectsTheHostTool) {
+    auto s = RunSession(std::string(kDrawing) + "startup\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    const auto& h = s.dump["host"];
+    EXPECT_EQ(h["plugin"], "Test Quill");
+    EXPECT_EQ(h["loaded"], true);
+    EXPECT_EQ(h["selectedTool"], "Adobe Select Tool");
+    ASSERT_EQ(h["tools"].size(), 2u);
+    EXPECT_EQ(h["tools"][0]["group"], h["tools"][1]["group"]);
+    EXPECT_EQ(h["tools"][0]["toolset"], h["tools"][1]["toolset"]);
+    EXPECT_EQ(h["menus"][0]["items"][0], "Test item…");
+    EXPECT_EQ(h["annotators"][0]["active"], false);
+    EXPECT_EQ(s.dump["tool"], nullptr);
+    EXPECT_EQ(s.dump["prefs"]["TEST"]["UnknownIcon"], kNotFoundErr);
+}
+
+TEST(Protocol, GlobalsSlotComesBackWithEveryMessageAndSurvivesUnloadAndReload) {
+    auto s = RunSession(std::string(kDrawing) +
+                        "startup\ntool segment\nmove 1 1\nmove 2 2\nunload\nreload\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    // Every message counted by the object in the slot: deselect/select, two moves and
+    // their passes, the unload, the reload.
+    int atReload = s.dump["prefs"]["TEST"]["MessagesAtReload"];
+    int lastDraw = s.dump["prefs"]["TEST"]["Messages"];
+    EXPECT_GT(lastDraw, 3);
+    EXPECT_EQ(atReload, lastDraw + 2);
+    EXPECT_EQ(s.dump["host"]["loaded"], true);
+}
+
+TEST(Protocol, MouseEventsGoToTheSelectedToolWithKeysAndAreFollowedByAPass) {
+    auto s = RunSession(std::string(kDrawing) +
+                        "startup\ntool segment\nmove 10 10 shift\ndown 20 20 alt\n"
+                        "drag 40 30\nup 40 30\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_EQ(s.dump["tool"], "segment");
+    EXPECT_EQ(s.dump["cursor"], 21002);  // shift held while tracking
+    ASSERT_EQ(s.dump["alerts"].size(), 2u);
+    EXPECT_EQ(s.dump["alerts"][0], "Cotation impossible. Calque verrouillé. \u2019\u2026\u20ac");
+    EXPECT_EQ(s.dump["alerts"][1], "UTF-8 é");
+    const auto& art = s.dump["layers"][0]["art"];
+    ASSERT_EQ(art.size(), 2u);
+    EXPECT_EQ(art[1]["tags"]["orl"], "jj");
+    EXPECT_EQ(art[1]["selected"], true);
+    EXPECT_EQ(art[1]["segments"][1]["p"], nlohmann::json::parse("[40.0, 30.0]"));
+    const auto& ops = s.dump["annotation"];
+    ASSERT_EQ(ops.size(), 2u);
+    // The pointer at (40, 30) is at view (40, 841.89 - 30) with the default view.
+    EXPECT_EQ(ops[0]["from"], nlohmann::json::parse("[40, 812]"));
+    EXPECT_EQ(ops[1]["text"].get<std::string>().rfind("n=", 0), 0u);
+}
+
+TEST(Protocol, StaleHandlesAreRefusedAndNeverValid) {
+    auto s = RunSession(std::string(kDrawing) + "startup\ntool segment\nclick 5 5\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_EQ(s.dump["prefs"]["TEST"]["StaleArtType"], kStaleHandleErr);
+    EXPECT_EQ(s.dump["prefs"]["TEST"]["StaleArtValid"], 0);
+}
+
+TEST(Protocol, ShutdownReleasesEverySuiteAndUnloadsUnlessAnAccessReferenceIsHeld) {
+    for (bool keep : {false, true}) {
+        std::map<std::string, SuiteUse> use;
+        auto s =
+            testing::RunSessionInspecting(std::string(kDrawing) + "startup\n" +
+                                              (keep ? "pref KeepLoaded true\n" : "") + "shutdown\n",
+                                          [&](Host& host) { use = host.plugins().suiteUse(); });
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        EXPECT_EQ(s.dump["host"]["loaded"], keep);
+        ASSERT_FALSE(use.empty());
+        for (const auto& [name, counts] : use) {
+            EXPECT_GT(counts.acquired, 0) << name;
+            EXPECT_EQ(counts.acquired, counts.released) << name;
+        }
+    }
+}
+
+TEST(Protocol, ASuiteSwitchedOffMakesStartupFailAndRegistersNothing) {
+    auto s = RunSession(std::string(kDrawing) + "suite off \"AI Tag Suite\"\nstartup\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_TRUE(s.dump["host"]["tools"].empty());
+    EXPECT_TRUE(s.dump["host"]["notifiers"].empty());
+}
+
+TEST(Protocol, InjectedFailuresHitTheNextCallsOrAll) {
+    struct Case {
+        std::string fail;
+        int pathsMade;  // of three clicks
+    } cases[] = {
+        {"fail Art.NewArt \"PARM\" 1", 2},
+        {"fail \"AI Art Suite.NewArt\" 1095656736", 0},
+        {"fail Art.NewArt 'CANT' 0", 3},
+    };
+    for (const auto& c : cases) {
+        auto s = RunSession(std::string(kDrawing) + "startup\ntool segment\n" + c.fail +
+                            "\nclick 1 1\nclick 2 2\nclick 3 3\n");
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        EXPECT_EQ(s.dump["layers"][0]["art"].size(), 1u + c.pathsMade) << c.fail;
+    }
+}
+
+TEST(Protocol, SelectionChangesAreNotifiedAfterTheEventAndRedraw) {
+    auto s = RunSession(std::string(kDrawing) + "startup\ntool segment\nclick 1 1\ntool angle\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    // Selecting the angle tool sent no mouse event, yet the annotation was not redrawn
+    // after it: the last pass is the one of the click's selection change.
+    EXPECT_EQ(s.dump["tool"], "angle");
+    EXPECT_FALSE(s.dump["annotation"].empty());
+}
+
+TEST(Protocol, EventsBeforeStartupOrToUnknownToolsAreHarmless) {
+    auto s = RunSession(std::string(kDrawing) + "move 1 1\nclick 2 2\n");
+    EXPECT_EQ(s.outcome.exitCode, 0);
+    EXPECT_TRUE(s.dump["annotation"].empty());
+    auto t = RunSession(std::string(kDrawing) + "tool segment\n");
+    EXPECT_EQ(t.outcome.exitCode, 1);
+    EXPECT_EQ(t.outcome.message.rfind("line 3: tool: ", 0), 0u) << t.outcome.message;
+}
+
+}  // namespace
+}  // namespace host
