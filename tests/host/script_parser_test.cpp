@@ -1,0 +1,126 @@
+#include "host/session/script_parser.h"
+
+#include <gtest/gtest.h>
+
+#include "host/session/dump_writer.h"
+#include "session_fixture.h"
+
+namespace host {
+namespace {
+
+TEST(ScriptParser, MistakesAreReportedWithTheirLine) {
+    struct Row {
+        const char* script;
+        const char* error;
+    } rows[] = {
+        {"doc new\nfrobnicate\n", "line 2: unknown command \"frobnicate\""},
+        {"\n\npath : 1,2 3\n", "line 3: path: expects points X,Y after ':'"},
+        {"circle 1 2 0\n", "line 1: circle: the radius must be greater than 0"},
+        {"move 1 1 hyper\n", "line 1: move: unknown key \"hyper\""},
+        {"tool hammer\n", "line 1: tool: unknown tool \"hammer\""},
+        {"group \"G\"\npath : 0,0 1,1\n", "line 1: group: no end"},
+        {"end\n", "line 1: end: no group is open"},
+        {"group G\nlayer L\nend\n", "line 2: layer: not inside a group"},
+        {"pref Zoom \"open\n", "line 1: a quoted text is not closed"},
+        {"fail Art.NewArt \"TOOLONG\"\n", "line 1: fail: a quoted code has four characters"},
+        {"zoom -1\n", "line 1: zoom: the zoom must be greater than 0"},
+        {"bezier : M 0 0 Q 1 1 2 2\n", "line 1: bezier: path data: command 'Q'"},
+        {"rect 0 0 nan 1\n", "line 1: rect: \"nan\" is not a number"},
+        {"doc new 100\n", "line 1: doc new: expects 2 arguments"},
+    };
+    for (const auto& r : rows) {
+        std::vector<ScriptCommand> commands;
+        std::string error;
+        EXPECT_FALSE(ParseScript(r.script, &commands, &error)) << r.script;
+        EXPECT_EQ(error.rfind(r.error, 0), 0u) << error;
+        EXPECT_TRUE(commands.empty());
+    }
+}
+
+TEST(ScriptParser, ShapesOptionsKeysAndValues) {
+    std::vector<ScriptCommand> c;
+    std::string error;
+    ASSERT_TRUE(
+        ParseScript("path closed locked name \"Côté A\" : 0,0 10,0 10,5  # comment\n"
+                    "click 3 4 shift lshift ctrl\n"
+                    "pref Zoom 150.0\npref Precision 2\npref Virgule false\n"
+                    "fail \"AI Art Suite.NewArt\" \"PARM\" 2\n",
+                    &c, &error))
+        << error;
+    ASSERT_EQ(c.size(), 6u);
+    EXPECT_TRUE(c[0].shape.closed && c[0].shape.locked && !c[0].shape.hidden);
+    EXPECT_EQ(c[0].shape.name, "Côté A");
+    ASSERT_EQ(c[0].segments.size(), 3u);
+    EXPECT_EQ(c[0].segments[2].p.v, 5.0f);
+    EXPECT_EQ(c[1].keys,
+              (std::set<std::int32_t>{kVirtualKeyShift, kVirtualKeyLeftShift, kVirtualKeyControl}));
+    EXPECT_EQ(c[2].value.kind, PreferenceValue::Kind::Real);
+    EXPECT_EQ(c[3].value.kind, PreferenceValue::Kind::Integer);
+    EXPECT_EQ(c[4].value.kind, PreferenceValue::Kind::Flag);
+    EXPECT_EQ(c[5].code, kBadParameterErr);
+    EXPECT_EQ(c[5].count, 2);
+}
+
+TEST(ScriptParser, PathDataClosesOntoTheFirstAnchorAndCirclesGoCounterClockwise) {
+    std::vector<AIPathSegment> s;
+    bool closed = false;
+    std::string error;
+    ASSERT_TRUE(ParsePathData("M 0,0 C 0 10 20 10 20 0 L 20 -5 L 0 0 Z", &s, &closed, &error))
+        << error;
+    EXPECT_TRUE(closed);
+    ASSERT_EQ(s.size(), 3u);  // the last L lands on the first anchor
+    EXPECT_EQ(s[0].out.v, 10.0f);
+    EXPECT_EQ(s[1].in.h, 20.0f);
+    EXPECT_TRUE(s[1].corner);
+    auto circle = CircleSegments(10, 20, 5);
+    ASSERT_EQ(circle.size(), 4u);
+    EXPECT_EQ(circle[0].p.h, 15.0f);
+    EXPECT_EQ(circle[1].p.v, 25.0f);  // counter-clockwise, y upwards
+    EXPECT_FLOAT_EQ(circle[0].out.v, static_cast<float>(20 + 0.5522847771644592 * 5));
+    EXPECT_FALSE(circle[0].corner);
+}
+
+TEST(Dump, RealsRoundTripInSinglePrecisionWithNoSpuriousDigits) {
+    EXPECT_EQ(nlohmann::json(DumpReal(0.1f)).dump(), "0.1");
+    EXPECT_EQ(nlohmann::json(DumpReal(150.0f)).dump(), "150.0");
+    EXPECT_EQ(nlohmann::json(DumpReal(2.8346457f)).dump(), "2.8346457");
+    for (float v : {1.0f / 3, 123456.789f, -0.0001f, 6.2831854820251465f}) {
+        double written = std::stod(nlohmann::json(DumpReal(v)).dump());
+        EXPECT_EQ(static_cast<float>(written), v);
+    }
+}
+
+TEST(Dump, DocumentLayersBottomToTopWithGroupsTagsAndStyles) {
+    auto s = testing::RunSession(
+        "doc new 200 100\ncircle 50 50 10 name disc\nlayer \"Cotes\" locked\n"
+        "group \"Segment oblique\"\n rect 0 0 10 20 hidden\nend\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    const auto& layers = s.dump["layers"];
+    ASSERT_EQ(layers.size(), 2u);
+    EXPECT_EQ(layers[0]["title"], "Calque 1");
+    EXPECT_EQ(layers[1]["title"], "Cotes");
+    EXPECT_EQ(layers[1]["locked"], true);
+    EXPECT_EQ(layers[0]["art"][0]["name"], "disc");
+    EXPECT_EQ(layers[0]["art"][0]["closed"], true);
+    const auto& group = layers[1]["art"][0];
+    EXPECT_EQ(group["type"], "group");
+    EXPECT_EQ(group["name"], "Segment oblique");
+    EXPECT_EQ(group["art"][0]["hidden"], true);
+    EXPECT_EQ(group["art"][0]["style"]["stroke"], nlohmann::json::parse(R"({"gray": 0.0})"));
+    EXPECT_EQ(group["art"][0]["style"]["fill"], nullptr);
+    EXPECT_EQ(s.dump["tool"], nullptr);
+    EXPECT_EQ(s.dump["cursor"], nullptr);
+}
+
+TEST(Dump, ZoomScalesAboutTheViewCentre) {
+    Host host;
+    View& v = host.view();
+    AIRealPoint centre{v.origin.h + v.widthPx / 2.0f, v.origin.v - v.heightPx / 2.0f};
+    host.ZoomAboutCentre(4);
+    EXPECT_EQ(host.view().zoom, 4.0f);
+    EXPECT_NEAR(host.view().origin.h + v.widthPx / 8.0f, centre.h, 1e-3);
+    EXPECT_NEAR(host.view().origin.v - v.heightPx / 8.0f, centre.v, 1e-3);
+}
+
+}  // namespace
+}  // namespace host
