@@ -35,8 +35,13 @@ Host::Host()
 }
 
 Host::~Host() {
+    // A host that quits shuts its plug-ins down first, as the application would.
+    Host* previous = current;
+    current = this;
+    ShutdownPlugins();
+    plugins_.reset();
+    current = previous == this ? nullptr : previous;
     for (void* block : blocks_) std::free(block);
-    if (current == this) current = nullptr;
 }
 
 void Host::ReplaceDocument(std::unique_ptr<Document> document) {

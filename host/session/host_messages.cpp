@@ -45,6 +45,9 @@ bool Host::StartPlugin(const std::string& path, std::string* error) {
 }
 
 void Host::ShutdownPlugins() {
+    bool anyStarted = false;
+    for (const auto& plugin : plugins_->plugins()) anyStarted = anyStarted || plugin->started;
+    if (!anyStarted) return;
     Notify(kAIApplicationShutdownNotifier);
     for (const auto& plugin : plugins_->plugins()) {
         if (!plugin->started || !plugin->library.loaded()) continue;

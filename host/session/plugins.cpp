@@ -35,7 +35,12 @@ ASErr PluginManager::Send(LoadedPlugin& plugin, const char* caller, const char* 
     message->globals = plugin.globals;
     message->basic = HostBasicSuite();
     ++depth_;
-    ASErr result = entry(caller, selector, message);
+    ASErr result = kCantHappenErr;
+    try {
+        result = entry(caller, selector, message);
+    } catch (...) {
+        // A plug-in that lets an exception out is answered as if the call had failed.
+    }
     --depth_;
     plugin.globals = message->globals;
     if (depth_ == 0)
