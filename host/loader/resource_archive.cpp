@@ -62,6 +62,26 @@ bool PropertyString(const std::uint8_t* data, std::uint32_t length, std::string*
     return true;
 }
 
+/// One property of vendor 'ADBE' into `properties`; false when its value is malformed.
+bool ReadProperty(std::uint32_t key, const std::uint8_t* data, std::uint32_t length,
+                  PluginProperties* properties) {
+    std::vector<std::uint8_t> value(data, data + length);
+    switch (key) {
+        case kPIPLKindProperty:
+            return ByteReader(value).U32(&properties->kind);
+        case kPIPLInterfaceVersionProperty:
+            return ByteReader(value).U32(&properties->interfaceVersion);
+        case kPIPLWin32X86CodeProperty:
+            return PropertyString(data, length, &properties->win32Entry);
+        case kPIPLLinuxCodeProperty:
+            return PropertyString(data, length, &properties->linuxEntry);
+        case kPIPLPluginNameProperty:
+            return PropertyString(data, length, &properties->name);
+        default:
+            return true;
+    }
+}
+
 }  // namespace
 
 std::string FourCharText(std::uint32_t code) {
@@ -186,31 +206,8 @@ bool ParsePropertyList(const std::vector<std::uint8_t>& bytes, PluginProperties*
         std::uint32_t padded = (length + 3u) & ~3u;
         if (!reader.Skip(reader.Has(padded) ? padded : length)) return false;
         if (vendor != kPIPLVendorAdobe) continue;
-        bool ok = true;
-        switch (key) {
-            case kPIPLKindProperty: {
-                std::vector<std::uint8_t> v(data, data + length);
-                ok = ByteReader(v).U32(&properties->kind);
-                hasKind = ok;
-                break;
-            }
-            case kPIPLInterfaceVersionProperty: {
-                std::vector<std::uint8_t> v(data, data + length);
-                ok = ByteReader(v).U32(&properties->interfaceVersion);
-                break;
-            }
-            case kPIPLWin32X86CodeProperty:
-                ok = PropertyString(data, length, &properties->win32Entry);
-                break;
-            case kPIPLLinuxCodeProperty:
-                ok = PropertyString(data, length, &properties->linuxEntry);
-                break;
-            case kPIPLPluginNameProperty:
-                ok = PropertyString(data, length, &properties->name);
-                break;
-            default:
-                break;
-        }
+        bool ok = ReadProperty(key, data, length, properties);
+        hasKind = hasKind || (ok && key == kPIPLKindProperty);
         if (!ok) {
             *error = "property '" + FourCharText(key) + "' of the property list is malformed";
             return false;

@@ -66,83 +66,100 @@ bool Tokenize(const std::string& data, std::vector<std::string>* tokens, std::st
 
 }  // namespace
 
+namespace {
+
+/// Reads path data command by command into segments.
+class PathDataReader {
+ public:
+    PathDataReader(std::vector<std::string> tokens, std::vector<AIPathSegment>* segments,
+                   bool* closed, std::string* error)
+        : tokens_(std::move(tokens)), segments_(*segments), closed_(*closed), error_(*error) {}
+
+    bool Read() {
+        while (i_ < tokens_.size()) {
+            if (IsLetter(tokens_[i_]))
+                command_ = tokens_[i_++][0];
+            else if (command_ == 'M')
+                command_ = 'L';  // numbers after a moveto are linetos
+            if (closed_) return Fail("nothing may follow Z (one path per line)");
+            if (!Step()) return false;
+        }
+        if (segments_.empty()) return Fail("it is empty");
+        for (auto& s : segments_) s.corner = IsCorner(s);
+        return true;
+    }
+
+ private:
+    static bool IsLetter(const std::string& token) {
+        return std::isalpha(static_cast<unsigned char>(token[0])) != 0;
+    }
+
+    bool Fail(const std::string& what) {
+        error_ = "path data: " + what;
+        return false;
+    }
+
+    bool Numbers(int n, std::vector<double>* out) {
+        for (int k = 0; k < n; ++k) {
+            if (i_ >= tokens_.size() || IsLetter(tokens_[i_]))
+                return Fail(std::string(1, command_) + " needs " + std::to_string(n) + " numbers");
+            out->push_back(*ParseNumber(tokens_[i_++]));
+        }
+        return true;
+    }
+
+    bool Step() {
+        std::vector<double> v;
+        switch (command_) {
+            case 'M':
+                if (!segments_.empty()) return Fail("a second M (one path per line)");
+                if (!Numbers(2, &v)) return false;
+                segments_.push_back({Point(v[0], v[1]), Point(v[0], v[1]), Point(v[0], v[1]), 1});
+                return true;
+            case 'L':
+            case 'C': {
+                if (segments_.empty()) return Fail("it must start with M");
+                if (!Numbers(command_ == 'L' ? 2 : 6, &v)) return false;
+                AIRealPoint end = command_ == 'L' ? Point(v[0], v[1]) : Point(v[4], v[5]);
+                if (command_ == 'C') segments_.back().out = Point(v[0], v[1]);
+                AIRealPoint in = command_ == 'C' ? Point(v[2], v[3]) : end;
+                segments_.push_back({end, in, end, 1});
+                return true;
+            }
+            case 'Z':
+            case 'z':
+                if (segments_.empty()) return Fail("Z before M");
+                closed_ = true;
+                // A last anchor on the first one is the same anchor, reached by the
+                // closing segment.
+                if (segments_.size() > 1 && Same(segments_.back().p, segments_.front().p)) {
+                    segments_.front().in = segments_.back().in;
+                    segments_.pop_back();
+                }
+                return true;
+            default:
+                return Fail(std::string("command '") + command_ +
+                            "' is not one of M L C Z (absolute)");
+        }
+    }
+
+    std::vector<std::string> tokens_;
+    std::vector<AIPathSegment>& segments_;
+    bool& closed_;
+    std::string& error_;
+    std::size_t i_ = 0;
+    char command_ = 0;
+};
+
+}  // namespace
+
 bool ParsePathData(const std::string& data, std::vector<AIPathSegment>* segments, bool* closed,
                    std::string* error) {
     std::vector<std::string> tokens;
     if (!Tokenize(data, &tokens, error)) return false;
     segments->clear();
     *closed = false;
-    char command = 0;
-    std::size_t i = 0;
-    auto numbers = [&](int n, std::vector<double>* out) {
-        for (int k = 0; k < n; ++k) {
-            if (i >= tokens.size() || std::isalpha(static_cast<unsigned char>(tokens[i][0]))) {
-                *error = std::string("path data: ") + command + " needs " + std::to_string(n) +
-                         " numbers";
-                return false;
-            }
-            out->push_back(*ParseNumber(tokens[i++]));
-        }
-        return true;
-    };
-    while (i < tokens.size()) {
-        if (std::isalpha(static_cast<unsigned char>(tokens[i][0])))
-            command = tokens[i++][0];
-        else if (command == 'M')
-            command = 'L';  // numbers after a moveto are linetos
-        if (*closed) {
-            *error = "path data: nothing may follow Z (one path per line)";
-            return false;
-        }
-        std::vector<double> v;
-        switch (command) {
-            case 'M':
-                if (!segments->empty()) {
-                    *error = "path data: a second M (one path per line)";
-                    return false;
-                }
-                if (!numbers(2, &v)) return false;
-                segments->push_back({Point(v[0], v[1]), Point(v[0], v[1]), Point(v[0], v[1]), 1});
-                break;
-            case 'L':
-            case 'C': {
-                if (segments->empty()) {
-                    *error = "path data must start with M";
-                    return false;
-                }
-                if (!numbers(command == 'L' ? 2 : 6, &v)) return false;
-                AIRealPoint end = command == 'L' ? Point(v[0], v[1]) : Point(v[4], v[5]);
-                if (command == 'C') segments->back().out = Point(v[0], v[1]);
-                AIRealPoint in = command == 'C' ? Point(v[2], v[3]) : end;
-                segments->push_back({end, in, end, 1});
-                break;
-            }
-            case 'Z':
-            case 'z':
-                if (segments->empty()) {
-                    *error = "path data: Z before M";
-                    return false;
-                }
-                *closed = true;
-                // A last anchor on the first one is the same anchor, reached by the
-                // closing segment.
-                if (segments->size() > 1 && Same(segments->back().p, segments->front().p)) {
-                    segments->front().in = segments->back().in;
-                    segments->pop_back();
-                }
-                break;
-            default:
-                *error = std::string("path data: command '") + command +
-                         "' is not one of M L C Z (absolute)";
-                return false;
-        }
-    }
-    if (segments->empty()) {
-        *error = "path data is empty";
-        return false;
-    }
-    for (auto& s : *segments) s.corner = IsCorner(s);
-    return true;
+    return PathDataReader(std::move(tokens), segments, closed, error).Read();
 }
 
 std::vector<AIPathSegment> CircleSegments(double cx, double cy, double r) {
