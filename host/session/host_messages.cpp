@@ -33,7 +33,17 @@ const char* MouseSelector(MouseEvent kind) {
 }  // namespace
 
 bool Host::StartPlugin(const std::string& path, std::string* error) {
-    LoadedPlugin* plugin = plugins_->Load(path, error);
+    LoadedPlugin* plugin = nullptr;
+    for (const auto& loaded : plugins_->plugins())
+        if (loaded->library.path() == path) plugin = loaded.get();
+    if (plugin && plugin->started) {
+        *error = path + ": the plug-in is already started";
+        return false;
+    }
+    // A plug-in started again after its shutdown keeps its identity and registrations.
+    if (plugin && !plugin->library.Reopen(error)) return false;
+    if (plugin) registrations_->Forget(plugin->id);
+    if (!plugin) plugin = plugins_->Load(path, error);
     if (!plugin) return false;
     SPMessageData message{};
     plugins_->Send(*plugin, kSPInterfaceCaller, kSPInterfaceStartupSelector, &message);

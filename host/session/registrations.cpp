@@ -57,4 +57,25 @@ IconRecord* Registrations::FindIcon(ObjectId id) {
     return FindById(icons_, id);
 }
 
+void Registrations::Forget(ObjectId plugin) {
+    auto erase = [&](auto& records) {
+        records.erase(std::remove_if(records.begin(), records.end(),
+                                     [&](const auto& r) { return r.plugin == plugin; }),
+                      records.end());
+    };
+    ToolRecord* selected = FindTool(selectedTool);
+    if (!selected || selected->plugin == plugin) selectedTool = tools_.front().id;
+    for (const auto& item : menuItems_)
+        if (item.plugin == plugin)
+            menuGroups_.erase(
+                std::remove_if(menuGroups_.begin(), menuGroups_.end(),
+                               [&](const auto& g) { return g.parentItem == item.id; }),
+                menuGroups_.end());
+    erase(tools_);
+    erase(menuItems_);
+    erase(notifiers_);
+    erase(annotators_);
+    erase(icons_);
+}
+
 }  // namespace host

@@ -1,6 +1,6 @@
 // What plug-ins register with the host: tools and their palette, menus, notifiers,
 // annotators, icons and application contexts. Every record has an identity that its
-// handle carries; records never move, so names handed out stay valid.
+// handle carries; adding records moves none, so names handed out stay valid.
 #pragma once
 
 #include <cstdint>
@@ -92,6 +92,10 @@ class Registrations {
 
     std::deque<IconRecord>& icons() { return icons_; }
     IconRecord* FindIcon(ObjectId id);
+
+    /// Removes everything a plug-in registered (before it starts again); its selected
+    /// tool gives way to the host's.
+    void Forget(ObjectId plugin);
 
     /// Application contexts pushed and not yet popped, innermost last.
     std::vector<ObjectId>& contexts() { return contexts_; }

@@ -132,3 +132,21 @@ TEST(Protocol, EventsBeforeStartupOrToUnknownToolsAreHarmless) {
 
 }  // namespace
 }  // namespace host
+
+namespace host {
+namespace {
+
+TEST(Protocol, APluginStartsAgainAfterShutdownButNotTwice) {
+    auto again = testing::RunSession("startup\nshutdown\nstartup\ntool segment\n");
+    EXPECT_EQ(again.outcome.exitCode, 0) << again.outcome.message;
+    EXPECT_EQ(again.dump["host"]["loaded"], true);
+    EXPECT_EQ(again.dump["tool"], "segment");
+    EXPECT_EQ(again.dump["host"]["tools"].size(), 2u);  // registered once, not twice
+    EXPECT_EQ(again.dump["host"]["menus"][0]["items"].size(), 1u);
+    auto twice = testing::RunSession("startup\nstartup\n");
+    EXPECT_EQ(twice.outcome.exitCode, 1);
+    EXPECT_NE(twice.outcome.message.find("already started"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace host
