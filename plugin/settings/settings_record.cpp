@@ -1,10 +1,61 @@
 #include "plugin/settings/settings_record.h"
 
+#include <cstring>
+
+#include "plugin/text/number_writers.h"
+
 namespace quill {
+
+static_assert(sizeof(ToleranceSetting::text) == sizeof(NumberText),
+              "a tolerance text holds what the tolerance writer writes");
 
 SettingsRecord& Settings() {
     static SettingsRecord settings;
     return settings;
+}
+
+const SettingsRecord& DefaultSettings() {
+    static const SettingsRecord defaults;
+    return defaults;
+}
+
+void SettingsRecord::SetLayerName(const char* name) {
+    if (!name) name = "";
+    std::strncpy(layerName, name, kLayerNameCapacity - 1);
+    layerName[kLayerNameCapacity - 1] = '\0';
+    UpdateLayerNameLength();
+}
+
+void SettingsRecord::UpdateLayerNameLength() {
+    layerName[kLayerNameCapacity - 1] = '\0';
+    layerNameLength = static_cast<std::int32_t>(std::strlen(layerName));
+}
+
+void SettingsRecord::SetScale(double numerator, double denominator) {
+    scaleNumerator = numerator;
+    scaleDenominator = denominator;
+    RecomputeScaleFactor();
+}
+
+void SettingsRecord::RecomputeScaleFactor() {
+    scaleFactor = scaleNumerator / scaleDenominator;
+}
+
+void SettingsRecord::SetArcStyle(std::int32_t style) {
+    normalArcs = style == 0;
+    multipleArcs = !normalArcs;
+}
+
+void SettingsRecord::SetToleranceValue(int index, double value) {
+    if (index < 0 || index > 1) return;
+    tolerances[index].value = value;
+    RebuildToleranceTexts();
+}
+
+void SettingsRecord::RebuildToleranceTexts() {
+    const NumberSeparators separators{decimalSeparator, thousandsSeparator};
+    for (ToleranceSetting& tolerance : tolerances)
+        WriteTolerance(static_cast<float>(tolerance.value), separators, tolerance.text);
 }
 
 }  // namespace quill
