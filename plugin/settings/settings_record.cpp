@@ -49,13 +49,18 @@ void SettingsRecord::SetArcStyle(std::int32_t style) {
 void SettingsRecord::SetToleranceValue(int index, double value) {
     if (index < 0 || index > 1) return;
     tolerances[index].value = value;
-    RebuildToleranceTexts();
+    RebuildToleranceText(index);
+}
+
+void SettingsRecord::RebuildToleranceText(int index) {
+    if (index < 0 || index > 1) return;
+    const NumberSeparators separators{decimalSeparator, thousandsSeparator};
+    WriteTolerance(static_cast<float>(tolerances[index].value), separators, tolerances[index].text);
 }
 
 void SettingsRecord::RebuildToleranceTexts() {
-    const NumberSeparators separators{decimalSeparator, thousandsSeparator};
-    for (ToleranceSetting& tolerance : tolerances)
-        WriteTolerance(static_cast<float>(tolerance.value), separators, tolerance.text);
+    RebuildToleranceText(0);
+    RebuildToleranceText(1);
 }
 
 }  // namespace quill

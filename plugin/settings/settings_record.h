@@ -156,7 +156,9 @@ struct SettingsRecord {
     bool SecondDecimalComma() const { return secondDecimalSeparator == ','; }
     /// Sets the value of tolerance `index` (0 or 1; others are ignored) and its text.
     void SetToleranceValue(int index, double value);
-    /// Writes both tolerance texts again from their values and the main separators.
+    /// Writes the text of tolerance `index` (0 or 1) again from its value and the main
+    /// separators.
+    void RebuildToleranceText(int index);
     void RebuildToleranceTexts();
 };
 
