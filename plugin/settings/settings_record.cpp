@@ -21,8 +21,11 @@ const SettingsRecord& DefaultSettings() {
 
 void SettingsRecord::SetLayerName(const char* name) {
     if (!name) name = "";
-    std::strncpy(layerName, name, kLayerNameCapacity - 1);
-    layerName[kLayerNameCapacity - 1] = '\0';
+    // memmove: the name may be a part of this very field.
+    size_t length = 0;
+    while (length < kLayerNameCapacity - 1 && name[length]) ++length;
+    std::memmove(layerName, name, length);
+    layerName[length] = '\0';
     UpdateLayerNameLength();
 }
 
