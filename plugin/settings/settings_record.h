@@ -19,12 +19,12 @@ struct ColourSetting {
 
 /// One of the two tolerances written beside a measure.
 struct ToleranceSetting {
-    bool shown = false;          // "AvecToleranceUn" / "AvecToleranceDeux"
-    double value = 0;            // "ToleranceUn" / "ToleranceDeux", in the main unit
-    double offset = 0;           // "DecaleToleranceUn" / "...Deux", baseline shift, points
-    std::int32_t symbol = 0;     // "SymboleToleUn" / "...Deux": 0 "+", 1 "-", 2 "±"
-    bool stepTimesTen = false;   // "CoefToleranceUn" / "...Deux"
-    char text[32] = {};          // derived: the value written by the tolerance writer
+    bool shown = false;         // "AvecToleranceUn" / "AvecToleranceDeux"
+    double value = 0;           // "ToleranceUn" / "ToleranceDeux", in the main unit
+    double offset = 0;          // "DecaleToleranceUn" / "...Deux", baseline shift, points
+    std::int32_t symbol = 0;    // "SymboleToleUn" / "...Deux": 0 "+", 1 "-", 2 "±"
+    bool stepTimesTen = false;  // "CoefToleranceUn" / "...Deux"
+    char text[128] = {};        // derived: the value written by the tolerance writer
 };
 
 /// A remembered set of the eight most changed settings (reals, as stored).
@@ -40,7 +40,8 @@ struct PreferenceGroup {
 };
 
 constexpr int kLayerNameCapacity = 256;  // "NomCalque" holds at most 255 characters
-constexpr int kFontNameCapacity = 1024;  // "Police"
+constexpr int kFontNameCapacity = 1024;  // "Police" holds at most 1023 characters
+constexpr int kGroupCount = 4;           // preference groups 1 to 4
 
 struct SettingsRecord {
     // Layer
@@ -58,11 +59,11 @@ struct SettingsRecord {
     double scaleFactor = 1;               // derived: numerator / denominator
 
     // Second measure
-    bool doubleMeasure = false;          // "DoubleMesure"
-    std::int32_t secondUnit = 6;         // "SecondeUnite"
-    bool showSecondUnit = true;          // "AfficheSecondeUnite"
-    std::int32_t secondPrecision = 1;    // "PrecisionSeconde"
-    char secondDecimalSeparator = ',';   // "VirguleSeconde"
+    bool doubleMeasure = false;         // "DoubleMesure"
+    std::int32_t secondUnit = 6;        // "SecondeUnite"
+    bool showSecondUnit = true;         // "AfficheSecondeUnite"
+    std::int32_t secondPrecision = 1;   // "PrecisionSeconde"
+    char secondDecimalSeparator = ',';  // "VirguleSeconde"
 
     // Segment tool
     std::int32_t dimensionType = 0;  // "TypeDeCote": 0 oblique, 1 horizontal, 2 vertical, 3 both
@@ -88,10 +89,10 @@ struct SettingsRecord {
     double landingLength = 12;   // "Ligne", millimetres
 
     // Bézier tool
-    bool divide = true;            // "Partager"
-    std::int32_t divisions = 3;    // "NbDiv"
-    double markLength = 5;         // "LongueurDuPoint", millimetres
-    double lengthOnCurve = 30;     // "LongueurSurCourbe", millimetres
+    bool divide = true;          // "Partager"
+    std::int32_t divisions = 3;  // "NbDiv"
+    double markLength = 5;       // "LongueurDuPoint", millimetres
+    double lengthOnCurve = 30;   // "LongueurSurCourbe", millimetres
 
     // Lengths and areas tool
     bool reportTotalLength = true;    // "LALongTotale"
@@ -110,17 +111,17 @@ struct SettingsRecord {
     double arrowSize = 150;       // "Zoom", percent
 
     // Text
-    double textSize = 12;                 // "Corps"
-    bool sizeInMillimetres = false;       // "CorpsEnMillimetres"
+    double textSize = 12;                   // "Corps"
+    bool sizeInMillimetres = false;         // "CorpsEnMillimetres"
     char fontName[kFontNameCapacity] = {};  // "Police"
-    std::int32_t fontPage = 1;            // "NumeroPagePolices"
+    std::int32_t fontPage = 1;              // "NumeroPagePolices"
 
     // Colours
     ColourSetting lineColour{1, 1, 1, 0, 0, 1, 0.5, 0, 0};  // "TypeCoulTraits", "Gris", "Rouge" …
     ColourSetting textColour{1, 1, 0, 0, 1, 0.5, 1, 0, 0};  // "TypeCoulTexte", "GrisTexte" …
-    bool overprintFill = false;         // "OverprintFill"
-    bool overprintStroke = false;       // "OverprintStroke"
-    bool showColoursNearCursor = true;  // "AffCoulAnno"
+    bool overprintFill = false;                             // "OverprintFill"
+    bool overprintStroke = false;                           // "OverprintStroke"
+    bool showColoursNearCursor = true;                      // "AffCoulAnno"
 
     // Tolerances 1 and 2
     ToleranceSetting tolerances[2] = {{false, 0.25, 5, 1, false, "0,25"},
@@ -129,11 +130,41 @@ struct SettingsRecord {
     // Memory of measured segments, preference groups
     std::int32_t memoryCapacity = 20;  // "NombreSouvenirsPrefs", in points (two per segment)
     std::int32_t lastGroup = 0;        // "NumSetPrefs", 0..3
-    PreferenceGroup groups[4] = {{12, 150, 1, 1, 1, 0, 6, 2},
-                                 {14, 200, 0.5, 1, 10, 0, 6, 2},
-                                 {16, 250, 1.5, 1, 100, 1, 6, 1},
-                                 {18, 300, 2, 10, 1, 2, 8, 4}};
+    PreferenceGroup groups[kGroupCount] = {{12, 150, 1, 1, 1, 0, 6, 2},
+                                           {14, 200, 0.5, 1, 10, 0, 6, 2},
+                                           {16, 250, 1.5, 1, 100, 1, 6, 1},
+                                           {18, 300, 2, 10, 1, 2, 8, 4}};
+
+    // Setters that keep the derived values right.
+
+    /// Copies `name` (Windows-1252, cut at 255 characters; nullptr is empty) and its length.
+    void SetLayerName(const char* name);
+    /// Recomputes the layer name's length, after the name was written in place.
+    void UpdateLayerNameLength();
+    /// Sets "EchelleNum" and "EchelleDen" and the scale factor.
+    void SetScale(double numerator, double denominator);
+    /// The scale factor from the numerator and denominator as they stand.
+    void RecomputeScaleFactor();
+    /// "StyleArc": 0 normal arcs, any other value multiple arcs.
+    void SetArcStyle(std::int32_t style);
+    /// "StyleArc" as stored: 0 normal, 1 multiple.
+    std::int32_t ArcStyle() const { return multipleArcs ? 1 : 0; }
+    /// "Virgule" and "VirguleSeconde": true for a decimal comma, false for a point.
+    void SetDecimalComma(bool comma) { decimalSeparator = comma ? ',' : '.'; }
+    void SetSecondDecimalComma(bool comma) { secondDecimalSeparator = comma ? ',' : '.'; }
+    bool DecimalComma() const { return decimalSeparator == ','; }
+    bool SecondDecimalComma() const { return secondDecimalSeparator == ','; }
+    /// Sets the value of tolerance `index` (0 or 1; others are ignored) and its text.
+    void SetToleranceValue(int index, double value);
+    /// Writes the text of tolerance `index` (0 or 1) again from its value and the main
+    /// separators.
+    void RebuildToleranceText(int index);
+    void RebuildToleranceTexts();
 };
+
+/// A record holding every default, the font name empty (the host's first font is the
+/// default font, known only once the host is asked).
+const SettingsRecord& DefaultSettings();
 
 /// The one settings record.
 SettingsRecord& Settings();

@@ -1,0 +1,79 @@
+// What the Parameters panel keeps between clicks that the settings storage and the
+// preference groups read and change: which page is open, the font page shown, the step
+// multipliers, the group recall mark and each page's last group button.
+#pragma once
+
+#include <cstdint>
+
+namespace quill {
+
+/// The parameter pages, in the order the page write looks for the open one.
+enum class PanelPage : int {
+    LayerName,        // "Nom du calque."
+    Unit,             // "Unité."
+    DoubleMeasure,    // "Double mesure."
+    NumberFormat,     // "Format de nombre."
+    Scale,            // "Échelle."
+    SegmentTool,      // "Outil Segment."
+    AngleTool,        // "Outil Angle."
+    CircleTool,       // "Outil Cercle."
+    BezierTool,       // "Outil Bézier."
+    LengthsAndAreas,  // "Outil Longueurs & Aires."
+    Colours,          // "Couleurs."
+    TextSize,         // "Corps."
+    Font,             // "Police."
+    LineFormat,       // "Format de ligne."
+    Arrowheads,       // "Pointes."
+    Tolerances,       // "Tolérances."
+};
+constexpr int kPanelPageCount = 16;
+
+/// The sets of four group buttons; the arrowheads page has two (shape and size).
+enum class GroupButtons : int {
+    Unit,        // "Unité."
+    Precision,   // "Format de nombre."
+    Scale,       // "Échelle."
+    ArrowShape,  // "Pointes.", shape
+    ArrowSize,   // "Pointes.", size
+    LineWidth,   // "Format de ligne."
+    TextSize,    // "Corps."
+};
+constexpr int kGroupButtonSetCount = 7;
+
+/// The page whose group buttons these are.
+PanelPage PageOfGroupButtons(GroupButtons buttons);
+
+struct PanelState {
+    /// 0 closed, 1 the chooser is shown, 2 a page is shown, 3 the click just made closes
+    /// the panel at mouse-up.
+    std::int16_t phase = 0;
+    bool pageOpen[kPanelPageCount] = {};
+    /// Set by a page's click handler when the click changed a setting.
+    bool pageChanged[kPanelPageCount] = {};
+    /// Set when a preference group was recalled from the chooser; "NumSetPrefs" is
+    /// written at mouse-up.
+    bool groupRecalled = false;
+    /// Page of the font list shown, from 1 ("NumeroPagePolices").
+    std::int32_t fontPage = 1;
+    /// Step multipliers: the size page's ×10, the scale page's ×10 and ×100.
+    bool sizeStepTimesTen = false;
+    bool scaleStepTimesTen = false;
+    bool scaleStepTimesHundred = false;
+    /// The group button (1 to 4) used last on each set of group buttons.
+    std::int32_t lastGroupButton[kGroupButtonSetCount] = {1, 1, 1, 1, 1, 1, 1};
+
+    bool IsOpen(PanelPage page) const { return pageOpen[static_cast<int>(page)]; }
+    void MarkChanged(PanelPage page) { pageChanged[static_cast<int>(page)] = true; }
+    void SwitchOffStepMultipliers();
+    void ClearPageFlags();
+};
+
+/// The one panel state, for the life of the plug-in.
+PanelState& Panel();
+
+/// The panel's step at mouse-up, after the page write: the click that recalled a group
+/// (`groupRecalled`) shows the chooser again; a click that closed the panel (phase above
+/// 2) hides it and clears every page-open flag.
+void ClosePanelAtMouseUp(PanelState& panel, bool groupRecalled);
+
+}  // namespace quill

@@ -1,0 +1,157 @@
+#include "plugin/settings/preference_groups.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fake_preference_host.h"
+#include "plugin/dimensions/arrow_shape.h"
+#include "plugin/settings/preference_storage.h"
+#include "plugin/text/units.h"
+
+namespace quill {
+namespace {
+
+using testing::Fake;
+using testing::IntegerValue;
+using testing::RealValue;
+
+class PreferenceGroups : public ::testing::Test {
+ protected:
+    void SetUp() override { ASSERT_EQ(ResetPreferences(settings, panel), kNoErr); }
+
+    // A later start of the plug-in: a new record read from the same store.
+    void Restart() {
+        settings = SettingsRecord{};
+        panel = PanelState{};
+        Fake().writes.clear();
+        ASSERT_EQ(ReadPreferences(settings, panel), kNoErr);
+    }
+
+    testing::FakeHostSuites suites;
+    SettingsRecord settings;
+    PanelState panel;
+};
+
+TEST_F(PreferenceGroups, KeysJoinFamilyAndGroupWord) {
+    char key[kGroupKeyCapacity];
+    GroupKey(GroupField::Precision, 0, key);
+    EXPECT_STREQ(key, "PrecisionPrefsUn");
+    GroupKey(GroupField::Precision, 3, key);
+    EXPECT_STREQ(key, "PrecisionPrefsQuatre");
+    GroupKey(GroupField::ScaleDenominator, 3, key);
+    EXPECT_STREQ(key, "EchelleDenPrefsQuatre");
+    GroupKey(GroupField::TextSize, 4, key);
+    EXPECT_STREQ(key, "");
+}
+
+TEST_F(PreferenceGroups, RecallSetsTheEightSettingsAndTheScaleFactor) {
+    struct Case {
+        int group;
+        double textSize, arrowSize, lineWidth, scaleFactor;
+        int shape, unit, precision;
+    };
+    const Case cases[] = {{2, 14, 200, 0.5, 0.1, 0, 6, 2},
+                          {3, 16, 250, 1.5, 0.01, 1, 6, 1},
+                          {4, 18, 300, 2, 10, 2, 8, 4},
+                          {1, 12, 150, 1, 1, 0, 6, 2}};
+    for (const Case& c : cases) {
+        panel.groupRecalled = false;
+        RecallGroup(c.group, settings, panel);
+        EXPECT_EQ(settings.lastGroup, c.group - 1);
+        EXPECT_EQ(settings.textSize, c.textSize) << c.group;
+        EXPECT_EQ(settings.arrowSize, c.arrowSize) << c.group;
+        EXPECT_EQ(settings.lineWidth, c.lineWidth) << c.group;
+        EXPECT_DOUBLE_EQ(settings.scaleFactor, c.scaleFactor) << c.group;
+        EXPECT_EQ(settings.arrowShape, c.shape) << c.group;
+        EXPECT_EQ(settings.unit, c.unit) << c.group;
+        EXPECT_EQ(settings.precision, c.precision) << c.group;
+        EXPECT_TRUE(panel.groupRecalled);
+    }
+    EXPECT_EQ(CurrentArrowShape().segmentCount, 6);  // shape 0 of group 1 prepared
+
+    const SettingsRecord before = settings;
+    panel.groupRecalled = false;
+    RecallGroup(5, settings, panel);  // below row 4: nothing is recalled
+    EXPECT_EQ(settings.lastGroup, before.lastGroup);
+    EXPECT_EQ(settings.textSize, before.textSize);
+    EXPECT_FALSE(panel.groupRecalled);
+}
+
+TEST_F(PreferenceGroups, RecallTruncatesStrangeStoredValues) {
+    settings.groups[0].unit = 1.9;
+    settings.groups[0].precision = -2.7;
+    settings.groups[0].arrowShape = 1e300;
+    settings.groups[1].arrowShape = std::nan("");
+    RecallGroup(1, settings, panel);
+    EXPECT_EQ(settings.unit, 1);
+    EXPECT_EQ(settings.precision, -2);
+    EXPECT_EQ(settings.arrowShape, 2147483647);
+    RecallGroup(2, settings, panel);
+    EXPECT_EQ(settings.arrowShape, 0);
+}
+
+TEST_F(PreferenceGroups, PlacedValuesAreWrittenAtOnceAndSurviveARestart) {
+    settings.unit = kMillimetres;
+    Fake().writes.clear();
+    PlaceInGroup(GroupButtons::Unit, 4, settings, panel);
+    EXPECT_EQ(Fake().writes, std::vector<std::string>{"UnitePrefsQuatre"});
+    EXPECT_EQ(Fake().store["UnitePrefsQuatre"], RealValue(1));
+    EXPECT_EQ(panel.lastGroupButton[static_cast<int>(GroupButtons::Unit)], 4);
+    EXPECT_TRUE(panel.pageChanged[static_cast<int>(PanelPage::Unit)]);
+
+    settings.unit = kPoints;
+    RecallGroup(4, settings, panel);
+    EXPECT_EQ(settings.unit, kMillimetres);
+
+    Restart();
+    EXPECT_EQ(settings.groups[3].unit, 1);
+    EXPECT_EQ(settings.unit, kPoints);  // the recall itself stored nothing
+
+    settings.SetScale(1, 20);
+    Fake().writes.clear();
+    PlaceInGroup(GroupButtons::Scale, 2, settings, panel);
+    EXPECT_EQ(Fake().writes,
+              (std::vector<std::string>{"EchelleNumPrefsDeux", "EchelleDenPrefsDeux"}));
+    EXPECT_TRUE(panel.pageChanged[static_cast<int>(PanelPage::Scale)]);
+    settings.arrowSize = 75;
+    PlaceInGroup(GroupButtons::ArrowSize, 3, settings, panel);
+    EXPECT_EQ(Fake().store["ZoomPrefsTrois"], RealValue(75));
+    EXPECT_EQ(panel.lastGroupButton[static_cast<int>(GroupButtons::ArrowSize)], 3);
+    EXPECT_EQ(panel.lastGroupButton[static_cast<int>(GroupButtons::ArrowShape)], 1);
+    EXPECT_TRUE(panel.pageChanged[static_cast<int>(PanelPage::Arrowheads)]);
+
+    Fake().writes.clear();
+    PlaceInGroup(GroupButtons::TextSize, 0, settings, panel);  // no such button
+    EXPECT_TRUE(Fake().writes.empty());
+}
+
+TEST_F(PreferenceGroups, PlacingIgnoresAFailedWrite) {
+    Fake().Fail("PutRealPreference", "CorpsPrefsDeux");
+    settings.textSize = 9;
+    PlaceInGroup(GroupButtons::TextSize, 2, settings, panel);
+    EXPECT_EQ(settings.groups[1].textSize, 9);
+    EXPECT_TRUE(Fake().alerts.empty());
+    EXPECT_EQ(panel.lastGroupButton[static_cast<int>(GroupButtons::TextSize)], 2);
+    EXPECT_TRUE(panel.pageChanged[static_cast<int>(PanelPage::TextSize)]);
+}
+
+TEST_F(PreferenceGroups, RecalledGroupIsRememberedByNumSetPrefsOnly) {
+    panel.phase = 1;  // the chooser; the click on a group button opens an empty page
+    RecallGroup(2, settings, panel);
+    panel.phase = 2;
+    Fake().writes.clear();
+    EXPECT_EQ(WritePanelPage(settings, panel), kNoErr);
+    EXPECT_EQ(Fake().writes, std::vector<std::string>{"NumSetPrefs"});
+    EXPECT_EQ(Fake().store["NumSetPrefs"], IntegerValue(1));
+    EXPECT_FALSE(panel.groupRecalled);
+    EXPECT_EQ(panel.phase, 1);  // the chooser shows again, with the recalled values
+
+    Restart();
+    EXPECT_EQ(settings.lastGroup, 1);
+    EXPECT_EQ(settings.unit, kPoints);
+    EXPECT_EQ(settings.textSize, 12);
+}
+
+}  // namespace
+}  // namespace quill

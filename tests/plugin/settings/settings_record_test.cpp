@@ -1,0 +1,31 @@
+#include "plugin/settings/settings_record.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quill {
+namespace {
+
+TEST(SettingsRecord, SettersKeepDerivedValues) {
+    SettingsRecord settings;
+    settings.SetLayerName(std::string(300, 'a').c_str());
+    EXPECT_EQ(settings.layerNameLength, kLayerNameCapacity - 1);
+    settings.SetLayerName(settings.layerName + 250);  // a tail of itself
+    EXPECT_STREQ(settings.layerName, "aaaaa");
+    EXPECT_EQ(settings.layerNameLength, 5);
+    settings.SetLayerName(nullptr);
+    EXPECT_EQ(settings.layerNameLength, 0);
+    settings.SetScale(1, 125);
+    EXPECT_DOUBLE_EQ(settings.scaleFactor, 0.008);
+    for (std::int32_t style : {1, -4, 99}) {
+        settings.SetArcStyle(style);
+        EXPECT_TRUE(settings.multipleArcs && !settings.normalArcs);
+        EXPECT_EQ(settings.ArcStyle(), 1);
+    }
+    settings.SetArcStyle(0);
+    EXPECT_TRUE(settings.normalArcs && !settings.multipleArcs);
+}
+
+}  // namespace
+}  // namespace quill
