@@ -10,7 +10,9 @@ SegmentIndex::SegmentIndex(Document& document) : document_(document) {
     document_.AddObserver(this);
 }
 
-SegmentIndex::~SegmentIndex() { document_.RemoveObserver(this); }
+SegmentIndex::~SegmentIndex() {
+    document_.RemoveObserver(this);
+}
 
 void SegmentIndex::Query(AIRealPoint point, float radius,
                          const std::function<void(const Art&, int)>& f) const {

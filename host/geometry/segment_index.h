@@ -9,7 +9,7 @@
 namespace host {
 
 class SegmentIndex : public DocumentObserver {
-   public:
+ public:
     explicit SegmentIndex(Document& document);
     ~SegmentIndex() override;
 
@@ -22,7 +22,7 @@ class SegmentIndex : public DocumentObserver {
     void OnGeometryChanged(const Art& art) override;
     void OnArtRemoved(const Art& art) override;
 
-   private:
+ private:
     Document& document_;
 };
 
