@@ -9,8 +9,7 @@ Host* current = nullptr;
 }
 
 Host::Host()
-    : document_(std::make_unique<Document>()),
-      index_(std::make_unique<SegmentIndex>(*document_)) {
+    : document_(std::make_unique<Document>()), index_(std::make_unique<SegmentIndex>(*document_)) {
     for (const auto& entry : AllSuiteTables()) suites_.Add(entry.name, entry.version, entry.table);
 }
 
@@ -25,7 +24,14 @@ void Host::ReplaceDocument(std::unique_ptr<Document> document) {
     view_.origin = AIRealPoint{0, document_->height()};
 }
 
-Host& CurrentHost() { return *current; }
-void SetCurrentHost(Host* host) { current = host; }
+Host& CurrentHost() {
+    return *current;
+}
+void SetCurrentHost(Host* host) {
+    current = host;
+}
+bool HostRunning() {
+    return current != nullptr;
+}
 
 }  // namespace host

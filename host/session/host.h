@@ -22,7 +22,7 @@ struct View {
 };
 
 class Host {
-   public:
+ public:
     Host();
     ~Host();
     Host(const Host&) = delete;
@@ -36,7 +36,7 @@ class Host {
     SegmentIndex& segmentIndex() { return *index_; }
     SuiteRegistry& suites() { return suites_; }
 
-   private:
+ private:
     std::unique_ptr<Document> document_;
     std::unique_ptr<SegmentIndex> index_;
     View view_;
@@ -46,5 +46,7 @@ class Host {
 /// The host the suite functions serve; set while a host runs.
 Host& CurrentHost();
 void SetCurrentHost(Host* host);
+/// Whether a host is set, so that a suite called without one refuses instead of crashing.
+bool HostRunning();
 
 }  // namespace host

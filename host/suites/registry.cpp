@@ -22,7 +22,8 @@ std::string FaultInjector::ShortName(const std::string& suiteName) {
             break;
         }
     const std::string suffix = " Suite";
-    if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+    if (name.size() > suffix.size() &&
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
         name.resize(name.size() - suffix.size());
     std::string compact;
     for (char c : name)

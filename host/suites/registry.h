@@ -14,7 +14,7 @@
 namespace host {
 
 class SuiteRegistry {
-   public:
+ public:
     void Add(const std::string& name, std::int32_t version, const void* table);
     /// The table, or nullptr when the host offers no such suite (or it is switched off).
     const void* Find(const std::string& name, std::int32_t version) const;
@@ -22,7 +22,7 @@ class SuiteRegistry {
     void SwitchOff(const std::string& name) { off_.insert(name); }
     bool IsOff(const std::string& name) const { return off_.count(name) != 0; }
 
-   private:
+ private:
     std::map<std::pair<std::string, std::int32_t>, const void*> tables_;
     std::set<std::string> off_;
 };
@@ -30,7 +30,7 @@ class SuiteRegistry {
 /// Failures injected into suite functions: the next `count` calls of the function
 /// return `code` (count < 0: every call).
 class FaultInjector {
-   public:
+ public:
     /// `function` is "SUITE.FUNCTION", SUITE being the full suite name ("AI Art Suite")
     /// or its short form ("Art").
     void Fail(const std::string& function, AIErr code, int count);
@@ -41,7 +41,7 @@ class FaultInjector {
     /// "AI Real Bezier Suite" -> "RealBezier"; "SP Plug-ins Suite" -> "Plugins".
     static std::string ShortName(const std::string& suiteName);
 
-   private:
+ private:
     struct Fault {
         AIErr code;
         int remaining;
