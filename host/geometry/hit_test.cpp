@@ -1,5 +1,6 @@
 #include "host/geometry/hit_test.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -39,6 +40,7 @@ class Search {
             Offer(path, kAnchorPointType, s[start].p, start, 0);
             Offer(path, kAnchorPointType, s[end].p, end, 0);
         });
+        if (index_.LoneAnchorCount() == 0) return best_.hit;
         index_.QueryPaths(point_, tolerance_, [&](const Art& path) {
             if (path.segments.size() == 1 && Eligible(path))
                 Offer(path, kAnchorPointType, path.segments[0].p, 0, 0);
@@ -49,7 +51,7 @@ class Search {
     Hit Centres() {
         best_ = Candidate{};
         index_.QueryPaths(point_, tolerance_, [&](const Art& path) {
-            if (!path.closed || !Eligible(path)) return;
+            if (!path.closed || !MayHaveCentreNear(path) || !Eligible(path)) return;
             const Box b = geom::CurveBounds(path.segments, true);
             const AIRealPoint centre{0.5f * (b.left + b.right), 0.5f * (b.bottom + b.top)};
             Offer(path, kCenterPointType, centre, 0, 0);
@@ -84,6 +86,26 @@ class Search {
     }
 
  private:
+    // The curve's bounds lie between the anchors' bounds and the control points' bounds,
+    // and so does their centre: a cheap test before the exact bounds.
+    bool MayHaveCentreNear(const Art& path) const {
+        Box anchors{path.segments[0].p.h, path.segments[0].p.v, path.segments[0].p.h,
+                    path.segments[0].p.v};
+        Box controls = anchors;
+        for (const AIPathSegment& s : path.segments) {
+            anchors = {std::min(anchors.left, s.p.h), std::min(anchors.bottom, s.p.v),
+                       std::max(anchors.right, s.p.h), std::max(anchors.top, s.p.v)};
+            for (const AIRealPoint& q : {s.in, s.p, s.out})
+                controls = {std::min(controls.left, q.h), std::min(controls.bottom, q.v),
+                            std::max(controls.right, q.h), std::max(controls.top, q.v)};
+        }
+        auto within = [&](float x, float low, float high) {
+            return x >= 0.5f * low - tolerance_ && x <= 0.5f * high + tolerance_;
+        };
+        return within(point_.h, controls.left + anchors.right, anchors.left + controls.right) &&
+               within(point_.v, controls.bottom + anchors.top, anchors.bottom + controls.top);
+    }
+
     bool Eligible(const Art& path) const {
         if (within_) {
             const Art* a = &path;
@@ -94,7 +116,8 @@ class Search {
     }
 
     void Offer(const Art& path, int type, AIRealPoint at, std::size_t anchor, float t) {
-        const double d = std::hypot(at.h - point_.h, at.v - point_.v);
+        const double dx = at.h - point_.h, dy = at.v - point_.v;
+        const double d = std::sqrt(dx * dx + dy * dy);
         if (d <= tolerance_) Consider(path, type, at, static_cast<int>(anchor), t, d);
     }
 

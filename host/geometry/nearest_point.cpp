@@ -7,7 +7,11 @@ namespace host::geom {
 
 namespace {
 
-// Pieces smaller than this, in points, are taken as their chord.
+// Pieces smaller than this, in points, are taken as their chord; the parameter found is
+// then polished by Newton steps on the whole curve.
+constexpr double kChordResolution = 1e-3;
+constexpr int kPolishSteps = 4;
+// Crossings are located to this size, in points.
 constexpr double kResolution = 1e-6;
 // Below this parameter span a crossing is located.
 constexpr double kParameterResolution = 1e-9;
@@ -46,10 +50,36 @@ struct Search {
         }
     }
 
+    // Newton's method on (B(t) − p)·B'(t) = 0 from the best parameter, kept only while it
+    // brings the point nearer.
+    void Polish() {
+        if (!found) return;
+        double t = found->t;
+        for (int i = 0; i < kPolishSteps; ++i) {
+            const Vec q = Evaluate(whole, t), d1 = Derivative(whole, t);
+            const double u = 1 - t;
+            const Vec d2{6 * (u * (whole.p2.x - 2 * whole.p1.x + whole.p0.x) +
+                              t * (whole.p3.x - 2 * whole.p2.x + whole.p1.x)),
+                         6 * (u * (whole.p2.y - 2 * whole.p1.y + whole.p0.y) +
+                              t * (whole.p3.y - 2 * whole.p2.y + whole.p1.y))};
+            const Vec r{q.x - p.x, q.y - p.y};
+            const double g = r.x * d1.x + r.y * d1.y;
+            const double slope = d1.x * d1.x + d1.y * d1.y + r.x * d2.x + r.y * d2.y;
+            if (!(slope > 0)) return;
+            const double next = std::clamp(t - g / slope, 0.0, 1.0);
+            if (next == t) return;
+            const double before = best2;
+            Consider(next);
+            if (!(best2 < before)) return;
+            t = next;
+        }
+    }
+
     void Descend(const Cubic& piece, double t0, double t1, int depth) {
         const Bounds b = ControlBounds(piece);
         if (Distance2ToBounds(b, p) > best2) return;
-        if (depth >= kMaxDepth || Size(b) <= kResolution || Unevenness(piece) <= kResolution) {
+        if (depth >= kMaxDepth || Size(b) <= kChordResolution ||
+            Unevenness(piece) <= kChordResolution) {
             // Even and straight: the parameter of the chord's nearest point is the curve's.
             const double dx = piece.p3.x - piece.p0.x, dy = piece.p3.y - piece.p0.y;
             const double length2 = dx * dx + dy * dy;
@@ -129,6 +159,7 @@ std::optional<NearestPoint> Nearest(const Cubic& c, Vec p, double within) {
     search.Consider(0);
     search.Consider(1);
     search.Descend(c, 0, 1, 0);
+    search.Polish();
     return search.found;
 }
 

@@ -12,7 +12,14 @@ namespace {
 
 // Parameters in (0, 1) where one coordinate of the curve has a turning point: roots of
 // the derivative a t² + b t + c of that coordinate.
-void TurningPoints(double p0, double p1, double p2, double p3, std::vector<double>* ts) {
+// At most two per coordinate.
+struct Turns {
+    double t[4];
+    int count = 0;
+    void push_back(double v) { t[count++] = v; }
+};
+
+void TurningPoints(double p0, double p1, double p2, double p3, Turns* ts) {
     const double a = 3 * (-p0 + 3 * p1 - 3 * p2 + p3), b = 6 * (p0 - 2 * p1 + p2),
                  c = 3 * (p1 - p0);
     auto keep = [&](double t) {
@@ -64,10 +71,10 @@ Box CurveBounds(const std::vector<AIPathSegment>& s, bool closed) {
     for (int i = 0; i < count; ++i) {
         const Cubic c = SegmentCubic(s, i);
         include(c.p3);
-        std::vector<double> ts;
+        Turns ts;
         TurningPoints(c.p0.x, c.p1.x, c.p2.x, c.p3.x, &ts);
         TurningPoints(c.p0.y, c.p1.y, c.p2.y, c.p3.y, &ts);
-        for (double t : ts) include(Evaluate(c, t));
+        for (int k = 0; k < ts.count; ++k) include(Evaluate(c, ts.t[k]));
     }
     return box;
 }

@@ -7,14 +7,25 @@ namespace host {
 
 namespace {
 
-// The smallest cells, in points; each level doubles them.
+// The smallest cells, in points; each level makes them four times as large, so that few
+// levels hold the segments of a drawing and a query looks up few cells.
 constexpr float kBaseCell = 8.0f;
-constexpr int kLevels = 28;
+constexpr int kLevels = 14;
 // Cell coordinates are kept within 29 bits each in the key.
 constexpr double kMaxCell = double(1 << 28);
 
 float CellSize(int level) {
-    return std::ldexp(kBaseCell, level);
+    return std::ldexp(kBaseCell, 2 * level);
+}
+
+// 1 / CellSize(level), looked up: it is on every query's path.
+double InverseCellSize(int level) {
+    static const auto table = [] {
+        std::vector<double> inverse;
+        for (int l = 0; l < kLevels; ++l) inverse.push_back(1.0 / CellSize(l));
+        return inverse;
+    }();
+    return table[static_cast<std::size_t>(level)];
 }
 
 std::uint64_t CellKey(int level, std::int64_t cx, std::int64_t cy) {
@@ -25,7 +36,7 @@ std::uint64_t CellKey(int level, std::int64_t cx, std::int64_t cy) {
 
 // The cell of a coordinate at a level; false when it is out of the grid's range.
 bool CellOf(float coordinate, int level, std::int64_t* cell) {
-    const double c = std::floor(static_cast<double>(coordinate) / CellSize(level));
+    const double c = std::floor(static_cast<double>(coordinate) * InverseCellSize(level));
     if (!(std::fabs(c) < kMaxCell)) return false;
     *cell = static_cast<std::int64_t>(c);
     return true;
@@ -74,7 +85,19 @@ Box SegmentBox(const std::vector<AIPathSegment>& s, int i) {
     return box;
 }
 
-SegmentIndex::SegmentIndex(Document& document) : document_(document), levelCounts_(kLevels, 0) {
+SegmentIndex::SegmentIndex(Document& document) : document_(document) {
+    segmentGrid_.levelCounts.assign(kLevels, 0);
+    pathGrid_.levelCounts.assign(kLevels, 0);
+    std::size_t paths = 0, segments = 0;
+    document_.ForEachArt([&](Art& art) {
+        if (art.kind() != ArtKind::Path) return;
+        ++paths;
+        segments += art.segments.size();
+    });
+    entries_.reserve(paths + segments);
+    pathRecords_.reserve(paths);
+    segmentGrid_.cells.reserve(segments);
+    pathGrid_.cells.reserve(paths);
     document_.ForEachArt([&](Art& art) {
         if (art.kind() == ArtKind::Path) AddPath(art);
     });
@@ -105,24 +128,24 @@ std::uint32_t SegmentIndex::AddEntry(const Art& path, int segment, const Box& bo
         oversized_.push_back(id);
         return id;
     }
-    ++levelCounts_[static_cast<std::size_t>(e.level)];
+    Grid& grid = segment < 0 ? pathGrid_ : segmentGrid_;
+    ++grid.levelCounts[static_cast<std::size_t>(e.level)];
     for (std::int64_t cx = x0; cx <= x1; ++cx)
-        for (std::int64_t cy = y0; cy <= y1; ++cy) cells_[CellKey(e.level, cx, cy)].push_back(id);
+        for (std::int64_t cy = y0; cy <= y1; ++cy)
+            grid.cells[CellKey(e.level, cx, cy)].push_back({box, id});
     return id;
 }
 
 void SegmentIndex::RemoveEntry(std::uint32_t id) {
     Entry& e = entries_[id];
-    auto drop = [id](std::vector<std::uint32_t>& list) {
-        auto it = std::find(list.begin(), list.end(), id);
-        if (it != list.end()) {
-            *it = list.back();
-            list.pop_back();
-        }
-    };
     if (e.level < 0) {
-        drop(oversized_);
+        auto it = std::find(oversized_.begin(), oversized_.end(), id);
+        if (it != oversized_.end()) {
+            *it = oversized_.back();
+            oversized_.pop_back();
+        }
     } else {
+        Grid& grid = e.segment < 0 ? pathGrid_ : segmentGrid_;
         std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
         CellOf(e.box.left, e.level, &x0);
         CellOf(e.box.right, e.level, &x1);
@@ -130,12 +153,18 @@ void SegmentIndex::RemoveEntry(std::uint32_t id) {
         CellOf(e.box.top, e.level, &y1);
         for (std::int64_t cx = x0; cx <= x1; ++cx)
             for (std::int64_t cy = y0; cy <= y1; ++cy) {
-                auto cell = cells_.find(CellKey(e.level, cx, cy));
-                if (cell == cells_.end()) continue;
-                drop(cell->second);
-                if (cell->second.empty()) cells_.erase(cell);
+                auto cell = grid.cells.find(CellKey(e.level, cx, cy));
+                if (cell == grid.cells.end()) continue;
+                auto& items = cell->second;
+                auto it = std::find_if(items.begin(), items.end(),
+                                       [id](const CellItem& item) { return item.id == id; });
+                if (it != items.end()) {
+                    *it = items.back();
+                    items.pop_back();
+                }
+                if (items.empty()) grid.cells.erase(cell);
             }
-        --levelCounts_[static_cast<std::size_t>(e.level)];
+        --grid.levelCounts[static_cast<std::size_t>(e.level)];
     }
     if (e.segment >= 0) --segmentEntries_;
     e = Entry{};
@@ -154,6 +183,8 @@ void SegmentIndex::AddPath(const Art& path) {
         Include(whole, anchor.out);
     }
     if (n > 0) record.entries.push_back(AddEntry(path, -1, whole));
+    record.loneAnchor = n == 1;
+    loneAnchors_ += record.loneAnchor;
     for (int i = 0; i < count; ++i) record.entries.push_back(AddEntry(path, i, SegmentBox(s, i)));
     rankedVersion_ = ~std::uint64_t{0};
 }
@@ -162,6 +193,7 @@ void SegmentIndex::RemovePath(const Art& path) {
     auto it = pathRecords_.find(&path);
     if (it == pathRecords_.end()) return;
     for (std::uint32_t id : it->second.entries) RemoveEntry(id);
+    loneAnchors_ -= it->second.loneAnchor;
     pathRecords_.erase(it);
 }
 
@@ -177,29 +209,32 @@ void SegmentIndex::OnArtRemoved(const Art& art) {
 
 template <class F>
 void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
-    auto consider = [&](std::uint32_t id) {
+    for (std::uint32_t id : oversized_) {
         const Entry& e = entries_[id];
         if ((e.segment < 0) == paths && Overlap(e.box, query)) f(e);
-    };
-    for (std::uint32_t id : oversized_) consider(id);
+    }
+    const Grid& grid = paths ? pathGrid_ : segmentGrid_;
     for (int level = 0; level < kLevels; ++level) {
-        if (levelCounts_[static_cast<std::size_t>(level)] == 0) continue;
+        if (grid.levelCounts[static_cast<std::size_t>(level)] == 0) continue;
         std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
         if (!(CellOf(query.left, level, &x0) && CellOf(query.right, level, &x1) &&
               CellOf(query.bottom, level, &y0) && CellOf(query.top, level, &y1)))
             continue;
         for (std::int64_t cx = x0; cx <= x1; ++cx)
             for (std::int64_t cy = y0; cy <= y1; ++cy) {
-                auto cell = cells_.find(CellKey(level, cx, cy));
-                if (cell == cells_.end()) continue;
-                for (std::uint32_t id : cell->second) {
-                    const Entry& e = entries_[id];
+                auto cell = grid.cells.find(CellKey(level, cx, cy));
+                if (cell == grid.cells.end()) continue;
+                for (const CellItem& item : cell->second) {
+                    if (!Overlap(item.box, query)) continue;
                     // An entry spans up to four cells: report it only from the cell holding
                     // the lower-left corner of its overlap with the query.
-                    std::int64_t ox = 0, oy = 0;
-                    CellOf(std::max(e.box.left, query.left), level, &ox);
-                    CellOf(std::max(e.box.bottom, query.bottom), level, &oy);
-                    if (ox == cx && oy == cy) consider(id);
+                    if ((x0 != x1 || y0 != y1)) {
+                        std::int64_t ox = 0, oy = 0;
+                        CellOf(std::max(item.box.left, query.left), level, &ox);
+                        CellOf(std::max(item.box.bottom, query.bottom), level, &oy);
+                        if (ox != cx || oy != cy) continue;
+                    }
+                    f(entries_[item.id]);
                 }
             }
     }

@@ -46,6 +46,9 @@ class SegmentIndex : public DocumentObserver {
     /// Number of indexed segments (for tests and statistics).
     std::size_t SegmentCount() const { return segmentEntries_; }
 
+    /// Number of indexed paths of a single anchor (which have no segment to be found by).
+    std::size_t LoneAnchorCount() const { return loneAnchors_; }
+
     void OnGeometryChanged(const Art& art) override;
     void OnArtRemoved(const Art& art) override;
 
@@ -58,7 +61,20 @@ class SegmentIndex : public DocumentObserver {
     };
     struct PathRecord {
         std::vector<std::uint32_t> entries;
+        bool loneAnchor = false;
         mutable std::uint32_t rank = 0;  // a cache, refreshed by RankIfStale
+    };
+
+    // One box in a cell, kept inline so that a query scans cells without chasing entries.
+    struct CellItem {
+        Box box;
+        std::uint32_t id;
+    };
+    // A grid of cells by level; segments and whole paths are kept in separate grids so
+    // that neither query wades through the other's boxes.
+    struct Grid {
+        std::unordered_map<std::uint64_t, std::vector<CellItem>> cells;
+        std::vector<std::uint32_t> levelCounts;
     };
 
     void AddPath(const Art& path);
@@ -73,9 +89,9 @@ class SegmentIndex : public DocumentObserver {
     std::vector<Entry> entries_;
     std::vector<std::uint32_t> freeEntries_;
     std::size_t segmentEntries_ = 0;
-    std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> cells_;
+    std::size_t loneAnchors_ = 0;
+    Grid segmentGrid_, pathGrid_;
     std::vector<std::uint32_t> oversized_;
-    std::vector<std::uint32_t> levelCounts_;
     std::unordered_map<const Art*, PathRecord> pathRecords_;
     mutable std::uint64_t rankedVersion_ = ~std::uint64_t{0};
 };
