@@ -123,12 +123,13 @@ TEST_F(GeometrySuitesTest, MatchingArtAndArtSets) {
     size_t size = 0;
     ASSERT_EQ(sets.CountArtSet(set, &size), kNoErr);
     EXPECT_EQ(size, 4u);
+    const AIArtHandle disposed = ArtHandle(b);
     doc().Dispose(group);  // disposed art drops out of the set
     ASSERT_EQ(sets.CountArtSet(set, &size), kNoErr);
     EXPECT_EQ(size, 2u);
     AIArtHandle handle = nullptr;
     EXPECT_EQ(sets.IndexArtSet(set, 2, &handle), kOutOfRangeErr);
-    EXPECT_EQ(sets.AddArtToArtSet(set, ArtHandle(b)), kStaleHandleErr);
+    EXPECT_EQ(sets.AddArtToArtSet(set, disposed), kStaleHandleErr);
     ASSERT_EQ(sets.RemoveArtFromArtSet(set, ArtHandle(a)), kNoErr);
     ASSERT_EQ(sets.IndexArtSet(set, 0, &handle), kNoErr);
     EXPECT_EQ(ArtFromHandle(handle), locked);
