@@ -124,3 +124,65 @@ TEST_F(ArtConverterTest, TheOutlineTakesThePathsPlace) {
 
 }  // namespace
 }  // namespace host
+
+namespace host {
+namespace {
+
+// What the curve-following dimension finds on an outline: the ends of the caps (anchors
+// at half the width from an end of the path, within 1 point) and, between them, the two
+// long sides.
+struct CapEnds {
+    int s0a = -1, s0b = -1, s1a = -1, s1b = -1;
+};
+
+CapEnds FindCapEnds(const geom::Outline& outline, AIRealPoint e0, AIRealPoint e1, double d) {
+    const int m = static_cast<int>(outline.size());
+    auto at = [&](int i, AIRealPoint e) {
+        const AIRealPoint p = outline[static_cast<std::size_t>((i % m + m) % m)].p;
+        return std::fabs(std::hypot(p.h - e.h, p.v - e.v) - d) < 1.0;
+    };
+    CapEnds ends;
+    for (int i = 0; i < m; ++i) {
+        if (ends.s0a < 0 && at(i, e0) && at(i - 1, e0)) ends.s0a = (i - 1 + m) % m;
+        if (ends.s0b < 0 && at(i, e0) && !at(i + 1, e0)) ends.s0b = i;
+        if (ends.s1a < 0 && at(i, e1) && !at(i - 1, e1)) ends.s1a = i;
+        if (ends.s1b < 0 && at(i, e1) && !at(i + 1, e1)) ends.s1b = i;
+    }
+    return ends;
+}
+
+TEST(StrokeOutline, CapEndsDelimitTheTwoLongSides) {
+    // An S-shaped open curve, offset by d = 6 on each side.
+    const std::vector<AIPathSegment> curve = {{{0, 0}, {0, 0}, {40, 60}, 0},
+                                              {{100, 0}, {60, -60}, {100, 0}, 0}};
+    const double d = 6;
+    for (int cap : {kAIButtCap, kAIRoundCap}) {
+        const auto outlines = geom::OutlineStroke(curve, false, {2 * d, cap, kAIMiterJoin, 4});
+        ASSERT_EQ(outlines.size(), 1u) << cap;
+        const geom::Outline& outline = outlines[0];
+        const CapEnds ends = FindCapEnds(outline, {0, 0}, {100, 0}, d);
+        ASSERT_GE(ends.s0a, 0);
+        ASSERT_GE(ends.s0b, 0);
+        ASSERT_GE(ends.s1a, 0);
+        ASSERT_GE(ends.s1b, 0);
+        // The side from s0b to s1a, and the one from s1b to s0a, stay d from the curve.
+        const geom::Cubic c = geom::SegmentCubic(curve, 0);
+        const int m = static_cast<int>(outline.size());
+        for (auto [from, to] : {std::pair{ends.s0b, ends.s1a}, std::pair{ends.s1b, ends.s0a}}) {
+            int count = 0;
+            for (int i = from; i != to; i = (i + 1) % m, ++count) {
+                const AIRealPoint p = outline[static_cast<std::size_t>(i)].p;
+                double nearest = 1e9;
+                for (int k = 0; k <= 4000; ++k) {
+                    const geom::Vec q = geom::Evaluate(c, k / 4000.0);
+                    nearest = std::min(nearest, std::hypot(q.x - p.h, q.y - p.v));
+                }
+                EXPECT_NEAR(nearest, d, 0.06) << cap << " anchor " << i;
+            }
+            EXPECT_GE(count, 2) << cap;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace host
