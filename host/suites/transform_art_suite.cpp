@@ -13,6 +13,7 @@ ASErr AIAPI TransformArt(AIArtHandle art, const AIRealMatrix* matrix, AIReal lin
                          int32_t flags) {
     return Guarded(kAITransformArtSuite, "TransformArt", [&]() -> ASErr {
         if (!matrix || !Finite(*matrix) || !Finite(lineScale)) return kBadParameterErr;
+        if ((flags & kScaleLines) && lineScale < 0) return kBadParameterErr;
         Art* target = ArtFromHandle(art);
         if (!target) return kStaleHandleErr;
         host::TransformArt(CurrentHost().document(), *target, *matrix, lineScale, flags);

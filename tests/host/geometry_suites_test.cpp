@@ -165,6 +165,8 @@ TEST_F(GeometrySuitesTest, TransformMovesObjectsAndScalesLinesOnlyWhenAsked) {
     bool found = false;
     host_.segmentIndex().Query({100, 3}, 1, [&](const Art& art, int) { found |= &art == path; });
     EXPECT_TRUE(found);
+    EXPECT_EQ(transform.TransformArt(ArtHandle(path), &quarterTurn, -1, kScaleLines),
+              kBadParameterErr);
     const AIRealMatrix broken{std::nanf(""), 0, 0, 1, 0, 0};
     EXPECT_EQ(transform.TransformArt(ArtHandle(path), &broken, 1, kTransformObjects),
               kBadParameterErr);
