@@ -28,7 +28,7 @@ double Distance2ToBounds(const Bounds& b, Vec p) {
 double Unevenness(const Cubic& c) {
     const double ax = c.p1.x - (2 * c.p0.x + c.p3.x) / 3, ay = c.p1.y - (2 * c.p0.y + c.p3.y) / 3;
     const double bx = c.p2.x - (c.p0.x + 2 * c.p3.x) / 3, by = c.p2.y - (c.p0.y + 2 * c.p3.y) / 3;
-    return std::max(std::hypot(ax, ay), std::hypot(bx, by));
+    return std::sqrt(std::max(ax * ax + ay * ay, bx * bx + by * by));
 }
 
 double Size(const Bounds& b) {

@@ -96,8 +96,8 @@ SegmentIndex::SegmentIndex(Document& document) : document_(document) {
     });
     entries_.reserve(paths + segments);
     pathRecords_.reserve(paths);
-    segmentGrid_.cells.reserve(segments);
-    pathGrid_.cells.reserve(paths);
+    segmentGrid_.cells.Reserve(segments);
+    pathGrid_.cells.Reserve(paths);
     document_.ForEachArt([&](Art& art) {
         if (art.kind() == ArtKind::Path) AddPath(art);
     });
@@ -153,16 +153,16 @@ void SegmentIndex::RemoveEntry(std::uint32_t id) {
         CellOf(e.box.top, e.level, &y1);
         for (std::int64_t cx = x0; cx <= x1; ++cx)
             for (std::int64_t cy = y0; cy <= y1; ++cy) {
-                auto cell = grid.cells.find(CellKey(e.level, cx, cy));
-                if (cell == grid.cells.end()) continue;
-                auto& items = cell->second;
-                auto it = std::find_if(items.begin(), items.end(),
+                const std::uint64_t key = CellKey(e.level, cx, cy);
+                auto* items = grid.cells.Find(key);
+                if (!items) continue;
+                auto it = std::find_if(items->begin(), items->end(),
                                        [id](const CellItem& item) { return item.id == id; });
-                if (it != items.end()) {
-                    *it = items.back();
-                    items.pop_back();
+                if (it != items->end()) {
+                    *it = items->back();
+                    items->pop_back();
                 }
-                if (items.empty()) grid.cells.erase(cell);
+                if (items->empty()) grid.cells.Erase(key);
             }
         --grid.levelCounts[static_cast<std::size_t>(e.level)];
     }
@@ -222,9 +222,9 @@ void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
             continue;
         for (std::int64_t cx = x0; cx <= x1; ++cx)
             for (std::int64_t cy = y0; cy <= y1; ++cy) {
-                auto cell = grid.cells.find(CellKey(level, cx, cy));
-                if (cell == grid.cells.end()) continue;
-                for (const CellItem& item : cell->second) {
+                const auto* items = grid.cells.Find(CellKey(level, cx, cy));
+                if (!items) continue;
+                for (const CellItem& item : *items) {
                     if (!Overlap(item.box, query)) continue;
                     // An entry spans up to four cells: report it only from the cell holding
                     // the lower-left corner of its overlap with the query.

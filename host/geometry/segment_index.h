@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/document/document.h"
+#include "host/geometry/cell_table.h"
 
 namespace host {
 
@@ -73,7 +74,7 @@ class SegmentIndex : public DocumentObserver {
     // A grid of cells by level; segments and whole paths are kept in separate grids so
     // that neither query wades through the other's boxes.
     struct Grid {
-        std::unordered_map<std::uint64_t, std::vector<CellItem>> cells;
+        CellTable<std::vector<CellItem>> cells;
         std::vector<std::uint32_t> levelCounts;
     };
 
