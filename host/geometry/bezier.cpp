@@ -7,31 +7,8 @@ namespace host::geom {
 
 namespace {
 
-Vec Lerp(Vec a, Vec b, double t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
-
-double Speed(const Cubic& c, double t) {
-    Vec d = Derivative(c, t);
-    return std::hypot(d.x, d.y);
-}
-
-// 8-point Gauss-Legendre on [a, b].
-double Gauss8(const Cubic& c, double a, double b) {
-    static const double kX[4] = {0.1834346424956498, 0.5255324099163290, 0.7966664774136267,
-                                 0.9602898564975363};
-    static const double kW[4] = {0.3626837833783620, 0.3137066458778873, 0.2223810344533745,
-                                 0.1012285362903763};
-    double mid = 0.5 * (a + b), half = 0.5 * (b - a), sum = 0;
-    for (int i = 0; i < 4; ++i)
-        sum += kW[i] * (Speed(c, mid - half * kX[i]) + Speed(c, mid + half * kX[i]));
-    return sum * half;
-}
-
-double Adaptive(const Cubic& c, double a, double b, double whole, int depth) {
-    double m = 0.5 * (a + b);
-    double left = Gauss8(c, a, m), right = Gauss8(c, m, b);
-    if (depth >= 24 || std::fabs(left + right - whole) <= 1e-11 * std::max(1.0, whole))
-        return left + right;
-    return Adaptive(c, a, m, left, depth + 1) + Adaptive(c, m, b, right, depth + 1);
+Vec Lerp(Vec a, Vec b, double t) {
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
 }
 
 }  // namespace
@@ -59,34 +36,24 @@ Vec Derivative(const Cubic& c, double t) {
             a * (c.p1.y - c.p0.y) + b * (c.p2.y - c.p1.y) + d * (c.p3.y - c.p2.y)};
 }
 
+Vec TangentVector(const Cubic& c, double t) {
+    const Vec first = Derivative(c, t);
+    if (first.x != 0 || first.y != 0) return first;
+    // Second derivative: 6[(1 − t)(p2 − 2p1 + p0) + t(p3 − 2p2 + p1)].
+    const double u = 1 - t;
+    const Vec second{u * (c.p2.x - 2 * c.p1.x + c.p0.x) + t * (c.p3.x - 2 * c.p2.x + c.p1.x),
+                     u * (c.p2.y - 2 * c.p1.y + c.p0.y) + t * (c.p3.y - 2 * c.p2.y + c.p1.y)};
+    // At the start the curve leaves along +second, at the end it arrives along −second.
+    const double sign = t >= 0.5 ? -1 : 1;
+    if (second.x != 0 || second.y != 0) return {sign * second.x, sign * second.y};
+    return {c.p3.x - c.p0.x + 3 * (c.p1.x - c.p2.x), c.p3.y - c.p0.y + 3 * (c.p1.y - c.p2.y)};
+}
+
 void Split(const Cubic& c, double t, Cubic* before, Cubic* after) {
     Vec ab = Lerp(c.p0, c.p1, t), bc = Lerp(c.p1, c.p2, t), cd = Lerp(c.p2, c.p3, t);
     Vec abc = Lerp(ab, bc, t), bcd = Lerp(bc, cd, t), mid = Lerp(abc, bcd, t);
     if (before) *before = {c.p0, ab, abc, mid};
     if (after) *after = {mid, bcd, cd, c.p3};
-}
-
-double LengthTo(const Cubic& c, double t) {
-    if (t <= 0) return 0;
-    t = std::min(t, 1.0);
-    return Adaptive(c, 0, t, Gauss8(c, 0, t), 0);
-}
-
-double Length(const Cubic& c) { return LengthTo(c, 1); }
-
-double TAtLength(const Cubic& c, double s, double total) {
-    if (s <= 0) return 0;
-    if (s >= total) return 1;
-    double lo = 0, hi = 1, t = s / total;
-    for (int i = 0; i < 60; ++i) {
-        double f = LengthTo(c, t) - s;
-        if (std::fabs(f) < 1e-10) break;
-        if (f > 0) hi = t; else lo = t;
-        double v = Speed(c, t);
-        double next = v > 1e-12 ? t - f / v : 0.5 * (lo + hi);
-        t = (next > lo && next < hi) ? next : 0.5 * (lo + hi);
-    }
-    return t;
 }
 
 Cubic SegmentCubic(const std::vector<AIPathSegment>& s, int i) {

@@ -25,12 +25,18 @@ Vec Derivative(const Cubic& c, double t);
 /// The part of the curve before t and the part after.
 void Split(const Cubic& c, double t, Cubic* before, Cubic* after);
 
-/// Arc length of the whole curve, within about 1e-9 of the exact value.
+/// A vector along the curve's direction of travel at t: the derivative, or where it
+/// vanishes (a retracted control point at an end, a cusp) the first higher derivative
+/// that does not. Zero only for a curve that is a single point.
+Vec TangentVector(const Cubic& c, double t);
+
+/// Arc length of the whole curve in points, within about 1e-8 of the exact value
+/// (bezier_length.h tells how).
 double Length(const Cubic& c);
 /// Arc length from t = 0 to t.
 double LengthTo(const Cubic& c, double t);
-/// The parameter where the length from t = 0 reaches s (clamped to [0, total]);
-/// `total` is the curve's length.
+/// The parameter where the length from t = 0 reaches s: 0 for s ≤ 0, 1 for s at or past
+/// the curve's length. `total` is the caller's measure of that length; it is not trusted.
 double TAtLength(const Cubic& c, double s, double total);
 
 /// The Bézier of segment i of a path: anchor i to anchor i+1, or for i = n-1 of a

@@ -1,29 +1,103 @@
-// A spatial index of the document's path segments, so that hit tests and snapping do
-// not walk every path. It listens to the document and stays right as art changes.
+// A spatial index of the document's path segments and path bounds, so that hit tests and
+// snapping look only at what lies near the pointer. It is a hierarchical grid: each
+// segment's bounds (control points included) go into the level whose cells are at least
+// as large as they are, so a segment sits in at most four cells. It listens to the
+// document and stays right as art is created, changed and disposed. It also ranks paths
+// in paint order (recomputed after the document changes) so that the topmost hit wins.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <unordered_map>
+#include <vector>
 
 #include "host/document/document.h"
+#include "host/geometry/cell_table.h"
 
 namespace host {
 
+/// Bounds in document points, y upwards: left ≤ right, bottom ≤ top.
+struct Box {
+    float left = 0, bottom = 0, right = 0, top = 0;
+};
+
 class SegmentIndex : public DocumentObserver {
-   public:
+ public:
+    /// Indexes every path of the document and keeps listening to it.
     explicit SegmentIndex(Document& document);
     ~SegmentIndex() override;
+    SegmentIndex(const SegmentIndex&) = delete;
+    SegmentIndex& operator=(const SegmentIndex&) = delete;
 
     /// Calls f(path, segmentIndex) for every segment whose bounds (control points
-    /// included) come within `radius` of `point`. segmentIndex is the index of the
-    /// segment's start anchor; n-1 is the closing segment of a closed path.
+    /// included) come within `radius` of `point` on both axes, once each, in no order.
+    /// segmentIndex is the index of the segment's start anchor; n − 1 is the closing
+    /// segment of a closed path.
     void Query(AIRealPoint point, float radius,
                const std::function<void(const Art& path, int segmentIndex)>& f) const;
+
+    /// Calls f(path) for every path whose bounds come within `radius` of `point`.
+    void QueryPaths(AIRealPoint point, float radius,
+                    const std::function<void(const Art& path)>& f) const;
+
+    /// The path's position in paint order: greater is painted later (on top). Paths not
+    /// in the document rank 0.
+    std::uint32_t PaintRank(const Art& path) const;
+
+    /// Number of indexed segments (for tests and statistics).
+    std::size_t SegmentCount() const { return segmentEntries_; }
+
+    /// Number of indexed paths of a single anchor (which have no segment to be found by).
+    std::size_t LoneAnchorCount() const { return loneAnchors_; }
 
     void OnGeometryChanged(const Art& art) override;
     void OnArtRemoved(const Art& art) override;
 
-   private:
+ private:
+    struct Entry {
+        const Art* path = nullptr;  // nullptr: a free slot
+        int segment = -1;           // −1: the bounds of the whole path
+        Box box;
+        int level = -1;  // −1: too large or not finite, kept apart
+    };
+    struct PathRecord {
+        std::vector<std::uint32_t> entries;
+        bool loneAnchor = false;
+        mutable std::uint32_t rank = 0;  // a cache, refreshed by RankIfStale
+    };
+
+    // One box in a cell, kept inline so that a query scans cells without chasing entries.
+    struct CellItem {
+        Box box;
+        std::uint32_t id;
+    };
+    // A grid of cells by level; segments and whole paths are kept in separate grids so
+    // that neither query wades through the other's boxes.
+    struct Grid {
+        CellTable<std::vector<CellItem>> cells;
+        std::vector<std::uint32_t> levelCounts;
+    };
+
+    void AddPath(const Art& path);
+    void RemovePath(const Art& path);
+    std::uint32_t AddEntry(const Art& path, int segment, const Box& box);
+    void RemoveEntry(std::uint32_t id);
+    template <class F>
+    void Visit(const Box& query, bool paths, F&& f) const;
+    void RankIfStale() const;
+
     Document& document_;
+    std::vector<Entry> entries_;
+    std::vector<std::uint32_t> freeEntries_;
+    std::size_t segmentEntries_ = 0;
+    std::size_t loneAnchors_ = 0;
+    Grid segmentGrid_, pathGrid_;
+    std::vector<std::uint32_t> oversized_;
+    std::unordered_map<const Art*, PathRecord> pathRecords_;
+    mutable std::uint64_t rankedVersion_ = ~std::uint64_t{0};
 };
+
+/// The bounds of a path's segment i (start anchor i), control points included.
+Box SegmentBox(const std::vector<AIPathSegment>& segments, int i);
 
 }  // namespace host

@@ -47,13 +47,21 @@ typedef struct AIHitTestSuite {
                             int32_t option, AIHitRef* hit);
     ASErr(AIAPI* GetHitData)(AIHitRef hit, AIToolHitData* data);
     ASErr(AIAPI* Release)(AIHitRef hit);
+    /* The segments of every path whose bounds (control points included) come within
+     * `radius` of `point` on both axes, whatever the art's attributes: arts[i] with
+     * segments[i], the segment's start anchor (n-1: the closing segment of a closed path),
+     * in paint order (bottom layer first, back to front), a path's segments in increasing
+     * order. At most `capacity` pairs are written; `*count` receives how many there are.
+     * Segments outside that answer cannot come within `radius` of the point. */
+    ASErr(AIAPI* FindSegmentsNear)(const AIRealPoint* point, AIReal radius, AIArtHandle* arts,
+                                   int16_t* segments, int32_t capacity, int32_t* count);
 } AIHitTestSuite;
 
 #define kAICursorSnapSuite "AI Cursor Snap Suite"
 #define kAICursorSnapSuiteVersion 3
 typedef struct AICursorSnapSuite {
     /* Snaps `source` following the control string ("A i o": crossings of segments of
-     * different paths); `snapped` is `source` when nothing is near. */
+     * different paths, within 8 points); `snapped` is `source` when nothing is near. */
     ASErr(AIAPI* Track)(AIDocumentViewHandle view, AIRealPoint source, const char* control,
                         AIRealPoint* snapped);
 } AICursorSnapSuite;
@@ -70,7 +78,8 @@ typedef struct AIMatchingArtSuite {
     /* Every art of the document matching one of the specs (its type, and its user
      * attributes masked by whichAttr equal to attr), in paint order: bottom layer first,
      * back to front, a group before its children.
-     * `*matches` is a memory handle: free it with the MdMemory suite. */
+     * `*matches` is a memory handle: free it with the MdMemory suite. With no match it is
+     * NULL and nothing is to be freed. */
     ASErr(AIAPI* GetMatchingArt)(const AIMatchingArtSpec* specs, int16_t numSpecs,
                                  AIArtHandle*** matches, int32_t* numMatches);
     ASErr(AIAPI* DeselectAll)(void);
@@ -85,8 +94,7 @@ typedef struct AIArtSetSuite {
     ASErr(AIAPI* IndexArtSet)(AIArtSet artSet, size_t index, AIArtHandle* art);
     ASErr(AIAPI* AddArtToArtSet)(AIArtSet artSet, AIArtHandle art);
     ASErr(AIAPI* RemoveArtFromArtSet)(AIArtSet artSet, AIArtHandle art);
-    ASErr(AIAPI* MatchingArtSet)(const AIMatchingArtSpec* specs, int16_t numSpecs,
-                                 AIArtSet artSet);
+    ASErr(AIAPI* MatchingArtSet)(const AIMatchingArtSpec* specs, int16_t numSpecs, AIArtSet artSet);
 } AIArtSetSuite;
 
 #define kTransformObjects 1
@@ -128,7 +136,8 @@ typedef struct AIRealMathSuite {
 #define kAIRealBezierSuiteVersion 2
 typedef struct AIRealBezierSuite {
     ASErr(AIAPI* Evaluate)(const AIRealBezier* bezier, AIReal t, AIRealPoint* point);
-    /* The derivative vector at t. */
+    /* The derivative vector at t; where it vanishes (a retracted control point at an end),
+     * a vector along the curve's direction of travel there. */
     ASErr(AIAPI* Tangent)(const AIRealBezier* bezier, AIReal t, AIRealVector* tangent);
     /* Arc length within `flatness` points. */
     ASErr(AIAPI* Length)(const AIRealBezier* bezier, AIReal flatness, AIReal* length);

@@ -1,0 +1,77 @@
+#include "host/geometry/art_matching.h"
+
+namespace host {
+
+namespace {
+
+int16_t TypeOf(const Art& art) {
+    switch (art.kind()) {
+        case ArtKind::Group:
+            return kGroupArt;
+        case ArtKind::Path:
+            return kPathArt;
+        case ArtKind::Text:
+            return kTextFrameArt;
+    }
+    return kUnknownArt;
+}
+
+AIRealPoint Apply(const AIRealMatrix& m, AIRealPoint p) {
+    const double x = p.h, y = p.v;
+    return {static_cast<float>(m.a * x + m.c * y + m.tx),
+            static_cast<float>(m.b * x + m.d * y + m.ty)};
+}
+
+// The matrix that applies `first`, then `then`.
+AIRealMatrix Concat(const AIRealMatrix& first, const AIRealMatrix& then) {
+    auto f = [](double v) { return static_cast<float>(v); };
+    const AIRealMatrix& t = first;
+    const AIRealMatrix& m = then;
+    return {f(double(m.a) * t.a + double(m.c) * t.b),
+            f(double(m.b) * t.a + double(m.d) * t.b),
+            f(double(m.a) * t.c + double(m.c) * t.d),
+            f(double(m.b) * t.c + double(m.d) * t.d),
+            f(double(m.a) * t.tx + double(m.c) * t.ty + m.tx),
+            f(double(m.b) * t.tx + double(m.d) * t.ty + m.ty)};
+}
+
+}  // namespace
+
+bool Matches(const Art& art, const AIMatchingArtSpec& spec) {
+    if (spec.type != kAnyArt && spec.type != TypeOf(art)) return false;
+    return (art.attributes & spec.whichAttr) == spec.attr;
+}
+
+std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtSpec* specs, int count) {
+    std::vector<Art*> found;
+    document.ForEachArt([&](Art& art) {
+        for (int i = 0; i < count; ++i)
+            if (Matches(art, specs[i])) {
+                found.push_back(&art);
+                return;
+            }
+    });
+    return found;
+}
+
+void TransformArt(Document& document, Art& art, const AIRealMatrix& matrix, float lineScale,
+                  int flags) {
+    for (const auto& child : art.children())
+        TransformArt(document, *child, matrix, lineScale, flags);
+    if (art.kind() == ArtKind::Path) {
+        if (flags & kScaleLines) art.style.width *= lineScale;
+        if (flags & kTransformObjects) {
+            std::vector<AIPathSegment> moved = art.segments;
+            for (AIPathSegment& s : moved) {
+                s.p = Apply(matrix, s.p);
+                s.in = Apply(matrix, s.in);
+                s.out = Apply(matrix, s.out);
+            }
+            document.SetSegments(&art, std::move(moved));
+        }
+    } else if (art.kind() == ArtKind::Text && (flags & kTransformObjects)) {
+        document.SetMatrix(&art, Concat(art.matrix, matrix));
+    }
+}
+
+}  // namespace host

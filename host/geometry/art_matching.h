@@ -1,0 +1,27 @@
+// Finding art by type and user attributes, and transforming art: the document-wide
+// services behind the matching-art, art-set and transform suites.
+#pragma once
+
+#include <vector>
+
+#include "host/document/document.h"
+#include "sdk/sdk.h"
+
+namespace host {
+
+/// Whether the art matches the spec: its type (kAnyArt: any) and its user attributes
+/// masked by whichAttr equal to attr.
+bool Matches(const Art& art, const AIMatchingArtSpec& spec);
+
+/// Every art (layer groups excluded) matching one of the specs, in paint order: bottom
+/// layer first, back to front, a group before its children.
+std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtSpec* specs, int count);
+
+/// Applies the matrix, (x, y) → (a x + c y + tx, b x + d y + ty), to the art: with
+/// kTransformObjects to the points of paths and the matrices of texts (a group: every
+/// child); with kScaleLines stroke widths are multiplied by `lineScale`. Other flags are
+/// ignored.
+void TransformArt(Document& document, Art& art, const AIRealMatrix& matrix, float lineScale,
+                  int flags);
+
+}  // namespace host

@@ -1,0 +1,45 @@
+// "AI Art Converter Suite": a path's stroke turned into filled outline paths.
+#include "host/geometry/stroke_outline.h"
+#include "host/session/host.h"
+#include "host/suites/handles.h"
+#include "host/suites/registry.h"
+
+namespace host {
+
+namespace {
+
+ASErr AIAPI OutlineStroke(AIArtHandle path) {
+    return Guarded(kAIArtConverterSuite, "OutlineStroke", [&]() -> ASErr {
+        Art* art = ArtOf(path);
+        if (!art) return kStaleHandleErr;
+        if (art->kind() != ArtKind::Path || !art->parent()) return kBadParameterErr;
+        const PaintStyle& style = art->style;
+        const geom::StrokeShape shape{style.width, style.cap, style.join, style.miterLimit};
+        const auto outlines = geom::OutlineStroke(art->segments, art->closed, shape);
+        if (outlines.empty()) return kBadParameterErr;
+        Document& document = CurrentHost().document();
+        // The outlines paint what the stroke painted: filled with its colour, unstroked.
+        PaintStyle filled = style;
+        filled.fillPaint = true;
+        filled.fill = style.stroke;
+        filled.fillOverprint = style.strokeOverprint;
+        filled.strokePaint = false;
+        filled.dash.clear();
+        for (const geom::Outline& outline : outlines) {
+            Art* piece = document.NewArt(ArtKind::Path, kPlaceBelow, art);
+            if (!piece) return kCantHappenErr;
+            piece->style = filled;
+            piece->closed = true;
+            document.SetSegments(piece, outline);
+        }
+        document.Dispose(art);
+        return kNoErr;
+    });
+}
+
+const AIArtConverterSuite kSuite = {OutlineStroke};
+const SuiteTable kRegistration(kAIArtConverterSuite, kAIArtConverterSuiteVersion, &kSuite);
+
+}  // namespace
+
+}  // namespace host

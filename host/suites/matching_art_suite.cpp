@@ -1,0 +1,58 @@
+// "AI Matching Art Suite": art by type and attributes, handed out as a memory handle.
+#include <cstring>
+
+#include "host/geometry/art_matching.h"
+#include "host/session/host.h"
+#include "host/suites/handles.h"
+#include "host/suites/memory_handles.h"
+#include "host/suites/registry.h"
+
+namespace host {
+
+namespace {
+
+// The handle is a block whose first word points at the array of art handles that
+// follows it, so that (*matches)[i] is the i-th match.
+AIArtHandle** MatchesHandle(const std::vector<Art*>& arts) {
+    const std::size_t size = sizeof(AIArtHandle*) + arts.size() * sizeof(AIArtHandle);
+    void* block = AllocateMemoryHandle(size);
+    if (!block) return nullptr;
+    auto* array = reinterpret_cast<AIArtHandle*>(static_cast<char*>(block) + sizeof(AIArtHandle*));
+    for (std::size_t i = 0; i < arts.size(); ++i) array[i] = HandleOf(arts[i]);
+    std::memcpy(block, &array, sizeof array);
+    return static_cast<AIArtHandle**>(block);
+}
+
+ASErr AIAPI GetMatchingArt(const AIMatchingArtSpec* specs, int16_t numSpecs, AIArtHandle*** matches,
+                           int32_t* numMatches) {
+    return Guarded(kAIMatchingArtSuite, "GetMatchingArt", [&]() -> ASErr {
+        if (!matches || !numMatches || numSpecs < 0 || (numSpecs > 0 && !specs))
+            return kBadParameterErr;
+        if (!HasCurrentHost()) return kCantHappenErr;
+        *matches = nullptr;
+        *numMatches = 0;
+        const std::vector<Art*> arts = MatchingArt(CurrentHost().document(), specs, numSpecs);
+        if (arts.empty()) return kNoErr;
+        AIArtHandle** handle = MatchesHandle(arts);
+        if (!handle) return kOutOfMemoryErr;
+        *matches = handle;
+        *numMatches = static_cast<int32_t>(arts.size());
+        return kNoErr;
+    });
+}
+
+ASErr AIAPI DeselectAll() {
+    return Guarded(kAIMatchingArtSuite, "DeselectAll", [&]() -> ASErr {
+        if (!HasCurrentHost()) return kCantHappenErr;
+        CurrentHost().document().ForEachArt(
+            [](Art& art) { art.attributes &= ~(kArtSelected | kArtFullySelected); });
+        return kNoErr;
+    });
+}
+
+const AIMatchingArtSuite kSuite = {GetMatchingArt, DeselectAll};
+const SuiteTable kRegistration(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kSuite);
+
+}  // namespace
+
+}  // namespace host

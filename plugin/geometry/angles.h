@@ -1,0 +1,38 @@
+// The three ways an angle is found: at a vertex anchor, from two clicked sides, from a
+// circular arc. Points in document points, y upwards; the opening in radians.
+#pragma once
+
+#include <optional>
+
+#include "plugin/geometry/types.h"
+
+namespace quill {
+
+/// An angle: vertex V, a point S1 on the first side, a point S2 on the second side, and
+/// the signed opening δ in [−π, π]; δ > 0 when S2 lies clockwise from S1 seen from V, so
+/// the second side has direction α − δ, α the direction from V to S1.
+struct Angle {
+    Point vertex, first, second;
+    float opening = 0;
+};
+
+/// The signed opening at V from S1 to S2 (see `Angle`).
+float SignedOpening(Point vertex, Point first, Point second);
+
+/// The angle at a vertex anchor between its previous and next anchors.
+Angle AngleFromVertex(Point vertex, Point previous, Point next);
+
+/// One clicked side: a straight segment with anchors A, B, clicked at C.
+struct Side {
+    Point a, b, click;
+};
+
+/// The angle between two clicked sides: at their shared anchor when they belong to one
+/// path and share one, otherwise at the crossing of their lines, measured in the sectors
+/// the user clicked. Nothing when the sides are parallel (their cross product is 0).
+std::optional<Angle> AngleFromTwoSides(const Side& side1, const Side& side2, bool samePath);
+
+/// The angle of a circular arc: at its centre, from its start anchor to its end anchor.
+Angle AngleFromArc(Point centre, Point start, Point end);
+
+}  // namespace quill

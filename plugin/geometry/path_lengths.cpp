@@ -1,0 +1,97 @@
+#include "plugin/geometry/path_lengths.h"
+
+#include <utility>
+
+#include "plugin/geometry/vectors.h"
+
+namespace quill {
+
+namespace {
+
+// Length in the unit of one point, for unit codes 0 … 9 (µm, mm, cm, three inch codes,
+// points, picas, metres, kilometres).
+double PointsToUnit(int unitCode) {
+    static const double kFactors[] = {25400.0 / 72, 25.4 / 72,          2.54 / 72, 1.0 / 72,
+                                      1.0 / 72,     1.0 / 72,           1.0,       1.0 / 12,
+                                      0.0254 / 72,  0.0254 * 0.001 / 72};
+    if (unitCode < 0 || unitCode > 9) return 1.0;
+    return kFactors[unitCode];
+}
+
+float SegmentLength(const PathReader& path, const BezierService& service, int segment) {
+    return BezierLength(service, SegmentBezier(path, segment));
+}
+
+// Sum of segments first … last − 1, in this order.
+float SumSegments(const PathReader& path, const BezierService& service, int first, int last) {
+    float sum = 0;
+    for (int i = first; i < last; ++i) sum += SegmentLength(path, service, i);
+    return sum;
+}
+
+}  // namespace
+
+Bezier SegmentBezier(const PathReader& path, int segment) {
+    return path.SegmentBezier(segment);
+}
+
+float BezierLength(const BezierService& service, const Bezier& bezier) {
+    return service.Length(bezier, kLengthFlatness);
+}
+
+Bezier BackwardsClosingBezier(const PathReader& path) {
+    const PathSegment first = path.Anchor(0);
+    const PathSegment last = path.Anchor(path.AnchorCount() - 1);
+    return {first.p, first.in, last.out, last.p};
+}
+
+float PathLengthBetween(const PathReader& path, const BezierService& service, int a, int b) {
+    const int n = path.AnchorCount();
+    const bool closed = path.Closed();
+    if (a == b) {
+        if (!closed) return 0;
+        return SumSegments(path, service, 0, n - 1) + SegmentLength(path, service, n - 1);
+    }
+    if (!closed) {
+        if (b < a) std::swap(a, b);
+        return SumSegments(path, service, a, b);
+    }
+    if (a < b) return SumSegments(path, service, a, b);
+    // Forwards from a through the closing segment to b.
+    float sum = SumSegments(path, service, 0, b);
+    sum += SumSegments(path, service, a, n - 1);
+    return sum + SegmentLength(path, service, n - 1);
+}
+
+float PathTotalLength(const PathReader& path, const BezierService& service, int unitCode,
+                      float scale) {
+    float points = path.MeasuredOpenLength();
+    if (path.Closed()) points += BezierLength(service, BackwardsClosingBezier(path));
+    return static_cast<float>(points * PointsToUnit(unitCode) / scale);
+}
+
+PathPosition PointAtLength(const PathReader& path, const BezierService& service, float s) {
+    const int segments = path.Closed() ? path.AnchorCount() : path.AnchorCount() - 1;
+    float length = SegmentLength(path, service, 0);
+    int i = 1;
+    while (length < s) {
+        // A distance past the end by rounding stays at the end of the last segment.
+        if (i >= segments) {
+            s = length;
+            break;
+        }
+        s -= length;
+        length = SegmentLength(path, service, i);
+        ++i;
+    }
+    PathPosition position;
+    position.segment = i - 1;
+    const Bezier bezier = SegmentBezier(path, position.segment);
+    position.t = service.TAtLength(bezier, s, length, kLengthFlatness);
+    position.point = service.Evaluate(bezier, position.t);
+    const Point tangent = service.Tangent(bezier, position.t);
+    position.direction = DirectionAngle(position.point, position.point + tangent);
+    return position;
+}
+
+}  // namespace quill

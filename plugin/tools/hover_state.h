@@ -1,0 +1,51 @@
+// What lies under the pointer for the Angle, Bézier and Circle tools, rewritten at every
+// cursor-tracking event and read by the next click. Points in document points, y
+// upwards; anchor indices are the host's 16-bit counts.
+#pragma once
+
+#include <cstdint>
+
+#include "plugin/geometry/types.h"
+#include "sdk/types.h"
+
+namespace quill {
+
+enum class HoverKind {
+    None,
+    AnchorHit,            ///< an anchor point of a path
+    StraightSegmentHit,   ///< a straight segment
+    CurveHit,             ///< a curved segment that is not a circular arc
+    ArcHit,               ///< a circular arc
+    CrossingHit,          ///< a segment crossing a segment of another path
+    DimensionSegmentHit,  ///< a straight piece of an existing dimension
+    DimensionArcHit,      ///< an arc of an existing dimension
+};
+
+struct HoverState {
+    HoverKind kind = HoverKind::None;
+    AIArtHandle path = nullptr;
+    std::int16_t anchor = 0;              ///< AnchorHit: the anchor
+    bool notVertex = false;               ///< AnchorHit: the anchor is not the vertex of an angle
+    std::int16_t previous = 0, next = 0;  ///< AnchorHit: its neighbours
+    std::int16_t segmentStart = 0, segmentEnd = 0;  ///< the anchors of the segment hit
+    Point segmentPoints[2];  ///< StraightSegmentHit: the segment's two anchors
+    Point hoverPoint;        ///< the point the click will use
+    Point centre;            ///< ArcHit: the centre found by the arc test
+    float radius = 0;        ///< ArcHit: the radius found by the arc test
+};
+
+/// The tools that classify with the host's hit tests.
+enum class HoverTool { Angle, Bezier, Circle };
+
+/// The classification of the last cursor-tracking event.
+HoverState& CurrentHover();
+
+/// Classifies what lies under the pointer (document points) for the tool into
+/// `CurrentHover()`: an anchor (with whether it is an angle's vertex), a crossing of two
+/// paths (Angle and Circle tools), a straight segment, a circular arc or another curve;
+/// dimension art is invisible, but for the lines and arcs of dimensions and, with the
+/// Bézier tool, their anchors. Returns the code of a failing host call, leaving what was
+/// found until then; a path locked for the crossing test is always unlocked again.
+AIErr ClassifyUnderPointer(Point pointer, HoverTool tool);
+
+}  // namespace quill

@@ -1,0 +1,72 @@
+#include "host/geometry/path_shape.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "host/geometry/bezier.h"
+
+namespace host::geom {
+namespace {
+
+std::vector<AIPathSegment> FourArcCircle(float r) {
+    const float k = 0.5522847771644592f * r;
+    return {{{r, 0}, {r, -k}, {r, k}, 0},
+            {{0, r}, {k, r}, {-k, r}, 0},
+            {{-r, 0}, {-r, k}, {-r, -k}, 0},
+            {{0, -r}, {-k, -r}, {k, -r}, 0}};
+}
+
+// The area of the closed path by a dense polygon: an independent check of the exact one.
+double PolygonArea(const std::vector<AIPathSegment>& s, int steps) {
+    double area = 0;
+    for (int i = 0; i < static_cast<int>(s.size()); ++i) {
+        const Cubic c = SegmentCubic(s, i);
+        Vec previous = c.p0;
+        for (int k = 1; k <= steps; ++k) {
+            const Vec p = Evaluate(c, static_cast<double>(k) / steps);
+            area += previous.x * p.y - p.x * previous.y;
+            previous = p;
+        }
+    }
+    return area / 2;
+}
+
+TEST(PathShape, AreaOfCirclesAndSquares) {
+    const auto circle = FourArcCircle(50);
+    EXPECT_NEAR(SignedArea(circle), PolygonArea(circle, 20000), 1e-3);
+    EXPECT_NEAR(SignedArea(circle), M_PI * 2500, 2500 * 1e-3);  // the usual approximation
+    std::vector<AIPathSegment> reversed(circle.rbegin(), circle.rend());
+    for (auto& s : reversed) std::swap(s.in, s.out);
+    EXPECT_NEAR(SignedArea(reversed), -SignedArea(circle), 1e-6);
+}
+
+TEST(PathShape, BoundsLengthsAndInside) {
+    const auto circle = FourArcCircle(50);
+    const Box b = CurveBounds(circle, true);
+    EXPECT_NEAR(b.left, -50, 1e-4);
+    EXPECT_NEAR(b.top, 50, 1e-4);
+    // A bulging curve reaches beyond its anchors but not to its control points.
+    const std::vector<AIPathSegment> bulge = {{{0, 0}, {0, 0}, {0, 40}, 0},
+                                              {{100, 0}, {100, 40}, {100, 0}, 0}};
+    EXPECT_NEAR(CurveBounds(bulge, false).top, 30, 1e-4);
+    const auto lengths = AccumulatedLengths(circle);
+    ASSERT_EQ(lengths.size(), 4u);
+    EXPECT_EQ(lengths[0], 0);
+    EXPECT_NEAR(lengths[3], 3 * Length(SegmentCubic(circle, 0)), 1e-9);
+    EXPECT_TRUE(Encloses(circle, true, {10, 10}, false));
+    EXPECT_FALSE(Encloses(circle, true, {40, 40}, false));
+    // An open path encloses as if closed by a straight line.
+    EXPECT_TRUE(Encloses(bulge, false, {50, 10}, false));
+    EXPECT_FALSE(Encloses(bulge, false, {50, -1}, false));
+    // A square inside a square drawn the same way: nonzero fills the middle, even–odd not.
+    auto corner = [](float x, float y) { return AIPathSegment{{x, y}, {x, y}, {x, y}, 1}; };
+    const std::vector<AIPathSegment> twice = {corner(0, 0),   corner(10, 0), corner(10, 10),
+                                              corner(0, 10),  corner(0, 0),  corner(10, 0),
+                                              corner(10, 10), corner(0, 10)};
+    EXPECT_TRUE(Encloses(twice, true, {5, 5}, false));
+    EXPECT_FALSE(Encloses(twice, true, {5, 5}, true));
+}
+
+}  // namespace
+}  // namespace host::geom

@@ -1,0 +1,116 @@
+#include "host/geometry/segment_index.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <utility>
+
+#include "host_fixture.h"
+
+namespace host {
+namespace {
+
+using Found = std::set<std::pair<ObjectId, int>>;
+
+// What a walk over every path finds: segments whose bounds come within the radius.
+Found PlainWalk(const Document& document, AIRealPoint p, float radius) {
+    Found found;
+    document.ForEachArt([&](Art& art) {
+        if (art.kind() != ArtKind::Path) return;
+        const int n = static_cast<int>(art.segments.size());
+        const int count = n < 2 ? 0 : (art.closed ? n : n - 1);
+        for (int i = 0; i < count; ++i) {
+            const Box b = SegmentBox(art.segments, i);
+            if (p.h >= b.left - radius && p.h <= b.right + radius && p.v >= b.bottom - radius &&
+                p.v <= b.top + radius)
+                found.insert({art.id(), i});
+        }
+    });
+    return found;
+}
+
+class SegmentIndexTest : public testing::HostTest {
+ protected:
+    std::vector<AIPathSegment> RandomSegments(std::mt19937& random) {
+        std::uniform_real_distribution<float> at(-300, 300), step(-40, 40), size(0, 1);
+        std::vector<AIPathSegment> s;
+        AIRealPoint p{at(random), at(random)};
+        // Mostly small segments, now and then a very long or a far-away one.
+        const float reach = size(random) < 0.1f ? 5000.0f : 1.0f;
+        const int n = 1 + static_cast<int>(random() % 8);
+        for (int i = 0; i < n; ++i) {
+            AIPathSegment seg{p, p, p, 1};
+            if (random() % 2) seg.out = {p.h + step(random), p.v + step(random)};
+            if (random() % 2) seg.in = {p.h + step(random), p.v + step(random)};
+            s.push_back(seg);
+            p = {p.h + step(random) * reach, p.v + step(random) * reach};
+        }
+        return s;
+    }
+};
+
+TEST_F(SegmentIndexTest, AgreesWithAPlainWalkThroughRandomEdits) {
+    std::mt19937 random(20240611);
+    std::vector<Art*> paths;
+    std::uniform_real_distribution<float> at(-400, 400);
+    for (int round = 0; round < 60; ++round) {
+        for (int edit = 0; edit < 20; ++edit) {
+            const unsigned what = random() % 10;
+            if (paths.empty() || what < 4) {
+                Art* path = doc().NewArt(ArtKind::Path, kPlaceAboveAll, nullptr);
+                path->closed = random() % 2;
+                doc().SetSegments(path, RandomSegments(random));
+                paths.push_back(path);
+            } else {
+                const std::size_t k = random() % paths.size();
+                Art* path = paths[k];
+                if (what < 6) {
+                    doc().SetSegments(path, RandomSegments(random));
+                } else if (what < 7) {
+                    doc().SetClosed(path, !path->closed);
+                } else if (what < 8) {
+                    doc().Move(path, kPlaceBelowAll, nullptr);
+                } else {
+                    doc().Dispose(path);
+                    paths.erase(paths.begin() + static_cast<std::ptrdiff_t>(k));
+                }
+            }
+        }
+        const SegmentIndex& index = host_.segmentIndex();
+        for (int probe = 0; probe < 30; ++probe) {
+            const AIRealPoint p{at(random), at(random)};
+            const float radius = probe % 3 == 0 ? 0.0f : 4.0f * (probe % 5);
+            Found fromIndex;
+            index.Query(p, radius, [&](const Art& path, int i) {
+                EXPECT_TRUE(fromIndex.insert({path.id(), i}).second) << "reported twice";
+            });
+            ASSERT_EQ(fromIndex, PlainWalk(doc(), p, radius)) << round << " " << probe;
+        }
+        // Paint ranks follow the document's order.
+        std::uint32_t previous = 0;
+        doc().ForEachArt([&](Art& art) {
+            if (art.kind() != ArtKind::Path) return;
+            const std::uint32_t rank = index.PaintRank(art);
+            EXPECT_GT(rank, previous);
+            previous = rank;
+        });
+    }
+}
+
+TEST_F(SegmentIndexTest, KeepsNonFiniteAndHugeSegmentsApart) {
+    Art* huge = Polyline({{-1e30f, 0}, {1e30f, 0}});
+    Art* odd = Polyline({{0, 0}, {std::nanf(""), 5}});
+    std::set<ObjectId> found;
+    host_.segmentIndex().Query({10, 0}, 1, [&](const Art& path, int) { found.insert(path.id()); });
+    EXPECT_EQ(found.count(huge->id()), 1u);
+    EXPECT_EQ(found.count(odd->id()), 0u);  // no finite bounds to be near
+    EXPECT_EQ(host_.segmentIndex().SegmentCount(), 2u);
+    doc().Dispose(huge);
+    doc().Dispose(odd);
+    EXPECT_EQ(host_.segmentIndex().SegmentCount(), 0u);
+}
+
+}  // namespace
+}  // namespace host
