@@ -1,0 +1,89 @@
+#include "plugin/associative/rebuild.h"
+
+#include <cmath>
+
+#include "plugin/associative/links.h"
+#include "plugin/associative/tags.h"
+#include "plugin/associative/texts.h"
+#include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/dimension_group.h"
+#include "plugin/dimensions/segment_art_set.h"
+#include "plugin/dimensions/segment_dimension.h"
+#include "plugin/frame/alert.h"
+#include "plugin/frame/host_art.h"
+#include "plugin/frame/suites.h"
+#include "plugin/settings/settings_record.h"
+#include "plugin/tools/tool_state.h"
+
+namespace quill {
+
+namespace {
+
+constexpr std::size_t kTagCapacity = 64;
+
+struct MeasuredAnchor {
+    AIArtHandle path = nullptr;
+    std::int16_t index = -1;
+    Point point;
+};
+
+// The anchor a link names: its path found by the link tag, its index read from the
+// piece. A broken link (no path, or an index the path does not have) tells the user.
+bool FindAnchor(AIArtHandle piece, const char* linkTag, const char* indexTag,
+                MeasuredAnchor* anchor) {
+    char identifier[kTagCapacity];
+    if (!ReadTag(piece, linkTag, identifier, sizeof identifier)) return false;
+    anchor->path = FindMeasuredPath(linkTag, identifier, tags::kSegmentMarker);
+    if (!anchor->path) return false;
+    anchor->index = ReadAnchorIndex(piece, indexTag);
+    std::int16_t count = 0;
+    AIPathSegment segment{};
+    if (anchor->index < 0 || sAIPath->GetPathSegmentCount(anchor->path, &count) != kNoErr ||
+        anchor->index >= count ||
+        sAIPath->GetPathSegments(anchor->path, anchor->index, 1, &segment) != kNoErr) {
+        ShowAlert(texts::kMeasuredPathNotFound.c_str());
+        return false;
+    }
+    anchor->point = {segment.p.h, segment.p.v};
+    return true;
+}
+
+}  // namespace
+
+AIErr RebuildSegmentDimension(AIArtHandle piece) {
+    MeasuredAnchor first, second;
+    const bool wholeSegment = HasTag(piece, tags::kSegmentLink);
+    if (wholeSegment) {
+        if (!FindAnchor(piece, tags::kSegmentLink, tags::kIndex1, &first)) return kNoErr;
+        if (!FindAnchor(piece, tags::kSegmentLink, tags::kIndex2, &second)) return kNoErr;
+    } else {
+        if (!HasTag(piece, tags::kFirstPointLink) || !HasTag(piece, tags::kSecondPointLink))
+            return kNoErr;
+        if (!FindAnchor(piece, tags::kFirstPointLink, tags::kIndex1, &first)) return kNoErr;
+        if (!FindAnchor(piece, tags::kSecondPointLink, tags::kIndex2, &second)) return kNoErr;
+    }
+    AIArtHandle oldGroup = nullptr;
+    sAIArt->GetArtParent(piece, &oldGroup);
+    DisposeArt(oldGroup);
+
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    result = CreateSegmentArtSet(0, Settings().dimensionType != 3);
+    if (wholeSegment) {
+        result = LinkSegment(first.path, first.index, second.index);
+    } else {
+        result = LinkFirstPoint(first.path, first.index);
+        result = LinkSecondPoint(second.path, second.index);
+    }
+    DimensionBuildState& state = BuildState();
+    state.first = first.point;
+    state.second = second.point;
+    state.measuredPath = second.path;
+    state.direction = std::atan2(second.point.v - first.point.v, second.point.h - first.point.h);
+    state.textRotation = 0;
+    result = BuildSegmentDimension();
+    Tools().dragActive = true;
+    return result;
+}
+
+}  // namespace quill

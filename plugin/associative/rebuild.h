@@ -1,0 +1,15 @@
+// Rebuilding a dimension from its links, on the current positions of the anchors it
+// measured, with the current settings; it then follows the pointer to be placed again.
+#pragma once
+
+#include "sdk/types.h"
+
+namespace quill {
+
+/// A click on a line of a segment dimension: finds the measured path(s) by the links
+/// the piece carries, replaces the old dimension by a new one. Tells the user when a
+/// measured path cannot be found (the old dimension then stays as it is); a dimension
+/// whose second point was not an anchor is not rebuilt.
+AIErr RebuildSegmentDimension(AIArtHandle piece);
+
+}  // namespace quill

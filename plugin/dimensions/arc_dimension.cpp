@@ -1,0 +1,142 @@
+#include "plugin/dimensions/arc_dimension.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "plugin/dimensions/angle_arc.h"
+#include "plugin/dimensions/arrow_shape.h"
+#include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/extension_lines.h"
+#include "plugin/dimensions/label_text.h"
+#include "plugin/dimensions/paint_styles.h"
+#include "plugin/dimensions/pieces.h"
+#include "plugin/dimensions/segment_art_set.h"
+#include "plugin/dimensions/segment_builds.h"
+#include "plugin/frame/suites.h"
+#include "plugin/settings/settings_record.h"
+
+namespace quill {
+
+namespace {
+
+constexpr float kOffsetStep = 10;
+
+Point Polar(Point from, float radius, float angle) {
+    return {from.h + radius * std::cos(angle), from.v + radius * std::sin(angle)};
+}
+
+float Direction(Point from, Point to) {
+    return std::atan2(to.v - from.v, to.h - from.h);
+}
+
+float Distance(Point a, Point b) {
+    return std::hypot(b.h - a.h, b.v - a.v);
+}
+
+// The signed angle from A1 to A2 about the centre: at most π, negative clockwise.
+float SignedSweep(Point centre, Point a1, Point a2) {
+    const float d1 = Distance(centre, a1), d2 = Distance(centre, a2);
+    const Point u{(a1.h - centre.h) / d1, (a1.v - centre.v) / d1};
+    const Point w{(a2.h - centre.h) / d2, (a2.v - centre.v) / d2};
+    const float sweep = std::acos(std::clamp(u.h * w.h + u.v * w.v, -1.0f, 1.0f));
+    return u.h * w.v - u.v * w.h < 0 ? -sweep : sweep;
+}
+
+AIErr PlaceRadialExtensionLines(const DimensionBuildState& state, float offset) {
+    AIErr result = kNoErr;
+    if (!EnsureExtensionLines(0, &result)) return result;
+    const SettingsRecord& s = Settings();
+    const float side = offset >= 0 ? 1.0f : -1.0f;
+    const auto gap = static_cast<float>(s.extensionGap);
+    const float reach = std::fabs(offset) + static_cast<float>(0.04 * s.arrowSize);
+    const Point ends[2] = {state.first, state.second};
+    for (int i = 0; i < 2; ++i) {
+        const float radial = Direction(state.arcCentre, ends[i]);
+        result = SetStraightLine(Polar(ends[i], side * gap, radial),
+                                 Polar(ends[i], side * reach, radial),
+                                 ArtSet().slots[0].extension[i], false);
+    }
+    return result;
+}
+
+// Where the label goes on the dimension arc: towards the middle of the measured arc.
+float LabelDirection(const DimensionBuildState& state, Point pointer) {
+    const Point chordMiddle{(state.first.h + state.second.h) / 2,
+                            (state.first.v + state.second.v) / 2};
+    const Point& o = state.arcCentre;
+    if (Distance(o, chordMiddle) > 1e-3f * state.arcRadius) {
+        const float toChord = Direction(o, chordMiddle);
+        // A segment bulging away from its chord's middle sweeps the other half.
+        AIRealBezier bezier{};
+        if (sAIPath->GetPathBezier(state.measuredPath, state.measuredSegment, &bezier) == kNoErr) {
+            const float mx =
+                0.125f * (bezier.p0.h + 3 * bezier.p1.h + 3 * bezier.p2.h + bezier.p3.h);
+            const float my =
+                0.125f * (bezier.p0.v + 3 * bezier.p1.v + 3 * bezier.p2.v + bezier.p3.v);
+            if ((mx - o.h) * std::cos(toChord) + (my - o.v) * std::sin(toChord) < 0)
+                return toChord + kPi;
+        }
+        return toChord;
+    }
+    // A half circle: the perpendicular to the chord on the pointer's side.
+    const float across = Direction(state.first, state.second) + kHalfPi;
+    const Point a = Polar(o, 1, across);
+    const Point b = Polar(o, -1, across);
+    return Distance(a, pointer) <= Distance(b, pointer) ? across : across + kPi;
+}
+
+}  // namespace
+
+AIErr StartArcDimension(const SegmentHover& hover) {
+    DimensionBuildState& state = BuildState();
+    state.arcCentre = hover.centre;
+    state.arcRadius = hover.radius;
+    state.first = hover.segmentPoints[0];
+    state.second = hover.segmentPoints[1];
+    state.arcSweep = SignedSweep(state.arcCentre, state.first, state.second);
+    AIErr result = CreateArcArtSet();
+    result = BuildArcDimension(DragKeys{}, hover.pointer, false);
+    return result;
+}
+
+AIErr BuildArcDimension(const DragKeys& keys, Point pointer, bool dragging) {
+    DimensionBuildState& state = BuildState();
+    SettingsRecord& s = Settings();
+    DimensionSlot& pieces = ArtSet().slots[0];
+    if (dragging && keys.escape) return PlaceLabel(pieces.label, pointer, 0);
+    if (dragging) {
+        float offset = Distance(state.arcCentre, pointer) - state.arcRadius;
+        if (keys.shift) offset = std::ceil(offset / kOffsetStep) * kOffsetStep;
+        s.lineOffset = offset;
+    }
+    RefreshStrokeWidths();
+    const auto offset = static_cast<float>(s.lineOffset);
+    const float radius = state.arcRadius + offset;
+    AIErr result = PlaceRadialExtensionLines(state, offset);
+
+    const float start = Direction(state.arcCentre, state.first);
+    const float end = start + state.arcSweep;
+    const float k = static_cast<float>(s.arrowSize / 100.0);
+    const float inset = keys.control ? 0 : CurrentArrowShape().arrowInset * k;
+    const float shortening = radius > 0 ? 2 * std::atan(inset / (2 * radius)) : 0;
+    const float sense = state.arcSweep >= 0 ? 1.0f : -1.0f;
+    const float drawnSweep = state.arcSweep - 2 * sense * shortening;
+    const int sections = std::fabs(drawnSweep) > kHalfPi ? 2 : 1;
+    result = DrawAngleArc(state.arcCentre, radius, -drawnSweep, start + sense * shortening,
+                          sections, false, ArtSet().dimensionArc);
+    result = PlaceAngleArrowheads(radius, Polar(state.arcCentre, radius, start), start,
+                                  Polar(state.arcCentre, radius, end), end, -state.arcSweep,
+                                  keys.control);
+
+    LabelText label;
+    ComposeLengthText(static_cast<double>(state.arcRadius) * std::fabs(state.arcSweep), label);
+    result = CreateLabelText(0, label.c_str());
+    const Point onArc = Polar(state.arcCentre, radius, LabelDirection(state, pointer));
+    result = PlaceLabel(pieces.label, {onArc.h, onArc.v + static_cast<float>(s.textOffset)}, 0);
+    state.textRotation = 0;
+    result = PlaceToleranceTexts(0, 1, 0);
+    return result;
+}
+
+}  // namespace quill

@@ -1,0 +1,191 @@
+#include "plugin/dimensions/curve_dimension.h"
+
+#include <cmath>
+
+#include "plugin/dimensions/arrowheads.h"
+#include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/dimension_group.h"
+#include "plugin/dimensions/extension_lines.h"
+#include "plugin/dimensions/label_text.h"
+#include "plugin/dimensions/offset_line.h"
+#include "plugin/dimensions/paint_styles.h"
+#include "plugin/dimensions/pieces.h"
+#include "plugin/dimensions/segment_art_set.h"
+#include "plugin/dimensions/segment_builds.h"
+#include "plugin/dimensions/texts.h"
+#include "plugin/frame/alert.h"
+#include "plugin/frame/host_art.h"
+#include "plugin/frame/suites.h"
+#include "plugin/geometry/affine.h"
+#include "plugin/settings/settings_record.h"
+#include "plugin/text/units.h"
+#include "plugin/tools/tool_state.h"
+
+namespace quill {
+
+namespace {
+
+constexpr float kOffsetStep = 12;             // Shift moves the offset in steps of 12 points
+constexpr float kRestartOffset = 2.8346457f;  // 1 mm, after an offset that was too large
+
+float Direction(Point from, Point to) {
+    return std::atan2(to.v - from.v, to.h - from.h);
+}
+
+Point Along(Point from, float distance, float angle) {
+    return {from.h + distance * std::cos(angle), from.v + distance * std::sin(angle)};
+}
+
+// The direction in which a run leaves its first anchor.
+float StartDirection(const std::vector<PathSegment>& run) {
+    const Bezier b = RunBezier(run, 0);
+    Point towards = b.p1;
+    if (towards.h == b.p0.h && towards.v == b.p0.v) towards = b.p2;
+    if (towards.h == b.p0.h && towards.v == b.p0.v) towards = b.p3;
+    return Direction(b.p0, towards);
+}
+
+float EndDirection(const std::vector<PathSegment>& run) {
+    std::vector<PathSegment> reversed(run.rbegin(), run.rend());
+    for (auto& s : reversed) std::swap(s.in, s.out);
+    return StartDirection(reversed);
+}
+
+AIErr PlaceCurveArrowheads(const std::vector<PathSegment>& line, bool outward) {
+    DimensionSlot& pieces = ArtSet().slots[0];
+    AIErr result = kNoErr;
+    if (!EnsureArrowheads(0, pieces.lineA, &result)) return result;
+    // Inward, each arrowhead's body lies along the line from its end; outward it is
+    // turned round to point at the end from outside.
+    const float start = StartDirection(line), end = EndDirection(line);
+    const float turn = outward ? kPi : 0;
+    result = ShapeArrowhead(pieces.arrowhead[0], line.front().p, start + turn);
+    result = ShapeArrowhead(pieces.arrowhead[1], line.back().p, end + turn);
+    return result;
+}
+
+AIErr PlaceCurveExtensionLines(Point e0, Point e1, const std::vector<PathSegment>& line,
+                               float offset, bool side) {
+    AIErr result = kNoErr;
+    if (!EnsureExtensionLines(0, &result)) return result;
+    const SettingsRecord& s = Settings();
+    const auto gap = static_cast<float>(s.extensionGap);
+    const float reach = offset + static_cast<float>(0.04 * s.arrowSize);
+    const Point ends[2] = {e0, e1};
+    const Point targets[2] = {side ? line.back().p : line.front().p,
+                              side ? line.front().p : line.back().p};
+    for (int i = 0; i < 2; ++i) {
+        const float phi = Direction(ends[i], targets[i]);
+        result = SetStraightLine(Along(ends[i], gap, phi), Along(ends[i], reach, phi),
+                                 ArtSet().slots[0].extension[i], false);
+    }
+    return result;
+}
+
+AIErr AbandonTooLargeOffset() {
+    AIErr result = DisposeArt(ArtSet().group);
+    ArtSet() = DimensionArtSet{};
+    ShowAlert(texts::kOffsetTooLarge.c_str());
+    Settings().lineOffset = kRestartOffset;
+    Tools().dragActive = false;
+    return result;
+}
+
+float MeasuredLength(const std::vector<PathSegment>& path) {
+    float total = 0;
+    for (std::size_t i = 0; i + 1 < path.size(); ++i) total += HostBezierLength(RunBezier(path, i));
+    return total;
+}
+
+}  // namespace
+
+AIErr StartCurveDimension(const SegmentHover& hover) {
+    DimensionBuildState& state = BuildState();
+    state.curvePoint = hover.point;
+    AIRealBezier bezier{};
+    AIRealVector tangent{1, 0};
+    if (sAIPath->GetPathBezier(hover.path, hover.segmentStart, &bezier) == kNoErr)
+        sAIRealBezier->Tangent(&bezier, hover.t, &tangent);
+    state.curveTangent = std::atan2(tangent.v, tangent.h);
+    state.curveSide = false;
+    AIErr result = CreateCurveArtSet();
+    result = BuildCurveDimension(hover.pointer, static_cast<float>(Settings().lineOffset), {});
+    return result;
+}
+
+AIErr DragCurveDimension(Point pointer, const DragKeys& keys) {
+    DimensionBuildState& state = BuildState();
+    const Point& at = state.curvePoint;
+    const float distance = std::hypot(pointer.h - at.h, pointer.v - at.v);
+    const float cross = std::cos(state.curveTangent) * (pointer.v - at.v) -
+                        std::sin(state.curveTangent) * (pointer.h - at.h);
+    state.curveSide = cross < 0;
+    Settings().lineOffset = distance;
+    return BuildCurveDimension(pointer, distance, keys);
+}
+
+AIErr BuildCurveDimension(Point pointer, float offset, const DragKeys& keys) {
+    DimensionBuildState& state = BuildState();
+    DimensionSlot& pieces = ArtSet().slots[0];
+    AIArtHandle path = state.measuredPath;
+    if (!IsValidArt(path) || !IsValidArt(pieces.lineA) || !Tools().built[kSegmentTool] ||
+        offset == 0)
+        return kNoErr;
+    RefreshStrokeWidths();
+    AIErr result = kNoErr;
+    EnsureExtensionLines(0, &result);
+    if (keys.escape) {
+        result = PlaceLabel(pieces.label, pointer, 0);
+        return PlaceToleranceTexts(0, 1, 0);
+    }
+    const bool sideAtStart = state.curveSide;
+    bool side = state.curveSide;
+    if (offset < 0) {
+        offset = -offset;
+        side = !side;
+    }
+    if (keys.shift) offset = std::ceil(offset / kOffsetStep) * kOffsetStep;
+
+    const std::vector<PathSegment> measured = ReadSegments(path);
+    if (measured.size() < 2) return kNoErr;
+    int newPaths = 0;
+    AIArtHandle outline = OutlineAround(path, ArtSet().group, offset, &newPaths);
+    if (newPaths >= 2) return AbandonTooLargeOffset();
+    if (!outline) return kNoErr;
+    const Point e0 = measured.front().p, e1 = measured.back().p;
+    std::vector<PathSegment> line = LongSide(ReadSegments(outline), e0, e1, offset, side);
+    if (line.size() < 2) return DisposeArt(outline);
+
+    AIArtHandle newLine = nullptr;
+    result = sAIArt->DuplicateArt(outline, kPlaceAbove, outline, &newLine);
+    DisposeArt(outline);
+    DisposeArt(pieces.lineA);
+    pieces.lineA = newLine;
+    result = PlaceCurveExtensionLines(e0, e1, line, offset, side);
+    result = PlaceCurveArrowheads(line, keys.control);
+    if (!keys.control) {
+        const float inset = ScaledArrowInset();
+        ShortenRun(&line, inset, false);
+        ShortenRun(&line, inset, true);
+    }
+    result = SetPathShape(newLine, line.data(), static_cast<std::int16_t>(line.size()), false);
+    const PaintStyles& styles = Styles();
+    result =
+        sAIPathStyle->SetPathStyle(newLine, Settings().dashed ? &styles.dashed : &styles.stroke);
+    result = TagPiece(newLine);
+
+    LabelText label;
+    ComposeLengthText(MeasuredLength(measured), label);
+    result = CreateLabelText(0, label.c_str());
+    if (Settings().unit != kNoUnit) {
+        const Point middle = RunMiddle(line);
+        const auto lift = static_cast<float>(Settings().textOffset);
+        result = PlaceLabel(pieces.label, {middle.h, middle.v + lift}, 0);
+        result = PlaceToleranceTexts(0, 1, 0);
+    }
+    state.curveSide = sideAtStart;
+    return result;
+}
+
+}  // namespace quill

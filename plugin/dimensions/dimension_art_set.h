@@ -1,0 +1,29 @@
+// The pieces of the dimension under construction, kept between mouse events while it
+// is built and dragged. The document owns the art; these are only handles, checked for
+// validity before every use, the piece made again when it is gone.
+#pragma once
+
+#include "sdk/types.h"
+
+namespace quill {
+
+/// One set of pieces. Slot 0 serves every dimension; slot 1 only the vertical part of a
+/// horizontal-and-vertical segment dimension, which shares the group.
+struct DimensionSlot {
+    AIArtHandle label = nullptr;
+    AIArtHandle tolerance[2] = {nullptr, nullptr};
+    AIArtHandle extension[2] = {nullptr, nullptr};
+    AIArtHandle lineA = nullptr;  // the whole dimension line, or its first half
+    AIArtHandle lineB = nullptr;  // the second half of a line the label interrupts
+    AIArtHandle arrowhead[2] = {nullptr, nullptr};
+};
+
+struct DimensionArtSet {
+    AIArtHandle group = nullptr;  // the current dimension group
+    DimensionSlot slots[2];
+    AIArtHandle dimensionArc = nullptr;  // the arc of an arc-segment dimension
+};
+
+DimensionArtSet& ArtSet();
+
+}  // namespace quill

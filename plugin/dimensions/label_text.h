@@ -1,0 +1,32 @@
+// The label of a dimension and its two tolerance texts: point texts with the
+// character features of the settings. With centred justification and the baseline
+// shift, a label's anchor is the middle of its text.
+#pragma once
+
+#include "plugin/geometry/types.h"
+#include "sdk/types.h"
+
+namespace quill {
+
+/// Creates the slot's label when missing and gives it the label features and the text
+/// `content` (Windows-1252, "\r" between lines). With "UnitePrefs" 10 the dimension has
+/// no text: the label is disposed.
+AIErr CreateLabelText(int slot, const char* content);
+
+/// Tolerance text 1 or 2 (`which` 0 or 1) made anew beside the slot's label.
+/// `dimensionType` is the type of this build (0 oblique, 1 horizontal, 2 vertical) and
+/// `direction` the dimension's direction angle.
+AIErr PlaceToleranceText(int which, int slot, int dimensionType, float direction);
+
+/// Places both tolerance texts that are switched on (the others are disposed).
+AIErr PlaceToleranceTexts(int slot, int dimensionType, float direction);
+
+/// The label's size without its placement: its matrix undone, bounds read, placement
+/// restored. Width and height in points; false when the label is missing.
+bool MeasureLabel(AIArtHandle label, float* width, float* height);
+
+/// Moves and turns the label so that its anchor lands on `centre`, rotated by
+/// `rotation`, whatever its previous placement.
+AIErr PlaceLabel(AIArtHandle label, Point centre, float rotation);
+
+}  // namespace quill

@@ -1,0 +1,40 @@
+// The pieces of a curve-following dimension that work on path geometry: the offset line
+// taken from a stroke outline, its shortening at the arrowheads, points along it.
+#pragma once
+
+#include <vector>
+
+#include "plugin/geometry/types.h"
+#include "sdk/types.h"
+
+namespace quill {
+
+/// The path's anchors, read from the host; empty when it cannot be read.
+std::vector<PathSegment> ReadSegments(AIArtHandle path);
+
+/// The Bézier from anchor i to anchor i + 1 of an open run of anchors.
+Bezier RunBezier(const std::vector<PathSegment>& run, std::size_t i);
+
+/// Outlines a stroke of width 2 × `offset` around a copy of `path` placed at the bottom
+/// of `group`. Returns the outline, or nullptr when the outline fell apart into several
+/// paths (every piece is then disposed) or could not be made. `pieces` receives how many
+/// new paths the outline made.
+AIArtHandle OutlineAround(AIArtHandle path, AIArtHandle group, float offset, int* pieces);
+
+/// One long side of an outline around an open path from `e0` to `e1` at `offset`:
+/// from the end cap at e0 to the one at e1 (`otherSide` false) or from e1 back to e0.
+/// Empty when the caps cannot be found.
+std::vector<PathSegment> LongSide(const std::vector<PathSegment>& outline, Point e0, Point e1,
+                                  float offset, bool otherSide);
+
+/// Shortens an open run by `distance` at its start (`atEnd` false) or its end, removing
+/// whole segments and splitting the one where the distance falls.
+void ShortenRun(std::vector<PathSegment>* run, float distance, bool atEnd);
+
+/// The point at half the run's length along it.
+Point RunMiddle(const std::vector<PathSegment>& run);
+
+/// Length of a Bézier by the host's service (flatness 1 point).
+float HostBezierLength(const Bezier& bezier);
+
+}  // namespace quill

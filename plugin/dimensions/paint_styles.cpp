@@ -1,0 +1,73 @@
+#include "plugin/dimensions/paint_styles.h"
+
+#include "plugin/frame/suites.h"
+
+namespace quill {
+
+PaintStyles& Styles() {
+    static PaintStyles styles;
+    return styles;
+}
+
+AIColor HostColour(const ColourSetting& colour) {
+    AIColor host{};
+    switch (colour.kind) {
+        case 0:
+            host.kind = kGrayColor;
+            host.c.g.gray = static_cast<AIReal>(colour.gray);
+            break;
+        case 2:
+            host.kind = kFourColor;
+            host.c.f = {static_cast<AIReal>(colour.cyan), static_cast<AIReal>(colour.magenta),
+                        static_cast<AIReal>(colour.yellow), static_cast<AIReal>(colour.black)};
+            break;
+        case 1:
+            host.kind = kThreeColor;
+            host.c.rgb = {static_cast<AIReal>(colour.red), static_cast<AIReal>(colour.green),
+                          static_cast<AIReal>(colour.blue)};
+            break;
+        default:  // no custom colour of the document is held: black ink
+            host.kind = kGrayColor;
+            host.c.g.gray = 1;
+            break;
+    }
+    return host;
+}
+
+void BuildPaintStyles() {
+    const SettingsRecord& s = Settings();
+    PaintStyles& styles = Styles();
+    const AIColor line = HostColour(s.lineColour);
+
+    AIPathStyle current{};
+    if (sAIPathStyle) sAIPathStyle->GetCurrentPathStyle(&current);
+    styles.fill = current;
+    styles.fill.fillPaint = true;
+    styles.fill.fill.color = line;
+    styles.fill.fill.overprint = s.overprintFill;
+    styles.fill.strokePaint = false;
+
+    styles.stroke = AIPathStyle{};
+    styles.stroke.strokePaint = true;
+    styles.stroke.stroke.color = line;
+    styles.stroke.stroke.width = static_cast<AIReal>(s.lineWidth);
+    styles.stroke.stroke.overprint = s.overprintStroke;
+    styles.stroke.stroke.cap = s.roundCaps ? kAIRoundCap : kAIButtCap;
+    styles.stroke.stroke.join = kAIRoundJoin;
+
+    styles.dashed = styles.stroke;
+    if (s.dashed) {
+        styles.dashed.stroke.dash.length = 2;
+        styles.dashed.stroke.dash.array[0] = static_cast<AIReal>(s.dashLength);
+        styles.dashed.stroke.dash.array[1] = static_cast<AIReal>(s.dashGap);
+    }
+    styles.textColour = HostColour(s.textColour);
+}
+
+void RefreshStrokeWidths() {
+    const auto width = static_cast<AIReal>(Settings().lineWidth);
+    Styles().stroke.stroke.width = width;
+    Styles().dashed.stroke.width = width;
+}
+
+}  // namespace quill

@@ -1,0 +1,31 @@
+// The three path styles every dimension is drawn with, and the text colour, built
+// from the settings when a tool is selected and after the colour or line settings
+// change.
+#pragma once
+
+#include "plugin/settings/settings_record.h"
+#include "sdk/sdk.h"
+
+namespace quill {
+
+struct PaintStyles {
+    AIPathStyle fill{};    // `FillStyle`: filled in the line colour, no stroke
+    AIPathStyle stroke{};  // `StrokeStyle`: stroked in the line colour, no fill, no dash
+    AIPathStyle dashed{};  // `DashedStyle`: the stroke, dashed when "TraitsPointilles" is on
+    AIColor textColour{};
+};
+
+PaintStyles& Styles();
+
+/// The host colour of a colour setting (grey, RGB or CMYK). A custom colour of the
+/// document is held only while the plug-in runs; without one the colour is black.
+AIColor HostColour(const ColourSetting& colour);
+
+/// Builds the three styles and the text colour from the settings; the fill style starts
+/// from the host's current path style.
+void BuildPaintStyles();
+
+/// Sets the stroke width of the stroke and dashed styles from "Epaisseur".
+void RefreshStrokeWidths();
+
+}  // namespace quill

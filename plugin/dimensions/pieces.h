@@ -1,0 +1,33 @@
+// Making and shaping the pieces of a dimension: tagged paths and point texts in the
+// dimension group, straight lines, transforms that move objects only.
+#pragma once
+
+#include <cstdint>
+
+#include "plugin/geometry/types.h"
+#include "sdk/types.h"
+
+namespace quill {
+
+/// Marks the art as dimension art ("orl" = "jj").
+AIErr TagPiece(AIArtHandle art);
+
+/// A new tagged path of `segmentCount` corner segments at the origin, placed below
+/// `below` when that piece exists, else inside the current group at the bottom.
+AIErr NewPathPiece(AIArtHandle below, std::int16_t segmentCount, AIArtHandle* piece);
+
+/// A new tagged horizontal point text anchored at the origin, inside the current group
+/// on top.
+AIErr NewTextPiece(AIArtHandle* text);
+
+/// Makes the path an open path of exactly two corner segments from `from` to `to`, in
+/// `DashedStyle` when `dashed`, else `StrokeStyle`. Nothing when the path is not valid.
+AIErr SetStraightLine(Point from, Point to, AIArtHandle path, bool dashed);
+
+/// Transforms the art's geometry by the matrix; stroke widths are left alone.
+AIErr TransformPiece(AIArtHandle art, const Matrix& matrix);
+
+/// Writes the segments into the path, resizing it and setting its closed flag.
+AIErr SetPathShape(AIArtHandle path, const PathSegment* segments, std::int16_t count, bool closed);
+
+}  // namespace quill

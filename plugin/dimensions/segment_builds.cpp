@@ -1,0 +1,174 @@
+#include "plugin/dimensions/segment_builds.h"
+
+#include <cmath>
+
+#include "plugin/dimensions/arrowheads.h"
+#include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/dimension_group.h"
+#include "plugin/dimensions/extension_lines.h"
+#include "plugin/dimensions/label_text.h"
+#include "plugin/dimensions/pieces.h"
+#include "plugin/dimensions/texts.h"
+#include "plugin/frame/alert.h"
+#include "plugin/geometry/vectors.h"
+#include "plugin/settings/settings_record.h"
+#include "plugin/text/label.h"
+#include "plugin/text/units.h"
+#include "plugin/tools/tool_state.h"
+
+#include "sdk/errors.h"
+
+namespace quill {
+
+namespace {
+
+constexpr float kCentimetre = 28.346457f;  // oblique offsets snap to whole centimetres
+constexpr float kAxisStep = 10;            // horizontal and vertical levels snap to 10 pt
+
+Point Offset(Point p, float distance, float angle) {
+    return {p.h + distance * std::cos(angle), p.v + distance * std::sin(angle)};
+}
+
+float Length(Point a, Point b) {
+    const float dx = b.h - a.h, dy = b.v - a.v;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+float RoundUpMagnitude(float value, float step) {
+    const float magnitude = std::ceil(std::fabs(value) / step) * step;
+    return value < 0 ? -magnitude : magnitude;
+}
+
+float RoundDownMagnitude(float value, float step) {
+    const float magnitude = std::floor(std::fabs(value) / step) * step;
+    return value < 0 ? -magnitude : magnitude;
+}
+
+// The label reads along the line and never upside down; kept horizontal on request.
+float ObliqueTextRotation(Point first, Point second, float direction) {
+    if (Settings().horizontalText) return 0;
+    if (second.h == first.h) return kHalfPi;
+    return second.h < first.h ? direction + kPi : direction;
+}
+
+// The signed offset of the dimension line for a pointer: the distance from the pointer
+// to the measured line, positive on the left of the direction.
+float OffsetForPointer(Point first, Point second, Point pointer) {
+    const Point foot = ProjectOnLine(pointer, first, second);
+    const float distance = Length(foot, pointer);
+    return Cross(first, second, foot, pointer) >= 0 ? distance : -distance;
+}
+
+AIErr AbandonEqualPoints() {
+    ShowAlert(texts::kDistinctPoints.c_str());
+    AIErr result = DisposeArt(ArtSet().group);
+    ArtSet() = DimensionArtSet{};
+    Tools().dragActive = false;
+    Tools().built[kSegmentTool] = false;
+    return result;
+}
+
+AIErr PlaceAxisExtensionLines(const AxisDimension& d, float level) {
+    AIErr result = kNoErr;
+    if (!EnsureExtensionLines(d.slot, &result)) return result;
+    const SettingsRecord& s = Settings();
+    const auto gap = static_cast<float>(s.extensionGap);
+    const auto overshoot = static_cast<float>(0.04 * s.arrowSize);
+    const Point ends[2] = {d.first, d.second};
+    for (int i = 0; i < 2; ++i) {
+        const float from = d.vertical ? ends[i].h : ends[i].v;
+        const float towards = level >= from ? 1.0f : -1.0f;
+        const float start = from + towards * gap, stop = level + towards * overshoot;
+        const Point a = d.vertical ? Point{start, ends[i].v} : Point{ends[i].h, start};
+        const Point b = d.vertical ? Point{stop, ends[i].v} : Point{ends[i].h, stop};
+        result = SetStraightLine(a, b, ArtSet().slots[d.slot].extension[i], false);
+    }
+    return result;
+}
+
+}  // namespace
+
+void ComposeLengthText(double points, LabelText& label) {
+    ComposeLengthLabel(points, Settings(), MarksInForce(), label);
+}
+
+AIErr BuildObliqueDimension(const DragKeys& keys, Point pointer, bool dragging) {
+    DimensionBuildState& state = BuildState();
+    if (state.first.h == state.second.h && state.first.v == state.second.v)
+        return AbandonEqualPoints();
+    SettingsRecord& s = Settings();
+    const float theta = state.direction;
+    float offset = static_cast<float>(s.lineOffset);
+    float offsetAngle = theta + kHalfPi;
+    float extensionAngle = theta;
+    if (dragging && !keys.escape) {
+        if (keys.alt) {
+            offsetAngle = std::atan2(pointer.v - state.second.v, pointer.h - state.second.h);
+            offset = Length(state.second, pointer);
+            extensionAngle = offsetAngle - kHalfPi;
+        } else {
+            offset = OffsetForPointer(state.first, state.second, pointer);
+        }
+        if (keys.shift) offset = RoundUpMagnitude(offset, kCentimetre);
+        s.lineOffset = offset;
+    }
+    AIErr result = PlaceExtensionLines(extensionAngle);
+    const Point e1 = Offset(state.first, offset, offsetAngle);
+    const Point e2 = Offset(state.second, offset, offsetAngle);
+    result = PlaceArrowheads(e1, e2, theta, keys.control, 0);
+    const float length = Length(state.first, state.second);
+    LabelText label;
+    ComposeLengthText(length, label);
+    result = CreateLabelText(0, label.c_str());
+    state.lineStart = e1;
+    state.lineEnd = e2;
+    state.textRotation = ObliqueTextRotation(state.first, state.second, theta);
+    LineLayout layout{e1,
+                      e2,
+                      theta,
+                      length,
+                      keys.control ? 0 : ScaledArrowInset(),
+                      theta + kHalfPi,
+                      state.textRotation};
+    result = LayOutDimensionLine(0, layout, keys, pointer);
+    result = PlaceToleranceTexts(0, 0, theta);
+    return result;
+}
+
+AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, Point pointer) {
+    AxisDimension d = dimension;
+    const float axisOf = d.vertical ? d.second.v - d.first.v : d.second.h - d.first.h;
+    if (axisOf < 0) std::swap(d.first, d.second);  // always measured left to right, upwards
+    SettingsRecord& s = Settings();
+    const float from = d.vertical ? d.first.h : d.first.v;
+    if (keys.shift) d.level = from + RoundDownMagnitude(d.level - from, kAxisStep);
+    s.lineOffset = d.level - from;
+
+    AIErr result = PlaceAxisExtensionLines(d, d.level);
+    const Point e1 = d.vertical ? Point{d.level, d.first.v} : Point{d.first.h, d.level};
+    const Point e2 = d.vertical ? Point{d.level, d.second.v} : Point{d.second.h, d.level};
+    const float direction = d.vertical ? kHalfPi : 0;
+    result = PlaceArrowheads(e1, e2, direction, keys.control, d.slot);
+    const float length = d.vertical ? d.second.v - d.first.v : d.second.h - d.first.h;
+    LabelText label;
+    ComposeLengthText(length, label);
+    result = CreateLabelText(d.slot, label.c_str());
+    if (d.slot == 0) {
+        BuildState().lineStart = e1;
+        BuildState().lineEnd = e2;
+        BuildState().textRotation = d.textRotation;
+    }
+    LineLayout layout{e1,
+                      e2,
+                      direction,
+                      length,
+                      keys.control ? 0 : ScaledArrowInset(),
+                      d.textOffsetDirection,
+                      d.textRotation};
+    result = LayOutDimensionLine(d.slot, layout, keys, pointer);
+    result = PlaceToleranceTexts(d.slot, d.vertical ? 2 : 1, direction);
+    return result;
+}
+
+}  // namespace quill

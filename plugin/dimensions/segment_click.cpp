@@ -1,0 +1,178 @@
+#include <cmath>
+
+#include "plugin/associative/links.h"
+#include "plugin/associative/rebuild.h"
+#include "plugin/associative/tags.h"
+#include "plugin/dimensions/arc_dimension.h"
+#include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/curve_dimension.h"
+#include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/dimension_group.h"
+#include "plugin/dimensions/segment_art_set.h"
+#include "plugin/dimensions/segment_dimension.h"
+#include "plugin/dimensions/texts.h"
+#include "plugin/frame/alert.h"
+#include "plugin/frame/host_art.h"
+#include "plugin/frame/suites.h"
+#include "plugin/settings/settings_record.h"
+#include "plugin/tools/segment_hover.h"
+#include "plugin/tools/tool_state.h"
+
+namespace quill {
+
+namespace {
+
+constexpr int kBothWays = 3;
+
+bool BothWays() {
+    return Settings().dimensionType == kBothWays;
+}
+
+float DirectionBetween(Point a, Point b) {
+    return std::atan2(b.v - a.v, b.h - a.h);
+}
+
+bool PathClosed(AIArtHandle path) {
+    AIBoolean closed = false;
+    return sAIPath->GetPathClosed(path, &closed) == kNoErr && closed;
+}
+
+// The dimension now follows the pointer; its group takes the name of its kind.
+AIErr StartDrag(AIErr result) {
+    Tools().dragActive = true;
+    NameDimensionGroup();
+    return result;
+}
+
+AIErr FirstPoint(Point point, bool snapped, bool free, AIArtHandle path, std::int16_t anchor) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    DimensionBuildState& state = BuildState();
+    state.first = point;
+    state.firstSnapped = snapped;
+    state.lastClickFree = free;
+    state.firstPath = path;
+    state.firstAnchor = anchor;
+    result = CreateSegmentArtSet(0, !snapped && !BothWays());
+    if (path) result = LinkFirstPoint(path, anchor);
+    Tools().clickCount = 1;
+    return result;
+}
+
+AIErr SecondPoint(Point point, bool snapped, bool free, AIArtHandle path, std::int16_t anchor) {
+    DimensionBuildState& state = BuildState();
+    state.second = point;
+    state.lastClickFree = free;
+    Tools().clickCount = 2;
+    AIErr result = kNoErr;
+    if (snapped && !state.firstSnapped) MakeSegmentDimensionNonAssociative();
+    if (path && !snapped && !state.firstSnapped) result = LinkSecondPoint(path, anchor);
+    state.direction = DirectionBetween(state.first, state.second);
+    state.textRotation = 0;
+    if (!BothWays()) result = BuildSegmentDimension();
+    return StartDrag(result);
+}
+
+// An anchor point (linked), a snapped point or a crossing.
+AIErr ClickOnPoint(const SegmentHover& hover) {
+    const bool snapped = hover.kind == SegmentHitKind::Snapped;
+    AIArtHandle path = hover.kind == SegmentHitKind::Anchor ? hover.path : nullptr;
+    if (Tools().clickCount == 0) return FirstPoint(hover.point, snapped, false, path, hover.anchor);
+    BuildState().measuredPath = hover.path;  // what a both-ways dimension measures
+    return SecondPoint(hover.point, snapped, false, path, hover.anchor);
+}
+
+AIErr ClickOnNothing(Point pointer) {
+    const DimensionBuildState& state = BuildState();
+    if (Tools().clickCount == 1 && !state.lastClickFree) {
+        ShowAlert(texts::kSecondPointNeeded.c_str());
+        return kNoErr;
+    }
+    if (BothWays()) {
+        ShowAlert(texts::kClickAnObject.c_str());
+        return kNoErr;
+    }
+    if (Tools().clickCount == 0) return FirstPoint(pointer, false, true, nullptr, -1);
+    return SecondPoint(pointer, false, true, nullptr, -1);
+}
+
+AIErr ClickOnStraightSegment(const SegmentHover& hover) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    DimensionBuildState& state = BuildState();
+    result = CreateSegmentArtSet(0, !BothWays());
+    state.first = hover.segmentPoints[0];
+    state.second = hover.segmentPoints[1];
+    state.measuredPath = hover.path;
+    state.direction = DirectionBetween(state.first, state.second);
+    state.textRotation = 0;
+    Tools().straightSegmentClick = true;
+    if (!BothWays()) {
+        result = LinkSegment(hover.path, hover.segmentStart, hover.segmentEnd);
+        result = BuildSegmentDimension();
+    }
+    return StartDrag(result);
+}
+
+// An arc or a curve of an open path is measured whole; a closed path is refused.
+bool RefuseClosedPath(AIArtHandle path) {
+    if (BothWays() || !PathClosed(path)) return false;
+    DisposeArt(ArtSet().group);
+    ArtSet().group = nullptr;
+    ShowAlert(texts::kPathMustBeOpen.c_str());
+    return true;
+}
+
+AIErr ClickOnCurve(const SegmentHover& hover) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
+    Tools().curveMeasured = true;
+    DimensionBuildState& state = BuildState();
+    state.measuredPath = hover.path;
+    state.measuredSegment = hover.segment;
+    if (BothWays()) return StartDrag(CreateSegmentArtSet(0, false));
+    result = StartCurveDimension(hover);
+    return StartDrag(result);
+}
+
+AIErr ClickOnArc(const SegmentHover& hover) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
+    Tools().arcMeasured = true;
+    DimensionBuildState& state = BuildState();
+    state.measuredPath = hover.path;
+    state.measuredSegment = hover.segment;
+    if (BothWays()) return StartDrag(CreateSegmentArtSet(0, false));
+    result = StartArcDimension(hover);
+    return StartDrag(result);
+}
+
+}  // namespace
+
+AIErr SegmentClick(const AIToolHitData& hit, bool shift, bool alt, Point pointer) {
+    // A click on another kind of dimension belongs to its own tool, which arrives with
+    // the angle and circle dimensions.
+    if (hit.hit && (HasTag(hit.art, tags::kAngleMarker) || HasTag(hit.art, tags::kCircleMarker)))
+        return kNoErr;
+    const SegmentHover& hover = Hover();
+    if (hover.kind == SegmentHitKind::DimensionLine) return RebuildSegmentDimension(hover.path);
+    if (shift && alt) return NameDimensionGroup();
+    switch (hover.kind) {
+        case SegmentHitKind::Anchor:
+        case SegmentHitKind::Snapped:
+        case SegmentHitKind::Crossing:
+            return ClickOnPoint(hover);
+        case SegmentHitKind::None:
+            return ClickOnNothing(pointer);
+        case SegmentHitKind::StraightSegment:
+            return ClickOnStraightSegment(hover);
+        case SegmentHitKind::Curve:
+            return ClickOnCurve(hover);
+        case SegmentHitKind::Arc:
+            return ClickOnArc(hover);
+        default:
+            return kNoErr;
+    }
+}
+
+}  // namespace quill

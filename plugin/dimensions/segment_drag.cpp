@@ -1,0 +1,129 @@
+#include <cmath>
+#include <utility>
+
+#include "plugin/dimensions/arc_dimension.h"
+#include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/curve_dimension.h"
+#include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/paint_styles.h"
+#include "plugin/dimensions/segment_art_set.h"
+#include "plugin/dimensions/segment_builds.h"
+#include "plugin/dimensions/segment_dimension.h"
+#include "plugin/frame/host_art.h"
+#include "plugin/frame/suites.h"
+#include "plugin/settings/settings_record.h"
+#include "plugin/tools/tool_state.h"
+
+namespace quill {
+
+namespace {
+
+enum class Kind { Oblique, Horizontal, Vertical };
+
+// The Shift keys change the kind of dimension for one drag event.
+Kind KindForEvent(std::int32_t type, const DragKeys& keys) {
+    if (keys.leftShift) return type == 1 ? Kind::Vertical : Kind::Horizontal;
+    if (keys.rightShift) return type == 2 ? Kind::Horizontal : Kind::Vertical;
+    if (type == 1) return Kind::Horizontal;
+    if (type == 2) return Kind::Vertical;
+    return Kind::Oblique;
+}
+
+// A horizontal or vertical dimension between the measured points of the state, its line
+// at the pointer's level. The points are kept in reading order: left to right, upwards.
+AIErr BuildAxisFromState(bool vertical, float level, const DragKeys& keys, Point pointer) {
+    DimensionBuildState& state = BuildState();
+    const float along = vertical ? state.second.v - state.first.v : state.second.h - state.first.h;
+    if (along < 0) {
+        std::swap(state.first, state.second);
+        state.direction += kPi;
+    }
+    AxisDimension d;
+    d.first = state.first;
+    d.second = state.second;
+    d.level = level;
+    d.vertical = vertical;
+    d.textOffsetDirection = kHalfPi;
+    d.textRotation = vertical && !Settings().horizontalText ? kHalfPi : 0;
+    return BuildAxisDimension(d, keys, pointer);
+}
+
+// The object a both-ways dimension measures: the clicked path, or its group on request.
+AIArtHandle MeasuredObject() {
+    AIArtHandle object = BuildState().measuredPath;
+    if (!Settings().measureGroup || !IsValidArt(object)) return object;
+    AIArtHandle parent = nullptr;
+    AIBoolean layerGroup = true;
+    if (sAIArt->GetArtParent(object, &parent) == kNoErr && parent &&
+        sAIArt->IsArtLayerGroup(parent, &layerGroup) == kNoErr && !layerGroup)
+        return parent;
+    return object;
+}
+
+// The horizontal part over the object's bounds in slot 0, the vertical part in slot 1.
+AIErr DragBothWays(Point pointer, const DragKeys& keys) {
+    AIArtHandle object = MeasuredObject();
+    AIRealRect bounds{};
+    if (!IsValidArt(object) || sAIArt->GetArtBounds(object, &bounds) != kNoErr) return kNoErr;
+    DragKeys honoured;
+    honoured.control = keys.control;
+    honoured.escape = keys.escape;
+
+    AxisDimension horizontal;
+    const float edgeY = pointer.v > bounds.top ? bounds.top : bounds.bottom;
+    horizontal.first = {bounds.left, edgeY};
+    horizontal.second = {bounds.right, edgeY};
+    horizontal.level = pointer.v;
+    BuildState().first = horizontal.first;
+    BuildState().second = horizontal.second;
+    AIErr result = BuildAxisDimension(horizontal, honoured, pointer);
+
+    if (!IsValidArt(ArtSet().slots[1].lineA)) result = CreateSegmentArtSet(1, false);
+    AxisDimension vertical;
+    const float edgeX = pointer.h > bounds.left ? bounds.right : bounds.left;
+    vertical.slot = 1;
+    vertical.first = {edgeX, bounds.bottom};
+    vertical.second = {edgeX, bounds.top};
+    vertical.level = pointer.h;
+    vertical.vertical = true;
+    vertical.textOffsetDirection = 0;
+    vertical.textRotation = Settings().horizontalText ? 0 : kHalfPi;
+    result = BuildAxisDimension(vertical, honoured, pointer);
+    return result;
+}
+
+}  // namespace
+
+AIErr BuildSegmentDimension() {
+    RefreshStrokeWidths();
+    const DimensionBuildState& state = BuildState();
+    const DragKeys none;
+    switch (Settings().dimensionType) {
+        case 0:
+            if (Tools().arcMeasured) return BuildArcDimension(none, state.clickCursor, false);
+            return BuildObliqueDimension(none, state.clickCursor, false);
+        case 1:
+            return BuildAxisFromState(false, state.clickCursor.v, none, state.clickCursor);
+        case 2:
+            return BuildAxisFromState(true, state.clickCursor.h, none, state.clickCursor);
+        default:
+            return kNoErr;
+    }
+}
+
+AIErr DragSegmentDimension(Point pointer, const DragKeys& keys) {
+    const std::int32_t type = Settings().dimensionType;
+    if (type == 3) return DragBothWays(pointer, keys);
+    if (Tools().arcMeasured) return BuildArcDimension(keys, pointer, true);
+    if (Tools().curveMeasured) return DragCurveDimension(pointer, keys);
+    switch (KindForEvent(type, keys)) {
+        case Kind::Horizontal:
+            return BuildAxisFromState(false, pointer.v, keys, pointer);
+        case Kind::Vertical:
+            return BuildAxisFromState(true, pointer.h, keys, pointer);
+        default:
+            return BuildObliqueDimension(keys, pointer, true);
+    }
+}
+
+}  // namespace quill

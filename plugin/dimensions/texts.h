@@ -1,0 +1,35 @@
+// What the dimension builders tell the user, and the names of dimension groups.
+#pragma once
+
+#include "plugin/text/cp1252_literal.h"
+
+namespace quill::texts {
+
+// Alerts.
+constexpr Cp1252Literal kLayerLocked("Cotation impossible. Calque verrouillé.");
+constexpr Cp1252Literal kSecondPointNeeded(
+    "Vous devez cliquer sur un second point\r\r(point d'ancrage ou point d'intersection)"
+    "\r\rou tenir la touche Contrôle enfoncée.");
+constexpr Cp1252Literal kClickAnObject(
+    "Il faut cliquer sur un objet\r\rpour que le clic ait un effet.");
+constexpr Cp1252Literal kPathMustBeOpen("Le tracé doit être ouvert.");
+constexpr Cp1252Literal kDistinctPoints(
+    "Il faut cliquer sur deux points distincts. Cotation impossible !");
+constexpr Cp1252Literal kOffsetTooLarge(
+    "Décalage trop grand, recommencez avec un décalage plus petit.");
+
+// Group names, by kind of dimension.
+constexpr Cp1252Literal kGroupSegmentBoth("Segment horiz & verti");
+constexpr Cp1252Literal kGroupSegmentCurve("Segment courbe");
+constexpr Cp1252Literal kGroupSegmentArc("Segment arc");
+constexpr Cp1252Literal kGroupSegmentOblique("Segment oblique");
+constexpr Cp1252Literal kGroupSegmentHorizontal("Segment horiz");
+constexpr Cp1252Literal kGroupSegmentVertical("Segment verti");
+constexpr Cp1252Literal kGroupSegmentError("Segment erreur");
+constexpr Cp1252Literal kGroupAngle("Angle");
+constexpr Cp1252Literal kGroupCircleDiameter("Cercle Diamètre");
+constexpr Cp1252Literal kGroupCircleRadius("Cercle Rayon");
+constexpr Cp1252Literal kGroupBezier("Bézier partage");
+constexpr Cp1252Literal kGroupLengths("Longueurs & Aires");
+
+}  // namespace quill::texts

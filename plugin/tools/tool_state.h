@@ -1,0 +1,46 @@
+// The interaction state shared by the tool controller, the tools and the feedback:
+// which tool is current, the click under way, the drag, the keys, the hover result.
+// Global from start-up to shutdown; used only on the host's thread.
+#pragma once
+
+#include <cstdint>
+
+#include "plugin/geometry/types.h"
+#include "sdk/types.h"
+
+namespace quill {
+
+/// Tool indices, in the order the tools are registered.
+enum ToolIndex : std::int32_t {
+    kSegmentTool = 1,
+    kAngleTool = 2,
+    kCircleTool = 3,
+    kBezierTool = 4,
+    kLengthsTool = 5,
+    kParametersTool = 6,
+};
+constexpr int kToolCount = 6;
+
+struct ToolState {
+    std::int32_t currentTool = kSegmentTool;
+    AIToolHandle tools[kToolCount + 1] = {};  // by tool index; [0] unused
+    Point cursor;                             // latest pointer position, artwork coordinates
+    Point selectionPoint;                     // pointer position when the tool was selected
+    std::int16_t clickCount = 0;
+    bool dragActive = false;
+    bool built[kToolCount + 1] = {};  // a dimension of that tool is under construction
+    // The Segment tool's per-click flags.
+    bool curveMeasured = false;
+    bool arcMeasured = false;
+    bool straightSegmentClick = false;
+    // Keys of the latest drag event.
+    bool dragAlt = false;
+    bool dragControl = false;
+    bool dragEscape = false;
+    std::int16_t panelPhase = 0;
+    AIRGBColor smartGuideColour{0, 0, 0};
+};
+
+ToolState& Tools();
+
+}  // namespace quill
