@@ -88,7 +88,7 @@ float LabelDirection(const DimensionBuildState& state, Point pointer) {
 
 }  // namespace
 
-AIErr StartArcDimension(const SegmentHover& hover) {
+AIErr StartArcDimension(const HoverState& hover) {
     DimensionBuildState& state = BuildState();
     state.arcCentre = hover.centre;
     state.arcRadius = hover.radius;

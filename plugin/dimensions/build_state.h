@@ -23,7 +23,7 @@ struct DimensionBuildState {
     bool lastClickFree = false;          // the last click fell on nothing: a free point
     Point clickCursor;                   // the pointer at the measuring click
     AIArtHandle measuredPath = nullptr;  // the clicked path (both-ways type, curve, arc)
-    std::int16_t measuredSegment = -1;   // the clicked segment's end anchor (curve, arc)
+    std::int16_t measuredSegment = -1;   // the clicked segment's start anchor (curve, arc)
 
     // An arc segment: centre, radius, signed sweep from A1 to A2 (the first and second
     // points), and the radius of the dimension arc.

@@ -100,9 +100,9 @@ float MeasuredLength(const std::vector<PathSegment>& path) {
 
 }  // namespace
 
-AIErr StartCurveDimension(const SegmentHover& hover) {
+AIErr StartCurveDimension(const HoverState& hover) {
     DimensionBuildState& state = BuildState();
-    state.curvePoint = hover.point;
+    state.curvePoint = hover.hoverPoint;
     AIRealBezier bezier{};
     AIRealVector tangent{1, 0};
     if (sAIPath->GetPathBezier(hover.path, hover.segmentStart, &bezier) == kNoErr)

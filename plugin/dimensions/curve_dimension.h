@@ -3,14 +3,14 @@
 #pragma once
 
 #include "plugin/dimensions/segment_layout.h"
-#include "plugin/tools/segment_hover.h"
+#include "plugin/tools/hover_state.h"
 #include "sdk/types.h"
 
 namespace quill {
 
 /// The click on a curve: the clicked point and the tangent there, the pieces, and the
 /// first build at the current "Attaches".
-AIErr StartCurveDimension(const SegmentHover& hover);
+AIErr StartCurveDimension(const HoverState& hover);
 
 /// A drag event: the offset is the pointer's distance from the clicked point, on the
 /// pointer's side of the curve.

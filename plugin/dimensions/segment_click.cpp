@@ -15,7 +15,7 @@
 #include "plugin/frame/host_art.h"
 #include "plugin/frame/suites.h"
 #include "plugin/settings/settings_record.h"
-#include "plugin/tools/segment_hover.h"
+#include "plugin/tools/hover_state.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -74,12 +74,12 @@ AIErr SecondPoint(Point point, bool snapped, bool free, AIArtHandle path, std::i
 }
 
 // An anchor point (linked), a snapped point or a crossing.
-AIErr ClickOnPoint(const SegmentHover& hover) {
-    const bool snapped = hover.kind == SegmentHitKind::Snapped;
-    AIArtHandle path = hover.kind == SegmentHitKind::Anchor ? hover.path : nullptr;
-    if (Tools().clickCount == 0) return FirstPoint(hover.point, snapped, false, path, hover.anchor);
+AIErr ClickOnPoint(const HoverState& hover) {
+    const bool snapped = hover.kind == HoverKind::SnappedPointHit;
+    AIArtHandle path = hover.kind == HoverKind::AnchorHit ? hover.path : nullptr;
+    if (Tools().clickCount == 0) return FirstPoint(hover.hoverPoint, snapped, false, path, hover.anchor);
     BuildState().measuredPath = hover.path;  // what a both-ways dimension measures
-    return SecondPoint(hover.point, snapped, false, path, hover.anchor);
+    return SecondPoint(hover.hoverPoint, snapped, false, path, hover.anchor);
 }
 
 AIErr ClickOnNothing(Point pointer) {
@@ -96,7 +96,7 @@ AIErr ClickOnNothing(Point pointer) {
     return SecondPoint(pointer, false, true, nullptr, -1);
 }
 
-AIErr ClickOnStraightSegment(const SegmentHover& hover) {
+AIErr ClickOnStraightSegment(const HoverState& hover) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
     DimensionBuildState& state = BuildState();
@@ -123,25 +123,25 @@ bool RefuseClosedPath(AIArtHandle path) {
     return true;
 }
 
-AIErr ClickOnCurve(const SegmentHover& hover) {
+AIErr ClickOnCurve(const HoverState& hover) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
     Tools().curveMeasured = true;
     DimensionBuildState& state = BuildState();
     state.measuredPath = hover.path;
-    state.measuredSegment = hover.segment;
+    state.measuredSegment = hover.segmentStart;
     if (BothWays()) return StartDrag(CreateSegmentArtSet(0, false));
     result = StartCurveDimension(hover);
     return StartDrag(result);
 }
 
-AIErr ClickOnArc(const SegmentHover& hover) {
+AIErr ClickOnArc(const HoverState& hover) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
     Tools().arcMeasured = true;
     DimensionBuildState& state = BuildState();
     state.measuredPath = hover.path;
-    state.measuredSegment = hover.segment;
+    state.measuredSegment = hover.segmentStart;
     if (BothWays()) return StartDrag(CreateSegmentArtSet(0, false));
     result = StartArcDimension(hover);
     return StartDrag(result);
@@ -154,21 +154,21 @@ AIErr SegmentClick(const AIToolHitData& hit, bool shift, bool alt, Point pointer
     // the angle and circle dimensions.
     if (hit.hit && (HasTag(hit.art, tags::kAngleMarker) || HasTag(hit.art, tags::kCircleMarker)))
         return kNoErr;
-    const SegmentHover& hover = Hover();
-    if (hover.kind == SegmentHitKind::DimensionLine) return RebuildSegmentDimension(hover.path);
+    const HoverState& hover = CurrentHover();
+    if (hover.kind == HoverKind::DimensionSegmentHit) return RebuildSegmentDimension(hover.path);
     if (shift && alt) return NameDimensionGroup();
     switch (hover.kind) {
-        case SegmentHitKind::Anchor:
-        case SegmentHitKind::Snapped:
-        case SegmentHitKind::Crossing:
+        case HoverKind::AnchorHit:
+        case HoverKind::SnappedPointHit:
+        case HoverKind::CrossingHit:
             return ClickOnPoint(hover);
-        case SegmentHitKind::None:
+        case HoverKind::None:
             return ClickOnNothing(pointer);
-        case SegmentHitKind::StraightSegment:
+        case HoverKind::StraightSegmentHit:
             return ClickOnStraightSegment(hover);
-        case SegmentHitKind::Curve:
+        case HoverKind::CurveHit:
             return ClickOnCurve(hover);
-        case SegmentHitKind::Arc:
+        case HoverKind::ArcHit:
             return ClickOnArc(hover);
         default:
             return kNoErr;

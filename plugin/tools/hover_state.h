@@ -1,6 +1,6 @@
-// What lies under the pointer for the Angle, Bézier and Circle tools, rewritten at every
-// cursor-tracking event and read by the next click. Points in document points, y
-// upwards; anchor indices are the host's 16-bit counts.
+// What lies under the pointer, rewritten at every cursor-tracking event by the current
+// tool's classification and read by the next click, the cursor and the feedback. Points
+// in document points, y upwards; anchor indices are the host's 16-bit counts.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,7 @@ enum class HoverKind {
     CrossingHit,          ///< a segment crossing a segment of another path
     DimensionSegmentHit,  ///< a straight piece of an existing dimension
     DimensionArcHit,      ///< an arc of an existing dimension
+    SnappedPointHit,      ///< Segment tool: another point the host snaps to (an object's centre)
 };
 
 struct HoverState {
@@ -32,10 +33,15 @@ struct HoverState {
     Point hoverPoint;        ///< the point the click will use
     Point centre;            ///< ArcHit: the centre found by the arc test
     float radius = 0;        ///< ArcHit: the radius found by the arc test
+    float t = 0;             ///< segment hits: the host's parameter of the hit on the segment
+    Point pointer;           ///< where the pointer was
 };
 
 /// The tools that classify with the host's hit tests.
 enum class HoverTool { Angle, Bezier, Circle };
+
+/// Whether the kind is one of the segment kinds (straight, curve, arc, dimension line or arc).
+bool IsSegmentKind(HoverKind kind);
 
 /// The classification of the last cursor-tracking event.
 HoverState& CurrentHover();

@@ -8,10 +8,13 @@
 #include "plugin/dimensions/segment_dimension.h"
 #include "plugin/frame/keyboard.h"
 #include "plugin/frame/suites.h"
+#include "plugin/panel/panel_state.h"
+#include "plugin/settings/preference_storage.h"
 #include "plugin/settings/settings_record.h"
+#include "plugin/text/units.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_classification.h"
-#include "plugin/tools/segment_hover.h"
+#include "plugin/tools/hover_state.h"
 #include "plugin/tools/segment_memory.h"
 #include "plugin/tools/tool_alerts.h"
 #include "plugin/tools/tool_cursor.h"
@@ -112,7 +115,8 @@ AIRGBColor SmartGuideColour() {
 AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
     ToolState& tools = Tools();
     tools.clickCount = 0;
-    tools.panelPhase = 0;
+    Panel().phase = 0;
+    SetMarksForToolSelection();
     tools.curveMeasured = tools.arcMeasured = tools.straightSegmentClick = false;
     BuildState() = DimensionBuildState{};
     tools.smartGuideColour = SmartGuideColour();

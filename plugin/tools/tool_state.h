@@ -37,7 +37,6 @@ struct ToolState {
     bool dragAlt = false;
     bool dragControl = false;
     bool dragEscape = false;
-    std::int16_t panelPhase = 0;
     AIRGBColor smartGuideColour{0, 0, 0};
 };
 

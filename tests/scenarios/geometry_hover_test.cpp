@@ -7,6 +7,7 @@
 #include "host/session/host.h"
 #include "plugin/frame/host_geometry.h"
 #include "plugin/tools/hover_state.h"
+#include "host/suites/handles.h"
 #include "support/document_suites.h"
 
 namespace quill {

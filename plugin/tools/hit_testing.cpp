@@ -1,0 +1,124 @@
+#include "plugin/tools/hit_testing.h"
+
+#include <exception>
+
+#include "plugin/associative/tags.h"
+#include "plugin/frame/ai_error.h"
+#include "plugin/frame/host_art.h"
+#include "plugin/frame/host_geometry.h"
+#include "plugin/frame/suites.h"
+#include "plugin/geometry/arcs.h"
+
+namespace quill {
+
+namespace {
+
+constexpr char kCrossingSnap[] = "A i o";
+
+// Locks a path for the time of a test and restores its locked attribute afterwards.
+class TemporaryLock {
+ public:
+    explicit TemporaryLock(AIArtHandle art) : art_(art) {
+        ai::Check(sAIArt->GetArtUserAttr(art_, kArtLocked, &saved_));
+        ai::Check(sAIArt->SetArtUserAttr(art_, kArtLocked, kArtLocked));
+    }
+    ~TemporaryLock() { sAIArt->SetArtUserAttr(art_, kArtLocked, saved_); }
+    TemporaryLock(const TemporaryLock&) = delete;
+    TemporaryLock& operator=(const TemporaryLock&) = delete;
+
+ private:
+    AIArtHandle art_;
+    int32_t saved_ = 0;
+};
+
+}  // namespace
+
+AIErr RunClassification(void (*classify)(HoverState&, Point), Point pointer) {
+    HoverState& hover = CurrentHover();
+    hover = HoverState{};
+    hover.pointer = pointer;
+    try {
+        classify(hover, pointer);
+    } catch (const ai::Error& error) {
+        return error.code();
+    } catch (const std::exception&) {
+        return kCantHappenErr;
+    }
+    return kNoErr;
+}
+
+bool IsSegmentKind(HoverKind kind) {
+    switch (kind) {
+        case HoverKind::StraightSegmentHit:
+        case HoverKind::CurveHit:
+        case HoverKind::ArcHit:
+        case HoverKind::DimensionSegmentHit:
+        case HoverKind::DimensionArcHit:
+            return true;
+        default:
+            return false;
+    }
+}
+
+AIToolHitData HitAt(Point pointer, AIReal tolerance, int32_t request) {
+    const AIRealPoint at = ToHost(pointer);
+    AIHitRef ref = nullptr;
+    ai::Check(sAIHitTest->HitTestEx(nullptr, &at, tolerance, request, &ref));
+    AIToolHitData data{};
+    const AIErr error = sAIHitTest->GetHitData(ref, &data);
+    sAIHitTest->Release(ref);
+    ai::Check(error);
+    return data;
+}
+
+bool IsDimensionLine(AIArtHandle art) {
+    return HasTag(art, tags::kSegmentMarker) || HasTag(art, tags::kAngleMarker) ||
+           HasTag(art, tags::kCircleMarker);
+}
+
+bool OtherPathUnder(AIArtHandle path, Point pointer) {
+    TemporaryLock lock(path);
+    const AIToolHitData other = HitAt(pointer, kSecondPathTolerance, kSegmentHitRequest);
+    return other.hit && other.type == kSegmentType;
+}
+
+Point CrossingPoint(Point pointer) {
+    AIRealPoint snapped = ToHost(pointer);
+    ai::Check(sAICursorSnap->Track(nullptr, ToHost(pointer), kCrossingSnap, &snapped));
+    return FromHost(snapped);
+}
+
+void RecordSegmentHit(HoverState& hover, const AIToolHitData& hit) {
+    hover.path = hit.art;
+    hover.t = hit.t;
+    hover.segmentEnd = hit.segment;
+    hover.segmentStart = static_cast<std::int16_t>(
+        hit.segment == 0 ? HostPath(hit.art).AnchorCount() - 1 : hit.segment - 1);
+}
+
+void ClassifySegmentShape(HoverState& hover, const AIToolHitData& hit, Point straightPoint,
+                          bool dimensionLine) {
+    const Bezier b = HostPath(hover.path).SegmentBezier(hover.segmentStart);
+    hover.segmentPoints[0] = b.p0;
+    hover.segmentPoints[1] = b.p3;
+    const bool straight =
+        b.p0.h == b.p1.h && b.p0.v == b.p1.v && b.p3.h == b.p2.h && b.p3.v == b.p2.v;
+    if (straight) {
+        hover.kind = dimensionLine ? HoverKind::DimensionSegmentHit : HoverKind::StraightSegmentHit;
+        hover.hoverPoint = straightPoint;
+        return;
+    }
+    hover.hoverPoint = FromHost(hit.point);
+    const PathSegment start{b.p0, b.p0, b.p1, true}, end{b.p3, b.p2, b.p3, true};
+    Point centre;
+    float radius = 0;
+    if (!IsCircularArc(start, end, false, &centre, &radius)) {
+        hover.kind = HoverKind::CurveHit;
+        return;
+    }
+    hover.kind = dimensionLine ? HoverKind::DimensionArcHit : HoverKind::ArcHit;
+    hover.centre = centre;
+    hover.radius = radius;
+}
+
+}  // namespace quill
