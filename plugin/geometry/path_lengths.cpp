@@ -3,19 +3,15 @@
 #include <utility>
 
 #include "plugin/geometry/vectors.h"
+#include "plugin/text/units.h"
 
 namespace quill {
 
 namespace {
 
-// Length in the unit of one point, for unit codes 0 … 9 (µm, mm, cm, three inch codes,
-// points, picas, metres, kilometres).
+// Length in the unit of one point for the measuring units; any other code leaves points.
 double PointsToUnit(int unitCode) {
-    static const double kFactors[] = {25400.0 / 72, 25.4 / 72,          2.54 / 72, 1.0 / 72,
-                                      1.0 / 72,     1.0 / 72,           1.0,       1.0 / 12,
-                                      0.0254 / 72,  0.0254 * 0.001 / 72};
-    if (unitCode < 0 || unitCode > 9) return 1.0;
-    return kFactors[unitCode];
+    return IsMeasuringUnit(unitCode) ? Unit(unitCode).lengthFactor : 1.0;
 }
 
 float SegmentLength(const PathReader& path, const BezierService& service, int segment) {
