@@ -132,9 +132,14 @@ bool Host::SelectToolByTitle(const std::string& title, std::string* error) {
 
 void Host::SendMouseEvent(MouseEvent kind, AIRealPoint point, const std::set<std::int32_t>& keys) {
     event_->keysDown = keys;
+    const bool moved = point.h != pointer_.h || point.v != pointer_.v;
     pointer_ = point;
     ToolRecord* tool = registrations_->FindTool(registrations_->selectedTool);
     bool tracks = tool && (tool->options & kToolWantsToTrackCursorOption) != 0;
+    // The pointer cannot reach a new place without passing over it: a press away from
+    // where the pointer last was is preceded by the tracking of that place.
+    if (tool && tool->plugin != 0 && tracks && moved && kind == MouseEvent::Down)
+        SendToolMessage(tool->id, MouseSelector(MouseEvent::Move), point);
     if (tool && tool->plugin != 0 && (kind != MouseEvent::Move || tracks))
         SendToolMessage(tool->id, MouseSelector(kind), point);
     FinishEvent(true);

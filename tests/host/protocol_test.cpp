@@ -44,7 +44,7 @@ TEST(Protocol, GlobalsSlotComesBackWithEveryMessageAndSurvivesUnloadAndReload) {
 
 TEST(Protocol, MouseEventsGoToTheSelectedToolWithKeysAndAreFollowedByAPass) {
     auto s = RunSession(std::string(kDrawing) +
-                        "startup\ntool segment\nmove 10 10 shift\ndown 20 20 alt\n"
+                        "startup\ntool segment\nmove 10 10 shift\ndown 10 10 alt\n"
                         "drag 40 30\nup 40 30\n");
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
     EXPECT_EQ(s.dump["tool"], "segment");
