@@ -57,30 +57,27 @@ AIErr CreateSegmentArtSet(int slot, bool associative) {
     return result;
 }
 
-AIErr CreateCurveArtSet() {
+// The texts and extension lines every dimension has, then `line` below them and the
+// arrowheads below it; no markers.
+AIErr CreateUnmarkedArtSet(AIArtHandle* line) {
     if (!GroupIsValid()) return kNoErr;
     DimensionSlot& pieces = ArtSet().slots[0];
     pieces = DimensionSlot{};
     AIErr result = CreateTexts(pieces);
     if (result == kNoErr) result = NewPathPiece(pieces.label, 2, &pieces.extension[0]);
     if (result == kNoErr) result = NewPathPiece(pieces.extension[0], 2, &pieces.extension[1]);
-    if (result == kNoErr) result = NewPathPiece(pieces.extension[1], 2, &pieces.lineA);
-    if (result == kNoErr) result = CreateArrowheads(pieces, pieces.lineA);
+    if (result == kNoErr) result = NewPathPiece(pieces.extension[1], 2, line);
+    if (result == kNoErr) result = CreateArrowheads(pieces, *line);
     Tools().built[kSegmentTool] = true;
     return result;
 }
 
+AIErr CreateCurveArtSet() {
+    return CreateUnmarkedArtSet(&ArtSet().slots[0].lineA);
+}
+
 AIErr CreateArcArtSet() {
-    if (!GroupIsValid()) return kNoErr;
-    DimensionSlot& pieces = ArtSet().slots[0];
-    pieces = DimensionSlot{};
-    AIErr result = CreateTexts(pieces);
-    if (result == kNoErr) result = NewPathPiece(pieces.label, 2, &pieces.extension[0]);
-    if (result == kNoErr) result = NewPathPiece(pieces.extension[0], 2, &pieces.extension[1]);
-    if (result == kNoErr) result = NewPathPiece(pieces.extension[1], 2, &ArtSet().dimensionArc);
-    if (result == kNoErr) result = CreateArrowheads(pieces, ArtSet().dimensionArc);
-    Tools().built[kSegmentTool] = true;
-    return result;
+    return CreateUnmarkedArtSet(&ArtSet().dimensionArc);
 }
 
 void ForgetArtSet() {

@@ -96,29 +96,35 @@ void RecordSegmentHit(HoverState& hover, const AIToolHitData& hit) {
         hit.segment == 0 ? HostPath(hit.art).AnchorCount() - 1 : hit.segment - 1);
 }
 
-void ClassifySegmentShape(HoverState& hover, const AIToolHitData& hit, Point straightPoint,
-                          bool dimensionLine) {
-    const Bezier b = HostPath(hover.path).SegmentBezier(hover.segmentStart);
+void SetSegmentKind(HoverState& hover, const Bezier& b, const PathSegment& arcStart,
+                    const PathSegment& arcEnd, bool backwards, bool dimensionLine) {
     hover.segmentPoints[0] = b.p0;
     hover.segmentPoints[1] = b.p3;
-    const bool straight =
-        b.p0.h == b.p1.h && b.p0.v == b.p1.v && b.p3.h == b.p2.h && b.p3.v == b.p2.v;
-    if (straight) {
+    if (b.p0.h == b.p1.h && b.p0.v == b.p1.v && b.p3.h == b.p2.h && b.p3.v == b.p2.v) {
         hover.kind = dimensionLine ? HoverKind::DimensionSegmentHit : HoverKind::StraightSegmentHit;
-        hover.hoverPoint = straightPoint;
         return;
     }
-    hover.hoverPoint = FromHost(hit.point);
-    const PathSegment start{b.p0, b.p0, b.p1, true}, end{b.p3, b.p2, b.p3, true};
     Point centre;
     float radius = 0;
-    if (!IsCircularArc(start, end, false, &centre, &radius)) {
+    if (!IsCircularArc(arcStart, arcEnd, backwards, &centre, &radius)) {
         hover.kind = HoverKind::CurveHit;
         return;
     }
     hover.kind = dimensionLine ? HoverKind::DimensionArcHit : HoverKind::ArcHit;
     hover.centre = centre;
     hover.radius = radius;
+}
+
+void ClassifySegmentShape(HoverState& hover, const AIToolHitData& hit, Point straightPoint,
+                          bool dimensionLine) {
+    const Bezier b = HostPath(hover.path).SegmentBezier(hover.segmentStart);
+    // The host's Bézier gives the arc test synthetic end records: a control point lying
+    // on its anchor leaves a record with both retracted, never an arc.
+    const PathSegment start{b.p0, b.p0, b.p1, true}, end{b.p3, b.p2, b.p3, true};
+    SetSegmentKind(hover, b, start, end, false, dimensionLine);
+    const bool straight =
+        hover.kind == HoverKind::StraightSegmentHit || hover.kind == HoverKind::DimensionSegmentHit;
+    hover.hoverPoint = straight ? straightPoint : FromHost(hit.point);
 }
 
 }  // namespace quill

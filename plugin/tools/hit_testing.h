@@ -29,6 +29,13 @@ Point CrossingPoint(Point pointer);
 /// end anchor, 0 for the closing segment of a closed path.
 void RecordSegmentHit(HoverState& hover, const AIToolHitData& hit);
 
+/// The kind of a segment from its Bézier: straight (both control points on their anchors),
+/// circular arc (the arc test on the segment records `arcStart` and `arcEnd`, taken
+/// `backwards` for a closing segment) or other curve; `dimensionLine` gives the
+/// dimension kinds. Sets the segment's end points, and the circle of an arc.
+void SetSegmentKind(HoverState& hover, const Bezier& bezier, const PathSegment& arcStart,
+                    const PathSegment& arcEnd, bool backwards, bool dimensionLine);
+
 /// Straight segment, circular arc or other curve, from the Bézier of the recorded
 /// segment; `dimensionLine` gives the dimension kinds instead. The hover point of a
 /// straight segment is `straightPoint`, that of a curve the host's hit point.

@@ -3,7 +3,6 @@
 #include "plugin/frame/host_art.h"
 #include "plugin/frame/host_geometry.h"
 #include "plugin/frame/suites.h"
-#include "plugin/geometry/arcs.h"
 #include "plugin/tools/hit_testing.h"
 #include "plugin/tools/hover_classification.h"
 #include "plugin/tools/hover_state.h"
@@ -38,25 +37,8 @@ void ClassifySample(HoverState& hover, const std::vector<PathSegment>& anchors, 
     const bool closing = segment == n - 1;
     const PathSegment& a = anchors[static_cast<std::size_t>(closing ? 0 : segment)];
     const PathSegment& b = anchors[static_cast<std::size_t>(closing ? n - 1 : segment + 1)];
-    const Bezier bezier = RecordBezier(anchors, segment);
-    const bool dimensionLine = IsDimensionLine(hover.path);
-    const bool straight = bezier.p0.h == bezier.p1.h && bezier.p0.v == bezier.p1.v &&
-                          bezier.p3.h == bezier.p2.h && bezier.p3.v == bezier.p2.v;
-    hover.segmentPoints[0] = bezier.p0;
-    hover.segmentPoints[1] = bezier.p3;
-    if (straight) {
-        hover.kind = dimensionLine ? HoverKind::DimensionSegmentHit : HoverKind::StraightSegmentHit;
-        return;
-    }
-    Point centre;
-    float radius = 0;
-    if (!IsCircularArc(a, b, closing, &centre, &radius)) {
-        hover.kind = HoverKind::CurveHit;
-        return;
-    }
-    hover.kind = dimensionLine ? HoverKind::DimensionArcHit : HoverKind::ArcHit;
-    hover.centre = centre;
-    hover.radius = radius;
+    SetSegmentKind(hover, RecordBezier(anchors, segment), a, b, closing,
+                   IsDimensionLine(hover.path));
 }
 
 void ClassifyForLengthsTool(HoverState& hover, Point pointer) {
