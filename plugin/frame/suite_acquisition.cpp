@@ -115,10 +115,12 @@ void Suites::ReleaseRequiredSuites() {
 void Suites::ReleaseOptionalSuites() {
     const ImportSuite* row = OptionalRows();
     if (!row || !sSPBasic) return;
-    for (; row->name && acquiredOptionalCount_ > 0; ++row) {
+    // The globals are the process's: whichever holder took an optional suite, the last
+    // one gives it back.
+    for (; row->name; ++row) {
         if (!row->global || !GlobalOf(*row)) continue;
         Release(*row);
-        --acquiredOptionalCount_;
+        if (acquiredOptionalCount_ > 0) --acquiredOptionalCount_;
     }
 }
 
