@@ -178,20 +178,5 @@ TEST(Lifecycle, ShutdownReleasesEverySuiteInOrder) {
     // The library stays locked: the host unloads it once it quits.
     EXPECT_EQ(host.accessReferences, 1);
 }
-
-TEST(Lifecycle, ImportTableHoldsEverySuiteOfTheProduct) {
-    std::vector<std::string> names;
-    for (const ImportSuite* row = kImportSuites; row->name; ++row)
-        names.push_back(std::string(row->name) + " " + std::to_string(row->version));
-    EXPECT_EQ(names.size(), 40u);
-    for (const char* expected :
-         {"AI Undo Suite 5", "AI Dictionary Suite 6", "AI Swatch List Suite 5",
-          "AI Swatch Group Suite 1", "AI Menu Suite 9", "AI Art Suite 15", "ATE TextRange Suite 1",
-          "AI Real Bezier Suite 2", "AI Preference Suite 4"})
-        EXPECT_NE(std::find(names.begin(), names.end(), expected), names.end()) << expected;
-    for (const char* basic : {"SP Access Suite 3", "ADM Basic Suite 10"})
-        EXPECT_EQ(std::find(names.begin(), names.end(), basic), names.end()) << basic;
-}
-
 }  // namespace
 }  // namespace quill

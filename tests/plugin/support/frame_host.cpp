@@ -55,19 +55,9 @@ ASErr AIAPI ReleaseSuite(const char* name, int32_t version) {
 AIBoolean AIAPI IsEqual(const char* a, const char* b) {
     return std::strcmp(a, b) == 0;
 }
-ASErr AIAPI AllocateBlock(size_t, void**) {
-    return kOutOfMemoryErr;
-}
-ASErr AIAPI FreeBlock(void*) {
-    return kNoErr;
-}
-ASErr AIAPI ReallocateBlock(void*, size_t, void**) {
-    return kOutOfMemoryErr;
-}
-SPBasicSuite basicSuite = {AcquireSuite,  ReleaseSuite, IsEqual,
-                           AllocateBlock, FreeBlock,    ReallocateBlock};
+SPBasicSuite basicSuite = {AcquireSuite, ReleaseSuite, IsEqual, nullptr, nullptr, nullptr};
 
-// Frame suites.
+// The suites the frame calls; the functions it never calls are left out.
 ASErr AIAPI AcquirePlugin(SPPluginRef, SPAccessRef* access) {
     ENTER("AcquirePlugin");
     *access = HandleOf<SPAccessRef>(Host().accessReferences++);
@@ -85,12 +75,7 @@ ASErr AIAPI SetPluginName(SPPluginRef, const char* name) {
     Host().pluginName = name;
     return kNoErr;
 }
-ASErr AIAPI GetPluginName(SPPluginRef, const char** name) {
-    ENTER("GetPluginName");
-    *name = Host().pluginName.c_str();
-    return kNoErr;
-}
-SPPluginsSuite pluginsSuite = {SetPluginName, GetPluginName};
+SPPluginsSuite pluginsSuite = {SetPluginName, nullptr};
 
 ASErr AIAPI AddNotifier(SPPluginRef, const char* name, const char* type, AINotifierHandle* handle) {
     ENTER("AddNotifier");
@@ -98,10 +83,7 @@ ASErr AIAPI AddNotifier(SPPluginRef, const char* name, const char* type, AINotif
     *handle = HandleOf<AINotifierHandle>(Host().notifiers.size() - 1);
     return kNoErr;
 }
-ASErr AIAPI SetNotifierActive(AINotifierHandle, AIBoolean) {
-    return Host().Enter("SetNotifierActive");
-}
-AINotifierSuite notifierSuite = {AddNotifier, SetNotifierActive};
+AINotifierSuite notifierSuite = {AddNotifier, nullptr};
 
 ASErr AIAPI PushAppContext(SPPluginRef, AIAppContextHandle* context) {
     ENTER("PushAppContext");
@@ -125,15 +107,12 @@ ASErr AIAPI MessageAlert(const char* text) {
     Host().alerts.push_back(text);
     return kNoErr;
 }
-ASErr AIAPI SetPlatformCursor(SPPluginRef, int32_t) {
-    return Host().Enter("SetPlatformCursor");
-}
 ASErr AIAPI AboutBox(SPPluginRef, const char* first, const char* second) {
     ENTER("AboutBox");
     Host().alerts.push_back(std::string(first) + "\r" + second);
     return kNoErr;
 }
-ADMBasicSuite admBasicSuite = {ErrorAlert, MessageAlert, SetPlatformCursor, AboutBox};
+ADMBasicSuite admBasicSuite = {ErrorAlert, MessageAlert, nullptr, AboutBox};
 
 ASErr AIAPI GetPluginOptions(SPPluginRef, int32_t* options) {
     ENTER("GetPluginOptions");
@@ -231,23 +210,11 @@ ASErr AIAPI GetToolHandleFromNumber(int16_t number, AIToolHandle* tool) {
     *tool = HandleOf<AIToolHandle>(static_cast<std::size_t>(number));
     return kNoErr;
 }
-ASErr AIAPI GetToolName(AIToolHandle tool, const char** name) {
-    ENTER("GetToolName");
-    FakeTool* record = ToolOf(tool);
-    if (!record) return kStaleHandleErr;
-    *name = record->name.c_str();
-    return kNoErr;
-}
 ASErr AIAPI SetSelectedTool(AIToolHandle tool) {
     ENTER("SetSelectedTool");
     const long index = IndexOf(tool, Host().tools.size());
     if (index < 0) return kStaleHandleErr;
     Host().selectedTool = static_cast<std::size_t>(index);
-    return kNoErr;
-}
-ASErr AIAPI GetSelectedTool(AIToolHandle* tool) {
-    ENTER("GetSelectedTool");
-    *tool = HandleOf<AIToolHandle>(Host().selectedTool);
     return kNoErr;
 }
 ASErr AIAPI SetToolInfoVars(AIToolHandle tool, const int32_t* vars) {
@@ -267,7 +234,7 @@ ASErr AIAPI SetToolIcons(AIToolHandle tool, ADMIconRef normal, ADMIconRef second
     return kNoErr;
 }
 AIToolSuite toolSuite = {AddTool,         GetToolNumberFromName, GetToolHandleFromNumber,
-                         GetToolName,     SetSelectedTool,       GetSelectedTool,
+                         nullptr,         SetSelectedTool,       nullptr,
                          SetToolInfoVars, SetToolIcons};
 
 // An icon's handle is its resource id.
@@ -276,10 +243,7 @@ ASErr AIAPI GetIconFromResource(SPPluginRef, int32_t id, ADMIconRef* icon) {
     *icon = reinterpret_cast<ADMIconRef>(static_cast<std::uintptr_t>(id));
     return kNoErr;
 }
-ASErr AIAPI DestroyIcon(ADMIconRef) {
-    return Host().Enter("Destroy");
-}
-ADMIconSuite iconSuite = {GetIconFromResource, DestroyIcon};
+ADMIconSuite iconSuite = {GetIconFromResource, nullptr};
 
 // Feedback.
 ASErr AIAPI AddAnnotator(SPPluginRef, const char* name, AIAnnotatorHandle* annotator) {
@@ -295,16 +259,12 @@ ASErr AIAPI SetAnnotatorActive(AIAnnotatorHandle annotator, AIBoolean active) {
     Host().annotators[static_cast<std::size_t>(index)].active = active != 0;
     return kNoErr;
 }
-ASErr AIAPI GetAnnotatorActive(AIAnnotatorHandle, AIBoolean*) {
-    return Host().Enter("GetAnnotatorActive");
-}
 ASErr AIAPI InvalAnnotationRect(AIDocumentViewHandle, const AIRect*) {
     ENTER("InvalAnnotationRect");
     ++Host().invalidations;
     return kNoErr;
 }
-AIAnnotatorSuite annotatorSuite = {AddAnnotator, SetAnnotatorActive, GetAnnotatorActive,
-                                   InvalAnnotationRect};
+AIAnnotatorSuite annotatorSuite = {AddAnnotator, SetAnnotatorActive, nullptr, InvalAnnotationRect};
 
 ASErr AIAPI GetDocumentViewBounds(AIDocumentViewHandle, AIRealRect* bounds) {
     ENTER("GetDocumentViewBounds");
@@ -316,14 +276,7 @@ ASErr AIAPI ArtworkPointToViewPoint(AIDocumentViewHandle, const AIRealPoint* art
     *view = {static_cast<int32_t>(art->h), static_cast<int32_t>(800 - art->v)};
     return kNoErr;
 }
-ASErr AIAPI ViewPointToArtworkPoint(AIDocumentViewHandle, const AIPoint*, AIRealPoint*) {
-    return Host().Enter("ViewPointToArtworkPoint");
-}
-ASErr AIAPI GetDocumentViewZoom(AIDocumentViewHandle, AIReal*) {
-    return Host().Enter("GetDocumentViewZoom");
-}
-AIDocumentViewSuite viewSuite = {GetDocumentViewBounds, ArtworkPointToViewPoint,
-                                 ViewPointToArtworkPoint, GetDocumentViewZoom};
+AIDocumentViewSuite viewSuite = {GetDocumentViewBounds, ArtworkPointToViewPoint, nullptr, nullptr};
 
 // Settings: an empty store that keeps count of the writes.
 template <class T>
@@ -359,10 +312,6 @@ ASErr AIAPI CopyText(const char* from, char* to, size_t size, size_t* needed) {
 }
 AIUnicodeStringSuite unicodeSuite = {CopyText, CopyText};
 
-ASErr AIAPI CountFonts(int32_t* count) {
-    *count = 1;
-    return kNoErr;
-}
 ASErr AIAPI IndexFontList(int32_t index, AIFontKey* font) {
     ENTER("IndexFontList");
     if (index != 0) return kOutOfRangeErr;
@@ -373,13 +322,7 @@ ASErr AIAPI GetFullFontName(AIFontKey, char* name, size_t size) {
     ENTER("GetFullFontName");
     return CopyText("Fonte Une", name, size, nullptr);
 }
-ASErr AIAPI FindFont(const char*, AIFontKey*) {
-    return kNotFoundErr;
-}
-ASErr AIAPI FontFromFontKey(AIFontKey, FontRef*) {
-    return kNotFoundErr;
-}
-AIFontSuite fontSuite = {CountFonts, IndexFontList, GetFullFontName, FindFont, FontFromFontKey};
+AIFontSuite fontSuite = {nullptr, IndexFontList, GetFullFontName, nullptr, nullptr};
 
 ASErr AIAPI GetKeyState(int32_t, AIBoolean* down) {
     ENTER("GetKeyState");
