@@ -4,6 +4,9 @@
 // behind OwnResourceArchive() for the plug-in itself. Runs on the build machine.
 //
 //   quill_pack_resources OUTPUT.cpp MANIFEST...
+//   quill_pack_resources --property-list OUTPUT.bin NAME ENTRY
+//
+// The second form writes the property list alone, for the Windows resource script.
 //
 // A manifest holds one resource a line ('#' starts a comment); files are found from the
 // manifest's folder:
@@ -207,14 +210,27 @@ void WriteSource(const std::string& path, const Bytes& archive) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
+void WriteBytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::cerr << "usage: quill_pack_resources OUTPUT.cpp MANIFEST...\n";
+    const bool propertyListAlone = argc == 5 && std::string(argv[1]) == "--property-list";
+    if (argc < 3 || (std::string(argv[1]) == "--property-list" && !propertyListAlone)) {
+        std::cerr << "usage: quill_pack_resources OUTPUT.cpp MANIFEST...\n"
+                     "       quill_pack_resources --property-list OUTPUT.bin NAME ENTRY\n";
         return 2;
     }
     try {
+        if (propertyListAlone) {
+            WriteBytes(argv[2], PropertyList(argv[3], argv[4]));
+            return 0;
+        }
         std::vector<Resource> resources;
         for (int i = 2; i < argc; ++i) ReadManifest(argv[i], resources);
         WriteSource(argv[1], Archive(resources));
