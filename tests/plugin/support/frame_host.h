@@ -16,6 +16,12 @@ extern "C" ASErr AIAPI PluginMain(const char* caller, const char* selector, void
 
 namespace quill::testing {
 
+/// The handle the fake host gives to its record number `index`.
+template <class Handle>
+Handle FakeHandle(std::size_t index) {
+    return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(index + 1));
+}
+
 struct FakeTool {
     std::string name, title, tooltip;
     int group = 0, toolset = 0;  // equal numbers: same group, same toolset
