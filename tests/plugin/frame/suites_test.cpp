@@ -1,0 +1,118 @@
+// Acquiring and releasing the suites of a table, optional rows included.
+#include "plugin/frame/suite_acquisition.h"
+
+#include <gtest/gtest.h>
+
+#include "plugin/frame/suites.h"
+#include "plugin/support/frame_host.h"
+
+namespace quill {
+namespace {
+
+using testing::FrameHost;
+
+const void* toolSuite = nullptr;
+const void* menuSuite = nullptr;
+const void* undoSuite = nullptr;
+const void* swatchSuite = nullptr;
+
+// Two required rows (and one without a global), then two optional ones.
+const ImportSuite kTable[] = {
+    {kAIToolSuite, kAIToolSuiteVersion, &toolSuite},
+    {kAIArtSuite, kAIArtSuiteVersion, nullptr},
+    {kAIMenuSuite, kAIMenuSuiteVersion, &menuSuite},
+    {nullptr, kOptionalSuitesMarker, nullptr},
+    {kAIUndoSuite, kAIUndoSuiteVersion, &undoSuite},
+    {kAISwatchListSuite, kAISwatchListSuiteVersion, &swatchSuite},
+    {nullptr, 0, nullptr},
+};
+
+class SuiteAcquisition : public ::testing::Test {
+ protected:
+    FrameHost host;
+    void SetUp() override { sSPBasic = FrameHost::BasicSuite(); }
+};
+
+TEST_F(SuiteAcquisition, OptionalRowsAreTakenWhenTheHostOffersThem) {
+    host.Withhold(kAISwatchListSuite);
+    {
+        Suites suites(kTable);
+        EXPECT_EQ(suites.Error(), kNoErr);
+        EXPECT_EQ(suites.RequiredCount(), 3);
+        EXPECT_EQ(suites.OptionalCount(), 2);
+        EXPECT_EQ(suites.AcquiredOptionalCount(), 1);
+        EXPECT_NE(toolSuite, nullptr);
+        EXPECT_NE(undoSuite, nullptr);
+        EXPECT_EQ(swatchSuite, nullptr);
+        EXPECT_EQ(host.held.count(kAIArtSuite), 0u);  // a row without a global is skipped
+        EXPECT_NE(sADMBasic, nullptr);                // the basic rows come first
+
+        suites.AcquireOptionalSuites();
+        EXPECT_EQ(suites.AcquiredOptionalCount(), 1);
+        // Later the host offers it: the next message takes it.
+        host.Offer(kAISwatchListSuite);
+        suites.AcquireOptionalSuites();
+        EXPECT_EQ(suites.AcquiredOptionalCount(), 2);
+        EXPECT_NE(swatchSuite, nullptr);
+    }
+    EXPECT_TRUE(host.held.empty());
+    EXPECT_EQ(toolSuite, nullptr);
+    EXPECT_EQ(undoSuite, nullptr);
+    EXPECT_EQ(sADMBasic, nullptr);
+}
+
+TEST_F(SuiteAcquisition, ReleaseFollowsTheTablesOrder) {
+    {
+        Suites suites(kTable);
+        ASSERT_EQ(suites.AcquiredOptionalCount(), 2);
+        host.acquisitions.clear();
+    }
+    EXPECT_EQ(host.acquisitions,
+              (std::vector<std::string>{
+                  "-SP Access Suite 3", "-SP Plug-ins Suite 4", "-AI Notifier Suite 2",
+                  "-AI Context Suite 5", "-ADM Basic Suite 10", "-AI Tool Suite 11",
+                  "-AI Menu Suite 9", "-AI Undo Suite 5", "-AI Swatch List Suite 5"}));
+}
+
+TEST_F(SuiteAcquisition, SuitesAreHeldOncePerProcess) {
+    auto first = std::make_unique<Suites>(kTable);
+    const std::size_t acquired = host.acquisitions.size();
+    auto second = std::make_unique<Suites>(kTable);
+    EXPECT_EQ(second->Error(), kNoErr);
+    EXPECT_EQ(Suites::HolderCount(), 2);
+    EXPECT_EQ(host.acquisitions.size(), acquired);
+    first.reset();
+    EXPECT_NE(toolSuite, nullptr);  // still held for the second
+    second.reset();
+    EXPECT_EQ(Suites::HolderCount(), 0);
+    EXPECT_EQ(toolSuite, nullptr);
+    EXPECT_TRUE(host.held.empty());
+}
+
+TEST_F(SuiteAcquisition, FirstFailureIsTheErrorAndNothingStaysHeld) {
+    host.Withhold(kAIMenuSuite);
+    {
+        Suites suites(kTable);
+        EXPECT_EQ(suites.Error(), kSuiteNotFoundErr);
+        EXPECT_EQ(Suites::HolderCount(), 0);
+        EXPECT_EQ(suites.AcquiredOptionalCount(), 0);  // not tried after a failure
+        EXPECT_TRUE(host.held.empty());
+        EXPECT_EQ(toolSuite, nullptr);
+    }
+    EXPECT_EQ(Suites::HolderCount(), 0);
+}
+
+TEST_F(SuiteAcquisition, AFailedReleaseStopsTheRequiredRowsButClearsTheirGlobals) {
+    {
+        Suites suites(kTable);
+        host.Fail("ReleaseSuite", kBadParameterErr, 1, 5);  // the first import row
+        host.acquisitions.clear();
+    }
+    EXPECT_EQ(host.acquisitions.size(), 7u);  // five basic, then the optional two
+    EXPECT_EQ(toolSuite, nullptr);
+    EXPECT_EQ(menuSuite, nullptr);
+    EXPECT_EQ(undoSuite, nullptr);
+}
+
+}  // namespace
+}  // namespace quill

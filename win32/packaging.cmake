@@ -1,0 +1,33 @@
+# The Windows packaging, built beside the Linux library when the MinGW-w64 cross compiler
+# is installed (Debian: g++-mingw-w64-i686); the harness runs under wine as a test.
+find_program(QUILL_MINGW_CXX i686-w64-mingw32-g++)
+if(NOT QUILL_MINGW_CXX)
+  message(STATUS "Windows packaging skipped: no i686-w64-mingw32-g++")
+  return()
+endif()
+
+# Wraps PNG images as icons and cursors; built for the build machine.
+add_executable(quill_make_icon ${CMAKE_CURRENT_LIST_DIR}/tools/make_icon.cpp)
+
+include(ExternalProject)
+set(QUILL_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
+ExternalProject_Add(quill_win32
+  SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR}
+  BINARY_DIR ${QUILL_WIN32_DIR}
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_LIST_DIR}/toolchain-i686-w64-mingw32.cmake
+    -DCMAKE_BUILD_TYPE=Release
+    -DQUILL_PACK_RESOURCES=$<TARGET_FILE:quill_pack_resources>
+    -DQUILL_MAKE_ICON=$<TARGET_FILE:quill_make_icon>
+  BUILD_COMMAND ${CMAKE_COMMAND} --build ${QUILL_WIN32_DIR} -j 2
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  DEPENDS quill_pack_resources quill_make_icon)
+
+if(QUILL_HOST)
+  add_test(NAME Win32.PluginLoadsWithItsResources
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh ${QUILL_WIN32_DIR}/load_plugin.exe
+      ${QUILL_WIN32_DIR}/Quill.aip)
+  set_tests_properties(Win32.PluginLoadsWithItsResources PROPERTIES SKIP_RETURN_CODE 77
+    ENVIRONMENT "WINEPREFIX=${QUILL_WIN32_DIR}/wine;WINEDEBUG=-all")
+endif()
