@@ -81,6 +81,32 @@ TEST(SegmentDimension, ObliqueBetweenTwoAnchorsIsBuiltPieceByPiece) {
     EXPECT_EQ(measured["tags"]["segpt2"], "0");
 }
 
+TEST(SegmentDimension, SecondMeasureToleranceTextsAndAnotherArrowhead) {
+    auto s = RunScenario(
+        "pref Precision 1\npref UnitePrefs 1\npref AvecToleranceUn true\n"
+        "pref AvecToleranceDeux true\npref DoubleMesure true\npref SecondeUnite 6\n"
+        "pref PrecisionSeconde 0\npref NumeroDeFleche 3\npref Zoom 200.0\ndoc new\n"
+        "path name base : 100,100 172,100\nstartup\ntool segment\n"
+        "click 100 100\nclick 172 100\n");
+    const auto& art = OnlyGroup(s.dump)["art"];
+    ASSERT_EQ(art.size(), 9u);
+    EXPECT_EQ(art[6]["contents"], "25,4 mm\r72 pt");
+    EXPECT_EQ(art[6]["baselineShift"], 4.0);  // two lines: raised by a third of the size
+    // The solid triangle at 200 %: 3 anchors, the line stopping 18 short of the tips.
+    EXPECT_EQ(art[1]["segments"].size(), 3u);
+    EXPECT_POINT_NEAR(art[2]["segments"][0]["p"], 118, 112, 1e-4);
+    // The tolerances stand one above the other just after the label, at 0.7 of its size.
+    EXPECT_EQ(art[7]["contents"], "+0,25");
+    EXPECT_EQ(art[8]["contents"], "+0,15");  // no value stored: the read's fallback
+    for (int i : {7, 8}) {
+        EXPECT_EQ(art[i]["justification"], "left");
+        EXPECT_NEAR(art[i]["size"].get<double>(), 8.4, 1e-5);
+        EXPECT_GT(art[i]["anchor"][0].get<double>(), 150);
+    }
+    EXPECT_EQ(art[7]["baselineShift"], 5.0);
+    EXPECT_EQ(art[8]["baselineShift"], -5.0);
+}
+
 TEST(SegmentDimension, DragKeysReshapeTheDimension) {
     const std::string start = kPrefs +
                               "doc new\npath name base : 100,100 200,100\nstartup\n"
