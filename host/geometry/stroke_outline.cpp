@@ -247,15 +247,19 @@ std::vector<std::vector<Cubic>> CutAtTightBends(const std::vector<Cubic>& run, d
     return runs;
 }
 
+// The outline of an open run starts where the right side comes back to the first end:
+// the cap there, the left side forwards, the cap at the last end, the right side back.
+// Whoever walks the outline from its first anchor meets the first end's cap first.
 Loop OpenOutline(const Sides& sides, const std::vector<Cubic>& run) {
     Loop loop;
+    const Cubic& first = run.front();
+    const Vec startOut = Scale(Unit(TangentVector(first, 0)), -1);
+    const Vec rightEnd = sides.Offset(first, 0, -1);
+    sides.Cap(loop, first.p0, startOut, rightEnd);
     sides.Side(loop, run, 1, false);
     const Cubic& last = run.back();
-    const Vec endOut = Unit(TangentVector(last, 1));
-    sides.Cap(loop, last.p3, endOut, loop.back().p3);
+    sides.Cap(loop, last.p3, Unit(TangentVector(last, 1)), loop.back().p3);
     sides.Side(loop, run, -1, false);
-    const Cubic& first = run.front();
-    sides.Cap(loop, first.p0, Scale(Unit(TangentVector(first, 0)), -1), loop.back().p3);
     return loop;
 }
 

@@ -31,11 +31,14 @@ TEST(StrokeOutline, StraightLineWithEachCap) {
     ASSERT_EQ(butt.size(), 1u);
     ASSERT_EQ(butt[0].size(), 4u);
     EXPECT_NEAR(Area(butt[0]), 1000, 1e-3);
-    // It starts on the left of the first anchor and runs along the left side.
+    // It starts where the right side comes back to the first anchor, crosses the cap,
+    // then runs along the left side.
     EXPECT_NEAR(butt[0][0].p.h, 0, 1e-5);
-    EXPECT_NEAR(butt[0][0].p.v, 5, 1e-5);
-    EXPECT_NEAR(butt[0][1].p.h, 100, 1e-4);
+    EXPECT_NEAR(butt[0][0].p.v, -5, 1e-5);
+    EXPECT_NEAR(butt[0][1].p.h, 0, 1e-5);
     EXPECT_NEAR(butt[0][1].p.v, 5, 1e-5);
+    EXPECT_NEAR(butt[0][2].p.h, 100, 1e-4);
+    EXPECT_NEAR(butt[0][2].p.v, 5, 1e-5);
     const auto square = geom::OutlineStroke(line, false, {10, kAIProjectingCap, kAIMiterJoin, 4});
     EXPECT_NEAR(Area(square[0]), 1100, 1e-3);
     const auto round = geom::OutlineStroke(line, false, {10, kAIRoundCap, kAIMiterJoin, 4});
