@@ -108,14 +108,6 @@ TEST(PluginLibrary, SharedAboutSubmenuGetsOnlyTheItem) {
                                         "items": ["Orl-Quill…"]})"));
 }
 
-TEST(PluginLibrary, OlderHostWithoutASuiteGetsNothingRegistered) {
-    Session run = RunScript("suite off \"AI Swatch Group Suite\"\nstartup\n");
-    ASSERT_EQ(run.outcome.exitCode, 0) << run.outcome.message;
-    EXPECT_TRUE(run.dump["host"]["tools"].empty());
-    EXPECT_TRUE(run.dump["host"]["notifiers"].empty());
-    EXPECT_TRUE(run.dump["alerts"].empty());
-}
-
 TEST(PluginLibrary, FailureIsToldOnlyWhenTheLibraryCarriesErrorMessages) {
     const std::string script = "fail Tool.SetSelectedTool \"PARM\" 1\nstartup\n";
     Session product = RunScript(script);
