@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -97,6 +99,16 @@ TEST(PluginLibrary, StartupRegistersEverythingTheUserSees) {
     EXPECT_EQ(registered["annotators"], json::parse(R"([{"name": "OrlAnno", "active": false}])"));
     EXPECT_EQ(run.dump["prefs"]["ORLQUILL"]["Precision"], 1);  // the settings were reset
     EXPECT_TRUE(run.dump["alerts"].empty());
+}
+
+TEST(PluginLibrary, ExampleStartupScriptShowsTheRegistrations) {
+    std::ifstream file(QUILL_SOURCE_DIR "/examples/startup.qs");
+    ASSERT_TRUE(file) << "examples/startup.qs";
+    const std::string script{std::istreambuf_iterator<char>(file), {}};
+    Session run = RunScript(script);
+    ASSERT_EQ(run.outcome.exitCode, 0) << run.outcome.message;
+    EXPECT_EQ(run.dump["host"]["tools"].size(), 6u);
+    EXPECT_EQ(run.dump["host"]["annotators"].size(), 1u);
 }
 
 TEST(PluginLibrary, SharedAboutSubmenuGetsOnlyTheItem) {
