@@ -8,6 +8,9 @@ endif()
 
 # Wraps PNG images as icons and cursors; built for the build machine.
 add_executable(quill_make_icon ${CMAKE_CURRENT_LIST_DIR}/tools/make_icon.cpp)
+# Reads the built package as a file: its export and its resources.
+add_executable(quill_check_package ${CMAKE_CURRENT_LIST_DIR}/tools/check_package.cpp)
+target_link_libraries(quill_check_package PRIVATE quill_sdk)
 
 include(ExternalProject)
 set(QUILL_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
@@ -25,6 +28,9 @@ ExternalProject_Add(quill_win32
   DEPENDS quill_pack_resources quill_make_icon)
 
 if(QUILL_HOST)
+  # Where wine cannot run 32-bit programs this is what is checked of the package.
+  add_test(NAME Win32.PackageExportsPluginMainWithItsResources
+    COMMAND quill_check_package ${QUILL_WIN32_DIR}/Quill.aip)
   add_test(NAME Win32.PluginLoadsWithItsResources
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh ${QUILL_WIN32_DIR}/load_plugin.exe
       ${QUILL_WIN32_DIR}/Quill.aip)

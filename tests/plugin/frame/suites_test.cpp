@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "plugin/frame/keyboard.h"
 #include "plugin/frame/suites.h"
-#include "plugin/support/frame_host.h"
+#include "plugin/support/fake_basic_suite.h"
 
 namespace quill {
 namespace {
 
-using testing::FrameHost;
+using testing::FakeBasicSuite;
 
 const void* toolSuite = nullptr;
 const void* menuSuite = nullptr;
@@ -29,8 +30,7 @@ const ImportSuite kTable[] = {
 
 class SuiteAcquisition : public ::testing::Test {
  protected:
-    FrameHost host;
-    void SetUp() override { sSPBasic = FrameHost::BasicSuite(); }
+    FakeBasicSuite host;
 };
 
 TEST_F(SuiteAcquisition, OptionalRowsAreTakenWhenTheHostOffersThem) {
@@ -105,13 +105,31 @@ TEST_F(SuiteAcquisition, FirstFailureIsTheErrorAndNothingStaysHeld) {
 TEST_F(SuiteAcquisition, AFailedReleaseStopsTheRequiredRowsButClearsTheirGlobals) {
     {
         Suites suites(kTable);
-        host.Fail("ReleaseSuite", kBadParameterErr, 1, 5);  // the first import row
+        host.FailRelease(kBadParameterErr, 5);  // the first import row
         host.acquisitions.clear();
     }
     EXPECT_EQ(host.acquisitions.size(), 7u);  // five basic, then the optional two
     EXPECT_EQ(toolSuite, nullptr);
     EXPECT_EQ(menuSuite, nullptr);
     EXPECT_EQ(undoSuite, nullptr);
+}
+
+TEST_F(SuiteAcquisition, KeyboardStateIsTakenOnDemandAndGivenBackLast) {
+    {
+        Suites suites(kTable);
+        host.keysDown = {kVirtualKeyShift, kVirtualKeyRightShift};
+        EXPECT_TRUE(KeyIsDown(kVirtualKeyShift));
+        EXPECT_TRUE(KeyIsDown(kVirtualKeyRightShift));
+        EXPECT_FALSE(KeyIsDown(kVirtualKeyAlt));
+        EXPECT_EQ(host.held[kAIKeyboardStateSuite], 1);  // taken once for every question
+        host.acquisitions.clear();
+    }
+    ASSERT_FALSE(host.acquisitions.empty());
+    EXPECT_EQ(host.acquisitions.back(), "-AI Keyboard State Suite 1");
+    EXPECT_TRUE(host.held.empty());
+    // Without the suite no key is down.
+    host.Withhold(kAIKeyboardStateSuite);
+    EXPECT_FALSE(KeyIsDown(kVirtualKeyShift));
 }
 
 }  // namespace
