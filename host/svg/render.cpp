@@ -11,6 +11,8 @@ namespace host {
 
 namespace {
 
+constexpr double kCssPixelsPerInch = 96;
+
 struct Size {
     double width = 0, height = 0;
 };
@@ -61,8 +63,9 @@ std::optional<Size> NaturalSize(RsvgHandle* handle) {
 
 // The picture's size in whole pixels, the height following the drawing's proportions.
 std::optional<Size> PictureSize(const Size& natural, int requestedWidth) {
-    double width = requestedWidth > 0 ? requestedWidth : std::ceil(natural.width);
-    double height = std::ceil(width * natural.height / natural.width);
+    double width = requestedWidth > 0 ? requestedWidth : std::round(natural.width);
+    double height =
+        std::round(requestedWidth > 0 ? width * natural.height / natural.width : natural.height);
     if (!(width >= 1 && height >= 1 && width <= kLargestPictureSide &&
           height <= kLargestPictureSide))
         return std::nullopt;
@@ -80,6 +83,8 @@ bool RenderSvgToPng(const std::string& svgPath, const std::string& pngPath,
         if (gerror) g_error_free(gerror);
         return Fail(error, message);
     }
+    // Physical units of the drawing are CSS's: 96 pixels to the inch.
+    rsvg_handle_set_dpi(handle.get(), kCssPixelsPerInch);
     auto natural = NaturalSize(handle.get());
     if (!natural) return Fail(error, svgPath + ": the drawing has neither a size nor a viewBox");
     auto size = PictureSize(*natural, options.widthPx);
