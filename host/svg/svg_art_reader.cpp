@@ -89,6 +89,7 @@ bool HostFlag(ReaderContext& context, const pugi::xml_node& node, const char* na
 Frame ChildFrame(const pugi::xml_node& node, const Frame& parent, ReaderContext& context) {
     Frame frame = parent;
     frame.style = CascadeStyle(parent.style, node, parent.lengths, context);
+    frame.lengths.fontSize = frame.style.fontSize;  // the element's em
     if (auto transform = node.attribute("transform")) {
         auto m = ParseTransform(transform.value());
         if (!m) context.Fail(node, std::string("bad transform \"") + transform.value() + "\"");

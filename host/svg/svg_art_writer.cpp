@@ -85,6 +85,8 @@ void WritePath(pugi::xml_node parent, const Art& art) {
     if (s.strokeOverprint) Set(node, HostName(quill_attr::kStrokeOverprint), "true");
     std::string corners = CornerRecord(art.segments);
     if (!corners.empty()) Set(node, HostName(quill_attr::kCorners), corners);
+    std::string ends = EndHandleRecord(art.segments, art.closed);
+    if (!ends.empty()) Set(node, HostName(quill_attr::kEndHandles), ends);
 }
 
 void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {

@@ -46,11 +46,9 @@ void ReaderContext::Index(const pugi::xml_node& root) {
     for (const auto& attribute : root.attributes()) {
         std::string_view name = attribute.name();
         if (name.substr(0, 6) == "xmlns:")
-            prefixes_[attribute.value()] = std::string(name.substr(6)) + ":";
-        if (name == "xmlns") prefixes_[attribute.value()] = "";
+            namespaceOfPrefix_[std::string(name.substr(6))] = attribute.value();
+        if (name == "xmlns") namespaceOfPrefix_[""] = attribute.value();
     }
-    // Unprefixed elements are SVG even in files that forget to declare it.
-    if (!prefixes_.count(kSvgNamespace)) prefixes_[kSvgNamespace] = "";
     // Without recursion: a file may nest elements very deeply.
     std::vector<pugi::xml_node> pending{root};
     while (!pending.empty()) {
@@ -65,30 +63,38 @@ void ReaderContext::Index(const pugi::xml_node& root) {
 std::string_view ReaderContext::SvgName(const pugi::xml_node& node) const {
     if (node.type() != pugi::node_element) return {};
     std::string_view name = node.name();
-    const std::string& prefix = prefixes_.at(kSvgNamespace);
-    if (name.compare(0, prefix.size(), prefix) != 0) return {};
-    name.remove_prefix(prefix.size());
-    return name.find(':') == std::string_view::npos ? name : std::string_view();
+    auto colon = name.find(':');
+    std::string prefix(colon == std::string_view::npos ? std::string_view()
+                                                       : name.substr(0, colon));
+    auto found = namespaceOfPrefix_.find(prefix);
+    // Unprefixed elements are SVG also in files that forget to declare it, or that name
+    // it through an entity of their DTD (which is not expanded).
+    bool isSvg =
+        found == namespaceOfPrefix_.end()
+            ? prefix.empty()
+            : found->second == kSvgNamespace || (prefix.empty() && found->second.find('&') == 0);
+    if (!isSvg) return {};
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+std::vector<std::string> ReaderContext::Prefixes(Namespace ns) const {
+    std::vector<std::string> prefixes;
+    for (const auto& [prefix, uri] : namespaceOfPrefix_)
+        if (!prefix.empty() && uri == NamespaceUri(ns)) prefixes.push_back(prefix + ":");
+    std::sort(prefixes.begin(), prefixes.end());
+    return prefixes;
 }
 
 pugi::xml_attribute ReaderContext::Attribute(const pugi::xml_node& node, Namespace ns,
                                              const char* localName) const {
-    auto found = prefixes_.find(NamespaceUri(ns));
-    if (found == prefixes_.end()) {
-        // Attributes of xlink keep their usual prefix even when the root forgot it.
-        if (ns != Namespace::XLink) return {};
-        return node.attribute((std::string("xlink:") + localName).c_str());
-    }
-    // SVG's own attributes carry no prefix whatever the elements' prefix is.
-    std::string qualified =
-        ns == Namespace::Svg ? std::string(localName) : found->second + localName;
-    return node.attribute(qualified.c_str());
-}
-
-std::optional<std::string> ReaderContext::Prefix(Namespace ns) const {
-    auto found = prefixes_.find(NamespaceUri(ns));
-    if (found == prefixes_.end()) return std::nullopt;
-    return found->second;
+    // SVG's own attributes carry no prefix.
+    if (ns == Namespace::Svg) return node.attribute(localName);
+    std::vector<std::string> prefixes = Prefixes(ns);
+    // Attributes of xlink keep their usual prefix even when the root forgot it.
+    if (prefixes.empty() && ns == Namespace::XLink) prefixes.push_back("xlink:");
+    for (const auto& prefix : prefixes)
+        if (auto a = node.attribute((prefix + localName).c_str())) return a;
+    return {};
 }
 
 pugi::xml_node ReaderContext::FindById(const std::string& id) const {

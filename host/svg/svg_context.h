@@ -34,9 +34,10 @@ class ReaderContext {
     /// The attribute of that namespace and local name (an empty attribute if absent).
     pugi::xml_attribute Attribute(const pugi::xml_node& node, Namespace ns,
                                   const char* localName) const;
-    /// "prefix:" of a namespace the root declares ("" for the default one); nullopt
-    /// when the file does not use that namespace.
-    std::optional<std::string> Prefix(Namespace ns) const;
+    /// Whether the root declares the namespace (under a prefix).
+    bool Declares(Namespace ns) const { return !Prefixes(ns).empty(); }
+    /// "prefix:" for every prefix the root declares for the namespace.
+    std::vector<std::string> Prefixes(Namespace ns) const;
     /// The element with that id, or an empty node.
     pugi::xml_node FindById(const std::string& id) const;
 
@@ -61,7 +62,7 @@ class ReaderContext {
  private:
     std::string fileName_;
     std::vector<std::size_t> lineStarts_;
-    std::unordered_map<std::string, std::string> prefixes_;  // namespace URI -> "prefix:"
+    std::unordered_map<std::string, std::string> namespaceOfPrefix_;  // "" is the default
     std::unordered_map<std::string, pugi::xml_node> ids_;
     std::vector<std::string> warnings_;
     std::unordered_set<std::string> onceKeys_;

@@ -130,12 +130,12 @@ void WriteHostText(pugi::xml_node node, const std::string& localName, const std:
 
 std::optional<std::string> ReadHostText(const ReaderContext& context, const pugi::xml_node& node,
                                         const std::string& localName) {
-    auto prefix = context.Prefix(Namespace::Quill);
-    if (!prefix) return std::nullopt;
-    std::string name = *prefix + localName;
-    if (auto plain = node.attribute(name.c_str())) return std::string(plain.value());
-    if (auto escaped = node.attribute((name + quill_attr::kEscapedSuffix).c_str()))
-        return PercentUnescape(escaped.value());
+    for (const auto& prefix : context.Prefixes(Namespace::Quill)) {
+        std::string name = prefix + localName;
+        if (auto plain = node.attribute(name.c_str())) return std::string(plain.value());
+        if (auto escaped = node.attribute((name + quill_attr::kEscapedSuffix).c_str()))
+            return PercentUnescape(escaped.value());
+    }
     return std::nullopt;
 }
 
@@ -150,13 +150,16 @@ void WriteTags(pugi::xml_node node, const std::vector<std::pair<std::string, std
 std::vector<std::pair<std::string, std::string>> ReadTags(const ReaderContext& context,
                                                           const pugi::xml_node& node) {
     std::vector<std::pair<std::string, std::string>> tags;
-    auto prefix = context.Prefix(Namespace::Quill);
-    if (!prefix) return tags;
-    const std::string start = *prefix + quill_attr::kTagPrefix;
+    const auto prefixes = context.Prefixes(Namespace::Quill);
     const std::string suffix = quill_attr::kEscapedSuffix;
     for (const auto& attribute : node.attributes()) {
         std::string name = attribute.name();
-        if (name.compare(0, start.size(), start) != 0) continue;
+        std::string start;
+        for (const auto& prefix : prefixes) {
+            std::string candidate = prefix + quill_attr::kTagPrefix;
+            if (name.compare(0, candidate.size(), candidate) == 0) start = candidate;
+        }
+        if (start.empty()) continue;
         std::string escapedName = name.substr(start.size());
         bool escaped =
             escapedName.size() > suffix.size() &&

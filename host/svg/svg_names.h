@@ -32,6 +32,9 @@ constexpr const char* kTagPrefix = "tag-";
 constexpr const char* kEscapedSuffix = "-x";
 /// Per anchor '1' corner or '0' smooth, when they differ from what the geometry says.
 constexpr const char* kCorners = "corners";
+/// Of an open path, the handles SVG cannot draw: "X Y X Y", the first anchor's
+/// incoming and the last anchor's outgoing control points, when they are out.
+constexpr const char* kEndHandles = "end-handles";
 /// Original colours: "gray G", "cmyk C M Y K", "rgb R G B" (exact), "custom TINT NAME".
 constexpr const char* kFillColor = "fill-color";
 constexpr const char* kStrokeColor = "stroke-color";

@@ -90,6 +90,7 @@ class TreeReader {
  private:
     Art* NewArt(ArtKind kind, Art* into, const pugi::xml_node& node);
     void WarnUnsupportedReferences(const pugi::xml_node& node);
+    Outline DocumentOutline(const pugi::xml_node& node, std::string_view name, const Frame& frame);
     void ReadShape(const pugi::xml_node& node, std::string_view name, const Frame& frame,
                    Art* into);
     void ReadUse(const pugi::xml_node& node, const Frame& frame, Art* into, int depth);
@@ -162,19 +163,30 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
     }
 }
 
-void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, const Frame& frame,
-                           Art* into) {
+// The outline in document points, with the end handles the host recorded for an open
+// path (in the path's own user space, before the transform).
+Outline TreeReader::DocumentOutline(const pugi::xml_node& node, std::string_view name,
+                                    const Frame& frame) {
     Outline outline = ShapeOutline(node, name, frame.lengths, frame.ctm.LargestScale(), context_);
     // A path of the host's own files is kept even without anchors: it has a name and tags.
-    if (outline.empty() && name == "path" && context_.Prefix(Namespace::Quill))
+    if (outline.empty() && name == "path" && context_.Declares(Namespace::Quill))
         outline.emplace_back();
-    if (outline.empty()) return;
+    auto ends = ReadHostText(context_, node, quill_attr::kEndHandles);
+    if (ends && outline.size() == 1 && !ApplyEndHandleRecord(*ends, outline.front()))
+        context_.Warn(node, "ignored quill:end-handles=\"" + *ends + "\"");
     TransformOutline(outline, frame.ctm);
     for (const auto& contour : outline)
         for (const auto& n : contour.nodes)
             for (Point p : {n.p, n.in, n.out})
                 if (!(std::fabs(p.x) <= kLargestCoordinate && std::fabs(p.y) <= kLargestCoordinate))
                     context_.Fail(node, "coordinate out of range");
+    return outline;
+}
+
+void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, const Frame& frame,
+                           Art* into) {
+    Outline outline = DocumentOutline(node, name, frame);
+    if (outline.empty()) return;
     PaintStyle paint = ReadPaintStyle(node, frame.style, frame.ctm, context_);
     // Several contours become a group of paths: the document's paths have one each.
     Art* holder = into;
@@ -182,12 +194,12 @@ void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, co
         holder = NewArt(ArtKind::Group, into, node);
         ReadArtIdentity(node, frame.style, context_, holder);
     }
-    auto corners = ReadHostText(context_, node, quill_attr::kCorners);
+    std::string corners = ReadHostText(context_, node, quill_attr::kCorners).value_or("");
     for (const auto& contour : outline) {
         Art* path = NewArt(ArtKind::Path, holder, node);
         if (outline.size() == 1) ReadArtIdentity(node, frame.style, context_, path);
         path->style = paint;
-        document_.SetSegments(path, DocumentSegments(contour, corners ? *corners : std::string()));
+        document_.SetSegments(path, DocumentSegments(contour, corners));
         document_.SetClosed(path, contour.closed);
     }
 }
@@ -255,7 +267,8 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
             Frame layerFrame = ChildFrame(child, frame, context);
             Layer* layer = layers.NewLayer(child, layerFrame.style);
             reader.ReadChildren(child, layerFrame, layer->group(), 1);
-        } else if (!context.SvgName(child).empty()) {
+        } else if (!context.SvgName(child).empty() &&
+                   !InTable(kSilentElements, context.SvgName(child))) {
             reader.ReadElement(child, frame, layers.StrayLayer()->group(), 1);
         }
     }

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "host/svg/svg_length.h"
+#include "host/svg/svg_numbers.h"
+
 namespace host::svg {
 
 namespace {
@@ -36,6 +39,26 @@ std::vector<AIPathSegment> DocumentSegments(const Contour& contour, const std::s
         segments.push_back(s);
     }
     return segments;
+}
+
+std::string EndHandleRecord(const std::vector<AIPathSegment>& segments, bool closed) {
+    if (closed || segments.empty()) return "";
+    const AIRealPoint in = segments.front().in, out = segments.back().out;
+    const AIRealPoint first = segments.front().p, last = segments.back().p;
+    if (in.h == first.h && in.v == first.v && out.h == last.h && out.v == last.v) return "";
+    return FormatFloat(in.h) + " " + FormatFloat(in.v) + " " + FormatFloat(out.h) + " " +
+           FormatFloat(out.v);
+}
+
+bool ApplyEndHandleRecord(const std::string& record, Contour& contour) {
+    auto values = ParseNumberList(record);
+    if (!values || values->size() != 4 || contour.nodes.empty() || contour.closed) return false;
+    for (double v : *values)
+        if (!(std::fabs(v) <= kLargestCoordinate)) return false;
+    const auto& v = *values;
+    contour.nodes.front().in = {v[0], v[1]};
+    contour.nodes.back().out = {v[2], v[3]};
+    return true;
 }
 
 std::string CornerRecord(const std::vector<AIPathSegment>& segments) {

@@ -13,26 +13,36 @@ namespace {
 constexpr int kDeepestTextNesting = 32;
 constexpr double kTrackingPerEm = 1000;  // tracking is in thousandths of an em
 
+bool IsBlank(std::string_view text) {
+    return Trim(text).empty();
+}
+
 struct TextCollector {
     ReaderContext& context;
     std::string text;
     int lineSpans = 0;  // tspans seen that position a line
 
+    // A tspan placed on its own line.
+    bool StartsLine(const pugi::xml_node& node) const {
+        if (context.SvgName(node) != "tspan") return false;
+        std::string_view role = context.Attribute(node, Namespace::Sodipodi, "role").value();
+        return node.attribute("y") || node.attribute("dy") || role == "line";
+    }
+
     void Collect(const pugi::xml_node& node, int depth) {
         if (depth > kDeepestTextNesting) return;
         for (auto child : node.children()) {
             if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-                text += child.value();
+                // White space that only lays out the lines of the file is no text.
+                bool layout = IsBlank(child.value()) && (StartsLine(child.previous_sibling()) ||
+                                                         StartsLine(child.next_sibling()));
+                if (!layout) text += child.value();
                 continue;
             }
             std::string_view name = context.SvgName(child);
             if (name != "tspan" && name != "a" && name != "textPath") continue;
-            // A tspan placed on its own line starts a paragraph, the first one excepted.
-            bool startsLine =
-                child.attribute("y") || child.attribute("dy") ||
-                std::string_view(context.Attribute(child, Namespace::Sodipodi, "role").value()) ==
-                    "line";
-            if (name == "tspan" && startsLine && lineSpans++ > 0) text += '\r';
+            // Each line starts a paragraph, the first one excepted.
+            if (StartsLine(child) && lineSpans++ > 0) text += '\r';
             Collect(child, depth + 1);
         }
     }
