@@ -19,6 +19,9 @@ class PathDataReader {
 
  private:
     bool ReadCommand(char command);
+    bool ReadCurve(char upper, bool relative, Point* control);
+    bool ReadArc(bool relative);
+    Point Reflected(const char* family) const;
     bool Numbers(double* values, int count);
     Point Target(double x, double y, bool relative) const;
     bool Fail(const std::string& what);
@@ -55,65 +58,73 @@ Point PathDataReader::Target(double x, double y, bool relative) const {
     return relative ? Point{c.x + x, c.y + y} : Point{x, y};
 }
 
+// The first control point of a smooth curve: the previous one reflected about the
+// current point when the previous command was of the same family, else the current point.
+Point PathDataReader::Reflected(const char* family) const {
+    const Point from = builder_.current();
+    bool reflect = lastCommand_ == family[0] || lastCommand_ == family[1];
+    return reflect ? Point{2 * from.x - lastControl_.x, 2 * from.y - lastControl_.y} : from;
+}
+
+bool PathDataReader::ReadCurve(char upper, bool relative, Point* control) {
+    double v[6];
+    if (upper == 'C' || upper == 'S') {
+        bool smooth = upper == 'S';
+        if (!Numbers(v, smooth ? 4 : 6)) return false;
+        Point c1 = smooth ? Reflected("CS") : Target(v[0], v[1], relative);
+        const double* rest = smooth ? v : v + 2;
+        *control = Target(rest[0], rest[1], relative);
+        builder_.CubicTo(c1, *control, Target(rest[2], rest[3], relative));
+        return true;
+    }
+    bool smooth = upper == 'T';
+    if (!Numbers(v, smooth ? 2 : 4)) return false;
+    *control = smooth ? Reflected("QT") : Target(v[0], v[1], relative);
+    builder_.QuadTo(*control, Target(v[smooth ? 0 : 2], v[smooth ? 1 : 3], relative));
+    return true;
+}
+
+bool PathDataReader::ReadArc(bool relative) {
+    double v[5];
+    if (!Numbers(v, 3)) return false;
+    auto largeArc = scanner_.ReadFlag();
+    if (!largeArc) return Fail("arc flag expected");
+    auto sweep = scanner_.ReadFlag();
+    if (!sweep) return Fail("arc flag expected");
+    if (!Numbers(v + 3, 2)) return false;
+    builder_.ArcTo(v[0], v[1], v[2], *largeArc, *sweep, Target(v[3], v[4], relative));
+    return true;
+}
+
 bool PathDataReader::ReadCommand(char command) {
     const bool relative = command >= 'a';
-    const char upper = relative ? static_cast<char>(command - 32) : command;
+    const char upper = relative ? static_cast<char>(command - 'a' + 'A') : command;
     const Point from = builder_.current();
-    double v[7];
+    double v[2];
     Point control = from;  // what the next S/T reflects when this command is not C/S/Q/T
+    bool ok = true;
     switch (upper) {
         case 'M':
-            if (!Numbers(v, 2)) return false;
-            builder_.MoveTo(Target(v[0], v[1], relative));
-            break;
         case 'L':
-            if (!Numbers(v, 2)) return false;
-            builder_.LineTo(Target(v[0], v[1], relative));
+            ok = Numbers(v, 2);
+            if (ok && upper == 'M') builder_.MoveTo(Target(v[0], v[1], relative));
+            if (ok && upper == 'L') builder_.LineTo(Target(v[0], v[1], relative));
             break;
         case 'H':
-            if (!Numbers(v, 1)) return false;
-            builder_.LineTo({relative ? from.x + v[0] : v[0], from.y});
-            break;
         case 'V':
-            if (!Numbers(v, 1)) return false;
-            builder_.LineTo({from.x, relative ? from.y + v[0] : v[0]});
+            ok = Numbers(v, 1);
+            if (ok && upper == 'H') builder_.LineTo({relative ? from.x + v[0] : v[0], from.y});
+            if (ok && upper == 'V') builder_.LineTo({from.x, relative ? from.y + v[0] : v[0]});
             break;
         case 'C':
-        case 'S': {
-            bool smooth = upper == 'S';
-            if (!Numbers(v, smooth ? 4 : 6)) return false;
-            bool reflect = lastCommand_ == 'C' || lastCommand_ == 'S';
-            Point c1 =
-                smooth ? (reflect ? Point{2 * from.x - lastControl_.x, 2 * from.y - lastControl_.y}
-                                  : from)
-                       : Target(v[0], v[1], relative);
-            const double* rest = smooth ? v : v + 2;
-            control = Target(rest[0], rest[1], relative);
-            builder_.CubicTo(c1, control, Target(rest[2], rest[3], relative));
-            break;
-        }
+        case 'S':
         case 'Q':
-        case 'T': {
-            bool smooth = upper == 'T';
-            if (!Numbers(v, smooth ? 2 : 4)) return false;
-            bool reflect = lastCommand_ == 'Q' || lastCommand_ == 'T';
-            control =
-                smooth ? (reflect ? Point{2 * from.x - lastControl_.x, 2 * from.y - lastControl_.y}
-                                  : from)
-                       : Target(v[0], v[1], relative);
-            builder_.QuadTo(control, Target(v[smooth ? 0 : 2], v[smooth ? 1 : 3], relative));
+        case 'T':
+            ok = ReadCurve(upper, relative, &control);
             break;
-        }
-        case 'A': {
-            if (!Numbers(v, 3)) return false;
-            auto largeArc = scanner_.ReadFlag();
-            if (!largeArc) return Fail("arc flag expected");
-            auto sweep = scanner_.ReadFlag();
-            if (!sweep) return Fail("arc flag expected");
-            if (!Numbers(v + 3, 2)) return false;
-            builder_.ArcTo(v[0], v[1], v[2], *largeArc, *sweep, Target(v[3], v[4], relative));
+        case 'A':
+            ok = ReadArc(relative);
             break;
-        }
         case 'Z':
             builder_.Close();
             break;
@@ -122,7 +133,7 @@ bool PathDataReader::ReadCommand(char command) {
     }
     lastControl_ = control;
     lastCommand_ = upper;
-    return true;
+    return ok;
 }
 
 bool PathDataReader::Read(Outline* outline, std::string* error, bool keepSingleNodes) {
