@@ -69,6 +69,8 @@ bool SamePoint(Point a, Point b) {
 }
 
 void OutlineBuilder::MoveTo(Point p) {
+    if (full()) return;
+    ++anchorCount_;
     outline_.push_back(Contour{{Node{p, p, p}}, false});
     current_ = start_ = p;
     open_ = true;
@@ -81,12 +83,16 @@ void OutlineBuilder::EnsureContour() {
 
 void OutlineBuilder::LineTo(Point p) {
     EnsureContour();
+    if (full()) return;
+    ++anchorCount_;
     outline_.back().nodes.push_back(Node{p, p, p});
     current_ = p;
 }
 
 void OutlineBuilder::CubicTo(Point c1, Point c2, Point p) {
     EnsureContour();
+    if (full()) return;
+    ++anchorCount_;
     Last().out = c1;
     outline_.back().nodes.push_back(Node{p, c2, p});
     current_ = p;

@@ -2,6 +2,7 @@
 // user space of the element they come from (y downwards), before any transform.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "host/svg/svg_matrix.h"
@@ -20,6 +21,10 @@ struct Contour {
 };
 
 using Outline = std::vector<Contour>;
+
+/// The most anchors one outline may have: beyond, a file is taken as hostile rather
+/// than let it exhaust the memory (arcs of huge radii multiply anchors).
+constexpr std::size_t kMostAnchors = 4000000;
 
 /// Builds an outline the way path data draws it: each drawing command starts at the
 /// current point.
@@ -44,6 +49,9 @@ class OutlineBuilder {
     Point contourStart() const { return start_; }
     bool hasContour() const { return open_; }
 
+    /// Whether the outline holds kMostAnchors anchors: further commands add nothing.
+    bool full() const { return anchorCount_ >= kMostAnchors; }
+
     /// The contours drawn. Those of a single node draw nothing and are dropped unless
     /// `keepSingleNodes` (a file of the host's keeps every path it had).
     Outline Finish(bool keepSingleNodes = false);
@@ -56,6 +64,7 @@ class OutlineBuilder {
     Outline outline_;
     Point current_, start_;
     bool open_ = false;  // a contour takes the next drawing command
+    std::size_t anchorCount_ = 0;
 };
 
 /// How far, in document points, an arc's Béziers may stray from the true arc.

@@ -141,23 +141,21 @@ bool PathDataReader::Read(Outline* outline, std::string* error, bool keepSingleN
     char command = 0;
     while (!scanner_.AtEnd()) {
         char c = scanner_.Peek();
-        bool isLetter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-        if (isLetter) {
+        bool ok = true;
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
             scanner_.Advance();
             scanner_.SkipSpaces();
             command = c;
         } else if (command == 0 || command == 'z' || command == 'Z' || !scanner_.AtNumber()) {
             // A number may repeat the previous command; nothing else may stand here.
-            Fail(command == 0 ? "path data must start with a moveto" : "unexpected character");
-            *error = error_;
-            return false;
+            ok = Fail(command == 0 ? "path data must start with a moveto" : "unexpected character");
         }
-        if (command != 'M' && command != 'm' && lastCommand_ == 0 && !builder_.hasContour()) {
-            Fail("path data must start with a moveto");
-            *error = error_;
-            return false;
-        }
-        if (!ReadCommand(command)) {
+        if (ok && command != 'M' && command != 'm' && lastCommand_ == 0)
+            ok = Fail("path data must start with a moveto");
+        ok = ok && ReadCommand(command);
+        if (ok && builder_.full())
+            ok = Fail("more than " + std::to_string(kMostAnchors) + " anchors");
+        if (!ok) {
             *error = error_;
             return false;
         }

@@ -20,7 +20,10 @@ namespace {
 
 constexpr int kDeepestNesting = 256;
 constexpr int kDeepestUse = 16;
-constexpr std::size_t kMostArt = 1000000;
+// Beyond these a drawing is taken as hostile rather than let it exhaust the memory
+// (uses of uses multiply what a small file draws).
+constexpr std::size_t kMostArt = 250000;
+constexpr std::size_t kMostAnchorsInDrawing = 2 * kMostAnchors;
 constexpr const char* kDefaultLayerTitle = "Calque 1";
 
 // Elements that draw nothing where they stand (definitions, descriptions): no warning.
@@ -100,6 +103,7 @@ class TreeReader {
     Document& document_;
     ReaderContext& context_;
     std::size_t artCount_ = 0;
+    std::size_t anchorCount_ = 0;
     std::vector<pugi::xml_node> useStack_;  // targets being instanced, innermost last
 };
 
@@ -154,7 +158,9 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
     } else if (name == "use") {
         ReadUse(node, frame, into, depth);
     } else if (name == "text") {
-        if (++artCount_ > kMostArt) context_.Fail(node, "too many objects in the drawing");
+        if (++artCount_ > kMostArt)
+            context_.Fail(node,
+                          "more than " + std::to_string(kMostArt) + " objects in the drawing");
         ReadText(document_, into, node, frame, parent.ctm.MeanScale(), context_);
     } else if (IsShapeElement(name)) {
         ReadShape(node, name, frame, into);
@@ -175,6 +181,10 @@ Outline TreeReader::DocumentOutline(const pugi::xml_node& node, std::string_view
     if (ends && outline.size() == 1 && !ApplyEndHandleRecord(*ends, outline.front()))
         context_.Warn(node, "ignored quill:end-handles=\"" + *ends + "\"");
     TransformOutline(outline, frame.ctm);
+    for (const auto& contour : outline) anchorCount_ += contour.nodes.size();
+    if (anchorCount_ > kMostAnchorsInDrawing)
+        context_.Fail(
+            node, "more than " + std::to_string(kMostAnchorsInDrawing) + " anchors in the drawing");
     for (const auto& contour : outline)
         for (const auto& n : contour.nodes)
             for (Point p : {n.p, n.in, n.out})

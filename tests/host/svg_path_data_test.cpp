@@ -111,6 +111,16 @@ TEST(SvgPathData, MalformedDataIsRefusedWithThePlace) {
     }
 }
 
+TEST(SvgPathData, AnOutlineOfTooManyAnchorsIsRefused) {
+    // Arcs split as finely as the most pieces allow, thousands of times over.
+    std::string d = "M 0 0";
+    for (int i = 0; i < 2000; ++i) d += " A 1 1 0 0 1 2 0 A 1 1 0 0 1 0 0";
+    Outline outline;
+    std::string error;
+    EXPECT_FALSE(ParsePathData(d, 1e18, &outline, &error));
+    EXPECT_NE(error.find("more than 4000000 anchors"), std::string::npos) << error;
+}
+
 TEST(SvgPathData, ArcFlagsMayRunIntoTheirNumbers) {
     // "a25 25 0 1050 0" is rx 25, ry 25, rotation 0, large 1, sweep 0, then 50 0.
     Outline o = Parse("M0 0a25 25 0 1050 0");
