@@ -124,9 +124,13 @@ void WriteContents(pugi::xml_node node, const std::string& contents) {
         node.append_child(pugi::node_pcdata).set_value(visible.c_str());
         return;
     }
+    // Under xml:space="preserve" whatever stands between the lines is drawn: an empty
+    // text before each line and at the end keeps the file's indentation out of them.
+    auto noIndentation = [&] { node.append_child(pugi::node_pcdata).set_value(""); };
     std::size_t start = 0;
     for (bool first = true;; first = false) {
         std::size_t end = visible.find('\r', start);
+        noIndentation();
         pugi::xml_node line = node.append_child("tspan");
         Set(line, "x", "0");
         Set(line, first ? "y" : "dy", first ? "0" : kLineAdvance);
@@ -136,6 +140,7 @@ void WriteContents(pugi::xml_node node, const std::string& contents) {
         if (end == std::string::npos) break;
         start = end + 1;
     }
+    noIndentation();
 }
 
 void WriteText(pugi::xml_node parent, const Art& art) {

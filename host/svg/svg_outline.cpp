@@ -34,8 +34,9 @@ ArcCentre CentreOfArc(Point from, Point to, double rx, double ry, double cosPhi,
                       bool largeArc, bool sweepFlag) {
     double hx = (from.x - to.x) / 2, hy = (from.y - to.y) / 2;
     double x1 = cosPhi * hx + sinPhi * hy, y1 = -sinPhi * hx + cosPhi * hy;
-    double lambda = (x1 * x1) / (rx * rx) + (y1 * y1) / (ry * ry);
-    if (lambda > 1) rx *= std::sqrt(lambda), ry *= std::sqrt(lambda);
+    // Radii too small to reach are scaled up until they do (hypot keeps tiny radii exact).
+    double scale = std::hypot(x1 / rx, y1 / ry);
+    if (scale > 1) rx *= scale, ry *= scale;
     double numerator = rx * rx * ry * ry - rx * rx * y1 * y1 - ry * ry * x1 * x1;
     double denominator = rx * rx * y1 * y1 + ry * ry * x1 * x1;
     double coefficient = denominator > 0 ? std::sqrt(std::max(0.0, numerator / denominator)) : 0;
@@ -55,6 +56,7 @@ ArcCentre CentreOfArc(Point from, Point to, double rx, double ry, double cosPhi,
 
 int ArcPieceCount(double sweepRadians, double radiusPoints) {
     double sweep = std::fabs(sweepRadians);
+    if (!std::isfinite(sweep)) return 1;
     int pieces = std::max(1, static_cast<int>(std::ceil(sweep / (kPi / 2) - 1e-12)));
     if (!(radiusPoints > 0) || !std::isfinite(radiusPoints)) return pieces;
     while (pieces < kMostArcPieces && radiusPoints * UnitArcError(sweep / pieces) > kArcTarget)
@@ -115,6 +117,10 @@ void OutlineBuilder::ArcTo(double rx, double ry, double rotationDegrees, bool la
     double phi = std::fmod(rotationDegrees, 360.0) * kPi / 180.0;
     double cosPhi = std::cos(phi), sinPhi = std::sin(phi);
     ArcCentre arc = CentreOfArc(from, p, rx, ry, cosPhi, sinPhi, largeArc, sweepFlag);
+    // Radii too small to be scaled up to the chord at all: the arc is its chord.
+    if (!(std::isfinite(arc.rx) && std::isfinite(arc.ry) && std::isfinite(arc.sweep) &&
+          std::isfinite(arc.centre.x) && std::isfinite(arc.centre.y)))
+        return LineTo(p);
     int pieces = ArcPieceCount(arc.sweep, std::max(arc.rx, arc.ry) * pointsPerUnit_);
     double step = arc.sweep / pieces;
     double k = 4.0 / 3.0 * std::tan(step / 4);

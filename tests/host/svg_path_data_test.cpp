@@ -132,6 +132,13 @@ TEST(SvgPathData, ArcFlagsMayRunIntoTheirNumbers) {
 TEST(SvgPathData, ZeroRadiusArcIsALineAndArcToItselfNothing) {
     EXPECT_EQ(Anchors(Parse("M 0 0 A 0 5 0 0 1 10 0")), "0,0 10,0 -");
     EXPECT_EQ(Anchors(Parse("M 0 0 L 1 0 A 5 5 0 0 1 1 0")), "0,0 1,0 -");
+    // Tiny radii are scaled up to a half ellipse over the chord; radii so small that no
+    // number can scale them up leave the chord.
+    Outline half = Parse("M 0 0 A 1e-300 1e-300 0 0 1 10 0");
+    ASSERT_EQ(half.size(), 1u);
+    EXPECT_EQ(half[0].nodes.size(), 3u);
+    EXPECT_NEAR(std::fabs(half[0].nodes[1].p.y), 5, 1e-9);
+    EXPECT_EQ(Anchors(Parse("M 0 0 A 1e-320 1e-320 0 0 1 10 0")), "0,0 10,0 -");
 }
 
 // Every arc's Béziers stay within 0.01 pt of the true ellipse, for small and large radii,
