@@ -105,7 +105,7 @@ void ReadArtIdentity(const pugi::xml_node& node, const Style& style, ReaderConte
         art->name = *name;
     else if (auto label = context.Attribute(node, Namespace::Inkscape, "label"))
         art->name = label.value();
-    else
+    else if (!context.Declares(Namespace::Quill))  // ids that editors add to our files are no names
         art->name = node.attribute("id").value();
     art->tags = ReadTags(context, node);
     if (auto words = ReadHostText(context, node, quill_attr::kAttributes))

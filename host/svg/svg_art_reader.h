@@ -18,7 +18,8 @@ struct Frame {
 /// Fails the file on a malformed transform.
 Frame ChildFrame(const pugi::xml_node& node, const Frame& parent, ReaderContext& context);
 
-/// Sets the art's name (the host's record, else inkscape:label, else the id), its
+/// Sets the art's name (the host's record, else inkscape:label, else the id but in the
+/// host's own files), its
 /// tags and its attributes (the host's record, else hidden when `display:none` or
 /// `visibility:hidden`).
 void ReadArtIdentity(const pugi::xml_node& node, const Style& style, ReaderContext& context,

@@ -345,6 +345,27 @@ TEST(SvgImport, TextsAsPointTexts) {
     EXPECT_EQ(texts[1]->contents, "One\rTwo");
 }
 
+TEST(SvgImport, AFileOfTheHostEditedElsewhere) {
+    // Another prefix for the host's namespace, ids and labels an editor added, a tag kept.
+    std::string svg =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:q=\"https://quill.invalid/ns/1\" "
+        "xmlns:ink=\"http://www.inkscape.org/namespaces/inkscape\" width=\"100pt\" "
+        "height=\"100pt\" "
+        "viewBox=\"0 0 100 100\"><g q:layer=\"Cotes\" q:layer-state=\"locked\" id=\"layer7\">"
+        "<path id=\"path12\" q:tag-segpt1=\"3\" d=\"M 0 0 L 1 1\"/>"
+        "<path id=\"path13\" ink:label=\"Renamed\" d=\"M 0 0 L 1 1\"/></g></svg>";
+    auto doc = LoadSvgText(svg);
+    ASSERT_EQ(doc->layers().size(), 1u);
+    EXPECT_EQ(doc->layers()[0]->title, "Cotes");
+    EXPECT_TRUE(doc->layers()[0]->locked);
+    auto paths = Paths(*doc);
+    ASSERT_EQ(paths.size(), 2u);
+    EXPECT_EQ(paths[0]->name, "");
+    ASSERT_TRUE(paths[0]->FindTag("segpt1"));
+    EXPECT_EQ(*paths[0]->FindTag("segpt1"), "3");
+    EXPECT_EQ(paths[1]->name, "Renamed");
+}
+
 TEST(SvgImport, SizeFollowsTheViewBoxOrTheDefaultPage) {
     struct Row {
         const char* attributes;
