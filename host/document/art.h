@@ -22,7 +22,7 @@ enum class ArtKind { Group, Path, Text };
 struct Color {
     enum class Kind { None, Gray, RGB, CMYK, Custom };
     Kind kind = Kind::None;
-    float v[4] = {0, 0, 0, 0};  // gray in v[0]; r g b; c m y k
+    float v[4] = {0, 0, 0, 0};  // gray (ink: 0 white, 1 black) in v[0]; r g b; c m y k
     std::string customName;     // Custom only
     float tint = 0;             // Custom only
     bool operator==(const Color& o) const;
@@ -34,7 +34,7 @@ struct PaintStyle {
     Color fill;
     bool fillOverprint = false;
     bool strokePaint = true;
-    Color stroke{Color::Kind::Gray, {0, 0, 0, 0}, "", 0};
+    Color stroke{Color::Kind::Gray, {1, 0, 0, 0}, "", 0};  // black ink
     bool strokeOverprint = false;
     float width = 1;
     std::vector<float> dash;
@@ -54,7 +54,7 @@ struct TextStyle {
     int justification = kLeftJustify;
     float firstLineIndent = 0;
     float startIndent = 0;
-    Color fill{Color::Kind::Gray, {0, 0, 0, 0}, "", 0};
+    Color fill{Color::Kind::Gray, {1, 0, 0, 0}, "", 0};  // black ink
     bool fillOverprint = false;
 };
 

@@ -106,7 +106,7 @@ TEST(Dump, DocumentLayersBottomToTopWithGroupsTagsAndStyles) {
     EXPECT_EQ(group["type"], "group");
     EXPECT_EQ(group["name"], "Segment oblique");
     EXPECT_EQ(group["art"][0]["hidden"], true);
-    EXPECT_EQ(group["art"][0]["style"]["stroke"], nlohmann::json::parse(R"({"gray": 0.0})"));
+    EXPECT_EQ(group["art"][0]["style"]["stroke"], nlohmann::json::parse(R"({"gray": 1.0})"));
     EXPECT_EQ(group["art"][0]["style"]["fill"], nullptr);
     EXPECT_EQ(s.dump["tool"], nullptr);
     EXPECT_EQ(s.dump["cursor"], nullptr);

@@ -1,0 +1,183 @@
+#include "host/svg/svg_art_writer.h"
+
+#include <string>
+
+#include "host/svg/svg_document_colors.h"
+#include "host/svg/svg_host_attributes.h"
+#include "host/svg/svg_names.h"
+#include "host/svg/svg_numbers.h"
+#include "host/svg/svg_segments.h"
+#include "host/svg/svg_style.h"
+
+namespace host::svg {
+
+namespace {
+
+// The line height of the paragraphs of a point text, as shown in the file.
+constexpr const char* kLineAdvance = "1.2em";
+constexpr float kTrackingPerEm = 1000;
+
+std::string HostName(const char* localName) {
+    return std::string(kQuillPrefix) + ":" + localName;
+}
+
+void Set(pugi::xml_node node, const std::string& name, const std::string& value) {
+    node.append_attribute(name.c_str()).set_value(value.c_str());
+}
+
+std::string Pair(AIRealPoint p) {
+    return FormatFloat(p.h) + " " + FormatFloat(p.v);
+}
+
+bool Retracted(AIRealPoint handle, AIRealPoint anchor) {
+    return handle.h == anchor.h && handle.v == anchor.v;
+}
+
+std::string Segment(const AIPathSegment& from, const AIPathSegment& to) {
+    if (Retracted(from.out, from.p) && Retracted(to.in, to.p)) return " L " + Pair(to.p);
+    return " C " + Pair(from.out) + " " + Pair(to.in) + " " + Pair(to.p);
+}
+
+// Name, tags and attributes; hidden art is also hidden for other programs.
+void WriteIdentity(pugi::xml_node node, const Art& art) {
+    if (!art.name.empty()) WriteHostText(node, quill_attr::kName, art.name);
+    if (art.attributes != 0)
+        Set(node, HostName(quill_attr::kAttributes), AttributeWords(art.attributes));
+    if (art.attributes & kArtHidden) Set(node, "display", "none");
+    WriteTags(node, art.tags);
+}
+
+// A colour: what shows, and the exact colour when #rrggbb cannot say it. An unpainted
+// colour is kept too, for the next time the art is painted.
+void WritePaint(pugi::xml_node node, const char* property, const char* recordName, bool painted,
+                const Color& color) {
+    bool shows = painted && color.kind != Color::Kind::None;
+    Set(node, property, shows ? HexColor(VisibleRgb(color)) : "none");
+    std::string record = ColorRecord(color, shows);
+    if (!record.empty()) WriteHostText(node, recordName, record);
+}
+
+void WriteStroke(pugi::xml_node node, const PaintStyle& s) {
+    static const char* caps[] = {"butt", "round", "square"};
+    static const char* joins[] = {"miter", "round", "bevel"};
+    Set(node, "stroke-width", FormatFloat(s.width));
+    if (s.cap > 0 && s.cap <= 2) Set(node, "stroke-linecap", caps[s.cap]);
+    if (s.join > 0 && s.join <= 2) Set(node, "stroke-linejoin", joins[s.join]);
+    if (s.miterLimit != 4) Set(node, "stroke-miterlimit", FormatFloat(s.miterLimit));
+    if (!s.dash.empty()) {
+        std::string dashes;
+        for (float d : s.dash) dashes += (dashes.empty() ? "" : " ") + FormatFloat(d);
+        Set(node, "stroke-dasharray", dashes);
+    }
+    if (s.dashOffset != 0) Set(node, "stroke-dashoffset", FormatFloat(s.dashOffset));
+}
+
+void WritePath(pugi::xml_node parent, const Art& art) {
+    pugi::xml_node node = parent.append_child("path");
+    WriteIdentity(node, art);
+    Set(node, "d", PathData(art.segments, art.closed));
+    const PaintStyle& s = art.style;
+    WritePaint(node, "fill", quill_attr::kFillColor, s.fillPaint, s.fill);
+    if (s.evenOdd) Set(node, "fill-rule", "evenodd");
+    WritePaint(node, "stroke", quill_attr::kStrokeColor, s.strokePaint, s.stroke);
+    WriteStroke(node, s);
+    if (s.fillOverprint) Set(node, HostName(quill_attr::kFillOverprint), "true");
+    if (s.strokeOverprint) Set(node, HostName(quill_attr::kStrokeOverprint), "true");
+    std::string corners = CornerRecord(art.segments);
+    if (!corners.empty()) Set(node, HostName(quill_attr::kCorners), corners);
+    std::string ends = EndHandleRecord(art.segments, art.closed);
+    if (!ends.empty()) Set(node, HostName(quill_attr::kEndHandles), ends);
+}
+
+void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
+    static const char* anchors[] = {"start", "end", "middle"};  // left, right, centre
+    std::string family = "'" + t.font + "'";
+    Set(node, "font-family", family);
+    auto families = FontFamilies(family);
+    if (families.size() != 1 || families.front() != t.font || !IsXmlSafe(t.font))
+        WriteHostText(node, quill_attr::kFont, t.font);
+    Set(node, "font-size", FormatFloat(t.size));
+    if (t.justification > 0 && t.justification <= 2)
+        Set(node, "text-anchor", anchors[t.justification]);
+    if (t.baselineShift != 0) Set(node, "baseline-shift", FormatFloat(t.baselineShift));
+    if (t.tracking != 0) {
+        Set(node, "letter-spacing",
+            FormatFloat(static_cast<float>(t.tracking) / kTrackingPerEm * t.size));
+        Set(node, HostName(quill_attr::kTracking), std::to_string(t.tracking));
+    }
+    if (t.firstLineIndent != 0)
+        Set(node, HostName(quill_attr::kFirstLineIndent), FormatFloat(t.firstLineIndent));
+    if (t.startIndent != 0)
+        Set(node, HostName(quill_attr::kStartIndent), FormatFloat(t.startIndent));
+    WritePaint(node, "fill", quill_attr::kFillColor, t.fill.kind != Color::Kind::None, t.fill);
+    if (t.fillOverprint) Set(node, HostName(quill_attr::kFillOverprint), "true");
+}
+
+// Paragraphs as lines; contents that lines cannot hold exactly are kept whole as well.
+void WriteContents(pugi::xml_node node, const std::string& contents) {
+    bool exact = IsXmlSafe(contents) && contents.find_first_of("\n\t") == std::string::npos;
+    if (!exact) WriteHostText(node, quill_attr::kContents, contents);
+    std::string visible = IsXmlSafe(contents) ? contents : PercentEscape(contents);
+    for (char& c : visible)
+        if (c == '\n' || c == '\t') c = ' ';
+    if (visible.find('\r') == std::string::npos) {
+        node.append_child(pugi::node_pcdata).set_value(visible.c_str());
+        return;
+    }
+    // Under xml:space="preserve" whatever stands between the lines is drawn: an empty
+    // text before each line and at the end keeps the file's indentation out of them.
+    auto noIndentation = [&] { node.append_child(pugi::node_pcdata).set_value(""); };
+    std::size_t start = 0;
+    for (bool first = true;; first = false) {
+        std::size_t end = visible.find('\r', start);
+        noIndentation();
+        pugi::xml_node line = node.append_child("tspan");
+        Set(line, "x", "0");
+        Set(line, first ? "y" : "dy", first ? "0" : kLineAdvance);
+        std::string paragraph =
+            visible.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!paragraph.empty()) line.append_child(pugi::node_pcdata).set_value(paragraph.c_str());
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    noIndentation();
+}
+
+void WriteText(pugi::xml_node parent, const Art& art) {
+    pugi::xml_node node = parent.append_child("text");
+    WriteIdentity(node, art);
+    // The text's own space has y upwards, SVG's downwards: flip it before the matrix.
+    const AIRealMatrix& m = art.matrix;
+    Set(node, "transform",
+        "matrix(" + FormatFloat(m.a) + " " + FormatFloat(m.b) + " " + FormatFloat(-m.c) + " " +
+            FormatFloat(-m.d) + " " + FormatFloat(m.tx) + " " + FormatFloat(m.ty) + ")");
+    Set(node, "xml:space", "preserve");
+    WriteTextFeatures(node, art.text);
+    WriteContents(node, art.contents);
+}
+
+}  // namespace
+
+std::string PathData(const std::vector<AIPathSegment>& segments, bool closed) {
+    if (segments.empty()) return "";
+    std::string d = "M " + Pair(segments.front().p);
+    for (std::size_t i = 1; i < segments.size(); ++i) d += Segment(segments[i - 1], segments[i]);
+    if (closed) d += Segment(segments.back(), segments.front()) + " Z";
+    return d;
+}
+
+void WriteArt(pugi::xml_node parent, const Art& art) {
+    switch (art.kind()) {
+        case ArtKind::Path:
+            return WritePath(parent, art);
+        case ArtKind::Text:
+            return WriteText(parent, art);
+        case ArtKind::Group:
+            break;
+    }
+    pugi::xml_node group = parent.append_child("g");
+    WriteIdentity(group, art);
+    for (const auto& child : art.children()) WriteArt(group, *child);
+}
+
+}  // namespace host::svg

@@ -1,0 +1,18 @@
+// Writing the document's art as SVG elements. Coordinates are written as the document
+// holds them (points, y upwards): each layer group flips the page.
+#pragma once
+
+#include <pugixml.hpp>
+
+#include "host/document/art.h"
+
+namespace host::svg {
+
+/// Appends `art` (a group with its children, a path or a point text) to `parent`.
+void WriteArt(pugi::xml_node parent, const Art& art);
+
+/// The path data of the segments: every segment written out, the closing one too,
+/// so that reading it back gives the same anchors.
+std::string PathData(const std::vector<AIPathSegment>& segments, bool closed);
+
+}  // namespace host::svg

@@ -1,0 +1,136 @@
+#include "host/svg/svg_context.h"
+
+#include <algorithm>
+
+#include "host/svg/svg_names.h"
+
+namespace host::svg {
+
+namespace {
+
+constexpr std::size_t kLongestQuotedValue = 40;  // characters of an id quoted in a message
+
+const char* NamespaceUri(Namespace ns) {
+    switch (ns) {
+        case Namespace::Svg:
+            return kSvgNamespace;
+        case Namespace::XLink:
+            return kXLinkNamespace;
+        case Namespace::Inkscape:
+            return kInkscapeNamespace;
+        case Namespace::Sodipodi:
+            return kSodipodiNamespace;
+        case Namespace::Quill:
+            return kQuillNamespace;
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string OneLine(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    return result;
+}
+
+ReaderContext::ReaderContext(std::string fileName, std::string_view text)
+    : fileName_(std::move(fileName)) {
+    lineStarts_.push_back(0);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n') lineStarts_.push_back(i + 1);
+}
+
+void ReaderContext::Index(const pugi::xml_node& root) {
+    for (const auto& attribute : root.attributes()) {
+        std::string_view name = attribute.name();
+        if (name.substr(0, 6) == "xmlns:")
+            namespaceOfPrefix_[std::string(name.substr(6))] = attribute.value();
+        if (name == "xmlns") namespaceOfPrefix_[""] = attribute.value();
+    }
+    // Without recursion: a file may nest elements very deeply.
+    std::vector<pugi::xml_node> pending{root};
+    while (!pending.empty()) {
+        pugi::xml_node node = pending.back();
+        pending.pop_back();
+        if (auto id = node.attribute("id")) ids_.emplace(id.value(), node);  // first one wins
+        for (auto child = node.last_child(); child; child = child.previous_sibling())
+            if (child.type() == pugi::node_element) pending.push_back(child);
+    }
+}
+
+std::string_view ReaderContext::SvgName(const pugi::xml_node& node) const {
+    if (node.type() != pugi::node_element) return {};
+    std::string_view name = node.name();
+    auto colon = name.find(':');
+    std::string prefix(colon == std::string_view::npos ? std::string_view()
+                                                       : name.substr(0, colon));
+    auto found = namespaceOfPrefix_.find(prefix);
+    // Unprefixed elements are SVG also in files that forget to declare it, or that name
+    // it through an entity of their DTD (which is not expanded).
+    bool isSvg =
+        found == namespaceOfPrefix_.end()
+            ? prefix.empty()
+            : found->second == kSvgNamespace || (prefix.empty() && found->second.find('&') == 0);
+    if (!isSvg) return {};
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+std::vector<std::string> ReaderContext::Prefixes(Namespace ns) const {
+    std::vector<std::string> prefixes;
+    for (const auto& [prefix, uri] : namespaceOfPrefix_)
+        if (!prefix.empty() && uri == NamespaceUri(ns)) prefixes.push_back(prefix + ":");
+    std::sort(prefixes.begin(), prefixes.end());
+    return prefixes;
+}
+
+pugi::xml_attribute ReaderContext::Attribute(const pugi::xml_node& node, Namespace ns,
+                                             const char* localName) const {
+    // SVG's own attributes carry no prefix.
+    if (ns == Namespace::Svg) return node.attribute(localName);
+    std::vector<std::string> prefixes = Prefixes(ns);
+    // Attributes of xlink keep their usual prefix even when the root forgot it.
+    if (prefixes.empty() && ns == Namespace::XLink) prefixes.push_back("xlink:");
+    for (const auto& prefix : prefixes)
+        if (auto a = node.attribute((prefix + localName).c_str())) return a;
+    return {};
+}
+
+pugi::xml_node ReaderContext::FindById(const std::string& id) const {
+    auto found = ids_.find(id);
+    return found == ids_.end() ? pugi::xml_node() : found->second;
+}
+
+std::string ReaderContext::Describe(const pugi::xml_node& node) const {
+    std::string text = "<" + OneLine(node.name());
+    std::string id = OneLine(node.attribute("id").value());
+    if (!id.empty()) {
+        if (id.size() > kLongestQuotedValue) id = id.substr(0, kLongestQuotedValue) + "...";
+        text += " id=\"" + id + "\"";
+    }
+    return text + ">";
+}
+
+std::string ReaderContext::PlaceOfOffset(std::ptrdiff_t offset) const {
+    std::size_t at = offset < 0 ? 0 : static_cast<std::size_t>(offset);
+    auto line = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), at) - lineStarts_.begin();
+    std::size_t column = at - lineStarts_[static_cast<std::size_t>(line - 1)] + 1;
+    return fileName_ + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
+}
+
+std::string ReaderContext::Place(const pugi::xml_node& node) const {
+    std::size_t at = node.offset_debug() < 0 ? 0 : static_cast<std::size_t>(node.offset_debug());
+    auto line = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), at) - lineStarts_.begin();
+    return fileName_ + ":" + std::to_string(line) + ": ";
+}
+
+void ReaderContext::Warn(const pugi::xml_node& node, const std::string& message) {
+    warnings_.push_back(Place(node) + Describe(node) + ": " + OneLine(message));
+}
+
+void ReaderContext::Fail(const pugi::xml_node& node, const std::string& message) const {
+    throw ReadFailure(Place(node) + Describe(node) + ": " + OneLine(message));
+}
+
+}  // namespace host::svg

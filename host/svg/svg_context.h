@@ -1,0 +1,74 @@
+// What every step of reading an SVG file shares: the file's name and text for
+// messages, the namespaces its root declares, the elements by id, the warnings.
+#pragma once
+
+#include <optional>
+#include <pugixml.hpp>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace host::svg {
+
+/// The one-line reason a file cannot be read; thrown inside the reader only.
+struct ReadFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+enum class Namespace { Svg, XLink, Inkscape, Sodipodi, Quill };
+
+class ReaderContext {
+ public:
+    /// `text` is the file's content, kept for line numbers.
+    ReaderContext(std::string fileName, std::string_view text);
+
+    /// Learns the prefixes that the root element declares and the elements' ids.
+    void Index(const pugi::xml_node& root);
+
+    /// The local name of an SVG element ("path"), or "" for an element of another
+    /// namespace (metadata of editors) or a node that is no element.
+    std::string_view SvgName(const pugi::xml_node& node) const;
+    /// The attribute of that namespace and local name (an empty attribute if absent).
+    pugi::xml_attribute Attribute(const pugi::xml_node& node, Namespace ns,
+                                  const char* localName) const;
+    /// Whether the root declares the namespace (under a prefix).
+    bool Declares(Namespace ns) const { return !Prefixes(ns).empty(); }
+    /// "prefix:" for every prefix the root declares for the namespace.
+    std::vector<std::string> Prefixes(Namespace ns) const;
+    /// The element with that id, or an empty node.
+    pugi::xml_node FindById(const std::string& id) const;
+
+    /// "<path id="p1">", the element as a message names it.
+    std::string Describe(const pugi::xml_node& node) const;
+    /// "FILE:LINE: " for the node (the line of its start tag).
+    std::string Place(const pugi::xml_node& node) const;
+    /// "FILE:LINE:COLUMN: " for an offset in the text.
+    std::string PlaceOfOffset(std::ptrdiff_t offset) const;
+
+    /// Records one warning line about `node`.
+    void Warn(const pugi::xml_node& node, const std::string& message);
+    /// Throws ReadFailure: "FILE:LINE: <element>: message".
+    [[noreturn]] void Fail(const pugi::xml_node& node, const std::string& message) const;
+
+    /// True the first time it is asked about `key`: for warnings said once per file.
+    bool FirstTime(const std::string& key) { return onceKeys_.insert(key).second; }
+
+    const std::vector<std::string>& warnings() const { return warnings_; }
+    const std::string& fileName() const { return fileName_; }
+
+ private:
+    std::string fileName_;
+    std::vector<std::size_t> lineStarts_;
+    std::unordered_map<std::string, std::string> namespaceOfPrefix_;  // "" is the default
+    std::unordered_map<std::string, pugi::xml_node> ids_;
+    std::vector<std::string> warnings_;
+    std::unordered_set<std::string> onceKeys_;
+};
+
+/// The text with control characters replaced by spaces, so that a message stays one line.
+std::string OneLine(std::string_view text);
+
+}  // namespace host::svg

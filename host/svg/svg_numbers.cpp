@@ -1,0 +1,125 @@
+#include "host/svg/svg_numbers.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace host::svg {
+
+namespace {
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// For a number too far out of range to convert: whether it lies towards zero.
+bool IsBelowOne(std::string_view token) {
+    if (!token.empty() && token.front() == '-') token.remove_prefix(1);
+    auto exponent = token.find_first_of("eE");
+    if (exponent != std::string_view::npos) return token.substr(exponent + 1).front() == '-';
+    return token.find_first_not_of("0.") == std::string_view::npos || token.front() == '.' ||
+           token.substr(0, 2) == "0.";
+}
+
+}  // namespace
+
+void NumberScanner::SkipSpaces() {
+    while (!AtEnd() && IsSpace(text_[position_])) ++position_;
+}
+
+void NumberScanner::SkipSeparators() {
+    SkipSpaces();
+    if (!AtEnd() && text_[position_] == ',') {
+        ++position_;
+        SkipSpaces();
+    }
+}
+
+bool NumberScanner::AtNumber() const {
+    return NumberLength() > 0;
+}
+
+// Length of the number starting at the current position following SVG's grammar:
+// sign, digits with an optional fraction (or a fraction alone), optional exponent.
+std::size_t NumberScanner::NumberLength() const {
+    std::size_t i = position_;
+    auto at = [&](std::size_t k) { return k < text_.size() ? text_[k] : '\0'; };
+    if (at(i) == '+' || at(i) == '-') ++i;
+    std::size_t digits = 0;
+    while (IsDigit(at(i))) ++i, ++digits;
+    if (at(i) == '.' && IsDigit(at(i + 1))) {
+        ++i;
+        while (IsDigit(at(i))) ++i, ++digits;
+    } else if (at(i) == '.' && digits > 0) {
+        ++i;  // "5." is a number
+    }
+    if (digits == 0) return 0;
+    // An exponent only when digits follow, so that "2em" stays a number and a unit.
+    if (at(i) == 'e' || at(i) == 'E') {
+        std::size_t k = i + 1;
+        if (at(k) == '+' || at(k) == '-') ++k;
+        if (IsDigit(at(k))) {
+            while (IsDigit(at(k))) ++k;
+            i = k;
+        }
+    }
+    return i - position_;
+}
+
+std::optional<double> NumberScanner::ReadNumber() {
+    std::size_t length = NumberLength();
+    if (length == 0) return std::nullopt;
+    std::string_view token = text_.substr(position_, length);
+    if (token.front() == '+') token.remove_prefix(1);
+    double value = 0;
+    auto [end, code] = std::from_chars(token.data(), token.data() + token.size(), value);
+    // Out of range in either direction: a huge value is refused by the callers' limits;
+    // an underflow is zero.
+    if (code == std::errc::result_out_of_range) {
+        value = IsBelowOne(token) ? 0.0 : HUGE_VAL;
+    } else if (code != std::errc() || end != token.data() + token.size()) {
+        return std::nullopt;
+    }
+    position_ += length;
+    SkipSeparators();
+    return value;
+}
+
+std::optional<bool> NumberScanner::ReadFlag() {
+    if (AtEnd() || (text_[position_] != '0' && text_[position_] != '1')) return std::nullopt;
+    bool flag = text_[position_] == '1';
+    ++position_;
+    SkipSeparators();
+    return flag;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    NumberScanner scanner(Trim(text));
+    auto value = scanner.ReadNumber();
+    if (!value || !scanner.AtEnd()) return std::nullopt;
+    return value;
+}
+
+std::string FormatFloat(float value) {
+    if (value == 0) return "0";  // also for -0
+    char buffer[32];
+    auto [end, code] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return code == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+
+std::string FormatDouble(double value) {
+    if (value == 0) return "0";
+    char buffer[40];
+    auto [end, code] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return code == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace host::svg

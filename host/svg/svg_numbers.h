@@ -1,0 +1,56 @@
+// Numbers as SVG writes them: the scanner shared by path data, transforms, point
+// lists and lengths, and the shortest writer used on export.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace host::svg {
+
+/// Magnitudes beyond this are refused: no drawing needs them, and a float would lose
+/// every digit of precision long before.
+constexpr double kLargestCoordinate = 1e15;
+
+/// Reads numbers and flags from a list separated by white space and at most one comma.
+class NumberScanner {
+ public:
+    explicit NumberScanner(std::string_view text) : text_(text) {}
+
+    /// Skips white space and at most one comma around it.
+    void SkipSeparators();
+    void SkipSpaces();
+    bool AtEnd() const { return position_ >= text_.size(); }
+    char Peek() const { return AtEnd() ? '\0' : text_[position_]; }
+    void Advance() { ++position_; }
+    std::size_t position() const { return position_; }
+    /// True when the next character may start a number.
+    bool AtNumber() const;
+
+    /// A number in SVG's grammar (no "inf", "nan" or hexadecimal), then separators.
+    /// nullopt without moving when there is none; a finite value otherwise.
+    std::optional<double> ReadNumber();
+    /// An arc flag: one character '0' or '1', which may run into what follows.
+    std::optional<bool> ReadFlag();
+    /// The rest of the text from the current position.
+    std::string_view Rest() const { return text_.substr(position_); }
+
+ private:
+    std::size_t NumberLength() const;
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+
+/// The number in `text` with nothing else but surrounding white space.
+std::optional<double> ParseNumber(std::string_view text);
+
+/// Shortest decimal text that reads back as the same single-precision value.
+std::string FormatFloat(float value);
+/// Shortest decimal text that reads back as the same double.
+std::string FormatDouble(double value);
+
+/// `text` without leading and trailing white space.
+std::string_view Trim(std::string_view text);
+
+}  // namespace host::svg

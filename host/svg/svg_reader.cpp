@@ -1,0 +1,289 @@
+#include "host/svg/svg_reader.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "host/svg/svg_art_reader.h"
+#include "host/svg/svg_host_attributes.h"
+#include "host/svg/svg_layers.h"
+#include "host/svg/svg_names.h"
+#include "host/svg/svg_numbers.h"
+#include "host/svg/svg_segments.h"
+#include "host/svg/svg_shapes.h"
+#include "host/svg/svg_text_reader.h"
+#include "host/svg/svg_viewport.h"
+
+namespace host::svg {
+
+namespace {
+
+constexpr int kDeepestNesting = 256;
+constexpr int kDeepestUse = 16;
+// Beyond these a drawing is taken as hostile rather than let it exhaust the memory
+// (uses of uses multiply what a small file draws).
+constexpr std::size_t kMostArt = 250000;
+constexpr std::size_t kMostAnchorsInDrawing = 2 * kMostAnchors;
+constexpr const char* kDefaultLayerTitle = "Calque 1";
+
+// Elements that draw nothing where they stand (definitions, descriptions): no warning.
+constexpr const char* kSilentElements[] = {"defs",
+                                           "symbol",
+                                           "title",
+                                           "desc",
+                                           "metadata",
+                                           "linearGradient",
+                                           "radialGradient",
+                                           "pattern",
+                                           "marker",
+                                           "clipPath",
+                                           "mask",
+                                           "filter",
+                                           "font",
+                                           "font-face",
+                                           "color-profile",
+                                           "cursor",
+                                           "view",
+                                           "animate",
+                                           "animateColor",
+                                           "animateMotion",
+                                           "animateTransform",
+                                           "set",
+                                           "missing-glyph"};
+
+// Elements that would draw but that the host has no art for.
+struct Unsupported {
+    const char* element;
+    const char* reason;
+};
+constexpr Unsupported kUnsupportedElements[] = {
+    {"image", "images are not supported"},
+    {"foreignObject", "foreign objects are not supported"},
+    {"video", "videos are not supported"},
+    {"audio", "sounds are not supported"},
+    {"iframe", "frames are not supported"},
+    {"canvas", "canvases are not supported"},
+    {"style", "style sheets are not applied"},
+    {"script", "scripts are not run"}};
+
+// Properties naming definitions that the host cannot apply.
+constexpr Unsupported kUnsupportedReferences[] = {
+    {"clip-path", "clipping paths are not supported; drawn unclipped"},
+    {"mask", "masks are not supported; drawn unmasked"},
+    {"filter", "filters are not supported; drawn unfiltered"},
+    {"marker-start", "markers are not supported; not drawn"},
+    {"marker-mid", "markers are not supported; not drawn"},
+    {"marker-end", "markers are not supported; not drawn"},
+    {"marker", "markers are not supported; not drawn"}};
+
+template <class Table>
+bool InTable(const Table& table, std::string_view name) {
+    return std::find_if(std::begin(table), std::end(table),
+                        [&](const auto& entry) { return name == entry; }) != std::end(table);
+}
+
+class TreeReader {
+ public:
+    TreeReader(Document& document, ReaderContext& context)
+        : document_(document), context_(context) {}
+
+    void ReadElement(const pugi::xml_node& node, const Frame& parent, Art* into, int depth);
+    void ReadChildren(const pugi::xml_node& node, const Frame& frame, Art* into, int depth);
+
+ private:
+    Art* NewArt(ArtKind kind, Art* into, const pugi::xml_node& node);
+    void WarnUnsupportedReferences(const pugi::xml_node& node);
+    Outline DocumentOutline(const pugi::xml_node& node, std::string_view name, const Frame& frame);
+    void ReadShape(const pugi::xml_node& node, std::string_view name, const Frame& frame,
+                   Art* into);
+    void ReadUse(const pugi::xml_node& node, const Frame& frame, Art* into, int depth);
+    void ReadViewport(const pugi::xml_node& node, const pugi::xml_node& sizeSource,
+                      const Frame& frame, Art* into, int depth);
+
+    Document& document_;
+    ReaderContext& context_;
+    std::size_t artCount_ = 0;
+    std::size_t anchorCount_ = 0;
+    std::vector<pugi::xml_node> useStack_;  // targets being instanced, innermost last
+};
+
+Art* TreeReader::NewArt(ArtKind kind, Art* into, const pugi::xml_node& node) {
+    if (++artCount_ > kMostArt)
+        context_.Fail(node, "more than " + std::to_string(kMostArt) + " objects in the drawing");
+    Art* art = document_.NewArt(kind, kPlaceInsideOnTop, into);
+    if (!art) context_.Fail(node, "the element has no place in the document");
+    return art;
+}
+
+void TreeReader::WarnUnsupportedReferences(const pugi::xml_node& node) {
+    for (const auto& entry : kUnsupportedReferences) {
+        std::string value = DeclaredValue(node, entry.element);
+        if (value.empty() || value == "none" || value == "inherit") continue;
+        auto open = value.find("#"), close = value.find(')');
+        std::string id =
+            open == std::string::npos ? value : value.substr(open + 1, close - open - 1);
+        pugi::xml_node definition = context_.FindById(id);
+        if (context_.FirstTime(std::string(entry.element) + " " + id))
+            context_.Warn(definition ? definition : node, entry.reason);
+    }
+}
+
+void TreeReader::ReadChildren(const pugi::xml_node& node, const Frame& frame, Art* into,
+                              int depth) {
+    for (auto child : node.children()) ReadElement(child, frame, into, depth + 1);
+}
+
+void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Art* into,
+                             int depth) {
+    std::string_view name = context_.SvgName(node);
+    if (name.empty() || InTable(kSilentElements, name)) return;
+    for (const auto& entry : kUnsupportedElements)
+        if (name == entry.element)
+            return context_.Warn(node, std::string("skipped: ") + entry.reason);
+    if (depth > kDeepestNesting)
+        return context_.Warn(
+            node, "skipped: nested more than " + std::to_string(kDeepestNesting) + " deep");
+    Frame frame = ChildFrame(node, parent, context_);
+    WarnUnsupportedReferences(node);
+    if (name == "g" || name == "a" || name == "switch") {
+        Art* group = NewArt(ArtKind::Group, into, node);
+        ReadArtIdentity(node, frame.style, context_, group);
+        if (name != "switch") return ReadChildren(node, frame, group, depth);
+        // A switch draws its first child that draws anything.
+        for (auto child : node.children())
+            if (!context_.SvgName(child).empty())
+                return ReadElement(child, frame, group, depth + 1);
+    } else if (name == "svg") {
+        ReadViewport(node, node, frame, into, depth);
+    } else if (name == "use") {
+        ReadUse(node, frame, into, depth);
+    } else if (name == "text") {
+        if (++artCount_ > kMostArt)
+            context_.Fail(node,
+                          "more than " + std::to_string(kMostArt) + " objects in the drawing");
+        ReadText(document_, into, node, frame, parent.ctm.MeanScale(), context_);
+    } else if (IsShapeElement(name)) {
+        ReadShape(node, name, frame, into);
+    } else {
+        context_.Warn(node, "skipped: unknown element");
+    }
+}
+
+// The outline in document points, with the end handles the host recorded for an open
+// path (in the path's own user space, before the transform).
+Outline TreeReader::DocumentOutline(const pugi::xml_node& node, std::string_view name,
+                                    const Frame& frame) {
+    Outline outline = ShapeOutline(node, name, frame.lengths, frame.ctm.LargestScale(), context_);
+    // A path of the host's own files is kept even without anchors: it has a name and tags.
+    if (outline.empty() && name == "path" && context_.Declares(Namespace::Quill))
+        outline.emplace_back();
+    auto ends = ReadHostText(context_, node, quill_attr::kEndHandles);
+    if (ends && outline.size() == 1 && !ApplyEndHandleRecord(*ends, outline.front()))
+        context_.Warn(node, "ignored quill:end-handles=\"" + *ends + "\"");
+    TransformOutline(outline, frame.ctm);
+    for (const auto& contour : outline) anchorCount_ += contour.nodes.size();
+    if (anchorCount_ > kMostAnchorsInDrawing)
+        context_.Fail(
+            node, "more than " + std::to_string(kMostAnchorsInDrawing) + " anchors in the drawing");
+    for (const auto& contour : outline)
+        for (const auto& n : contour.nodes)
+            for (Point p : {n.p, n.in, n.out})
+                if (!(std::fabs(p.x) <= kLargestCoordinate && std::fabs(p.y) <= kLargestCoordinate))
+                    context_.Fail(node, "coordinate out of range");
+    return outline;
+}
+
+void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, const Frame& frame,
+                           Art* into) {
+    Outline outline = DocumentOutline(node, name, frame);
+    if (outline.empty()) return;
+    PaintStyle paint = ReadPaintStyle(node, frame.style, frame.ctm, context_);
+    // Several contours become a group of paths: the document's paths have one each.
+    Art* holder = into;
+    if (outline.size() > 1) {
+        holder = NewArt(ArtKind::Group, into, node);
+        ReadArtIdentity(node, frame.style, context_, holder);
+    }
+    std::string corners = ReadHostText(context_, node, quill_attr::kCorners).value_or("");
+    for (const auto& contour : outline) {
+        Art* path = NewArt(ArtKind::Path, holder, node);
+        if (outline.size() == 1) ReadArtIdentity(node, frame.style, context_, path);
+        path->style = paint;
+        document_.SetSegments(path, DocumentSegments(contour, corners));
+        document_.SetClosed(path, contour.closed);
+    }
+}
+
+void TreeReader::ReadUse(const pugi::xml_node& node, const Frame& frame, Art* into, int depth) {
+    auto href = context_.Attribute(node, Namespace::XLink, "href");
+    std::string_view reference = href ? href.value() : node.attribute("href").value();
+    pugi::xml_node target = !reference.empty() && reference.front() == '#'
+                                ? context_.FindById(std::string(reference.substr(1)))
+                                : pugi::xml_node();
+    if (!target)
+        return context_.Warn(node,
+                             "skipped: reference \"" + std::string(reference) + "\" not found");
+    for (pugi::xml_node up = node; up; up = up.parent())
+        if (up == target) return context_.Warn(node, "skipped: the element refers to itself");
+    if (std::find(useStack_.begin(), useStack_.end(), target) != useStack_.end() ||
+        static_cast<int>(useStack_.size()) >= kDeepestUse)
+        return context_.Warn(node, "skipped: references nested too deep or in a circle");
+    Frame placed = frame;
+    placed.ctm =
+        frame.ctm *
+        Translation(LengthAttribute(node, "x", LengthAxis::Horizontal, frame.lengths, 0, context_),
+                    LengthAttribute(node, "y", LengthAxis::Vertical, frame.lengths, 0, context_));
+    Art* group = NewArt(ArtKind::Group, into, node);
+    ReadArtIdentity(node, frame.style, context_, group);
+    useStack_.push_back(target);
+    std::string_view kind = context_.SvgName(target);
+    if (kind == "symbol" || kind == "svg")
+        ReadViewport(target, node, ChildFrame(target, placed, context_), group, depth + 1);
+    else
+        ReadElement(target, placed, group, depth + 1);
+    useStack_.pop_back();
+}
+
+// A nested svg, or a symbol or svg drawn by a use whose width and height win.
+void TreeReader::ReadViewport(const pugi::xml_node& node, const pugi::xml_node& sizeSource,
+                              const Frame& frame, Art* into, int depth) {
+    Frame inner = frame;
+    Viewport viewport = NestedViewport(node, sizeSource, frame.lengths, context_);
+    inner.ctm = frame.ctm * viewport.toParent;
+    inner.lengths.viewportWidth = viewport.userWidth;
+    inner.lengths.viewportHeight = viewport.userHeight;
+    if (!inner.ctm.IsFinite()) context_.Fail(node, "viewport out of range");
+    Art* group = NewArt(ArtKind::Group, into, node);
+    ReadArtIdentity(node, frame.style, context_, group);
+    if (!viewport.drawsNothing) ReadChildren(node, inner, group, depth);
+}
+
+}  // namespace
+
+std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext& context) {
+    if (context.SvgName(root) != "svg") context.Fail(root, "the root element is not <svg>");
+    Viewport page = RootViewport(root, context);
+    auto document = std::make_unique<Document>(static_cast<float>(page.pageWidth),
+                                               static_cast<float>(page.pageHeight));
+    Frame frame;
+    frame.ctm = page.toParent;
+    frame.lengths.viewportWidth = page.userWidth;
+    frame.lengths.viewportHeight = page.userHeight;
+    frame.style = CascadeStyle(Style(), root, frame.lengths, context);
+    TreeReader reader(*document, context);
+    LayerBuilder layers(*document, context);
+    for (auto child : root.children()) {
+        if (IsLayerGroup(child, context)) {
+            Frame layerFrame = ChildFrame(child, frame, context);
+            Layer* layer = layers.NewLayer(child, layerFrame.style);
+            reader.ReadChildren(child, layerFrame, layer->group(), 1);
+        } else if (!context.SvgName(child).empty() &&
+                   !InTable(kSilentElements, context.SvgName(child))) {
+            reader.ReadElement(child, frame, layers.StrayLayer()->group(), 1);
+        }
+    }
+    layers.Finish();
+    return document;
+}
+
+}  // namespace host::svg

@@ -1,0 +1,53 @@
+// The properties that SVG elements inherit from their groups, and how an element's
+// presentation attributes and `style` declarations change them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/svg/svg_color.h"
+#include "host/svg/svg_context.h"
+#include "host/svg/svg_length.h"
+
+namespace host::svg {
+
+/// Computed properties. Lengths are user units of the element where they were set
+/// (SVG inherits the number, not its size on the page).
+struct Style {
+    Paint fill = BlackPaint();
+    Paint stroke;  // none
+    Rgb color;     // currentColor
+    double strokeWidth = 1;
+    int cap = 0;   // kAIButtCap, kAIRoundCap, kAIProjectingCap
+    int join = 0;  // kAIMiterJoin, kAIRoundJoin, kAIBevelJoin
+    double miterLimit = 4;
+    std::vector<double> dashes;
+    double dashOffset = 0;
+    bool evenOdd = false;
+    bool visible = true;  // visibility
+    std::string fontFamily;
+    double fontSize = 16;
+    int textAnchor = 0;  // kLeftJustify (start), kCenterJustify (middle), kRightJustify (end)
+    double letterSpacing = 0;
+
+    // Not inherited: reset for each element before its own declarations apply.
+    bool displayNone = false;
+    double baselineShift = 0;  // user units, upwards
+
+    static Paint BlackPaint();
+};
+
+/// The style of `node`: the parent's inherited properties, then the element's
+/// presentation attributes, then its `style` declarations. Values that cannot be read
+/// are ignored with a warning; a length with an unknown unit fails the file.
+Style CascadeStyle(const Style& parent, const pugi::xml_node& node, const LengthContext& lengths,
+                   ReaderContext& context);
+
+/// The value an element declares for any property (its `style` declaration over its
+/// attribute), or "" when it declares none.
+std::string DeclaredValue(const pugi::xml_node& node, std::string_view property);
+
+/// The font families of a CSS list, first first, without quotes.
+std::vector<std::string> FontFamilies(const std::string& list);
+
+}  // namespace host::svg

@@ -1,0 +1,15 @@
+// Writing a document as an SVG tree.
+#pragma once
+
+#include <pugixml.hpp>
+
+#include "host/document/document.h"
+
+namespace host::svg {
+
+/// Fills `xml` with the document: the page in points (1 user unit = 1 point), each
+/// layer a group marked for Inkscape and for the host, flipped so that the art inside
+/// keeps the document's coordinates (y upwards), art in stacking order.
+void WriteSvgTree(const Document& document, pugi::xml_document& xml);
+
+}  // namespace host::svg

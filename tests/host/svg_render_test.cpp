@@ -1,0 +1,184 @@
+// Pictures of drawings: `quill render` and the function behind it.
+#include <cairo.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "host/svg/render.h"
+#include "host/svg/svg.h"
+
+namespace {
+
+struct Picture {
+    int width = 0, height = 0;
+    int whitePixels = 0, inkedPixels = 0;  // inked: anything but white
+    bool topLeftWhite = false;
+    std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, row by row
+};
+
+Picture ReadPicture(const std::string& png) {
+    Picture picture;
+    cairo_surface_t* surface = cairo_image_surface_create_from_png(png.c_str());
+    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
+        picture.width = cairo_image_surface_get_width(surface);
+        picture.height = cairo_image_surface_get_height(surface);
+        int stride = cairo_image_surface_get_stride(surface);
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        for (int y = 0; y < picture.height; ++y)
+            for (int x = 0; x < picture.width; ++x) {
+                std::uint32_t pixel;
+                std::memcpy(&pixel, data + y * stride + 4 * x, 4);
+                bool white = (pixel & 0xFFFFFF) == 0xFFFFFF;
+                picture.whitePixels += white;
+                picture.inkedPixels += !white;
+                if (x == 0 && y == 0) picture.topLeftWhite = white && (pixel >> 24) == 0xFF;
+                picture.pixels.push_back(pixel);
+            }
+    }
+    cairo_surface_destroy(surface);
+    return picture;
+}
+
+std::string Corpus(const char* name) {
+    return std::string(QUILL_SHARED_DIR) + "/corpus/" + name;
+}
+
+TEST(SvgRender, DrawsOnAWhitePageAtTheDrawingsSizeOrTheWidthAsked) {
+    const std::string png = ::testing::TempDir() + "render_lego.png";
+    std::string error;
+    // 272.069004 mm by 140.223684 mm: 1028.29 by 529.98 CSS pixels.
+    ASSERT_TRUE(host::RenderSvgToPng(Corpus("build123d__lego.svg"), png, {}, &error)) << error;
+    Picture natural = ReadPicture(png);
+    EXPECT_EQ(natural.width, 1028);
+    EXPECT_EQ(natural.height, 530);
+    EXPECT_TRUE(natural.topLeftWhite);
+    EXPECT_GT(natural.inkedPixels, 1000);  // the brick's outlines
+    EXPECT_GT(natural.whitePixels, natural.width * natural.height / 2);
+
+    ASSERT_TRUE(host::RenderSvgToPng(Corpus("build123d__lego.svg"), png, {400}, &error)) << error;
+    Picture narrow = ReadPicture(png);
+    EXPECT_EQ(narrow.width, 400);
+    EXPECT_EQ(narrow.height, 206);  // the proportions kept
+    EXPECT_GT(narrow.inkedPixels, 100);
+}
+
+TEST(SvgRender, ProblemsAreOneLineNamingTheFile) {
+    const std::string png = ::testing::TempDir() + "render_problem.png";
+    const std::string truncated = std::string(QUILL_SOURCE_DIR) + "/tests/data/svg/truncated.svg";
+    struct Case {
+        std::string svg, png;
+        int width;
+        std::string named;
+    } cases[] = {
+        {truncated, png, 0, truncated},
+        {Corpus("absent.svg"), png, 0, Corpus("absent.svg")},
+        {Corpus("resvg__mm-values.svg"), png, host::kLargestPictureSide + 1,
+         Corpus("resvg__mm-values.svg")},
+        {Corpus("resvg__mm-values.svg"), "/nonexistent-folder/x.png", 0,
+         "/nonexistent-folder/x.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.svg + " -> " + c.png);
+        std::string error;
+        EXPECT_FALSE(host::RenderSvgToPng(c.svg, c.png, {c.width}, &error));
+        EXPECT_EQ(error.rfind(c.named, 0), 0u) << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    }
+}
+
+// The share of pixels where some colour channel differs by more than `channelStep`.
+double DifferingShare(const Picture& a, const Picture& b, int channelStep) {
+    if (a.pixels.size() != b.pixels.size() || a.pixels.empty()) return 1;
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < a.pixels.size(); ++i)
+        for (int shift : {0, 8, 16})
+            if (std::abs(static_cast<int>((a.pixels[i] >> shift) & 0xFF) -
+                         static_cast<int>((b.pixels[i] >> shift) & 0xFF)) > channelStep) {
+                ++differing;
+                break;
+            }
+    return static_cast<double>(differing) / a.pixels.size();
+}
+
+// Another program's view of the export: librsvg draws the saved drawing as it draws the
+// original. Left out are the drawings with what the document does not keep: gradients
+// (the stepper motor), line spacing of multi-line texts (hc-sr04), different stroke widths
+// along two axes (groups, transforms), a stroke width that librsvg refuses but the host
+// reads ("0.35 px" in negative-scale).
+TEST(SvgRender, ASavedDrawingLooksLikeTheOriginal) {
+    const char* const kDrawings[] = {
+        "build123d__counter_bore_hole_example.svg",
+        "build123d__filletpolyline_example.svg",
+        "build123d__general_ex13.svg",
+        "build123d__lego.svg",
+        "build123d__plate.svg",
+        "build123d__svg_import_test.svg",
+        "build123d__tech_drawing.svg",
+        "cadquery__box_custom_options_perspective.svg",
+        "cadquery__box_default_options.svg",
+        "fritzing__arduino_Uno_Rev3_pcb.svg",
+        "fritzing__dip_8_300mil.svg",
+        "resvg__M-A-trimmed.svg",
+        "resvg__mm-values.svg",
+        "resvg__nested-transforms-1.svg",
+        "resvg__preserveAspectRatio-with-viewBox-not-at-zero-pos.svg",
+        "svgpathtools__test.svg",
+        "svgpathtools__zero-radius-arcs.svg",
+        "tracespace__full-circle.svg",
+        "tracespace__region-with-arcs.svg",
+        "w3c__coords-trans-01-b.svg",
+        "w3c__coords-units-03-b.svg",
+        "w3c__paths-data-01-t.svg",
+    };
+    const std::string saved = ::testing::TempDir() + "render_saved.svg";
+    const std::string originalPng = ::testing::TempDir() + "render_original.png";
+    const std::string savedPng = ::testing::TempDir() + "render_saved.png";
+    for (const char* name : kDrawings) {
+        SCOPED_TRACE(name);
+        std::string error, warnings;
+        auto document = host::LoadSvgDocument(Corpus(name), &error, &warnings);
+        ASSERT_NE(document, nullptr) << error;
+        ASSERT_TRUE(host::SaveSvgDocument(*document, saved, &error)) << error;
+        ASSERT_TRUE(host::RenderSvgToPng(Corpus(name), originalPng, {600}, &error)) << error;
+        ASSERT_TRUE(host::RenderSvgToPng(saved, savedPng, {600}, &error)) << error;
+        Picture original = ReadPicture(originalPng), copy = ReadPicture(savedPng);
+        EXPECT_EQ(copy.width, original.width);
+        EXPECT_EQ(copy.height, original.height);
+        EXPECT_GT(original.inkedPixels, 100);
+        EXPECT_LT(DifferingShare(original, copy, 64), 0.002);
+    }
+}
+
+int RunQuill(const std::string& arguments) {
+    std::string command = std::string(QUILL_BINARY) + " " + arguments + " 2>/dev/null";
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(SvgRender, QuillRenderCommand) {
+    const std::string png = ::testing::TempDir() + "render_command.png";
+    std::remove(png.c_str());
+    EXPECT_EQ(
+        RunQuill("render " + Corpus("fritzing__dip_8_300mil.svg") + " -o " + png + " --width 120"),
+        0);
+    Picture picture = ReadPicture(png);
+    EXPECT_EQ(picture.width, 120);
+    EXPECT_EQ(picture.height, 120);
+    EXPECT_GT(picture.inkedPixels, 0);
+
+    EXPECT_EQ(RunQuill("render " + Corpus("absent.svg") + " -o " + png), 1);
+    for (const char* usage : {"render", "render a.svg", "render a.svg -o", "render -o x.png",
+                              "render a.svg -o x.png --width 0", "render a.svg -o x.png --width 2x",
+                              "render a.svg b.svg -o x.png"})
+        EXPECT_EQ(RunQuill(usage), 2) << usage;
+}
+
+}  // namespace

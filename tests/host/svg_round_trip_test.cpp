@@ -1,0 +1,270 @@
+// A document saved as SVG and opened again is the same document: layers and their
+// states, art in stacking order, geometry, paint, names, tags, attributes and texts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "host/svg_test_files.h"
+
+namespace host::testing {
+namespace {
+
+constexpr float kGeometryTolerance = 1e-4f;
+
+Color MakeColor(Color::Kind kind, std::initializer_list<float> v, std::string name = "",
+                float tint = 0) {
+    Color c;
+    c.kind = kind;
+    std::copy(v.begin(), v.end(), c.v);
+    c.customName = std::move(name);
+    c.tint = tint;
+    return c;
+}
+
+AIPathSegment Corner(float x, float y) {
+    return {{x, y}, {x, y}, {x, y}, 1};
+}
+
+Art* AddPath(Document& doc, Art* parent, std::vector<AIPathSegment> segments, bool closed) {
+    Art* path = doc.NewArt(ArtKind::Path, kPlaceInsideOnTop, parent);
+    doc.SetSegments(path, std::move(segments));
+    doc.SetClosed(path, closed);
+    return path;
+}
+
+// Every kind of art and every feature the file has to keep.
+std::unique_ptr<Document> RichDocument() {
+    auto doc = std::make_unique<Document>(612.5f, 791.3f);
+    Layer* base = doc->layers()[0].get();
+    base->title = "Calque 1";
+    base->color = AIRGBColor{1, 2, 65535};
+    Layer* dims = doc->AddLayerOnTop("Cotes & «mesures»");
+    Layer* locked = doc->AddLayerOnTop("Verrouillé");
+    locked->locked = true;
+    Layer* hidden = doc->AddLayerOnTop("");
+    hidden->visible = false;
+    hidden->locked = true;
+
+    Art* curve = AddPath(*doc, base->group(),
+                         {{{10.1f, 20.2f}, {10.1f, 20.2f}, {30.3f, 40.4f}, 1},
+                          {{50.5f, 60.6f}, {45.5f, 55.5f}, {55.5f, 65.7f}, 0},
+                          {{1e-7f, -3.3e4f}, {0.3f, 0.1f}, {1e-7f, -3.3e4f}, 1}},
+                         false);
+    curve->name = "courbe";
+    curve->style.strokePaint = true;
+    curve->style.stroke = MakeColor(Color::Kind::CMYK, {0.1f, 0.2f, 0.3f, 0.4f});
+    curve->style.fillPaint = false;
+    curve->style.fill = MakeColor(Color::Kind::RGB, {0.25f, 0.5f, 1});  // kept while unpainted
+    curve->style.width = 0.353f;
+    curve->style.dash = {2.5f, 1.25f};
+    curve->style.dashOffset = 0.5f;
+    curve->style.cap = kAIRoundCap;
+    curve->style.join = kAIBevelJoin;
+    curve->style.miterLimit = 10;
+    curve->SetTag("segpt1", "0");
+    curve->SetTag("num 1", "\x92quoted\x92 \xB5m");  // Windows-1252 bytes
+    curve->SetTag("ctl", "a\x01z\tb\nc\rd");
+    curve->attributes = kArtSelected | kArtLocked;
+
+    Art* closed = AddPath(*doc, base->group(),
+                          {Corner(0, 0), Corner(100, 0), Corner(100, 50), Corner(0, 0)}, true);
+    closed->style.fillPaint = true;
+    closed->style.fill = MakeColor(Color::Kind::Gray, {0.35f});
+    closed->style.strokePaint = true;
+    closed->style.stroke = MakeColor(Color::Kind::Custom, {}, "Bleu PANTONE 300", 0.4f);
+    closed->style.evenOdd = true;
+    closed->style.fillOverprint = true;
+    closed->style.strokeOverprint = true;
+    closed->attributes = kArtHidden;
+    // Smooth-looking handles that the user made a corner.
+    AddPath(*doc, base->group(), {{{0, 0}, {-1, 0}, {1, 0}, 1}, {{5, 5}, {4, 5}, {6, 5}, 0}},
+            false);
+    AddPath(*doc, base->group(), {Corner(7, 7)}, false);  // one anchor
+    AddPath(*doc, base->group(), {}, false)->name = "vide";
+
+    Art* group = doc->NewArt(ArtKind::Group, kPlaceInsideOnTop, dims->group());
+    group->name = "Segment oblique";
+    group->SetTag("orl", "jj");
+    Art* inner = doc->NewArt(ArtKind::Group, kPlaceInsideOnTop, group);
+    inner->name = "Bézier partage";
+    Art* line = AddPath(*doc, inner, {Corner(1.5f, 2.5f), Corner(3.5f, 4.5f)}, false);
+    line->SetTag("orl", "jj");
+    line->SetTag("mods", "jj");
+    line->SetTag("red", "jj");
+    line->style.stroke = MakeColor(Color::Kind::RGB, {1, 0, 0});
+    line->style.strokePaint = true;
+
+    Art* label = doc->NewArt(ArtKind::Text, kPlaceInsideOnTop, group);
+    label->contents = "25,4 mm ± 0,1";
+    doc->SetMatrix(label, AIRealMatrix{0.8660254f, 0.5f, -0.5f, 0.8660254f, 120.25f, 300.75f});
+    label->text.font = "DejaVu Sans Bold";
+    label->text.size = 11.5f;
+    label->text.baselineShift = -3.8333333f;
+    label->text.tracking = 25;
+    label->text.justification = kCenterJustify;
+    label->text.fill = MakeColor(Color::Kind::RGB, {0.1f, 0.2f, 0.3f});
+    label->text.fillOverprint = true;
+    label->SetTag("orl", "jj");
+
+    Art* notes = doc->NewArt(ArtKind::Text, kPlaceInsideOnTop, locked->group());
+    notes->contents = "Longueur totale\r\r  L = 12 cm \rtab\there\nnew";
+    doc->SetMatrix(notes, AIRealMatrix{1, 0, 0, 1, 5, 6});
+    notes->text.font = "Font, with 'quotes'";
+    notes->text.justification = kRightJustify;
+    notes->text.firstLineIndent = 2;
+    notes->text.startIndent = 3;
+    notes->text.fill = MakeColor(Color::Kind::None, {});
+    notes->name = std::string("bad \xFF utf8");
+
+    AddPath(*doc, hidden->group(), {Corner(1, 1), Corner(2, 2)}, false);
+    return doc;
+}
+
+void ExpectSameColor(const Color& a, const Color& b, const std::string& where) {
+    EXPECT_TRUE(a == b) << where << ": kind " << static_cast<int>(a.kind) << " vs "
+                        << static_cast<int>(b.kind) << ", " << a.v[0] << " vs " << b.v[0];
+}
+
+void ExpectSameArt(const Art& a, const Art& b, const std::string& where);
+
+void ExpectSameChildren(const Art& a, const Art& b, const std::string& where) {
+    ASSERT_EQ(a.children().size(), b.children().size()) << where;
+    for (std::size_t i = 0; i < a.children().size(); ++i)
+        ExpectSameArt(*a.children()[i], *b.children()[i], where + "/" + std::to_string(i));
+}
+
+void ExpectSamePath(const Art& a, const Art& b, const std::string& where) {
+    EXPECT_EQ(a.closed, b.closed) << where;
+    ASSERT_EQ(a.segments.size(), b.segments.size()) << where;
+    for (std::size_t i = 0; i < a.segments.size(); ++i) {
+        const AIPathSegment &s = a.segments[i], &t = b.segments[i];
+        for (auto [p, q] : {std::pair{s.p, t.p}, {s.in, t.in}, {s.out, t.out}}) {
+            EXPECT_NEAR(p.h, q.h, kGeometryTolerance) << where << " segment " << i;
+            EXPECT_NEAR(p.v, q.v, kGeometryTolerance) << where << " segment " << i;
+        }
+        EXPECT_EQ(s.corner, t.corner) << where << " segment " << i;
+    }
+    const PaintStyle &x = a.style, &y = b.style;
+    EXPECT_EQ(x.fillPaint, y.fillPaint) << where;
+    EXPECT_EQ(x.strokePaint, y.strokePaint) << where;
+    if (x.fillPaint || x.fill.kind != Color::Kind::None)
+        ExpectSameColor(x.fill, y.fill, where + " fill");
+    if (x.strokePaint || x.stroke.kind != Color::Kind::None)
+        ExpectSameColor(x.stroke, y.stroke, where + " stroke");
+    EXPECT_EQ(x.width, y.width) << where;
+    EXPECT_EQ(x.dash, y.dash) << where;
+    EXPECT_EQ(x.dashOffset, y.dashOffset) << where;
+    EXPECT_EQ(x.cap, y.cap) << where;
+    EXPECT_EQ(x.join, y.join) << where;
+    EXPECT_EQ(x.miterLimit, y.miterLimit) << where;
+    EXPECT_EQ(x.evenOdd, y.evenOdd) << where;
+    EXPECT_EQ(x.fillOverprint, y.fillOverprint) << where;
+    EXPECT_EQ(x.strokeOverprint, y.strokeOverprint) << where;
+}
+
+void ExpectSameText(const Art& a, const Art& b, const std::string& where) {
+    EXPECT_EQ(a.contents, b.contents) << where;
+    const AIRealMatrix &m = a.matrix, &n = b.matrix;
+    for (auto [u, v] :
+         {std::pair{m.a, n.a}, {m.b, n.b}, {m.c, n.c}, {m.d, n.d}, {m.tx, n.tx}, {m.ty, n.ty}})
+        EXPECT_NEAR(u, v, kGeometryTolerance) << where;
+    const TextStyle &s = a.text, &t = b.text;
+    EXPECT_EQ(s.font, t.font) << where;
+    EXPECT_EQ(s.size, t.size) << where;
+    EXPECT_EQ(s.baselineShift, t.baselineShift) << where;
+    EXPECT_EQ(s.tracking, t.tracking) << where;
+    EXPECT_EQ(s.justification, t.justification) << where;
+    EXPECT_EQ(s.firstLineIndent, t.firstLineIndent) << where;
+    EXPECT_EQ(s.startIndent, t.startIndent) << where;
+    ExpectSameColor(s.fill, t.fill, where + " text fill");
+    EXPECT_EQ(s.fillOverprint, t.fillOverprint) << where;
+}
+
+void ExpectSameArt(const Art& a, const Art& b, const std::string& where) {
+    ASSERT_EQ(a.kind(), b.kind()) << where;
+    EXPECT_EQ(a.name, b.name) << where;
+    EXPECT_EQ(a.tags, b.tags) << where;
+    EXPECT_EQ(a.attributes, b.attributes) << where;
+    switch (a.kind()) {
+        case ArtKind::Group:
+            return ExpectSameChildren(a, b, where);
+        case ArtKind::Path:
+            return ExpectSamePath(a, b, where);
+        case ArtKind::Text:
+            return ExpectSameText(a, b, where);
+    }
+}
+
+void ExpectSameDocument(const Document& a, const Document& b) {
+    EXPECT_EQ(a.width(), b.width());
+    EXPECT_EQ(a.height(), b.height());
+    ASSERT_EQ(a.layers().size(), b.layers().size());
+    for (std::size_t i = 0; i < a.layers().size(); ++i) {
+        const Layer &x = *a.layers()[i], &y = *b.layers()[i];
+        EXPECT_EQ(x.title, y.title);
+        EXPECT_EQ(x.locked, y.locked) << x.title;
+        EXPECT_EQ(x.visible, y.visible) << x.title;
+        EXPECT_EQ(x.color.red, y.color.red) << x.title;
+        EXPECT_EQ(x.color.green, y.color.green) << x.title;
+        EXPECT_EQ(x.color.blue, y.color.blue) << x.title;
+        ExpectSameChildren(*x.group(), *y.group(), "layer " + x.title);
+    }
+}
+
+std::unique_ptr<Document> SaveAndOpen(const Document& document, std::string* warnings = nullptr) {
+    const std::string path = TempSvgPath("saved.svg");
+    std::string error;
+    EXPECT_TRUE(SaveSvgDocument(document, path, &error)) << error;
+    std::string ignored;
+    auto reopened = LoadSvgDocument(path, &error, warnings ? warnings : &ignored);
+    EXPECT_TRUE(reopened) << error;
+    return reopened;
+}
+
+TEST(SvgRoundTrip, SavedAndOpenedIsTheSameDocument) {
+    auto original = RichDocument();
+    std::string warnings;
+    auto reopened = SaveAndOpen(*original, &warnings);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(warnings, "");
+    ExpectSameDocument(*original, *reopened);
+    // A second round changes nothing more.
+    auto again = SaveAndOpen(*reopened);
+    ASSERT_TRUE(again);
+    ExpectSameDocument(*original, *again);
+}
+
+TEST(SvgRoundTrip, EveryElementKindOfAForeignDrawingComesBackAsRead) {
+    // What the import makes of shapes, groups, uses and texts survives the host's own format.
+    std::string svg =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+        "width=\"210mm\" height=\"297mm\" viewBox=\"0 0 210 297\">"
+        "<defs><path id=\"p\" d=\"M 0 0 c 5 5 10 -5 15 0 s 10 5 15 0 q 5 5 10 0 t 10 0 a 5 3 30 1 "
+        "0 5 5 z\"/></defs>"
+        "<g id=\"parts\" transform=\"rotate(15 100 100) skewX(5)\" stroke=\"#123456\" "
+        "stroke-width=\"0.3\">"
+        "<rect x=\"10\" y=\"10\" width=\"40\" height=\"20\" rx=\"3\"/><circle cx=\"100\" cy=\"50\" "
+        "r=\"12\"/>"
+        "<ellipse cx=\"150\" cy=\"50\" rx=\"20\" ry=\"8\"/><line x1=\"0\" y1=\"0\" x2=\"210\" "
+        "y2=\"297\"/>"
+        "<polyline points=\"1 1 5 9 9 1\"/><polygon points=\"20 200 40 220 20 240\"/>"
+        "<use xlink:href=\"#p\" x=\"30\" y=\"150\"/>"
+        "<text x=\"50\" y=\"280\" font-size=\"5\" text-anchor=\"end\">Plan n° 3</text></g></svg>";
+    auto read = LoadSvgText(svg);
+    ASSERT_TRUE(read);
+    auto reopened = SaveAndOpen(*read);
+    ASSERT_TRUE(reopened);
+    ExpectSameDocument(*read, *reopened);
+}
+
+TEST(SvgRoundTrip, SavingOverAFileThatCannotBeWrittenKeepsIt) {
+    auto doc = RichDocument();
+    std::string error;
+    EXPECT_FALSE(SaveSvgDocument(*doc, "/nonexistent-folder/drawing.svg", &error));
+    EXPECT_EQ(error.rfind("/nonexistent-folder/drawing.svg: ", 0), 0u) << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+}
+
+}  // namespace
+}  // namespace host::testing

@@ -1,0 +1,168 @@
+// Drawings saved and opened by session scripts, as a person would: what a script built or
+// opened comes back from its saved file the same in the dump, and a damaged file leaves
+// the open drawing as it was.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "host/session/dump_writer.h"
+#include "host/session/event_state.h"
+#include "host/session/script_runner.h"
+
+namespace {
+
+// Geometry may move this much (points) through a file; every other value comes back exact.
+constexpr double kGeometryTolerance = 1e-4;
+
+struct ScriptRun {
+    host::RunOutcome outcome;
+    std::vector<std::string> warnings;
+    nlohmann::json dump;  // the host as the run left it
+};
+
+// Runs the script in a fresh host without a plug-in; relative files are in the test's
+// temporary folder.
+ScriptRun RunScript(const std::string& script) {
+    host::Host host;
+    ScriptRun run;
+    {
+        host::ScriptRunner runner(host, host::RunOptions{"", ::testing::TempDir()});
+        run.outcome = runner.Run(script);
+    }
+    run.warnings = host.log().warnings;
+    run.dump = nlohmann::json::parse(host::DumpText(host));
+    return run;
+}
+
+nlohmann::json ReadDump(const std::string& name) {
+    std::ifstream in(::testing::TempDir() + name);
+    return nlohmann::json::parse(in, nullptr, false);
+}
+
+// The first place where two dumps differ beyond the tolerance, or "".
+std::string Difference(const nlohmann::json& a, const nlohmann::json& b, const std::string& at) {
+    if (a.is_number() && b.is_number()) {
+        double x = a.get<double>(), y = b.get<double>();
+        return std::fabs(x - y) <= kGeometryTolerance ? ""
+                                                      : at + ": " + a.dump() + " vs " + b.dump();
+    }
+    if (a.type() != b.type()) return at + ": " + a.dump() + " vs " + b.dump();
+    if (a.is_array()) {
+        if (a.size() != b.size())
+            return at + ": " + std::to_string(a.size()) + " vs " + std::to_string(b.size()) +
+                   " entries";
+        for (std::size_t i = 0; i < a.size(); ++i)
+            if (auto d = Difference(a[i], b[i], at + "[" + std::to_string(i) + "]"); !d.empty())
+                return d;
+        return "";
+    }
+    if (a.is_object()) {
+        for (auto it = a.begin(); it != a.end(); ++it) {
+            if (!b.contains(it.key())) return at + "." + it.key() + ": missing after reopening";
+            if (auto d = Difference(it.value(), b[it.key()], at + "." + it.key()); !d.empty())
+                return d;
+        }
+        for (auto it = b.begin(); it != b.end(); ++it)
+            if (!a.contains(it.key())) return at + "." + it.key() + ": new after reopening";
+        return "";
+    }
+    return a == b ? "" : at + ": " + a.dump() + " vs " + b.dump();
+}
+
+// Saves what the script made, opens it in a new document and dumps both.
+std::string SaveAndReopen(const std::string& name) {
+    return "dump " + name +
+           "_before.json\n"
+           "doc save " +
+           name +
+           ".svg\n"
+           "doc new\n"
+           "doc open " +
+           name +
+           ".svg\n"
+           "dump " +
+           name + "_after.json\n";
+}
+
+TEST(SvgSession, ADrawingMadeByAScriptComesBackFromItsFile) {
+    ScriptRun run = RunScript(R"(doc new 400 300
+layer "Plan de masse"
+path name "mur nord" : 10,10 190.5,10 190.5,120.25
+path closed locked name "dalle" : 20,20 60,20 60,50 20,50
+bezier name "courbe" : M 10 200 C 40 260 90 140 120 200 C 150 260 170 230 180 200
+bezier closed : M 200 200 C 220 240 260 240 280 200 L 240 160 Z
+layer "Cotes" locked
+circle 300 100 42.5 name "trou Ø 85"
+rect 0.125 0.25 33.3333 17 hidden
+group "Segment oblique"
+path : 0,0 1e-3,2e-3
+group "intérieur"
+rect 5 5 1 1
+end
+end
+layer "Calque caché" hidden
+path : 0,0 400,300
+)" + SaveAndReopen("scripted"));
+    ASSERT_EQ(run.outcome.exitCode, 0) << run.outcome.message;
+    nlohmann::json before = ReadDump("scripted_before.json"),
+                   after = ReadDump("scripted_after.json");
+    ASSERT_EQ(before["layers"].size(), 4u);  // "Calque 1" of the new document first
+    EXPECT_EQ(Difference(before["layers"], after["layers"], "layers"), "");
+    EXPECT_EQ(after["layers"][2]["title"], "Cotes");
+    EXPECT_EQ(after["layers"][2]["locked"], true);
+    EXPECT_EQ(after["layers"][3]["visible"], false);
+    EXPECT_TRUE(run.warnings.empty());
+}
+
+TEST(SvgSession, ADamagedFileIsRefusedAndTheOpenDrawingKept) {
+    std::string damaged = std::string(QUILL_SOURCE_DIR) + "/tests/data/svg/nan_path.svg";
+    ScriptRun run = RunScript(
+        "doc new 100 100\nlayer Gardé\npath name témoin : 1,2 3,4\n"
+        "doc open " +
+        damaged + "\n");
+    EXPECT_EQ(run.outcome.exitCode, 2);
+    EXPECT_EQ(run.outcome.message.rfind("line 4: doc open: " + damaged, 0), 0u)
+        << run.outcome.message;
+
+    ASSERT_EQ(run.dump["layers"].size(), 2u);
+    EXPECT_EQ(run.dump["layers"][1]["title"], "Gardé");
+    EXPECT_EQ(run.dump["layers"][1]["art"][0]["name"], "témoin");
+}
+
+class CorpusThroughScripts : public ::testing::TestWithParam<const char*> {};
+
+// Everything read from a real drawing is written so that it reads back the same.
+TEST_P(CorpusThroughScripts, SavedAndReopenedDumpsTheSame) {
+    std::string name = GetParam();
+    std::string stem = name.substr(0, name.size() - 4);
+    std::string script = "doc open " + std::string(QUILL_SHARED_DIR) + "/corpus/" + name + "\n" +
+                         SaveAndReopen("corpus_" + stem);
+    ScriptRun run = RunScript(script);
+    ASSERT_EQ(run.outcome.exitCode, 0) << run.outcome.message;
+    nlohmann::json before = ReadDump("corpus_" + stem + "_before.json");
+    nlohmann::json after = ReadDump("corpus_" + stem + "_after.json");
+    ASSERT_FALSE(before["layers"].empty());
+    EXPECT_EQ(Difference(before["layers"], after["layers"], "layers"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SharedCorpus, CorpusThroughScripts,
+    ::testing::Values("build123d__lego.svg", "build123d__svg_import_test.svg",
+                      "build123d__tech_drawing.svg", "cadquery__box_default_options.svg",
+                      "fritzing__Stepper_Motor_Bipolar_breadboard_leg.svg",
+                      "fritzing__arduino_Uno_Rev3_pcb.svg", "fritzing__hc-sr04_bf8299a_002.svg",
+                      "svgpathtools__groups.svg", "svgpathtools__transforms.svg",
+                      "w3c__coords-trans-01-b.svg", "w3c__coords-units-03-b.svg"),
+    [](const ::testing::TestParamInfo<const char*>& info) {
+        std::string test = info.param;
+        test = test.substr(0, test.find(".svg"));
+        for (char& c : test)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return test;
+    });
+
+}  // namespace
