@@ -87,7 +87,7 @@ AIArtHandle FindMeasuredPath(const char* linkTag, const char* identifier, const 
 
 std::int16_t ReadAnchorIndex(AIArtHandle piece, const char* indexTag) {
     char value[kTagCapacity];
-    if (!ReadTag(piece, indexTag, value, sizeof value)) return -1;
+    if (!ReadTag(piece, indexTag, value, sizeof value) || value[0] == '\0') return -1;
     // Digit by digit, whatever the characters are; unsigned so that any text wraps
     // instead of overflowing.
     std::uint16_t index = 0;

@@ -5,6 +5,7 @@
 #include "plugin/associative/links.h"
 #include "plugin/associative/tags.h"
 #include "plugin/associative/texts.h"
+#include "plugin/dimensions/texts.h"
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/segment_art_set.h"
@@ -61,6 +62,12 @@ AIErr RebuildSegmentDimension(AIArtHandle piece) {
             return kNoErr;
         if (!FindAnchor(piece, tags::kFirstPointLink, tags::kIndex1, &first)) return kNoErr;
         if (!FindAnchor(piece, tags::kSecondPointLink, tags::kIndex2, &second)) return kNoErr;
+    }
+    // Two links naming one point (a link edited by hand) would build nothing: the old
+    // dimension is kept rather than replaced by nothing.
+    if (first.point.h == second.point.h && first.point.v == second.point.v) {
+        ShowAlert(texts::kDistinctPoints.c_str());
+        return kNoErr;
     }
     AIArtHandle oldGroup = nullptr;
     sAIArt->GetArtParent(piece, &oldGroup);

@@ -1,0 +1,91 @@
+// Dimensions saved in a drawing keep working when it is opened again: their links find
+// the measured paths, even after the drawing was edited elsewhere, and links edited by
+// hand into nonsense are refused without harm.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "support/scenario.h"
+
+namespace quill::testing {
+namespace {
+
+const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\n";
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+// A drawing with one oblique dimension between anchors 0 and 1 of "base", saved.
+std::string SavedDrawing(const std::string& name) {
+    const std::string file = ::testing::TempDir() + name;
+    auto s = RunScenario(kPrefs + "doc new\npath name base : 100,100 200,100\nstartup\n"
+                                  "tool segment\nclick 100 100\nclick 200 100\ndoc save " +
+                         file + "\n");
+    EXPECT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    return file;
+}
+
+// Opens the drawing and clicks the first half of the dimension line: a rebuild.
+Scenario ClickTheLine(const std::string& file) {
+    return RunScenario(kPrefs + "doc open " + file + "\nstartup\ntool segment\n"
+                                "click 115 112\nup 115 112\n");
+}
+
+TEST(SavedDimensions, ReopenedDimensionsRebuildOnTheEditedDrawing) {
+    const std::string file = SavedDrawing("quill_saved_moved.svg");
+    // Elsewhere, the second anchor of the measured path moves 50 points to the right.
+    std::string text = ReadFile(file);
+    const std::regex measured(R"((quill:name="base"[^>]*d="M 100 [0-9.]+ L )200)");
+    ASSERT_TRUE(std::regex_search(text, measured)) << text;
+    WriteFile(file, std::regex_replace(text, measured, "$01250"));
+    auto s = ClickTheLine(file);
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
+    const auto& groups = *LayerArt(s.dump, "Dimensions");
+    ASSERT_EQ(groups.size(), 1u);  // the old dimension replaced by the new one
+    EXPECT_EQ(groups[0]["name"], "Segment oblique");
+    const auto& label = groups[0]["art"].back();
+    EXPECT_EQ(label["contents"], "150 pt");
+    EXPECT_POINT_NEAR(label["anchor"], 175, 112, 1e-3);
+    std::remove(file.c_str());
+}
+
+TEST(SavedDimensions, LinksEditedByHandAreRefusedWithoutHarm) {
+    const std::string file = SavedDrawing("quill_saved_edited.svg");
+    const std::string text = ReadFile(file);
+    for (const char* index : {"abc", "-1", "99", "", "1000000000000000000000"}) {
+        WriteFile(file, std::regex_replace(text, std::regex(R"(quill:tag-num2="1")"),
+                                           std::string("quill:tag-num2=\"") + index + "\""));
+        auto s = ClickTheLine(file);
+        ASSERT_EQ(s.outcome.exitCode, 0) << index << ": " << s.outcome.message;
+        ASSERT_EQ(s.dump["alerts"].size(), 1u) << index;
+        // Read digit by digit into 16 bits, 10^21 is anchor 0: the first point again.
+        EXPECT_EQ(s.dump["alerts"][0],
+                  std::string(index).size() > 3
+                      ? "Il faut cliquer sur deux points distincts. Cotation impossible !"
+                      : "Le tracé correspondant à cette cote n'a pas été trouvé !");
+        // The old dimension stays as it was.
+        const auto& groups = *LayerArt(s.dump, "Dimensions");
+        ASSERT_EQ(groups.size(), 1u) << index;
+        EXPECT_EQ(groups[0]["art"].back()["contents"], "100 pt");
+    }
+    // Without its second link the dimension does not rebuild, and says nothing.
+    WriteFile(file, std::regex_replace(text, std::regex(R"(quill:tag-segpt2="0")"), ""));
+    auto s = ClickTheLine(file);
+    EXPECT_TRUE(s.dump["alerts"].empty());
+    EXPECT_EQ(LayerArt(s.dump, "Dimensions")->size(), 1u);
+    std::remove(file.c_str());
+}
+
+}  // namespace
+}  // namespace quill::testing
