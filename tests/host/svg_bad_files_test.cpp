@@ -3,6 +3,8 @@
 // reader either (run it under the sanitizers).
 #include <gtest/gtest.h>
 
+#include "support/shared_files.h"
+
 #include <cmath>
 #include <fstream>
 #include <random>
@@ -135,10 +137,11 @@ std::string Mutate(std::string text, std::mt19937& random) {
 }
 
 TEST(SvgBadFiles, RandomMutationsNeverCrashTheReader) {
+    QUILL_SKIP_WITHOUT_CORPUS();
     const std::string seeds[] = {
         kSeedDrawing,
-        ReadFile(std::string(QUILL_SHARED_DIR) + "/corpus/svgpathtools__groups.svg"),
-        ReadFile(std::string(QUILL_SHARED_DIR) + "/corpus/resvg__M-A-trimmed.svg"),
+        ReadFile(quill::testing::CorpusFile("svgpathtools__groups.svg")),
+        ReadFile(quill::testing::CorpusFile("resvg__M-A-trimmed.svg")),
     };
     std::mt19937 random(20261205);
     const std::string path = ::testing::TempDir() + "svg_mutation.svg";

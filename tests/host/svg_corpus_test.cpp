@@ -3,6 +3,8 @@
 // within 1e-3 relative.
 #include <gtest/gtest.h>
 
+#include "support/shared_files.h"
+
 #include <algorithm>
 #include <cmath>
 #include <sstream>
@@ -52,7 +54,7 @@ constexpr double kLengthFloor = 2e-4;
 constexpr double kAreaFloorPerLength = 2e-4;
 
 std::string CorpusPath(const char* name) {
-    return std::string(QUILL_SHARED_DIR) + "/corpus/" + name;
+    return quill::testing::CorpusFile(name);
 }
 
 // Every path of the document as a contour: length and signed area, y upwards.
@@ -113,6 +115,7 @@ std::string Unpaired(std::vector<svgref::FlatContour> imported,
 class CorpusDrawing : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(CorpusDrawing, OpensAndMatchesAnIndependentFlattening) {
+    QUILL_SKIP_WITHOUT_CORPUS();
     std::string file = CorpusPath(GetParam());
     std::string error, warnings;
     auto document = host::LoadSvgDocument(file, &error, &warnings);

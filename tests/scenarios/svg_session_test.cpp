@@ -3,6 +3,8 @@
 // the open drawing as it was.
 #include <gtest/gtest.h>
 
+#include "support/shared_files.h"
+
 #include <cmath>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -137,9 +139,10 @@ class CorpusThroughScripts : public ::testing::TestWithParam<const char*> {};
 
 // Everything read from a real drawing is written so that it reads back the same.
 TEST_P(CorpusThroughScripts, SavedAndReopenedDumpsTheSame) {
+    QUILL_SKIP_WITHOUT_CORPUS();
     std::string name = GetParam();
     std::string stem = name.substr(0, name.size() - 4);
-    std::string script = "doc open " + std::string(QUILL_SHARED_DIR) + "/corpus/" + name + "\n" +
+    std::string script = "doc open " + quill::testing::CorpusFile(name) + "\n" +
                          SaveAndReopen("corpus_" + stem);
     ScriptRun run = RunScript(script);
     ASSERT_EQ(run.outcome.exitCode, 0) << run.outcome.message;
