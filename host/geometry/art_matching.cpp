@@ -37,9 +37,9 @@ AIRealMatrix Concat(const AIRealMatrix& first, const AIRealMatrix& then) {
 
 }  // namespace
 
-bool Matches(const Art& art, const AIMatchingArtSpec& spec) {
-    if (spec.type != kAnyArt && spec.type != TypeOf(art)) return false;
-    return (art.attributes & spec.whichAttr) == spec.attr;
+bool Matches(const Art& art, const AIMatchingArtSpec& wanted) {
+    if (wanted.type != kAnyArt && wanted.type != TypeOf(art)) return false;
+    return (art.attributes & wanted.whichAttr) == wanted.attr;
 }
 
 std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtSpec* specs, int count) {

@@ -9,9 +9,9 @@
 
 namespace host {
 
-/// Whether the art matches the spec: its type (kAnyArt: any) and its user attributes
+/// Whether the art is what is wanted: its type (kAnyArt: any) and its user attributes
 /// masked by whichAttr equal to attr.
-bool Matches(const Art& art, const AIMatchingArtSpec& spec);
+bool Matches(const Art& art, const AIMatchingArtSpec& wanted);
 
 /// Every art (layer groups excluded) matching one of the specs, in paint order: bottom
 /// layer first, back to front, a group before its children.

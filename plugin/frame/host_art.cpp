@@ -51,10 +51,10 @@ AIErr CopyTags(AIArtHandle from, AIArtHandle to, const char* except) {
 
 std::vector<AIArtHandle> UnlockedPaths() {
     std::vector<AIArtHandle> paths;
-    AIMatchingArtSpec spec{kPathArt, kArtLocked, 0};
+    AIMatchingArtSpec unlocked{kPathArt, kArtLocked, 0};
     AIArtHandle** matches = nullptr;
     int32_t count = 0;
-    if (sAIMatchingArt->GetMatchingArt(&spec, 1, &matches, &count) != kNoErr || !matches)
+    if (sAIMatchingArt->GetMatchingArt(&unlocked, 1, &matches, &count) != kNoErr || !matches)
         return paths;
     paths.assign(*matches, *matches + count);
     sAIMdMemory->MdMemoryDisposeHandle(matches);
