@@ -19,9 +19,10 @@ struct DimensionBuildState {
     // The Segment tool's measurement under way.
     AIArtHandle firstPath = nullptr;  // path and anchor of an anchor first point
     std::int16_t firstAnchor = -1;
-    bool firstSnapped = false;           // the first point was a snapped point
-    bool lastClickFree = false;          // the last click fell on nothing: a free point
-    Point clickCursor;                   // the pointer at the measuring click
+    bool firstSnapped = false;    // the first point was a snapped point
+    bool lastClickFree = false;   // the last click fell on nothing: a free point
+    bool onlyFirstPoint = false;  // the current group holds a dimension with its first point only
+    Point clickCursor;            // the pointer at the measuring click
     AIArtHandle measuredPath = nullptr;  // the clicked path (both-ways type, curve, arc)
     std::int16_t measuredSegment = -1;   // the clicked segment's start anchor (curve, arc)
 

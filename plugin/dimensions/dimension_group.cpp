@@ -102,12 +102,15 @@ AIErr PrepareDimensionGroup() {
 
     AIArtHandle layerGroup = nullptr;
     result = sAIArt->GetFirstArtOfLayer(layer, &layerGroup);
+    // A group left empty, or holding the unplaced pieces of a dimension abandoned after
+    // its first point, goes.
     AIArtHandle& group = ArtSet().group;
     if (IsValidArt(group)) {
         AIArtHandle child = nullptr;
         sAIArt->GetArtFirstChild(group, &child);
-        if (!child) DisposeArt(group);
+        if (!child || BuildState().onlyFirstPoint) DisposeArt(group);
     }
+    BuildState().onlyFirstPoint = false;
     group = nullptr;
     result = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, layerGroup, &group);
     if (result == kNoErr) result = TagPiece(group);

@@ -55,6 +55,7 @@ AIErr FirstPoint(Point point, bool snapped, bool free, AIArtHandle path, std::in
     state.firstAnchor = anchor;
     result = CreateSegmentArtSet(0, !snapped && !BothWays());
     if (path) result = LinkFirstPoint(path, anchor);
+    state.onlyFirstPoint = true;
     Tools().clickCount = 1;
     return result;
 }
@@ -63,6 +64,7 @@ AIErr SecondPoint(Point point, bool snapped, bool free, AIArtHandle path, std::i
     DimensionBuildState& state = BuildState();
     state.second = point;
     state.lastClickFree = free;
+    state.onlyFirstPoint = false;
     Tools().clickCount = 2;
     AIErr result = kNoErr;
     if (snapped && !state.firstSnapped) MakeSegmentDimensionNonAssociative();

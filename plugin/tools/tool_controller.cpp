@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/dimensions/segment_dimension.h"
@@ -129,6 +130,12 @@ AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
 }
 
 AIErr DeselectTool(AIToolMessage*, AIAnnotatorHandle annotator) {
+    // A measurement left after its first point is abandoned with the tool.
+    if (BuildState().onlyFirstPoint) {
+        DisposeArt(ArtSet().group);
+        ArtSet() = DimensionArtSet{};
+        BuildState().onlyFirstPoint = false;
+    }
     AIErr result = sAIAnnotator->SetAnnotatorActive(annotator, false);
     for (bool& built : Tools().built) built = false;
     return result;

@@ -221,6 +221,19 @@ TEST(SegmentDimension, RefusalsLeaveTheDrawingAsItWas) {
     EXPECT_EQ(LayerArt(bothWays.dump, "Dimensions"), nullptr);
 }
 
+TEST(SegmentDimension, AMeasurementAbandonedAfterItsFirstPointLeavesNothing) {
+    // A first point, then a straight segment measured at once; a first point, then another
+    // tool: neither first point leaves pieces behind.
+    auto s = RunScenario(kPrefs +
+                         "doc new\npath name base : 100,100 200,100\n"
+                         "path name other : 100,300 200,300\nstartup\ntool segment\n"
+                         "click 100 100\nclick 150 300\nclick 200 100\ntool angle\n");
+    const auto& groups = *LayerArt(s.dump, "Dimensions");
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0]["art"].back()["contents"], "100 pt");
+    EXPECT_POINT_NEAR(groups[0]["art"].back()["anchor"], 150, 312, 1e-4);
+}
+
 TEST(SegmentDimension, ArcLengthAndCurveFollowingDimensions) {
     // A quarter of the host's usual circle of radius 100 about (100, 100).
     auto arc = RunScenario(kPrefs +
