@@ -101,6 +101,7 @@ AIErr ClickOnNothing(Point pointer) {
 AIErr ClickOnStraightSegment(const HoverState& hover) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
+    Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
     DimensionBuildState& state = BuildState();
     result = CreateSegmentArtSet(0, !BothWays());
     state.first = hover.segmentPoints[0];
@@ -128,6 +129,7 @@ bool RefuseClosedPath(AIArtHandle path) {
 AIErr ClickOnCurve(const HoverState& hover) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
+    Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
     Tools().curveMeasured = true;
     DimensionBuildState& state = BuildState();
     state.measuredPath = hover.path;
@@ -140,6 +142,7 @@ AIErr ClickOnCurve(const HoverState& hover) {
 AIErr ClickOnArc(const HoverState& hover) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
+    Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
     Tools().arcMeasured = true;
     DimensionBuildState& state = BuildState();
     state.measuredPath = hover.path;
