@@ -126,30 +126,17 @@ bool RefuseClosedPath(AIArtHandle path) {
     return true;
 }
 
-AIErr ClickOnCurve(const HoverState& hover) {
+// A whole curved segment: the curve-following dimension, or the arc-length one.
+AIErr ClickOnCurvedSegment(const HoverState& hover, bool arc) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
     Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
-    Tools().curveMeasured = true;
+    (arc ? Tools().arcMeasured : Tools().curveMeasured) = true;
     DimensionBuildState& state = BuildState();
     state.measuredPath = hover.path;
     state.measuredSegment = hover.segmentStart;
     if (BothWays()) return StartDrag(CreateSegmentArtSet(0, false));
-    result = StartCurveDimension(hover);
-    return StartDrag(result);
-}
-
-AIErr ClickOnArc(const HoverState& hover) {
-    AIErr result = PrepareDimensionGroup();
-    if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
-    Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
-    Tools().arcMeasured = true;
-    DimensionBuildState& state = BuildState();
-    state.measuredPath = hover.path;
-    state.measuredSegment = hover.segmentStart;
-    if (BothWays()) return StartDrag(CreateSegmentArtSet(0, false));
-    result = StartArcDimension(hover);
-    return StartDrag(result);
+    return StartDrag(arc ? StartArcDimension(hover) : StartCurveDimension(hover));
 }
 
 }  // namespace
@@ -172,9 +159,9 @@ AIErr SegmentClick(const AIToolHitData& hit, bool shift, bool alt, Point pointer
         case HoverKind::StraightSegmentHit:
             return ClickOnStraightSegment(hover);
         case HoverKind::CurveHit:
-            return ClickOnCurve(hover);
+            return ClickOnCurvedSegment(hover, false);
         case HoverKind::ArcHit:
-            return ClickOnArc(hover);
+            return ClickOnCurvedSegment(hover, true);
         default:
             return kNoErr;
     }
