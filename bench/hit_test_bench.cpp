@@ -8,8 +8,8 @@
 #include "bench_timing.h"
 #include "host/geometry/segment_index.h"
 #include "host/session/host.h"
-#include "plugin/frame/host_geometry.h"
 #include "host/suites/handles.h"
+#include "plugin/frame/host_geometry.h"
 #include "support/document_suites.h"
 
 namespace {

@@ -38,8 +38,8 @@ void BM_ObliqueDragEvent(benchmark::State& state) {
     host::Host host;
     if (!StartSegmentTool(host, state)) return;
     host::Art* path = host.document().NewArt(host::ArtKind::Path, kPlaceDefault, nullptr);
-    host.document().SetSegments(path, {{{100, 100}, {100, 100}, {100, 100}, 1},
-                                       {{300, 180}, {300, 180}, {300, 180}, 1}});
+    host.document().SetSegments(
+        path, {{{100, 100}, {100, 100}, {100, 100}, 1}, {{300, 180}, {300, 180}, {300, 180}, 1}});
     host.SendMouseEvent(host::MouseEvent::Down, {100, 100}, {});
     host.SendMouseEvent(host::MouseEvent::Up, {100, 100}, {});
     host.SendMouseEvent(host::MouseEvent::Down, {300, 180}, {});

@@ -7,7 +7,7 @@ namespace quill {
 
 struct Command {
     const char* name;
-    const char* usage;  // one line, without the program name
+    const char* usage;                  // one line, without the program name
     int (*run)(int argc, char** argv);  // argv[0] is the command's name
 };
 

@@ -59,7 +59,7 @@ struct TextStyle {
 };
 
 class Art {
-   public:
+ public:
     Art(ObjectId id, ArtKind kind) : id_(id), kind_(kind) {}
 
     ObjectId id() const { return id_; }
@@ -89,7 +89,7 @@ class Art {
     void SetTag(const std::string& tagName, const std::string& value);
     void RemoveTag(const std::string& tagName);
 
-   private:
+ private:
     friend class Document;
     ObjectId id_;
     ArtKind kind_;
@@ -99,7 +99,7 @@ class Art {
 };
 
 class Layer {
-   public:
+ public:
     Layer(ObjectId id, std::unique_ptr<Art> group) : id_(id), group_(std::move(group)) {}
     ObjectId id() const { return id_; }
     Art* group() const { return group_.get(); }
@@ -109,7 +109,7 @@ class Layer {
     bool visible = true;
     AIRGBColor color{0x4F4F, 0x8080, 0xFFFF};
 
-   private:
+ private:
     ObjectId id_;
     std::unique_ptr<Art> group_;
 };

@@ -31,9 +31,9 @@ void Art::SetTag(const std::string& tagName, const std::string& value) {
 }
 
 void Art::RemoveTag(const std::string& tagName) {
-    tags.erase(std::remove_if(tags.begin(), tags.end(),
-                              [&](const auto& t) { return t.first == tagName; }),
-               tags.end());
+    tags.erase(
+        std::remove_if(tags.begin(), tags.end(), [&](const auto& t) { return t.first == tagName; }),
+        tags.end());
 }
 
 Document::Document(float width, float height) : width_(width), height_(height) {
@@ -268,13 +268,16 @@ void Document::ForEachArt(const std::function<void(Art&)>& f) const {
     for (const auto& layer : layers_) walk(*layer->group());
 }
 
-void Document::AddObserver(DocumentObserver* observer) { observers_.push_back(observer); }
-
-void Document::RemoveObserver(DocumentObserver* observer) {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer),
-                     observers_.end());
+void Document::AddObserver(DocumentObserver* observer) {
+    observers_.push_back(observer);
 }
 
-void Document::Changed() { ++version_; }
+void Document::RemoveObserver(DocumentObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void Document::Changed() {
+    ++version_;
+}
 
 }  // namespace host

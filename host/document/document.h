@@ -15,7 +15,7 @@ namespace host {
 
 /// Told about every change of geometry, so that caches (the spatial index) stay right.
 class DocumentObserver {
-   public:
+ public:
     virtual ~DocumentObserver() = default;
     /// The art was added, or its segments, closed flag or matrix changed.
     virtual void OnGeometryChanged(const Art& art) = 0;
@@ -30,7 +30,7 @@ struct Placement {
 };
 
 class Document {
-   public:
+ public:
     /// An empty document with one unlocked layer "Calque 1"; size in points.
     explicit Document(float width = 595.28f, float height = 841.89f);
     ~Document();
@@ -88,7 +88,7 @@ class Document {
     /// Counts every change (for caches that compare versions).
     std::uint64_t version() const { return version_; }
 
-   private:
+ private:
     std::unique_ptr<Art> MakeArt(ArtKind kind);
     Art* Insert(std::unique_ptr<Art> art, const Placement& where);
     std::unique_ptr<Art> Detach(Art* art);

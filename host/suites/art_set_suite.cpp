@@ -26,9 +26,8 @@ ArtList* Live(AIArtSet set) {
     auto it = LiveSets().find(set);
     if (it == LiveSets().end()) return nullptr;
     ArtList& list = *it->second;
-    list.erase(
-        std::remove_if(list.begin(), list.end(), [](AIArtHandle a) { return !ArtOf(a); }),
-        list.end());
+    list.erase(std::remove_if(list.begin(), list.end(), [](AIArtHandle a) { return !ArtOf(a); }),
+               list.end());
     return &list;
 }
 

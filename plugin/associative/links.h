@@ -21,8 +21,8 @@ AIErr LinkSegment(AIArtHandle path, std::int16_t first, std::int16_t second);  /
 AIArtHandle FindMeasuredPath(const char* linkTag, const char* identifier, const char* marker);
 
 /// The anchor index stored on a piece under `indexTag`, read digit by digit with no sign,
-/// as a 16-bit value; -1 when the piece has no readable (or an empty) tag. The caller checks the index
-/// against the path's anchors: a tag edited by hand may hold anything.
+/// as a 16-bit value; -1 when the piece has no readable (or an empty) tag. The caller checks the
+/// index against the path's anchors: a tag edited by hand may hold anything.
 std::int16_t ReadAnchorIndex(AIArtHandle piece, const char* indexTag);
 
 /// After a snapped second point: the segment dimension under construction no longer

@@ -18,7 +18,8 @@ AIErr ShapeArrowhead(AIArtHandle arrow, Point tip, float rotation) {
     const auto k = static_cast<float>(Settings().arrowSize / 100.0);
     AIErr result = sAIPathStyle->SetPathStyle(
         arrow, shape.style == ArrowStyle::FillStyle ? &styles.fill : &styles.stroke);
-    result = SetPathShape(arrow, shape.segments, static_cast<std::int16_t>(shape.segmentCount), shape.closed);
+    result = SetPathShape(arrow, shape.segments, static_cast<std::int16_t>(shape.segmentCount),
+                          shape.closed);
     const Matrix m =
         Then(Then(ScaleMatrix(k, k), RotationMatrix(rotation)), TranslationMatrix(tip.h, tip.v));
     result = TransformPiece(arrow, m);

@@ -79,7 +79,8 @@ AIErr SecondPoint(Point point, bool snapped, bool free, AIArtHandle path, std::i
 AIErr ClickOnPoint(const HoverState& hover) {
     const bool snapped = hover.kind == HoverKind::SnappedPointHit;
     AIArtHandle path = hover.kind == HoverKind::AnchorHit ? hover.path : nullptr;
-    if (Tools().clickCount == 0) return FirstPoint(hover.hoverPoint, snapped, false, path, hover.anchor);
+    if (Tools().clickCount == 0)
+        return FirstPoint(hover.hoverPoint, snapped, false, path, hover.anchor);
     BuildState().measuredPath = hover.path;  // what a both-ways dimension measures
     return SecondPoint(hover.hoverPoint, snapped, false, path, hover.anchor);
 }

@@ -9,12 +9,12 @@
 namespace ai {
 
 class Error : public std::exception {
-   public:
+ public:
     explicit Error(AIErr code) : code_(code) {}
     AIErr code() const { return code_; }
     const char* what() const noexcept override { return "host error"; }
 
-   private:
+ private:
     AIErr code_;
 };
 

@@ -138,13 +138,21 @@ ASErr QuillPlugIn::DrawAnnotation(AIAnnotatorMessage*) {
     return kNoErr;
 }
 
-ASErr QuillPlugIn::EditTool(AIToolMessage* message) { return quill::EditTool(message); }
+ASErr QuillPlugIn::EditTool(AIToolMessage* message) {
+    return quill::EditTool(message);
+}
 ASErr QuillPlugIn::TrackToolCursor(AIToolMessage* message) {
     return quill::TrackToolCursor(message);
 }
-ASErr QuillPlugIn::ToolMouseDown(AIToolMessage* message) { return quill::ToolMouseDown(message); }
-ASErr QuillPlugIn::ToolMouseDrag(AIToolMessage* message) { return quill::ToolMouseDrag(message); }
-ASErr QuillPlugIn::ToolMouseUp(AIToolMessage* message) { return quill::ToolMouseUp(message); }
+ASErr QuillPlugIn::ToolMouseDown(AIToolMessage* message) {
+    return quill::ToolMouseDown(message);
+}
+ASErr QuillPlugIn::ToolMouseDrag(AIToolMessage* message) {
+    return quill::ToolMouseDrag(message);
+}
+ASErr QuillPlugIn::ToolMouseUp(AIToolMessage* message) {
+    return quill::ToolMouseUp(message);
+}
 ASErr QuillPlugIn::SelectTool(AIToolMessage* message) {
     return quill::SelectTool(message, annotator_);
 }

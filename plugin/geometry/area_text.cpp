@@ -26,7 +26,8 @@ bool PolygonAreaText(const PathReader& path, const SettingsRecord& settings, Lab
             return true;
         case PolygonAreaResult::Kind::Area:
             return FormatArea(path, result.area, true, settings, text);
-        default: return false;
+        default:
+            return false;
     }
 }
 

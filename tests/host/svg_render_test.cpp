@@ -2,8 +2,8 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
-#include "support/shared_files.h"
 #include <sys/wait.h>
+#include "support/shared_files.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -5,9 +5,9 @@
 #include <random>
 
 #include "host/session/host.h"
+#include "host/suites/handles.h"
 #include "plugin/frame/host_geometry.h"
 #include "plugin/tools/hover_state.h"
-#include "host/suites/handles.h"
 #include "support/document_suites.h"
 
 namespace quill {
@@ -131,8 +131,7 @@ TEST_F(HoverTest, ProximityWalkFindsTheSameFirstHitAsAPlainWalk) {
         const float tolerance = probe % 2 ? 3.0f : 6.0f;
         std::optional<NearbyHit> plain;
         host_.document().ForEachArt([&](host::Art& art) {
-            if (plain || art.kind() != host::ArtKind::Path || !walked(host::HandleOf(&art)))
-                return;
+            if (plain || art.kind() != host::ArtKind::Path || !walked(host::HandleOf(&art))) return;
             std::vector<PathSegment> anchors;
             for (const AIPathSegment& s : art.segments) anchors.push_back(FromHost(s));
             if (auto hit = FirstHitOnPath(anchors, art.closed, pointer, tolerance, close))

@@ -14,7 +14,9 @@
 namespace quill::testing {
 namespace {
 
-const nlohmann::json& Stored(const Scenario& s) { return s.dump["prefs"]["ORLQUILL"]; }
+const nlohmann::json& Stored(const Scenario& s) {
+    return s.dump["prefs"]["ORLQUILL"];
+}
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path);
@@ -58,19 +60,18 @@ TEST(PreferenceStore, DamagedValuesKeepTheRecordSane) {
         "path : 0,0 1000,0\nstartup\ntool segment\nclick 0 0\nclick 1000 0\n");
     EXPECT_EQ(Stored(partial).size(), 3u);  // the read writes nothing
     const auto& groups = *LayerArt(partial.dump, "Dimensions");
-    EXPECT_EQ(groups[0]["name"], "Segment oblique");  // type 0 kept
+    EXPECT_EQ(groups[0]["name"], "Segment oblique");              // type 0 kept
     EXPECT_EQ(groups[0]["art"].back()["contents"], "352,78 mm");  // 1000 pt, space grouping
 }
 
 TEST(PreferenceStore, FailingReadsAndWritesTellTheUser) {
     const std::string readAlert = "Une erreur s'est produite pendant la lecture des préférences.";
-    const std::string writeAlert =
-        "Une erreur s'est produite pendant l'écriture des préférences.";
+    const std::string writeAlert = "Une erreur s'est produite pendant l'écriture des préférences.";
     auto write = RunScenario("fail Preference.PutRealPreference \"CANT\"\ndoc new\nstartup\n");
     ASSERT_EQ(write.dump["alerts"].size(), 1u);
     EXPECT_EQ(write.dump["alerts"][0], writeAlert);
     EXPECT_EQ(Stored(write)["NomCalque"], "Dimensions");  // written before the failure
-    EXPECT_FALSE(Stored(write).contains("Zoom"));          // never reached
+    EXPECT_FALSE(Stored(write).contains("Zoom"));         // never reached
     auto read = RunScenario(
         "pref Precision 1\nfail Preference.GetStringPreference \"CANT\" 1\ndoc new\nstartup\n");
     ASSERT_EQ(read.dump["alerts"].size(), 1u);

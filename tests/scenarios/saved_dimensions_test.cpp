@@ -23,13 +23,16 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path) << text;
+}
 
 // A drawing with one oblique dimension between anchors 0 and 1 of "base", saved.
 std::string SavedDrawing(const std::string& name) {
     const std::string file = ::testing::TempDir() + name;
-    auto s = RunScenario(kPrefs + "doc new\npath name base : 100,100 200,100\nstartup\n"
-                                  "tool segment\nclick 100 100\nclick 200 100\ndoc save " +
+    auto s = RunScenario(kPrefs +
+                         "doc new\npath name base : 100,100 200,100\nstartup\n"
+                         "tool segment\nclick 100 100\nclick 200 100\ndoc save " +
                          file + "\n");
     EXPECT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
     return file;
@@ -37,8 +40,9 @@ std::string SavedDrawing(const std::string& name) {
 
 // Opens the drawing and clicks the first half of the dimension line: a rebuild.
 Scenario ClickTheLine(const std::string& file) {
-    return RunScenario(kPrefs + "doc open " + file + "\nstartup\ntool segment\n"
-                                "click 115 112\nup 115 112\n");
+    return RunScenario(kPrefs + "doc open " + file +
+                       "\nstartup\ntool segment\n"
+                       "click 115 112\nup 115 112\n");
 }
 
 TEST(SavedDimensions, ReopenedDimensionsRebuildOnTheEditedDrawing) {

@@ -32,7 +32,9 @@ Pieces SegmentPieces(const nlohmann::json& group) {
     return {&art[6], &art[5], &art[4], &art[3], &art[2], &art[1], &art[0]};
 }
 
-const nlohmann::json& P(const nlohmann::json* path, int i) { return (*path)["segments"][i]["p"]; }
+const nlohmann::json& P(const nlohmann::json* path, int i) {
+    return (*path)["segments"][i]["p"];
+}
 
 TEST(SegmentDimension, ObliqueBetweenTwoAnchorsIsBuiltPieceByPiece) {
     auto s = RunScenario(kPrefs +
@@ -148,9 +150,10 @@ TEST(SegmentDimension, DragKeysReshapeTheDimension) {
 TEST(SegmentDimension, HorizontalVerticalAndBothWays) {
     // A click on a straight segment measures it at once; horizontal at the click's level,
     // then at the pointer's; the extension lines run towards the line from each end.
-    auto horizontal = RunScenario("pref Precision 1\npref TypeDeCote 1\ndoc new\n"
-                                  "path name seg : 200,150 100,100\nstartup\ntool segment\n"
-                                  "down 150 125\ndrag 150 200\nup 150 200\n");
+    auto horizontal = RunScenario(
+        "pref Precision 1\npref TypeDeCote 1\ndoc new\n"
+        "path name seg : 200,150 100,100\nstartup\ntool segment\n"
+        "down 150 125\ndrag 150 200\nup 150 200\n");
     const auto& hGroup = OnlyGroup(horizontal.dump);
     EXPECT_EQ(hGroup["name"], "Segment horiz");
     Pieces p = SegmentPieces(hGroup);
@@ -165,7 +168,8 @@ TEST(SegmentDimension, HorizontalVerticalAndBothWays) {
     EXPECT_EQ((*p.lineA)["tags"]["num1"], "0");
     EXPECT_EQ((*p.lineA)["tags"]["num2"], "1");
 
-    auto vertical = RunScenario(kPrefs + "pref TypeDeCote 2\ndoc new\n"
+    auto vertical = RunScenario(kPrefs +
+                                "pref TypeDeCote 2\ndoc new\n"
                                 "path name seg : 100,100 130,200\nstartup\ntool segment\n"
                                 "click 115 150\n");
     const auto& vGroup = OnlyGroup(vertical.dump);
@@ -179,7 +183,8 @@ TEST(SegmentDimension, HorizontalVerticalAndBothWays) {
 
     // Both ways: over the bounds of the clicked path, the vertical part in a second set
     // of pieces, no markers.
-    auto both = RunScenario(kPrefs + "pref TypeDeCote 3\ndoc new\n"
+    auto both = RunScenario(kPrefs +
+                            "pref TypeDeCote 3\ndoc new\n"
                             "path closed name box : 100,100 200,100 200,160 100,160\n"
                             "startup\ntool segment\ndown 150 100\n"
                             "drag 260 180\nup 260 180\n");
@@ -200,8 +205,8 @@ TEST(SegmentDimension, RefusalsLeaveTheDrawingAsItWas) {
                          "bezier closed name blob : M 500 500 C 550 600 650 400 700 500 Z\n"
                          "startup\ntool segment\n"
                          "click 100 100\nclick 50 50\n"  // a second point is needed
-                         "click 100 100\n"                // the same point twice
-                         "click 545.31 528.13\n"          // a curve of a closed path
+                         "click 100 100\n"               // the same point twice
+                         "click 545.31 528.13\n"         // a curve of a closed path
                          "layer Dimensions locked\nlayer \"Calque 1\"\nclick 200 100\n");
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
     const auto& alerts = s.dump["alerts"];
@@ -214,7 +219,8 @@ TEST(SegmentDimension, RefusalsLeaveTheDrawingAsItWas) {
     EXPECT_EQ(alerts[3], "Cotation impossible. Calque verrouillé.");
     EXPECT_TRUE(LayerArt(s.dump, "Dimensions")->empty());
 
-    auto bothWays = RunScenario(kPrefs + "pref TypeDeCote 3\ndoc new\nstartup\n"
+    auto bothWays = RunScenario(kPrefs +
+                                "pref TypeDeCote 3\ndoc new\nstartup\n"
                                 "tool segment\nclick 50 50\n");
     EXPECT_EQ(bothWays.dump["alerts"][0],
               "Il faut cliquer sur un objet\r\rpour que le clic ait un effet.");
@@ -276,10 +282,10 @@ TEST(SegmentDimension, LinksAreSharedAndFollowedByARebuild) {
     auto s = RunScenario(kPrefs +
                          "doc new\npath name base : 100,100 200,100 200,200\n"
                          "path name other : 300,100 400,100\nstartup\ntool segment\n"
-                         "click 100 100\nclick 200 100\n"    // segpt1 and segpt2 on base
-                         "click 200 100\nclick 200 200\n"    // the same identifiers again
-                         "click 300 100\nclick 400 100\n"    // a second path: identifier 1
-                         "click 120 112\nup 120 112\n");     // rebuilds the first one
+                         "click 100 100\nclick 200 100\n"  // segpt1 and segpt2 on base
+                         "click 200 100\nclick 200 200\n"  // the same identifiers again
+                         "click 300 100\nclick 400 100\n"  // a second path: identifier 1
+                         "click 120 112\nup 120 112\n");   // rebuilds the first one
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
     const auto& drawing = s.dump["layers"][0]["art"];
     EXPECT_EQ(drawing[0]["tags"]["segpt1"], "0");

@@ -142,8 +142,8 @@ TEST_P(CorpusThroughScripts, SavedAndReopenedDumpsTheSame) {
     QUILL_SKIP_WITHOUT_CORPUS();
     std::string name = GetParam();
     std::string stem = name.substr(0, name.size() - 4);
-    std::string script = "doc open " + quill::testing::CorpusFile(name) + "\n" +
-                         SaveAndReopen("corpus_" + stem);
+    std::string script =
+        "doc open " + quill::testing::CorpusFile(name) + "\n" + SaveAndReopen("corpus_" + stem);
     ScriptRun run = RunScript(script);
     ASSERT_EQ(run.outcome.exitCode, 0) << run.outcome.message;
     nlohmann::json before = ReadDump("corpus_" + stem + "_before.json");

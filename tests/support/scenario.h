@@ -46,11 +46,13 @@ inline const nlohmann::json* LayerArt(const nlohmann::json& dump, const std::str
 struct DumpPoint {
     double h, v;
 };
-inline DumpPoint PointOf(const nlohmann::json& p) { return {p[0].get<double>(), p[1].get<double>()}; }
+inline DumpPoint PointOf(const nlohmann::json& p) {
+    return {p[0].get<double>(), p[1].get<double>()};
+}
 
-#define EXPECT_POINT_NEAR(actual, h_, v_, eps)                    \
-    do {                                                          \
-        const auto point_ = ::quill::testing::PointOf(actual);    \
+#define EXPECT_POINT_NEAR(actual, h_, v_, eps)                     \
+    do {                                                           \
+        const auto point_ = ::quill::testing::PointOf(actual);     \
         EXPECT_NEAR(point_.h, (h_), (eps)) << "h of " << (actual); \
         EXPECT_NEAR(point_.v, (v_), (eps)) << "v of " << (actual); \
     } while (0)

@@ -25,8 +25,8 @@ typedef float AIReal;
 typedef uint8_t AIBoolean;
 
 /* A four-character code: the bytes of the four characters, most significant first. */
-#define AI_FOURCC(a, b, c, d)                                                       \
-    ((int32_t)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) |    \
+#define AI_FOURCC(a, b, c, d)                                                    \
+    ((int32_t)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | \
                ((uint32_t)(uint8_t)(c) << 8) | (uint32_t)(uint8_t)(d)))
 
 typedef struct AIRealPoint {

@@ -14,7 +14,8 @@ typedef struct AIAnnotatorSuite {
     ASErr(AIAPI* AddAnnotator)(SPPluginRef self, const char* name, AIAnnotatorHandle* annotator);
     ASErr(AIAPI* SetAnnotatorActive)(AIAnnotatorHandle annotator, AIBoolean active);
     ASErr(AIAPI* GetAnnotatorActive)(AIAnnotatorHandle annotator, AIBoolean* active);
-    /* Asks for an annotation pass over `rect` (view pixels) of the view; NULL is the current view. */
+    /* Asks for an annotation pass over `rect` (view pixels) of the view; NULL is the current view.
+     */
     ASErr(AIAPI* InvalAnnotationRect)(AIDocumentViewHandle view, const AIRect* rect);
 } AIAnnotatorSuite;
 

@@ -69,8 +69,8 @@ typedef struct AIMenuSuite {
     ASErr(AIAPI* AddMenuItem)(SPPluginRef self, const char* name, const char* groupName,
                               const char* text, int32_t options, AIMenuItemHandle* item);
     /* Makes a new menu group the submenu of `parent`. */
-    ASErr(AIAPI* AddMenuGroupAsSubMenu)(const char* name, int32_t options,
-                                        AIMenuItemHandle parent, AIMenuGroup* group);
+    ASErr(AIAPI* AddMenuGroupAsSubMenu)(const char* name, int32_t options, AIMenuItemHandle parent,
+                                        AIMenuGroup* group);
     ASErr(AIAPI* CountMenuGroups)(int32_t* count);
     ASErr(AIAPI* GetNthMenuGroup)(int32_t n, AIMenuGroup* group);
     /* The name stays valid while the group exists. */
