@@ -10,8 +10,11 @@
 #include <string>
 
 #include "host/svg/svg.h"
+#include "support/temp_path.h"
 
 namespace {
+
+using quill::testing::TempPath;
 
 std::string DataPath(const std::string& name) {
     return std::string(QUILL_SOURCE_DIR) + "/tests/data/svg/" + name;
@@ -141,8 +144,8 @@ TEST(SvgBadFiles, RandomMutationsNeverCrashTheReader) {
         ReadFile(std::string(QUILL_SHARED_DIR) + "/corpus/resvg__M-A-trimmed.svg"),
     };
     std::mt19937 random(20261205);
-    const std::string path = ::testing::TempDir() + "svg_mutation.svg";
-    const std::string saved = ::testing::TempDir() + "svg_mutation_saved.svg";
+    const std::string path = TempPath("svg_mutation.svg");
+    const std::string saved = TempPath("svg_mutation_saved.svg");
     int opened = 0, refused = 0;
     for (int round = 0; round < 600; ++round) {
         const std::string& seed = seeds[round % std::size(seeds)];
@@ -181,7 +184,7 @@ TEST(SvgBadFiles, DeepNestingIsRefusedOrRead) {
     text += "<path d=\"M0 0L1 1\"/>";
     for (int i = 0; i < kDepth; ++i) text += "</g>";
     text += "</svg>";
-    const std::string path = ::testing::TempDir() + "svg_deep.svg";
+    const std::string path = TempPath("svg_deep.svg");
     std::ofstream(path, std::ios::binary) << text;
     std::string error, warnings;
     auto document = host::LoadSvgDocument(path, &error, &warnings);
