@@ -12,8 +12,11 @@
 #include <string>
 
 #include "host/svg/svg.h"
+#include "support/temp_path.h"
 
 namespace {
+
+using quill::testing::TempPath;
 
 std::string DataPath(const std::string& name) {
     return std::string(QUILL_SOURCE_DIR) + "/tests/data/svg/" + name;
@@ -136,19 +139,52 @@ std::string Mutate(std::string text, std::mt19937& random) {
     return text;
 }
 
+// A drawing as this host saves it, with every record of its own namespace: names, tags
+// with awkward characters, attributes, exact colours, text features, layer states.
+std::string SavedSeedDrawing() {
+    host::Document document;
+    host::Layer* layer = document.AddLayerOnTop("Cotes <é>");
+    layer->locked = true;
+    layer->visible = false;
+    host::Art* path = document.NewArt(host::ArtKind::Path, kPlaceInsideOnTop, layer->group());
+    document.SetSegments(path,
+                         {{{0, 0}, {0, 0}, {10, 5}, false}, {{20, 0}, {15, 5}, {20, 0}, true}});
+    path->name = "trait 100%";
+    path->SetTag("orl", "jj");
+    path->SetTag("segpt1", "0");
+    path->SetTag("a b&c", "\x92\t\"");
+    path->attributes = kArtLocked | kArtSelected;
+    path->style.fillPaint = true;
+    path->style.fill = host::Color{host::Color::Kind::CMYK, {0.1f, 0.2f, 0.3f, 0.4f}, "", 0};
+    path->style.stroke = host::Color{host::Color::Kind::Custom, {}, "Bleu \"maison\"", 0.25f};
+    path->style.dash = {6, 3};
+    host::Art* text = document.NewArt(host::ArtKind::Text, kPlaceAboveAll, nullptr);
+    text->contents = "25,4 mm\r\xC2\xB1 0,1";
+    text->text.tracking = 50;
+    text->text.baselineShift = -4;
+    text->text.justification = kRightJustify;
+    text->text.fill = host::Color{host::Color::Kind::Gray, {0.5f}, "", 0};
+    const std::string file = TempPath("svg_mutation_seed.svg");
+    std::string error;
+    EXPECT_TRUE(host::SaveSvgDocument(document, file, &error)) << error;
+    return ReadFile(file);
+}
+
 TEST(SvgBadFiles, RandomMutationsNeverCrashTheReader) {
     QUILL_SKIP_WITHOUT_CORPUS();
     const std::string seeds[] = {
         kSeedDrawing,
+        SavedSeedDrawing(),
         ReadFile(quill::testing::CorpusFile("svgpathtools__groups.svg")),
         ReadFile(quill::testing::CorpusFile("resvg__M-A-trimmed.svg")),
     };
     std::mt19937 random(20261205);
-    const std::string path = ::testing::TempDir() + "svg_mutation.svg";
-    const std::string saved = ::testing::TempDir() + "svg_mutation_saved.svg";
+    const std::string path = TempPath("svg_mutation.svg");
+    const std::string saved = TempPath("svg_mutation_saved.svg");
     int opened = 0, refused = 0;
-    for (int round = 0; round < 600; ++round) {
+    for (int round = 0; round < 800; ++round) {
         const std::string& seed = seeds[round % std::size(seeds)];
+        ASSERT_FALSE(seed.empty());
         std::string text = Mutate(seed, random);
         std::ofstream(path, std::ios::binary) << text;
         std::string error, warnings;
@@ -184,7 +220,7 @@ TEST(SvgBadFiles, DeepNestingIsRefusedOrRead) {
     text += "<path d=\"M0 0L1 1\"/>";
     for (int i = 0; i < kDepth; ++i) text += "</g>";
     text += "</svg>";
-    const std::string path = ::testing::TempDir() + "svg_deep.svg";
+    const std::string path = TempPath("svg_deep.svg");
     std::ofstream(path, std::ios::binary) << text;
     std::string error, warnings;
     auto document = host::LoadSvgDocument(path, &error, &warnings);

@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "host/svg/svg.h"
+#include "support/temp_path.h"
 
 namespace {
+
+using quill::testing::TempPath;
 
 // Under xml:space="preserve" every character between the tags of a text is drawn: the
 // indentation of a pretty-printed file would add spaces to the lines and shift centred
@@ -20,7 +23,7 @@ TEST(SvgInterop, TextsHoldNoIndentationBetweenTheirLines) {
     host::Art* single = document.NewArt(host::ArtKind::Text, kPlaceAboveAll, nullptr);
     single->contents = "  deux espaces devant";
 
-    const std::string path = ::testing::TempDir() + "interop_texts.svg";
+    const std::string path = TempPath("interop_texts.svg");
     std::string error;
     ASSERT_TRUE(host::SaveSvgDocument(document, path, &error)) << error;
     pugi::xml_document xml;

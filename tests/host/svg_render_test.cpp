@@ -16,8 +16,11 @@
 
 #include "host/svg/render.h"
 #include "host/svg/svg.h"
+#include "support/temp_path.h"
 
 namespace {
+
+using quill::testing::TempPath;
 
 struct Picture {
     int width = 0, height = 0;
@@ -55,7 +58,7 @@ std::string Corpus(const char* name) {
 
 TEST(SvgRender, DrawsOnAWhitePageAtTheDrawingsSizeOrTheWidthAsked) {
     QUILL_SKIP_WITHOUT_CORPUS();
-    const std::string png = ::testing::TempDir() + "render_lego.png";
+    const std::string png = TempPath("render_lego.png");
     std::string error;
     // 272.069004 mm by 140.223684 mm: 1028.29 by 529.98 CSS pixels.
     ASSERT_TRUE(host::RenderSvgToPng(Corpus("build123d__lego.svg"), png, {}, &error)) << error;
@@ -75,7 +78,7 @@ TEST(SvgRender, DrawsOnAWhitePageAtTheDrawingsSizeOrTheWidthAsked) {
 
 TEST(SvgRender, ProblemsAreOneLineNamingTheFile) {
     QUILL_SKIP_WITHOUT_CORPUS();
-    const std::string png = ::testing::TempDir() + "render_problem.png";
+    const std::string png = TempPath("render_problem.png");
     const std::string truncated = std::string(QUILL_SOURCE_DIR) + "/tests/data/svg/truncated.svg";
     struct Case {
         std::string svg, png;
@@ -143,9 +146,9 @@ TEST(SvgRender, ASavedDrawingLooksLikeTheOriginal) {
         "w3c__coords-units-03-b.svg",
         "w3c__paths-data-01-t.svg",
     };
-    const std::string saved = ::testing::TempDir() + "render_saved.svg";
-    const std::string originalPng = ::testing::TempDir() + "render_original.png";
-    const std::string savedPng = ::testing::TempDir() + "render_saved.png";
+    const std::string saved = TempPath("render_saved.svg");
+    const std::string originalPng = TempPath("render_original.png");
+    const std::string savedPng = TempPath("render_saved.png");
     for (const char* name : kDrawings) {
         SCOPED_TRACE(name);
         std::string error, warnings;
@@ -170,7 +173,7 @@ int RunQuill(const std::string& arguments) {
 
 TEST(SvgRender, QuillRenderCommand) {
     QUILL_SKIP_WITHOUT_CORPUS();
-    const std::string png = ::testing::TempDir() + "render_command.png";
+    const std::string png = TempPath("render_command.png");
     std::remove(png.c_str());
     EXPECT_EQ(
         RunQuill("render " + Corpus("fritzing__dip_8_300mil.svg") + " -o " + png + " --width 120"),

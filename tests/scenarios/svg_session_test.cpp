@@ -14,8 +14,11 @@
 #include "host/session/dump_writer.h"
 #include "host/session/event_state.h"
 #include "host/session/script_runner.h"
+#include "support/temp_path.h"
 
 namespace {
+
+using quill::testing::TempPath;
 
 // Geometry may move this much (points) through a file; every other value comes back exact.
 constexpr double kGeometryTolerance = 1e-4;
@@ -26,13 +29,12 @@ struct ScriptRun {
     nlohmann::json dump;  // the host as the run left it
 };
 
-// Runs the script in a fresh host without a plug-in; relative files are in the test's
-// temporary folder.
+// Runs the script in a fresh host without a plug-in.
 ScriptRun RunScript(const std::string& script) {
     host::Host host;
     ScriptRun run;
     {
-        host::ScriptRunner runner(host, host::RunOptions{"", ::testing::TempDir()});
+        host::ScriptRunner runner(host, host::RunOptions{"", ""});
         run.outcome = runner.Run(script);
     }
     run.warnings = host.log().warnings;
@@ -41,7 +43,7 @@ ScriptRun RunScript(const std::string& script) {
 }
 
 nlohmann::json ReadDump(const std::string& name) {
-    std::ifstream in(::testing::TempDir() + name);
+    std::ifstream in(TempPath(name));
     return nlohmann::json::parse(in, nullptr, false);
 }
 
@@ -77,17 +79,9 @@ std::string Difference(const nlohmann::json& a, const nlohmann::json& b, const s
 
 // Saves what the script made, opens it in a new document and dumps both.
 std::string SaveAndReopen(const std::string& name) {
-    return "dump " + name +
-           "_before.json\n"
-           "doc save " +
-           name +
-           ".svg\n"
-           "doc new\n"
-           "doc open " +
-           name +
-           ".svg\n"
-           "dump " +
-           name + "_after.json\n";
+    std::string saved = TempPath(name + ".svg");
+    return "dump " + TempPath(name + "_before.json") + "\ndoc save " + saved +
+           "\ndoc new\ndoc open " + saved + "\ndump " + TempPath(name + "_after.json") + "\n";
 }
 
 TEST(SvgSession, ADrawingMadeByAScriptComesBackFromItsFile) {
