@@ -9,7 +9,7 @@
 #include "host/geometry/segment_index.h"
 #include "host/session/host.h"
 #include "host/suites/handles.h"
-#include "plugin/frame/host_geometry.h"
+#include "plugin/services/host_geometry.h"
 #include "support/document_suites.h"
 
 namespace {

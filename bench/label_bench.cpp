@@ -2,7 +2,7 @@
 // and both tolerance texts, per label.
 #include <benchmark/benchmark.h>
 
-#include "plugin/text/label.h"
+#include "plugin/settings/label_styles.h"
 
 namespace quill {
 namespace {
@@ -20,13 +20,12 @@ SettingsRecord TwoMeasuresWithTolerances() {
 
 void LabelWithTwoMeasuresAndTolerances(benchmark::State& state) {
     const SettingsRecord settings = TwoMeasuresWithTolerances();
-    const MeasureMarks marks;
     LabelText label, tolerance1, tolerance2;
     double points = 1234.5678;
     for (auto _ : state) {
-        ComposeLengthLabel(points, settings, marks, label);
-        ComposeToleranceText(0, settings, tolerance1);
-        ComposeToleranceText(1, settings, tolerance2);
+        ComposeLengthLabel(points, LabelStyleOf(settings), label);
+        ComposeToleranceText(ToleranceStyleOf(settings, 0), tolerance1);
+        ComposeToleranceText(ToleranceStyleOf(settings, 1), tolerance2);
         benchmark::DoNotOptimize(label.c_str());
         benchmark::DoNotOptimize(tolerance1.c_str());
         benchmark::DoNotOptimize(tolerance2.c_str());

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "plugin/associative/tags.h"
 #include "plugin/associative/texts.h"
 #include "plugin/dimensions/dimension_art_set.h"
-#include "plugin/frame/alert.h"
-#include "plugin/frame/host_art.h"
+#include "plugin/services/alert.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/tags.h"
 
 namespace quill {
 

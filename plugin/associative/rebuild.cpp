@@ -3,16 +3,16 @@
 #include <cmath>
 
 #include "plugin/associative/links.h"
-#include "plugin/associative/tags.h"
 #include "plugin/associative/texts.h"
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/segment_art_set.h"
 #include "plugin/dimensions/segment_dimension.h"
 #include "plugin/dimensions/texts.h"
-#include "plugin/frame/alert.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/alert.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/tool_state.h"
 

@@ -7,9 +7,9 @@
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/dimensions/pieces.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/suites.h"
 #include "plugin/geometry/affine.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 
 namespace quill {

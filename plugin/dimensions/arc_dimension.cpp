@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "plugin/dimensions/angle_arc.h"
-#include "plugin/dimensions/arrow_shape.h"
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/extension_lines.h"
@@ -13,7 +12,8 @@
 #include "plugin/dimensions/pieces.h"
 #include "plugin/dimensions/segment_art_set.h"
 #include "plugin/dimensions/segment_builds.h"
-#include "plugin/frame/suites.h"
+#include "plugin/geometry/arrow_shapes.h"
+#include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 
 namespace quill {
@@ -118,7 +118,7 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, bool dragging) {
     const float start = Direction(state.arcCentre, state.first);
     const float end = start + state.arcSweep;
     const float k = static_cast<float>(s.arrowSize / 100.0);
-    const float inset = keys.control ? 0 : CurrentArrowShape().arrowInset * k;
+    const float inset = keys.control ? 0 : Settings().arrowOutline.arrowInset * k;
     const float shortening = radius > 0 ? 2 * std::atan(inset / (2 * radius)) : 0;
     const float sense = state.arcSweep >= 0 ? 1.0f : -1.0f;
     const float drawnSweep = state.arcSweep - 2 * sense * shortening;

@@ -1,19 +1,19 @@
 #include "plugin/dimensions/arrowheads.h"
 
-#include "plugin/dimensions/arrow_shape.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/dimensions/pieces.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/suites.h"
 #include "plugin/geometry/affine.h"
+#include "plugin/geometry/arrow_shapes.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 
 namespace quill {
 
 AIErr ShapeArrowhead(AIArtHandle arrow, Point tip, float rotation) {
-    const ArrowShapeTable& shape = CurrentArrowShape();
+    const ArrowShapeTable& shape = Settings().arrowOutline;
     const PaintStyles& styles = Styles();
     const auto k = static_cast<float>(Settings().arrowSize / 100.0);
     AIErr result = sAIPathStyle->SetPathStyle(
@@ -40,7 +40,7 @@ bool EnsureArrowheads(int slot, AIArtHandle below, AIErr* result) {
 }
 
 float ScaledArrowInset() {
-    return CurrentArrowShape().arrowInset * static_cast<float>(Settings().arrowSize / 100.0);
+    return Settings().arrowOutline.arrowInset * static_cast<float>(Settings().arrowSize / 100.0);
 }
 
 AIErr PlaceArrowheads(Point tip1, Point tip2, float angle, bool outward, int slot) {

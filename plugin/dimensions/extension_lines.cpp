@@ -4,8 +4,8 @@
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/pieces.h"
-#include "plugin/frame/host_art.h"
 #include "plugin/geometry/affine.h"
+#include "plugin/services/host_art.h"
 #include "plugin/settings/settings_record.h"
 
 namespace quill {

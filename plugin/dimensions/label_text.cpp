@@ -9,11 +9,12 @@
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/dimensions/pieces.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/host_text.h"
-#include "plugin/frame/suites.h"
-#include "plugin/frame/text_engine.h"
 #include "plugin/geometry/affine.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/host_text.h"
+#include "plugin/services/suites.h"
+#include "plugin/services/text_engine.h"
+#include "plugin/settings/label_styles.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/text/label.h"
 
@@ -109,7 +110,7 @@ AIErr PlaceToleranceText(int which, int slot, int dimensionType, float direction
     if (result != kNoErr) return result;
     const SettingsRecord& s = Settings();
     LabelText content;
-    ComposeToleranceText(which, s, content);
+    ComposeToleranceText(ToleranceStyleOf(s, which), content);
     try {
         ApplyFeatures(tolerance, kToleranceSizeRatio * s.textSize, s.tolerances[which].offset,
                       kLeftJustify);

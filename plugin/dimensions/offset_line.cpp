@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "plugin/associative/tags.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
 
 namespace quill {

@@ -1,6 +1,6 @@
 #include "plugin/dimensions/paint_styles.h"
 
-#include "plugin/frame/suites.h"
+#include "plugin/services/suites.h"
 
 namespace quill {
 

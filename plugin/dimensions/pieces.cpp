@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "plugin/associative/tags.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/paint_styles.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
 
 namespace quill {
 

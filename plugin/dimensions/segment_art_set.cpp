@@ -1,9 +1,9 @@
 #include "plugin/dimensions/segment_art_set.h"
 
-#include "plugin/associative/tags.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/pieces.h"
-#include "plugin/frame/host_art.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/tool_state.h"
 

@@ -10,8 +10,9 @@
 #include "plugin/dimensions/label_text.h"
 #include "plugin/dimensions/pieces.h"
 #include "plugin/dimensions/texts.h"
-#include "plugin/frame/alert.h"
 #include "plugin/geometry/vectors.h"
+#include "plugin/services/alert.h"
+#include "plugin/settings/label_styles.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/text/label.h"
 #include "plugin/text/units.h"
@@ -90,7 +91,7 @@ AIErr PlaceAxisExtensionLines(const AxisDimension& d, float level) {
 }  // namespace
 
 void ComposeLengthText(double points, LabelText& label) {
-    ComposeLengthLabel(points, Settings(), MarksInForce(), label);
+    ComposeLengthLabel(points, LabelStyleOf(Settings()), label);
 }
 
 AIErr BuildObliqueDimension(const DragKeys& keys, Point pointer, bool dragging) {

@@ -9,8 +9,8 @@
 #include "plugin/dimensions/segment_art_set.h"
 #include "plugin/dimensions/segment_builds.h"
 #include "plugin/dimensions/segment_dimension.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/tool_state.h"
 

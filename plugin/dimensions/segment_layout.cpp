@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plugin/associative/tags.h"
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/label_text.h"
 #include "plugin/dimensions/pieces.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
 
 namespace quill {

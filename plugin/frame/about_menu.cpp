@@ -2,11 +2,11 @@
 // the first of them to start makes it, the others only add their item to it.
 #include <string>
 
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/error_boundary.h"
 #include "plugin/frame/registration.h"
-#include "plugin/frame/suites.h"
 #include "plugin/frame/texts.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/error_boundary.h"
+#include "plugin/services/suites.h"
 
 namespace quill {
 

@@ -9,8 +9,8 @@
 
 #include "plugin/frame/error_messages.h"
 #include "plugin/frame/plugin.h"
-#include "plugin/frame/resource_archive.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/resource_archive.h"
+#include "plugin/services/suites.h"
 
 namespace quill {
 

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "plugin/frame/error_messages.h"
-#include "plugin/frame/host_text.h"
-#include "plugin/frame/resource_archive.h"
-#include "plugin/frame/suite_acquisition.h"
-#include "plugin/frame/suites.h"
 #include "plugin/frame/texts.h"
+#include "plugin/services/host_text.h"
+#include "plugin/services/resource_archive.h"
+#include "plugin/services/suite_acquisition.h"
+#include "plugin/services/suites.h"
 
 namespace quill {
 

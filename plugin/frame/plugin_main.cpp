@@ -3,7 +3,7 @@
 #include <new>
 
 #include "plugin/frame/quill_plugin.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/suites.h"
 
 #if defined(_WIN32)
 #define QUILL_EXPORT __declspec(dllexport)

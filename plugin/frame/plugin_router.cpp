@@ -2,8 +2,8 @@
 // of the plug-in. Names are compared exactly, byte for byte.
 #include <cstring>
 
-#include "plugin/frame/app_context.h"
 #include "plugin/frame/plugin.h"
+#include "plugin/services/app_context.h"
 
 namespace quill {
 

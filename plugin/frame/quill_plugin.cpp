@@ -5,11 +5,11 @@
 #include <cstring>
 #include <new>
 
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/error_boundary.h"
 #include "plugin/frame/registration.h"
-#include "plugin/frame/suites.h"
 #include "plugin/frame/texts.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/error_boundary.h"
+#include "plugin/services/suites.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {

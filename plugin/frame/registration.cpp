@@ -3,11 +3,11 @@
 
 #include <cstring>
 
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/error_boundary.h"
-#include "plugin/frame/host_text.h"
-#include "plugin/frame/suites.h"
 #include "plugin/frame/texts.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/error_boundary.h"
+#include "plugin/services/host_text.h"
+#include "plugin/services/suites.h"
 
 namespace quill {
 

@@ -2,11 +2,11 @@
 // sibling plug-in's tool when one is present.
 #include <string>
 
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/error_boundary.h"
 #include "plugin/frame/registration.h"
-#include "plugin/frame/suites.h"
 #include "plugin/frame/texts.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/error_boundary.h"
+#include "plugin/services/suites.h"
 #include "plugin/settings/preference_storage.h"
 #include "plugin/tools/tool_state.h"
 

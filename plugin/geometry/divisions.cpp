@@ -42,7 +42,7 @@ std::vector<PathPosition> DividePath(const PathReader& path, const BezierService
                                      int parts) {
     std::vector<PathPosition> points;
     if (parts < 2) return points;
-    const float total = PathTotalLength(path, service, 6, 1.0f);
+    const float total = PathTotalLength(path, service, 1.0, 1.0f);
     const float step = total / static_cast<float>(parts);
     for (int k = 1; k < parts; ++k)
         points.push_back(PointAtLength(path, service, static_cast<float>(k) * step));

@@ -3,16 +3,10 @@
 #include <utility>
 
 #include "plugin/geometry/vectors.h"
-#include "plugin/text/units.h"
 
 namespace quill {
 
 namespace {
-
-// Length in the unit of one point for the measuring units; any other code leaves points.
-double PointsToUnit(int unitCode) {
-    return IsMeasuringUnit(unitCode) ? Unit(unitCode).lengthFactor : 1.0;
-}
 
 float SegmentLength(const PathReader& path, const BezierService& service, int segment) {
     return BezierLength(service, SegmentBezier(path, segment));
@@ -59,11 +53,11 @@ float PathLengthBetween(const PathReader& path, const BezierService& service, in
     return sum + SegmentLength(path, service, n - 1);
 }
 
-float PathTotalLength(const PathReader& path, const BezierService& service, int unitCode,
+float PathTotalLength(const PathReader& path, const BezierService& service, double unitFactor,
                       float scale) {
     float points = path.MeasuredOpenLength();
     if (path.Closed()) points += BezierLength(service, BackwardsClosingBezier(path));
-    return static_cast<float>(points * PointsToUnit(unitCode) / scale);
+    return static_cast<float>(points * unitFactor / scale);
 }
 
 PathPosition PointAtLength(const PathReader& path, const BezierService& service, float s) {

@@ -26,9 +26,9 @@ Bezier BackwardsClosingBezier(const PathReader& path);
 /// the closing segment when b < a, the whole perimeter when a = b.
 float PathLengthBetween(const PathReader& path, const BezierService& service, int a, int b);
 
-/// The whole length of the path (closing segment included), converted from points to
-/// the unit of `unitCode` (0 … 9; any other code leaves points) and divided by `scale`.
-float PathTotalLength(const PathReader& path, const BezierService& service, int unitCode,
+/// The whole length of the path (closing segment included), multiplied by `unitFactor`
+/// (the length in the wanted unit of one point; 1 leaves points) and divided by `scale`.
+float PathTotalLength(const PathReader& path, const BezierService& service, double unitFactor,
                       float scale);
 
 /// Where a distance along a path lands.

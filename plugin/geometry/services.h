@@ -1,6 +1,6 @@
 // What the geometry asks of the host, as small interfaces: the host's Bézier service
 // and one path of the document. The plug-in implements them over the host suites
-// (plugin/frame/host_geometry.h); tests implement them with exact fakes. A failing host
+// (plugin/services/host_geometry.h); tests implement them with exact fakes. A failing host
 // call surfaces as whatever the implementation throws; the geometry never catches it.
 #pragma once
 

@@ -188,7 +188,7 @@ Bytes Archive(const std::vector<Resource>& resources) {
 void WriteSource(const std::string& path, const Bytes& archive) {
     std::ofstream out(path);
     out << "// Written by quill_pack_resources from the resource manifests at every build.\n"
-           "#include \"plugin/frame/resource_archive.h\"\n\n"
+           "#include \"plugin/services/resource_archive.h\"\n\n"
            "namespace {\n\n"
            "#if defined(__ELF__)\n"
            "// The host reads this section from the library's file before it loads the library.\n"

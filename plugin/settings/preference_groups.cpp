@@ -4,7 +4,6 @@
 #include <cstring>
 #include <limits>
 
-#include "plugin/dimensions/arrow_shape.h"
 #include "plugin/settings/preference_keys.h"
 #include "plugin/settings/preference_store.h"
 
@@ -150,7 +149,7 @@ void RecallGroup(int groupNumber, SettingsRecord& settings, PanelState& panel) {
         panel.groupRecalled = true;
     }
     // Groups are recalled from the Parameters tool, never while the angle tool is current.
-    BuildArrowShape(settings.arrowShape, false);
+    settings.PrepareArrowOutline();
 }
 
 }  // namespace quill

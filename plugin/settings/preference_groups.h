@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "plugin/panel/panel_state.h"
+#include "plugin/settings/panel_state.h"
 #include "plugin/settings/settings_record.h"
 
 namespace quill {

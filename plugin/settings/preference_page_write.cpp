@@ -1,8 +1,8 @@
 // The page write at mouse-up in the Parameters tool: the keys of the one open page, with
 // the field values as they stand. "Attaches", "NombreSouvenirsPrefs" and the group values
 // are never written here.
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/alert.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/alert.h"
 #include "plugin/settings/preference_fields.h"
 #include "plugin/settings/preference_keys.h"
 #include "plugin/settings/preference_storage.h"

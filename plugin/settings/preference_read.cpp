@@ -3,9 +3,8 @@
 // it, except for the reads whose errors are ignored.
 #include <cstdio>
 
-#include "plugin/dimensions/arrow_shape.h"
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/alert.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/alert.h"
 #include "plugin/settings/preference_fields.h"
 #include "plugin/settings/preference_groups.h"
 #include "plugin/settings/preference_keys.h"
@@ -164,7 +163,7 @@ AIErr ReadPreferences(SettingsRecord& settings, PanelState& panel) {
         panel.SwitchOffStepMultipliers();
         ReadTolerances(settings, defaults);
         // The settings load before any tool is current, so never as the angle tool.
-        BuildArrowShape(settings.arrowShape, false);
+        settings.PrepareArrowOutline();
     } catch (const ai::Error& error) {
         ShowAlert(prefalert::kReadFailed);
         return error.code();

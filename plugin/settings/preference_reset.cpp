@@ -1,8 +1,7 @@
 // The reset: every field back to its default, each written to the store at once, in the
 // storage order. The first failed write stops it.
-#include "plugin/dimensions/arrow_shape.h"
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/alert.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/alert.h"
 #include "plugin/settings/preference_groups.h"
 #include "plugin/settings/preference_keys.h"
 #include "plugin/settings/preference_storage.h"
@@ -148,7 +147,7 @@ AIErr ResetPreferences(SettingsRecord& settings, PanelState& panel) {
         panel.SwitchOffStepMultipliers();
         ResetTolerances(settings, defaults);
         // The settings load before any tool is current, so never as the angle tool.
-        BuildArrowShape(settings.arrowShape, false);
+        settings.PrepareArrowOutline();
     } catch (const ai::Error& error) {
         ShowAlert(prefalert::kWriteFailed);
         return error.code();

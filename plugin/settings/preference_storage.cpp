@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "plugin/frame/alert.h"
+#include "plugin/services/alert.h"
 #include "plugin/settings/preference_keys.h"
 #include "plugin/settings/preference_store.h"
 #include "sdk/errors.h"

@@ -4,7 +4,7 @@
 // set keep their new values. Each returns the first error code met, or zero.
 #pragma once
 
-#include "plugin/panel/panel_state.h"
+#include "plugin/settings/panel_state.h"
 #include "plugin/settings/settings_record.h"
 #include "sdk/types.h"
 

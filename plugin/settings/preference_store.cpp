@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/suites.h"
 #include "plugin/settings/preference_keys.h"
 
 namespace quill {

@@ -61,6 +61,10 @@ void SettingsRecord::RebuildToleranceText(int index) {
     WriteTolerance(static_cast<float>(tolerances[index].value), separators, tolerances[index].text);
 }
 
+bool SettingsRecord::PrepareArrowOutline() {
+    return BuildArrowShape(arrowOutline, arrowShape, false);
+}
+
 void SettingsRecord::RebuildToleranceTexts() {
     RebuildToleranceText(0);
     RebuildToleranceText(1);

@@ -7,6 +7,9 @@
 
 #include <cstdint>
 
+#include "plugin/geometry/arrow_shapes.h"
+#include "plugin/text/units.h"
+
 namespace quill {
 
 /// A colour setting: its kind and the components of every kind.
@@ -135,6 +138,13 @@ struct SettingsRecord {
                                            {16, 250, 1.5, 1, 100, 1, 6, 1},
                                            {18, 300, 2, 10, 1, 2, 8, 4}};
 
+    // Derived: the outline of the arrowhead shape, prepared again whenever the settings
+    // are read or reset and a group is recalled; a shape number outside 0..6 keeps the
+    // outline prepared last.
+    ArrowShapeTable arrowOutline;
+    // Derived: the inch and foot marks in force, set again at every tool selection.
+    MeasureMarks marks;
+
     // Setters that keep the derived values right.
 
     /// Copies `name` (Windows-1252, cut at 255 characters; nullptr is empty) and its length.
@@ -160,6 +170,12 @@ struct SettingsRecord {
     /// separators.
     void RebuildToleranceText(int index);
     void RebuildToleranceTexts();
+    /// Prepares `arrowOutline` for "NumeroDeFleche"; false, the outline kept, for a number
+    /// outside 0..6.
+    bool PrepareArrowOutline();
+    /// What a tool selection sets: the double quote, the quotation mark between feet and
+    /// inches, and 32 as the largest denominator.
+    void SetMarksForToolSelection() { marks = MeasureMarks{}; }
 };
 
 /// A record holding every default, the font name empty (the host's first font is the

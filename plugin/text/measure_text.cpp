@@ -3,40 +3,6 @@
 #include "plugin/text/fraction_writer.h"
 
 namespace quill {
-namespace {
-
-std::int8_t ClampedPrecision(std::int32_t precision) {
-    if (precision < 0) return 0;
-    return static_cast<std::int8_t>(precision > kMaxPrecision ? kMaxPrecision : precision);
-}
-
-}  // namespace
-
-NumberSeparators MainSeparators(const SettingsRecord& settings) {
-    return NumberSeparators{settings.decimalSeparator, settings.thousandsSeparator};
-}
-
-MeasureFormat MainMeasureFormat(const SettingsRecord& settings) {
-    MeasureFormat format;
-    format.unit = settings.unit;
-    format.precision = ClampedPrecision(settings.precision);
-    format.separators = MainSeparators(settings);
-    format.showUnit = settings.showUnit;
-    format.scaleFactor = settings.scaleFactor;
-    return format;
-}
-
-MeasureFormat SecondMeasureFormat(const SettingsRecord& settings) {
-    MeasureFormat format;
-    format.unit = settings.secondUnit;
-    format.precision = ClampedPrecision(settings.secondPrecision);
-    format.separators =
-        NumberSeparators{settings.secondDecimalSeparator, settings.thousandsSeparator};
-    format.showUnit = settings.showSecondUnit;
-    format.scaleFactor = settings.scaleFactor;
-    return format;
-}
-
 double ConvertLength(double points, UnitCode unit, double scaleFactor) {
     if (!IsMeasuringUnit(unit)) return 0.0;
     return points * Unit(unit).lengthFactor / scaleFactor;

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "plugin/settings/settings_record.h"
 #include "plugin/text/fixed_text.h"
 #include "plugin/text/number_writers.h"
 #include "plugin/text/units.h"
@@ -24,14 +23,6 @@ struct MeasureFormat {
     bool showUnit = true;    // the unit's suffix follows the number
     double scaleFactor = 1;  // EchelleNum / EchelleDen; lengths are divided by it
 };
-
-/// The main measure: "UnitePrefs", "Precision", "Virgule", "Separateur", "AfficheUnite".
-MeasureFormat MainMeasureFormat(const SettingsRecord& settings);
-/// The second measure: "SecondeUnite", "PrecisionSeconde", "VirguleSeconde", "Separateur",
-/// "AfficheSecondeUnite".
-MeasureFormat SecondMeasureFormat(const SettingsRecord& settings);
-/// The main measure's separators, which tolerances and angles are written with too.
-NumberSeparators MainSeparators(const SettingsRecord& settings);
 
 /// `points` in `unit` at the drawing scale: inches for the fractional codes, 0 for no unit.
 double ConvertLength(double points, UnitCode unit, double scaleFactor);

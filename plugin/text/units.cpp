@@ -73,15 +73,6 @@ const char* FootMarkText(FootMark mark) {
     return " \x92 ";
 }
 
-MeasureMarks& MarksInForce() {
-    static MeasureMarks marks;
-    return marks;
-}
-
-void SetMarksForToolSelection() {
-    MarksInForce() = MeasureMarks{};
-}
-
 MeasureMarks ReadoutMarks(const MeasureMarks& inForce) {
     MeasureMarks readout = inForce;
     readout.inch = InchMark::Po;

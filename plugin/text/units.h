@@ -55,12 +55,6 @@ struct MeasureMarks {
     std::int16_t largestDenominator = 32;
 };
 
-/// The marks in force. Every tool selection sets them again (SetMarksForToolSelection);
-/// label composition takes them as a parameter.
-MeasureMarks& MarksInForce();
-/// What a tool selection sets: the double quote, the quotation mark between feet and
-/// inches, and 32 as the largest denominator.
-void SetMarksForToolSelection();
 /// The marks of readouts: " po" after inches and " pi " after feet, the same denominator.
 MeasureMarks ReadoutMarks(const MeasureMarks& inForce);
 

@@ -2,12 +2,12 @@
 
 #include <exception>
 
-#include "plugin/associative/tags.h"
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/host_geometry.h"
-#include "plugin/frame/suites.h"
 #include "plugin/geometry/arcs.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/host_geometry.h"
+#include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
 
 namespace quill {
 

@@ -1,9 +1,9 @@
 #include "plugin/tools/hover_classification.h"
 
-#include "plugin/associative/tags.h"
-#include "plugin/frame/ai_error.h"
-#include "plugin/frame/host_art.h"
-#include "plugin/frame/host_geometry.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/host_geometry.h"
+#include "plugin/services/tags.h"
 #include "plugin/tools/hit_testing.h"
 #include "plugin/tools/hover_state.h"
 

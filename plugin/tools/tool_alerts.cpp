@@ -1,6 +1,6 @@
 #include "plugin/tools/tool_alerts.h"
 
-#include "plugin/frame/alert.h"
+#include "plugin/services/alert.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {

@@ -7,9 +7,9 @@
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/dimensions/segment_dimension.h"
-#include "plugin/frame/keyboard.h"
-#include "plugin/frame/suites.h"
-#include "plugin/panel/panel_state.h"
+#include "plugin/services/keyboard.h"
+#include "plugin/services/suites.h"
+#include "plugin/settings/panel_state.h"
 #include "plugin/settings/preference_storage.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/text/units.h"
@@ -117,7 +117,7 @@ AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
     ToolState& tools = Tools();
     tools.clickCount = 0;
     Panel().phase = 0;
-    SetMarksForToolSelection();
+    Settings().SetMarksForToolSelection();
     tools.curveMeasured = tools.arcMeasured = tools.straightSegmentClick = false;
     BuildState() = DimensionBuildState{};
     tools.smartGuideColour = SmartGuideColour();

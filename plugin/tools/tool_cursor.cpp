@@ -1,6 +1,6 @@
 #include "plugin/tools/tool_cursor.h"
 
-#include "plugin/panel/panel_state.h"
+#include "plugin/settings/panel_state.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_classification.h"
 #include "plugin/tools/hover_state.h"

@@ -8,8 +8,8 @@
 #include <new>
 #include <vector>
 
+#include "plugin/settings/label_styles.h"
 #include "plugin/text/fraction_writer.h"
-#include "plugin/text/label.h"
 #include "plugin/text/number_writers.h"
 
 namespace {
@@ -60,10 +60,10 @@ TEST(WriterAllocation, WritersAndLabelsAllocateNothing) {
     WriteDecimal(-1234567.891f, 3, NumberSeparators{',', 1}, number);
     WriteTolerance(0.125f, NumberSeparators{'.', 2}, number);
     WriteFraction(63.25f, 32, NumberSeparators{}, true, FractionMarks{" \"", " \x92 "}, number);
-    ComposeLengthLabel(1000.0, settings, marks, label);
-    ComposeCircleLabel(36.0, true, settings, marks, label);
-    ComposeAngleLabel(1.0, true, settings, label);
-    ComposeToleranceText(0, settings, label);
+    ComposeLengthLabel(1000.0, LabelStyleOf(settings), label);
+    ComposeCircleLabel(36.0, true, LabelStyleOf(settings), CircleSignOf(settings), label);
+    ComposeAngleLabel(1.0, true, MainMeasureFormat(settings), label);
+    ComposeToleranceText(ToleranceStyleOf(settings, 0), label);
     WriteLengthReadout(72.0, MainMeasureFormat(settings), marks, label);
     AppendAreaMeasure(5184.0, MainMeasureFormat(settings), label);
     settings.RebuildToleranceTexts();

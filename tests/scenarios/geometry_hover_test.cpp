@@ -6,7 +6,7 @@
 
 #include "host/session/host.h"
 #include "host/suites/handles.h"
-#include "plugin/frame/host_geometry.h"
+#include "plugin/services/host_geometry.h"
 #include "plugin/tools/hover_state.h"
 #include "support/document_suites.h"
 

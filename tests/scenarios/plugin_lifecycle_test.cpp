@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/session/event_state.h"
-#include "plugin/frame/suite_acquisition.h"
+#include "plugin/services/suite_acquisition.h"
 #include "scenarios/plugin_session.h"
 
 namespace quill {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "host/session/host.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/suites.h"
 
 namespace quill::testing {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "plugin/frame/ai_error.h"
 #include "plugin/frame/quill_plugin.h"
-#include "plugin/frame/suite_acquisition.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/ai_error.h"
+#include "plugin/services/suite_acquisition.h"
+#include "plugin/services/suites.h"
 #include "plugin/support/fake_basic_suite.h"
 
 namespace quill {

@@ -1,5 +1,5 @@
 // Reading the plug-in's own resources from an archive, trusting none of its numbers.
-#include "plugin/frame/resource_archive.h"
+#include "plugin/services/resource_archive.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "plugin/frame/plugin.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/suites.h"
 
 namespace quill {
 namespace {

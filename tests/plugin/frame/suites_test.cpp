@@ -1,10 +1,10 @@
 // Acquiring and releasing the suites of a table, optional rows included.
-#include "plugin/frame/suite_acquisition.h"
+#include "plugin/services/suite_acquisition.h"
 
 #include <gtest/gtest.h>
 
-#include "plugin/frame/keyboard.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/keyboard.h"
+#include "plugin/services/suites.h"
 #include "plugin/support/fake_basic_suite.h"
 
 namespace quill {

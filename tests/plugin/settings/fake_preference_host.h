@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "plugin/frame/suites.h"
+#include "plugin/services/suites.h"
 #include "sdk/errors.h"
 
 namespace quill::testing {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "fake_preference_host.h"
-#include "plugin/dimensions/arrow_shape.h"
+#include "plugin/geometry/arrow_shapes.h"
 #include "plugin/settings/preference_storage.h"
 #include "plugin/text/units.h"
 
@@ -68,7 +68,7 @@ TEST_F(PreferenceGroups, RecallSetsTheEightSettingsAndTheScaleFactor) {
         EXPECT_EQ(settings.precision, c.precision) << c.group;
         EXPECT_TRUE(panel.groupRecalled);
     }
-    EXPECT_EQ(CurrentArrowShape().segmentCount, 6);  // shape 0 of group 1 prepared
+    EXPECT_EQ(settings.arrowOutline.segmentCount, 6);  // shape 0 of group 1 prepared
 
     const SettingsRecord before = settings;
     panel.groupRecalled = false;

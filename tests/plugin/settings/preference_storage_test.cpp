@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fake_preference_host.h"
-#include "plugin/dimensions/arrow_shape.h"
+#include "plugin/geometry/arrow_shapes.h"
 
 namespace quill {
 namespace {
@@ -113,7 +113,7 @@ TEST_F(PreferenceStorage, FirstStartWritesEveryKeyWithItsDefault) {
     EXPECT_STREQ(settings.tolerances[0].text, "0,25");
     EXPECT_STREQ(settings.tolerances[1].text, "0,12");
     EXPECT_FALSE(panel.scaleStepTimesTen);
-    EXPECT_EQ(CurrentArrowShape().segmentCount, 6);  // shape 0, the barbed arrow
+    EXPECT_EQ(settings.arrowOutline.segmentCount, 6);  // shape 0, the barbed arrow
 }
 
 TEST_F(PreferenceStorage, ResetWritesInItsOrder) {

@@ -27,5 +27,18 @@ TEST(SettingsRecord, SettersKeepDerivedValues) {
     EXPECT_TRUE(settings.normalArcs && !settings.multipleArcs);
 }
 
+TEST(SettingsRecord, ArrowOutlineKeepsTheLastShapeForOtherNumbers) {
+    SettingsRecord settings;
+    settings.arrowShape = 2;
+    ASSERT_TRUE(settings.PrepareArrowOutline());
+    for (int shape : {-1, 7, 1000}) {
+        settings.arrowShape = shape;
+        EXPECT_FALSE(settings.PrepareArrowOutline());
+        EXPECT_EQ(settings.arrowOutline.segmentCount, 3);
+        EXPECT_TRUE(settings.arrowOutline.closed);
+        EXPECT_EQ(settings.arrowOutline.style, ArrowStyle::StrokeStyle);
+    }
+}
+
 }  // namespace
 }  // namespace quill

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "plugin/frame/error_report.h"
-#include "plugin/frame/suites.h"
+#include "plugin/services/suites.h"
 
 namespace quill::testing {
 

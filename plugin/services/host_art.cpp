@@ -1,0 +1,64 @@
+#include "plugin/services/host_art.h"
+
+#include <string>
+
+#include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
+
+namespace quill {
+
+bool IsValidArt(AIArtHandle art) {
+    AIBoolean valid = false;
+    return art && sAIArt && sAIArt->ValidArt(art, true, &valid) == kNoErr && valid;
+}
+
+bool HasTag(AIArtHandle art, const char* name) {
+    AIBoolean has = false;
+    return art && sAITag && sAITag->HasTag(art, name, tags::kStringType, &has) == kNoErr && has;
+}
+
+bool ReadTag(AIArtHandle art, const char* name, char* value, std::size_t size) {
+    if (!art || !sAITag || size == 0) return false;
+    value[0] = '\0';
+    if (sAITag->GetTag(art, name, tags::kStringType, value, size) != kNoErr) {
+        value[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+AIErr WriteTag(AIArtHandle art, const char* name, const char* value) {
+    return sAITag->SetTag(art, name, tags::kStringType, value);
+}
+
+AIErr RemoveTag(AIArtHandle art, const char* name) {
+    return sAITag->RemoveTag(art, name);
+}
+
+AIErr CopyTags(AIArtHandle from, AIArtHandle to, const char* except) {
+    int32_t count = 0;
+    AIErr result = sAITag->CountTags(from, &count);
+    for (int32_t i = 0; i < count && result == kNoErr; ++i) {
+        const char* name = nullptr;
+        char value[256];
+        if (sAITag->GetNthTag(from, i, &name) != kNoErr || !name) continue;
+        const std::string tagName = name;  // the host's name may not outlive the next call
+        if (tagName == except || !ReadTag(from, tagName.c_str(), value, sizeof value)) continue;
+        result = WriteTag(to, tagName.c_str(), value);
+    }
+    return result;
+}
+
+std::vector<AIArtHandle> UnlockedPaths() {
+    std::vector<AIArtHandle> paths;
+    AIMatchingArtSpec unlocked{kPathArt, kArtLocked, 0};
+    AIArtHandle** matches = nullptr;
+    int32_t count = 0;
+    if (sAIMatchingArt->GetMatchingArt(&unlocked, 1, &matches, &count) != kNoErr || !matches)
+        return paths;
+    paths.assign(*matches, *matches + count);
+    sAIMdMemory->MdMemoryDisposeHandle(matches);
+    return paths;
+}
+
+}  // namespace quill

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "plugin/geometry/angles.h"
+#include "plugin/geometry/arcs.h"
+#include "pure/geometry_fakes.h"
+
+namespace quill {
+namespace {
+
+using testing::Corner;
+
+// The host's usual four-segment circle, counter-clockwise from (cx + rx, cy); an ellipse
+// when rx ≠ ry.
+std::vector<PathSegment> FourArcEllipse(float cx, float cy, float rx, float ry) {
+    const float kx = static_cast<float>(kCircleHandle) * rx;
+    const float ky = static_cast<float>(kCircleHandle) * ry;
+    return {{{cx + rx, cy}, {cx + rx, cy - ky}, {cx + rx, cy + ky}, false},
+            {{cx, cy + ry}, {cx + kx, cy + ry}, {cx - kx, cy + ry}, false},
+            {{cx - rx, cy}, {cx - rx, cy + ky}, {cx - rx, cy - ky}, false},
+            {{cx, cy - ry}, {cx - kx, cy - ry}, {cx + kx, cy - ry}, false}};
+}
+
+// The synthetic records the hit-test classification builds from a Bézier.
+bool HoverArc(const Bezier& b, Circle* circle) {
+    const PathSegment a{b.p0, b.p0, b.p1, true}, end{b.p3, b.p2, b.p3, true};
+    return IsCircularArc(a, end, false, &circle->centre, &circle->radius);
+}
+
+TEST(Arcs, FourSegmentCircleIsRecognisedEveryWay) {
+    const auto circle = FourArcEllipse(50, -20, 100, 100);
+    for (int i = 0; i < 4; ++i) {
+        const PathSegment& a = circle[static_cast<std::size_t>(i)];
+        const PathSegment& b = circle[static_cast<std::size_t>((i + 1) % 4)];
+        Circle found;
+        EXPECT_TRUE(HoverArc({a.p, a.out, b.in, b.p}, &found)) << i;
+        EXPECT_POINT_NEAR(found.centre, (Point{50, -20}), 1e-3);
+        EXPECT_NEAR(found.radius, 100, 1e-3);
+    }
+    // The path's own records, and the closing segment backwards from anchor 0.
+    Point centre;
+    float radius = 0;
+    EXPECT_TRUE(IsCircularArc(circle[0], circle[1], false, &centre, &radius));
+    EXPECT_POINT_NEAR(centre, (Point{50, -20}), 1e-3);
+    EXPECT_TRUE(IsCircularArc(circle[0], circle[3], true, &centre, &radius));
+    EXPECT_NEAR(radius, 100, 1e-3);
+}
+
+TEST(Arcs, EllipseIsAnArcOnlyWithinOnePoint) {
+    const auto slight = FourArcEllipse(0, 0, 100, 99.5f);
+    EXPECT_TRUE(IsCircularArc(slight[0], slight[1], false));
+    const auto flattened = FourArcEllipse(0, 0, 100, 90);
+    EXPECT_FALSE(IsCircularArc(flattened[0], flattened[1], false));
+}
+
+TEST(Arcs, RetractedEndsAndStraightTangentsAreNotArcs) {
+    // One control point on its anchor: the synthetic start record is fully retracted.
+    Circle found;
+    EXPECT_FALSE(HoverArc({{0, 0}, {0, 0}, {50, 100}, {100, 0}}, &found));
+    EXPECT_FALSE(HoverArc({{0, 0}, {0, 50}, {100, 0}, {100, 0}}, &found));
+    // A loop whose ends meet: the circle shrinks to the anchor.
+    EXPECT_FALSE(HoverArc({{0, 0}, {50, 50}, {-50, 50}, {0, 0}}, &found));
+}
+
+TEST(Arcs, AngleVertexNeedsTwoStraightSegments) {
+    const PathSegment previous = Corner(0, 0), vertex = Corner(10, 0), next = Corner(10, 10);
+    EXPECT_TRUE(IsAngleVertex(previous, vertex, next));
+    PathSegment curvedPrevious = previous;
+    curvedPrevious.out = {3, 3};
+    EXPECT_FALSE(IsAngleVertex(curvedPrevious, vertex, next));
+    PathSegment smoothVertex = vertex;
+    smoothVertex.in = {9, 0};
+    EXPECT_FALSE(IsAngleVertex(previous, smoothVertex, next));
+    PathSegment curvedNext = next;
+    curvedNext.in = {10, 9.999f};
+    EXPECT_FALSE(IsAngleVertex(previous, vertex, curvedNext));
+}
+
+TEST(Angles, SignedOpeningAndVertex) {
+    const Angle right = AngleFromVertex({0, 0}, {10, 0}, {0, -10});
+    EXPECT_NEAR(right.opening, kHalfPi, 1e-6);  // clockwise from S1 to S2: positive
+    const Angle left = AngleFromVertex({0, 0}, {10, 0}, {0, 10});
+    EXPECT_NEAR(left.opening, -kHalfPi, 1e-6);
+    EXPECT_NEAR(AngleFromVertex({0, 0}, {5, 0}, {7, 0}).opening, 0, 1e-6);
+    const Angle arc = AngleFromArc({0, 0}, {0, 10}, {10, 0});
+    EXPECT_NEAR(arc.opening, kHalfPi, 1e-6);
+}
+
+TEST(Angles, TwoSidesSharedAnchorCrossingAndParallel) {
+    // Same path, shared anchor: the vertex is that anchor, wherever the clicks were.
+    const Side bottom{{0, 0}, {10, 0}, {1, 0}};
+    const Side up{{10, 0}, {10, 10}, {10, 1}};
+    const auto shared = AngleFromTwoSides(bottom, up, true);
+    ASSERT_TRUE(shared.has_value());
+    EXPECT_POINT_NEAR(shared->vertex, (Point{10, 0}), 0);
+    EXPECT_POINT_NEAR(shared->first, (Point{0, 0}), 0);
+    EXPECT_POINT_NEAR(shared->second, (Point{10, 10}), 0);
+    // The same sides on different paths meet at the crossing of their lines, which is
+    // also (10, 0); the sides are taken towards the clicks.
+    const auto apart = AngleFromTwoSides(bottom, up, false);
+    ASSERT_TRUE(apart.has_value());
+    EXPECT_POINT_NEAR(apart->first, (Point{0, 0}), 0);
+    EXPECT_POINT_NEAR(apart->second, (Point{10, 0}), 0);  // A2, nearer to its click
+    // Crossing sides clicked on opposite halves measure the angle between those halves.
+    const Side horizontal{{-10, 0}, {10, 0}, {5, 0}};
+    const Side vertical{{0, -10}, {0, 10}, {0, -5}};
+    const auto crossing = AngleFromTwoSides(horizontal, vertical, false);
+    ASSERT_TRUE(crossing.has_value());
+    EXPECT_POINT_NEAR(crossing->vertex, (Point{0, 0}), 1e-6);
+    EXPECT_POINT_NEAR(crossing->first, (Point{10, 0}), 0);
+    EXPECT_POINT_NEAR(crossing->second, (Point{0, -10}), 0);
+    EXPECT_NEAR(crossing->opening, kHalfPi, 1e-6);
+    const Side parallel{{0, 5}, {10, 5}, {1, 5}};
+    EXPECT_FALSE(AngleFromTwoSides(bottom, parallel, false).has_value());
+}
+
+}  // namespace
+}  // namespace quill

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "plugin/geometry/divisions.h"
+#include "plugin/geometry/path_lengths.h"
+#include "pure/geometry_fakes.h"
+
+namespace quill {
+namespace {
+
+using testing::Corner;
+using testing::FakeBezierService;
+using testing::FakePath;
+
+// Five anchors whose segments measure 10, 20, 30, 40 and (closing) 50 points.
+FakePath Pentagon(bool closed) {
+    return FakePath(
+        {Corner(0, 0), Corner(10, 0), Corner(10, 20), Corner(-20, 20), Corner(-20, -20)}, closed);
+}
+
+TEST(PathLengths, BetweenAnchorsOpenAndClosed) {
+    // The closing segment from (−20, −20) to (0, 0) is 20√2 long.
+    const float closing = std::sqrt(800.0f);
+    FakeBezierService service;
+    struct Row {
+        bool closed;
+        int a, b;
+        float expected;
+    };
+    const Row rows[] = {
+        {false, 2, 2, 0},
+        {false, 0, 4, 100},
+        {false, 4, 1, 90},  // swapped
+        {true, 1, 3, 50},
+        {true, 3, 1, 10 + 40 + closing},  // forwards through the closing segment
+        {true, 2, 2, 100 + closing},      // whole perimeter
+        {true, 0, 0, 100 + closing},
+    };
+    for (const Row& r : rows) {
+        const FakePath path = Pentagon(r.closed);
+        EXPECT_NEAR(PathLengthBetween(path, service, r.a, r.b), r.expected, 1e-3)
+            << r.closed << " " << r.a << " " << r.b;
+    }
+}
+
+TEST(PathLengths, TotalLengthInUnitsAndScale) {
+    FakeBezierService service;
+    const FakePath open({Corner(0, 0), Corner(72, 0)}, false);
+    EXPECT_NEAR(PathTotalLength(open, service, 1.0, 1), 72, 1e-4);
+    EXPECT_NEAR(PathTotalLength(open, service, 25.4 / 72.0, 1), 25.4, 1e-4);
+    EXPECT_NEAR(PathTotalLength(open, service, 25.4 / 72.0, 0.01f), 2540, 1e-1);
+    EXPECT_NEAR(PathTotalLength(open, service, 1.0 / 12.0, 1), 6, 1e-5);
+    const FakePath square({Corner(0, 0), Corner(10, 0), Corner(10, 10), Corner(0, 10)}, true);
+    EXPECT_NEAR(PathTotalLength(square, service, 1.0, 1), 40, 1e-4);
+}
+
+TEST(PathLengths, PointAtSegmentBoundaryStaysOnEarlierSegment) {
+    FakeBezierService service;
+    const FakePath path = Pentagon(false);
+    const PathPosition atBoundary = PointAtLength(path, service, 30);
+    EXPECT_EQ(atBoundary.segment, 1);
+    EXPECT_NEAR(atBoundary.t, 1.0f, 1e-6);
+    EXPECT_NEAR(atBoundary.point.h, 10, 1e-4);
+    EXPECT_NEAR(atBoundary.point.v, 20, 1e-4);
+    const PathPosition inside = PointAtLength(path, service, 45);
+    EXPECT_EQ(inside.segment, 2);
+    EXPECT_POINT_NEAR(inside.point, (Point{-5, 20}), 1e-3);
+    EXPECT_NEAR(std::fabs(inside.direction), kPi, 1e-5);
+    // A distance past the end by rounding stays at the end.
+    const PathPosition end = PointAtLength(path, service, 100.001f);
+    EXPECT_EQ(end.segment, 3);
+    EXPECT_POINT_NEAR(end.point, (Point{-20, -20}), 1e-3);
+}
+
+TEST(PathLengths, DividePathOpenAndClosed) {
+    FakeBezierService service;
+    const FakePath line({Corner(0, 0), Corner(30, 0)}, false);
+    EXPECT_TRUE(DividePath(line, service, 1).empty());
+    const auto thirds = DividePath(line, service, 3);
+    ASSERT_EQ(thirds.size(), 2u);
+    EXPECT_POINT_NEAR(thirds[0].point, (Point{10, 0}), 1e-3);
+    EXPECT_POINT_NEAR(thirds[1].point, (Point{20, 0}), 1e-3);
+    // A closed square of perimeter 40 in five parts: the last point lies on the closing
+    // segment, going down from (0, 10) to (0, 0).
+    const FakePath square({Corner(0, 0), Corner(10, 0), Corner(10, 10), Corner(0, 10)}, true);
+    const auto points = DividePath(square, service, 5);
+    ASSERT_EQ(points.size(), 4u);
+    EXPECT_EQ(points[3].segment, 3);
+    EXPECT_POINT_NEAR(points[3].point, (Point{0, 8}), 1e-3);
+    EXPECT_NEAR(points[3].direction, -kHalfPi, 1e-5);
+}
+
+TEST(Marks, OneSidedIsHalfACentredMark) {
+    const Point p{10, 10};
+    const Mark centred = PerpendicularMark(p, 0, 2, false, false);
+    const Mark left = PerpendicularMark(p, 0, 2, true, false);
+    const Mark right = PerpendicularMark(p, 0, 2, true, true);
+    const float h = 2 * kPointsPerMillimetre * 0.5f;
+    EXPECT_POINT_NEAR(centred.from, (Point{10, 10 + h}), 1e-5);
+    EXPECT_POINT_NEAR(centred.to, (Point{10, 10 - h}), 1e-5);
+    EXPECT_POINT_NEAR(left.from, (Point{10, 10 + h}), 1e-5);
+    EXPECT_POINT_NEAR(left.to, p, 0);
+    EXPECT_POINT_NEAR(right.from, (Point{10, 10 - h}), 1e-5);
+    const Mark straight = StraightSegmentMark(p, kHalfPi, 2, false, false);
+    EXPECT_POINT_NEAR(straight.from, (Point{10 - h, 10}), 1e-5);
+    EXPECT_POINT_NEAR(straight.to, (Point{10 + h, 10}), 1e-5);
+}
+
+TEST(Divisions, SegmentAndAngle) {
+    const auto points = DivideSegment({0, 0}, {0, 9}, 3);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_POINT_NEAR(points[0], (Point{0, 3}), 1e-5);
+    EXPECT_POINT_NEAR(points[1], (Point{0, 6}), 1e-5);
+    // A right angle opening clockwise from the vertical, in three.
+    const auto inner = DivideAngle(kHalfPi, kHalfPi, 3, false);
+    ASSERT_EQ(inner.size(), 2u);
+    EXPECT_NEAR(inner[0], kHalfPi * 2 / 3, 1e-6);
+    EXPECT_NEAR(inner[1], kHalfPi / 3, 1e-6);
+    // The outer division turns the other way through the reflex angle of 3π/2.
+    const auto outer = DivideAngle(kHalfPi, kHalfPi, 3, true);
+    EXPECT_NEAR(outer[0], kHalfPi + kPi / 2, 1e-6);
+    const auto outerNegative = DivideAngle(0, -kHalfPi, 2, true);
+    ASSERT_EQ(outerNegative.size(), 1u);
+    EXPECT_NEAR(outerNegative[0], -3 * kPi / 4, 1e-6);
+    EXPECT_POINT_NEAR(RayEnd({1, 1}, 0, 2), (Point{1 + kPointsPerMillimetre, 1}), 1e-5);
+}
+
+}  // namespace
+}  // namespace quill
