@@ -6,8 +6,8 @@
 
 #include "bench_drawing.h"
 #include "bench_timing.h"
+#include "host/core/host.h"
 #include "host/geometry/segment_index.h"
-#include "host/session/host.h"
 #include "host/suites/handles.h"
 #include "plugin/services/host_geometry.h"
 #include "support/document_suites.h"

@@ -8,7 +8,7 @@
 
 #include "bench_drawing.h"
 #include "bench_timing.h"
-#include "host/session/host.h"
+#include "host/core/host.h"
 
 namespace {
 

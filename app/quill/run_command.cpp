@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/quill/command.h"
-#include "host/session/dump_writer.h"
-#include "host/session/event_state.h"
-#include "host/session/script_runner.h"
+#include "host/core/event_state.h"
+#include "host/scripting/dump_writer.h"
+#include "host/scripting/script_runner.h"
 
 namespace {
 

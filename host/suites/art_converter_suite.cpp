@@ -1,6 +1,6 @@
 // "AI Art Converter Suite": a path's stroke turned into filled outline paths.
+#include "host/core/host.h"
 #include "host/geometry/stroke_outline.h"
-#include "host/session/host.h"
 #include "host/suites/handles.h"
 #include "host/suites/registry.h"
 

@@ -5,8 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/core/host.h"
 #include "host/geometry/art_matching.h"
-#include "host/session/host.h"
 #include "host/suites/handles.h"
 #include "host/suites/registry.h"
 

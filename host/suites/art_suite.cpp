@@ -1,6 +1,6 @@
 // The Art suite: creating, disposing, moving and copying art, walking the art tree,
 // user attributes, bounds, validity and names.
-#include "host/session/event_state.h"
+#include "host/core/event_state.h"
 #include "host/suites/art_bounds.h"
 #include "host/suites/suite_support.h"
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "host/session/plugins.h"
+#include "host/core/plugins.h"
 #include "host/suites/memory_handles.h"
 #include "host/suites/suite_support.h"
 

@@ -2,7 +2,7 @@
 // the host's list by name.
 #pragma once
 
-#include "host/session/host.h"
+#include "host/core/host.h"
 
 namespace host {
 

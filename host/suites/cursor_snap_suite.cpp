@@ -1,6 +1,6 @@
 // "AI Cursor Snap Suite": the pointer snapped to crossings of paths.
+#include "host/core/host.h"
 #include "host/geometry/cursor_snap.h"
-#include "host/session/host.h"
 #include "host/suites/registry.h"
 #include "host/suites/suite_checks.h"
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "host/session/event_state.h"
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
+#include "host/core/event_state.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
 #include "host/suites/suite_support.h"
 
 namespace host {

@@ -2,8 +2,8 @@
 // notifiers and application contexts.
 #include <algorithm>
 
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
 #include "host/suites/suite_support.h"
 
 namespace host {

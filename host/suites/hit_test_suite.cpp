@@ -4,8 +4,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/core/host.h"
 #include "host/geometry/hit_test.h"
-#include "host/session/host.h"
 #include "host/suites/handles.h"
 #include "host/suites/registry.h"
 #include "host/suites/suite_checks.h"

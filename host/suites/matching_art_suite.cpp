@@ -1,8 +1,8 @@
 // "AI Matching Art Suite": art by type and attributes, handed out as a memory handle.
 #include <cstring>
 
+#include "host/core/host.h"
 #include "host/geometry/art_matching.h"
-#include "host/session/host.h"
 #include "host/suites/handles.h"
 #include "host/suites/memory_handles.h"
 #include "host/suites/registry.h"

@@ -1,7 +1,7 @@
 // The menu suite: menu groups by name (the host has "About"), items added to them, and
 // groups made the submenu of an item.
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
 #include "host/suites/suite_support.h"
 
 namespace host {

@@ -1,6 +1,6 @@
 // Alerts in UTF-8, text conversions, and the suites a plug-in holds without calling
 // much: runtime, number formats, undo, dictionaries, swatches.
-#include "host/session/event_state.h"
+#include "host/core/event_state.h"
 #include "host/suites/suite_support.h"
 #include "host/suites/text_engine_objects.h"
 #include "host/text/windows1252.h"

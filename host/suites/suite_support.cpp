@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "host/session/event_state.h"
+#include "host/core/event_state.h"
 #include "host/text/windows1252.h"
 
 namespace host {

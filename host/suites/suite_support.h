@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "host/session/host.h"
+#include "host/core/host.h"
 #include "host/suites/handles.h"
 #include "host/suites/registry.h"
 

@@ -1,8 +1,8 @@
 // The tool palette: the host's selection tool and the tools plug-ins add, their
 // numbers, groups and toolsets, the selected tool; and the keyboard state of the event.
-#include "host/session/event_state.h"
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
+#include "host/core/event_state.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
 #include "host/suites/suite_support.h"
 
 namespace host {

@@ -1,6 +1,6 @@
 // "AI Transform Art Suite".
+#include "host/core/host.h"
 #include "host/geometry/art_matching.h"
-#include "host/session/host.h"
 #include "host/suites/handles.h"
 #include "host/suites/registry.h"
 #include "host/suites/suite_checks.h"

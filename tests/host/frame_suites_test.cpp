@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "host/core/event_state.h"
+#include "host/core/registrations.h"
 #include "host/prefs/preference_store.h"
-#include "host/session/event_state.h"
-#include "host/session/registrations.h"
 #include "host/suites/handles.h"
 #include "session_fixture.h"
 

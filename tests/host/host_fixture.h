@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "host/session/host.h"
+#include "host/core/host.h"
 #include "host/suites/handles.h"
 
 namespace host::testing {

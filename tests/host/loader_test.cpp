@@ -2,8 +2,8 @@
 
 #include <fstream>
 
+#include "host/core/plugins.h"
 #include "host/loader/plugin_library.h"
-#include "host/session/plugins.h"
 #include "session_fixture.h"
 
 namespace host {

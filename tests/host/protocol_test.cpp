@@ -2,8 +2,8 @@
 // plug-in.
 #include <gtest/gtest.h>
 
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
 #include "session_fixture.h"
 
 namespace host {

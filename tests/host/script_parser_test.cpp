@@ -1,8 +1,8 @@
-#include "host/session/script_parser.h"
+#include "host/scripting/script_parser.h"
 
 #include <gtest/gtest.h>
 
-#include "host/session/dump_writer.h"
+#include "host/scripting/dump_writer.h"
 #include "session_fixture.h"
 
 namespace host {

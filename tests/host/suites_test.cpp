@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "host/session/host.h"
+#include "host/core/host.h"
 #include "host/suites/handles.h"
 #include "sdk/sdk.h"
 

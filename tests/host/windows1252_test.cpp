@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/session/host.h"
+#include "host/core/host.h"
 #include "sdk/sdk.h"
 
 namespace host {

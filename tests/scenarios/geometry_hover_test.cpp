@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "host/session/host.h"
+#include "host/core/host.h"
 #include "host/suites/handles.h"
 #include "plugin/services/host_geometry.h"
 #include "plugin/tools/hover_state.h"

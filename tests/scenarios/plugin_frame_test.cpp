@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "host/loader/resource_archive.h"
-#include "host/session/dump_writer.h"
-#include "host/session/script_runner.h"
+#include "host/scripting/dump_writer.h"
+#include "host/scripting/script_runner.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/session/event_state.h"
+#include "host/core/event_state.h"
 #include "plugin/services/suite_acquisition.h"
 #include "scenarios/plugin_session.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/session/event_state.h"
+#include "host/core/event_state.h"
 #include "host/suites/handles.h"
 #include "scenarios/plugin_session.h"
 

@@ -8,11 +8,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "host/session/dump_writer.h"
-#include "host/session/host.h"
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
-#include "host/session/script_runner.h"
+#include "host/core/host.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
+#include "host/scripting/dump_writer.h"
+#include "host/scripting/script_runner.h"
 
 namespace quill::testing {
 

@@ -11,9 +11,9 @@
 #include <sstream>
 #include <string>
 
-#include "host/session/dump_writer.h"
-#include "host/session/event_state.h"
-#include "host/session/script_runner.h"
+#include "host/core/event_state.h"
+#include "host/scripting/dump_writer.h"
+#include "host/scripting/script_runner.h"
 #include "support/temp_path.h"
 
 namespace {

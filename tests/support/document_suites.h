@@ -3,7 +3,7 @@
 // without loading the library.
 #pragma once
 
-#include "host/session/host.h"
+#include "host/core/host.h"
 #include "plugin/services/suites.h"
 
 namespace quill::testing {

@@ -7,8 +7,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "host/session/dump_writer.h"
-#include "host/session/script_runner.h"
+#include "host/scripting/dump_writer.h"
+#include "host/scripting/script_runner.h"
 
 namespace quill::testing {
 

@@ -1,9 +1,9 @@
-#include "host/session/script_parser.h"
+#include "host/scripting/script_parser.h"
 
 #include <map>
 #include <sstream>
 
-#include "host/session/script_words.h"
+#include "host/scripting/script_words.h"
 #include "host/text/windows1252.h"
 
 namespace host {

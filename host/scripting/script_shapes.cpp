@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "host/session/script_parser.h"
-#include "host/session/script_words.h"
+#include "host/scripting/script_parser.h"
+#include "host/scripting/script_words.h"
 
 namespace host {
 

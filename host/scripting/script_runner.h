@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "host/session/host.h"
-#include "host/session/script_parser.h"
+#include "host/core/host.h"
+#include "host/scripting/script_parser.h"
 
 namespace host {
 

@@ -1,4 +1,4 @@
-#include "host/session/plugins.h"
+#include "host/core/plugins.h"
 
 #include <algorithm>
 

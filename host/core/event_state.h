@@ -1,5 +1,6 @@
 // What the host tracks while it handles one event (keys held, work to do once the
-// event is handled) and what it records for the dump (alerts, cursor, annotation).
+// event is handled) and what the session has shown (alerts, cursor, annotation), for a
+// front end to show and for the dump.
 #pragma once
 
 #include <cstdint>
@@ -47,6 +48,9 @@ struct EventState {
     std::optional<DrawerState> drawer;
 };
 
+/// What the session has shown: the plug-in's alerts, cursor, last annotation pass and
+/// undo text (the suites fill them) and the warnings of the files the front end read.
+/// Front ends and the dump read it.
 struct SessionLog {
     std::vector<std::string> alerts;  // UTF-8, in the order shown
     std::optional<std::int32_t> cursor;

@@ -1,13 +1,13 @@
-#include "host/session/script_runner.h"
+#include "host/scripting/script_runner.h"
 
 #include <cstdio>
 
+#include "host/core/event_state.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
 #include "host/fonts/font_catalog.h"
 #include "host/prefs/preference_store.h"
-#include "host/session/dump_writer.h"
-#include "host/session/event_state.h"
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
+#include "host/scripting/dump_writer.h"
 #include "host/svg/svg.h"
 
 namespace host {

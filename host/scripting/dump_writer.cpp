@@ -1,15 +1,15 @@
-#include "host/session/dump_writer.h"
+#include "host/scripting/dump_writer.h"
 
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
 
+#include "host/core/event_state.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
 #include "host/fonts/text_metrics.h"
 #include "host/prefs/preference_store.h"
-#include "host/session/event_state.h"
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
-#include "host/session/script_parser.h"
+#include "host/scripting/script_parser.h"
 #include "host/suites/art_bounds.h"
 #include "host/text/windows1252.h"
 

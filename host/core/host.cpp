@@ -1,14 +1,14 @@
-#include "host/session/host.h"
+#include "host/core/host.h"
 
 #include <cmath>
 #include <cstdlib>
 
+#include "host/core/event_state.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
 #include "host/fonts/font_catalog.h"
 #include "host/geometry/segment_index.h"
 #include "host/prefs/preference_store.h"
-#include "host/session/event_state.h"
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
 #include "host/suites/text_engine_objects.h"
 
 namespace host {

@@ -2,10 +2,10 @@
 // selection, mouse events, notifications and annotation passes.
 #include <cstring>
 
-#include "host/session/event_state.h"
-#include "host/session/host.h"
-#include "host/session/plugins.h"
-#include "host/session/registrations.h"
+#include "host/core/event_state.h"
+#include "host/core/host.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
 #include "host/suites/handles.h"
 
 namespace host {

@@ -1,4 +1,4 @@
-#include "host/session/registrations.h"
+#include "host/core/registrations.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "host/session/host.h"
+#include "host/core/host.h"
 
 namespace host {
 

@@ -1,4 +1,4 @@
-#include "host/session/script_words.h"
+#include "host/scripting/script_words.h"
 
 #include <cerrno>
 #include <cmath>
