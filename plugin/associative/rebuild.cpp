@@ -14,13 +14,13 @@
 #include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
-#include "plugin/tools/tool_state.h"
 
 namespace quill {
 
 namespace {
 
 constexpr std::size_t kTagCapacity = 64;
+constexpr BuildResult kNothingRebuilt{kNoErr, BuildOutcome::NothingBuilt};
 
 struct MeasuredAnchor {
     AIArtHandle path = nullptr;
@@ -51,31 +51,36 @@ bool FindAnchor(AIArtHandle piece, const char* linkTag, const char* indexTag,
 
 }  // namespace
 
-AIErr RebuildSegmentDimension(AIArtHandle piece) {
+BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
     MeasuredAnchor first, second;
     const bool wholeSegment = HasTag(piece, tags::kSegmentLink);
     if (wholeSegment) {
-        if (!FindAnchor(piece, tags::kSegmentLink, tags::kIndex1, &first)) return kNoErr;
-        if (!FindAnchor(piece, tags::kSegmentLink, tags::kIndex2, &second)) return kNoErr;
+        if (!FindAnchor(piece, tags::kSegmentLink, tags::kIndex1, &first)) return kNothingRebuilt;
+        if (!FindAnchor(piece, tags::kSegmentLink, tags::kIndex2, &second)) return kNothingRebuilt;
     } else {
         if (!HasTag(piece, tags::kFirstPointLink) || !HasTag(piece, tags::kSecondPointLink))
-            return kNoErr;
-        if (!FindAnchor(piece, tags::kFirstPointLink, tags::kIndex1, &first)) return kNoErr;
-        if (!FindAnchor(piece, tags::kSecondPointLink, tags::kIndex2, &second)) return kNoErr;
+            return kNothingRebuilt;
+        if (!FindAnchor(piece, tags::kFirstPointLink, tags::kIndex1, &first))
+            return kNothingRebuilt;
+        if (!FindAnchor(piece, tags::kSecondPointLink, tags::kIndex2, &second))
+            return kNothingRebuilt;
     }
     // Two links naming one point (a link edited by hand) would build nothing: the old
     // dimension is kept rather than replaced by nothing.
     if (first.point.h == second.point.h && first.point.v == second.point.v) {
         ShowAlert(texts::kDistinctPoints.c_str());
-        return kNoErr;
+        return kNothingRebuilt;
     }
     AIArtHandle oldGroup = nullptr;
     sAIArt->GetArtParent(piece, &oldGroup);
     DisposeArt(oldGroup);
 
     AIErr result = PrepareDimensionGroup();
-    if (result != kNoErr) return result;
-    result = CreateSegmentArtSet(0, Settings().dimensionType != 3);
+    if (result != kNoErr) return {result, BuildOutcome::NothingBuilt};
+    const Association association = Settings().dimensionType != kBothWaysType
+                                        ? Association::Associative
+                                        : Association::NotAssociative;
+    result = CreateSegmentArtSet(0, association).code;
     if (wholeSegment) {
         result = LinkSegment(first.path, first.index, second.index);
     } else {
@@ -88,9 +93,8 @@ AIErr RebuildSegmentDimension(AIArtHandle piece) {
     state.measuredPath = second.path;
     state.direction = std::atan2(second.point.v - first.point.v, second.point.h - first.point.h);
     state.textRotation = 0;
-    result = BuildSegmentDimension();
-    Tools().dragActive = true;
-    return result;
+    // The rebuilt dimension follows the pointer to be placed again.
+    return {BuildSegmentDimension(clickPointer).code, BuildOutcome::Built};
 }
 
 }  // namespace quill

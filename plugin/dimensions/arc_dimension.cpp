@@ -88,19 +88,20 @@ float LabelDirection(const DimensionBuildState& state, Point pointer) {
 
 }  // namespace
 
-AIErr StartArcDimension(const HoverState& hover) {
+BuildResult StartArcDimension(const ArcClick& click) {
     DimensionBuildState& state = BuildState();
-    state.arcCentre = hover.centre;
-    state.arcRadius = hover.radius;
-    state.first = hover.segmentPoints[0];
-    state.second = hover.segmentPoints[1];
+    state.arcCentre = click.centre;
+    state.arcRadius = click.radius;
+    state.first = click.start;
+    state.second = click.end;
     state.arcSweep = SignedSweep(state.arcCentre, state.first, state.second);
-    AIErr result = CreateArcArtSet();
-    result = BuildArcDimension(DragKeys{}, hover.pointer, false);
-    return result;
+    const BuildResult made = CreateArcArtSet();
+    if (made.outcome == BuildOutcome::NothingBuilt) return made;
+    return {BuildArcDimension(DragKeys{}, click.pointer, BuildPhase::AtClick), BuildOutcome::Built};
 }
 
-AIErr BuildArcDimension(const DragKeys& keys, Point pointer, bool dragging) {
+AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
+    const bool dragging = phase == BuildPhase::WhileDragging;
     DimensionBuildState& state = BuildState();
     SettingsRecord& s = Settings();
     DimensionSlot& pieces = ArtSet().slots[0];

@@ -20,7 +20,6 @@
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/text/units.h"
-#include "plugin/tools/tool_state.h"
 
 namespace quill {
 
@@ -83,13 +82,12 @@ AIErr PlaceCurveExtensionLines(Point e0, Point e1, const std::vector<PathSegment
     return result;
 }
 
-AIErr AbandonTooLargeOffset() {
-    AIErr result = DisposeArt(ArtSet().group);
+BuildResult AbandonTooLargeOffset() {
+    const AIErr result = DisposeArt(ArtSet().group);
     ArtSet() = DimensionArtSet{};
     ShowAlert(texts::kOffsetTooLarge.c_str());
     Settings().lineOffset = kRestartOffset;
-    Tools().dragActive = false;
-    return result;
+    return {result, BuildOutcome::Abandoned};
 }
 
 float MeasuredLength(const std::vector<PathSegment>& path) {
@@ -100,21 +98,21 @@ float MeasuredLength(const std::vector<PathSegment>& path) {
 
 }  // namespace
 
-AIErr StartCurveDimension(const HoverState& hover) {
+BuildResult StartCurveDimension(const CurveClick& click) {
     DimensionBuildState& state = BuildState();
-    state.curvePoint = hover.hoverPoint;
+    state.curvePoint = click.point;
     AIRealBezier bezier{};
     AIRealVector tangent{1, 0};
-    if (sAIPath->GetPathBezier(hover.path, hover.segmentStart, &bezier) == kNoErr)
-        sAIRealBezier->Tangent(&bezier, hover.t, &tangent);
+    if (sAIPath->GetPathBezier(click.path, click.segment, &bezier) == kNoErr)
+        sAIRealBezier->Tangent(&bezier, click.t, &tangent);
     state.curveTangent = std::atan2(tangent.v, tangent.h);
     state.curveSide = false;
-    AIErr result = CreateCurveArtSet();
-    result = BuildCurveDimension(hover.pointer, static_cast<float>(Settings().lineOffset), {});
-    return result;
+    const BuildResult made = CreateCurveArtSet();
+    if (made.outcome == BuildOutcome::NothingBuilt) return made;
+    return BuildCurveDimension(click.pointer, static_cast<float>(Settings().lineOffset), {});
 }
 
-AIErr DragCurveDimension(Point pointer, const DragKeys& keys) {
+BuildResult DragCurveDimension(Point pointer, const DragKeys& keys) {
     DimensionBuildState& state = BuildState();
     const Point& at = state.curvePoint;
     const float distance = std::hypot(pointer.h - at.h, pointer.v - at.v);
@@ -125,19 +123,17 @@ AIErr DragCurveDimension(Point pointer, const DragKeys& keys) {
     return BuildCurveDimension(pointer, distance, keys);
 }
 
-AIErr BuildCurveDimension(Point pointer, float offset, const DragKeys& keys) {
+BuildResult BuildCurveDimension(Point pointer, float offset, const DragKeys& keys) {
     DimensionBuildState& state = BuildState();
     DimensionSlot& pieces = ArtSet().slots[0];
     AIArtHandle path = state.measuredPath;
-    if (!IsValidArt(path) || !IsValidArt(pieces.lineA) || !Tools().built[kSegmentTool] ||
-        offset == 0)
-        return kNoErr;
+    if (!IsValidArt(path) || !IsValidArt(pieces.lineA) || offset == 0) return {};
     RefreshStrokeWidths();
     AIErr result = kNoErr;
     EnsureExtensionLines(0, &result);
     if (keys.escape) {
         result = PlaceLabel(pieces.label, pointer, 0);
-        return PlaceToleranceTexts(0, 1, 0);
+        return {PlaceToleranceTexts(0, 1, 0)};
     }
     const bool sideAtStart = state.curveSide;
     bool side = state.curveSide;
@@ -148,18 +144,20 @@ AIErr BuildCurveDimension(Point pointer, float offset, const DragKeys& keys) {
     if (keys.shift) offset = std::ceil(offset / kOffsetStep) * kOffsetStep;
 
     const std::vector<PathSegment> measured = ReadSegments(path);
-    if (measured.size() < 2) return kNoErr;
+    if (measured.size() < 2) return {};
     int newPaths = 0;
     AIArtHandle outline = OutlineAround(path, ArtSet().group, offset, &newPaths);
     if (newPaths >= 2) return AbandonTooLargeOffset();
-    if (!outline) return kNoErr;
+    if (!outline) return {};
     const Point e0 = measured.front().p, e1 = measured.back().p;
     std::vector<PathSegment> line = LongSide(ReadSegments(outline), e0, e1, offset, side);
-    if (line.size() < 2) return DisposeArt(outline);
+    if (line.size() < 2) return {DisposeArt(outline)};
 
     AIArtHandle newLine = nullptr;
     result = sAIArt->DuplicateArt(outline, kPlaceAbove, outline, &newLine);
     DisposeArt(outline);
+    // Without its copy the old line stays, so that the next drag event tries again.
+    if (result != kNoErr) return {result};
     DisposeArt(pieces.lineA);
     pieces.lineA = newLine;
     result = PlaceCurveExtensionLines(e0, e1, line, offset, side);
@@ -185,7 +183,7 @@ AIErr BuildCurveDimension(Point pointer, float offset, const DragKeys& keys) {
         result = PlaceToleranceTexts(0, 1, 0);
     }
     state.curveSide = sideAtStart;
-    return result;
+    return {result};
 }
 
 }  // namespace quill

@@ -22,8 +22,14 @@ struct DimensionArtSet {
     AIArtHandle group = nullptr;  // the current dimension group
     DimensionSlot slots[2];
     AIArtHandle dimensionArc = nullptr;  // the arc of an arc-segment dimension
+    /// The group holds a dimension with its first point only: the next group made
+    /// disposes of it, and so does leaving the tool.
+    bool onlyFirstPoint = false;
 };
 
 DimensionArtSet& ArtSet();
+
+/// Disposes of a group left with a dimension's first point only, and forgets its pieces.
+void AbandonFirstPointOnly();
 
 }  // namespace quill

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/pieces.h"
 #include "plugin/dimensions/texts.h"
@@ -11,7 +10,6 @@
 #include "plugin/services/host_text.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
-#include "plugin/tools/tool_state.h"
 
 namespace quill {
 
@@ -48,41 +46,6 @@ AIErr RefuseLockedLayer() {
     return kLockedErr;
 }
 
-const char* SegmentGroupName() {
-    const ToolState& tools = Tools();
-    if (Settings().dimensionType == 3) return texts::kGroupSegmentBoth.c_str();
-    if (tools.curveMeasured) return texts::kGroupSegmentCurve.c_str();
-    if (tools.arcMeasured) return texts::kGroupSegmentArc.c_str();
-    switch (Settings().dimensionType) {
-        case 0:
-            return texts::kGroupSegmentOblique.c_str();
-        case 1:
-            return texts::kGroupSegmentHorizontal.c_str();
-        case 2:
-            return texts::kGroupSegmentVertical.c_str();
-        default:
-            return texts::kGroupSegmentError.c_str();
-    }
-}
-
-const char* GroupName(std::int32_t tool) {
-    switch (tool) {
-        case kSegmentTool:
-            return SegmentGroupName();
-        case kAngleTool:
-            return texts::kGroupAngle.c_str();
-        case kCircleTool:
-            return Settings().diameter ? texts::kGroupCircleDiameter.c_str()
-                                       : texts::kGroupCircleRadius.c_str();
-        case kBezierTool:
-            return texts::kGroupBezier.c_str();
-        case kLengthsTool:
-            return texts::kGroupLengths.c_str();
-        default:
-            return nullptr;
-    }
-}
-
 }  // namespace
 
 AIErr PrepareDimensionGroup() {
@@ -108,20 +71,17 @@ AIErr PrepareDimensionGroup() {
     if (IsValidArt(group)) {
         AIArtHandle child = nullptr;
         sAIArt->GetArtFirstChild(group, &child);
-        if (!child || BuildState().onlyFirstPoint) DisposeArt(group);
+        if (!child || ArtSet().onlyFirstPoint) DisposeArt(group);
     }
-    BuildState().onlyFirstPoint = false;
+    ArtSet().onlyFirstPoint = false;
     group = nullptr;
     result = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, layerGroup, &group);
     if (result == kNoErr) result = TagPiece(group);
     return result;
 }
 
-AIErr NameDimensionGroup() {
-    const std::int32_t tool = Tools().currentTool;
-    if (tool < 1 || tool > kToolCount || !Tools().built[tool]) return kNoErr;
+AIErr NameDimensionGroup(const char* name) {
     AIArtHandle group = ArtSet().group;
-    const char* name = GroupName(tool);
     if (!name || !IsValidArt(group)) return kNoErr;
     return sAIArt->SetArtName(group, ToHostText(name).c_str());
 }

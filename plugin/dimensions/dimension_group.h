@@ -11,9 +11,9 @@ namespace quill {
 /// tells the user and returns kLockedErr: the click is abandoned.
 AIErr PrepareDimensionGroup();
 
-/// Names the current group after the kind of the dimension under construction; nothing
-/// when the current tool has none under way or the group is gone.
-AIErr NameDimensionGroup();
+/// Names the current group `name` (Windows-1252); nothing when the name is nullptr or the
+/// group is gone.
+AIErr NameDimensionGroup(const char* name);
 
 /// Disposes the art when the handle names live art; safe on an unset or stale handle.
 AIErr DisposeArt(AIArtHandle art);

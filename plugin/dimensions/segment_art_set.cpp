@@ -5,7 +5,6 @@
 #include "plugin/services/host_art.h"
 #include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
-#include "plugin/tools/tool_state.h"
 
 namespace quill {
 
@@ -39,8 +38,8 @@ bool GroupIsValid() {
 
 }  // namespace
 
-AIErr CreateSegmentArtSet(int slot, bool associative) {
-    if (!GroupIsValid()) return kNoErr;
+BuildResult CreateSegmentArtSet(int slot, Association association) {
+    if (!GroupIsValid()) return {kNoErr, BuildOutcome::NothingBuilt};
     DimensionSlot& pieces = ArtSet().slots[slot];
     pieces = DimensionSlot{};
     AIErr result = CreateTexts(pieces);
@@ -48,19 +47,18 @@ AIErr CreateSegmentArtSet(int slot, bool associative) {
     if (result == kNoErr) result = NewPathPiece(pieces.extension[0], 2, &pieces.extension[1]);
     if (result == kNoErr) result = NewPathPiece(pieces.extension[1], 2, &pieces.lineB);
     if (result == kNoErr) result = NewPathPiece(pieces.lineB, 2, &pieces.lineA);
-    if (result == kNoErr && associative) {
+    if (result == kNoErr && association == Association::Associative) {
         result = MarkLine(pieces.lineB, false);
         result = MarkLine(pieces.lineA, true);
     }
     if (result == kNoErr) result = CreateArrowheads(pieces, pieces.lineA);
-    Tools().built[kSegmentTool] = true;
-    return result;
+    return {result, BuildOutcome::Built};
 }
 
 // The texts and extension lines every dimension has, then `line` below them and the
 // arrowheads below it; no markers.
-AIErr CreateUnmarkedArtSet(AIArtHandle* line) {
-    if (!GroupIsValid()) return kNoErr;
+BuildResult CreateUnmarkedArtSet(AIArtHandle* line) {
+    if (!GroupIsValid()) return {kNoErr, BuildOutcome::NothingBuilt};
     DimensionSlot& pieces = ArtSet().slots[0];
     pieces = DimensionSlot{};
     AIErr result = CreateTexts(pieces);
@@ -68,22 +66,15 @@ AIErr CreateUnmarkedArtSet(AIArtHandle* line) {
     if (result == kNoErr) result = NewPathPiece(pieces.extension[0], 2, &pieces.extension[1]);
     if (result == kNoErr) result = NewPathPiece(pieces.extension[1], 2, line);
     if (result == kNoErr) result = CreateArrowheads(pieces, *line);
-    Tools().built[kSegmentTool] = true;
-    return result;
+    return {result, BuildOutcome::Built};
 }
 
-AIErr CreateCurveArtSet() {
+BuildResult CreateCurveArtSet() {
     return CreateUnmarkedArtSet(&ArtSet().slots[0].lineA);
 }
 
-AIErr CreateArcArtSet() {
+BuildResult CreateArcArtSet() {
     return CreateUnmarkedArtSet(&ArtSet().dimensionArc);
-}
-
-void ForgetArtSet() {
-    AIArtHandle group = ArtSet().group;
-    ArtSet() = DimensionArtSet{};
-    ArtSet().group = group;
 }
 
 }  // namespace quill

@@ -16,7 +16,6 @@
 #include "plugin/settings/settings_record.h"
 #include "plugin/text/label.h"
 #include "plugin/text/units.h"
-#include "plugin/tools/tool_state.h"
 
 #include "sdk/errors.h"
 
@@ -61,13 +60,11 @@ float OffsetForPointer(Point first, Point second, Point pointer) {
     return Cross(first, second, foot, pointer) >= 0 ? distance : -distance;
 }
 
-AIErr AbandonEqualPoints() {
+BuildResult AbandonEqualPoints() {
     ShowAlert(texts::kDistinctPoints.c_str());
-    AIErr result = DisposeArt(ArtSet().group);
+    const AIErr result = DisposeArt(ArtSet().group);
     ArtSet() = DimensionArtSet{};
-    Tools().dragActive = false;
-    Tools().built[kSegmentTool] = false;
-    return result;
+    return {result, BuildOutcome::Abandoned};
 }
 
 AIErr PlaceAxisExtensionLines(const AxisDimension& d, float level) {
@@ -94,7 +91,7 @@ void ComposeLengthText(double points, LabelText& label) {
     ComposeLengthLabel(points, LabelStyleOf(Settings()), label);
 }
 
-AIErr BuildObliqueDimension(const DragKeys& keys, Point pointer, bool dragging) {
+BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     DimensionBuildState& state = BuildState();
     if (state.first.h == state.second.h && state.first.v == state.second.v)
         return AbandonEqualPoints();
@@ -103,7 +100,7 @@ AIErr BuildObliqueDimension(const DragKeys& keys, Point pointer, bool dragging) 
     float offset = static_cast<float>(s.lineOffset);
     float offsetAngle = theta + kHalfPi;
     float extensionAngle = theta;
-    if (dragging && !keys.escape) {
+    if (phase == BuildPhase::WhileDragging && !keys.escape) {
         if (keys.alt) {
             offsetAngle = std::atan2(pointer.v - state.second.v, pointer.h - state.second.h);
             offset = Length(state.second, pointer);
@@ -134,7 +131,7 @@ AIErr BuildObliqueDimension(const DragKeys& keys, Point pointer, bool dragging) 
                       state.textRotation};
     result = LayOutDimensionLine(0, layout, keys, pointer);
     result = PlaceToleranceTexts(0, 0, theta);
-    return result;
+    return {result, BuildOutcome::Built};
 }
 
 AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, Point pointer) {

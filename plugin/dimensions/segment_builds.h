@@ -2,6 +2,7 @@
 // vertical, each built at the click and again at every drag event with the keys held.
 #pragma once
 
+#include "plugin/dimensions/build_outcome.h"
 #include "plugin/dimensions/segment_layout.h"
 #include "plugin/geometry/types.h"
 #include "plugin/text/measure_text.h"
@@ -9,10 +10,11 @@
 
 namespace quill {
 
-/// An oblique dimension between the measured points of the build state. At a drag
-/// (`dragging`) the line's offset follows the pointer; Alt turns the extension lines
-/// towards the pointer; Shift rounds the offset up to whole centimetres.
-AIErr BuildObliqueDimension(const DragKeys& keys, Point pointer, bool dragging);
+/// An oblique dimension between the measured points of the build state. While dragging the line's
+/// offset follows the pointer; Alt turns the extension lines towards the pointer; Shift rounds the
+/// offset up to whole centimetres. Two equal points are refused: the user is told, the group
+/// disposed.
+BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhase phase);
 
 /// A horizontal (or, `vertical`, a vertical) dimension of the slot between `first` and
 /// `second`, its line at `level` (a y for horizontal, an x for vertical).

@@ -1,22 +1,24 @@
-// The Segment tool: what its click does, and how the dimension follows the pointer.
+// The Segment tool's dimensions: the one its click builds for the current type
+// ("TypeDeCote"), and how it follows the pointer while dragged into place.
 #pragma once
 
+#include "plugin/dimensions/build_outcome.h"
 #include "plugin/dimensions/segment_layout.h"
 #include "plugin/geometry/types.h"
-#include "sdk/sdk.h"
+#include "sdk/types.h"
 
 namespace quill {
 
-/// The Segment tool's mouse-down, acting on what the tracking found under the pointer
-/// (`Hover()`) and on the host's hit record of the click.
-AIErr SegmentClick(const AIToolHitData& hit, bool shift, bool alt, Point pointer);
+/// What the Segment tool's click measured: the distance between two points (or the two
+/// ends of a straight segment), a whole circular arc, or a whole curve.
+enum class SegmentMeasure { BetweenPoints, Arc, Curve };
 
-/// Builds the dimension for the current type from the state at the click that fixed
-/// the second point (or measured a segment): oblique (or the arc dimension when an arc
-/// was clicked), horizontal or vertical.
-AIErr BuildSegmentDimension();
+/// Builds the dimension between the measured points of the build state for the current
+/// type: oblique, horizontal or vertical, the line placed for the pointer of the click.
+/// The horizontal-and-vertical type builds at its first drag.
+BuildResult BuildSegmentDimension(Point clickPointer);
 
 /// Reshapes the dimension under construction for the pointer and the keys held.
-AIErr DragSegmentDimension(Point pointer, const DragKeys& keys);
+BuildResult DragSegmentDimension(SegmentMeasure measure, Point pointer, const DragKeys& keys);
 
 }  // namespace quill

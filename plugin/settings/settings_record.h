@@ -12,6 +12,15 @@
 
 namespace quill {
 
+/// "TypeDeCote": the kind of dimension the Segment tool draws. Any other stored value
+/// draws none.
+enum SegmentDimensionType : std::int32_t {
+    kObliqueType = 0,
+    kHorizontalType = 1,
+    kVerticalType = 2,
+    kBothWaysType = 3,  // horizontal and vertical over an object's bounds
+};
+
 /// A colour setting: its kind and the components of every kind.
 struct ColourSetting {
     std::int32_t kind = 1;  // 0 grey, 1 RGB, 2 CMYK, 3 a custom colour of the document

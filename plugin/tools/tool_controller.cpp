@@ -1,39 +1,31 @@
 #include "plugin/tools/tool_controller.h"
 
-#include <cmath>
+#include <initializer_list>
 
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
-#include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
-#include "plugin/dimensions/segment_dimension.h"
+#include "plugin/services/alert.h"
 #include "plugin/services/keyboard.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/panel_state.h"
-#include "plugin/settings/preference_storage.h"
 #include "plugin/settings/settings_record.h"
-#include "plugin/text/units.h"
 #include "plugin/tools/cursors.h"
-#include "plugin/tools/hover_classification.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/segment_memory.h"
-#include "plugin/tools/tool_alerts.h"
+#include "plugin/tools/segment_gesture.h"
 #include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
+#include "plugin/tools/tool_table.h"
 
 namespace quill {
 
 namespace {
 
+// Tolerance of the hit test of a click, in points.
 constexpr AIReal kClickTolerance = 8.0f;
-constexpr float kSnapPixels = 8.0f;
 
 Point Pointer(const AIToolMessage* message) {
     return {message->cursor.h, message->cursor.v};
-}
-
-void SetCursor(const AIToolMessage* message, std::int32_t id) {
-    if (sADMBasic) sADMBasic->SetPlatformCursor(message->d.self, id);
 }
 
 AIErr SelectToolIndex(std::int32_t index) {
@@ -62,42 +54,6 @@ DragKeys ReadDragKeys() {
     return keys;
 }
 
-// During a Segment drag the pointer snaps to the ends of the segments measured last,
-// within 8 screen pixels.
-void SnapToMemory(const AIToolMessage* message) {
-    ToolState& tools = Tools();
-    AIReal zoom = 1;
-    if (sAIDocumentView->GetDocumentViewZoom(nullptr, &zoom) != kNoErr || zoom <= 0) zoom = 1;
-    const AIReal tolerance = kSnapPixels / zoom;
-    const AIRealPoint cursor{tools.cursor.h, tools.cursor.v};
-    const auto close = [&](Point p) {
-        const AIRealPoint end{p.h, p.v};
-        AIBoolean isClose = false;
-        return sAIRealMath->AIRealPointClose(&end, &cursor, tolerance, &isClose) == kNoErr &&
-               isClose;
-    };
-    const auto missed = [&] {
-        SetCursor(message,
-                  tools.straightSegmentClick ? cursors::kStraightSegment : cursors::kNothing);
-    };
-    Point found;
-    if (Memory().FindClose(close, missed, &found)) {
-        tools.cursor = found;
-        SetCursor(message, cursors::kAnchor);
-    }
-}
-
-AIErr InvalidateWholeView() {
-    AIRealRect bounds{};
-    sAIDocumentView->GetDocumentViewBounds(nullptr, &bounds);
-    AIPoint topLeft{}, bottomRight{};
-    const AIRealPoint corner1{bounds.left, bounds.top}, corner2{bounds.right, bounds.bottom};
-    sAIDocumentView->ArtworkPointToViewPoint(nullptr, &corner1, &topLeft);
-    sAIDocumentView->ArtworkPointToViewPoint(nullptr, &corner2, &bottomRight);
-    const AIRect rect{topLeft.h, topLeft.v, bottomRight.h, bottomRight.v};
-    return sAIAnnotator->InvalAnnotationRect(nullptr, &rect);
-}
-
 // The smart-guide colour of the host, in 16-bit components; a missing value counts 0.
 AIRGBColor SmartGuideColour() {
     const char* keys[3] = {"snapomatic/Color/red", "snapomatic/Color/green",
@@ -111,6 +67,12 @@ AIRGBColor SmartGuideColour() {
     return {components[0], components[1], components[2]};
 }
 
+// The gesture of the last click is over: nothing measured yet.
+void ClearClickFlags() {
+    Tools().straightSegmentClick = false;
+    Gesture().measure = SegmentMeasure::BetweenPoints;
+}
+
 }  // namespace
 
 AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
@@ -118,8 +80,10 @@ AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
     tools.clickCount = 0;
     Panel().phase = 0;
     Settings().SetMarksForToolSelection();
-    tools.curveMeasured = tools.arcMeasured = tools.straightSegmentClick = false;
+    ClearClickFlags();
     BuildState() = DimensionBuildState{};
+    Gesture() = SegmentGesture{};
+    ArtSet().onlyFirstPoint = false;
     tools.smartGuideColour = SmartGuideColour();
     tools.selectionPoint = Pointer(message);
     BuildPaintStyles();
@@ -131,11 +95,7 @@ AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
 
 AIErr DeselectTool(AIToolMessage*, AIAnnotatorHandle annotator) {
     // A measurement left after its first point is abandoned with the tool.
-    if (BuildState().onlyFirstPoint) {
-        DisposeArt(ArtSet().group);
-        ArtSet() = DimensionArtSet{};
-        BuildState().onlyFirstPoint = false;
-    }
+    AbandonFirstPointOnly();
     AIErr result = sAIAnnotator->SetAnnotatorActive(annotator, false);
     for (bool& built : Tools().built) built = false;
     return result;
@@ -151,23 +111,24 @@ AIErr TrackToolCursor(AIToolMessage* message) {
     tools.cursor = Pointer(message);
     const bool panelPage = AnyPanelPageOpen();
     if (alt && !shift && !panelPage) {
-        SetCursor(message, cursors::kParametersTool);
+        ShowCursor(message, cursors::kParametersTool);
         return kNoErr;
     }
     if (shift && !alt && tools.currentTool != kLengthsTool && !panelPage) {
-        SetCursor(message, cursors::kNextTool);
+        ShowCursor(message, cursors::kNextTool);
         return kNoErr;
     }
-    const AIErr result = ClassifyForTool(tools.currentTool, tools.cursor);
-    const std::int32_t cursor = CursorForHover(tools.currentTool, shift && alt);
-    if (cursor != 0) SetCursor(message, cursor);
+    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
+    const AIErr result = tool.classify ? tool.classify(tools.cursor) : kNoErr;
+    const std::int32_t cursor = tool.cursor ? tool.cursor(CurrentHover().kind, shift && alt) : 0;
+    if (cursor != 0) ShowCursor(message, cursor);
     return result;
 }
 
 AIErr ToolMouseDown(AIToolMessage* message) {
     ToolState& tools = Tools();
     tools.dragActive = false;
-    tools.curveMeasured = tools.arcMeasured = tools.straightSegmentClick = false;
+    ClearClickFlags();
     tools.cursor = Pointer(message);
     RefreshStrokeWidths();
     const bool shift = KeyIsDown(kVirtualKeyShift), alt = KeyIsDown(kVirtualKeyAlt);
@@ -183,19 +144,13 @@ AIErr ToolMouseDown(AIToolMessage* message) {
     result = sAIHitTest->GetHitData(hitRef, &hit);
     sAIHitTest->Release(hitRef);
     if (result != kNoErr) return result;
-    BuildState().clickCursor = tools.cursor;
-    switch (tools.currentTool) {
-        case kSegmentTool:
-            SegmentClick(hit, shift, alt, tools.cursor);
-            return NameDimensionGroup();
-        case kAngleTool:
-        case kCircleTool:
-        case kBezierTool:
-            if (!hit.hit) ShowNothingClickedAlert(tools.currentTool);
-            return result;
-        default:
-            return result;
+    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
+    if (!hit.hit && tool.nothingClickedAlert) {
+        ShowAlert(tool.nothingClickedAlert);
+        return result;
     }
+    if (!tool.click) return result;
+    return tool.click(ToolClick{hit, shift, alt, tools.cursor});
 }
 
 AIErr ToolMouseDrag(AIToolMessage* message) {
@@ -206,34 +161,15 @@ AIErr ToolMouseDrag(AIToolMessage* message) {
     tools.dragControl = keys.control;
     tools.dragEscape = keys.escape;
     tools.cursor = Pointer(message);
-    switch (tools.currentTool) {
-        case kSegmentTool:
-            SnapToMemory(message);
-            return DragSegmentDimension(tools.cursor, keys);
-        case kLengthsTool:
-            return InvalidateWholeView();
-        default:
-            return kNoErr;
-    }
+    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
+    return tool.drag ? tool.drag(message, keys) : kNoErr;
 }
 
 AIErr ToolMouseUp(AIToolMessage*) {
     ToolState& tools = Tools();
-    AIErr result = kNoErr;
     if (tools.clickCount > 1) tools.clickCount = 0;
-    switch (tools.currentTool) {
-        case kSegmentTool:
-            if (tools.dragActive)
-                Memory().Add(BuildState().first, BuildState().second, Settings().memoryCapacity);
-            tools.curveMeasured = tools.arcMeasured = tools.straightSegmentClick = false;
-            break;
-        case kLengthsTool:
-            tools.dragActive = false;
-            break;
-        default:
-            break;
-    }
-    return result;
+    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
+    return tool.mouseUp ? tool.mouseUp() : kNoErr;
 }
 
 }  // namespace quill

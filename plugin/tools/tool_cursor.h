@@ -1,19 +1,23 @@
-// Cursor tracking: the classification each tool runs, and the cursor it then shows.
+// The cursors the tools show, from what the last classification found under the pointer.
 #pragma once
 
 #include <cstdint>
 
-#include "plugin/geometry/types.h"
-#include "sdk/types.h"
+#include "plugin/tools/hover_state.h"
+#include "sdk/sdk.h"
 
 namespace quill {
 
-/// Runs the current tool's classification of what lies under the pointer.
-AIErr ClassifyForTool(std::int32_t tool, Point pointer);
+/// Shows cursor resource `id` for the tool event.
+void ShowCursor(const AIToolMessage* message, std::int32_t id);
 
-/// The cursor for what the last classification found; 0 leaves the cursor unchanged.
-/// `shiftAndAlt`: both keys are down.
-std::int32_t CursorForHover(std::int32_t tool, bool shiftAndAlt);
+/// From CurveHit on, the rows every measuring tool shares; a snapped point shows its own
+/// cursor with the Segment tool only.
+std::int32_t CursorFromCurveOn(std::int32_t tool, HoverKind kind);
+
+/// The Segment, Circle and Lengths & Areas tools: anchors, straight segments (also while
+/// the Segment tool's click on one is under way), then the shared rows.
+std::int32_t MeasuringCursor(std::int32_t tool, HoverKind kind);
 
 /// Whether a page of the parameters panel is open (Shift and Alt then do not switch
 /// tools).

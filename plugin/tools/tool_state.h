@@ -1,6 +1,7 @@
 // The interaction state shared by the tool controller, the tools and the feedback:
-// which tool is current, the click under way, the drag, the keys, the hover result.
-// Global from start-up to shutdown; used only on the host's thread.
+// which tool is current, the click under way, the drag, the keys. Global from start-up
+// to shutdown; used only on the host's thread. Only the tools write it: the builders
+// they call return what happened instead.
 #pragma once
 
 #include <cstdint>
@@ -29,9 +30,8 @@ struct ToolState {
     std::int16_t clickCount = 0;
     bool dragActive = false;
     bool built[kToolCount + 1] = {};  // a dimension of that tool is under construction
-    // The Segment tool's per-click flags.
-    bool curveMeasured = false;
-    bool arcMeasured = false;
+    // The click measured a straight segment (the Segment and Angle tools' cursors show
+    // it until mouse-up).
     bool straightSegmentClick = false;
     // Keys of the latest drag event.
     bool dragAlt = false;

@@ -1,3 +1,5 @@
+#include "plugin/dimensions/segment_dimension.h"
+
 #include <cmath>
 #include <utility>
 
@@ -8,11 +10,9 @@
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/dimensions/segment_art_set.h"
 #include "plugin/dimensions/segment_builds.h"
-#include "plugin/dimensions/segment_dimension.h"
 #include "plugin/services/host_art.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
-#include "plugin/tools/tool_state.h"
 
 namespace quill {
 
@@ -22,10 +22,10 @@ enum class Kind { Oblique, Horizontal, Vertical };
 
 // The Shift keys change the kind of dimension for one drag event.
 Kind KindForEvent(std::int32_t type, const DragKeys& keys) {
-    if (keys.leftShift) return type == 1 ? Kind::Vertical : Kind::Horizontal;
-    if (keys.rightShift) return type == 2 ? Kind::Horizontal : Kind::Vertical;
-    if (type == 1) return Kind::Horizontal;
-    if (type == 2) return Kind::Vertical;
+    if (keys.leftShift) return type == kHorizontalType ? Kind::Vertical : Kind::Horizontal;
+    if (keys.rightShift) return type == kVerticalType ? Kind::Horizontal : Kind::Vertical;
+    if (type == kHorizontalType) return Kind::Horizontal;
+    if (type == kVerticalType) return Kind::Vertical;
     return Kind::Oblique;
 }
 
@@ -78,7 +78,8 @@ AIErr DragBothWays(Point pointer, const DragKeys& keys) {
     BuildState().second = horizontal.second;
     AIErr result = BuildAxisDimension(horizontal, honoured, pointer);
 
-    if (!IsValidArt(ArtSet().slots[1].lineA)) result = CreateSegmentArtSet(1, false);
+    if (!IsValidArt(ArtSet().slots[1].lineA))
+        result = CreateSegmentArtSet(1, Association::NotAssociative).code;
     AxisDimension vertical;
     const float edgeX = pointer.h > bounds.left ? bounds.right : bounds.left;
     vertical.slot = 1;
@@ -94,35 +95,34 @@ AIErr DragBothWays(Point pointer, const DragKeys& keys) {
 
 }  // namespace
 
-AIErr BuildSegmentDimension() {
+BuildResult BuildSegmentDimension(Point clickPointer) {
     RefreshStrokeWidths();
-    const DimensionBuildState& state = BuildState();
     const DragKeys none;
     switch (Settings().dimensionType) {
-        case 0:
-            if (Tools().arcMeasured) return BuildArcDimension(none, state.clickCursor, false);
-            return BuildObliqueDimension(none, state.clickCursor, false);
-        case 1:
-            return BuildAxisFromState(false, state.clickCursor.v, none, state.clickCursor);
-        case 2:
-            return BuildAxisFromState(true, state.clickCursor.h, none, state.clickCursor);
+        case kObliqueType:
+            return BuildObliqueDimension(none, clickPointer, BuildPhase::AtClick);
+        case kHorizontalType:
+            return {BuildAxisFromState(false, clickPointer.v, none, clickPointer)};
+        case kVerticalType:
+            return {BuildAxisFromState(true, clickPointer.h, none, clickPointer)};
         default:
-            return kNoErr;
+            return {};
     }
 }
 
-AIErr DragSegmentDimension(Point pointer, const DragKeys& keys) {
+BuildResult DragSegmentDimension(SegmentMeasure measure, Point pointer, const DragKeys& keys) {
     const std::int32_t type = Settings().dimensionType;
-    if (type == 3) return DragBothWays(pointer, keys);
-    if (Tools().arcMeasured) return BuildArcDimension(keys, pointer, true);
-    if (Tools().curveMeasured) return DragCurveDimension(pointer, keys);
+    if (type == kBothWaysType) return {DragBothWays(pointer, keys)};
+    if (measure == SegmentMeasure::Arc)
+        return {BuildArcDimension(keys, pointer, BuildPhase::WhileDragging)};
+    if (measure == SegmentMeasure::Curve) return DragCurveDimension(pointer, keys);
     switch (KindForEvent(type, keys)) {
         case Kind::Horizontal:
-            return BuildAxisFromState(false, pointer.v, keys, pointer);
+            return {BuildAxisFromState(false, pointer.v, keys, pointer)};
         case Kind::Vertical:
-            return BuildAxisFromState(true, pointer.h, keys, pointer);
+            return {BuildAxisFromState(true, pointer.h, keys, pointer)};
         default:
-            return BuildObliqueDimension(keys, pointer, true);
+            return BuildObliqueDimension(keys, pointer, BuildPhase::WhileDragging);
     }
 }
 

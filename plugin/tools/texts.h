@@ -1,13 +1,11 @@
-// What a click on nothing tells the user, for the tools that need something to click.
+// What the tools tell the user: a click on nothing, for the tools that need something
+// to click.
 #pragma once
-
-#include <cstdint>
 
 #include "plugin/text/cp1252_literal.h"
 
-namespace quill {
+namespace quill::texts {
 
-namespace texts {
 constexpr Cp1252Literal kAngleNeedsSomething(
     "Il faut cliquer sur le sommet d'un angle\r\rou sur un côté d'un angle\r\r"
     "pour que le clic ait un effet.");
@@ -18,9 +16,4 @@ constexpr Cp1252Literal kBezierNeedsSomething(
     "En mode Partager, il faut cliquer sur un tracé\r\rou sur le sommet d'un angle.\r\r"
     "Sinon, il faut cliquer sur l'extrémité d'une courbe de Bézier\r\rou sur un cercle\r\r"
     "pour que le clic ait un effet.");
-}  // namespace texts
-
-/// The alert of the Angle, Circle or Bézier tool for a click on nothing.
-void ShowNothingClickedAlert(std::int32_t tool);
-
-}  // namespace quill
+}  // namespace quill::texts

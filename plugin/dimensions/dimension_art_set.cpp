@@ -1,0 +1,18 @@
+#include "plugin/dimensions/dimension_art_set.h"
+
+#include "plugin/dimensions/dimension_group.h"
+
+namespace quill {
+
+DimensionArtSet& ArtSet() {
+    static DimensionArtSet set;
+    return set;
+}
+
+void AbandonFirstPointOnly() {
+    if (!ArtSet().onlyFirstPoint) return;
+    DisposeArt(ArtSet().group);
+    ArtSet() = DimensionArtSet{};
+}
+
+}  // namespace quill

@@ -1,0 +1,322 @@
+// The Segment tool: its click fixes the measured points (or measures a whole segment,
+// arc or curve) and starts the dimension; its drag places the dimension, snapping to the
+// ends of the segments measured last; its mouse-up remembers the measured segment.
+#include <cmath>
+
+#include "plugin/associative/links.h"
+#include "plugin/associative/rebuild.h"
+#include "plugin/dimensions/arc_dimension.h"
+#include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/curve_dimension.h"
+#include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/dimension_group.h"
+#include "plugin/dimensions/segment_art_set.h"
+#include "plugin/dimensions/segment_dimension.h"
+#include "plugin/dimensions/texts.h"
+#include "plugin/geometry/vectors.h"
+#include "plugin/services/alert.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
+#include "plugin/settings/settings_record.h"
+#include "plugin/tools/cursors.h"
+#include "plugin/tools/hover_classification.h"
+#include "plugin/tools/hover_state.h"
+#include "plugin/tools/segment_gesture.h"
+#include "plugin/tools/segment_memory.h"
+#include "plugin/tools/tool_cursor.h"
+#include "plugin/tools/tool_state.h"
+#include "plugin/tools/tool_table.h"
+
+namespace quill {
+
+namespace {
+
+// During a drag the pointer snaps to the ends of the segments measured last, within
+// this many screen pixels.
+constexpr float kSnapPixels = 8.0f;
+
+bool BothWays() {
+    return Settings().dimensionType == kBothWaysType;
+}
+
+bool PathClosed(AIArtHandle path) {
+    AIBoolean closed = false;
+    return sAIPath->GetPathClosed(path, &closed) == kNoErr && closed;
+}
+
+// Pieces made for a segment dimension: one is under construction.
+AIErr NotePieces(const BuildResult& made) {
+    if (made.outcome != BuildOutcome::NothingBuilt) Tools().built[kSegmentTool] = true;
+    return made.code;
+}
+
+// A builder that gave the dimension up leaves nothing to drag.
+AIErr NoteAbandoned(const BuildResult& built) {
+    if (built.outcome == BuildOutcome::Abandoned) {
+        Tools().dragActive = false;
+        Tools().built[kSegmentTool] = false;
+    }
+    return built.code;
+}
+
+// The dimension now follows the pointer; its group takes the name of its kind.
+AIErr StartDrag(AIErr result) {
+    Tools().dragActive = true;
+    NameCurrentGroup();
+    return result;
+}
+
+Association AssociationFor(bool firstSnapped) {
+    return firstSnapped || BothWays() ? Association::NotAssociative : Association::Associative;
+}
+
+// A point the click fixed: an anchor of `path` (linked), a snapped point, a crossing, or
+// a free point where the click fell on nothing.
+struct ClickedPoint {
+    Point point;
+    bool snapped = false;
+    bool free = false;
+    AIArtHandle path = nullptr;
+    std::int16_t anchor = -1;
+};
+
+AIErr FirstPoint(const ClickedPoint& clicked) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    BuildState().first = clicked.point;
+    SegmentGesture& gesture = Gesture();
+    gesture.firstSnapped = clicked.snapped;
+    gesture.lastClickFree = clicked.free;
+    gesture.firstPath = clicked.path;
+    gesture.firstAnchor = clicked.anchor;
+    result = NotePieces(CreateSegmentArtSet(0, AssociationFor(clicked.snapped)));
+    if (clicked.path) result = LinkFirstPoint(clicked.path, clicked.anchor);
+    ArtSet().onlyFirstPoint = true;
+    Tools().clickCount = 1;
+    return result;
+}
+
+AIErr SecondPoint(const ClickedPoint& clicked, Point clickPointer) {
+    DimensionBuildState& state = BuildState();
+    const SegmentGesture& gesture = Gesture();
+    state.second = clicked.point;
+    Gesture().lastClickFree = clicked.free;
+    ArtSet().onlyFirstPoint = false;
+    Tools().clickCount = 2;
+    AIErr result = kNoErr;
+    if (clicked.snapped && !gesture.firstSnapped) MakeSegmentDimensionNonAssociative();
+    if (clicked.path && !clicked.snapped && !gesture.firstSnapped)
+        result = LinkSecondPoint(clicked.path, clicked.anchor);
+    state.direction = DirectionAngle(state.first, state.second);
+    state.textRotation = 0;
+    if (!BothWays()) result = NoteAbandoned(BuildSegmentDimension(clickPointer));
+    return StartDrag(result);
+}
+
+// An anchor point (linked), a snapped point or a crossing.
+AIErr ClickOnPoint(const HoverState& hover, Point clickPointer) {
+    ClickedPoint clicked;
+    clicked.point = hover.hoverPoint;
+    clicked.snapped = hover.kind == HoverKind::SnappedPointHit;
+    clicked.path = hover.kind == HoverKind::AnchorHit ? hover.path : nullptr;
+    clicked.anchor = hover.anchor;
+    if (Tools().clickCount == 0) return FirstPoint(clicked);
+    BuildState().measuredPath = hover.path;  // what a both-ways dimension measures
+    return SecondPoint(clicked, clickPointer);
+}
+
+AIErr ClickOnNothing(Point pointer) {
+    if (Tools().clickCount == 1 && !Gesture().lastClickFree) {
+        ShowAlert(texts::kSecondPointNeeded.c_str());
+        return kNoErr;
+    }
+    if (BothWays()) {
+        ShowAlert(texts::kClickAnObject.c_str());
+        return kNoErr;
+    }
+    ClickedPoint clicked;
+    clicked.point = pointer;
+    clicked.free = true;
+    if (Tools().clickCount == 0) return FirstPoint(clicked);
+    return SecondPoint(clicked, pointer);
+}
+
+AIErr ClickOnStraightSegment(const HoverState& hover, Point clickPointer) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
+    DimensionBuildState& state = BuildState();
+    result = NotePieces(CreateSegmentArtSet(0, AssociationFor(false)));
+    state.first = hover.segmentPoints[0];
+    state.second = hover.segmentPoints[1];
+    state.measuredPath = hover.path;
+    state.direction = DirectionAngle(state.first, state.second);
+    state.textRotation = 0;
+    Tools().straightSegmentClick = true;
+    if (!BothWays()) {
+        result = LinkSegment(hover.path, hover.segmentStart, hover.segmentEnd);
+        result = NoteAbandoned(BuildSegmentDimension(clickPointer));
+    }
+    return StartDrag(result);
+}
+
+// An arc or a curve of an open path is measured whole; a closed path is refused.
+bool RefuseClosedPath(AIArtHandle path) {
+    if (BothWays() || !PathClosed(path)) return false;
+    DisposeArt(ArtSet().group);
+    ArtSet().group = nullptr;
+    ShowAlert(texts::kPathMustBeOpen.c_str());
+    return true;
+}
+
+BuildResult StartCurvedSegmentDimension(const HoverState& hover, SegmentMeasure measure) {
+    if (measure == SegmentMeasure::Arc) {
+        ArcClick arc;
+        arc.centre = hover.centre;
+        arc.radius = hover.radius;
+        arc.start = hover.segmentPoints[0];
+        arc.end = hover.segmentPoints[1];
+        arc.pointer = hover.pointer;
+        return StartArcDimension(arc);
+    }
+    CurveClick curve;
+    curve.path = hover.path;
+    curve.segment = hover.segmentStart;
+    curve.t = hover.t;
+    curve.point = hover.hoverPoint;
+    curve.pointer = hover.pointer;
+    return StartCurveDimension(curve);
+}
+
+// A whole curved segment: the curve-following dimension, or the arc-length one.
+AIErr ClickOnCurvedSegment(const HoverState& hover, SegmentMeasure measure) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
+    Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
+    Gesture().measure = measure;
+    DimensionBuildState& state = BuildState();
+    state.measuredPath = hover.path;
+    state.measuredSegment = hover.segmentStart;
+    if (BothWays())
+        return StartDrag(NotePieces(CreateSegmentArtSet(0, Association::NotAssociative)));
+    const BuildResult started = StartCurvedSegmentDimension(hover, measure);
+    NotePieces(started);
+    return StartDrag(NoteAbandoned(started));
+}
+
+// A line of an existing segment dimension: the dimension is rebuilt and follows the
+// pointer.
+AIErr ClickOnDimensionLine(AIArtHandle piece, Point clickPointer) {
+    const BuildResult rebuilt = RebuildSegmentDimension(piece, clickPointer);
+    if (rebuilt.outcome == BuildOutcome::Built) {
+        Tools().built[kSegmentTool] = true;
+        Tools().dragActive = true;
+    }
+    return rebuilt.code;
+}
+
+AIErr ClickOnHover(const ToolClick& click) {
+    // A click on another kind of dimension belongs to its own tool.
+    if (click.hit.hit &&
+        (HasTag(click.hit.art, tags::kAngleMarker) || HasTag(click.hit.art, tags::kCircleMarker)))
+        return kNoErr;
+    const HoverState& hover = CurrentHover();
+    if (hover.kind == HoverKind::DimensionSegmentHit)
+        return ClickOnDimensionLine(hover.path, click.pointer);
+    if (click.shift && click.alt) return kNoErr;
+    switch (hover.kind) {
+        case HoverKind::AnchorHit:
+        case HoverKind::SnappedPointHit:
+        case HoverKind::CrossingHit:
+            return ClickOnPoint(hover, click.pointer);
+        case HoverKind::None:
+            return ClickOnNothing(click.pointer);
+        case HoverKind::StraightSegmentHit:
+            return ClickOnStraightSegment(hover, click.pointer);
+        case HoverKind::CurveHit:
+            return ClickOnCurvedSegment(hover, SegmentMeasure::Curve);
+        case HoverKind::ArcHit:
+            return ClickOnCurvedSegment(hover, SegmentMeasure::Arc);
+        default:
+            return kNoErr;
+    }
+}
+
+// What the click did is told by the dimension it made; the host hears how the group's
+// naming went.
+AIErr SegmentClick(const ToolClick& click) {
+    ClickOnHover(click);
+    return NameCurrentGroup();
+}
+
+void SnapToMemory(const AIToolMessage* message) {
+    ToolState& tools = Tools();
+    AIReal zoom = 1;
+    if (sAIDocumentView->GetDocumentViewZoom(nullptr, &zoom) != kNoErr || zoom <= 0) zoom = 1;
+    const AIReal tolerance = kSnapPixels / zoom;
+    const AIRealPoint cursor{tools.cursor.h, tools.cursor.v};
+    const auto close = [&](Point p) {
+        const AIRealPoint end{p.h, p.v};
+        AIBoolean isClose = false;
+        return sAIRealMath->AIRealPointClose(&end, &cursor, tolerance, &isClose) == kNoErr &&
+               isClose;
+    };
+    const auto missed = [&] {
+        ShowCursor(message,
+                   tools.straightSegmentClick ? cursors::kStraightSegment : cursors::kNothing);
+    };
+    Point found;
+    if (Memory().FindClose(close, missed, &found)) {
+        tools.cursor = found;
+        ShowCursor(message, cursors::kAnchor);
+    }
+}
+
+AIErr SegmentDrag(const AIToolMessage* message, const DragKeys& keys) {
+    SnapToMemory(message);
+    return NoteAbandoned(DragSegmentDimension(Gesture().measure, Tools().cursor, keys));
+}
+
+AIErr SegmentMouseUp() {
+    ToolState& tools = Tools();
+    if (tools.dragActive)
+        Memory().Add(BuildState().first, BuildState().second, Settings().memoryCapacity);
+    Gesture().measure = SegmentMeasure::BetweenPoints;
+    tools.straightSegmentClick = false;
+    return kNoErr;
+}
+
+const char* SegmentGroupName() {
+    if (BothWays()) return texts::kGroupSegmentBoth.c_str();
+    if (Gesture().measure == SegmentMeasure::Curve) return texts::kGroupSegmentCurve.c_str();
+    if (Gesture().measure == SegmentMeasure::Arc) return texts::kGroupSegmentArc.c_str();
+    switch (Settings().dimensionType) {
+        case kObliqueType:
+            return texts::kGroupSegmentOblique.c_str();
+        case kHorizontalType:
+            return texts::kGroupSegmentHorizontal.c_str();
+        case kVerticalType:
+            return texts::kGroupSegmentVertical.c_str();
+        default:
+            return texts::kGroupSegmentError.c_str();
+    }
+}
+
+std::int32_t SegmentCursor(HoverKind kind, bool) {
+    return MeasuringCursor(kSegmentTool, kind);
+}
+
+}  // namespace
+
+SegmentGesture& Gesture() {
+    static SegmentGesture gesture;
+    return gesture;
+}
+
+const ToolBehaviour kSegmentBehaviour{
+    ClassifySegmentHover, SegmentCursor,  nullptr,          SegmentClick,
+    SegmentDrag,          SegmentMouseUp, SegmentGroupName,
+};
+
+}  // namespace quill

@@ -1,0 +1,33 @@
+#include "plugin/tools/tool_table.h"
+
+#include "plugin/dimensions/dimension_group.h"
+#include "plugin/tools/tool_state.h"
+
+namespace quill {
+
+namespace {
+
+const ToolBehaviour kNoBehaviour{};
+
+}  // namespace
+
+const ToolBehaviour& BehaviourOf(std::int32_t index) {
+    // Entry i - 1 is the tool of index i, in the order of registration.
+    static const ToolBehaviour* const kRows[kToolCount] = {
+        &kSegmentBehaviour, &kAngleBehaviour,   &kCircleBehaviour,
+        &kBezierBehaviour,  &kLengthsBehaviour, &kParametersBehaviour,
+    };
+    if (index < 1 || index > kToolCount) return kNoBehaviour;
+    return *kRows[index - 1];
+}
+
+AIErr NameCurrentGroup() {
+    const ToolState& tools = Tools();
+    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
+    if (!tool.groupName || tools.currentTool < 1 || tools.currentTool > kToolCount ||
+        !tools.built[tools.currentTool])
+        return kNoErr;
+    return NameDimensionGroup(tool.groupName());
+}
+
+}  // namespace quill
