@@ -9,6 +9,7 @@
 #include "plugin/dimensions/segment_art_set.h"
 #include "plugin/dimensions/segment_dimension.h"
 #include "plugin/dimensions/texts.h"
+#include "plugin/geometry/vectors.h"
 #include "plugin/services/alert.h"
 #include "plugin/services/host_art.h"
 #include "plugin/services/suites.h"
@@ -91,7 +92,7 @@ BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
     state.first = first.point;
     state.second = second.point;
     state.measuredPath = second.path;
-    state.direction = std::atan2(second.point.v - first.point.v, second.point.h - first.point.h);
+    state.direction = DirectionAngle(first.point, second.point);
     state.textRotation = 0;
     // The rebuilt dimension follows the pointer to be placed again.
     return {BuildSegmentDimension(clickPointer).code, BuildOutcome::Built};

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "plugin/geometry/vectors.h"
+
 #include "plugin/dimensions/arrowheads.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
@@ -17,10 +19,6 @@ namespace quill {
 namespace {
 
 constexpr int kMostSections = 4;
-
-Point Polar(float radius, float angle) {
-    return {radius * std::cos(angle), radius * std::sin(angle)};
-}
 
 // The signed turn from the start direction to the end: clockwise by the sweep, or the
 // other way round by the rest of the circle.
@@ -44,7 +42,7 @@ void AngleArcSegments(Point centre, float radius, float sweep, float start, int 
 
     const Matrix place = Then(RotationMatrix(start), TranslationMatrix(centre.h, centre.v));
     for (int i = 0; i <= sections; ++i) {
-        const Point p = Polar(radius, angles[i]);
+        const Point p = PolarVector(radius, angles[i]);
         anchors[i] = {p, p, p, true};
     }
     for (int i = 0; i < sections; ++i) {

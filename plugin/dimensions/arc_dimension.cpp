@@ -13,6 +13,7 @@
 #include "plugin/dimensions/segment_art_set.h"
 #include "plugin/dimensions/segment_builds.h"
 #include "plugin/geometry/arrow_shapes.h"
+#include "plugin/geometry/vectors.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 
@@ -22,21 +23,9 @@ namespace {
 
 constexpr float kOffsetStep = 10;
 
-Point Polar(Point from, float radius, float angle) {
-    return {from.h + radius * std::cos(angle), from.v + radius * std::sin(angle)};
-}
-
-float Direction(Point from, Point to) {
-    return std::atan2(to.v - from.v, to.h - from.h);
-}
-
-float Distance(Point a, Point b) {
-    return std::hypot(b.h - a.h, b.v - a.v);
-}
-
 // The signed angle from A1 to A2 about the centre: at most π, negative clockwise.
 float SignedSweep(Point centre, Point a1, Point a2) {
-    const float d1 = Distance(centre, a1), d2 = Distance(centre, a2);
+    const float d1 = PointDistance(centre, a1), d2 = PointDistance(centre, a2);
     const Point u{(a1.h - centre.h) / d1, (a1.v - centre.v) / d1};
     const Point w{(a2.h - centre.h) / d2, (a2.v - centre.v) / d2};
     const float sweep = std::acos(std::clamp(u.h * w.h + u.v * w.v, -1.0f, 1.0f));
@@ -52,9 +41,9 @@ AIErr PlaceRadialExtensionLines(const DimensionBuildState& state, float offset) 
     const float reach = std::fabs(offset) + static_cast<float>(0.04 * s.arrowSize);
     const Point ends[2] = {state.first, state.second};
     for (int i = 0; i < 2; ++i) {
-        const float radial = Direction(state.arcCentre, ends[i]);
-        result = SetStraightLine(Polar(ends[i], side * gap, radial),
-                                 Polar(ends[i], side * reach, radial),
+        const float radial = DirectionAngle(state.arcCentre, ends[i]);
+        result = SetStraightLine(PointAt(ends[i], side * gap, radial),
+                                 PointAt(ends[i], side * reach, radial),
                                  ArtSet().slots[0].extension[i], false);
     }
     return result;
@@ -65,8 +54,8 @@ float LabelDirection(const DimensionBuildState& state, Point pointer) {
     const Point chordMiddle{(state.first.h + state.second.h) / 2,
                             (state.first.v + state.second.v) / 2};
     const Point& o = state.arcCentre;
-    if (Distance(o, chordMiddle) > 1e-3f * state.arcRadius) {
-        const float toChord = Direction(o, chordMiddle);
+    if (PointDistance(o, chordMiddle) > 1e-3f * state.arcRadius) {
+        const float toChord = DirectionAngle(o, chordMiddle);
         // A segment bulging away from its chord's middle sweeps the other half.
         AIRealBezier bezier{};
         if (sAIPath->GetPathBezier(state.measuredPath, state.measuredSegment, &bezier) == kNoErr) {
@@ -80,10 +69,10 @@ float LabelDirection(const DimensionBuildState& state, Point pointer) {
         return toChord;
     }
     // A half circle: the perpendicular to the chord on the pointer's side.
-    const float across = Direction(state.first, state.second) + kHalfPi;
-    const Point a = Polar(o, 1, across);
-    const Point b = Polar(o, -1, across);
-    return Distance(a, pointer) <= Distance(b, pointer) ? across : across + kPi;
+    const float across = DirectionAngle(state.first, state.second) + kHalfPi;
+    const Point a = PointAt(o, 1, across);
+    const Point b = PointAt(o, -1, across);
+    return PointDistance(a, pointer) <= PointDistance(b, pointer) ? across : across + kPi;
 }
 
 }  // namespace
@@ -107,7 +96,7 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     DimensionSlot& pieces = ArtSet().slots[0];
     if (dragging && keys.escape) return PlaceLabel(pieces.label, pointer, 0);
     if (dragging) {
-        float offset = Distance(state.arcCentre, pointer) - state.arcRadius;
+        float offset = PointDistance(state.arcCentre, pointer) - state.arcRadius;
         if (keys.shift) offset = std::ceil(offset / kOffsetStep) * kOffsetStep;
         s.lineOffset = offset;
     }
@@ -116,7 +105,7 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     const float radius = state.arcRadius + offset;
     AIErr result = PlaceRadialExtensionLines(state, offset);
 
-    const float start = Direction(state.arcCentre, state.first);
+    const float start = DirectionAngle(state.arcCentre, state.first);
     const float end = start + state.arcSweep;
     const float k = static_cast<float>(s.arrowSize / 100.0);
     const float inset = keys.control ? 0 : Settings().arrowOutline.arrowInset * k;
@@ -126,14 +115,14 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     const int sections = std::fabs(drawnSweep) > kHalfPi ? 2 : 1;
     result = DrawAngleArc(state.arcCentre, radius, -drawnSweep, start + sense * shortening,
                           sections, false, ArtSet().dimensionArc);
-    result = PlaceAngleArrowheads(radius, Polar(state.arcCentre, radius, start), start,
-                                  Polar(state.arcCentre, radius, end), end, -state.arcSweep,
+    result = PlaceAngleArrowheads(radius, PointAt(state.arcCentre, radius, start), start,
+                                  PointAt(state.arcCentre, radius, end), end, -state.arcSweep,
                                   keys.control);
 
     LabelText label;
     ComposeLengthText(static_cast<double>(state.arcRadius) * std::fabs(state.arcSweep), label);
     result = CreateLabelText(0, label.c_str());
-    const Point onArc = Polar(state.arcCentre, radius, LabelDirection(state, pointer));
+    const Point onArc = PointAt(state.arcCentre, radius, LabelDirection(state, pointer));
     result = PlaceLabel(pieces.label, {onArc.h, onArc.v + static_cast<float>(s.textOffset)}, 0);
     state.textRotation = 0;
     result = PlaceToleranceTexts(0, 1, 0);

@@ -15,8 +15,11 @@
 #include "plugin/dimensions/segment_builds.h"
 #include "plugin/dimensions/texts.h"
 #include "plugin/geometry/affine.h"
+#include "plugin/geometry/runs.h"
+#include "plugin/geometry/vectors.h"
 #include "plugin/services/alert.h"
 #include "plugin/services/host_art.h"
+#include "plugin/services/host_geometry.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/text/units.h"
@@ -28,36 +31,13 @@ namespace {
 constexpr float kOffsetStep = 12;             // Shift moves the offset in steps of 12 points
 constexpr float kRestartOffset = 2.8346457f;  // 1 mm, after an offset that was too large
 
-float Direction(Point from, Point to) {
-    return std::atan2(to.v - from.v, to.h - from.h);
-}
-
-Point Along(Point from, float distance, float angle) {
-    return {from.h + distance * std::cos(angle), from.v + distance * std::sin(angle)};
-}
-
-// The direction in which a run leaves its first anchor.
-float StartDirection(const std::vector<PathSegment>& run) {
-    const Bezier b = RunBezier(run, 0);
-    Point towards = b.p1;
-    if (towards.h == b.p0.h && towards.v == b.p0.v) towards = b.p2;
-    if (towards.h == b.p0.h && towards.v == b.p0.v) towards = b.p3;
-    return Direction(b.p0, towards);
-}
-
-float EndDirection(const std::vector<PathSegment>& run) {
-    std::vector<PathSegment> reversed(run.rbegin(), run.rend());
-    for (auto& s : reversed) std::swap(s.in, s.out);
-    return StartDirection(reversed);
-}
-
 AIErr PlaceCurveArrowheads(const std::vector<PathSegment>& line, bool outward) {
     DimensionSlot& pieces = ArtSet().slots[0];
     AIErr result = kNoErr;
     if (!EnsureArrowheads(0, pieces.lineA, &result)) return result;
     // Inward, each arrowhead's body lies along the line from its end; outward it is
     // turned round to point at the end from outside.
-    const float start = StartDirection(line), end = EndDirection(line);
+    const float start = RunStartDirection(line), end = RunEndDirection(line);
     const float turn = outward ? kPi : 0;
     result = ShapeArrowhead(pieces.arrowhead[0], line.front().p, start + turn);
     result = ShapeArrowhead(pieces.arrowhead[1], line.back().p, end + turn);
@@ -75,8 +55,8 @@ AIErr PlaceCurveExtensionLines(Point e0, Point e1, const std::vector<PathSegment
     const Point targets[2] = {side ? line.back().p : line.front().p,
                               side ? line.front().p : line.back().p};
     for (int i = 0; i < 2; ++i) {
-        const float phi = Direction(ends[i], targets[i]);
-        result = SetStraightLine(Along(ends[i], gap, phi), Along(ends[i], reach, phi),
+        const float phi = DirectionAngle(ends[i], targets[i]);
+        result = SetStraightLine(PointAt(ends[i], gap, phi), PointAt(ends[i], reach, phi),
                                  ArtSet().slots[0].extension[i], false);
     }
     return result;
@@ -115,7 +95,7 @@ BuildResult StartCurveDimension(const CurveClick& click) {
 BuildResult DragCurveDimension(Point pointer, const DragKeys& keys) {
     DimensionBuildState& state = BuildState();
     const Point& at = state.curvePoint;
-    const float distance = std::hypot(pointer.h - at.h, pointer.v - at.v);
+    const float distance = PointDistance(at, pointer);
     const float cross = std::cos(state.curveTangent) * (pointer.v - at.v) -
                         std::sin(state.curveTangent) * (pointer.h - at.h);
     state.curveSide = cross < 0;
@@ -143,14 +123,14 @@ BuildResult BuildCurveDimension(Point pointer, float offset, const DragKeys& key
     }
     if (keys.shift) offset = std::ceil(offset / kOffsetStep) * kOffsetStep;
 
-    const std::vector<PathSegment> measured = ReadSegments(path);
+    const std::vector<PathSegment> measured = ReadAnchors(path);
     if (measured.size() < 2) return {};
     int newPaths = 0;
     AIArtHandle outline = OutlineAround(path, ArtSet().group, offset, &newPaths);
     if (newPaths >= 2) return AbandonTooLargeOffset();
     if (!outline) return {};
     const Point e0 = measured.front().p, e1 = measured.back().p;
-    std::vector<PathSegment> line = LongSide(ReadSegments(outline), e0, e1, offset, side);
+    std::vector<PathSegment> line = LongSide(ReadAnchors(outline), e0, e1, offset, side);
     if (line.size() < 2) return {DisposeArt(outline)};
 
     AIArtHandle newLine = nullptr;

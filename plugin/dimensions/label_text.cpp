@@ -10,6 +10,7 @@
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/dimensions/pieces.h"
 #include "plugin/geometry/affine.h"
+#include "plugin/geometry/vectors.h"
 #include "plugin/services/host_art.h"
 #include "plugin/services/host_text.h"
 #include "plugin/services/suites.h"
@@ -129,7 +130,7 @@ AIErr PlaceToleranceText(int which, int slot, int dimensionType, float direction
         const float half = std::max(width, height) / 2;
         const bool forwards = direction > -kHalfPi && direction <= kHalfPi;
         const float along = BuildState().textRotation + (forwards ? 0 : kPi);
-        move = {half * std::cos(along), half * std::sin(along)};
+        move = PolarVector(half, along);
     }
     return TransformPiece(tolerance, TranslationMatrix(move.h, move.v));
 }

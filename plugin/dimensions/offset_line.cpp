@@ -4,7 +4,10 @@
 
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
+#include "plugin/geometry/runs.h"
+#include "plugin/geometry/vectors.h"
 #include "plugin/services/host_art.h"
+#include "plugin/services/host_geometry.h"
 #include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
@@ -13,65 +16,14 @@ namespace quill {
 
 namespace {
 
-constexpr float kFlatness = 1.0f;
 constexpr float kCapTolerance = 1.0f;  // an outline anchor within this of the offset is a cap
-
-AIRealBezier ToHost(const Bezier& b) {
-    return {{b.p0.h, b.p0.v}, {b.p1.h, b.p1.v}, {b.p2.h, b.p2.v}, {b.p3.h, b.p3.v}};
-}
-
-Point FromHost(AIRealPoint p) {
-    return {p.h, p.v};
-}
-
-float TAtLength(const Bezier& bezier, float length, float total) {
-    AIRealBezier host = ToHost(bezier);
-    AIReal t = 0;
-    sAIRealBezier->TAtLength(&host, length, total, kFlatness, &t);
-    return t;
-}
-
-void Divide(const Bezier& bezier, float t, Bezier* before, Bezier* after) {
-    AIRealBezier host = ToHost(bezier), first{}, second{};
-    sAIRealBezier->Divide(&host, t, &first, &second);
-    *before = {FromHost(first.p0), FromHost(first.p1), FromHost(first.p2), FromHost(first.p3)};
-    *after = {FromHost(second.p0), FromHost(second.p1), FromHost(second.p2), FromHost(second.p3)};
-}
 
 bool AtEnd(const std::vector<PathSegment>& outline, std::size_t i, Point end, float offset) {
     const Point p = outline[i % outline.size()].p;
-    return std::fabs(std::hypot(p.h - end.h, p.v - end.v) - offset) < kCapTolerance;
-}
-
-std::vector<PathSegment> Reversed(std::vector<PathSegment> run) {
-    std::vector<PathSegment> reversed(run.rbegin(), run.rend());
-    for (auto& s : reversed) std::swap(s.in, s.out);
-    return reversed;
+    return std::fabs(PointDistance(end, p) - offset) < kCapTolerance;
 }
 
 }  // namespace
-
-float HostBezierLength(const Bezier& bezier) {
-    AIRealBezier host = ToHost(bezier);
-    AIReal length = 0;
-    sAIRealBezier->Length(&host, kFlatness, &length);
-    return length;
-}
-
-std::vector<PathSegment> ReadSegments(AIArtHandle path) {
-    std::int16_t count = 0;
-    if (sAIPath->GetPathSegmentCount(path, &count) != kNoErr || count <= 0) return {};
-    std::vector<AIPathSegment> host(static_cast<std::size_t>(count));
-    if (sAIPath->GetPathSegments(path, 0, count, host.data()) != kNoErr) return {};
-    std::vector<PathSegment> segments;
-    for (const auto& s : host)
-        segments.push_back({FromHost(s.p), FromHost(s.in), FromHost(s.out), s.corner != 0});
-    return segments;
-}
-
-Bezier RunBezier(const std::vector<PathSegment>& run, std::size_t i) {
-    return {run[i].p, run[i].out, run[i + 1].in, run[i + 1].p};
-}
 
 AIArtHandle OutlineAround(AIArtHandle path, AIArtHandle group, float offset, int* pieces) {
     *pieces = 0;
@@ -128,7 +80,7 @@ std::vector<PathSegment> LongSide(const std::vector<PathSegment>& outline, Point
 }
 
 void ShortenRun(std::vector<PathSegment>* run, float distance, bool atEnd) {
-    if (atEnd) *run = Reversed(*run);
+    if (atEnd) *run = ReversedRun(*run);
     float remaining = distance;
     while (run->size() >= 2 && remaining > 0) {
         const Bezier first = RunBezier(*run, 0);
@@ -139,14 +91,14 @@ void ShortenRun(std::vector<PathSegment>* run, float distance, bool atEnd) {
             continue;
         }
         Bezier before, after;
-        Divide(first, TAtLength(first, remaining, length), &before, &after);
+        HostDivide(first, HostTAtLength(first, remaining, length), &before, &after);
         (*run)[0].p = after.p0;
         (*run)[0].in = after.p0;
         (*run)[0].out = after.p1;
         (*run)[1].in = after.p2;
         break;
     }
-    if (atEnd) *run = Reversed(*run);
+    if (atEnd) *run = ReversedRun(*run);
 }
 
 Point RunMiddle(const std::vector<PathSegment>& run) {
@@ -161,10 +113,7 @@ Point RunMiddle(const std::vector<PathSegment>& run) {
             remaining -= length;
             continue;
         }
-        AIRealBezier host = ToHost(bezier);
-        AIRealPoint point{};
-        sAIRealBezier->Evaluate(&host, TAtLength(bezier, remaining, length), &point);
-        return FromHost(point);
+        return HostEvaluate(bezier, HostTAtLength(bezier, remaining, length));
     }
     return run.front().p;
 }

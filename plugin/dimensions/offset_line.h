@@ -9,12 +9,6 @@
 
 namespace quill {
 
-/// The path's anchors, read from the host; empty when it cannot be read.
-std::vector<PathSegment> ReadSegments(AIArtHandle path);
-
-/// The Bézier from anchor i to anchor i + 1 of an open run of anchors.
-Bezier RunBezier(const std::vector<PathSegment>& run, std::size_t i);
-
 /// Outlines a stroke of width 2 × `offset` around a copy of `path` placed at the bottom
 /// of `group`. Returns the outline, or nullptr when the outline fell apart into several
 /// paths (every piece is then disposed) or could not be made. `pieces` receives how many
@@ -33,8 +27,5 @@ void ShortenRun(std::vector<PathSegment>* run, float distance, bool atEnd);
 
 /// The point at half the run's length along it.
 Point RunMiddle(const std::vector<PathSegment>& run);
-
-/// Length of a Bézier by the host's service (flatness 1 point).
-float HostBezierLength(const Bezier& bezier);
 
 }  // namespace quill

@@ -26,15 +26,6 @@ namespace {
 constexpr float kCentimetre = 28.346457f;  // oblique offsets snap to whole centimetres
 constexpr float kAxisStep = 10;            // horizontal and vertical levels snap to 10 pt
 
-Point Offset(Point p, float distance, float angle) {
-    return {p.h + distance * std::cos(angle), p.v + distance * std::sin(angle)};
-}
-
-float Length(Point a, Point b) {
-    const float dx = b.h - a.h, dy = b.v - a.v;
-    return std::sqrt(dx * dx + dy * dy);
-}
-
 float RoundUpMagnitude(float value, float step) {
     const float magnitude = std::ceil(std::fabs(value) / step) * step;
     return value < 0 ? -magnitude : magnitude;
@@ -56,7 +47,7 @@ float ObliqueTextRotation(Point first, Point second, float direction) {
 // to the measured line, positive on the left of the direction.
 float OffsetForPointer(Point first, Point second, Point pointer) {
     const Point foot = ProjectOnLine(pointer, first, second);
-    const float distance = Length(foot, pointer);
+    const float distance = ChordLength(foot, pointer);
     return Cross(first, second, foot, pointer) >= 0 ? distance : -distance;
 }
 
@@ -102,8 +93,8 @@ BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhas
     float extensionAngle = theta;
     if (phase == BuildPhase::WhileDragging && !keys.escape) {
         if (keys.alt) {
-            offsetAngle = std::atan2(pointer.v - state.second.v, pointer.h - state.second.h);
-            offset = Length(state.second, pointer);
+            offsetAngle = DirectionAngle(state.second, pointer);
+            offset = ChordLength(state.second, pointer);
             extensionAngle = offsetAngle - kHalfPi;
         } else {
             offset = OffsetForPointer(state.first, state.second, pointer);
@@ -112,10 +103,10 @@ BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhas
         s.lineOffset = offset;
     }
     AIErr result = PlaceExtensionLines(extensionAngle);
-    const Point e1 = Offset(state.first, offset, offsetAngle);
-    const Point e2 = Offset(state.second, offset, offsetAngle);
+    const Point e1 = PointAt(state.first, offset, offsetAngle);
+    const Point e2 = PointAt(state.second, offset, offsetAngle);
     result = PlaceArrowheads(e1, e2, theta, keys.control, 0);
-    const float length = Length(state.first, state.second);
+    const float length = ChordLength(state.first, state.second);
     LabelText label;
     ComposeLengthText(length, label);
     result = CreateLabelText(0, label.c_str());

@@ -8,6 +8,7 @@
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/label_text.h"
 #include "plugin/dimensions/pieces.h"
+#include "plugin/geometry/vectors.h"
 #include "plugin/services/host_art.h"
 #include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
@@ -20,10 +21,6 @@ namespace {
 constexpr float kLabelMargin = 4;   // room on each side of the label, in all
 constexpr float kSlideMinimum = 5;  // a sliding label stays this far from the ends
 constexpr float kEscapeMargin = 2;  // around a label moved by hand
-
-Point Along(Point from, float distance, float angle) {
-    return {from.h + distance * std::cos(angle), from.v + distance * std::sin(angle)};
-}
 
 // The lengths of the two halves around a gap g on a line of length L.
 void Halves(float lineLength, float gap, const DragKeys& keys, Point s1, float direction,
@@ -86,8 +83,8 @@ AIErr LayOutDimensionLine(int slot, const LineLayout& layout, const DragKeys& ke
     DimensionSlot& pieces = ArtSet().slots[slot];
     const bool dashed = Settings().dashed;
     const float theta = layout.direction;
-    const Point s1 = Along(layout.start, layout.inset, theta);
-    const Point s2 = Along(layout.end, -layout.inset, theta);
+    const Point s1 = PointAt(layout.start, layout.inset, theta);
+    const Point s2 = PointAt(layout.end, -layout.inset, theta);
     float width = 0, height = 0;
     if (!IsValidArt(pieces.label) || !MeasureLabel(pieces.label, &width, &height))
         return WholeLine(pieces, s1, s2, dashed);
@@ -99,19 +96,19 @@ AIErr LayOutDimensionLine(int slot, const LineLayout& layout, const DragKeys& ke
         if (!LabelAcrossLine(s1, theta, lineLength, pointer, layout.textRotation, width, height,
                              &gapStart, &gapEnd))
             return WholeLine(pieces, s1, s2, dashed);
-        SetStraightLine(s1, Along(s1, gapStart, theta), pieces.lineA, dashed);
+        SetStraightLine(s1, PointAt(s1, gapStart, theta), pieces.lineA, dashed);
         EnsureLineB(pieces);
-        return SetStraightLine(s2, Along(s1, gapEnd, theta), pieces.lineB, dashed);
+        return SetStraightLine(s2, PointAt(s1, gapEnd, theta), pieces.lineB, dashed);
     }
 
     const float gap = LabelGap(width, height, theta);
     float firstHalf = 0, secondHalf = 0;
     Halves(lineLength, gap, keys, s1, theta, pointer, &firstHalf, &secondHalf);
-    const Point innerA = Along(s1, firstHalf, theta);
-    const Point innerB = Along(s2, -secondHalf, theta);
+    const Point innerA = PointAt(s1, firstHalf, theta);
+    const Point innerB = PointAt(s2, -secondHalf, theta);
     const Point gapMiddle{(innerA.h + innerB.h) / 2, (innerA.v + innerB.v) / 2};
     const float lift = static_cast<float>(Settings().textOffset);
-    const Point centre = Along(gapMiddle, lift, layout.textOffsetDirection);
+    const Point centre = PointAt(gapMiddle, lift, layout.textOffsetDirection);
 
     PlaceLabel(pieces.label, centre, layout.textRotation);
     if (std::fabs(lift) > height / 2) return WholeLine(pieces, s1, s2, dashed);

@@ -51,6 +51,15 @@ Point PolarVector(float r, float angle) {
     return {r * std::cos(angle), r * std::sin(angle)};
 }
 
+Point PointAt(Point from, float distance, float angle) {
+    return {from.h + distance * std::cos(angle), from.v + distance * std::sin(angle)};
+}
+
+float ChordLength(Point a, Point b) {
+    const float dx = b.h - a.h, dy = b.v - a.v;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
 float PointDistance(Point a, Point b) {
     return std::hypot(b.h - a.h, b.v - a.v);
 }

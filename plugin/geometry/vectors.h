@@ -33,8 +33,13 @@ float DirectionAngle(Point from, Point to);
 /// The vector (r cos a, r sin a); r in points, a in radians.
 Point PolarVector(float r, float angle);
 
-/// Euclidean distance in points.
+/// The point `distance` points from `from` in the direction `angle`.
+Point PointAt(Point from, float distance, float angle);
+/// Euclidean distance in points (the host's hypotenuse, without overflow).
 float PointDistance(Point a, Point b);
+/// Euclidean distance as the square root of the sum of the squares in single precision:
+/// the length the Segment tool measures between two points.
+float ChordLength(Point a, Point b);
 
 inline Point operator+(Point a, Point b) {
     return {a.h + b.h, a.v + b.v};

@@ -1,5 +1,8 @@
 #include "plugin/services/host_geometry.h"
 
+#include <cstdint>
+
+#include "plugin/geometry/path_lengths.h"
 #include "plugin/services/ai_error.h"
 #include "plugin/services/suites.h"
 
@@ -15,6 +18,46 @@ AIRealBezier ToHost(const Bezier& b) {
 
 PathSegment FromHost(const AIPathSegment& s) {
     return {FromHost(s.p), FromHost(s.in), FromHost(s.out), s.corner != 0};
+}
+
+float HostBezierLength(const Bezier& bezier) {
+    const AIRealBezier b = ToHost(bezier);
+    AIReal length = 0;
+    sAIRealBezier->Length(&b, kLengthFlatness, &length);
+    return length;
+}
+
+float HostTAtLength(const Bezier& bezier, float length, float total) {
+    const AIRealBezier b = ToHost(bezier);
+    AIReal t = 0;
+    sAIRealBezier->TAtLength(&b, length, total, kLengthFlatness, &t);
+    return t;
+}
+
+Point HostEvaluate(const Bezier& bezier, float t) {
+    const AIRealBezier b = ToHost(bezier);
+    AIRealPoint p{};
+    sAIRealBezier->Evaluate(&b, t, &p);
+    return FromHost(p);
+}
+
+void HostDivide(const Bezier& bezier, float t, Bezier* before, Bezier* after) {
+    const AIRealBezier b = ToHost(bezier);
+    AIRealBezier first{}, second{};
+    sAIRealBezier->Divide(&b, t, &first, &second);
+    *before = FromHost(first);
+    *after = FromHost(second);
+}
+
+std::vector<PathSegment> ReadAnchors(AIArtHandle path) {
+    std::int16_t count = 0;
+    if (sAIPath->GetPathSegmentCount(path, &count) != kNoErr || count <= 0) return {};
+    std::vector<AIPathSegment> host(static_cast<std::size_t>(count));
+    if (sAIPath->GetPathSegments(path, 0, count, host.data()) != kNoErr) return {};
+    std::vector<PathSegment> anchors;
+    anchors.reserve(host.size());
+    for (const AIPathSegment& s : host) anchors.push_back(FromHost(s));
+    return anchors;
 }
 
 float HostBezierService::Length(const Bezier& bezier, float flatness) const {

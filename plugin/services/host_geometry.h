@@ -23,6 +23,16 @@ Bezier FromHost(const AIRealBezier& b);
 AIRealBezier ToHost(const Bezier& b);
 PathSegment FromHost(const AIPathSegment& s);
 
+/// The host's Bézier service where a failing call reads as nothing (length 0, t 0, the
+/// origin, zero halves), for the builders that carry on past a failure. Flatness 1 point.
+float HostBezierLength(const Bezier& bezier);
+float HostTAtLength(const Bezier& bezier, float length, float total);
+Point HostEvaluate(const Bezier& bezier, float t);
+void HostDivide(const Bezier& bezier, float t, Bezier* before, Bezier* after);
+
+/// Every anchor of the path; empty when they cannot be read.
+std::vector<PathSegment> ReadAnchors(AIArtHandle path);
+
 /// "AI Real Bezier Suite".
 class HostBezierService : public BezierService {
  public:
