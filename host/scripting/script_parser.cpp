@@ -169,8 +169,8 @@ bool ParsePref(const Words& args, ScriptCommand* c, std::string* error) {
 }
 
 bool ParseFail(const Words& args, ScriptCommand* c, std::string* error) {
-    if (args.size() != 2 && args.size() != 3)
-        return Fail(error, "expects SUITE.FUNCTION CODE [COUNT]");
+    if (args.size() != 2 && args.size() != 3 && args.size() != 5)
+        return Fail(error, "expects SUITE.FUNCTION CODE [COUNT [after CALLS]]");
     if (args[0].text.find('.') == std::string::npos) return Fail(error, "expects SUITE.FUNCTION");
     c->texts.push_back(args[0].text);
     const ScriptWord& code = args[1];
@@ -187,10 +187,16 @@ bool ParseFail(const Words& args, ScriptCommand* c, std::string* error) {
         if (!n || *n < INT32_MIN || *n > INT32_MAX) return Fail(error, "the code is not a number");
         c->code = static_cast<AIErr>(*n);
     }
-    if (args.size() == 3) {
+    if (args.size() >= 3) {
         auto n = ParseInteger(args[2].text);
         if (!n || *n < 0 || *n > INT32_MAX) return Fail(error, "the count is not a count");
         c->count = static_cast<int>(*n);
+    }
+    if (args.size() == 5) {
+        if (args[3].text != "after") return Fail(error, "expects \"after CALLS\" after the count");
+        auto n = ParseInteger(args[4].text);
+        if (!n || *n < 0 || *n > INT32_MAX) return Fail(error, "the calls after are not a count");
+        c->after = static_cast<int>(*n);
     }
     return true;
 }

@@ -30,6 +30,7 @@ struct ScriptCommand {
     PreferenceValue value;        // pref, hostpref
     AIErr code = 0;               // fail
     int count = -1;               // fail: -1 for every call
+    int after = 0;                // fail: calls that run as usual first
 };
 
 /// Reads a whole script. False with `error` = "line N: what is wrong" at the first

@@ -160,7 +160,7 @@ RunOutcome ScriptRunner::RunSettings(const ScriptCommand& c) {
         if (!host_.preferences().BindFile(Resolve(c.texts[0]), &error))
             host_.log().warnings.push_back("line " + std::to_string(c.line) + ": " + error);
     } else if (v == "fail") {
-        Faults().Fail(c.texts[0], c.code, c.count);
+        Faults().Fail(c.texts[0], c.code, c.count, c.after);
     } else if (v == "suite") {
         host_.suites().SwitchOff(c.texts[0]);
     } else if (v == "menu-group") {

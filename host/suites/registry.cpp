@@ -31,17 +31,21 @@ std::string FaultInjector::ShortName(const std::string& suiteName) {
     return compact;
 }
 
-void FaultInjector::Fail(const std::string& function, AIErr code, int count) {
+void FaultInjector::Fail(const std::string& function, AIErr code, int count, int after) {
     auto dot = function.rfind('.');
     if (dot == std::string::npos) return;
     std::string key = ShortName(function.substr(0, dot)) + "." + function.substr(dot + 1);
-    faults_[key] = Fault{code, count};
+    faults_[key] = Fault{code, count, after};
 }
 
 AIErr FaultInjector::Take(const char* suite, const char* function) {
     if (faults_.empty()) return kNoErr;
     auto it = faults_.find(ShortName(suite) + "." + function);
     if (it == faults_.end() || it->second.remaining == 0) return kNoErr;
+    if (it->second.passing > 0) {
+        --it->second.passing;
+        return kNoErr;
+    }
     if (it->second.remaining > 0) --it->second.remaining;
     return it->second.code;
 }

@@ -27,13 +27,13 @@ class SuiteRegistry {
     std::set<std::string> off_;
 };
 
-/// Failures injected into suite functions: the next `count` calls of the function
-/// return `code` (count < 0: every call).
+/// Failures injected into suite functions: after `after` more calls that run as usual,
+/// the next `count` calls of the function return `code` (count < 0: every call).
 class FaultInjector {
  public:
     /// `function` is "SUITE.FUNCTION", SUITE being the full suite name ("AI Art Suite")
     /// or its short form ("Art").
-    void Fail(const std::string& function, AIErr code, int count);
+    void Fail(const std::string& function, AIErr code, int count, int after = 0);
     /// The code to return for this call, 0 when it is not to fail.
     AIErr Take(const char* suite, const char* function);
     void Clear() { faults_.clear(); }
@@ -45,6 +45,7 @@ class FaultInjector {
     struct Fault {
         AIErr code;
         int remaining;
+        int passing;  // calls that run as usual first
     };
     std::map<std::string, Fault> faults_;  // by "Short.Function"
 };

@@ -23,6 +23,7 @@ TEST(ScriptParser, MistakesAreReportedWithTheirLine) {
         {"group G\nlayer L\nend\n", "line 2: layer: not inside a group"},
         {"pref Zoom \"open\n", "line 1: a quoted text is not closed"},
         {"fail Art.NewArt \"TOOLONG\"\n", "line 1: fail: a quoted code has four characters"},
+        {"fail Art.NewArt 5 1 before 2\n", "line 1: fail: expects \"after CALLS\""},
         {"zoom -1\n", "line 1: zoom: the zoom must be greater than 0"},
         {"bezier : M 0 0 Q 1 1 2 2\n", "line 1: bezier: path data: command 'Q'"},
         {"rect 0 0 nan 1\n", "line 1: rect: \"nan\" is not a number"},
@@ -44,10 +45,10 @@ TEST(ScriptParser, ShapesOptionsKeysAndValues) {
         ParseScript("path closed locked name \"Côté A\" : 0,0 10,0 10,5  # comment\n"
                     "click 3 4 shift lshift ctrl\n"
                     "pref Zoom 150.0\npref Precision 2\npref Virgule false\n"
-                    "fail \"AI Art Suite.NewArt\" \"PARM\" 2\n",
+                    "fail \"AI Art Suite.NewArt\" \"PARM\" 2\nfail Art.DuplicateArt 5 1 after 3\n",
                     &c, &error))
         << error;
-    ASSERT_EQ(c.size(), 6u);
+    ASSERT_EQ(c.size(), 7u);
     EXPECT_TRUE(c[0].shape.closed && c[0].shape.locked && !c[0].shape.hidden);
     EXPECT_EQ(c[0].shape.name, "Côté A");
     ASSERT_EQ(c[0].segments.size(), 3u);
@@ -59,6 +60,9 @@ TEST(ScriptParser, ShapesOptionsKeysAndValues) {
     EXPECT_EQ(c[4].value.kind, PreferenceValue::Kind::Flag);
     EXPECT_EQ(c[5].code, kBadParameterErr);
     EXPECT_EQ(c[5].count, 2);
+    EXPECT_EQ(c[5].after, 0);
+    EXPECT_EQ(c[6].count, 1);
+    EXPECT_EQ(c[6].after, 3);
 }
 
 TEST(ScriptParser, PathDataClosesOntoTheFirstAnchorAndCirclesGoCounterClockwise) {

@@ -222,6 +222,12 @@ TEST_F(Suites, InjectedFailuresCountDownOrLastAndNameSuitesEitherWay) {
     EXPECT_EQ(art.GetArtType(p, &type), kNoErr);
     Faults().Fail("Path.GetPathSegmentCount", kCantHappenErr, -1);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(path.GetPathSegmentCount(p, &type), kCantHappenErr);
+    // Two calls run as usual, then one fails, then the function works again.
+    Faults().Fail("Art.GetArtType", kLockedErr, 1, 2);
+    EXPECT_EQ(art.GetArtType(p, &type), kNoErr);
+    EXPECT_EQ(art.GetArtType(p, &type), kNoErr);
+    EXPECT_EQ(art.GetArtType(p, &type), kLockedErr);
+    EXPECT_EQ(art.GetArtType(p, &type), kNoErr);
 }
 
 TEST_F(Suites, ViewConversionsFollowZoomAndOriginAndRefuseNaN) {

@@ -1,0 +1,59 @@
+// The builders carry on after a failing host call: the dimension under construction
+// keeps its pieces and the next event makes what is missing again, and the drawing
+// is never left half changed.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/scenario.h"
+
+namespace quill::testing {
+namespace {
+
+const std::string kCurve =
+    "pref Precision 1\npref UnitePrefs 6\ndoc new\n"
+    "bezier name curve : M 100 500 C 150 600 250 400 300 500\n"
+    "startup\ntool segment\ndown 200 500\n";
+
+TEST(BuilderFailures, AFailedCopyOfTheCurveLineIsMadeAgainAtTheNextDrag) {
+    // The first copy of a drag event (the stroked path) goes through, the second (the
+    // new dimension line) fails: the old line stays and the next drag event replaces it.
+    auto failed = RunScenario(kCurve + "fail Art.DuplicateArt \"PARM\" 1 after 1\n" +
+                              "drag 200 510\ndrag 200 512\nup 200 512\n");
+    auto clean = RunScenario(kCurve + "drag 200 510\ndrag 200 512\nup 200 512\n");
+    ASSERT_EQ(failed.outcome.exitCode, 0) << failed.outcome.message;
+    const nlohmann::json* art = LayerArt(failed.dump, "Dimensions");
+    ASSERT_NE(art, nullptr);
+    ASSERT_EQ(art->size(), 1u);
+    EXPECT_EQ((*art)[0]["art"].size(), 6u);
+    EXPECT_EQ(*art, *LayerArt(clean.dump, "Dimensions"));
+}
+
+TEST(BuilderFailures, AClickWhoseGroupCannotBeMadeChangesNothing) {
+    auto s = RunScenario(
+        "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n"
+        "fail Art.NewArt \"PARM\"\nclick 100 100\nclick 200 100\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    const nlohmann::json* art = LayerArt(s.dump, "Dimensions");
+    EXPECT_TRUE(art == nullptr || art->empty());
+    const auto& base = s.dump["layers"][0]["art"][0];
+    EXPECT_EQ(base["name"], "base");
+    EXPECT_FALSE(base["tags"].contains("segpt1"));
+}
+
+TEST(BuilderFailures, AFailedStyleLeavesTheRestOfTheDimension) {
+    auto s = RunScenario(
+        "pref Precision 1\npref UnitePrefs 6\ndoc new\npath name base : 100,100 200,100\n"
+        "startup\ntool segment\nclick 100 100\nfail PathStyle.SetPathStyle \"PARM\" 1\n"
+        "click 200 100\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    const nlohmann::json* art = LayerArt(s.dump, "Dimensions");
+    ASSERT_NE(art, nullptr);
+    ASSERT_EQ(art->size(), 1u);
+    const auto& pieces = (*art)[0]["art"];
+    ASSERT_EQ(pieces.size(), 7u);
+    EXPECT_EQ(pieces[6]["contents"], "100 pt");
+}
+
+}  // namespace
+}  // namespace quill::testing
