@@ -22,8 +22,8 @@ constexpr int kMostSections = 4;
 
 // The signed turn from the start direction to the end: clockwise by the sweep, or the
 // other way round by the rest of the circle.
-float TotalTurn(float sweep, bool otherWay) {
-    if (!otherWay) return -sweep;
+float TotalTurn(float sweep, ArcWay way) {
+    if (way == ArcWay::BySweep) return -sweep;
     const float rest = static_cast<float>(kTwoPi) - std::fabs(sweep);
     return sweep >= 0 ? rest : -rest;
 }
@@ -31,10 +31,10 @@ float TotalTurn(float sweep, bool otherWay) {
 }  // namespace
 
 void AngleArcSegments(Point centre, float radius, float sweep, float start, int sections,
-                      bool otherWay, PathSegment* anchors) {
+                      ArcWay way, PathSegment* anchors) {
     if (sections < 1) sections = 1;
     if (sections > kMostSections) sections = kMostSections;
-    const float turn = TotalTurn(sweep, otherWay);
+    const float turn = TotalTurn(sweep, way);
     const float quarter = turn >= 0 ? kHalfPi : -kHalfPi;
     float angles[kMostSections + 1];
     for (int i = 0; i < sections; ++i) angles[i] = static_cast<float>(i) * quarter;
@@ -63,27 +63,25 @@ void AngleArcSegments(Point centre, float radius, float sweep, float start, int 
     }
 }
 
-AIErr DrawAngleArc(Point centre, float radius, float sweep, float start, int sections,
-                   bool otherWay, AIArtHandle path) {
+AIErr DrawAngleArc(Point centre, float radius, float sweep, float start, int sections, ArcWay way,
+                   AIArtHandle path) {
     if (!IsValidArt(path)) return kNoErr;
     PathSegment anchors[kMostSections + 1];
-    AngleArcSegments(centre, radius, sweep, start, sections, otherWay, anchors);
+    AngleArcSegments(centre, radius, sweep, start, sections, way, anchors);
     const int count = (sections < 1 ? 1 : sections > kMostSections ? kMostSections : sections) + 1;
     AIErr result = SetPathShape(path, anchors, static_cast<std::int16_t>(count), false);
-    const PaintStyles& styles = Styles();
-    AIErr styled =
-        sAIPathStyle->SetPathStyle(path, Settings().dashed ? &styles.dashed : &styles.stroke);
+    AIErr styled = sAIPathStyle->SetPathStyle(path, &DimensionLineStyle());
     return styled != kNoErr ? styled : result;
 }
 
 AIErr PlaceAngleArrowheads(float radius, Point end1, float direction1, Point end2, float direction2,
-                           float opening, bool outward) {
+                           float opening, ArrowDirection direction) {
     DimensionSlot& pieces = ArtSet().slots[0];
     AIErr result = kNoErr;
     AIArtHandle below = IsValidArt(ArtSet().dimensionArc) ? ArtSet().dimensionArc : pieces.lineA;
     if (!EnsureArrowheads(0, below, &result)) return result;
     const float tilt = std::atan(static_cast<float>(0.025 * Settings().arrowSize) / radius);
-    const float turn = outward ? kPi - 2 * tilt : 0;
+    const float turn = direction == ArrowDirection::Outward ? kPi - 2 * tilt : 0;
     const float sense = opening <= 0 ? 1.0f : -1.0f;
     const float first = direction1 + sense * (kHalfPi + tilt) + sense * turn;
     const float second = direction2 - sense * (kHalfPi + tilt) - sense * turn;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "plugin/dimensions/angle_arc.h"
+#include "plugin/dimensions/arrowheads.h"
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/extension_lines.h"
@@ -38,13 +39,13 @@ AIErr PlaceRadialExtensionLines(const DimensionBuildState& state, float offset) 
     const SettingsRecord& s = Settings();
     const float side = offset >= 0 ? 1.0f : -1.0f;
     const auto gap = static_cast<float>(s.extensionGap);
-    const float reach = std::fabs(offset) + static_cast<float>(0.04 * s.arrowSize);
+    const float reach = std::fabs(offset) + ExtensionOvershoot();
     const Point ends[2] = {state.first, state.second};
     for (int i = 0; i < 2; ++i) {
         const float radial = DirectionAngle(state.arcCentre, ends[i]);
         result = SetStraightLine(PointAt(ends[i], side * gap, radial),
                                  PointAt(ends[i], side * reach, radial),
-                                 ArtSet().slots[0].extension[i], false);
+                                 ArtSet().slots[0].extension[i], LineRole::ExtensionLine);
     }
     return result;
 }
@@ -107,17 +108,16 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
 
     const float start = DirectionAngle(state.arcCentre, state.first);
     const float end = start + state.arcSweep;
-    const float k = static_cast<float>(s.arrowSize / 100.0);
-    const float inset = keys.control ? 0 : Settings().arrowOutline.arrowInset * k;
+    const float inset = LineInset(keys.Arrows());
     const float shortening = radius > 0 ? 2 * std::atan(inset / (2 * radius)) : 0;
     const float sense = state.arcSweep >= 0 ? 1.0f : -1.0f;
     const float drawnSweep = state.arcSweep - 2 * sense * shortening;
     const int sections = std::fabs(drawnSweep) > kHalfPi ? 2 : 1;
     result = DrawAngleArc(state.arcCentre, radius, -drawnSweep, start + sense * shortening,
-                          sections, false, ArtSet().dimensionArc);
+                          sections, ArcWay::BySweep, ArtSet().dimensionArc);
     result = PlaceAngleArrowheads(radius, PointAt(state.arcCentre, radius, start), start,
                                   PointAt(state.arcCentre, radius, end), end, -state.arcSweep,
-                                  keys.control);
+                                  keys.Arrows());
 
     LabelText label;
     ComposeLengthText(static_cast<double>(state.arcRadius) * std::fabs(state.arcSweep), label);
@@ -125,7 +125,7 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     const Point onArc = PointAt(state.arcCentre, radius, LabelDirection(state, pointer));
     result = PlaceLabel(pieces.label, {onArc.h, onArc.v + static_cast<float>(s.textOffset)}, 0);
     state.textRotation = 0;
-    result = PlaceToleranceTexts(0, 1, 0);
+    result = PlaceToleranceTexts(0, kHorizontalType, 0);
     return result;
 }
 

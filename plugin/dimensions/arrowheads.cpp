@@ -43,7 +43,12 @@ float ScaledArrowInset() {
     return Settings().arrowOutline.arrowInset * static_cast<float>(Settings().arrowSize / 100.0);
 }
 
-AIErr PlaceArrowheads(Point tip1, Point tip2, float angle, bool outward, int slot) {
+float LineInset(ArrowDirection direction) {
+    return direction == ArrowDirection::Outward ? 0 : ScaledArrowInset();
+}
+
+AIErr PlaceArrowheads(Point tip1, Point tip2, float angle, ArrowDirection direction, int slot) {
+    const bool outward = direction == ArrowDirection::Outward;
     DimensionSlot& pieces = ArtSet().slots[slot];
     AIErr result = kNoErr;
     if (!EnsureArrowheads(slot, pieces.lineA, &result)) return result;

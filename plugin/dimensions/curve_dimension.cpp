@@ -31,14 +31,14 @@ namespace {
 constexpr float kOffsetStep = 12;             // Shift moves the offset in steps of 12 points
 constexpr float kRestartOffset = 2.8346457f;  // 1 mm, after an offset that was too large
 
-AIErr PlaceCurveArrowheads(const std::vector<PathSegment>& line, bool outward) {
+AIErr PlaceCurveArrowheads(const std::vector<PathSegment>& line, ArrowDirection direction) {
     DimensionSlot& pieces = ArtSet().slots[0];
     AIErr result = kNoErr;
     if (!EnsureArrowheads(0, pieces.lineA, &result)) return result;
     // Inward, each arrowhead's body lies along the line from its end; outward it is
     // turned round to point at the end from outside.
     const float start = RunStartDirection(line), end = RunEndDirection(line);
-    const float turn = outward ? kPi : 0;
+    const float turn = direction == ArrowDirection::Outward ? kPi : 0;
     result = ShapeArrowhead(pieces.arrowhead[0], line.front().p, start + turn);
     result = ShapeArrowhead(pieces.arrowhead[1], line.back().p, end + turn);
     return result;
@@ -50,14 +50,14 @@ AIErr PlaceCurveExtensionLines(Point e0, Point e1, const std::vector<PathSegment
     if (!EnsureExtensionLines(0, &result)) return result;
     const SettingsRecord& s = Settings();
     const auto gap = static_cast<float>(s.extensionGap);
-    const float reach = offset + static_cast<float>(0.04 * s.arrowSize);
+    const float reach = offset + ExtensionOvershoot();
     const Point ends[2] = {e0, e1};
     const Point targets[2] = {side ? line.back().p : line.front().p,
                               side ? line.front().p : line.back().p};
     for (int i = 0; i < 2; ++i) {
         const float phi = DirectionAngle(ends[i], targets[i]);
         result = SetStraightLine(PointAt(ends[i], gap, phi), PointAt(ends[i], reach, phi),
-                                 ArtSet().slots[0].extension[i], false);
+                                 ArtSet().slots[0].extension[i], LineRole::ExtensionLine);
     }
     return result;
 }
@@ -113,7 +113,7 @@ BuildResult BuildCurveDimension(Point pointer, float offset, const DragKeys& key
     EnsureExtensionLines(0, &result);
     if (keys.escape) {
         result = PlaceLabel(pieces.label, pointer, 0);
-        return {PlaceToleranceTexts(0, 1, 0)};
+        return {PlaceToleranceTexts(0, kHorizontalType, 0)};
     }
     const bool sideAtStart = state.curveSide;
     bool side = state.curveSide;
@@ -141,16 +141,14 @@ BuildResult BuildCurveDimension(Point pointer, float offset, const DragKeys& key
     DisposeArt(pieces.lineA);
     pieces.lineA = newLine;
     result = PlaceCurveExtensionLines(e0, e1, line, offset, side);
-    result = PlaceCurveArrowheads(line, keys.control);
-    if (!keys.control) {
+    result = PlaceCurveArrowheads(line, keys.Arrows());
+    if (keys.Arrows() == ArrowDirection::Inward) {
         const float inset = ScaledArrowInset();
-        ShortenRun(&line, inset, false);
-        ShortenRun(&line, inset, true);
+        ShortenRun(&line, inset, RunEnd::Start);
+        ShortenRun(&line, inset, RunEnd::End);
     }
     result = SetPathShape(newLine, line.data(), static_cast<std::int16_t>(line.size()), false);
-    const PaintStyles& styles = Styles();
-    result =
-        sAIPathStyle->SetPathStyle(newLine, Settings().dashed ? &styles.dashed : &styles.stroke);
+    result = sAIPathStyle->SetPathStyle(newLine, &DimensionLineStyle());
     result = TagPiece(newLine);
 
     LabelText label;
@@ -160,7 +158,7 @@ BuildResult BuildCurveDimension(Point pointer, float offset, const DragKeys& key
         const Point middle = RunMiddle(line);
         const auto lift = static_cast<float>(Settings().textOffset);
         result = PlaceLabel(pieces.label, {middle.h, middle.v + lift}, 0);
-        result = PlaceToleranceTexts(0, 1, 0);
+        result = PlaceToleranceTexts(0, kHorizontalType, 0);
     }
     state.curveSide = sideAtStart;
     return {result};

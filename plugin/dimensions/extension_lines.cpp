@@ -10,6 +10,16 @@
 
 namespace quill {
 
+namespace {
+
+constexpr double kOvershootPerZoom = 0.04;
+
+}  // namespace
+
+float ExtensionOvershoot() {
+    return static_cast<float>(kOvershootPerZoom * Settings().arrowSize);
+}
+
 bool EnsureExtensionLines(int slot, AIErr* result) {
     DimensionSlot& pieces = ArtSet().slots[slot];
     if (!Settings().extensionLines) {
@@ -30,7 +40,7 @@ AIErr PlaceExtensionLines(float angle) {
     const SettingsRecord& s = Settings();
     const auto offset = static_cast<float>(s.lineOffset);
     const auto gap = static_cast<float>(s.extensionGap);
-    const auto overshoot = static_cast<float>(0.04 * s.arrowSize);
+    const auto overshoot = ExtensionOvershoot();
     const Point from = offset > 0 ? Point{0, gap} : Point{0, -gap};
     const Point to = offset > 0 ? Point{0, offset + overshoot} : Point{0, offset - overshoot};
 
@@ -39,7 +49,7 @@ AIErr PlaceExtensionLines(float angle) {
     const Matrix rotation = RotationMatrix(angle);
     for (int i = 0; i < 2; ++i) {
         AIArtHandle line = ArtSet().slots[0].extension[i];
-        result = SetStraightLine(from, to, line, false);
+        result = SetStraightLine(from, to, line, LineRole::ExtensionLine);
         result = TransformPiece(line, Then(rotation, TranslationMatrix(ends[i].h, ends[i].v)));
     }
     return result;

@@ -101,7 +101,7 @@ AIErr PlaceLabel(AIArtHandle label, Point centre, float rotation) {
     return TransformPiece(label, Then(Inverse(CurrentMatrix(label)), placement));
 }
 
-AIErr PlaceToleranceText(int which, int slot, int dimensionType, float direction) {
+AIErr PlaceToleranceText(int which, int slot, SegmentDimensionType placedAs, float direction) {
     DimensionSlot& pieces = ArtSet().slots[slot];
     AIArtHandle& tolerance = pieces.tolerance[which];
     AIErr result = DisposeArt(tolerance);
@@ -122,9 +122,9 @@ AIErr PlaceToleranceText(int which, int slot, int dimensionType, float direction
     float width = 0, height = 0;
     Bounds(pieces.label, &width, &height);
     Point move;
-    if (s.horizontalText || dimensionType == 1) {
+    if (s.horizontalText || placedAs == kHorizontalType) {
         move = {width / 2, 0};
-    } else if (dimensionType == 2) {
+    } else if (placedAs == kVerticalType) {
         move = {0, height / 2};
     } else {
         const float half = std::max(width, height) / 2;
@@ -135,11 +135,11 @@ AIErr PlaceToleranceText(int which, int slot, int dimensionType, float direction
     return TransformPiece(tolerance, TranslationMatrix(move.h, move.v));
 }
 
-AIErr PlaceToleranceTexts(int slot, int dimensionType, float direction) {
+AIErr PlaceToleranceTexts(int slot, SegmentDimensionType placedAs, float direction) {
     AIErr result = kNoErr;
     for (int which = 0; which < 2; ++which) {
         if (Settings().tolerances[which].shown)
-            result = PlaceToleranceText(which, slot, dimensionType, direction);
+            result = PlaceToleranceText(which, slot, placedAs, direction);
         else
             result = DisposeArt(ArtSet().slots[slot].tolerance[which]);
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "plugin/geometry/types.h"
+#include "plugin/settings/settings_record.h"
 #include "sdk/types.h"
 
 namespace quill {
@@ -13,13 +14,13 @@ namespace quill {
 /// no text: the label is disposed.
 AIErr CreateLabelText(int slot, const char* content);
 
-/// Tolerance text 1 or 2 (`which` 0 or 1) made anew beside the slot's label.
-/// `dimensionType` is the type of this build (0 oblique, 1 horizontal, 2 vertical) and
-/// `direction` the dimension's direction angle.
-AIErr PlaceToleranceText(int which, int slot, int dimensionType, float direction);
+/// Tolerance text 1 or 2 (`which` 0 or 1) made anew beside the slot's label, placed as
+/// for a dimension of type `placedAs` (oblique: along the label; horizontal: to its
+/// right; vertical: above it) of direction angle `direction`.
+AIErr PlaceToleranceText(int which, int slot, SegmentDimensionType placedAs, float direction);
 
 /// Places both tolerance texts that are switched on (the others are disposed).
-AIErr PlaceToleranceTexts(int slot, int dimensionType, float direction);
+AIErr PlaceToleranceTexts(int slot, SegmentDimensionType placedAs, float direction);
 
 /// The label's size without its placement: its matrix undone, bounds read, placement
 /// restored. Width and height in points; false when the label is missing.

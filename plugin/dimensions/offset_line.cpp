@@ -79,7 +79,8 @@ std::vector<PathSegment> LongSide(const std::vector<PathSegment>& outline, Point
     return side;
 }
 
-void ShortenRun(std::vector<PathSegment>* run, float distance, bool atEnd) {
+void ShortenRun(std::vector<PathSegment>* run, float distance, RunEnd end) {
+    const bool atEnd = end == RunEnd::End;
     if (atEnd) *run = ReversedRun(*run);
     float remaining = distance;
     while (run->size() >= 2 && remaining > 0) {

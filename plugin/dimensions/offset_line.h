@@ -21,9 +21,11 @@ AIArtHandle OutlineAround(AIArtHandle path, AIArtHandle group, float offset, int
 std::vector<PathSegment> LongSide(const std::vector<PathSegment>& outline, Point e0, Point e1,
                                   float offset, bool otherSide);
 
-/// Shortens an open run by `distance` at its start (`atEnd` false) or its end, removing
-/// whole segments and splitting the one where the distance falls.
-void ShortenRun(std::vector<PathSegment>* run, float distance, bool atEnd);
+/// The two ends of an open run.
+enum class RunEnd { Start, End };
+/// Shortens an open run by `distance` at one end, removing whole segments and splitting
+/// the one where the distance falls.
+void ShortenRun(std::vector<PathSegment>* run, float distance, RunEnd end);
 
 /// The point at half the run's length along it.
 Point RunMiddle(const std::vector<PathSegment>& run);

@@ -70,4 +70,8 @@ void RefreshStrokeWidths() {
     Styles().dashed.stroke.width = width;
 }
 
+const AIPathStyle& DimensionLineStyle() {
+    return Settings().dashed ? Styles().dashed : Styles().stroke;
+}
+
 }  // namespace quill

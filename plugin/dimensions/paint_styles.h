@@ -25,6 +25,9 @@ AIColor HostColour(const ColourSetting& colour);
 /// from the host's current path style.
 void BuildPaintStyles();
 
+/// The style of dimension lines and arcs: `DashedStyle` when "TraitsPointilles" is on,
+/// else `StrokeStyle`.
+const AIPathStyle& DimensionLineStyle();
 /// Sets the stroke width of the stroke and dashed styles from "Epaisseur".
 void RefreshStrokeWidths();
 

@@ -41,12 +41,13 @@ AIErr NewTextPiece(AIArtHandle* text) {
     return result;
 }
 
-AIErr SetStraightLine(Point from, Point to, AIArtHandle path, bool dashed) {
+AIErr SetStraightLine(Point from, Point to, AIArtHandle path, LineRole role) {
     if (!IsValidArt(path)) return kNoErr;
     const PathSegment ends[2] = {{from, from, from, true}, {to, to, to, true}};
     AIErr result = SetPathShape(path, ends, 2, false);
-    const PaintStyles& styles = Styles();
-    AIErr styled = sAIPathStyle->SetPathStyle(path, dashed ? &styles.dashed : &styles.stroke);
+    const AIPathStyle& style =
+        role == LineRole::DimensionLine ? DimensionLineStyle() : Styles().stroke;
+    AIErr styled = sAIPathStyle->SetPathStyle(path, &style);
     return styled != kNoErr ? styled : result;
 }
 

@@ -20,9 +20,14 @@ AIErr NewPathPiece(AIArtHandle below, std::int16_t segmentCount, AIArtHandle* pi
 /// on top.
 AIErr NewTextPiece(AIArtHandle* text);
 
+/// What a straight piece is, which decides its style.
+enum class LineRole {
+    ExtensionLine,  // `StrokeStyle`
+    DimensionLine,  // `DimensionLineStyle()`
+};
 /// Makes the path an open path of exactly two corner segments from `from` to `to`, in
-/// `DashedStyle` when `dashed`, else `StrokeStyle`. Nothing when the path is not valid.
-AIErr SetStraightLine(Point from, Point to, AIArtHandle path, bool dashed);
+/// the style of its role. Nothing when the path is not valid.
+AIErr SetStraightLine(Point from, Point to, AIArtHandle path, LineRole role);
 
 /// Transforms the art's geometry by the matrix; stroke widths are left alone.
 AIErr TransformPiece(AIArtHandle art, const Matrix& matrix);

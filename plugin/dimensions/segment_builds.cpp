@@ -63,7 +63,7 @@ AIErr PlaceAxisExtensionLines(const AxisDimension& d, float level) {
     if (!EnsureExtensionLines(d.slot, &result)) return result;
     const SettingsRecord& s = Settings();
     const auto gap = static_cast<float>(s.extensionGap);
-    const auto overshoot = static_cast<float>(0.04 * s.arrowSize);
+    const auto overshoot = ExtensionOvershoot();
     const Point ends[2] = {d.first, d.second};
     for (int i = 0; i < 2; ++i) {
         const float from = d.vertical ? ends[i].h : ends[i].v;
@@ -71,7 +71,8 @@ AIErr PlaceAxisExtensionLines(const AxisDimension& d, float level) {
         const float start = from + towards * gap, stop = level + towards * overshoot;
         const Point a = d.vertical ? Point{start, ends[i].v} : Point{ends[i].h, start};
         const Point b = d.vertical ? Point{stop, ends[i].v} : Point{ends[i].h, stop};
-        result = SetStraightLine(a, b, ArtSet().slots[d.slot].extension[i], false);
+        result =
+            SetStraightLine(a, b, ArtSet().slots[d.slot].extension[i], LineRole::ExtensionLine);
     }
     return result;
 }
@@ -105,7 +106,7 @@ BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhas
     AIErr result = PlaceExtensionLines(extensionAngle);
     const Point e1 = PointAt(state.first, offset, offsetAngle);
     const Point e2 = PointAt(state.second, offset, offsetAngle);
-    result = PlaceArrowheads(e1, e2, theta, keys.control, 0);
+    result = PlaceArrowheads(e1, e2, theta, keys.Arrows(), 0);
     const float length = ChordLength(state.first, state.second);
     LabelText label;
     ComposeLengthText(length, label);
@@ -113,15 +114,10 @@ BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhas
     state.lineStart = e1;
     state.lineEnd = e2;
     state.textRotation = ObliqueTextRotation(state.first, state.second, theta);
-    LineLayout layout{e1,
-                      e2,
-                      theta,
-                      length,
-                      keys.control ? 0 : ScaledArrowInset(),
-                      theta + kHalfPi,
-                      state.textRotation};
+    LineLayout layout{
+        e1, e2, theta, length, LineInset(keys.Arrows()), theta + kHalfPi, state.textRotation};
     result = LayOutDimensionLine(0, layout, keys, pointer);
-    result = PlaceToleranceTexts(0, 0, theta);
+    result = PlaceToleranceTexts(0, kObliqueType, theta);
     return {result, BuildOutcome::Built};
 }
 
@@ -138,7 +134,7 @@ AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, P
     const Point e1 = d.vertical ? Point{d.level, d.first.v} : Point{d.first.h, d.level};
     const Point e2 = d.vertical ? Point{d.level, d.second.v} : Point{d.second.h, d.level};
     const float direction = d.vertical ? kHalfPi : 0;
-    result = PlaceArrowheads(e1, e2, direction, keys.control, d.slot);
+    result = PlaceArrowheads(e1, e2, direction, keys.Arrows(), d.slot);
     const float length = d.vertical ? d.second.v - d.first.v : d.second.h - d.first.h;
     LabelText label;
     ComposeLengthText(length, label);
@@ -148,15 +144,10 @@ AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, P
         BuildState().lineEnd = e2;
         BuildState().textRotation = d.textRotation;
     }
-    LineLayout layout{e1,
-                      e2,
-                      direction,
-                      length,
-                      keys.control ? 0 : ScaledArrowInset(),
-                      d.textOffsetDirection,
-                      d.textRotation};
+    LineLayout layout{
+        e1, e2, direction, length, LineInset(keys.Arrows()), d.textOffsetDirection, d.textRotation};
     result = LayOutDimensionLine(d.slot, layout, keys, pointer);
-    result = PlaceToleranceTexts(d.slot, d.vertical ? 2 : 1, direction);
+    result = PlaceToleranceTexts(d.slot, d.vertical ? kVerticalType : kHorizontalType, direction);
     return result;
 }
 

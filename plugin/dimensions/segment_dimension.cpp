@@ -19,6 +19,7 @@ namespace quill {
 namespace {
 
 enum class Kind { Oblique, Horizontal, Vertical };
+enum class Axis { Horizontal, Vertical };
 
 // The Shift keys change the kind of dimension for one drag event.
 Kind KindForEvent(std::int32_t type, const DragKeys& keys) {
@@ -31,7 +32,8 @@ Kind KindForEvent(std::int32_t type, const DragKeys& keys) {
 
 // A horizontal or vertical dimension between the measured points of the state, its line
 // at the pointer's level. The points are kept in reading order: left to right, upwards.
-AIErr BuildAxisFromState(bool vertical, float level, const DragKeys& keys, Point pointer) {
+AIErr BuildAxisFromState(Axis axis, float level, const DragKeys& keys, Point pointer) {
+    const bool vertical = axis == Axis::Vertical;
     DimensionBuildState& state = BuildState();
     const float along = vertical ? state.second.v - state.first.v : state.second.h - state.first.h;
     if (along < 0) {
@@ -102,9 +104,9 @@ BuildResult BuildSegmentDimension(Point clickPointer) {
         case kObliqueType:
             return BuildObliqueDimension(none, clickPointer, BuildPhase::AtClick);
         case kHorizontalType:
-            return {BuildAxisFromState(false, clickPointer.v, none, clickPointer)};
+            return {BuildAxisFromState(Axis::Horizontal, clickPointer.v, none, clickPointer)};
         case kVerticalType:
-            return {BuildAxisFromState(true, clickPointer.h, none, clickPointer)};
+            return {BuildAxisFromState(Axis::Vertical, clickPointer.h, none, clickPointer)};
         default:
             return {};
     }
@@ -118,9 +120,9 @@ BuildResult DragSegmentDimension(SegmentMeasure measure, Point pointer, const Dr
     if (measure == SegmentMeasure::Curve) return DragCurveDimension(pointer, keys);
     switch (KindForEvent(type, keys)) {
         case Kind::Horizontal:
-            return {BuildAxisFromState(false, pointer.v, keys, pointer)};
+            return {BuildAxisFromState(Axis::Horizontal, pointer.v, keys, pointer)};
         case Kind::Vertical:
-            return {BuildAxisFromState(true, pointer.h, keys, pointer)};
+            return {BuildAxisFromState(Axis::Vertical, pointer.h, keys, pointer)};
         default:
             return BuildObliqueDimension(keys, pointer, BuildPhase::WhileDragging);
     }

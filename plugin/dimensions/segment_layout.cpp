@@ -51,8 +51,8 @@ bool LabelAcrossLine(Point s1, float direction, float lineLength, Point centre, 
     return std::fabs(n) <= across && *gapStart > 0 && *gapEnd < lineLength;
 }
 
-AIErr WholeLine(DimensionSlot& pieces, Point s1, Point s2, bool dashed) {
-    AIErr result = SetStraightLine(s1, s2, pieces.lineA, dashed);
+AIErr WholeLine(DimensionSlot& pieces, Point s1, Point s2) {
+    AIErr result = SetStraightLine(s1, s2, pieces.lineA, LineRole::DimensionLine);
     AIErr disposed = DisposeArt(pieces.lineB);
     pieces.lineB = nullptr;
     return disposed != kNoErr ? disposed : result;
@@ -81,13 +81,12 @@ float LabelGap(float width, float height, float direction) {
 
 AIErr LayOutDimensionLine(int slot, const LineLayout& layout, const DragKeys& keys, Point pointer) {
     DimensionSlot& pieces = ArtSet().slots[slot];
-    const bool dashed = Settings().dashed;
     const float theta = layout.direction;
     const Point s1 = PointAt(layout.start, layout.inset, theta);
     const Point s2 = PointAt(layout.end, -layout.inset, theta);
     float width = 0, height = 0;
     if (!IsValidArt(pieces.label) || !MeasureLabel(pieces.label, &width, &height))
-        return WholeLine(pieces, s1, s2, dashed);
+        return WholeLine(pieces, s1, s2);
 
     const float lineLength = layout.length - 2 * layout.inset;
     if (keys.escape) {
@@ -95,10 +94,11 @@ AIErr LayOutDimensionLine(int slot, const LineLayout& layout, const DragKeys& ke
         float gapStart = 0, gapEnd = 0;
         if (!LabelAcrossLine(s1, theta, lineLength, pointer, layout.textRotation, width, height,
                              &gapStart, &gapEnd))
-            return WholeLine(pieces, s1, s2, dashed);
-        SetStraightLine(s1, PointAt(s1, gapStart, theta), pieces.lineA, dashed);
+            return WholeLine(pieces, s1, s2);
+        SetStraightLine(s1, PointAt(s1, gapStart, theta), pieces.lineA, LineRole::DimensionLine);
         EnsureLineB(pieces);
-        return SetStraightLine(s2, PointAt(s1, gapEnd, theta), pieces.lineB, dashed);
+        return SetStraightLine(s2, PointAt(s1, gapEnd, theta), pieces.lineB,
+                               LineRole::DimensionLine);
     }
 
     const float gap = LabelGap(width, height, theta);
@@ -111,10 +111,10 @@ AIErr LayOutDimensionLine(int slot, const LineLayout& layout, const DragKeys& ke
     const Point centre = PointAt(gapMiddle, lift, layout.textOffsetDirection);
 
     PlaceLabel(pieces.label, centre, layout.textRotation);
-    if (std::fabs(lift) > height / 2) return WholeLine(pieces, s1, s2, dashed);
-    SetStraightLine(s1, innerA, pieces.lineA, dashed);
+    if (std::fabs(lift) > height / 2) return WholeLine(pieces, s1, s2);
+    SetStraightLine(s1, innerA, pieces.lineA, LineRole::DimensionLine);
     EnsureLineB(pieces);
-    return SetStraightLine(s2, innerB, pieces.lineB, dashed);
+    return SetStraightLine(s2, innerB, pieces.lineB, LineRole::DimensionLine);
 }
 
 }  // namespace quill

@@ -2,21 +2,11 @@
 // the label, the label's place and rotation, and the keys that move the label.
 #pragma once
 
+#include "plugin/dimensions/drag_keys.h"
 #include "plugin/geometry/types.h"
 #include "sdk/types.h"
 
 namespace quill {
-
-/// Keys held during a drag event (all clear at a click).
-struct DragKeys {
-    bool shift = false;
-    bool leftShift = false;
-    bool rightShift = false;
-    bool control = false;  // arrowheads outward
-    bool alt = false;
-    bool space = false;   // the label slides along the line under the pointer
-    bool escape = false;  // only the label moves, to the pointer
-};
 
 /// A dimension line ready to be laid out.
 struct LineLayout {
