@@ -68,7 +68,7 @@ BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
     }
     // Two links naming one point (a link edited by hand) would build nothing: the old
     // dimension is kept rather than replaced by nothing.
-    if (first.point.h == second.point.h && first.point.v == second.point.v) {
+    if (SamePoint(first.point, second.point)) {
         ShowAlert(texts::kDistinctPoints.c_str());
         return kNothingRebuilt;
     }

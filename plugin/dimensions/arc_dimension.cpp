@@ -15,6 +15,7 @@
 #include "plugin/dimensions/segment_builds.h"
 #include "plugin/geometry/arrow_shapes.h"
 #include "plugin/geometry/vectors.h"
+#include "plugin/services/host_steps.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 
@@ -104,7 +105,8 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     RefreshStrokeWidths();
     const auto offset = static_cast<float>(s.lineOffset);
     const float radius = state.arcRadius + offset;
-    AIErr result = PlaceRadialExtensionLines(state, offset);
+    HostSteps steps;
+    steps << PlaceRadialExtensionLines(state, offset);
 
     const float start = DirectionAngle(state.arcCentre, state.first);
     const float end = start + state.arcSweep;
@@ -113,20 +115,20 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     const float sense = state.arcSweep >= 0 ? 1.0f : -1.0f;
     const float drawnSweep = state.arcSweep - 2 * sense * shortening;
     const int sections = std::fabs(drawnSweep) > kHalfPi ? 2 : 1;
-    result = DrawAngleArc(state.arcCentre, radius, -drawnSweep, start + sense * shortening,
+    steps << DrawAngleArc(state.arcCentre, radius, -drawnSweep, start + sense * shortening,
                           sections, ArcWay::BySweep, ArtSet().dimensionArc);
-    result = PlaceAngleArrowheads(radius, PointAt(state.arcCentre, radius, start), start,
+    steps << PlaceAngleArrowheads(radius, PointAt(state.arcCentre, radius, start), start,
                                   PointAt(state.arcCentre, radius, end), end, -state.arcSweep,
                                   keys.Arrows());
 
     LabelText label;
     ComposeLengthText(static_cast<double>(state.arcRadius) * std::fabs(state.arcSweep), label);
-    result = CreateLabelText(0, label.c_str());
+    steps << CreateLabelText(0, label.c_str());
     const Point onArc = PointAt(state.arcCentre, radius, LabelDirection(state, pointer));
-    result = PlaceLabel(pieces.label, {onArc.h, onArc.v + static_cast<float>(s.textOffset)}, 0);
+    steps << PlaceLabel(pieces.label, {onArc.h, onArc.v + static_cast<float>(s.textOffset)}, 0);
     state.textRotation = 0;
-    result = PlaceToleranceTexts(0, kHorizontalType, 0);
-    return result;
+    steps << PlaceToleranceTexts(0, kHorizontalType, 0);
+    return steps.Last();
 }
 
 }  // namespace quill

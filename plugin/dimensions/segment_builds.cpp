@@ -12,6 +12,7 @@
 #include "plugin/dimensions/texts.h"
 #include "plugin/geometry/vectors.h"
 #include "plugin/services/alert.h"
+#include "plugin/services/host_steps.h"
 #include "plugin/settings/label_styles.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/text/label.h"
@@ -85,8 +86,7 @@ void ComposeLengthText(double points, LabelText& label) {
 
 BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     DimensionBuildState& state = BuildState();
-    if (state.first.h == state.second.h && state.first.v == state.second.v)
-        return AbandonEqualPoints();
+    if (SamePoint(state.first, state.second)) return AbandonEqualPoints();
     SettingsRecord& s = Settings();
     const float theta = state.direction;
     float offset = static_cast<float>(s.lineOffset);
@@ -103,22 +103,23 @@ BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhas
         if (keys.shift) offset = RoundUpMagnitude(offset, kCentimetre);
         s.lineOffset = offset;
     }
-    AIErr result = PlaceExtensionLines(extensionAngle);
+    HostSteps steps;
+    steps << PlaceExtensionLines(extensionAngle);
     const Point e1 = PointAt(state.first, offset, offsetAngle);
     const Point e2 = PointAt(state.second, offset, offsetAngle);
-    result = PlaceArrowheads(e1, e2, theta, keys.Arrows(), 0);
+    steps << PlaceArrowheads(e1, e2, theta, keys.Arrows(), 0);
     const float length = ChordLength(state.first, state.second);
     LabelText label;
     ComposeLengthText(length, label);
-    result = CreateLabelText(0, label.c_str());
+    steps << CreateLabelText(0, label.c_str());
     state.lineStart = e1;
     state.lineEnd = e2;
     state.textRotation = ObliqueTextRotation(state.first, state.second, theta);
     LineLayout layout{
         e1, e2, theta, length, LineInset(keys.Arrows()), theta + kHalfPi, state.textRotation};
-    result = LayOutDimensionLine(0, layout, keys, pointer);
-    result = PlaceToleranceTexts(0, kObliqueType, theta);
-    return {result, BuildOutcome::Built};
+    steps << LayOutDimensionLine(0, layout, keys, pointer);
+    steps << PlaceToleranceTexts(0, kObliqueType, theta);
+    return {steps.Last(), BuildOutcome::Built};
 }
 
 AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, Point pointer) {
@@ -130,15 +131,16 @@ AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, P
     if (keys.shift) d.level = from + RoundDownMagnitude(d.level - from, kAxisStep);
     s.lineOffset = d.level - from;
 
-    AIErr result = PlaceAxisExtensionLines(d, d.level);
+    HostSteps steps;
+    steps << PlaceAxisExtensionLines(d, d.level);
     const Point e1 = d.vertical ? Point{d.level, d.first.v} : Point{d.first.h, d.level};
     const Point e2 = d.vertical ? Point{d.level, d.second.v} : Point{d.second.h, d.level};
     const float direction = d.vertical ? kHalfPi : 0;
-    result = PlaceArrowheads(e1, e2, direction, keys.Arrows(), d.slot);
+    steps << PlaceArrowheads(e1, e2, direction, keys.Arrows(), d.slot);
     const float length = d.vertical ? d.second.v - d.first.v : d.second.h - d.first.h;
     LabelText label;
     ComposeLengthText(length, label);
-    result = CreateLabelText(d.slot, label.c_str());
+    steps << CreateLabelText(d.slot, label.c_str());
     if (d.slot == 0) {
         BuildState().lineStart = e1;
         BuildState().lineEnd = e2;
@@ -146,9 +148,9 @@ AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, P
     }
     LineLayout layout{
         e1, e2, direction, length, LineInset(keys.Arrows()), d.textOffsetDirection, d.textRotation};
-    result = LayOutDimensionLine(d.slot, layout, keys, pointer);
-    result = PlaceToleranceTexts(d.slot, d.vertical ? kVerticalType : kHorizontalType, direction);
-    return result;
+    steps << LayOutDimensionLine(d.slot, layout, keys, pointer);
+    steps << PlaceToleranceTexts(d.slot, d.vertical ? kVerticalType : kHorizontalType, direction);
+    return steps.Last();
 }
 
 }  // namespace quill

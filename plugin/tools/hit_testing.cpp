@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "plugin/geometry/arcs.h"
+#include "plugin/geometry/vectors.h"
 #include "plugin/services/ai_error.h"
 #include "plugin/services/host_art.h"
 #include "plugin/services/host_geometry.h"
@@ -100,7 +101,7 @@ void SetSegmentKind(HoverState& hover, const Bezier& b, const PathSegment& arcSt
                     const PathSegment& arcEnd, bool backwards, bool dimensionLine) {
     hover.segmentPoints[0] = b.p0;
     hover.segmentPoints[1] = b.p3;
-    if (b.p0.h == b.p1.h && b.p0.v == b.p1.v && b.p3.h == b.p2.h && b.p3.v == b.p2.v) {
+    if (SamePoint(b.p0, b.p1) && SamePoint(b.p3, b.p2)) {
         hover.kind = dimensionLine ? HoverKind::DimensionSegmentHit : HoverKind::StraightSegmentHit;
         return;
     }

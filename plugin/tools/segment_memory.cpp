@@ -1,12 +1,8 @@
 #include "plugin/tools/segment_memory.h"
 
-namespace quill {
+#include "plugin/geometry/vectors.h"
 
-namespace {
-bool Same(Point a, Point b) {
-    return a.h == b.h && a.v == b.v;
-}
-}  // namespace
+namespace quill {
 
 SegmentMemory& Memory() {
     static SegmentMemory memory;
@@ -15,8 +11,8 @@ SegmentMemory& Memory() {
 
 void SegmentMemory::Add(Point a, Point b, int capacity) {
     for (const auto& entry : entries_) {
-        const bool firstKnown = Same(entry.first, a) || Same(entry.first, b);
-        const bool secondKnown = Same(entry.second, a) || Same(entry.second, b);
+        const bool firstKnown = SamePoint(entry.first, a) || SamePoint(entry.first, b);
+        const bool secondKnown = SamePoint(entry.second, a) || SamePoint(entry.second, b);
         if (firstKnown && secondKnown) return;
     }
     const int points = 2 * static_cast<int>(entries_.size());
