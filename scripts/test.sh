@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Sets up a fresh machine, builds, and runs every test twice: in the normal build and
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up a fresh machine, checks that every include of the plug-in points down its
+# floors, builds, and runs every test twice: in the normal build and under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+scripts/check_floors.sh
 scripts/build.sh release
 (cd build && ctest --output-on-failure -j"$(nproc)")
 scripts/build.sh asan
