@@ -106,7 +106,8 @@ AIErr WritePanelPage(SettingsRecord& settings, PanelState& panel) {
     try {
         WriteFirstOpenPage(context);
         if (groupRecalled) {
-            WriteField(FieldOf(kLastGroup), settings, OnError::Stops);
+            constexpr const SettingField& lastGroup = FieldOf(kLastGroup);
+            WriteField(lastGroup, settings, OnError::Stops);
             panel.groupRecalled = false;
         }
     } catch (const ai::Error& error) {

@@ -43,6 +43,7 @@ void ReadGroups(StepContext& c) {
 
 constexpr OnError kIgnored = OnError::Ignored;
 
+// After the precision, which ReadPreferences reads first.
 constexpr OrderStep kReadOrder[] = {
     Key(kLayerName),
     Key(kLineWidth),
@@ -128,7 +129,8 @@ AIErr ReadPreferences(SettingsRecord& settings, PanelState& panel) {
         // reset runs instead, and reports its own failure.
         std::int32_t precision = settings.precision;
         ReadInteger(kPrecision, precision);
-        if (!IsWithin(FieldOf(kPrecision).range, precision)) {
+        constexpr const SettingField& precisionRow = FieldOf(kPrecision);
+        if (!IsWithin(precisionRow.range, precision)) {
             ResetPreferences(settings, panel);
             return kNoErr;
         }

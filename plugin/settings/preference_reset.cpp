@@ -29,8 +29,9 @@ void ShowDefaultFontPage(StepContext& c) {
 // The default font is the first of the host's font list; failing to learn its name stops
 // the reset as a failed write does, but failing to store it does not.
 void ResetFontName(StepContext& c) {
+    constexpr const SettingField& fontName = FieldOf(kFontName);
     GetFontNameAt(0, c.settings.fontName, kFontNameCapacity);
-    WriteField(FieldOf(kFontName), c.settings, OnError::Ignored);
+    WriteField(fontName, c.settings, OnError::Ignored);
 }
 
 // Every group write may fail without stopping the reset.
@@ -48,6 +49,7 @@ void ResetGroups(StepContext& c) {
 
 constexpr OnError kIgnored = OnError::Ignored;
 
+// The storage order; the read's differs.
 constexpr OrderStep kResetOrder[] = {
     Key(kLayerName),
     Key(kLineWidth),
