@@ -60,9 +60,12 @@ TEST_F(SettingsTable, ResetWritesEveryRowOnceAndEachPageWritesItsRows) {
     }
 }
 
-// Every key stored with a value other than its default lands in its row's field.
+// Every key stored with a value other than its default lands in its row's field; the
+// reals all differ, so that two rows of one field show.
 TEST_F(SettingsTable, ReadTakesEveryRowFromTheStore) {
+    double shift = 0;
     for (const SettingField& field : kSettingFields) {
+        shift += 0.5;
         const FieldValue value = field.access.get(DefaultSettings());
         testing::StoredValue& stored = Fake().store[field.key];
         switch (field.access.kind) {
@@ -75,7 +78,7 @@ TEST_F(SettingsTable, ReadTakesEveryRowFromTheStore) {
                 break;
             }
             case FieldKind::Real:
-                stored = testing::RealValue(value.real + 0.5);
+                stored = testing::RealValue(value.real + shift);
                 break;
             case FieldKind::Text:
                 stored = testing::TextValue(std::string(value.text) + "x");
