@@ -1,44 +1,72 @@
 #include "plugin/settings/preference_fields.h"
 
+#include "plugin/services/ai_error.h"
 #include "plugin/settings/preference_store.h"
 
 namespace quill {
+namespace {
 
-void WriteColour(const prefkey::ColourKeys& keys, const ColourSetting& colour) {
-    PutInteger(keys.kind, colour.kind);
-    PutReal(keys.gray, colour.gray);
-    PutReal(keys.red, colour.red);
-    PutReal(keys.green, colour.green);
-    PutReal(keys.blue, colour.blue);
-    PutReal(keys.cyan, colour.cyan);
-    PutReal(keys.magenta, colour.magenta);
-    PutReal(keys.yellow, colour.yellow);
-    PutReal(keys.black, colour.black);
+// Room for the longest text a field holds, the font name.
+constexpr std::size_t kTextRoom = kFontNameCapacity;
+
+AIErr TryPut(const SettingField& field, const FieldValue& value) {
+    switch (field.access.kind) {
+        case FieldKind::Flag:
+            return TryPutFlag(field.key, value.flag);
+        case FieldKind::Integer:
+            return TryPutInteger(field.key, value.integer);
+        case FieldKind::Real:
+            return TryPutReal(field.key, value.real);
+        case FieldKind::Text:
+            break;
+    }
+    return TryPutText(field.key, value.text);
 }
 
-void ReadColour(const prefkey::ColourKeys& keys, ColourSetting& colour) {
-    ReadInteger(keys.kind, colour.kind);
-    ReadReal(keys.gray, colour.gray);
-    ReadReal(keys.red, colour.red);
-    ReadReal(keys.green, colour.green);
-    ReadReal(keys.blue, colour.blue);
-    ReadReal(keys.cyan, colour.cyan);
-    ReadReal(keys.magenta, colour.magenta);
-    ReadReal(keys.yellow, colour.yellow);
-    ReadReal(keys.black, colour.black);
+// Reads into `value`, which holds the start of the read; `text` holds a text read.
+void ReadStored(const SettingField& field, FieldValue& value, char (&text)[kTextRoom]) {
+    switch (field.access.kind) {
+        case FieldKind::Flag:
+            ReadFlag(field.key, value.flag);
+            return;
+        case FieldKind::Integer:
+            ReadInteger(field.key, value.integer);
+            return;
+        case FieldKind::Real:
+            ReadReal(field.key, value.real);
+            return;
+        case FieldKind::Text:
+            break;
+    }
+    field_access::Assign(text, value);
+    ReadText(field.key, text, field.access.textCapacity);
+    value.text = text;
 }
 
-void ReadColour(const prefkey::ColourKeys& keys, ColourSetting& colour, std::int32_t kindFallback,
-                const ColourFallbacks& fallbacks) {
-    ReadInteger(keys.kind, colour.kind, kindFallback);
-    ReadReal(keys.gray, colour.gray, fallbacks.gray);
-    ReadReal(keys.red, colour.red, fallbacks.red);
-    ReadReal(keys.green, colour.green, fallbacks.green);
-    ReadReal(keys.blue, colour.blue, fallbacks.blue);
-    ReadReal(keys.cyan, colour.cyan, fallbacks.cyan);
-    ReadReal(keys.magenta, colour.magenta, fallbacks.magenta);
-    ReadReal(keys.yellow, colour.yellow, fallbacks.yellow);
-    ReadReal(keys.black, colour.black, fallbacks.black);
+}  // namespace
+
+void WriteField(const SettingField& field, const SettingsRecord& settings, OnError onError) {
+    const AIErr error = TryPut(field, field.access.get(settings));
+    if (onError == OnError::Stops) ai::Check(error);
+}
+
+void ResetField(const SettingField& field, SettingsRecord& settings, OnError onError) {
+    field.access.set(settings, field.access.get(DefaultSettings()));
+    WriteField(field, settings, onError);
+}
+
+void ReadField(const SettingField& field, SettingsRecord& settings, OnError onError) {
+    const FieldValue start = ReadStart(field, settings);
+    FieldValue value = start;
+    char text[kTextRoom];
+    try {
+        ReadStored(field, value, text);
+    } catch (const ai::Error&) {
+        if (onError == OnError::Stops) throw;
+        value = start;
+    }
+    if (field.outOfRange == OutOfRange::Refused && !IsWithinRange(field, value)) return;
+    field.access.set(settings, value);
 }
 
 }  // namespace quill

@@ -1,24 +1,27 @@
-// Store access shared by the reset, the read and the page write for the settings that
-// come in families: colours and tolerances.
+// One row of the settings table against the host's preference store, the step every
+// order of the reset, the read and the page write is made of.
 #pragma once
 
-#include "plugin/settings/preference_keys.h"
+#include "plugin/settings/settings_fields.h"
 #include "plugin/settings/settings_record.h"
 
 namespace quill {
 
-/// Writes the kind, then grey, red, green, blue, cyan, magenta, yellow and black.
-void WriteColour(const prefkey::ColourKeys& keys, const ColourSetting& colour);
-
-/// The eight component fallbacks of a colour read, in the stored order.
-struct ColourFallbacks {
-    double gray, red, green, blue, cyan, magenta, yellow, black;
+/// What a failed host call does to the order it is a step of.
+enum class OnError {
+    Stops,    // raises ai::Error with the host's code
+    Ignored,  // a write is lost; a read leaves the field its fallback
 };
 
-/// Reads the kind and the eight components in the stored order. Without fallbacks a field
-/// keeps its value when the store holds none.
-void ReadColour(const prefkey::ColourKeys& keys, ColourSetting& colour);
-void ReadColour(const prefkey::ColourKeys& keys, ColourSetting& colour, std::int32_t kindFallback,
-                const ColourFallbacks& fallbacks);
+/// Writes the field as it stands.
+void WriteField(const SettingField& field, const SettingsRecord& settings, OnError onError);
+
+/// Sets the field to its default, then writes it.
+void ResetField(const SettingField& field, SettingsRecord& settings, OnError onError);
+
+/// Reads the field, starting from the row's fallback, so that a key the store lacks leaves
+/// that value. A failed read that stops leaves the field as it was; a stored number the
+/// row refuses too.
+void ReadField(const SettingField& field, SettingsRecord& settings, OnError onError);
 
 }  // namespace quill

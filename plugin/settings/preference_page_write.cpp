@@ -1,12 +1,12 @@
-// The page write at mouse-up in the Parameters tool: the keys of the one open page, with
-// the field values as they stand. "Attaches", "NombreSouvenirsPrefs" and the group values
-// are never written here.
+// The page write at mouse-up in the Parameters tool: the keys of the one open page, in
+// that page's order below, with the field values as they stand. "Attaches",
+// "NombreSouvenirsPrefs" and the group values are never written here.
 #include "plugin/services/ai_error.h"
 #include "plugin/services/alert.h"
 #include "plugin/settings/preference_fields.h"
 #include "plugin/settings/preference_keys.h"
+#include "plugin/settings/preference_steps.h"
 #include "plugin/settings/preference_storage.h"
-#include "plugin/settings/preference_store.h"
 #include "sdk/errors.h"
 
 namespace quill {
@@ -14,133 +14,85 @@ namespace {
 
 using namespace prefkey;
 
-void WriteLayerPage(SettingsRecord& s, PanelState&) {
-    PutText(kLayerName, s.layerName);
+// The font page stores the page of the font list it shows.
+void TakeShownFontPage(StepContext& c) {
+    c.settings.fontPage = c.panel.fontPage;
 }
 
-void WriteUnitPage(SettingsRecord& s, PanelState&) {
-    PutInteger(kUnit, s.unit);
-    PutFlag(kShowUnit, s.showUnit);
-}
+constexpr OrderStep kOnLayerNamePage[] = {Key(kLayerName)};
+constexpr OrderStep kOnUnitPage[] = {Key(kUnit), Key(kShowUnit)};
+constexpr OrderStep kOnDoubleMeasurePage[] = {Key(kDoubleMeasure), Key(kSecondUnit),
+                                              Key(kShowSecondUnit), Key(kSecondPrecision),
+                                              Key(kSecondDecimalComma)};
+constexpr OrderStep kOnNumberFormatPage[] = {Key(kDecimalComma), Key(kThousandsSeparator),
+                                             Key(kPrecision)};
+constexpr OrderStep kOnScalePage[] = {Key(kScaleNumerator), Key(kScaleDenominator)};
+constexpr OrderStep kOnSegmentToolPage[] = {Key(kDimensionType),  Key(kHorizontalText),
+                                            Key(kTextOffset),     Key(kExtensionGap),
+                                            Key(kExtensionLines), Key(kMeasureGroup)};
+constexpr OrderStep kOnAngleToolPage[] = {Key(kArcStyle), Key(kArcCount), Key(kArcSpacing),
+                                          Key(kAngleRadius)};
+constexpr OrderStep kOnCircleToolPage[] = {Key(kDiameter), Key(kShowCircleSign), Key(kSignBefore),
+                                           Key(kRadiusLine), Key(kLandingLength)};
+constexpr OrderStep kOnBezierToolPage[] = {Key(kDivide), Key(kDivisions), Key(kMarkLength),
+                                           Key(kLengthOnCurve)};
+constexpr OrderStep kOnLengthsAndAreasPage[] = {Key(kReportTotalLength), Key(kReportPartialLength),
+                                                Key(kReportArea), Key(kReportPathCount),
+                                                Key(kReportPointCount)};
+constexpr OrderStep kOnColoursPage[] = {Colour(kLineColour), Colour(kTextColour),
+                                        Key(kOverprintFill), Key(kOverprintStroke),
+                                        Key(kShowColoursNearCursor)};
+constexpr OrderStep kOnTextSizePage[] = {Key(kTextSize), Key(kSizeInMillimetres)};
+constexpr OrderStep kOnFontPage[] = {Own(TakeShownFontPage), Key(kFontPage), Key(kFontName)};
+constexpr OrderStep kOnLineFormatPage[] = {Key(kLineWidth), Key(kDashed), Key(kDashLength),
+                                           Key(kDashGap), Key(kRoundCaps)};
+constexpr OrderStep kOnArrowheadsPage[] = {Key(kArrowShape), Key(kArrowSize)};
+constexpr OrderStep kOnTolerancesPage[] = {
+    Key(kTolerances[0].shown),       Key(kTolerances[0].value),  Key(kTolerances[0].offset),
+    Key(kTolerances[1].shown),       Key(kTolerances[1].value),  Key(kTolerances[1].offset),
+    Key(kTolerances[0].symbol),      Key(kTolerances[1].symbol), Key(kTolerances[0].stepTimesTen),
+    Key(kTolerances[1].stepTimesTen)};
 
-void WriteDoubleMeasurePage(SettingsRecord& s, PanelState&) {
-    PutFlag(kDoubleMeasure, s.doubleMeasure);
-    PutInteger(kSecondUnit, s.secondUnit);
-    PutFlag(kShowSecondUnit, s.showSecondUnit);
-    PutInteger(kSecondPrecision, s.secondPrecision);
-    PutFlag(kSecondDecimalComma, s.SecondDecimalComma());
-}
-
-void WriteNumberFormatPage(SettingsRecord& s, PanelState&) {
-    PutFlag(kDecimalComma, s.DecimalComma());
-    PutInteger(kThousandsSeparator, s.thousandsSeparator);
-    PutInteger(kPrecision, s.precision);
-}
-
-void WriteScalePage(SettingsRecord& s, PanelState&) {
-    PutReal(kScaleNumerator, s.scaleNumerator);
-    PutReal(kScaleDenominator, s.scaleDenominator);
-}
-
-void WriteSegmentPage(SettingsRecord& s, PanelState&) {
-    PutInteger(kDimensionType, s.dimensionType);
-    PutFlag(kHorizontalText, s.horizontalText);
-    PutReal(kTextOffset, s.textOffset);
-    PutReal(kExtensionGap, s.extensionGap);
-    PutFlag(kExtensionLines, s.extensionLines);
-    PutFlag(kMeasureGroup, s.measureGroup);
-}
-
-void WriteAnglePage(SettingsRecord& s, PanelState&) {
-    PutInteger(kArcStyle, s.ArcStyle());
-    PutInteger(kArcCount, s.arcCount);
-    PutReal(kArcSpacing, s.arcSpacing);
-    PutReal(kAngleRadius, s.angleRadius);
-}
-
-void WriteCirclePage(SettingsRecord& s, PanelState&) {
-    PutFlag(kDiameter, s.diameter);
-    PutFlag(kShowCircleSign, s.showCircleSign);
-    PutFlag(kSignBefore, s.signBefore);
-    PutFlag(kRadiusLine, s.radiusLine);
-    PutReal(kLandingLength, s.landingLength);
-}
-
-void WriteBezierPage(SettingsRecord& s, PanelState&) {
-    PutFlag(kDivide, s.divide);
-    PutInteger(kDivisions, s.divisions);
-    PutReal(kMarkLength, s.markLength);
-    PutReal(kLengthOnCurve, s.lengthOnCurve);
-}
-
-void WriteLengthsAndAreasPage(SettingsRecord& s, PanelState&) {
-    PutFlag(kReportTotalLength, s.reportTotalLength);
-    PutFlag(kReportPartialLength, s.reportPartialLength);
-    PutFlag(kReportArea, s.reportArea);
-    PutFlag(kReportPathCount, s.reportPathCount);
-    PutFlag(kReportPointCount, s.reportPointCount);
-}
-
-void WriteColoursPage(SettingsRecord& s, PanelState&) {
-    WriteColour(kLineColour, s.lineColour);
-    WriteColour(kTextColour, s.textColour);
-    PutFlag(kOverprintFill, s.overprintFill);
-    PutFlag(kOverprintStroke, s.overprintStroke);
-    PutFlag(kShowColoursNearCursor, s.showColoursNearCursor);
-}
-
-void WriteTextSizePage(SettingsRecord& s, PanelState&) {
-    PutReal(kTextSize, s.textSize);
-    PutFlag(kSizeInMillimetres, s.sizeInMillimetres);
-}
-
-void WriteFontPage(SettingsRecord& s, PanelState& panel) {
-    s.fontPage = panel.fontPage;
-    PutInteger(kFontPage, s.fontPage);
-    PutText(kFontName, s.fontName);
-}
-
-void WriteLineFormatPage(SettingsRecord& s, PanelState&) {
-    PutReal(kLineWidth, s.lineWidth);
-    PutFlag(kDashed, s.dashed);
-    PutReal(kDashLength, s.dashLength);
-    PutReal(kDashGap, s.dashGap);
-    PutFlag(kRoundCaps, s.roundCaps);
-}
-
-void WriteArrowheadsPage(SettingsRecord& s, PanelState&) {
-    PutInteger(kArrowShape, s.arrowShape);
-    PutReal(kArrowSize, s.arrowSize);
-}
-
-void WriteTolerancesPage(SettingsRecord& s, PanelState&) {
-    for (int i = 0; i < 2; ++i) {
-        PutFlag(kTolerances[i].shown, s.tolerances[i].shown);
-        PutReal(kTolerances[i].value, s.tolerances[i].value);
-        PutReal(kTolerances[i].offset, s.tolerances[i].offset);
-    }
-    for (int i = 0; i < 2; ++i) PutInteger(kTolerances[i].symbol, s.tolerances[i].symbol);
-    for (int i = 0; i < 2; ++i) PutFlag(kTolerances[i].stepTimesTen, s.tolerances[i].stepTimesTen);
-}
-
-using PageWriter = void (*)(SettingsRecord&, PanelState&);
-
-// Indexed by PanelPage: the order in which the open page is looked for.
-constexpr PageWriter kPageWriters[kPanelPageCount] = {
-    WriteLayerPage,         WriteUnitPage,
-    WriteDoubleMeasurePage, WriteNumberFormatPage,
-    WriteScalePage,         WriteSegmentPage,
-    WriteAnglePage,         WriteCirclePage,
-    WriteBezierPage,        WriteLengthsAndAreasPage,
-    WriteColoursPage,       WriteTextSizePage,
-    WriteFontPage,          WriteLineFormatPage,
-    WriteArrowheadsPage,    WriteTolerancesPage,
+struct PageOrder {
+    PanelPage page;
+    StepList steps;
 };
 
-void WriteFirstOpenPage(SettingsRecord& settings, PanelState& panel) {
+// In the order of PanelPage, the order in which the open page is looked for.
+constexpr PageOrder kPageOrders[kPanelPageCount] = {
+    {PanelPage::LayerName, Steps(kOnLayerNamePage)},
+    {PanelPage::Unit, Steps(kOnUnitPage)},
+    {PanelPage::DoubleMeasure, Steps(kOnDoubleMeasurePage)},
+    {PanelPage::NumberFormat, Steps(kOnNumberFormatPage)},
+    {PanelPage::Scale, Steps(kOnScalePage)},
+    {PanelPage::SegmentTool, Steps(kOnSegmentToolPage)},
+    {PanelPage::AngleTool, Steps(kOnAngleToolPage)},
+    {PanelPage::CircleTool, Steps(kOnCircleToolPage)},
+    {PanelPage::BezierTool, Steps(kOnBezierToolPage)},
+    {PanelPage::LengthsAndAreas, Steps(kOnLengthsAndAreasPage)},
+    {PanelPage::Colours, Steps(kOnColoursPage)},
+    {PanelPage::TextSize, Steps(kOnTextSizePage)},
+    {PanelPage::Font, Steps(kOnFontPage)},
+    {PanelPage::LineFormat, Steps(kOnLineFormatPage)},
+    {PanelPage::Arrowheads, Steps(kOnArrowheadsPage)},
+    {PanelPage::Tolerances, Steps(kOnTolerancesPage)},
+};
+
+constexpr bool EveryPageAtItsPlace() {
+    for (int i = 0; i < kPanelPageCount; ++i)
+        if (static_cast<int>(kPageOrders[i].page) != i) return false;
+    return true;
+}
+static_assert(EveryPageAtItsPlace(), "kPageOrders follows PanelPage");
+
+void WriteRow(const SettingField& field, SettingsRecord& settings, OnError onError) {
+    WriteField(field, settings, onError);
+}
+
+void WriteFirstOpenPage(StepContext& context) {
     for (int page = 0; page < kPanelPageCount; ++page) {
-        if (!panel.pageOpen[page]) continue;
-        kPageWriters[page](settings, panel);
+        if (!context.panel.pageOpen[page]) continue;
+        RunSteps(kPageOrders[page].steps, WriteRow, context);
         return;
     }
 }
@@ -149,11 +101,13 @@ void WriteFirstOpenPage(SettingsRecord& settings, PanelState& panel) {
 
 AIErr WritePanelPage(SettingsRecord& settings, PanelState& panel) {
     const bool groupRecalled = panel.groupRecalled;
+    StepContext context{settings, panel};
     AIErr result = kNoErr;
     try {
-        WriteFirstOpenPage(settings, panel);
+        WriteFirstOpenPage(context);
         if (groupRecalled) {
-            PutInteger(kLastGroup, settings.lastGroup);
+            constexpr const SettingField& lastGroup = FieldOf(kLastGroup);
+            WriteField(lastGroup, settings, OnError::Stops);
             panel.groupRecalled = false;
         }
     } catch (const ai::Error& error) {

@@ -1,9 +1,12 @@
 // The reset: every field back to its default, each written to the store at once, in the
-// storage order. The first failed write stops it.
+// storage order below. The first failed write stops it, except for the writes whose
+// errors are ignored.
 #include "plugin/services/ai_error.h"
 #include "plugin/services/alert.h"
+#include "plugin/settings/preference_fields.h"
 #include "plugin/settings/preference_groups.h"
 #include "plugin/settings/preference_keys.h"
+#include "plugin/settings/preference_steps.h"
 #include "plugin/settings/preference_storage.h"
 #include "plugin/settings/preference_store.h"
 #include "sdk/errors.h"
@@ -13,141 +16,122 @@ namespace {
 
 using namespace prefkey;
 
-void ResetLayerAndMeasure(SettingsRecord& s, const SettingsRecord& d) {
-    s.SetLayerName(d.layerName);
-    PutText(kLayerName, s.layerName);
-    PutReal(kLineWidth, s.lineWidth = d.lineWidth);
-    PutReal(kArrowSize, s.arrowSize = d.arrowSize);
-    PutReal(kLineOffset, s.lineOffset = d.lineOffset);
-    PutInteger(kUnit, s.unit = d.unit);
-    s.SetScale(d.scaleNumerator, d.scaleDenominator);
-    PutReal(kScaleNumerator, s.scaleNumerator);
-    PutReal(kScaleDenominator, s.scaleDenominator);
-    PutInteger(kPrecision, s.precision = d.precision);
-    s.SetDecimalComma(d.DecimalComma());
-    PutFlag(kDecimalComma, s.DecimalComma());
-    PutFlag(kDiameter, s.diameter = d.diameter);
-    PutReal(kTextSize, s.textSize = d.textSize);
-    PutFlag(kSizeInMillimetres, s.sizeInMillimetres = d.sizeInMillimetres);
-    PutInteger(kMemoryCapacity, s.memoryCapacity = d.memoryCapacity);
-    PutReal(kLandingLength, s.landingLength = d.landingLength);
+// Both values and the scale factor are set before either value is written.
+void SetDefaultScale(StepContext& c) {
+    const SettingsRecord& d = DefaultSettings();
+    c.settings.SetScale(d.scaleNumerator, d.scaleDenominator);
+}
+
+void ShowDefaultFontPage(StepContext& c) {
+    c.panel.fontPage = DefaultSettings().fontPage;
 }
 
 // The default font is the first of the host's font list; failing to learn its name stops
 // the reset as a failed write does, but failing to store it does not.
-void ResetFont(SettingsRecord& s, const SettingsRecord& d, PanelState& panel) {
-    s.fontPage = d.fontPage;
-    panel.fontPage = d.fontPage;
-    PutInteger(kFontPage, s.fontPage);
-    GetFontNameAt(0, s.fontName, kFontNameCapacity);
-    TryPutText(kFontName, s.fontName);
+void ResetFontName(StepContext& c) {
+    constexpr const SettingField& fontName = FieldOf(kFontName);
+    GetFontNameAt(0, c.settings.fontName, kFontNameCapacity);
+    WriteField(fontName, c.settings, OnError::Ignored);
 }
 
-void ResetColour(const ColourKeys& keys, ColourSetting& colour, const ColourSetting& d) {
-    PutInteger(keys.kind, colour.kind = d.kind);
-    PutReal(keys.gray, colour.gray = d.gray);
-    PutReal(keys.red, colour.red = d.red);
-    PutReal(keys.green, colour.green = d.green);
-    PutReal(keys.blue, colour.blue = d.blue);
-    PutReal(keys.cyan, colour.cyan = d.cyan);
-    PutReal(keys.magenta, colour.magenta = d.magenta);
-    PutReal(keys.yellow, colour.yellow = d.yellow);
-    PutReal(keys.black, colour.black = d.black);
-}
-
-void ResetTypeAndColours(SettingsRecord& s, const SettingsRecord& d) {
-    PutInteger(kDimensionType, s.dimensionType = d.dimensionType);
-    PutFlag(kHorizontalText, s.horizontalText = d.horizontalText);
-    PutInteger(kArrowShape, s.arrowShape = d.arrowShape);
-    PutFlag(kShowUnit, s.showUnit = d.showUnit);
-    ResetColour(kLineColour, s.lineColour, d.lineColour);
-    ResetColour(kTextColour, s.textColour, d.textColour);
-}
-
-void ResetToolOptions(SettingsRecord& s, const SettingsRecord& d) {
-    PutReal(kAngleRadius, s.angleRadius = d.angleRadius);
-    PutFlag(kDivide, s.divide = d.divide);
-    PutInteger(kDivisions, s.divisions = d.divisions);
-    PutReal(kMarkLength, s.markLength = d.markLength);
-    PutReal(kLengthOnCurve, s.lengthOnCurve = d.lengthOnCurve);
-    PutFlag(kReportTotalLength, s.reportTotalLength = d.reportTotalLength);
-    PutFlag(kReportPartialLength, s.reportPartialLength = d.reportPartialLength);
-    PutFlag(kReportArea, s.reportArea = d.reportArea);
-    PutFlag(kReportPathCount, s.reportPathCount = d.reportPathCount);
-    PutFlag(kReportPointCount, s.reportPointCount = d.reportPointCount);
-    PutReal(kTextOffset, s.textOffset = d.textOffset);
-    PutReal(kExtensionGap, s.extensionGap = d.extensionGap);
-    PutFlag(kOverprintFill, s.overprintFill = d.overprintFill);
-    PutFlag(kOverprintStroke, s.overprintStroke = d.overprintStroke);
-    PutFlag(kShowCircleSign, s.showCircleSign = d.showCircleSign);
-    PutFlag(kSignBefore, s.signBefore = d.signBefore);
-    PutFlag(kRadiusLine, s.radiusLine = d.radiusLine);
-    s.SetArcStyle(d.ArcStyle());
-    PutInteger(kArcStyle, s.ArcStyle());
-    PutInteger(kArcCount, s.arcCount = d.arcCount);
-    PutReal(kArcSpacing, s.arcSpacing = d.arcSpacing);
-}
-
-// The first four writes here and every group write may fail without stopping the reset.
-void ResetDisplayAndGroups(SettingsRecord& s, const SettingsRecord& d) {
-    TryPutFlag(kShowColoursNearCursor, s.showColoursNearCursor = d.showColoursNearCursor);
-    TryPutInteger(kThousandsSeparator, s.thousandsSeparator = d.thousandsSeparator);
-    TryPutFlag(kExtensionLines, s.extensionLines = d.extensionLines);
-    TryPutFlag(kMeasureGroup, s.measureGroup = d.measureGroup);
-    PutInteger(kLastGroup, s.lastGroup = d.lastGroup);
+// Every group write may fail without stopping the reset.
+void ResetGroups(StepContext& c) {
+    const SettingsRecord& d = DefaultSettings();
     for (int group = 0; group < kGroupCount; ++group) {
         PreferenceGroup defaults = d.groups[group];
         for (int field = 0; field < kGroupFieldCount; ++field) {
             const GroupField f = static_cast<GroupField>(field);
-            GroupValue(s.groups[group], f) = GroupValue(defaults, f);
-            WriteGroupValueIgnoringError(s, group, f);
+            GroupValue(c.settings.groups[group], f) = GroupValue(defaults, f);
+            WriteGroupValueIgnoringError(c.settings, group, f);
         }
     }
 }
 
-void ResetLinesAndSecondMeasure(SettingsRecord& s, const SettingsRecord& d) {
-    PutFlag(kDashed, s.dashed = d.dashed);
-    PutReal(kDashLength, s.dashLength = d.dashLength);
-    PutReal(kDashGap, s.dashGap = d.dashGap);
-    PutFlag(kRoundCaps, s.roundCaps = d.roundCaps);
-    PutFlag(kDoubleMeasure, s.doubleMeasure = d.doubleMeasure);
-    PutInteger(kSecondUnit, s.secondUnit = d.secondUnit);
-    PutFlag(kShowSecondUnit, s.showSecondUnit = d.showSecondUnit);
-    PutInteger(kSecondPrecision, s.secondPrecision = d.secondPrecision);
-    s.SetSecondDecimalComma(d.SecondDecimalComma());
-    PutFlag(kSecondDecimalComma, s.SecondDecimalComma());
-}
+constexpr OnError kIgnored = OnError::Ignored;
 
-void ResetTolerances(SettingsRecord& s, const SettingsRecord& d) {
-    for (int i = 0; i < 2; ++i) {
-        ToleranceSetting& tolerance = s.tolerances[i];
-        const ToleranceSetting& defaults = d.tolerances[i];
-        PutFlag(kTolerances[i].shown, tolerance.shown = defaults.shown);
-        PutReal(kTolerances[i].value, tolerance.value = defaults.value);
-        s.RebuildToleranceText(i);
-        PutReal(kTolerances[i].offset, tolerance.offset = defaults.offset);
-        PutInteger(kTolerances[i].symbol, tolerance.symbol = defaults.symbol);
-    }
-    for (int i = 0; i < 2; ++i)
-        PutFlag(kTolerances[i].stepTimesTen,
-                s.tolerances[i].stepTimesTen = d.tolerances[i].stepTimesTen);
-}
+// The storage order; the read's differs.
+constexpr OrderStep kResetOrder[] = {
+    Key(kLayerName),
+    Key(kLineWidth),
+    Key(kArrowSize),
+    Key(kLineOffset),
+    Key(kUnit),
+    Own(SetDefaultScale),
+    Key(kScaleNumerator),
+    Key(kScaleDenominator),
+    Key(kPrecision),
+    Key(kDecimalComma),
+    Key(kDiameter),
+    Key(kTextSize),
+    Key(kSizeInMillimetres),
+    Key(kMemoryCapacity),
+    Key(kLandingLength),
+    Own(ShowDefaultFontPage),
+    Key(kFontPage),
+    Own(ResetFontName),
+    Key(kDimensionType),
+    Key(kHorizontalText),
+    Key(kArrowShape),
+    Key(kShowUnit),
+    Colour(kLineColour),
+    Colour(kTextColour),
+    Key(kAngleRadius),
+    Key(kDivide),
+    Key(kDivisions),
+    Key(kMarkLength),
+    Key(kLengthOnCurve),
+    Key(kReportTotalLength),
+    Key(kReportPartialLength),
+    Key(kReportArea),
+    Key(kReportPathCount),
+    Key(kReportPointCount),
+    Key(kTextOffset),
+    Key(kExtensionGap),
+    Key(kOverprintFill),
+    Key(kOverprintStroke),
+    Key(kShowCircleSign),
+    Key(kSignBefore),
+    Key(kRadiusLine),
+    Key(kArcStyle),
+    Key(kArcCount),
+    Key(kArcSpacing),
+    Key(kShowColoursNearCursor, kIgnored),
+    Key(kThousandsSeparator, kIgnored),
+    Key(kExtensionLines, kIgnored),
+    Key(kMeasureGroup, kIgnored),
+    Key(kLastGroup),
+    Own(ResetGroups),
+    Key(kDashed),
+    Key(kDashLength),
+    Key(kDashGap),
+    Key(kRoundCaps),
+    Key(kDoubleMeasure),
+    Key(kSecondUnit),
+    Key(kShowSecondUnit),
+    Key(kSecondPrecision),
+    Key(kSecondDecimalComma),
+    Own(SwitchOffStepMultipliers),
+    Key(kTolerances[0].shown),
+    Key(kTolerances[0].value),
+    Own(RebuildFirstToleranceText),
+    Key(kTolerances[0].offset),
+    Key(kTolerances[0].symbol),
+    Key(kTolerances[1].shown),
+    Key(kTolerances[1].value),
+    Own(RebuildSecondToleranceText),
+    Key(kTolerances[1].offset),
+    Key(kTolerances[1].symbol),
+    Key(kTolerances[0].stepTimesTen),
+    Key(kTolerances[1].stepTimesTen),
+    Own(PrepareArrowOutline),
+};
 
 }  // namespace
 
 AIErr ResetPreferences(SettingsRecord& settings, PanelState& panel) {
-    const SettingsRecord& defaults = DefaultSettings();
+    StepContext context{settings, panel};
     try {
-        ResetLayerAndMeasure(settings, defaults);
-        ResetFont(settings, defaults, panel);
-        ResetTypeAndColours(settings, defaults);
-        ResetToolOptions(settings, defaults);
-        ResetDisplayAndGroups(settings, defaults);
-        ResetLinesAndSecondMeasure(settings, defaults);
-        panel.SwitchOffStepMultipliers();
-        ResetTolerances(settings, defaults);
-        // The settings load before any tool is current, so never as the angle tool.
-        settings.PrepareArrowOutline();
+        RunSteps(Steps(kResetOrder), ResetField, context);
     } catch (const ai::Error& error) {
         ShowAlert(prefalert::kWriteFailed);
         return error.code();

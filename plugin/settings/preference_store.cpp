@@ -92,14 +92,6 @@ void ReadText(const char* key, char* field, std::size_t size) {
     std::memcpy(field, value, std::strlen(value) + 1);
 }
 
-void ReadFlagIgnoringError(const char* key, bool& field, bool fallback) {
-    try {
-        ReadFlag(key, field, fallback);
-    } catch (const ai::Error&) {
-        field = fallback;
-    }
-}
-
 void ReadRealIgnoringError(const char* key, double& field, double fallback) {
     try {
         ReadReal(key, field, fallback);

@@ -35,7 +35,6 @@ void ReadReal(const char* key, double& field);
 void ReadText(const char* key, char* field, std::size_t size);
 
 /// As above, but a failure is ignored: the field then takes `fallback`.
-void ReadFlagIgnoringError(const char* key, bool& field, bool fallback);
 void ReadRealIgnoringError(const char* key, double& field, double fallback);
 
 /// The stored integer in `value`; an absent key leaves `value` and returns 0.
