@@ -12,16 +12,16 @@ PaintStyles& Styles() {
 AIColor HostColour(const ColourSetting& colour) {
     AIColor host{};
     switch (colour.kind) {
-        case 0:
+        case kGreyColour:
             host.kind = kGrayColor;
             host.c.g.gray = static_cast<AIReal>(colour.gray);
             break;
-        case 2:
+        case kCmykColour:
             host.kind = kFourColor;
             host.c.f = {static_cast<AIReal>(colour.cyan), static_cast<AIReal>(colour.magenta),
                         static_cast<AIReal>(colour.yellow), static_cast<AIReal>(colour.black)};
             break;
-        case 1:
+        case kRgbColour:
             host.kind = kThreeColor;
             host.c.rgb = {static_cast<AIReal>(colour.red), static_cast<AIReal>(colour.green),
                           static_cast<AIReal>(colour.blue)};

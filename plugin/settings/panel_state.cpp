@@ -37,10 +37,10 @@ PanelState& Panel() {
 }
 
 void ClosePanelAtMouseUp(PanelState& panel, bool groupRecalled) {
-    if (groupRecalled && panel.phase == 2) {
-        panel.phase = 1;
-    } else if (panel.phase > 2) {
-        panel.phase = 0;
+    if (groupRecalled && panel.phase == PanelPhase::Page) {
+        panel.phase = PanelPhase::Chooser;
+    } else if (panel.phase == PanelPhase::ClosingAtMouseUp) {
+        panel.phase = PanelPhase::Closed;
         panel.ClearPageFlags();
     }
 }

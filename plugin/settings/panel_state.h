@@ -43,10 +43,16 @@ constexpr int kGroupButtonSetCount = 7;
 /// The page whose group buttons these are.
 PanelPage PageOfGroupButtons(GroupButtons buttons);
 
+/// Where the panel stands between clicks.
+enum class PanelPhase : std::int16_t {
+    Closed = 0,
+    Chooser = 1,           // the chooser is shown
+    Page = 2,              // a page is shown
+    ClosingAtMouseUp = 3,  // the click just made closes the panel at mouse-up
+};
+
 struct PanelState {
-    /// 0 closed, 1 the chooser is shown, 2 a page is shown, 3 the click just made closes
-    /// the panel at mouse-up.
-    std::int16_t phase = 0;
+    PanelPhase phase = PanelPhase::Closed;
     bool pageOpen[kPanelPageCount] = {};
     /// Set by a page's click handler when the click changed a setting.
     bool pageChanged[kPanelPageCount] = {};
@@ -72,8 +78,8 @@ struct PanelState {
 PanelState& Panel();
 
 /// The panel's step at mouse-up, after the page write: the click that recalled a group
-/// (`groupRecalled`) shows the chooser again; a click that closed the panel (phase above
-/// 2) hides it and clears every page-open flag.
+/// (`groupRecalled`) shows the chooser again; a click that closed the panel (`ClosingAtMouseUp`)
+/// hides it and clears every page-open flag.
 void ClosePanelAtMouseUp(PanelState& panel, bool groupRecalled);
 
 }  // namespace quill

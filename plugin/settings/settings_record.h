@@ -21,9 +21,18 @@ enum SegmentDimensionType : std::int32_t {
     kBothWaysType = 3,  // horizontal and vertical over an object's bounds
 };
 
+/// The kind of a colour setting ("TypeCoulTraits", "TypeCoulTexte"). Any other stored
+/// value is drawn in black.
+enum ColourKind : std::int32_t {
+    kGreyColour = 0,
+    kRgbColour = 1,
+    kCmykColour = 2,
+    kCustomColour = 3,  // a custom colour of the document
+};
+
 /// A colour setting: its kind and the components of every kind.
 struct ColourSetting {
-    std::int32_t kind = 1;  // 0 grey, 1 RGB, 2 CMYK, 3 a custom colour of the document
+    std::int32_t kind = kRgbColour;  // a ColourKind
     double gray = 1;
     double red = 0, green = 0, blue = 0;
     double cyan = 0, magenta = 0, yellow = 0, black = 0;

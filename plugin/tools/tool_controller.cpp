@@ -78,7 +78,7 @@ void ClearClickFlags() {
 AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
     ToolState& tools = Tools();
     tools.clickCount = 0;
-    Panel().phase = 0;
+    Panel().phase = PanelPhase::Closed;
     Settings().SetMarksForToolSelection();
     ClearClickFlags();
     BuildState() = DimensionBuildState{};

@@ -95,13 +95,13 @@ TEST_F(PageWrite, FontPageStoresThePageShown) {
 
 TEST_F(PageWrite, FailedWriteStopsThePageButClosesThePanel) {
     Fake().Fail("PutRealPreference", "DecalageSegY");
-    panel.phase = 3;
+    panel.phase = PanelPhase::ClosingAtMouseUp;
     panel.pageOpen[static_cast<int>(PanelPage::SegmentTool)] = true;
     settings.extensionGap = 4;
     EXPECT_EQ(WritePanelPage(settings, panel), kCantHappenErr);
     EXPECT_EQ(Fake().writes, (std::vector<std::string>{"TypeDeCote", "TexteHoriz"}));
     EXPECT_EQ(Fake().alerts.size(), 1u);
-    EXPECT_EQ(panel.phase, 0);
+    EXPECT_EQ(panel.phase, PanelPhase::Closed);
     EXPECT_FALSE(panel.IsOpen(PanelPage::SegmentTool));
 
     // A recalled group whose "NumSetPrefs" cannot be written is tried again next time.

@@ -137,15 +137,17 @@ TEST_F(PreferenceGroups, PlacingIgnoresAFailedWrite) {
 }
 
 TEST_F(PreferenceGroups, RecalledGroupIsRememberedByNumSetPrefsOnly) {
-    panel.phase = 1;  // the chooser; the click on a group button opens an empty page
+    panel.phase =
+        PanelPhase::Chooser;  // the chooser; the click on a group button opens an empty page
     RecallGroup(2, settings, panel);
-    panel.phase = 2;
+    panel.phase = PanelPhase::Page;
     Fake().writes.clear();
     EXPECT_EQ(WritePanelPage(settings, panel), kNoErr);
     EXPECT_EQ(Fake().writes, std::vector<std::string>{"NumSetPrefs"});
     EXPECT_EQ(Fake().store["NumSetPrefs"], IntegerValue(1));
     EXPECT_FALSE(panel.groupRecalled);
-    EXPECT_EQ(panel.phase, 1);  // the chooser shows again, with the recalled values
+    EXPECT_EQ(panel.phase,
+              PanelPhase::Chooser);  // the chooser shows again, with the recalled values
 
     Restart();
     EXPECT_EQ(settings.lastGroup, 1);
