@@ -248,19 +248,29 @@ constexpr bool SameKey(const char* a, const char* b) {
 
 inline constexpr const auto& kSettingFields = settings_table::kRows;
 
+/// The index of the row of `key` in the table, or -1. (An index rather than a pointer:
+/// pointers compared in constant expressions are refused by the sanitizer builds.)
+constexpr int FieldIndex(const char* key) {
+    int index = 0;
+    for (const SettingField& field : kSettingFields) {
+        if (settings_table::SameKey(field.key, key)) return index;
+        ++index;
+    }
+    return -1;
+}
+
 /// The row of `key`, or nullptr.
-constexpr const SettingField* FindField(const char* key) {
-    for (const SettingField& field : kSettingFields)
-        if (settings_table::SameKey(field.key, key)) return &field;
-    return nullptr;
+inline const SettingField* FindField(const char* key) {
+    const int index = FieldIndex(key);
+    return index < 0 ? nullptr : &kSettingFields[index];
 }
 
 /// The row of `key`. Looked up in a constant expression, a key that has no row stops the
 /// compilation.
 constexpr const SettingField& FieldOf(const char* key) {
-    const SettingField* field = FindField(key);
-    if (!field) throw std::invalid_argument("a key with no row in the settings table");
-    return *field;
+    const int index = FieldIndex(key);
+    if (index < 0) throw std::invalid_argument("a key with no row in the settings table");
+    return kSettingFields[index];
 }
 
 /// The value the read starts from: the field's own, its default, the row's number or
