@@ -12,7 +12,8 @@ namespace host {
 
 namespace {
 
-// A hit found so far and how it ranks: topmost art first, then nearest.
+// A hit found so far and how it ranks: nearest first, then the topmost art, so that a
+// click lands on what lies under the pointer whatever was painted over it nearby.
 struct Candidate {
     Hit hit;
     std::uint32_t rank = 0;
@@ -124,10 +125,10 @@ class Search {
     void Consider(const Art& path, int type, AIRealPoint at, int segment, float t, double d) {
         const std::uint32_t rank = index_.PaintRank(path);
         if (best_.hit.hit) {
-            if (rank != best_.rank) {
-                if (rank < best_.rank) return;
-            } else if (d != best_.distance) {
+            if (d != best_.distance) {
                 if (d > best_.distance) return;
+            } else if (rank != best_.rank) {
+                if (rank < best_.rank) return;
             } else if (&path != best_.hit.art || segment >= best_.hit.segment) {
                 return;  // a tie keeps the lower index, whatever order the index gives
             }

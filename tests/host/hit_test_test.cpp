@@ -50,7 +50,9 @@ TEST_F(HitTestTest, AnchorsSegmentsCentresAndFills) {
 TEST_F(HitTestTest, LockedHiddenAndLayersAreNeverHitAndTheTopmostWins) {
     Art* bottom = Polyline({{0, 0}, {100, 0}});
     Art* top = Polyline({{0, 2}, {100, 2}});
-    EXPECT_EQ(At(50, 1.5f, kSegmentHitRequest).art, top);  // farther, but on top
+    EXPECT_EQ(At(50, 1.5f, kSegmentHitRequest).art, top);     // the nearer one
+    EXPECT_EQ(At(50, 0.5f, kSegmentHitRequest).art, bottom);  // nearer, though painted under
+    EXPECT_EQ(At(50, 1.0f, kSegmentHitRequest).art, top);     // as near: the topmost
     top->attributes |= kArtLocked;
     EXPECT_EQ(At(50, 1.5f, kSegmentHitRequest).art, bottom);
     top->attributes = kArtHidden;
@@ -88,21 +90,27 @@ TEST_F(HitTestTest, SegmentHitsAgreeWithDenseSampling) {
         const float tolerance = 4;
         const Art* expected = nullptr;
         double nearestOnExpected = 1e9;
-        doc().ForEachArt([&](Art& art) {  // paint order: the last one within wins
+        double runnerUp = 1e9;  // the second nearest, to leave out probes too close to call
+        doc().ForEachArt([&](Art& art) {  // the nearest within wins
             const geom::Cubic c = geom::SegmentCubic(art.segments, 0);
             double nearest = 1e9;
             for (int k = 0; k <= 20000; ++k) {
                 const geom::Vec q = geom::Evaluate(c, k / 20000.0);
                 nearest = std::min(nearest, std::hypot(q.x - p.h, q.y - p.v));
             }
-            if (nearest <= tolerance) {
+            if (nearest > tolerance) return;
+            if (nearest < nearestOnExpected) {
+                runnerUp = nearestOnExpected;
                 expected = &art;
                 nearestOnExpected = nearest;
+            } else {
+                runnerUp = std::min(runnerUp, nearest);
             }
         });
         const Hit hit =
             HitTest(doc(), host_.segmentIndex(), p, tolerance, kSegmentHitRequest, nullptr);
-        if (expected && std::fabs(nearestOnExpected - tolerance) < 0.01)
+        if (expected && (std::fabs(nearestOnExpected - tolerance) < 0.01 ||
+                         runnerUp - nearestOnExpected < 0.01))
             continue;  // too close to call
         EXPECT_EQ(hit.hit ? hit.art : nullptr, expected) << probe;
         if (hit.hit && hit.art == expected) {
