@@ -1,5 +1,7 @@
 // Path styles (of a path, and the current one new paths get), the paint style's active
 // side, and the custom colours of the document.
+#include <algorithm>
+
 #include "host/suites/colors.h"
 #include "host/suites/suite_support.h"
 #include "host/suites/text_engine_objects.h"
@@ -28,6 +30,8 @@ AIPathStyle StyleToSdk(Host& host, const PaintStyle& s) {
     return out;
 }
 
+constexpr float kSmallestMiterLimit = 1.0f;
+
 AIErr StyleFromSdk(Host& host, const AIPathStyle& in, PaintStyle* out) {
     PaintStyle s;
     const AIStrokeStyle& stroke = in.stroke;
@@ -50,7 +54,9 @@ AIErr StyleFromSdk(Host& host, const AIPathStyle& in, PaintStyle* out) {
     s.dashOffset = stroke.dash.offset;
     s.cap = stroke.cap;
     s.join = stroke.join;
-    s.miterLimit = stroke.miterLimit;
+    // As the host's own stroke panel does, a miter limit below 1 (a style left at zero)
+    // becomes 1, the smallest a drawing can carry.
+    s.miterLimit = std::max(kSmallestMiterLimit, stroke.miterLimit);
     s.evenOdd = in.evenodd;
     *out = s;
     return kNoErr;

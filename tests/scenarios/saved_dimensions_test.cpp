@@ -8,7 +8,9 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "host/core/event_state.h"
 #include "support/scenario.h"
 
 namespace quill::testing {
@@ -43,6 +45,19 @@ Scenario ClickTheLine(const std::string& file) {
     return RunScenario(kPrefs + "doc open " + file +
                        "\nstartup\ntool segment\n"
                        "click 115 112\nup 115 112\n");
+}
+
+TEST(SavedDimensions, ASavedDrawingReopensWithoutAWarning) {
+    // Every piece of a dimension is saved with attributes a drawing may carry (no miter
+    // limit below 1), so the file reads back without a word.
+    const std::string file = SavedDrawing("quill_saved_clean.svg");
+    EXPECT_EQ(ReadFile(file).find("stroke-miterlimit=\"0\""), std::string::npos);
+    std::vector<std::string> warnings{"not run"};
+    auto s = RunScenarioInspecting("doc open " + file + "\n",
+                                   [&](host::Host& host) { warnings = host.log().warnings; });
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    std::remove(file.c_str());
 }
 
 TEST(SavedDimensions, ReopenedDimensionsRebuildOnTheEditedDrawing) {
