@@ -47,7 +47,7 @@ down 368.50 170.08
 drag 262 235
 up 262 235
 
-# The fillet: the length of its first arc; the cam: its length along the curve.
+# The fillet: the length of its arc; the cam: its length along the curve.
 down 516.25 336.70
 drag 522 352
 up 522 352

@@ -8,17 +8,8 @@ namespace host::svg {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kMostArcPieces = 1024;
-// Aim below the promised tolerance: the Béziers are later rounded to single precision.
-constexpr double kArcTarget = 0.8 * kArcTolerance;
 // Relative distance under which two points written in a file are taken as one.
 constexpr double kSamePointRelative = 1e-9;
-
-// Largest radial error of the usual cubic approximation of a unit-circle arc.
-double UnitArcError(double sweep) {
-    double s = std::sin(sweep / 4), c = std::cos(sweep / 4);
-    return 2.0 / 27.0 * std::pow(s, 6) / (c * c);
-}
 
 double VectorAngle(Point u, Point v) {
     return std::atan2(u.x * v.y - u.y * v.x, u.x * v.x + u.y * v.y);
@@ -54,14 +45,10 @@ ArcCentre CentreOfArc(Point from, Point to, double rx, double ry, double cosPhi,
 
 }  // namespace
 
-int ArcPieceCount(double sweepRadians, double radiusPoints) {
+int ArcPieceCount(double sweepRadians) {
     double sweep = std::fabs(sweepRadians);
     if (!std::isfinite(sweep)) return 1;
-    int pieces = std::max(1, static_cast<int>(std::ceil(sweep / (kPi / 2) - 1e-12)));
-    if (!(radiusPoints > 0) || !std::isfinite(radiusPoints)) return pieces;
-    while (pieces < kMostArcPieces && radiusPoints * UnitArcError(sweep / pieces) > kArcTarget)
-        ++pieces;
-    return pieces;
+    return std::max(1, static_cast<int>(std::ceil(sweep / (kPi / 2) - 1e-12)));
 }
 
 bool SamePoint(Point a, Point b) {
@@ -121,7 +108,7 @@ void OutlineBuilder::ArcTo(double rx, double ry, double rotationDegrees, bool la
     if (!(std::isfinite(arc.rx) && std::isfinite(arc.ry) && std::isfinite(arc.sweep) &&
           std::isfinite(arc.centre.x) && std::isfinite(arc.centre.y)))
         return LineTo(p);
-    int pieces = ArcPieceCount(arc.sweep, std::max(arc.rx, arc.ry) * pointsPerUnit_);
+    int pieces = ArcPieceCount(arc.sweep);
     double step = arc.sweep / pieces;
     double k = 4.0 / 3.0 * std::tan(step / 4);
     auto onEllipse = [&](double x, double y) {

@@ -30,9 +30,7 @@ constexpr std::size_t kMostAnchors = 4000000;
 /// current point.
 class OutlineBuilder {
  public:
-    /// `pointsPerUnit`: the largest factor from this user space to document points, so
-    /// that arcs are split finely enough to stay within kArcTolerance points.
-    explicit OutlineBuilder(double pointsPerUnit) : pointsPerUnit_(pointsPerUnit) {}
+    OutlineBuilder() = default;
 
     void MoveTo(Point p);
     void LineTo(Point p);
@@ -60,19 +58,17 @@ class OutlineBuilder {
     Node& Last() { return outline_.back().nodes.back(); }
     void EnsureContour();
 
-    double pointsPerUnit_;
     Outline outline_;
     Point current_, start_;
     bool open_ = false;  // a contour takes the next drawing command
     std::size_t anchorCount_ = 0;
 };
 
-/// How far, in document points, an arc's Béziers may stray from the true arc.
-constexpr double kArcTolerance = 0.01;
-
-/// Number of Bézier pieces for an arc of `sweepRadians` and radius `radiusPoints` so
-/// that the approximation stays within kArcTolerance (a quarter turn at most each).
-int ArcPieceCount(double sweepRadians, double radiusPoints);
+/// Number of Bézier pieces for an arc of `sweepRadians`: one per quarter turn or less, as
+/// the host draws its own circles, so that an arc of a file is clicked and measured as
+/// drawn (a quarter circle is one segment). A quarter strays from the true circle by
+/// 0.027 % of its radius at most.
+int ArcPieceCount(double sweepRadians);
 
 /// Every point of the outline mapped by `m`.
 void TransformOutline(Outline& outline, const Matrix& m);

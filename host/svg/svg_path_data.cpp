@@ -12,8 +12,7 @@ constexpr std::size_t kContextLength = 12;  // characters quoted in an error
 
 class PathDataReader {
  public:
-    PathDataReader(std::string_view d, double pointsPerUnit)
-        : d_(d), scanner_(d), builder_(pointsPerUnit) {}
+    explicit PathDataReader(std::string_view d) : d_(d), scanner_(d) {}
 
     bool Read(Outline* outline, std::string* error, bool keepSingleNodes);
 
@@ -169,9 +168,8 @@ bool PathDataReader::Read(Outline* outline, std::string* error, bool keepSingleN
 
 }  // namespace
 
-bool ParsePathData(std::string_view d, double pointsPerUnit, Outline* outline, std::string* error,
-                   bool keepSingleNodes) {
-    PathDataReader reader(d, pointsPerUnit);
+bool ParsePathData(std::string_view d, Outline* outline, std::string* error, bool keepSingleNodes) {
+    PathDataReader reader(d);
     return reader.Read(outline, error, keepSingleNodes);
 }
 

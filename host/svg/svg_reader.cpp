@@ -173,7 +173,7 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
 // path (in the path's own user space, before the transform).
 Outline TreeReader::DocumentOutline(const pugi::xml_node& node, std::string_view name,
                                     const Frame& frame) {
-    Outline outline = ShapeOutline(node, name, frame.lengths, frame.ctm.LargestScale(), context_);
+    Outline outline = ShapeOutline(node, name, frame.lengths, context_);
     // A path of the host's own files is kept even without anchors: it has a name and tags.
     if (outline.empty() && name == "path" && context_.Declares(Namespace::Quill))
         outline.emplace_back();

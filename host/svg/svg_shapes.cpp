@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kShapeNames[] = {"path", "rect",     "circle", "ellipse",
                                        "line", "polyline", "polygon"};
 
-Outline RectOutline(const pugi::xml_node& node, const LengthContext& lengths, double pointsPerUnit,
+Outline RectOutline(const pugi::xml_node& node, const LengthContext& lengths,
                     ReaderContext& context) {
     using A = LengthAxis;
     double x = LengthAttribute(node, "x", A::Horizontal, lengths, 0, context);
@@ -29,7 +29,7 @@ Outline RectOutline(const pugi::xml_node& node, const LengthContext& lengths, do
     if (!hasRx) rx = ry;
     if (!hasRy) ry = rx;
     rx = std::clamp(rx, 0.0, w / 2), ry = std::clamp(ry, 0.0, h / 2);
-    OutlineBuilder b(pointsPerUnit);
+    OutlineBuilder b;
     if (rx == 0 || ry == 0) {
         b.MoveTo({x, y});
         b.LineTo({x + w, y});
@@ -52,10 +52,10 @@ Outline RectOutline(const pugi::xml_node& node, const LengthContext& lengths, do
     return b.Finish();
 }
 
-Outline EllipseOutline(Point centre, double rx, double ry, double pointsPerUnit) {
+Outline EllipseOutline(Point centre, double rx, double ry) {
     if (!(rx > 0 && ry > 0)) return {};
     // Four quarter arcs (more for a large ellipse) starting at the rightmost point.
-    OutlineBuilder b(pointsPerUnit);
+    OutlineBuilder b;
     b.MoveTo({centre.x + rx, centre.y});
     b.ArcTo(rx, ry, 0, false, true, {centre.x, centre.y + ry});
     b.ArcTo(rx, ry, 0, false, true, {centre.x - rx, centre.y});
@@ -65,8 +65,7 @@ Outline EllipseOutline(Point centre, double rx, double ry, double pointsPerUnit)
     return b.Finish();
 }
 
-Outline PolyOutline(const pugi::xml_node& node, bool closed, double pointsPerUnit,
-                    ReaderContext& context) {
+Outline PolyOutline(const pugi::xml_node& node, bool closed, ReaderContext& context) {
     NumberScanner scanner(node.attribute("points").value());
     scanner.SkipSpaces();
     std::vector<double> values;
@@ -82,7 +81,7 @@ Outline PolyOutline(const pugi::xml_node& node, bool closed, double pointsPerUni
         context.Warn(node, "odd number of coordinates in points; the last is ignored");
         values.pop_back();
     }
-    OutlineBuilder b(pointsPerUnit);
+    OutlineBuilder b;
     for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
         Point p{values[i], values[i + 1]};
         i == 0 ? b.MoveTo(p) : b.LineTo(p);
@@ -108,7 +107,7 @@ double LengthAttribute(const pugi::xml_node& node, const char* attribute, Length
 }
 
 Outline ShapeOutline(const pugi::xml_node& node, std::string_view name,
-                     const LengthContext& lengths, double pointsPerUnit, ReaderContext& context) {
+                     const LengthContext& lengths, ReaderContext& context) {
     using A = LengthAxis;
     auto length = [&](const char* attribute, LengthAxis axis) {
         return LengthAttribute(node, attribute, axis, lengths, 0, context);
@@ -118,28 +117,25 @@ Outline ShapeOutline(const pugi::xml_node& node, std::string_view name,
         std::string error;
         // The host's own files keep paths of a single anchor.
         bool keepSingleNodes = context.Declares(Namespace::Quill);
-        if (!ParsePathData(node.attribute("d").value(), pointsPerUnit, &outline, &error,
-                           keepSingleNodes))
+        if (!ParsePathData(node.attribute("d").value(), &outline, &error, keepSingleNodes))
             context.Fail(node, "bad path data: " + error);
         return outline;
     }
-    if (name == "rect") return RectOutline(node, lengths, pointsPerUnit, context);
+    if (name == "rect") return RectOutline(node, lengths, context);
     if (name == "circle") {
         double r = length("r", A::Other);
-        return EllipseOutline({length("cx", A::Horizontal), length("cy", A::Vertical)}, r, r,
-                              pointsPerUnit);
+        return EllipseOutline({length("cx", A::Horizontal), length("cy", A::Vertical)}, r, r);
     }
     if (name == "ellipse")
         return EllipseOutline({length("cx", A::Horizontal), length("cy", A::Vertical)},
-                              length("rx", A::Horizontal), length("ry", A::Vertical),
-                              pointsPerUnit);
+                              length("rx", A::Horizontal), length("ry", A::Vertical));
     if (name == "line") {
-        OutlineBuilder b(pointsPerUnit);
+        OutlineBuilder b;
         b.MoveTo({length("x1", A::Horizontal), length("y1", A::Vertical)});
         b.LineTo({length("x2", A::Horizontal), length("y2", A::Vertical)});
         return b.Finish();
     }
-    return PolyOutline(node, name == "polygon", pointsPerUnit, context);
+    return PolyOutline(node, name == "polygon", context);
 }
 
 }  // namespace host::svg

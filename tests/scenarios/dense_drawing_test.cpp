@@ -46,5 +46,21 @@ TEST(DenseDrawing, AnEarlierDimensionDoesNotShadowTheEdgeUnderThePointer) {
     EXPECT_EQ(Labels(s.dump), (std::vector<std::string>{"97,55 pt", "100 pt"}));
 }
 
+TEST(DenseDrawing, AnArcOfAFileIsMeasuredWholeAsDrawn) {
+    // The mounting plate's fillet: a quarter circle of 16 mm written as one SVG arc comes
+    // in as one Bézier, as the host's own circles are, so a click measures all of it:
+    // 16 × π / 2 = 25.13 mm. A semicircle comes in as two quarters.
+    auto s = RunScenario("pref Precision 1\npref UnitePrefs 1\ndoc open " +
+                         std::string(QUILL_SOURCE_DIR) +
+                         "/examples/plaque.svg\nstartup\ntool segment\n"
+                         "down 516.25 336.70\ndrag 522 352\nup 522 352\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_EQ(Labels(s.dump), std::vector<std::string>{"25,1 mm"});
+    for (const auto& path : s.dump["layers"][0]["art"]) {
+        if (path["name"] != "conge") continue;
+        EXPECT_EQ(path["segments"].size(), 2u);
+    }
+}
+
 }  // namespace
 }  // namespace quill::testing
