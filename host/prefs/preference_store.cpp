@@ -198,4 +198,12 @@ void PreferenceStore::Save() {
         writeError_.clear();
 }
 
+void PreferenceStore::NoteUsed(const std::string& prefix, const std::string& key) {
+    used_.emplace(prefix, key);
+}
+
+bool PreferenceStore::WasUsed(const std::string& prefix, const std::string& key) const {
+    return used_.count({prefix, key}) != 0;
+}
+
 }  // namespace host

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "sdk/errors.h"
 
@@ -50,10 +52,16 @@ class PreferenceStore {
 
     const Entries& entries() const { return entries_; }
 
+    /// Notes that a plug-in read or wrote the key through the preference suite, so that a
+    /// front end can tell a setting the plug-in has from a key it never looks at.
+    void NoteUsed(const std::string& prefix, const std::string& key);
+    bool WasUsed(const std::string& prefix, const std::string& key) const;
+
  private:
     void Save();
 
     Entries entries_;
+    std::set<std::pair<std::string, std::string>> used_;
     std::string path_;
     std::string writeError_;
 };

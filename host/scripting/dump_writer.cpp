@@ -252,9 +252,15 @@ Json DumpHost(Host& host) {
                               {"visible", layer->visible},
                               {"art", ChildrenJson(*layer->group(), host.fonts())}});
     const auto& cursor = host.log().cursor;
-    return Json{{"tool", ToolJson(host)},   {"cursor", cursor ? Json(*cursor) : Json(nullptr)},
-                {"alerts", alerts},         {"prefs", PrefsJson(host)},
-                {"annotation", annotation}, {"host", RegistrationsJson(host)},
+    // The page: document points, y upwards from its bottom-left corner.
+    const Json page{{"width", host.document().width()}, {"height", host.document().height()}};
+    return Json{{"tool", ToolJson(host)},
+                {"cursor", cursor ? Json(*cursor) : Json(nullptr)},
+                {"alerts", alerts},
+                {"prefs", PrefsJson(host)},
+                {"annotation", annotation},
+                {"host", RegistrationsJson(host)},
+                {"page", page},
                 {"layers", layers}};
 }
 

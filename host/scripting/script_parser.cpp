@@ -283,6 +283,7 @@ const std::map<std::string, VerbParser>& Verbs() {
                                                             {"font", ParseTexts},
                                                             {"startup", ParseNothing},
                                                             {"shutdown", ParseNothing},
+                                                            {"restart", ParseNothing},
                                                             {"unload", ParseNothing},
                                                             {"reload", ParseNothing},
                                                             {"tool", ParseTool},

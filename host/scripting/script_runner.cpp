@@ -61,7 +61,8 @@ RunOutcome ScriptRunner::Execute(const ScriptCommand& c) {
     }
     if (v == "layer") return RunLayer(c);
     if (v.rfind("doc ", 0) == 0 || v == "zoom" || v == "dump") return RunDocument(c);
-    if (v == "startup" || v == "shutdown" || v == "unload" || v == "reload" || v == "tool")
+    if (v == "startup" || v == "shutdown" || v == "unload" || v == "reload" || v == "tool" ||
+        v == "restart")
         return RunPlugin(c);
     if (v == "move" || v == "down" || v == "drag" || v == "up" || v == "click") return RunMouse(c);
     return RunSettings(c);
@@ -125,8 +126,15 @@ RunOutcome ScriptRunner::RunDocument(const ScriptCommand& c) {
 RunOutcome ScriptRunner::RunPlugin(const ScriptCommand& c) {
     std::string error;
     if (c.verb == "startup") {
-        if (options_.pluginPath.empty()) return Error(1, c, "no plug-in library to load");
-        if (!host_.StartPlugin(options_.pluginPath, &error)) return Error(1, c, error);
+        return StartUp(c);
+    } else if (c.verb == "restart") {
+        // Shut down and start again, the same tool selected: settings written since the
+        // last start-up take effect.
+        const ToolRecord* tool = host_.registrations().FindTool(host_.registrations().selectedTool);
+        const std::string title = tool && tool->plugin != 0 ? tool->title : "";
+        host_.ShutdownPlugins();
+        if (RunOutcome started = StartUp(c); started.exitCode != 0) return started;
+        if (!title.empty() && !host_.SelectToolByTitle(title, &error)) return Error(1, c, error);
     } else if (c.verb == "shutdown") {
         host_.ShutdownPlugins();
     } else if (c.verb == "unload") {
@@ -138,6 +146,30 @@ RunOutcome ScriptRunner::RunPlugin(const ScriptCommand& c) {
             return Error(1, c, error);
     }
     return Ok();
+}
+
+RunOutcome ScriptRunner::StartUp(const ScriptCommand& c) {
+    std::string error;
+    if (options_.pluginPath.empty()) return Error(1, c, "no plug-in library to load");
+    if (!host_.StartPlugin(options_.pluginPath, &error)) return Error(1, c, error);
+    // A key the plug-in neither read nor wrote at start-up is none of its settings.
+    for (const PendingPref& pref : pendingPrefs_)
+        if (!host_.preferences().WasUsed(kPluginPreferencePrefix, pref.key))
+            host_.log().warnings.push_back("line " + std::to_string(pref.line) + ": pref " +
+                                           pref.key + ": the plug-in has no such setting");
+    pendingPrefs_.clear();
+    return Ok();
+}
+
+bool ScriptRunner::PluginRunning() {
+    for (const auto& plugin : host_.plugins().plugins())
+        if (plugin->started) return true;
+    return false;
+}
+
+void ScriptRunner::Warn(const ScriptCommand& c, const std::string& what) {
+    host_.log().warnings.push_back("line " + std::to_string(c.line) + ": " + c.verb + " " +
+                                   (c.texts.empty() ? std::string() : c.texts[0]) + ": " + what);
 }
 
 RunOutcome ScriptRunner::RunMouse(const ScriptCommand& c) {
@@ -153,6 +185,11 @@ RunOutcome ScriptRunner::RunSettings(const ScriptCommand& c) {
     const std::string& v = c.verb;
     if (v == "pref") {
         host_.preferences().Put(kPluginPreferencePrefix, c.texts[0], c.value);
+        // The plug-in reads its settings at start-up only.
+        if (PluginRunning())
+            Warn(c, "takes effect at the next start-up (restart)");
+        else
+            pendingPrefs_.push_back({c.texts[0], c.line});
     } else if (v == "hostpref") {
         host_.preferences().Put("", c.texts[0], c.value);
     } else if (v == "prefs") {

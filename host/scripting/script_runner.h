@@ -45,10 +45,20 @@ class ScriptRunner {
     RunOutcome RunMouse(const ScriptCommand& c);
     RunOutcome RunSettings(const ScriptCommand& c);
     std::string Resolve(const std::string& file) const;
+    RunOutcome StartUp(const ScriptCommand& c);
+    bool PluginRunning();
+    void Warn(const ScriptCommand& c, const std::string& what);
+
+    /// A `pref` line written before start-up, checked against what the plug-in reads.
+    struct PendingPref {
+        std::string key;
+        int line = 0;
+    };
 
     Host& host_;
     RunOptions options_;
     std::vector<Art*> groups_;  // groups open in the script, innermost last
+    std::vector<PendingPref> pendingPrefs_;
 };
 
 }  // namespace host

@@ -15,15 +15,16 @@ std::string Prefix(const char* prefix) {
 }
 
 template <class Body>
-AIErr WithKey(const char* function, const char* key, Body&& body) {
+AIErr WithKey(const char* function, const char* prefix, const char* key, Body&& body) {
     return HostCall(kPrefs, function, [&](Host& host) -> AIErr {
         if (!key || !*key) return kBadParameterErr;
+        host.preferences().NoteUsed(Prefix(prefix), key);
         return body(host.preferences());
     });
 }
 
 ASErr AIAPI GetBoolean(const char* prefix, const char* key, AIBoolean* value) {
-    return WithKey("GetBooleanPreference", key, [&](PreferenceStore& store) -> AIErr {
+    return WithKey("GetBooleanPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!value) return kBadParameterErr;
         bool flag = *value != 0;
         AIErr error = store.GetFlag(Prefix(prefix), key, &flag);
@@ -33,35 +34,35 @@ ASErr AIAPI GetBoolean(const char* prefix, const char* key, AIBoolean* value) {
 }
 
 ASErr AIAPI PutBoolean(const char* prefix, const char* key, AIBoolean value) {
-    return WithKey("PutBooleanPreference", key, [&](PreferenceStore& store) -> AIErr {
+    return WithKey("PutBooleanPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         store.Put(Prefix(prefix), key, PreferenceValue::Flag(value != 0));
         return kNoErr;
     });
 }
 
 ASErr AIAPI GetInteger(const char* prefix, const char* key, int32_t* value) {
-    return WithKey("GetIntegerPreference", key, [&](PreferenceStore& store) -> AIErr {
+    return WithKey("GetIntegerPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!value) return kBadParameterErr;
         return store.GetInteger(Prefix(prefix), key, value);
     });
 }
 
 ASErr AIAPI PutInteger(const char* prefix, const char* key, int32_t value) {
-    return WithKey("PutIntegerPreference", key, [&](PreferenceStore& store) -> AIErr {
+    return WithKey("PutIntegerPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         store.Put(Prefix(prefix), key, PreferenceValue::Integer(value));
         return kNoErr;
     });
 }
 
 ASErr AIAPI GetReal(const char* prefix, const char* key, double* value) {
-    return WithKey("GetRealPreference", key, [&](PreferenceStore& store) -> AIErr {
+    return WithKey("GetRealPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!value) return kBadParameterErr;
         return store.GetReal(Prefix(prefix), key, value);
     });
 }
 
 ASErr AIAPI PutReal(const char* prefix, const char* key, double value) {
-    return WithKey("PutRealPreference", key, [&](PreferenceStore& store) -> AIErr {
+    return WithKey("PutRealPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!std::isfinite(value)) return kBadParameterErr;
         store.Put(Prefix(prefix), key, PreferenceValue::Real(value));
         return kNoErr;
@@ -70,7 +71,7 @@ ASErr AIAPI PutReal(const char* prefix, const char* key, double value) {
 
 // A text longer than the buffer is cut: the buffer always ends with a zero.
 ASErr AIAPI GetString(const char* prefix, const char* key, char* value, size_t size) {
-    return WithKey("GetStringPreference", key, [&](PreferenceStore& store) -> AIErr {
+    return WithKey("GetStringPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!value || size == 0) return kBadParameterErr;
         const PreferenceValue* entry = store.Find(Prefix(prefix), key);
         if (!entry) return kNoErr;
@@ -83,7 +84,7 @@ ASErr AIAPI GetString(const char* prefix, const char* key, char* value, size_t s
 }
 
 ASErr AIAPI PutString(const char* prefix, const char* key, const char* value) {
-    return WithKey("PutStringPreference", key, [&](PreferenceStore& store) -> AIErr {
+    return WithKey("PutStringPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!value) return kBadParameterErr;
         store.Put(Prefix(prefix), key, PreferenceValue::Text(value));
         return kNoErr;

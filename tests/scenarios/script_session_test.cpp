@@ -1,0 +1,49 @@
+// What a session script tells its writer: settings written while the plug-in runs wait for
+// the next start-up (and `restart` gives it, the tool kept), keys the plug-in never reads
+// are named, and the dump gives the page's size.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/core/event_state.h"
+#include "support/scenario.h"
+
+namespace quill::testing {
+namespace {
+
+Scenario RunKeepingWarnings(const std::string& script, std::vector<std::string>* warnings) {
+    return RunScenarioInspecting(script,
+                                 [&](host::Host& host) { *warnings = host.log().warnings; });
+}
+
+TEST(ScriptSession, SettingsWrittenWhileRunningWaitForARestartThatKeepsTheTool) {
+    std::vector<std::string> warnings;
+    auto s = RunKeepingWarnings(
+        "pref Precision 1\npref UnitePrefs 6\npref TypeDeCot 1\ndoc new 300 200\n"
+        "path : 100,100 200,150\nstartup\ntool angle\npref TypeDeCote 1\nrestart\n",
+        &warnings);
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_EQ(warnings, (std::vector<std::string>{
+                            "line 3: pref TypeDeCot: the plug-in has no such setting",
+                            "line 8: pref TypeDeCote: takes effect at the next start-up "
+                            "(restart)"}));
+    EXPECT_EQ(s.dump["tool"], "angle");
+    EXPECT_EQ(s.dump["page"]["width"], 300.0);
+    EXPECT_EQ(s.dump["page"]["height"], 200.0);
+
+    // After the restart the Segment tool draws the horizontal type just set.
+    auto after = RunKeepingWarnings(
+        "pref Precision 1\npref UnitePrefs 6\ndoc new\npath : 100,100 200,150\nstartup\n"
+        "tool segment\npref TypeDeCote 1\nrestart\nclick 100 100\ndown 200 150\n"
+        "drag 150 80\nup 150 80\n",
+        &warnings);
+    ASSERT_EQ(after.outcome.exitCode, 0) << after.outcome.message;
+    const nlohmann::json* art = LayerArt(after.dump, "Dimensions");
+    ASSERT_NE(art, nullptr);
+    ASSERT_EQ(art->size(), 1u);
+    EXPECT_EQ((*art)[0]["name"], "Segment horiz");
+}
+
+}  // namespace
+}  // namespace quill::testing
