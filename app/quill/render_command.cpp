@@ -1,4 +1,4 @@
-// quill render FILE.svg -o FILE.png [--width PX]: a picture of a drawing.
+// quill render FILE.svg -o FILE.png [--width PX] [--fit]: a picture of a drawing.
 #include <cstdio>
 #include <string>
 
@@ -32,6 +32,8 @@ bool ParseArguments(int argc, char** argv, RenderArguments* args) {
         std::string a = argv[i];
         if (a == "-o" && i + 1 < argc) {
             args->png = argv[++i];
+        } else if (a == "--fit") {
+            args->options.framing = host::RenderOptions::Framing::Everything;
         } else if (a == "--width" && i + 1 < argc) {
             if (!ParseWidth(argv[++i], &args->options.widthPx)) return false;
         } else if (a.rfind("-", 0) == 0 || !args->svg.empty()) {
@@ -46,7 +48,7 @@ bool ParseArguments(int argc, char** argv, RenderArguments* args) {
 int Render(int argc, char** argv) {
     RenderArguments args;
     if (!ParseArguments(argc, argv, &args)) {
-        std::fputs("usage: quill render FILE.svg -o FILE.png [--width PX]\n", stderr);
+        std::fputs("usage: quill render FILE.svg -o FILE.png [--width PX] [--fit]\n", stderr);
         return kUsageError;
     }
     std::string error;
@@ -58,6 +60,6 @@ int Render(int argc, char** argv) {
 }
 
 quill::CommandRegistration registration(quill::Command{
-    "render", "render FILE.svg -o FILE.png [--width PX]", Render});
+    "render", "render FILE.svg -o FILE.png [--width PX] [--fit]", Render});
 
 }  // namespace

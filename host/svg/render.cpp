@@ -3,6 +3,7 @@
 #include <cairo.h>
 #include <librsvg/rsvg.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -10,6 +11,9 @@
 namespace host {
 
 namespace {
+
+// Around everything drawn, when the picture frames it all, in CSS pixels.
+constexpr double kFitMargin = 8;
 
 constexpr double kCssPixelsPerInch = 96;
 
@@ -72,6 +76,14 @@ std::optional<Size> PictureSize(const Size& natural, int requestedWidth) {
     return Size{width, height};
 }
 
+// The smallest rectangle holding both.
+RsvgRectangle Union(const RsvgRectangle& a, const RsvgRectangle& b) {
+    const double left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+    const double right = std::max(a.x + a.width, b.x + b.width);
+    const double bottom = std::max(a.y + a.height, b.y + b.height);
+    return {left, top, right - left, bottom - top};
+}
+
 }  // namespace
 
 bool RenderSvgToPng(const std::string& svgPath, const std::string& pngPath,
@@ -87,7 +99,19 @@ bool RenderSvgToPng(const std::string& svgPath, const std::string& pngPath,
     rsvg_handle_set_dpi(handle.get(), kCssPixelsPerInch);
     auto natural = NaturalSize(handle.get());
     if (!natural) return Fail(error, svgPath + ": the drawing has neither a size nor a viewBox");
-    auto size = PictureSize(*natural, options.widthPx);
+    // The frame in the page's CSS pixels: the page, or everything drawn with the page.
+    RsvgRectangle page{0, 0, natural->width, natural->height};
+    RsvgRectangle frame = page;
+    if (options.framing == RenderOptions::Framing::Everything) {
+        RsvgRectangle ink{}, logical{};
+        if (rsvg_handle_get_geometry_for_layer(handle.get(), nullptr, &page, &ink, &logical,
+                                               nullptr) &&
+            ink.width > 0 && ink.height > 0)
+            frame = Union(page, ink);
+        frame = {frame.x - kFitMargin, frame.y - kFitMargin, frame.width + 2 * kFitMargin,
+                 frame.height + 2 * kFitMargin};
+    }
+    auto size = PictureSize(Size{frame.width, frame.height}, options.widthPx);
     if (!size)
         return Fail(error, svgPath + ": a picture of that size cannot be made (sides from 1 to " +
                                std::to_string(kLargestPictureSide) + " pixels)");
@@ -100,8 +124,11 @@ bool RenderSvgToPng(const std::string& svgPath, const std::string& pngPath,
     cairo_set_source_rgb(cr.get(), 1, 1, 1);
     cairo_paint(cr.get());
 
-    RsvgRectangle viewport{0, 0, size->width, size->height};
-    if (!rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &gerror)) {
+    // The page drawn at its place in the frame, scaled to the picture.
+    const double scale = size->width / frame.width;
+    cairo_scale(cr.get(), scale, scale);
+    cairo_translate(cr.get(), -frame.x, -frame.y);
+    if (!rsvg_handle_render_document(handle.get(), cr.get(), &page, &gerror)) {
         std::string message = svgPath + ": " + OneLine(gerror ? gerror->message : nullptr);
         if (gerror) g_error_free(gerror);
         return Fail(error, message);

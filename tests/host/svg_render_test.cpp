@@ -56,6 +56,29 @@ std::string Corpus(const char* name) {
     return quill::testing::CorpusFile(name);
 }
 
+TEST(SvgRender, FittingFramesWhatIsDrawnOffThePage) {
+    // A 100 px page, and a black bar drawn 50 px below it.
+    const std::string svg = TempPath("off_page.svg"), page = TempPath("off_page.png"),
+                      fit = TempPath("off_fit.png");
+    std::ofstream(svg) << "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100'>"
+                          "<rect x='10' y='150' width='80' height='10'/></svg>";
+    std::string error;
+    ASSERT_TRUE(host::RenderSvgToPng(svg, page, host::RenderOptions{}, &error)) << error;
+    const Picture pagePicture = ReadPicture(page);
+    EXPECT_EQ(pagePicture.height, 100);
+    EXPECT_EQ(pagePicture.inkedPixels, 0);  // the bar is off the page
+
+    host::RenderOptions options;
+    options.framing = host::RenderOptions::Framing::Everything;
+    ASSERT_TRUE(host::RenderSvgToPng(svg, fit, options, &error)) << error;
+    const Picture fitted = ReadPicture(fit);
+    // The page and the bar, with 8 px around: 116 wide, 176 high.
+    EXPECT_EQ(fitted.width, 116);
+    EXPECT_EQ(fitted.height, 176);
+    EXPECT_EQ(fitted.inkedPixels, 800);
+    for (const std::string& file : {svg, page, fit}) std::remove(file.c_str());
+}
+
 TEST(SvgRender, DrawsOnAWhitePageAtTheDrawingsSizeOrTheWidthAsked) {
     QUILL_SKIP_WITHOUT_CORPUS();
     const std::string png = TempPath("render_lego.png");
