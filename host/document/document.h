@@ -29,6 +29,28 @@ struct Placement {
     std::size_t index = 0;  // position among the parent's children, 0 = bottom
 };
 
+/// The user space of the file a document was read from, mapped to document points:
+/// points = (a x + c y + e, b x + d y + f). The identity for a document made anew.
+struct FileSpace {
+    double a = 1, b = 0, c = 0, d = 1, e = 0, f = 0;
+    bool fromFile = false;  // the document was read from a file
+
+    AIRealPoint ToPoints(double x, double y) const {
+        return {static_cast<AIReal>(a * x + c * y + e), static_cast<AIReal>(b * x + d * y + f)};
+    }
+    /// The file's coordinates of a point; the point itself when the map cannot be undone.
+    void FromPoints(AIRealPoint p, double* x, double* y) const {
+        const double det = a * d - b * c;
+        if (det == 0) {
+            *x = p.h, *y = p.v;
+            return;
+        }
+        const double px = p.h - e, py = p.v - f;
+        *x = (d * px - c * py) / det;
+        *y = (a * py - b * px) / det;
+    }
+};
+
 class Document {
  public:
     /// An empty document with one unlocked layer "Calque 1"; size in points.
@@ -39,6 +61,8 @@ class Document {
 
     float width() const { return width_; }
     float height() const { return height_; }
+    const FileSpace& fileSpace() const { return fileSpace_; }
+    void SetFileSpace(const FileSpace& space) { fileSpace_ = space; }
 
     // Layers, from bottom (index 0) to top.
     const std::vector<std::unique_ptr<Layer>>& layers() const { return layers_; }
@@ -98,6 +122,7 @@ class Document {
     void Changed();
 
     float width_, height_;
+    FileSpace fileSpace_;
     std::vector<std::unique_ptr<Layer>> layers_;
     Layer* current_ = nullptr;
     std::unordered_map<ObjectId, Art*> arts_;

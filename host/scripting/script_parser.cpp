@@ -237,6 +237,13 @@ bool ParseTool(const Words& args, ScriptCommand* c, std::string* error) {
     return true;
 }
 
+bool ParseCoords(const Words& args, ScriptCommand* c, std::string* error) {
+    if (!ParseOneText(args, c, error)) return false;
+    if (args[0].text != "file" && args[0].text != "points")
+        return Fail(error, "expects \"file\" or \"points\"");
+    return true;
+}
+
 bool ParseZoom(const Words& args, ScriptCommand* c, std::string* error) {
     if (!ExactArgs(args, 1, error) || !Numbers(args, 0, 1, c, error)) return false;
     if (!(c->numbers[0] > 0)) return Fail(error, "the zoom must be greater than 0");
@@ -288,6 +295,7 @@ const std::map<std::string, VerbParser>& Verbs() {
                                                             {"reload", ParseNothing},
                                                             {"tool", ParseTool},
                                                             {"zoom", ParseZoom},
+                                                            {"coords", ParseCoords},
                                                             {"move", ParseMouse},
                                                             {"down", ParseMouse},
                                                             {"drag", ParseMouse},

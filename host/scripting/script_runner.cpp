@@ -60,7 +60,8 @@ RunOutcome ScriptRunner::Execute(const ScriptCommand& c) {
         return Ok();
     }
     if (v == "layer") return RunLayer(c);
-    if (v.rfind("doc ", 0) == 0 || v == "zoom" || v == "dump") return RunDocument(c);
+    if (v.rfind("doc ", 0) == 0 || v == "zoom" || v == "dump" || v == "coords")
+        return RunDocument(c);
     if (v == "startup" || v == "shutdown" || v == "unload" || v == "reload" || v == "tool" ||
         v == "restart")
         return RunPlugin(c);
@@ -115,6 +116,8 @@ RunOutcome ScriptRunner::RunDocument(const ScriptCommand& c) {
     } else if (c.verb == "doc save") {
         if (!SaveSvgDocument(host_.document(), Resolve(c.texts[0]), &error))
             return Error(2, c, error);
+    } else if (c.verb == "coords") {
+        fileCoordinates_ = c.texts[0] == "file";
     } else if (c.verb == "zoom") {
         host_.ZoomAboutCentre(static_cast<float>(c.numbers[0]));
     } else if (c.verb == "dump") {
@@ -174,6 +177,7 @@ void ScriptRunner::Warn(const ScriptCommand& c, const std::string& what) {
 
 RunOutcome ScriptRunner::RunMouse(const ScriptCommand& c) {
     AIRealPoint p{static_cast<float>(c.numbers[0]), static_cast<float>(c.numbers[1])};
+    if (fileCoordinates_) p = host_.document().fileSpace().ToPoints(c.numbers[0], c.numbers[1]);
     if (c.verb == "move") host_.SendMouseEvent(MouseEvent::Move, p, c.keys);
     if (c.verb == "down" || c.verb == "click") host_.SendMouseEvent(MouseEvent::Down, p, c.keys);
     if (c.verb == "drag") host_.SendMouseEvent(MouseEvent::Drag, p, c.keys);

@@ -59,6 +59,9 @@ class ScriptRunner {
     RunOptions options_;
     std::vector<Art*> groups_;  // groups open in the script, innermost last
     std::vector<PendingPref> pendingPrefs_;
+    /// Pointer events give the coordinates of the opened file's own user space (`coords
+    /// file`) rather than document points.
+    bool fileCoordinates_ = false;
 };
 
 }  // namespace host

@@ -265,6 +265,8 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
     Viewport page = RootViewport(root, context);
     auto document = std::make_unique<Document>(static_cast<float>(page.pageWidth),
                                                static_cast<float>(page.pageHeight));
+    const Matrix& m = page.toParent;
+    document->SetFileSpace(FileSpace{m.a, m.b, m.c, m.d, m.e, m.f, true});
     Frame frame;
     frame.ctm = page.toParent;
     frame.lengths.viewportWidth = page.userWidth;
