@@ -61,9 +61,13 @@ AIErr StartDrag(const BuildResult& built) {
 }
 
 // A group made for a click that then measures nothing goes again.
-void AbandonGroup(const char* alert) {
+void DisposeNewGroup() {
     DisposeArt(ArtSet().group);
     ArtSet().group = nullptr;
+}
+
+void AbandonGroup(const char* alert) {
+    DisposeNewGroup();
     ShowAlert(alert);
 }
 
@@ -79,7 +83,7 @@ AIErr ClickOnVertex(const HoverState& hover) {
         return i >= 0 && static_cast<std::size_t>(i) < anchors.size();
     };
     if (!within(hover.previous) || !within(hover.anchor) || !within(hover.next)) {
-        DisposeArt(ArtSet().group);  // the path changed under the pointer
+        DisposeNewGroup();  // the path changed since the pointer passed over it
         return kNoErr;
     }
     const BuildResult made = PrepareAngleArt(AngleSource::Sides);
