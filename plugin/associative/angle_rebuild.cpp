@@ -64,10 +64,10 @@ BuildResult RebuildAngleDimension(AIArtHandle piece) {
     MeasuredAngle measured;
     measured.path = FindMeasuredPath(tags::kAngleLink, identifier, tags::kAngleMarker);
     if (!measured.path || !ReadMeasuredAnchors(piece, &measured)) return kNothingRebuilt;
-    DisposeOldDimension(piece);
-
+    // The new group first: a locked layer refuses it, and the old dimension then stays.
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return {result, BuildOutcome::NothingBuilt};
+    DisposeOldDimension(piece);
     const BuildResult made = PrepareAngleArt(AngleSource::Sides);
     if (made.outcome == BuildOutcome::NothingBuilt) return made;
     LinkAngle(measured.path, measured.indices[0], measured.indices[1], measured.indices[2]);
