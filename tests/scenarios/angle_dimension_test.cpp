@@ -258,6 +258,14 @@ TEST(AngleDimension, RefusalsLeaveTheDrawingAsItWas) {
     for (const auto& path : s.dump["layers"][0]["art"]) EXPECT_TRUE(path["tags"].empty());
 }
 
+TEST(AngleDimension, AnAnchorWhoseNeighboursCannotBeReadIsNoVertex) {
+    auto s = RunScenario(kCorner + "fail Path.GetPathClosed \"PARM\"\nclick 100 100\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    ASSERT_EQ(s.dump["alerts"].size(), 1u);
+    EXPECT_EQ(s.dump["alerts"][0], "Ce point n'est pas le sommet d'un angle.");
+    EXPECT_TRUE(LayerArt(s.dump, "Dimensions")->empty());
+}
+
 TEST(AngleDimension, AClickOnASegmentDimensionGoesToTheSegmentTool) {
     auto s = RunScenario(kPrefs +
                          "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n"
