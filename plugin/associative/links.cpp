@@ -106,4 +106,20 @@ void MakeSegmentDimensionNonAssociative() {
     }
 }
 
+AIErr LinkAngle(AIArtHandle path, std::int16_t first, std::int16_t vertex, std::int16_t second) {
+    char identifier[kTagCapacity];
+    AIErr result = LinkIdentifier(path, tags::kAngleLink, tags::kAngleMarker, identifier);
+    const AIArtHandle arc = ArtSet().angleArc;
+    result = WriteTag(arc, tags::kAngleLink, identifier);
+    result = WriteTag(arc, tags::kAngleMarker, tags::kMarkerValue);
+    const IndexTag indices[] = {
+        {tags::kIndex1, first}, {tags::kIndex2, vertex}, {tags::kIndex3, second}};
+    for (const IndexTag& index : indices) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d", index.anchor);
+        result = WriteTag(arc, index.name, text);
+    }
+    return result;
+}
+
 }  // namespace quill

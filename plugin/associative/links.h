@@ -30,4 +30,8 @@ std::int16_t ReadAnchorIndex(AIArtHandle piece, const char* indexTag);
 /// keeps its link.
 void MakeSegmentDimensionNonAssociative();
 
+/// An angle dimension: "ang" and the marker "moda" on its arc, with the indices of the
+/// anchors on the first side, at the vertex and on the second side ("num1" to "num3").
+AIErr LinkAngle(AIArtHandle path, std::int16_t first, std::int16_t vertex, std::int16_t second);
+
 }  // namespace quill

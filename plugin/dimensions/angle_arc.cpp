@@ -37,7 +37,12 @@ void AngleArcSegments(Point centre, float radius, float sweep, float start, int 
     const float turn = TotalTurn(sweep, way);
     const float quarter = turn >= 0 ? kHalfPi : -kHalfPi;
     float angles[kMostSections + 1];
-    for (int i = 0; i < sections; ++i) angles[i] = static_cast<float>(i) * quarter;
+    for (int i = 0; i < sections; ++i) {
+        // A turn shorter than its quarters (an arc the other way round by less than a
+        // half turn) keeps its anchors, the quarters stopping at the end.
+        angles[i] = static_cast<float>(i) * quarter;
+        if (std::fabs(angles[i]) > std::fabs(turn)) angles[i] = turn;
+    }
     angles[sections] = turn;
 
     const Matrix place = Then(RotationMatrix(start), TranslationMatrix(centre.h, centre.v));
@@ -74,12 +79,11 @@ AIErr DrawAngleArc(Point centre, float radius, float sweep, float start, int sec
     return styled != kNoErr ? styled : result;
 }
 
-AIErr PlaceAngleArrowheads(float radius, Point end1, float direction1, Point end2, float direction2,
-                           float opening, ArrowDirection direction) {
+AIErr PlaceAngleArrowheads(AIArtHandle arc, float radius, Point end1, float direction1, Point end2,
+                           float direction2, float opening, ArrowDirection direction) {
     DimensionSlot& pieces = ArtSet().slots[0];
     AIErr result = kNoErr;
-    AIArtHandle below = IsValidArt(ArtSet().dimensionArc) ? ArtSet().dimensionArc : pieces.lineA;
-    if (!EnsureArrowheads(0, below, &result)) return result;
+    if (!EnsureArrowheads(0, arc, &result)) return result;
     const float tilt = std::atan(static_cast<float>(0.025 * Settings().arrowSize) / radius);
     const float turn = direction == ArrowDirection::Outward ? kPi - 2 * tilt : 0;
     const float sense = opening <= 0 ? 1.0f : -1.0f;

@@ -117,9 +117,9 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     const int sections = std::fabs(drawnSweep) > kHalfPi ? 2 : 1;
     steps << DrawAngleArc(state.arcCentre, radius, -drawnSweep, start + sense * shortening,
                           sections, ArcWay::BySweep, ArtSet().dimensionArc);
-    steps << PlaceAngleArrowheads(radius, PointAt(state.arcCentre, radius, start), start,
-                                  PointAt(state.arcCentre, radius, end), end, -state.arcSweep,
-                                  keys.Arrows());
+    steps << PlaceAngleArrowheads(
+        ArtSet().dimensionArc, radius, PointAt(state.arcCentre, radius, start), start,
+        PointAt(state.arcCentre, radius, end), end, -state.arcSweep, keys.Arrows());
 
     LabelText label;
     ComposeLengthText(static_cast<double>(state.arcRadius) * std::fabs(state.arcSweep), label);

@@ -3,6 +3,8 @@
 // validity before every use, the piece made again when it is gone.
 #pragma once
 
+#include <vector>
+
 #include "sdk/types.h"
 
 namespace quill {
@@ -22,6 +24,12 @@ struct DimensionArtSet {
     AIArtHandle group = nullptr;  // the current dimension group
     DimensionSlot slots[2];
     AIArtHandle dimensionArc = nullptr;  // the arc of an arc-segment dimension
+    // An angle dimension: its arc (or right-angle square), which carries its link; in arc
+    // mode the path from one end of the arc through the centre to the other; with
+    // multiple arcs the copies of the arc, each below the one before.
+    AIArtHandle angleArc = nullptr;
+    AIArtHandle arcRadiusLines = nullptr;
+    std::vector<AIArtHandle> extraArcs;
     /// The group holds a dimension with its first point only: the next group made
     /// disposes of it, and so does leaving the tool.
     bool onlyFirstPoint = false;

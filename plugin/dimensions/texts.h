@@ -17,6 +17,10 @@ constexpr Cp1252Literal kDistinctPoints(
     "Il faut cliquer sur deux points distincts. Cotation impossible !");
 constexpr Cp1252Literal kOffsetTooLarge(
     "Décalage trop grand, recommencez avec un décalage plus petit.");
+constexpr Cp1252Literal kNotAVertex("Ce point n'est pas le sommet d'un angle.");
+constexpr Cp1252Literal kParallelSides("Les deux côtés sont parallèles !");
+constexpr Cp1252Literal kSecondSideNeeded(
+    "Vous devez cliquer sur le second côté de l'angle\r\rou tenir la touche Contrôle enfoncée.");
 
 // Group names, by kind of dimension.
 constexpr Cp1252Literal kGroupSegmentBoth("Segment horiz & verti");

@@ -1,6 +1,22 @@
 // The Angle tool: it classifies with the host's hit tests and shows where its pending
-// click stands; its clicks need a vertex or a side of an angle.
+// click stands. A click on a vertex, on two sides one after the other, or on a circular arc
+// measures an angle; a click on an angle dimension's arc rebuilds it; a click on another
+// kind of dimension belongs to that kind's tool. The drag sets the arc's radius and which
+// of the two angles is measured.
+#include <optional>
+#include <vector>
+
+#include "plugin/associative/angle_rebuild.h"
+#include "plugin/associative/links.h"
+#include "plugin/dimensions/angle_dimension.h"
+#include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/texts.h"
+#include "plugin/services/alert.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/host_geometry.h"
+#include "plugin/services/tags.h"
+#include "plugin/tools/angle_gesture.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_state.h"
 #include "plugin/tools/texts.h"
@@ -26,15 +42,162 @@ std::int32_t AngleCursor(HoverKind kind, bool shiftAndAlt) {
     return CursorFromCurveOn(kAngleTool, kind);
 }
 
+// The click belongs to another tool, which becomes the current one.
+AIErr HandOver(std::int32_t tool, const ToolClick& click) {
+    Tools().currentTool = tool;
+    const ToolBehaviour& behaviour = BehaviourOf(tool);
+    return behaviour.click ? behaviour.click(click) : kNoErr;
+}
+
+// A dimension was built: it follows the pointer, its group takes the tool's name.
+AIErr StartDrag(const BuildResult& built) {
+    if (built.outcome != BuildOutcome::Built) return built.code;
+    ToolState& tools = Tools();
+    tools.built[kAngleTool] = true;
+    tools.dragActive = true;
+    AngleClicks().inProgress = true;
+    const AIErr named = NameCurrentGroup();
+    return built.code != kNoErr ? built.code : named;
+}
+
+// A group made for a click that then measures nothing goes again.
+void DisposeNewGroup() {
+    DisposeArt(ArtSet().group);
+    ArtSet().group = nullptr;
+}
+
+void AbandonGroup(const char* alert) {
+    DisposeNewGroup();
+    ShowAlert(alert);
+}
+
+AIErr ClickOnVertex(const HoverState& hover) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    if (hover.notVertex) {
+        AbandonGroup(texts::kNotAVertex.c_str());
+        return kNoErr;
+    }
+    const std::vector<PathSegment> anchors = ReadAnchors(hover.path);
+    const auto within = [&](std::int16_t i) {
+        return i >= 0 && static_cast<std::size_t>(i) < anchors.size();
+    };
+    if (!within(hover.previous) || !within(hover.anchor) || !within(hover.next)) {
+        DisposeNewGroup();  // the path changed since the pointer passed over it
+        return kNoErr;
+    }
+    const BuildResult made = PrepareAngleArt(AngleSource::Sides);
+    if (made.outcome == BuildOutcome::NothingBuilt) return made.code;
+    const Angle angle = AngleFromVertex(anchors[static_cast<std::size_t>(hover.anchor)].p,
+                                        anchors[static_cast<std::size_t>(hover.previous)].p,
+                                        anchors[static_cast<std::size_t>(hover.next)].p);
+    LinkAngle(hover.path, hover.previous, hover.anchor, hover.next);
+    return StartDrag(StartAngleDimension(angle));
+}
+
+std::int16_t AnchorIndex(const PendingSide& first, const HoverState& second, SideEnd end) {
+    const int which = end.end == SideEnd::A ? 0 : 1;
+    if (end.side == SideEnd::First) return first.anchors[which];
+    return which == 0 ? second.segmentStart : second.segmentEnd;
+}
+
+AIErr ClickOnSecondSide(const HoverState& hover) {
+    const AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    Tools().clickCount = 2;
+    const PendingSide& first = AngleClicks().firstSide;
+    const Side side1{first.points[0], first.points[1], first.click};
+    const Side side2{hover.segmentPoints[0], hover.segmentPoints[1], hover.hoverPoint};
+    const bool samePath = first.path == hover.path;
+    const std::optional<Angle> angle = AngleFromTwoSides(side1, side2, samePath);
+    if (!angle) {
+        AbandonGroup(texts::kParallelSides.c_str());
+        return kNoErr;
+    }
+    const BuildResult made = PrepareAngleArt(AngleSource::Sides);
+    if (made.outcome == BuildOutcome::NothingBuilt) return made.code;
+    if (samePath) {
+        if (const auto corner = SharedAnchor(side1, side2))
+            LinkAngle(hover.path, AnchorIndex(first, hover, corner->first),
+                      AnchorIndex(first, hover, corner->vertex),
+                      AnchorIndex(first, hover, corner->second));
+    }
+    return StartDrag(StartAngleDimension(*angle));
+}
+
+AIErr ClickOnSide(const HoverState& hover) {
+    Tools().straightSegmentClick = true;
+    if (Tools().clickCount == 0) {
+        // The first side: remembered until the second is clicked.
+        PendingSide& side = AngleClicks().firstSide;
+        side.path = hover.path;
+        side.anchors[0] = hover.segmentStart;
+        side.anchors[1] = hover.segmentEnd;
+        side.points[0] = hover.segmentPoints[0];
+        side.points[1] = hover.segmentPoints[1];
+        side.click = hover.hoverPoint;
+        Tools().clickCount = 1;
+        return kNoErr;
+    }
+    return ClickOnSecondSide(hover);
+}
+
+AIErr ClickOnArc(const HoverState& hover, Point pointer) {
+    const AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    const BuildResult made = PrepareAngleArt(AngleSource::Arc);
+    if (made.outcome == BuildOutcome::NothingBuilt) return made.code;
+    const Angle angle = AngleFromArc(hover.centre, hover.segmentPoints[0], hover.segmentPoints[1]);
+    return StartDrag(StartArcAngleDimension(angle, pointer));
+}
+
+// The arc of an angle dimension, or its right-angle square.
+bool OnAngleDimension(const HoverState& hover) {
+    return hover.kind == HoverKind::DimensionArcHit ||
+           (hover.kind == HoverKind::DimensionSegmentHit && HasTag(hover.path, tags::kAngleMarker));
+}
+
+AIErr AngleClick(const ToolClick& click) {
+    if (click.hit.hit && HasTag(click.hit.art, tags::kSegmentMarker))
+        return HandOver(kSegmentTool, click);
+    if (click.hit.hit && HasTag(click.hit.art, tags::kCircleMarker))
+        return HandOver(kCircleTool, click);
+    const HoverState& hover = CurrentHover();
+    if (OnAngleDimension(hover)) return StartDrag(RebuildAngleDimension(hover.path));
+    if (hover.kind == HoverKind::AnchorHit) return ClickOnVertex(hover);
+    if (hover.kind == HoverKind::StraightSegmentHit) return ClickOnSide(hover);
+    if (Tools().clickCount == 1) {
+        ShowAlert(texts::kSecondSideNeeded.c_str());
+        return kNoErr;
+    }
+    if (hover.kind == HoverKind::ArcHit) return ClickOnArc(hover, click.pointer);
+    return kNoErr;
+}
+
+AIErr AngleDrag(const AIToolMessage*, const DragKeys& keys) {
+    if (!AngleClicks().inProgress) return kNoErr;
+    return DragAngleDimension(Tools().cursor, keys).code;
+}
+
+AIErr AngleMouseUp() {
+    AngleClicks().inProgress = false;
+    return kNoErr;
+}
+
 const char* AngleGroupName() {
     return texts::kGroupAngle.c_str();
 }
 
 }  // namespace
 
+AngleGesture& AngleClicks() {
+    static AngleGesture gesture;
+    return gesture;
+}
+
 const ToolBehaviour kAngleBehaviour{
-    AngleClassify, AngleCursor,    texts::kAngleNeedsSomething.c_str(), nullptr, nullptr,
-    nullptr,       AngleGroupName,
+    AngleClassify, AngleCursor,    texts::kAngleNeedsSomething.c_str(), AngleClick, AngleDrag,
+    AngleMouseUp,  AngleGroupName,
 };
 
 }  // namespace quill

@@ -17,6 +17,8 @@ void ClassifyAnchor(HoverState& hover, const AIToolHitData& hit, HoverTool tool)
     hover.anchor = hit.segment;
     hover.hoverPoint = FromHost(hit.point);
     if (tool == HoverTool::Circle) return;
+    // No vertex until its neighbours are read: a failing read leaves nothing to measure.
+    hover.notVertex = true;
     const HostPath path(hit.art);
     const int n = path.AnchorCount();
     const int a = hit.segment;

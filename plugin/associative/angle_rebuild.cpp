@@ -1,0 +1,78 @@
+#include "plugin/associative/angle_rebuild.h"
+
+#include <cstdint>
+
+#include "plugin/associative/links.h"
+#include "plugin/associative/texts.h"
+#include "plugin/dimensions/angle_build_state.h"
+#include "plugin/dimensions/angle_dimension.h"
+#include "plugin/dimensions/dimension_group.h"
+#include "plugin/services/alert.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/host_geometry.h"
+#include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
+
+namespace quill {
+
+namespace {
+
+constexpr std::size_t kTagCapacity = 64;
+constexpr BuildResult kNothingRebuilt{kNoErr, BuildOutcome::NothingBuilt};
+
+// The three anchors of the angle, in the order of their index tags: on the first side, at
+// the vertex, on the second side.
+struct MeasuredAngle {
+    AIArtHandle path = nullptr;
+    std::int16_t indices[3] = {-1, -1, -1};
+    Point points[3];
+};
+
+// Reads the anchors the piece names; a broken link (an index the path does not have, a
+// tag edited by hand) tells the user.
+bool ReadMeasuredAnchors(AIArtHandle piece, MeasuredAngle* measured) {
+    const char* indexTags[3] = {tags::kIndex1, tags::kIndex2, tags::kIndex3};
+    const std::vector<PathSegment> anchors = ReadAnchors(measured->path);
+    for (int i = 0; i < 3; ++i) {
+        const std::int16_t index = ReadAnchorIndex(piece, indexTags[i]);
+        if (index < 0 || static_cast<std::size_t>(index) >= anchors.size()) {
+            ShowAlert(texts::kMeasuredPathNotFound.c_str());
+            return false;
+        }
+        measured->indices[i] = index;
+        measured->points[i] = anchors[static_cast<std::size_t>(index)].p;
+    }
+    return true;
+}
+
+// The group of the old dimension goes; a piece lying loose on a layer takes nothing else
+// with it.
+AIErr DisposeOldDimension(AIArtHandle piece) {
+    AIArtHandle parent = nullptr;
+    AIBoolean layerGroup = true;
+    if (sAIArt->GetArtParent(piece, &parent) != kNoErr || !parent ||
+        sAIArt->IsArtLayerGroup(parent, &layerGroup) != kNoErr || layerGroup)
+        return DisposeArt(piece);
+    return DisposeArt(parent);
+}
+
+}  // namespace
+
+BuildResult RebuildAngleDimension(AIArtHandle piece) {
+    char identifier[kTagCapacity];
+    if (!ReadTag(piece, tags::kAngleLink, identifier, sizeof identifier)) return kNothingRebuilt;
+    MeasuredAngle measured;
+    measured.path = FindMeasuredPath(tags::kAngleLink, identifier, tags::kAngleMarker);
+    if (!measured.path || !ReadMeasuredAnchors(piece, &measured)) return kNothingRebuilt;
+    // The new group first: a locked layer refuses it, and the old dimension then stays.
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return {result, BuildOutcome::NothingBuilt};
+    DisposeOldDimension(piece);
+    const BuildResult made = PrepareAngleArt(AngleSource::Sides);
+    if (made.outcome == BuildOutcome::NothingBuilt) return made;
+    LinkAngle(measured.path, measured.indices[0], measured.indices[1], measured.indices[2]);
+    return StartAngleDimension(
+        AngleFromVertex(measured.points[1], measured.points[0], measured.points[2]));
+}
+
+}  // namespace quill
