@@ -12,8 +12,13 @@ namespace host {
 
 namespace {
 
-// A hit found so far and how it ranks: nearest first, then the topmost art, so that a
-// click lands on what lies under the pointer whatever was painted over it nearby.
+// What lies under the pointer wins whatever was painted over it nearby: the nearest hit,
+// except that among hits less than this much farther (points) than the nearest, which
+// the eye cannot tell apart (a dimension line and the barbs of its arrowhead), the
+// topmost art is taken.
+constexpr double kAsNear = 1.0;
+
+// A hit within the tolerance and how it ranks.
 struct Candidate {
     Hit hit;
     std::uint32_t rank = 0;
@@ -31,7 +36,7 @@ class Search {
           within_(within) {}
 
     Hit Anchors() {
-        best_ = Candidate{};
+        candidates_.clear();
         // Each anchor starts or ends an indexed segment; a lone anchor has only its path's
         // bounds.
         index_.Query(point_, tolerance_, [&](const Art& path, int i) {
@@ -41,27 +46,27 @@ class Search {
             Offer(path, kAnchorPointType, s[start].p, start, 0);
             Offer(path, kAnchorPointType, s[end].p, end, 0);
         });
-        if (index_.LoneAnchorCount() == 0) return best_.hit;
+        if (index_.LoneAnchorCount() == 0) return Best();
         index_.QueryPaths(point_, tolerance_, [&](const Art& path) {
             if (path.segments.size() == 1 && Eligible(path))
                 Offer(path, kAnchorPointType, path.segments[0].p, 0, 0);
         });
-        return best_.hit;
+        return Best();
     }
 
     Hit Centres() {
-        best_ = Candidate{};
+        candidates_.clear();
         index_.QueryPaths(point_, tolerance_, [&](const Art& path) {
             if (!path.closed || !MayHaveCentreNear(path) || !Eligible(path)) return;
             const Box b = geom::CurveBounds(path.segments, true);
             const AIRealPoint centre{0.5f * (b.left + b.right), 0.5f * (b.bottom + b.top)};
             Offer(path, kCenterPointType, centre, 0, 0);
         });
-        return best_.hit;
+        return Best();
     }
 
     Hit Segments() {
-        best_ = Candidate{};
+        candidates_.clear();
         const geom::Vec p{point_.h, point_.v};
         index_.Query(point_, tolerance_, [&](const Art& path, int i) {
             if (!Eligible(path)) return;
@@ -73,17 +78,17 @@ class Search {
             Consider(path, kSegmentType, at, (i + 1) % n, static_cast<float>(near->t),
                      near->distance);
         });
-        return best_.hit;
+        return Best();
     }
 
     Hit Fills() {
-        best_ = Candidate{};
+        candidates_.clear();
         index_.QueryPaths(point_, 0, [&](const Art& path) {
             if (!path.style.fillPaint || !Eligible(path)) return;
             if (geom::Encloses(path.segments, path.closed, point_, path.style.evenOdd))
                 Consider(path, kFillType, point_, 0, 0, 0);
         });
-        return best_.hit;
+        return Best();
     }
 
  private:
@@ -123,22 +128,30 @@ class Search {
     }
 
     void Consider(const Art& path, int type, AIRealPoint at, int segment, float t, double d) {
-        const std::uint32_t rank = index_.PaintRank(path);
-        if (best_.hit.hit) {
-            if (d != best_.distance) {
-                if (d > best_.distance) return;
-            } else if (rank != best_.rank) {
-                if (rank < best_.rank) return;
-            } else if (&path != best_.hit.art || segment >= best_.hit.segment) {
-                return;  // a tie keeps the lower index, whatever order the index gives
-            }
-        }
         Art* art = const_cast<Art*>(&path);
         Art* parent = art->parent();
-        best_.hit = Hit{
-            true, art, parent && !parent->layerOfGroup() ? parent : nullptr, type, segment, t, at};
-        best_.rank = rank;
-        best_.distance = d;
+        candidates_.push_back(
+            Candidate{Hit{true, art, parent && !parent->layerOfGroup() ? parent : nullptr, type,
+                          segment, t, at},
+                      index_.PaintRank(path), d});
+    }
+
+    // The nearest hit, the topmost among those as near; on one art the nearest, then the
+    // lower index, whatever order the index gave them in.
+    Hit Best() const {
+        if (candidates_.empty()) return {};
+        double nearest = candidates_.front().distance;
+        for (const Candidate& c : candidates_) nearest = std::min(nearest, c.distance);
+        const Candidate* best = nullptr;
+        for (const Candidate& c : candidates_) {
+            if (c.distance > nearest + kAsNear) continue;
+            if (!best || c.rank > best->rank ||
+                (c.rank == best->rank &&
+                 (c.distance < best->distance ||
+                  (c.distance == best->distance && c.hit.segment < best->hit.segment))))
+                best = &c;
+        }
+        return best->hit;
     }
 
     const Document& document_;
@@ -146,7 +159,7 @@ class Search {
     AIRealPoint point_;
     float tolerance_;
     const Art* within_;
-    Candidate best_;
+    std::vector<Candidate> candidates_;
 };
 
 }  // namespace

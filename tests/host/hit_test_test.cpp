@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "host/geometry/bezier.h"
 #include "host_fixture.h"
@@ -50,9 +52,9 @@ TEST_F(HitTestTest, AnchorsSegmentsCentresAndFills) {
 TEST_F(HitTestTest, LockedHiddenAndLayersAreNeverHitAndTheTopmostWins) {
     Art* bottom = Polyline({{0, 0}, {100, 0}});
     Art* top = Polyline({{0, 2}, {100, 2}});
-    EXPECT_EQ(At(50, 1.5f, kSegmentHitRequest).art, top);     // the nearer one
-    EXPECT_EQ(At(50, 0.5f, kSegmentHitRequest).art, bottom);  // nearer, though painted under
-    EXPECT_EQ(At(50, 1.0f, kSegmentHitRequest).art, top);     // as near: the topmost
+    EXPECT_EQ(At(50, 1.5f, kSegmentHitRequest).art, top);      // the nearer one
+    EXPECT_EQ(At(50, -0.5f, kSegmentHitRequest).art, bottom);  // clearly nearer, painted under
+    EXPECT_EQ(At(50, 0.5f, kSegmentHitRequest).art, top);      // within a point: the topmost
     top->attributes |= kArtLocked;
     EXPECT_EQ(At(50, 1.5f, kSegmentHitRequest).art, bottom);
     top->attributes = kArtHidden;
@@ -88,30 +90,32 @@ TEST_F(HitTestTest, SegmentHitsAgreeWithDenseSampling) {
     for (int probe = 0; probe < 400; ++probe) {
         const AIRealPoint p{at(random), at(random)};
         const float tolerance = 4;
-        const Art* expected = nullptr;
-        double nearestOnExpected = 1e9;
-        double runnerUp = 1e9;  // the second nearest, to leave out probes too close to call
-        doc().ForEachArt([&](Art& art) {  // the nearest within wins
+        // Every art within the tolerance and its distance, in paint order.
+        std::vector<std::pair<const Art*, double>> within;
+        doc().ForEachArt([&](Art& art) {
             const geom::Cubic c = geom::SegmentCubic(art.segments, 0);
             double nearest = 1e9;
             for (int k = 0; k <= 20000; ++k) {
                 const geom::Vec q = geom::Evaluate(c, k / 20000.0);
                 nearest = std::min(nearest, std::hypot(q.x - p.h, q.y - p.v));
             }
-            if (nearest > tolerance) return;
-            if (nearest < nearestOnExpected) {
-                runnerUp = nearestOnExpected;
-                expected = &art;
-                nearestOnExpected = nearest;
-            } else {
-                runnerUp = std::min(runnerUp, nearest);
-            }
+            if (nearest <= tolerance) within.emplace_back(&art, nearest);
         });
+        // The nearest wins, the topmost (last painted) among those within 1 point of it.
+        double nearestOfAll = 1e9;
+        for (const auto& w : within) nearestOfAll = std::min(nearestOfAll, w.second);
+        const Art* expected = nullptr;
+        double nearestOnExpected = 1e9;
+        bool tooCloseToCall = false;
+        for (const auto& w : within) {
+            if (std::fabs(w.second - tolerance) < 0.01 ||
+                std::fabs(w.second - (nearestOfAll + 1)) < 0.01)
+                tooCloseToCall = true;
+            if (w.second <= nearestOfAll + 1) expected = w.first, nearestOnExpected = w.second;
+        }
         const Hit hit =
             HitTest(doc(), host_.segmentIndex(), p, tolerance, kSegmentHitRequest, nullptr);
-        if (expected && (std::fabs(nearestOnExpected - tolerance) < 0.01 ||
-                         runnerUp - nearestOnExpected < 0.01))
-            continue;  // too close to call
+        if (tooCloseToCall) continue;
         EXPECT_EQ(hit.hit ? hit.art : nullptr, expected) << probe;
         if (hit.hit && hit.art == expected) {
             EXPECT_NEAR(std::hypot(hit.point.h - p.h, hit.point.v - p.v), nearestOnExpected, 2e-3);
