@@ -21,6 +21,9 @@ struct DimensionSlot {
 struct DimensionArtSet {
     AIArtHandle group = nullptr;  // the current dimension group
     DimensionSlot slots[2];
+    // A circle dimension: the leader to the label, and the radius or diameter line.
+    AIArtHandle leader = nullptr;
+    AIArtHandle radiusLine = nullptr;
     AIArtHandle dimensionArc = nullptr;  // the arc of an arc-segment dimension
     /// The group holds a dimension with its first point only: the next group made
     /// disposes of it, and so does leaving the tool.
