@@ -30,4 +30,9 @@ std::int16_t ReadAnchorIndex(AIArtHandle piece, const char* indexTag);
 /// keeps its link.
 void MakeSegmentDimensionNonAssociative();
 
+/// The circle dimension under construction measures the arc of `path` between anchors
+/// `first` and `second`: "cer" on the path, and "cer", "num1", "num2" on the leader and
+/// on the radius line when it exists.
+AIErr LinkCircle(AIArtHandle path, std::int16_t first, std::int16_t second);
+
 }  // namespace quill
