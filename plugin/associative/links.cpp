@@ -122,4 +122,19 @@ AIErr LinkAngle(AIArtHandle path, std::int16_t first, std::int16_t vertex, std::
     return result;
 }
 
+AIErr LinkCircle(AIArtHandle path, std::int16_t first, std::int16_t second) {
+    char identifier[kTagCapacity];
+    AIErr result = LinkIdentifier(path, tags::kCircleLink, tags::kCircleMarker, identifier);
+    char firstText[16], secondText[16];
+    std::snprintf(firstText, sizeof firstText, "%d", first);
+    std::snprintf(secondText, sizeof secondText, "%d", second);
+    for (AIArtHandle line : {ArtSet().leader, ArtSet().radiusLine}) {
+        if (!IsValidArt(line)) continue;
+        result = WriteTag(line, tags::kCircleLink, identifier);
+        result = WriteTag(line, tags::kIndex1, firstText);
+        result = WriteTag(line, tags::kIndex2, secondText);
+    }
+    return result;
+}
+
 }  // namespace quill

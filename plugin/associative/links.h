@@ -33,5 +33,9 @@ void MakeSegmentDimensionNonAssociative();
 /// An angle dimension: "ang" and the marker "moda" on its arc, with the indices of the
 /// anchors on the first side, at the vertex and on the second side ("num1" to "num3").
 AIErr LinkAngle(AIArtHandle path, std::int16_t first, std::int16_t vertex, std::int16_t second);
+/// The circle dimension under construction measures the arc of `path` between anchors
+/// `first` and `second`: "cer" on the path, and "cer", "num1", "num2" on the leader and
+/// on the radius line when it exists.
+AIErr LinkCircle(AIArtHandle path, std::int16_t first, std::int16_t second);
 
 }  // namespace quill

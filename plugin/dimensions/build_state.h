@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "plugin/dimensions/circle_geometry.h"
 #include "plugin/geometry/types.h"
 #include "sdk/types.h"
 
@@ -18,6 +19,7 @@ struct DimensionBuildState {
     Point lineStart, lineEnd;            // the dimension line's ends after the offset
     AIArtHandle measuredPath = nullptr;  // the clicked path (both-ways type, curve, arc)
     std::int16_t measuredSegment = -1;   // the clicked segment's start anchor (curve, arc)
+    CircleGeometry circle;               // a circle dimension
     // An arc segment: centre, radius, signed sweep from A1 to A2 (the first and second
     // points).
     Point arcCentre;

@@ -23,6 +23,9 @@ struct DimensionSlot {
 struct DimensionArtSet {
     AIArtHandle group = nullptr;  // the current dimension group
     DimensionSlot slots[2];
+    // A circle dimension: the leader to the label, and the radius or diameter line.
+    AIArtHandle leader = nullptr;
+    AIArtHandle radiusLine = nullptr;
     AIArtHandle dimensionArc = nullptr;  // the arc of an arc-segment dimension
     // An angle dimension: its arc (or right-angle square), which carries its link; in arc
     // mode the path from one end of the arc through the centre to the other; with

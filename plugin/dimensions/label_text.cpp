@@ -66,9 +66,20 @@ bool Bounds(AIArtHandle art, float* width, float* height) {
     return true;
 }
 
+int32_t HostJustification(LabelJustification justification) {
+    switch (justification) {
+        case LabelJustification::Left:
+            return kLeftJustify;
+        case LabelJustification::Right:
+            return kRightJustify;
+        default:
+            return kCenterJustify;
+    }
+}
+
 }  // namespace
 
-AIErr CreateLabelText(int slot, const char* content) {
+AIErr CreateLabelText(int slot, const char* content, LabelJustification justification) {
     AIArtHandle& label = ArtSet().slots[slot].label;
     if (Settings().unit == kNoUnit) return DisposeArt(label);
     AIErr result = kNoErr;
@@ -76,7 +87,8 @@ AIErr CreateLabelText(int slot, const char* content) {
     if (result != kNoErr) return result;
     try {
         const double size = Settings().textSize;
-        ApplyFeatures(label, size, Settings().doubleMeasure ? size / 3 : -size / 3, kCenterJustify);
+        ApplyFeatures(label, size, Settings().doubleMeasure ? size / 3 : -size / 3,
+                      HostJustification(justification));
         SetContents(label, content);
     } catch (const ai::Error& error) {
         return error.code();

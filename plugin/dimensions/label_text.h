@@ -9,10 +9,15 @@
 
 namespace quill {
 
+/// How a label's lines stand about its anchor: centred on it, starting at it (left) or
+/// ending at it (right).
+enum class LabelJustification { Centred, Left, Right };
+
 /// Creates the slot's label when missing and gives it the label features and the text
 /// `content` (Windows-1252, "\r" between lines). With "UnitePrefs" 10 the dimension has
 /// no text: the label is disposed.
-AIErr CreateLabelText(int slot, const char* content);
+AIErr CreateLabelText(int slot, const char* content,
+                      LabelJustification justification = LabelJustification::Centred);
 
 /// Tolerance text 1 or 2 (`which` 0 or 1) made anew beside the slot's label, placed as
 /// for a dimension of type `placedAs` (oblique: along the label; horizontal: to its

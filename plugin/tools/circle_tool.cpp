@@ -1,7 +1,24 @@
-// The Circle tool: it classifies with the host's hit tests; its clicks need a circle, an
-// arc or an end of an arc.
+// The Circle tool: it classifies with the host's hit tests. Its click measures a
+// circular arc at once, or the arc between two of its anchors clicked in turn, or
+// rebuilds the circle dimension clicked; the lines of segment and angle dimensions go
+// to their own tools. Its drag places the leader and the label; its mouse-up removes a
+// leader that was never placed.
+#include "plugin/associative/circle_rebuild.h"
+#include "plugin/associative/links.h"
+#include "plugin/dimensions/circle_art_set.h"
+#include "plugin/dimensions/circle_dimension.h"
+#include "plugin/dimensions/circle_geometry.h"
+#include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/texts.h"
+#include "plugin/geometry/vectors.h"
+#include "plugin/services/alert.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/host_geometry.h"
+#include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
+#include "plugin/tools/circle_gesture.h"
 #include "plugin/tools/hover_state.h"
 #include "plugin/tools/texts.h"
 #include "plugin/tools/tool_cursor.h"
@@ -25,11 +42,159 @@ const char* CircleGroupName() {
                                : texts::kGroupCircleRadius.c_str();
 }
 
+// Pieces made for a circle dimension: one is under construction.
+AIErr NotePieces(const BuildResult& made) {
+    if (made.outcome != BuildOutcome::NothingBuilt) Tools().built[kCircleTool] = true;
+    return made.code;
+}
+
+// The dimension now follows the pointer.
+AIErr StartDrag(AIErr result) {
+    Tools().dragActive = true;
+    return result;
+}
+
+// Another tool becomes the current one and takes the click over.
+AIErr HandOver(std::int32_t tool, const ToolClick& click) {
+    Tools().currentTool = tool;
+    const auto takeOver = BehaviourOf(tool).click;
+    return takeOver ? takeOver(click) : kNoErr;
+}
+
+// The anchor's segment, when it has a curve handle: the end of an arc may have one.
+bool ReadArcEnd(AIArtHandle path, std::int16_t anchor, PathSegment* end) {
+    AIPathSegment segment{};
+    if (!IsValidArt(path) || sAIPath->GetPathSegments(path, anchor, 1, &segment) != kNoErr)
+        return false;
+    *end = FromHost(segment);
+    return !(SamePoint(end->in, end->p) && SamePoint(end->out, end->p));
+}
+
+// The user is told why; the measurement starts again from its first end.
+AIErr RefuseEnd(const char* alert) {
+    ShowAlert(alert);
+    Tools().clickCount = 0;
+    return kNoErr;
+}
+
+// As `RefuseEnd`, and the group made for the dimension goes: the drawing stays as it was.
+AIErr RefuseSecondEnd(const char* alert) {
+    DisposeArt(ArtSet().group);
+    ArtSet().group = nullptr;
+    return RefuseEnd(alert);
+}
+
+AIErr ClickOnFirstEnd(const HoverState& hover) {
+    CircleEnds() = CircleGesture{hover.path, hover.anchor};
+    Tools().clickCount = 1;
+    PathSegment end;
+    if (!ReadArcEnd(hover.path, hover.anchor, &end)) return RefuseEnd(texts::kNotAnArcEnd.c_str());
+    return kNoErr;
+}
+
+// The circle through both ends, tangent at the first one to its handle. No link: the
+// dimension does not rebuild.
+AIErr ClickOnSecondEnd(const HoverState& hover) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    Tools().clickCount = 2;
+    const CircleGesture& ends = CircleEnds();
+    if (hover.path != ends.firstPath) return RefuseSecondEnd(texts::kEndsOnOnePath.c_str());
+    PathSegment first, second;
+    if (!ReadArcEnd(hover.path, hover.anchor, &second) ||
+        !ReadArcEnd(hover.path, ends.firstAnchor, &first))
+        return RefuseSecondEnd(texts::kNotAnArcEnd.c_str());
+    MeasuredCircle measured;
+    measured.circle = CircleFromTangentAndChord(first, second);
+    // Ends whose tangent runs along their chord (or one end clicked twice) bound no arc.
+    if (!IsDimensionableCircle(measured.circle))
+        return RefuseSecondEnd(texts::kNotAnArcEnd.c_str());
+    measured.path = hover.path;
+    measured.anchors[0] = ends.firstAnchor;
+    measured.anchors[1] = hover.anchor;
+    const BuildResult started = StartCircleDimension(measured, CircleStartedFrom::TwoAnchors);
+    result = NotePieces(started);
+    return started.outcome == BuildOutcome::NothingBuilt ? result : StartDrag(result);
+}
+
+AIErr ClickOnArc(const HoverState& hover) {
+    AIErr result = PrepareDimensionGroup();
+    if (result != kNoErr) return result;
+    MeasuredCircle measured;
+    measured.circle = Circle{hover.centre, hover.radius};
+    measured.path = hover.path;
+    measured.anchors[0] = hover.segmentStart;
+    measured.anchors[1] = hover.segmentEnd;
+    const BuildResult started = StartCircleDimension(measured, CircleStartedFrom::ArcClick);
+    result = NotePieces(started);
+    if (started.outcome == BuildOutcome::NothingBuilt) return result;
+    return StartDrag(LinkCircle(hover.path, hover.segmentStart, hover.segmentEnd));
+}
+
+// A line of an existing circle dimension: the dimension is rebuilt and follows the
+// pointer.
+AIErr ClickOnCircleDimension(AIArtHandle piece) {
+    const BuildResult rebuilt = RebuildCircleDimension(piece);
+    if (rebuilt.outcome == BuildOutcome::Built) {
+        Tools().built[kCircleTool] = true;
+        Tools().dragActive = true;
+    }
+    return rebuilt.code;
+}
+
+// The line of a circle dimension that was clicked, or nullptr.
+AIArtHandle ClickedCircleDimension(const ToolClick& click, const HoverState& hover) {
+    if (click.hit.hit && HasTag(click.hit.art, tags::kCircleMarker)) return click.hit.art;
+    const bool dimension =
+        hover.kind == HoverKind::DimensionSegmentHit || hover.kind == HoverKind::DimensionArcHit;
+    return dimension && HasTag(hover.path, tags::kCircleMarker) ? hover.path : nullptr;
+}
+
+AIErr ClickOnHover(const ToolClick& click) {
+    const HoverState& hover = CurrentHover();
+    if (AIArtHandle piece = ClickedCircleDimension(click, hover))
+        return ClickOnCircleDimension(piece);
+    const bool firstEndClicked = Tools().clickCount == 1;
+    if (hover.kind == HoverKind::AnchorHit)
+        return firstEndClicked ? ClickOnSecondEnd(hover) : ClickOnFirstEnd(hover);
+    if (firstEndClicked) {
+        ShowAlert(texts::kSecondArcEndNeeded.c_str());
+        return kNoErr;
+    }
+    if (hover.kind == HoverKind::ArcHit) return ClickOnArc(hover);
+    return kNoErr;
+}
+
+// What the click did is told by the dimension it made; the host hears how the group's
+// naming went.
+AIErr CircleClick(const ToolClick& click) {
+    // The lines of segment and angle dimensions belong to their own tools.
+    if (click.hit.hit && HasTag(click.hit.art, tags::kSegmentMarker))
+        return HandOver(kSegmentTool, click);
+    if (click.hit.hit && HasTag(click.hit.art, tags::kAngleMarker))
+        return HandOver(kAngleTool, click);
+    ClickOnHover(click);
+    return NameCurrentGroup();
+}
+
+AIErr CircleDrag(const AIToolMessage*, const DragKeys& keys) {
+    return DragCircleDimension(Tools().cursor, keys).code;
+}
+
+AIErr CircleMouseUp() {
+    return DisposeLeaderNeverShaped();
+}
+
 }  // namespace
 
+CircleGesture& CircleEnds() {
+    static CircleGesture gesture;
+    return gesture;
+}
+
 const ToolBehaviour kCircleBehaviour{
-    CircleClassify, CircleCursor,    texts::kCircleNeedsSomething.c_str(), nullptr, nullptr,
-    nullptr,        CircleGroupName,
+    CircleClassify, CircleCursor,    texts::kCircleNeedsSomething.c_str(), CircleClick, CircleDrag,
+    CircleMouseUp,  CircleGroupName,
 };
 
 }  // namespace quill
