@@ -42,13 +42,6 @@ std::int32_t AngleCursor(HoverKind kind, bool shiftAndAlt) {
     return CursorFromCurveOn(kAngleTool, kind);
 }
 
-// The click belongs to another tool, which becomes the current one.
-AIErr HandOver(std::int32_t tool, const ToolClick& click) {
-    Tools().currentTool = tool;
-    const ToolBehaviour& behaviour = BehaviourOf(tool);
-    return behaviour.click ? behaviour.click(click) : kNoErr;
-}
-
 // A dimension was built: it follows the pointer, its group takes the tool's name.
 AIErr StartDrag(const BuildResult& built) {
     if (built.outcome != BuildOutcome::Built) return built.code;
@@ -159,9 +152,9 @@ bool OnAngleDimension(const HoverState& hover) {
 
 AIErr AngleClick(const ToolClick& click) {
     if (click.hit.hit && HasTag(click.hit.art, tags::kSegmentMarker))
-        return HandOver(kSegmentTool, click);
+        return HandClickTo(kSegmentTool, click);
     if (click.hit.hit && HasTag(click.hit.art, tags::kCircleMarker))
-        return HandOver(kCircleTool, click);
+        return HandClickTo(kCircleTool, click);
     const HoverState& hover = CurrentHover();
     if (OnAngleDimension(hover)) return StartDrag(RebuildAngleDimension(hover.path));
     if (hover.kind == HoverKind::AnchorHit) return ClickOnVertex(hover);

@@ -54,13 +54,6 @@ AIErr StartDrag(AIErr result) {
     return result;
 }
 
-// Another tool becomes the current one and takes the click over.
-AIErr HandOver(std::int32_t tool, const ToolClick& click) {
-    Tools().currentTool = tool;
-    const auto takeOver = BehaviourOf(tool).click;
-    return takeOver ? takeOver(click) : kNoErr;
-}
-
 // The anchor's segment, when it has a curve handle: the end of an arc may have one.
 bool ReadArcEnd(AIArtHandle path, std::int16_t anchor, PathSegment* end) {
     AIPathSegment segment{};
@@ -170,9 +163,9 @@ AIErr ClickOnHover(const ToolClick& click) {
 AIErr CircleClick(const ToolClick& click) {
     // The lines of segment and angle dimensions belong to their own tools.
     if (click.hit.hit && HasTag(click.hit.art, tags::kSegmentMarker))
-        return HandOver(kSegmentTool, click);
+        return HandClickTo(kSegmentTool, click);
     if (click.hit.hit && HasTag(click.hit.art, tags::kAngleMarker))
-        return HandOver(kAngleTool, click);
+        return HandClickTo(kAngleTool, click);
     ClickOnHover(click);
     return NameCurrentGroup();
 }

@@ -14,10 +14,17 @@ std::int32_t ParametersCursor(HoverKind kind, bool) {
                : cursors::kNothing;
 }
 
+// A click on an existing dimension goes to the tool that made it; the panel takes every
+// other click.
+AIErr ParametersClick(const ToolClick& click) {
+    const std::int32_t owner = ToolOfDimensionPiece(click);
+    return owner != 0 ? HandClickTo(owner, click) : kNoErr;
+}
+
 }  // namespace
 
 const ToolBehaviour kParametersBehaviour{
-    ClassifyParametersHover, ParametersCursor, nullptr, nullptr, nullptr, nullptr, nullptr,
+    ClassifyParametersHover, ParametersCursor, nullptr, ParametersClick, nullptr, nullptr, nullptr,
 };
 
 }  // namespace quill

@@ -218,9 +218,8 @@ AIErr ClickOnDimensionLine(AIArtHandle piece, Point clickPointer) {
 
 AIErr ClickOnHover(const ToolClick& click) {
     // A click on another kind of dimension belongs to its own tool.
-    if (click.hit.hit &&
-        (HasTag(click.hit.art, tags::kAngleMarker) || HasTag(click.hit.art, tags::kCircleMarker)))
-        return kNoErr;
+    const std::int32_t owner = ToolOfDimensionPiece(click);
+    if (owner == kAngleTool || owner == kCircleTool) return HandClickTo(owner, click);
     const HoverState& hover = CurrentHover();
     if (hover.kind == HoverKind::DimensionSegmentHit)
         return ClickOnDimensionLine(hover.path, click.pointer);

@@ -1,6 +1,8 @@
 #include "plugin/tools/tool_table.h"
 
 #include "plugin/dimensions/dimension_group.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/tags.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -19,6 +21,20 @@ const ToolBehaviour& BehaviourOf(std::int32_t index) {
     };
     if (index < 1 || index > kToolCount) return kNoBehaviour;
     return *kRows[index - 1];
+}
+
+AIErr HandClickTo(std::int32_t tool, const ToolClick& click) {
+    Tools().currentTool = tool;
+    const ToolBehaviour& behaviour = BehaviourOf(tool);
+    return behaviour.click ? behaviour.click(click) : kNoErr;
+}
+
+std::int32_t ToolOfDimensionPiece(const ToolClick& click) {
+    if (!click.hit.hit) return 0;
+    if (HasTag(click.hit.art, tags::kSegmentMarker)) return kSegmentTool;
+    if (HasTag(click.hit.art, tags::kAngleMarker)) return kAngleTool;
+    if (HasTag(click.hit.art, tags::kCircleMarker)) return kCircleTool;
+    return 0;
 }
 
 AIErr NameCurrentGroup() {

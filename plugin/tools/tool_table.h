@@ -47,6 +47,15 @@ extern const ToolBehaviour kBezierBehaviour;
 extern const ToolBehaviour kLengthsBehaviour;
 extern const ToolBehaviour kParametersBehaviour;
 
+/// A click on another tool's dimension: that tool becomes the current one and takes the
+/// click over. The host's palette follows at the next tool selection; selecting the tool
+/// through the host now would reset the gesture being handed over.
+AIErr HandClickTo(std::int32_t tool, const ToolClick& click);
+
+/// The tool whose dimension carries the marker of the art clicked ("mods", "moda",
+/// "modc"), or 0.
+std::int32_t ToolOfDimensionPiece(const ToolClick& click);
+
 /// Names the current group after the current tool's kind of dimension, when that tool has
 /// a dimension under construction.
 AIErr NameCurrentGroup();

@@ -1,0 +1,72 @@
+// A click on an existing dimension with another tool goes to the tool that made it, which
+// rebuilds the dimension on the current settings and anchors.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "support/scenario.h"
+
+namespace quill::testing {
+namespace {
+
+const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\n";
+
+std::string Saved(const std::string& name, const std::string& script) {
+    const std::string file = ::testing::TempDir() + name;
+    auto s = RunScenario(kPrefs + script + "doc save " + file + "\n");
+    EXPECT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    return file;
+}
+
+const nlohmann::json& Label(const nlohmann::json& dump) {
+    const nlohmann::json* art = LayerArt(dump, "Dimensions");
+    EXPECT_NE(art, nullptr);
+    EXPECT_EQ(art->size(), 1u);
+    for (const auto& piece : art->back()["art"])
+        if (piece.contains("contents")) return piece;
+    static const nlohmann::json none;
+    return none;
+}
+
+TEST(DimensionHandOver, TheSegmentToolGivesAnAngleDimensionToTheAngleTool) {
+    // A 60-degree corner dimensioned at its vertex with "RayonAngle" 40 mm (R 113.38583);
+    // reopened with 30 mm, the Segment tool clicks the arc's middle, at 30 degrees: the
+    // Angle tool rebuilds it, the label now at 0.6 × 85.03937 from the vertex.
+    const std::string file =
+        Saved("quill_handover_angle.svg",
+              "pref RayonAngle 40.0\ndoc new\npath name corner : 200,100 100,100 150,186.60254\n"
+              "startup\ntool angle\nclick 100 100\n");
+    auto s = RunScenario(kPrefs + "pref RayonAngle 30.0\ndoc open " + file +
+                         "\nstartup\ntool segment\nclick 198.19478 156.69291\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
+    const nlohmann::json& label = Label(s.dump);
+    EXPECT_EQ(label["contents"], "60°");
+    EXPECT_POINT_NEAR(label["anchor"], 144.18776, 125.51181, 1e-3);
+    std::remove(file.c_str());
+}
+
+TEST(DimensionHandOver, TheParametersToolGivesASegmentDimensionToTheSegmentTool) {
+    const std::string file = Saved("quill_handover_segment.svg",
+                                   "doc new\npath name base : 100,100 200,100\nstartup\n"
+                                   "tool segment\nclick 100 100\nclick 200 100\n");
+    // Elsewhere, the second anchor moves 50 points to the right.
+    std::stringstream text;
+    text << std::ifstream(file).rdbuf();
+    const std::regex second(R"((quill:name="base"[^>]*d="M 100 100 L )200 100)");
+    ASSERT_TRUE(std::regex_search(text.str(), second));
+    std::ofstream(file) << std::regex_replace(text.str(), second, "$01250 100");
+    auto s =
+        RunScenario(kPrefs + "doc open " + file + "\nstartup\ntool parameters\nclick 115 112\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
+    EXPECT_EQ(Label(s.dump)["contents"], "150 pt");
+    std::remove(file.c_str());
+}
+
+}  // namespace
+}  // namespace quill::testing
