@@ -1,5 +1,7 @@
 #include "plugin/associative/angle_rebuild.h"
 
+#include "plugin/associative/linked_anchors.h"
+
 #include <cstdint>
 
 #include "plugin/associative/links.h"
@@ -17,7 +19,6 @@ namespace quill {
 
 namespace {
 
-constexpr std::size_t kTagCapacity = 64;
 constexpr BuildResult kNothingRebuilt{kNoErr, BuildOutcome::NothingBuilt};
 
 // The three anchors of the angle, in the order of their index tags: on the first side, at
@@ -32,37 +33,23 @@ struct MeasuredAngle {
 // tag edited by hand) tells the user.
 bool ReadMeasuredAnchors(AIArtHandle piece, MeasuredAngle* measured) {
     const char* indexTags[3] = {tags::kIndex1, tags::kIndex2, tags::kIndex3};
-    const std::vector<PathSegment> anchors = ReadAnchors(measured->path);
     for (int i = 0; i < 3; ++i) {
-        const std::int16_t index = ReadAnchorIndex(piece, indexTags[i]);
-        if (index < 0 || static_cast<std::size_t>(index) >= anchors.size()) {
-            ShowAlert(texts::kMeasuredPathNotFound.c_str());
+        PathSegment anchor;
+        if (!ReadLinkedAnchor(piece, indexTags[i], measured->path, &measured->indices[i],
+                              &anchor)) {
+            TellMeasuredPathNotFound();
             return false;
         }
-        measured->indices[i] = index;
-        measured->points[i] = anchors[static_cast<std::size_t>(index)].p;
+        measured->points[i] = anchor.p;
     }
     return true;
-}
-
-// The group of the old dimension goes; a piece lying loose on a layer takes nothing else
-// with it.
-AIErr DisposeOldDimension(AIArtHandle piece) {
-    AIArtHandle parent = nullptr;
-    AIBoolean layerGroup = true;
-    if (sAIArt->GetArtParent(piece, &parent) != kNoErr || !parent ||
-        sAIArt->IsArtLayerGroup(parent, &layerGroup) != kNoErr || layerGroup)
-        return DisposeArt(piece);
-    return DisposeArt(parent);
 }
 
 }  // namespace
 
 BuildResult RebuildAngleDimension(AIArtHandle piece) {
-    char identifier[kTagCapacity];
-    if (!ReadTag(piece, tags::kAngleLink, identifier, sizeof identifier)) return kNothingRebuilt;
     MeasuredAngle measured;
-    measured.path = FindMeasuredPath(tags::kAngleLink, identifier, tags::kAngleMarker);
+    measured.path = LinkedPath(piece, tags::kAngleLink, tags::kAngleMarker);
     if (!measured.path || !ReadMeasuredAnchors(piece, &measured)) return kNothingRebuilt;
     // The new group first: a locked layer refuses it, and the old dimension then stays.
     AIErr result = PrepareDimensionGroup();

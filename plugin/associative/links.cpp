@@ -13,7 +13,7 @@ namespace quill {
 
 namespace {
 
-constexpr std::size_t kTagCapacity = 64;
+constexpr std::size_t kTagCapacity = tags::kValueCapacity;
 
 // The identifier of `linkTag` for the measured path: the one it carries, or the count
 // of unlocked paths already linked by that tag (dimension pieces excluded), set on it.

@@ -4,6 +4,9 @@
 
 namespace quill::tags {
 
+/// Room for the value of a tag the plug-in reads, with its terminating zero.
+constexpr int kValueCapacity = 64;
+
 /// Type of every tag the plug-in writes.
 constexpr char kStringType[] = "string";
 /// Value of every marker tag.

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "plugin/associative/links.h"
-#include "plugin/associative/rebuild.h"
+#include "plugin/associative/segment_rebuild.h"
 #include "plugin/dimensions/arc_dimension.h"
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/curve_dimension.h"

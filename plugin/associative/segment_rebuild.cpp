@@ -1,7 +1,8 @@
-#include "plugin/associative/rebuild.h"
+#include "plugin/associative/segment_rebuild.h"
 
 #include <cmath>
 
+#include "plugin/associative/linked_anchors.h"
 #include "plugin/associative/links.h"
 #include "plugin/associative/texts.h"
 #include "plugin/dimensions/build_state.h"
@@ -20,7 +21,6 @@ namespace quill {
 
 namespace {
 
-constexpr std::size_t kTagCapacity = 64;
 constexpr BuildResult kNothingRebuilt{kNoErr, BuildOutcome::NothingBuilt};
 
 struct MeasuredAnchor {
@@ -33,20 +33,14 @@ struct MeasuredAnchor {
 // piece. A broken link (no path, or an index the path does not have) tells the user.
 bool FindAnchor(AIArtHandle piece, const char* linkTag, const char* indexTag,
                 MeasuredAnchor* anchor) {
-    char identifier[kTagCapacity];
-    if (!ReadTag(piece, linkTag, identifier, sizeof identifier)) return false;
-    anchor->path = FindMeasuredPath(linkTag, identifier, tags::kSegmentMarker);
+    anchor->path = LinkedPath(piece, linkTag, tags::kSegmentMarker);
     if (!anchor->path) return false;
-    anchor->index = ReadAnchorIndex(piece, indexTag);
-    std::int16_t count = 0;
-    AIPathSegment segment{};
-    if (anchor->index < 0 || sAIPath->GetPathSegmentCount(anchor->path, &count) != kNoErr ||
-        anchor->index >= count ||
-        sAIPath->GetPathSegments(anchor->path, anchor->index, 1, &segment) != kNoErr) {
-        ShowAlert(texts::kMeasuredPathNotFound.c_str());
+    PathSegment segment;
+    if (!ReadLinkedAnchor(piece, indexTag, anchor->path, &anchor->index, &segment)) {
+        TellMeasuredPathNotFound();
         return false;
     }
-    anchor->point = {segment.p.h, segment.p.v};
+    anchor->point = segment.p;
     return true;
 }
 
@@ -72,9 +66,7 @@ BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
         ShowAlert(texts::kDistinctPoints.c_str());
         return kNothingRebuilt;
     }
-    AIArtHandle oldGroup = nullptr;
-    sAIArt->GetArtParent(piece, &oldGroup);
-    DisposeArt(oldGroup);
+    DisposeOldDimension(piece);
 
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return {result, BuildOutcome::NothingBuilt};

@@ -1,4 +1,4 @@
-// Rebuilding a dimension from its links, on the current positions of the anchors it
+// Rebuilding a segment dimension from its links, on the current positions of the anchors it
 // measured, with the current settings; it then follows the pointer to be placed again.
 #pragma once
 

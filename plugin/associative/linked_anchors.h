@@ -1,0 +1,28 @@
+// What every rebuild reads from a dimension's links, and how the old dimension goes.
+#pragma once
+
+#include <cstdint>
+
+#include "plugin/geometry/types.h"
+#include "sdk/types.h"
+
+namespace quill {
+
+/// The measured path that the piece's link `linkTag` names (dimension pieces, which carry
+/// `marker`, excluded); nullptr when the piece carries no such link or the path is gone
+/// (the user is then told).
+AIArtHandle LinkedPath(AIArtHandle piece, const char* linkTag, const char* marker);
+
+/// The anchor of `path` that the piece's index tag names, with its index; false when the
+/// tag is missing or names no anchor of the path (a link edited by hand). Tells no one.
+bool ReadLinkedAnchor(AIArtHandle piece, const char* indexTag, AIArtHandle path,
+                      std::int16_t* index, PathSegment* anchor);
+
+/// Tells the user that the measured path of a dimension cannot be found.
+void TellMeasuredPathNotFound();
+
+/// Disposes of the old dimension: the group of the piece, or the piece alone when it
+/// lies loose on a layer.
+AIErr DisposeOldDimension(AIArtHandle piece);
+
+}  // namespace quill
