@@ -77,7 +77,9 @@ struct Search {
 
     void Descend(const Cubic& piece, double t0, double t1, int depth) {
         const Bounds b = ControlBounds(piece);
-        if (Distance2ToBounds(b, p) > best2) return;
+        // Written so that a piece whose bounds are not numbers (coordinates beyond a float)
+        // is given up rather than halved to the bottom.
+        if (!(Distance2ToBounds(b, p) <= best2)) return;
         if (depth >= kMaxDepth || Size(b) <= kChordResolution ||
             Unevenness(piece) <= kChordResolution) {
             // Even and straight: the parameter of the chord's nearest point is the curve's.

@@ -39,8 +39,10 @@ bool Numbers(const Words& args, std::size_t first, std::size_t count, ScriptComm
     if (args.size() < first + count)
         return Fail(error, "expects " + std::to_string(count) + " numbers");
     for (std::size_t i = first; i < first + count; ++i) {
-        auto n = ParseNumber(args[i].text);
-        if (!n) return Fail(error, "\"" + args[i].text + "\" is not a number");
+        if (!ParseNumber(args[i].text))
+            return Fail(error, "\"" + args[i].text + "\" is not a number");
+        auto n = ParseCoordinate(args[i].text);
+        if (!n) return Fail(error, "\"" + args[i].text + "\" is beyond 1e15");
         c->numbers.push_back(*n);
     }
     return true;
@@ -87,8 +89,9 @@ bool ParsePath(const Words& args, ScriptCommand* c, std::string* error) {
     std::istringstream in(coordinates);
     std::vector<double> v;
     for (std::string word; in >> word;) {
-        auto n = ParseNumber(word);
-        if (!n) return Fail(error, "\"" + word + "\" is not a number");
+        if (!ParseNumber(word)) return Fail(error, "\"" + word + "\" is not a number");
+        auto n = ParseCoordinate(word);
+        if (!n) return Fail(error, "\"" + word + "\" is beyond 1e15");
         v.push_back(*n);
     }
     if (v.empty() || v.size() % 2 != 0) return Fail(error, "expects points X,Y after ':'");

@@ -58,6 +58,10 @@ bool Tokenize(const std::string& data, std::vector<std::string>* tokens, std::st
                 *error = "path data: \"" + data.substr(start, i - start) + "\" is not a number";
                 return false;
             }
+            if (!ParseCoordinate(data.substr(start, i - start))) {
+                *error = "path data: \"" + data.substr(start, i - start) + "\" is beyond 1e15";
+                return false;
+            }
             tokens->push_back(data.substr(start, i - start));
         }
     }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "host/svg/svg_numbers.h"
+
 namespace host {
 
 bool SplitScriptLine(const std::string& line, std::vector<ScriptWord>* words, std::string* error) {
@@ -59,6 +61,12 @@ std::optional<double> ParseNumber(const std::string& word) {
     for (char c : word)
         if (c == 'x' || c == 'X' || c == 'n' || c == 'N' || c == 'i' || c == 'I')
             return std::nullopt;
+    return value;
+}
+
+std::optional<double> ParseCoordinate(const std::string& word) {
+    const auto value = ParseNumber(word);
+    if (!value || !(std::fabs(*value) <= svg::kLargestCoordinate)) return std::nullopt;
     return value;
 }
 

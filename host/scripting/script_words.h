@@ -18,6 +18,9 @@ bool SplitScriptLine(const std::string& line, std::vector<ScriptWord>* words, st
 
 /// A decimal number that is the whole word and finite, or nullopt.
 std::optional<double> ParseNumber(const std::string& word);
+/// A number the drawing can hold: within the largest coordinate a saved drawing reopens
+/// with (1e15, as SVG files are read).
+std::optional<double> ParseCoordinate(const std::string& word);
 /// A whole decimal integer, or nullopt.
 std::optional<long long> ParseInteger(const std::string& word);
 

@@ -1,5 +1,7 @@
 #include "host/geometry/bezier.h"
 
+#include "host/geometry/nearest_point.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,6 +36,14 @@ TEST(Bezier, QuarterCircleLengthAndCircleArea) {
     double t = TAtLength(quarter, total / 2, total);
     EXPECT_NEAR(t, 0.5, 1e-6);  // symmetric curve
     EXPECT_NEAR(LengthTo(quarter, t), total / 2, 1e-9);
+}
+
+TEST(Bezier, ACurveOfCoordinatesBeyondAFloatIsNotSearchedForever) {
+    // 3.5e38 is a double, not a float: its bounds are not numbers. The search gives the
+    // curve up instead of halving it to the bottom.
+    const float beyond = static_cast<float>(3.5e38);
+    const Cubic curve{{100, 100}, {100, 100}, {beyond, 100}, {beyond, 100}};
+    EXPECT_FALSE(Nearest(curve, {150, 100}, 4).has_value());
 }
 
 }  // namespace

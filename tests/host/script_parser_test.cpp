@@ -27,6 +27,11 @@ TEST(ScriptParser, MistakesAreReportedWithTheirLine) {
         {"zoom -1\n", "line 1: zoom: the zoom must be greater than 0"},
         {"bezier : M 0 0 Q 1 1 2 2\n", "line 1: bezier: path data: command 'Q'"},
         {"rect 0 0 nan 1\n", "line 1: rect: \"nan\" is not a number"},
+        // Finite as a double but not as the drawing's floats: refused.
+        {"path : 100,100 3.5e38,100\n", "line 1: path: \"3.5e38\" is beyond 1e15"},
+        {"circle 0 0 1e39\n", "line 1: circle: \"1e39\" is beyond 1e15"},
+        {"bezier : M 0 0 L 1e308 0\n", "line 1: bezier: path data: \"1e308\" is beyond 1e15"},
+        {"move 1e30 0\n", "line 1: move: \"1e30\" is beyond 1e15"},
         {"doc new 100\n", "line 1: doc new: expects 2 arguments"},
     };
     for (const auto& r : rows) {
