@@ -1,7 +1,9 @@
 #include "host/scripting/script_parser.h"
 
+#include <cmath>
 #include <map>
 #include <sstream>
+#include <string_view>
 
 #include "host/scripting/script_words.h"
 #include "host/text/windows1252.h"
@@ -249,7 +251,9 @@ bool ParseCoords(const Words& args, ScriptCommand* c, std::string* error) {
 
 bool ParseZoom(const Words& args, ScriptCommand* c, std::string* error) {
     if (!ExactArgs(args, 1, error) || !Numbers(args, 0, 1, c, error)) return false;
-    if (!(c->numbers[0] > 0)) return Fail(error, "the zoom must be greater than 0");
+    // The view keeps its zoom as a float: one too small to be a normal float is no zoom.
+    if (!(c->numbers[0] > 0) || !std::isnormal(static_cast<float>(c->numbers[0])))
+        return Fail(error, "the zoom must be greater than 0");
     return true;
 }
 
@@ -326,7 +330,11 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>* commands,
                  std::string* error) {
     commands->clear();
     std::vector<int> openGroups;  // lines of groups not yet ended
-    std::istringstream in(text);
+    // A byte-order mark that an editor put before the first line is no part of it.
+    const std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream in(text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0
+                              ? text.substr(kByteOrderMark.size())
+                              : text);
     std::string line;
     int number = 0;
     auto failAt = [&](int at, const std::string& what) {

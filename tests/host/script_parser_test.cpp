@@ -25,6 +25,10 @@ TEST(ScriptParser, MistakesAreReportedWithTheirLine) {
         {"fail Art.NewArt \"TOOLONG\"\n", "line 1: fail: a quoted code has four characters"},
         {"fail Art.NewArt 5 1 before 2\n", "line 1: fail: expects \"after CALLS\""},
         {"zoom -1\n", "line 1: zoom: the zoom must be greater than 0"},
+        {"zoom 1e-40\n", "line 1: zoom: the zoom must be greater than 0"},
+        {"\xEF\xBB\xBF"
+         "frobnicate\n",
+         "line 1: unknown command \"frobnicate\""},
         {"bezier : M 0 0 Q 1 1 2 2\n", "line 1: bezier: path data: command 'Q'"},
         {"rect 0 0 nan 1\n", "line 1: rect: \"nan\" is not a number"},
         // Finite as a double but not as the drawing's floats: refused.
