@@ -278,7 +278,9 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
         if (IsLayerGroup(child, context)) {
             Frame layerFrame = ChildFrame(child, frame, context);
             Layer* layer = layers.NewLayer(child, layerFrame.style);
-            reader.ReadChildren(child, layerFrame, layer->group(), 1);
+            // A layer's art stands as deep as art outside any layer: saved, such art is
+            // written into a layer, and must read back as it was.
+            reader.ReadChildren(child, layerFrame, layer->group(), 0);
         } else if (!context.SvgName(child).empty() &&
                    !InTable(kSilentElements, context.SvgName(child))) {
             reader.ReadElement(child, frame, layers.StrayLayer()->group(), 1);

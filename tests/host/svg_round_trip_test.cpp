@@ -258,6 +258,24 @@ TEST(SvgRoundTrip, EveryElementKindOfAForeignDrawingComesBackAsRead) {
     ExpectSameDocument(*read, *reopened);
 }
 
+TEST(SvgRoundTrip, ArtAsDeepAsAFileMayNestItComesBackFromASave) {
+    // 255 groups around a path outside any layer: read, it is saved inside a layer, and
+    // reads back whole.
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">";
+    for (int i = 0; i < 255; ++i) svg += "<g>";
+    svg += "<path d=\"M 0 0 L 10 10\"/>";
+    for (int i = 0; i < 255; ++i) svg += "</g>";
+    svg += "</svg>";
+    std::string warnings;
+    auto read = LoadSvgText(svg, &warnings);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(warnings, "");
+    auto reopened = SaveAndOpen(*read, &warnings);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(warnings, "");
+    EXPECT_NE(FirstArt(*reopened, ArtKind::Path), nullptr);
+}
+
 TEST(SvgRoundTrip, SavingOverAFileThatCannotBeWrittenKeepsIt) {
     auto doc = RichDocument();
     std::string error;
