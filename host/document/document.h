@@ -29,6 +29,9 @@ struct Placement {
     std::size_t index = 0;  // position among the parent's children, 0 = bottom
 };
 
+/// The most anchors a path holds: the path suite counts them in 16 bits.
+constexpr std::size_t kMostPathAnchors = 32767;
+
 /// The user space of the file a document was read from, mapped to document points:
 /// points = (a x + c y + e, b x + d y + f). The identity for a document made anew.
 struct FileSpace {

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "host/document/document.h"
 #include "host/scripting/script_words.h"
 #include "host/text/windows1252.h"
 
@@ -35,6 +36,9 @@ bool Fail(std::string* error, const std::string& what) {
     *error = what;
     return false;
 }
+
+const std::string kTooManyAnchors =
+    "a path holds at most " + std::to_string(kMostPathAnchors) + " anchors";
 
 bool Numbers(const Words& args, std::size_t first, std::size_t count, ScriptCommand* c,
              std::string* error) {
@@ -97,6 +101,7 @@ bool ParsePath(const Words& args, ScriptCommand* c, std::string* error) {
         v.push_back(*n);
     }
     if (v.empty() || v.size() % 2 != 0) return Fail(error, "expects points X,Y after ':'");
+    if (v.size() / 2 > kMostPathAnchors) return Fail(error, kTooManyAnchors);
     for (std::size_t i = 0; i < v.size(); i += 2) {
         AIRealPoint p{static_cast<float>(v[i]), static_cast<float>(v[i + 1])};
         c->segments.push_back({p, p, p, 1});
@@ -112,6 +117,7 @@ bool ParseBezier(const Words& args, ScriptCommand* c, std::string* error) {
     for (std::size_t i = colon + 1; i < args.size(); ++i) data += args[i].text + " ";
     bool closed = false;
     if (!ParsePathData(data, &c->segments, &closed, error)) return false;
+    if (c->segments.size() > kMostPathAnchors) return Fail(error, kTooManyAnchors);
     c->shape.closed = c->shape.closed || closed;
     return true;
 }

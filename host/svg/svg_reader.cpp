@@ -206,6 +206,11 @@ void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, co
     }
     std::string corners = ReadHostText(context_, node, quill_attr::kCorners).value_or("");
     for (const auto& contour : outline) {
+        if (contour.nodes.size() > kMostPathAnchors) {
+            context_.Warn(node, "skipped: a path of more than " + std::to_string(kMostPathAnchors) +
+                                    " anchors");
+            continue;
+        }
         Art* path = NewArt(ArtKind::Path, holder, node);
         if (outline.size() == 1) ReadArtIdentity(node, frame.style, context_, path);
         path->style = paint;

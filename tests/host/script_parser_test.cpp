@@ -47,6 +47,17 @@ TEST(ScriptParser, MistakesAreReportedWithTheirLine) {
     }
 }
 
+TEST(ScriptParser, APathHoldsAtMostWhatItsCountsCanSay) {
+    std::string points;
+    for (int i = 0; i < 32768; ++i) points += " " + std::to_string(i) + ",0";
+    std::vector<ScriptCommand> commands;
+    std::string error;
+    EXPECT_FALSE(ParseScript("path :" + points + "\n", &commands, &error));
+    EXPECT_EQ(error, "line 1: path: a path holds at most 32767 anchors");
+    points.erase(points.rfind(' '));
+    EXPECT_TRUE(ParseScript("path :" + points + "\n", &commands, &error)) << error;
+}
+
 TEST(ScriptParser, ShapesOptionsKeysAndValues) {
     std::vector<ScriptCommand> c;
     std::string error;

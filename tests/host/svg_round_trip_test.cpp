@@ -276,6 +276,24 @@ TEST(SvgRoundTrip, ArtAsDeepAsAFileMayNestItComesBackFromASave) {
     EXPECT_NE(FirstArt(*reopened, ArtKind::Path), nullptr);
 }
 
+TEST(SvgRoundTrip, APathLongerThanItsCountsCanSayIsSkippedWithAWarning) {
+    // The path suite counts anchors in 16 bits: 32,768 anchors would read back as junk.
+    std::string svg =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">"
+        "<path d=\"M 0 0";
+    for (int i = 1; i < 32768; ++i)
+        svg += " L " + std::to_string(i % 100) + " " + std::to_string(i % 7);
+    svg += "\"/><path d=\"M 0 0 L 10 10\"/></svg>";
+    std::string warnings;
+    auto read = LoadSvgText(svg, &warnings);
+    ASSERT_TRUE(read);
+    EXPECT_NE(warnings.find("skipped: a path of more than 32767 anchors"), std::string::npos)
+        << warnings;
+    const Art* kept = FirstArt(*read, ArtKind::Path);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(kept->segments.size(), 2u);
+}
+
 TEST(SvgRoundTrip, SavingOverAFileThatCannotBeWrittenKeepsIt) {
     auto doc = RichDocument();
     std::string error;
