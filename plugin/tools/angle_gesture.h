@@ -1,6 +1,5 @@
 // What the Angle tool keeps of its measurement under way: the first side clicked while
-// the second is awaited (the click count is then 1), and whether a dimension is being
-// built, from the click that builds it to mouse-up.
+// the second is awaited (the click count is then 1).
 #pragma once
 
 #include <cstdint>
@@ -20,7 +19,6 @@ struct PendingSide {
 
 struct AngleGesture {
     PendingSide firstSide;  // while the click count is 1
-    bool inProgress = false;
 };
 
 AngleGesture& AngleClicks();

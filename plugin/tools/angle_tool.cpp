@@ -44,13 +44,10 @@ std::int32_t AngleCursor(HoverKind kind, bool shiftAndAlt) {
 
 // A dimension was built: it follows the pointer, its group takes the tool's name.
 AIErr StartDrag(const BuildResult& built) {
-    if (built.outcome != BuildOutcome::Built) return built.code;
-    ToolState& tools = Tools();
-    tools.built[kAngleTool] = true;
-    tools.dragActive = true;
-    AngleClicks().inProgress = true;
+    const AIErr code = FollowBuild(kAngleTool, built);
+    if (built.outcome != BuildOutcome::Built) return code;
     const AIErr named = NameCurrentGroup();
-    return built.code != kNoErr ? built.code : named;
+    return code != kNoErr ? code : named;
 }
 
 // A group made for a click that then measures nothing goes again.
@@ -151,10 +148,8 @@ bool OnAngleDimension(const HoverState& hover) {
 }
 
 AIErr AngleClick(const ToolClick& click) {
-    if (click.hit.hit && HasTag(click.hit.art, tags::kSegmentMarker))
-        return HandClickTo(kSegmentTool, click);
-    if (click.hit.hit && HasTag(click.hit.art, tags::kCircleMarker))
-        return HandClickTo(kCircleTool, click);
+    const std::int32_t owner = ToolOfDimensionPiece(click);
+    if (owner != 0 && owner != kAngleTool) return HandClickTo(owner, click);
     const HoverState& hover = CurrentHover();
     if (OnAngleDimension(hover)) return StartDrag(RebuildAngleDimension(hover.path));
     if (hover.kind == HoverKind::AnchorHit) return ClickOnVertex(hover);
@@ -167,14 +162,9 @@ AIErr AngleClick(const ToolClick& click) {
     return kNoErr;
 }
 
+// The controller drags only while a dimension follows the pointer.
 AIErr AngleDrag(const AIToolMessage*, const DragKeys& keys) {
-    if (!AngleClicks().inProgress) return kNoErr;
     return DragAngleDimension(Tools().cursor, keys).code;
-}
-
-AIErr AngleMouseUp() {
-    AngleClicks().inProgress = false;
-    return kNoErr;
 }
 
 const char* AngleGroupName() {
@@ -190,7 +180,7 @@ AngleGesture& AngleClicks() {
 
 const ToolBehaviour kAngleBehaviour{
     AngleClassify, AngleCursor,    texts::kAngleNeedsSomething.c_str(), AngleClick, AngleDrag,
-    AngleMouseUp,  AngleGroupName,
+    nullptr,       AngleGroupName,
 };
 
 }  // namespace quill

@@ -127,12 +127,7 @@ AIErr ClickOnArc(const HoverState& hover) {
 // A line of an existing circle dimension: the dimension is rebuilt and follows the
 // pointer.
 AIErr ClickOnCircleDimension(AIArtHandle piece) {
-    const BuildResult rebuilt = RebuildCircleDimension(piece);
-    if (rebuilt.outcome == BuildOutcome::Built) {
-        Tools().built[kCircleTool] = true;
-        Tools().dragActive = true;
-    }
-    return rebuilt.code;
+    return FollowBuild(kCircleTool, RebuildCircleDimension(piece));
 }
 
 // The line of a circle dimension that was clicked, or nullptr.
@@ -162,10 +157,8 @@ AIErr ClickOnHover(const ToolClick& click) {
 // naming went.
 AIErr CircleClick(const ToolClick& click) {
     // The lines of segment and angle dimensions belong to their own tools.
-    if (click.hit.hit && HasTag(click.hit.art, tags::kSegmentMarker))
-        return HandClickTo(kSegmentTool, click);
-    if (click.hit.hit && HasTag(click.hit.art, tags::kAngleMarker))
-        return HandClickTo(kAngleTool, click);
+    const std::int32_t owner = ToolOfDimensionPiece(click);
+    if (owner != 0 && owner != kCircleTool) return HandClickTo(owner, click);
     ClickOnHover(click);
     return NameCurrentGroup();
 }

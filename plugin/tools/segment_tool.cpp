@@ -208,12 +208,7 @@ AIErr ClickOnCurvedSegment(const HoverState& hover, SegmentMeasure measure) {
 // A line of an existing segment dimension: the dimension is rebuilt and follows the
 // pointer.
 AIErr ClickOnDimensionLine(AIArtHandle piece, Point clickPointer) {
-    const BuildResult rebuilt = RebuildSegmentDimension(piece, clickPointer);
-    if (rebuilt.outcome == BuildOutcome::Built) {
-        Tools().built[kSegmentTool] = true;
-        Tools().dragActive = true;
-    }
-    return rebuilt.code;
+    return FollowBuild(kSegmentTool, RebuildSegmentDimension(piece, clickPointer));
 }
 
 AIErr ClickOnHover(const ToolClick& click) {

@@ -37,6 +37,14 @@ std::int32_t ToolOfDimensionPiece(const ToolClick& click) {
     return 0;
 }
 
+AIErr FollowBuild(std::int32_t tool, const BuildResult& built) {
+    if (built.outcome == BuildOutcome::Built) {
+        Tools().built[tool] = true;
+        Tools().dragActive = true;
+    }
+    return built.code;
+}
+
 AIErr NameCurrentGroup() {
     const ToolState& tools = Tools();
     const ToolBehaviour& tool = BehaviourOf(tools.currentTool);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "plugin/dimensions/build_outcome.h"
 #include "plugin/dimensions/segment_layout.h"
 #include "plugin/geometry/types.h"
 #include "plugin/tools/hover_state.h"
@@ -55,6 +56,10 @@ AIErr HandClickTo(std::int32_t tool, const ToolClick& click);
 /// The tool whose dimension carries the marker of the art clicked ("mods", "moda",
 /// "modc"), or 0.
 std::int32_t ToolOfDimensionPiece(const ToolClick& click);
+
+/// A dimension of `tool` built (or rebuilt from its links): it is under construction and
+/// follows the pointer. Anything else leaves the gesture as it is. The build's code.
+AIErr FollowBuild(std::int32_t tool, const BuildResult& built);
 
 /// Names the current group after the current tool's kind of dimension, when that tool has
 /// a dimension under construction.
