@@ -24,13 +24,6 @@ const std::string kCorner = kPrefs +
                             "doc new\npath name corner : 200,100 100,100 150,186.60254\n"
                             "startup\ntool angle\n";
 
-const nlohmann::json& OnlyGroup(const nlohmann::json& dump) {
-    const nlohmann::json* art = LayerArt(dump, "Dimensions");
-    EXPECT_NE(art, nullptr);
-    EXPECT_EQ(art->size(), 1u);
-    return art->back();
-}
-
 // The pieces of an angle dimension, from the top: label, arc, arrowheads 1 and 2.
 struct Pieces {
     const nlohmann::json *label, *arc, *arrow1, *arrow2;
@@ -40,10 +33,6 @@ Pieces AnglePieces(const nlohmann::json& group) {
     const auto& art = group["art"];
     EXPECT_EQ(art.size(), 4u) << art;
     return {&art[3], &art[2], &art[1], &art[0]};
-}
-
-const nlohmann::json& P(const nlohmann::json* path, int i) {
-    return (*path)["segments"][i]["p"];
 }
 
 double Distance(const nlohmann::json& a, const nlohmann::json& b) {
@@ -63,14 +52,14 @@ TEST(AngleDimension, AVertexIsMeasuredAndTheArcFollowsThePointer) {
     EXPECT_EQ((*p.label)["contents"], "60°");
     EXPECT_POINT_NEAR((*p.label)["anchor"], 125.98076, 115.0, 1e-3);
     ASSERT_EQ((*p.arc)["segments"].size(), 2u);
-    EXPECT_POINT_NEAR(P(p.arc, 0), 148.90952, 110.38550, 1e-3);
-    EXPECT_POINT_NEAR(P(p.arc, 1), 133.44887, 137.16414, 1e-3);
+    EXPECT_POINT_NEAR(AnchorOf(p.arc, 0), 148.90952, 110.38550, 1e-3);
+    EXPECT_POINT_NEAR(AnchorOf(p.arc, 1), 133.44887, 137.16414, 1e-3);
     // One section of 36.02 degrees: handles of 0.5522848 × 50 × 36.02 / 90.
-    EXPECT_NEAR(Distance(P(p.arc, 0), (*p.arc)["segments"][0]["out"]), 11.05295, 1e-3);
+    EXPECT_NEAR(Distance(AnchorOf(p.arc, 0), (*p.arc)["segments"][0]["out"]), 11.05295, 1e-3);
     // The arrowheads' tips on the arc's ends, their bodies along the arc.
-    EXPECT_POINT_NEAR(P(p.arrow1, 0), 148.90952, 110.38550, 1e-3);
-    EXPECT_POINT_NEAR(P(p.arrow2, 0), 133.44887, 137.16414, 1e-3);
-    EXPECT_GT(P(p.arrow1, 3)[1].get<double>(), 110.3855);
+    EXPECT_POINT_NEAR(AnchorOf(p.arrow1, 0), 148.90952, 110.38550, 1e-3);
+    EXPECT_POINT_NEAR(AnchorOf(p.arrow2, 0), 133.44887, 137.16414, 1e-3);
+    EXPECT_GT(AnchorOf(p.arrow1, 3)[1].get<double>(), 110.3855);
     // The arc carries the link: the anchors of the first side, the vertex, the second side.
     const auto& tags = (*p.arc)["tags"];
     EXPECT_EQ(tags["orl"], "jj");
@@ -90,7 +79,8 @@ TEST(AngleDimension, OutsideTheSectorTheReflexAngleIsMeasuredAndAltFlipsItBack) 
     EXPECT_EQ((*p.label)["contents"], "300°");
     ASSERT_EQ((*p.arc)["segments"].size(), 5u);
     const double corners[5][2] = {{150, 100}, {100, 50}, {50, 100}, {100, 150}, {125, 143.30127}};
-    for (int i = 0; i < 5; ++i) EXPECT_POINT_NEAR(P(p.arc, i), corners[i][0], corners[i][1], 1e-3);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_POINT_NEAR(AnchorOf(p.arc, i), corners[i][0], corners[i][1], 1e-3);
     // Towards the chord's middle turned by π: 210 degrees.
     EXPECT_POINT_NEAR((*p.label)["anchor"], 74.01924, 85.0, 1e-3);
     // A pointer on a side's ray is outside the sector.
@@ -100,7 +90,7 @@ TEST(AngleDimension, OutsideTheSectorTheReflexAngleIsMeasuredAndAltFlipsItBack) 
     auto alt = RunScenario(kCorner + "down 100 100\ndrag 100 50 alt\n");
     p = AnglePieces(OnlyGroup(alt.dump));
     EXPECT_EQ((*p.label)["contents"], "60°");
-    EXPECT_POINT_NEAR(P(p.arc, 0), 148.90952, 110.38550, 1e-3);
+    EXPECT_POINT_NEAR(AnchorOf(p.arc, 0), 148.90952, 110.38550, 1e-3);
     EXPECT_POINT_NEAR((*p.label)["anchor"], 125.98076, 115.0, 1e-3);
 }
 
@@ -109,10 +99,10 @@ TEST(AngleDimension, ShiftStepsTheRadiusAndCtrlPutsTheArrowheadsOutside) {
     // arrowheads outside the arc runs from side to side.
     auto s = RunScenario(kCorner + "down 100 100\ndrag 140 110 shift ctrl\n");
     const Pieces p = AnglePieces(OnlyGroup(s.dump));
-    EXPECT_POINT_NEAR(P(p.arc, 0), 156.692914, 100, 1e-3);
-    EXPECT_POINT_NEAR(P(p.arc, 1), 128.346457, 149.097504, 1e-3);
-    EXPECT_POINT_NEAR(P(p.arrow1, 0), 156.692914, 100, 1e-3);
-    EXPECT_LT(P(p.arrow1, 3)[1].get<double>(), 100);  // beyond the first side
+    EXPECT_POINT_NEAR(AnchorOf(p.arc, 0), 156.692914, 100, 1e-3);
+    EXPECT_POINT_NEAR(AnchorOf(p.arc, 1), 128.346457, 149.097504, 1e-3);
+    EXPECT_POINT_NEAR(AnchorOf(p.arrow1, 0), 156.692914, 100, 1e-3);
+    EXPECT_LT(AnchorOf(p.arrow1, 3)[1].get<double>(), 100);  // beyond the first side
     EXPECT_POINT_NEAR((*p.label)["anchor"], 129.458502, 117.007874, 1e-3);
 }
 
@@ -126,7 +116,7 @@ TEST(AngleDimension, AHalfTurnPutsTheLabelTowardsTheArcsSecondAnchor) {
     const Pieces p = AnglePieces(OnlyGroup(s.dump));
     EXPECT_EQ((*p.label)["contents"], "180°");
     ASSERT_EQ((*p.arc)["segments"].size(), 3u);
-    EXPECT_POINT_NEAR(P(p.arc, 1), 100, 60, 1e-3);
+    EXPECT_POINT_NEAR(AnchorOf(p.arc, 1), 100, 60, 1e-3);
     EXPECT_POINT_NEAR((*p.label)["anchor"], 100, 76, 1e-3);
 }
 
@@ -274,13 +264,6 @@ TEST(AngleDimension, AClickOnASegmentDimensionGoesToTheSegmentTool) {
     const auto& group = OnlyGroup(s.dump);
     EXPECT_EQ(group["name"], "Segment oblique");
     EXPECT_POINT_NEAR(group["art"].back()["anchor"], 150, 130, 1e-3);  // the Segment drag
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // A 60-degree corner dimensioned at its vertex, "RayonAngle" 20 mm (R = 56.692914),

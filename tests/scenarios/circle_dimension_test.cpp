@@ -87,12 +87,6 @@ Scenario RunClean(const std::string& script) {
     return s;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
 TEST(CircleDimension, RadiusOnTheHostsCircleIsBuiltPieceByPiece) {
     const Scenario s = RunClean(kPrefs + "pref AvecToleranceUn true\npref DecalageSegY 5.0\n" +
                                 kOnCircle + "drag 300 300\n");

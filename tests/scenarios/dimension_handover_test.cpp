@@ -23,10 +23,7 @@ std::string Saved(const std::string& name, const std::string& script) {
 }
 
 const nlohmann::json& Label(const nlohmann::json& dump) {
-    const nlohmann::json* art = LayerArt(dump, "Dimensions");
-    EXPECT_NE(art, nullptr);
-    EXPECT_EQ(art->size(), 1u);
-    for (const auto& piece : art->back()["art"])
+    for (const auto& piece : OnlyGroup(dump)["art"])
         if (piece.contains("contents")) return piece;
     static const nlohmann::json none;
     return none;
@@ -55,11 +52,10 @@ TEST(DimensionHandOver, TheParametersToolGivesASegmentDimensionToTheSegmentTool)
                                    "doc new\npath name base : 100,100 200,100\nstartup\n"
                                    "tool segment\nclick 100 100\nclick 200 100\n");
     // Elsewhere, the second anchor moves 50 points to the right.
-    std::stringstream text;
-    text << std::ifstream(file).rdbuf();
+    const std::string text = ReadFile(file);
     const std::regex second(R"((quill:name="base"[^>]*d="M 100 100 L )200 100)");
-    ASSERT_TRUE(std::regex_search(text.str(), second));
-    std::ofstream(file) << std::regex_replace(text.str(), second, "$01250 100");
+    ASSERT_TRUE(std::regex_search(text, second));
+    std::ofstream(file) << std::regex_replace(text, second, "$01250 100");
     auto s =
         RunScenario(kPrefs + "doc open " + file + "\nstartup\ntool parameters\nclick 115 112\n");
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;

@@ -18,13 +18,6 @@ namespace {
 
 const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\n";
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path) << text;
 }

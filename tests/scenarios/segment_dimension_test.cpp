@@ -13,13 +13,6 @@ namespace {
 // (inset 7, so lines stop 10.5 short of the tips), "Gap" 0, labels in DejaVu Sans 12.
 const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\n";
 
-const nlohmann::json& OnlyGroup(const nlohmann::json& dump) {
-    const nlohmann::json* art = LayerArt(dump, "Dimensions");
-    EXPECT_NE(art, nullptr);
-    EXPECT_EQ(art->size(), 1u);
-    return art->back();
-}
-
 // The pieces of a segment dimension's group, from the top: label, extension lines 1 and
 // 2, lines B and A, arrowheads 1 and 2.
 struct Pieces {
@@ -30,10 +23,6 @@ Pieces SegmentPieces(const nlohmann::json& group) {
     const auto& art = group["art"];
     EXPECT_EQ(art.size(), 7u) << art;
     return {&art[6], &art[5], &art[4], &art[3], &art[2], &art[1], &art[0]};
-}
-
-const nlohmann::json& P(const nlohmann::json* path, int i) {
-    return (*path)["segments"][i]["p"];
 }
 
 TEST(SegmentDimension, ObliqueBetweenTwoAnchorsIsBuiltPieceByPiece) {
@@ -52,19 +41,20 @@ TEST(SegmentDimension, ObliqueBetweenTwoAnchorsIsBuiltPieceByPiece) {
     EXPECT_EQ((*p.label)["justification"], "center");
     EXPECT_EQ((*p.label)["baselineShift"], -4.0);  // -"Corps" / 3: the anchor is the middle
     // Extension lines from the points to 0.04 x 150 beyond the line at 12.
-    EXPECT_POINT_NEAR(P(p.extension1, 0), 100, 100, 1e-4);
-    EXPECT_POINT_NEAR(P(p.extension1, 1), 100, 118, 1e-4);
-    EXPECT_POINT_NEAR(P(p.extension2, 1), 200, 118, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.extension1, 0), 100, 100, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.extension1, 1), 100, 118, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.extension2, 1), 200, 118, 1e-4);
     // The line stops 10.5 short of each tip and is interrupted symmetrically around the
     // label.
-    EXPECT_POINT_NEAR(P(p.lineA, 0), 110.5, 112, 1e-4);
-    EXPECT_POINT_NEAR(P(p.lineB, 0), 189.5, 112, 1e-4);
-    EXPECT_NEAR(P(p.lineA, 1)[0].get<double>() + P(p.lineB, 1)[0].get<double>(), 300, 1e-3);
-    EXPECT_LT(P(p.lineA, 1)[0].get<double>(), 150 - 15);  // the gap holds "100 pt"
+    EXPECT_POINT_NEAR(AnchorOf(p.lineA, 0), 110.5, 112, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.lineB, 0), 189.5, 112, 1e-4);
+    EXPECT_NEAR(AnchorOf(p.lineA, 1)[0].get<double>() + AnchorOf(p.lineB, 1)[0].get<double>(), 300,
+                1e-3);
+    EXPECT_LT(AnchorOf(p.lineA, 1)[0].get<double>(), 150 - 15);  // the gap holds "100 pt"
     // Arrowheads: the barbed shape scaled by 1.5, tips on the line's ends.
-    EXPECT_POINT_NEAR(P(p.arrow1, 0), 100, 112, 1e-4);
-    EXPECT_POINT_NEAR(P(p.arrow1, 3), 110.5, 112, 1e-4);
-    EXPECT_POINT_NEAR(P(p.arrow2, 0), 200, 112, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.arrow1, 0), 100, 112, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.arrow1, 3), 110.5, 112, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.arrow2, 0), 200, 112, 1e-4);
     EXPECT_EQ((*p.arrow1)["closed"], true);
     EXPECT_EQ((*p.arrow1)["style"]["stroke"], nullptr);
     // Every piece is dimension art; both line pieces carry the links and the marker.
@@ -116,21 +106,21 @@ TEST(SegmentDimension, DragKeysReshapeTheDimension) {
     // Shift: the offset rounds up to whole centimetres.
     auto shift = RunScenario(start + "drag 150 120 shift\n");
     Pieces p = SegmentPieces(OnlyGroup(shift.dump));
-    EXPECT_POINT_NEAR(P(p.lineA, 0), 110.5, 128.346457, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.lineA, 0), 110.5, 128.346457, 1e-4);
     // Control: the arrowheads outside, pointing in; the line runs to its ends.
     auto control = RunScenario(start + "drag 150 130 ctrl\n");
     p = SegmentPieces(OnlyGroup(control.dump));
-    EXPECT_POINT_NEAR(P(p.lineA, 0), 100, 130, 1e-4);
-    EXPECT_POINT_NEAR(P(p.arrow1, 3), 89.5, 130, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.lineA, 0), 100, 130, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.arrow1, 3), 89.5, 130, 1e-4);
     // Alt: the offset follows the direction from the second point to the pointer.
     auto alt = RunScenario(start + "drag 210 140 alt\n");
     p = SegmentPieces(OnlyGroup(alt.dump));
-    EXPECT_POINT_NEAR(P(p.arrow1, 0), 110, 140, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.arrow1, 0), 110, 140, 1e-4);
     EXPECT_POINT_NEAR((*p.label)["anchor"], 160, 140, 1e-3);
     // Space: the label slides to the pointer, no nearer than 5 to the line's start.
     auto space = RunScenario(start + "drag 120 130 space\n");
     p = SegmentPieces(OnlyGroup(space.dump));
-    EXPECT_POINT_NEAR(P(p.lineA, 1), 115.5, 130, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.lineA, 1), 115.5, 130, 1e-4);
     // Escape after a drag: only the label moves; off the line, the line is whole.
     auto escape = RunScenario(start + "drag 150 130\ndrag 150 160 esc\n");
     const auto& art = OnlyGroup(escape.dump)["art"];
@@ -140,7 +130,7 @@ TEST(SegmentDimension, DragKeysReshapeTheDimension) {
     // Left Shift builds a horizontal dimension, right Shift a vertical one.
     auto left = RunScenario(start + "drag 150 60 lshift\n");
     p = SegmentPieces(OnlyGroup(left.dump));
-    EXPECT_POINT_NEAR(P(p.extension1, 1), 100, 54, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.extension1, 1), 100, 54, 1e-4);
     auto right = RunScenario(start + "drag 150 60 rshift\n");
     p = SegmentPieces(OnlyGroup(right.dump));
     EXPECT_EQ((*p.label)["contents"], "0 pt");  // no vertical distance between them
@@ -161,9 +151,9 @@ TEST(SegmentDimension, HorizontalVerticalAndBothWays) {
     EXPECT_EQ((*p.label)["contents"], "35,3 mm");
     EXPECT_POINT_NEAR((*p.label)["anchor"], 150, 200, 1e-4);
     // Measured left to right whatever the order of the segment's anchors.
-    EXPECT_POINT_NEAR(P(p.lineA, 0), 110.5, 200, 1e-4);
-    EXPECT_POINT_NEAR(P(p.extension1, 0), 100, 100, 1e-4);
-    EXPECT_POINT_NEAR(P(p.extension1, 1), 100, 206, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.lineA, 0), 110.5, 200, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.extension1, 0), 100, 100, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.extension1, 1), 100, 206, 1e-4);
     EXPECT_EQ((*p.lineA)["tags"]["surseg"], "0");
     EXPECT_EQ((*p.lineA)["tags"]["num1"], "0");
     EXPECT_EQ((*p.lineA)["tags"]["num2"], "1");
@@ -178,8 +168,8 @@ TEST(SegmentDimension, HorizontalVerticalAndBothWays) {
     EXPECT_EQ((*p.label)["contents"], "100 pt");
     EXPECT_POINT_NEAR((*p.label)["anchor"], 115, 150, 1e-4);
     EXPECT_NEAR((*p.label)["matrix"][1].get<double>(), 1.0, 1e-6);
-    EXPECT_POINT_NEAR(P(p.extension2, 0), 130, 200, 1e-4);
-    EXPECT_POINT_NEAR(P(p.extension2, 1), 109, 200, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.extension2, 0), 130, 200, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(p.extension2, 1), 109, 200, 1e-4);
 
     // Both ways: over the bounds of the clicked path, the vertical part in a second set
     // of pieces, no markers.
@@ -300,7 +290,7 @@ TEST(SegmentDimension, LinksAreSharedAndFollowedByARebuild) {
     EXPECT_EQ(groups[1]["art"][2]["tags"]["segpt1"], "1");
     const Pieces rebuilt = SegmentPieces(groups[2]);
     EXPECT_EQ((*rebuilt.lineA)["tags"]["segpt2"], "0");
-    EXPECT_POINT_NEAR(P(rebuilt.lineA, 0), 110.5, 112, 1e-4);
+    EXPECT_POINT_NEAR(AnchorOf(rebuilt.lineA, 0), 110.5, 112, 1e-4);
 }
 
 TEST(SegmentDimension, StaleHandlesAndMemorySnapping) {

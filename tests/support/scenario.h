@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 
 #include "host/scripting/dump_writer.h"
@@ -40,6 +42,29 @@ inline const nlohmann::json* LayerArt(const nlohmann::json& dump, const std::str
     for (const auto& layer : dump["layers"])
         if (layer["title"] == title) return &layer["art"];
     return nullptr;
+}
+
+/// The one dimension group of the layer "Dimensions"; the test fails when there is not
+/// exactly one.
+inline const nlohmann::json& OnlyGroup(const nlohmann::json& dump) {
+    static const nlohmann::json none = nlohmann::json::object();
+    const nlohmann::json* art = LayerArt(dump, "Dimensions");
+    EXPECT_NE(art, nullptr);
+    if (!art || art->empty()) return none;
+    EXPECT_EQ(art->size(), 1u);
+    return art->back();
+}
+
+/// Anchor `i` of a path piece of the dump.
+inline const nlohmann::json& AnchorOf(const nlohmann::json* path, int i) {
+    return (*path)["segments"][i]["p"];
+}
+
+/// The whole text of a file; empty when it cannot be read.
+inline std::string ReadFile(const std::string& path) {
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
 }
 
 /// A point of the dump as two numbers.
