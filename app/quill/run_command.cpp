@@ -1,5 +1,5 @@
-// quill run SCRIPT [--dump FILE.json] [--plugin LIBRARY]: runs a session script in the
-// stand-in host.
+// quill run SCRIPT [--dump FILE.json] [--annotation FILE.svg] [--plugin LIBRARY]: runs a
+// session script in the stand-in host.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -10,6 +10,7 @@
 #include "host/core/event_state.h"
 #include "host/scripting/dump_writer.h"
 #include "host/scripting/script_runner.h"
+#include "host/svg/annotation_picture.h"
 
 namespace {
 
@@ -17,14 +18,18 @@ constexpr int kScriptError = 2;
 constexpr int kOtherFailure = 1;
 
 struct RunArguments {
-    std::string script, dump, plugin = QUILL_DEFAULT_PLUGIN;
+    std::string script, dump, annotation, plugin = QUILL_DEFAULT_PLUGIN;
 };
 
 bool ParseArguments(int argc, char** argv, RunArguments* args) {
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        if ((a == "--dump" || a == "--plugin") && i + 1 < argc) {
-            (a == "--dump" ? args->dump : args->plugin) = argv[++i];
+        if (a == "--dump" && i + 1 < argc) {
+            args->dump = argv[++i];
+        } else if (a == "--annotation" && i + 1 < argc) {
+            args->annotation = argv[++i];
+        } else if (a == "--plugin" && i + 1 < argc) {
+            args->plugin = argv[++i];
         } else if (a.rfind("--", 0) == 0 || !args->script.empty()) {
             return false;
         } else {
@@ -39,10 +44,21 @@ std::string DirectoryOf(const std::string& path) {
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
+// The drawing as the view shows it, with the last annotation pass over it.
+bool SaveLastPass(host::Host& host, const std::string& path, std::string* error) {
+    const host::View& view = host.view();
+    const host::ViewFrame frame{view.origin.h, view.origin.v, view.zoom, view.widthPx,
+                                view.heightPx};
+    return host::SaveAnnotationPicture(host.document(), frame, host.log().annotation, path, error);
+}
+
 int Run(int argc, char** argv) {
     RunArguments args;
     if (!ParseArguments(argc, argv, &args)) {
-        std::fputs("usage: quill run SCRIPT [--dump FILE.json] [--plugin LIBRARY]\n", stderr);
+        std::fputs(
+            "usage: quill run SCRIPT [--dump FILE.json] [--annotation FILE.svg] [--plugin "
+            "LIBRARY]\n",
+            stderr);
         return kScriptError;
     }
     host::Host host;
@@ -64,12 +80,16 @@ int Run(int argc, char** argv) {
         std::fprintf(stderr, "quill run: %s\n", error.c_str());
         if (outcome.exitCode == 0) outcome.exitCode = kOtherFailure;
     }
+    if (!args.annotation.empty() && !SaveLastPass(host, args.annotation, &error)) {
+        std::fprintf(stderr, "quill run: %s\n", error.c_str());
+        if (outcome.exitCode == 0) outcome.exitCode = kOtherFailure;
+    }
     if (outcome.exitCode != 0)
         std::fprintf(stderr, "quill run: %s: %s\n", args.script.c_str(), outcome.message.c_str());
     return outcome.exitCode;
 }
 
 quill::CommandRegistration registration(quill::Command{
-    "run", "run SCRIPT [--dump FILE.json] [--plugin LIBRARY]", Run});
+    "run", "run SCRIPT [--dump FILE.json] [--annotation FILE.svg] [--plugin LIBRARY]", Run});
 
 }  // namespace

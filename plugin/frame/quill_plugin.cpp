@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "plugin/feedback/annotation_pass.h"
 #include "plugin/frame/registration.h"
 #include "plugin/frame/texts.h"
 #include "plugin/services/ai_error.h"
@@ -134,8 +135,9 @@ ASErr QuillPlugIn::UpdateMenuItem(AIMenuMessage*) {
     return kNoErr;
 }
 
-ASErr QuillPlugIn::DrawAnnotation(AIAnnotatorMessage*) {
-    return kNoErr;
+ASErr QuillPlugIn::DrawAnnotation(AIAnnotatorMessage* message) {
+    if (!message) return kBadParameterErr;
+    return CodeOf([&] { return quill::DrawAnnotation(*message); });
 }
 
 ASErr QuillPlugIn::EditTool(AIToolMessage* message) {

@@ -1,0 +1,153 @@
+#include "host/svg/annotation_picture.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <pugixml.hpp>
+
+#include "host/svg/svg_numbers.h"
+#include "host/svg/svg_writer.h"
+
+namespace host {
+
+namespace {
+
+// The drawer's font preset 0: the host's small interface font.
+constexpr const char* kAnnotationFont = "font-family:DejaVu Sans,sans-serif;font-size:11px";
+
+std::string Number(double value) {
+    return svg::FormatFloat(static_cast<float>(value));
+}
+
+std::string Colour(const AIRGBColor& c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red >> 8, c.green >> 8, c.blue >> 8);
+    return text;
+}
+
+std::string Xy(const AIPoint& p) {
+    return std::to_string(p.h) + "," + std::to_string(p.v);
+}
+
+// The stroke of a line, outline, ellipse or curve: the pass's colour, width and dashes.
+void Stroke(pugi::xml_node node, const DrawOp& op) {
+    node.append_attribute("fill") = "none";
+    node.append_attribute("stroke") = Colour(op.color).c_str();
+    node.append_attribute("stroke-width") = Number(op.width).c_str();
+    if (op.dashed) node.append_attribute("stroke-dasharray") = "4,4";
+}
+
+void Paint(pugi::xml_node node, const DrawOp& op) {
+    if (op.fill) {
+        node.append_attribute("fill") = Colour(op.color).c_str();
+    } else {
+        Stroke(node, op);
+    }
+}
+
+void AppendOp(pugi::xml_node layer, const DrawOp& op) {
+    const AIRect& r = op.rect;
+    switch (op.kind) {
+        case DrawOp::Kind::Line: {
+            if (op.points.size() < 2) return;
+            pugi::xml_node line = layer.append_child("path");
+            line.append_attribute("d") = ("M" + Xy(op.points[0]) + " L" + Xy(op.points[1])).c_str();
+            Stroke(line, op);
+            return;
+        }
+        case DrawOp::Kind::Bezier: {
+            if (op.points.size() < 4) return;
+            pugi::xml_node curve = layer.append_child("path");
+            curve.append_attribute("d") = ("M" + Xy(op.points[0]) + " C" + Xy(op.points[1]) + " " +
+                                           Xy(op.points[2]) + " " + Xy(op.points[3]))
+                                              .c_str();
+            Stroke(curve, op);
+            return;
+        }
+        case DrawOp::Kind::Rect: {
+            pugi::xml_node rect = layer.append_child("rect");
+            rect.append_attribute("x") = std::min(r.left, r.right);
+            rect.append_attribute("y") = std::min(r.top, r.bottom);
+            rect.append_attribute("width") = std::abs(r.right - r.left);
+            rect.append_attribute("height") = std::abs(r.bottom - r.top);
+            Paint(rect, op);
+            return;
+        }
+        case DrawOp::Kind::Ellipse: {
+            pugi::xml_node ellipse = layer.append_child("ellipse");
+            ellipse.append_attribute("cx") = Number((r.left + r.right) / 2.0).c_str();
+            ellipse.append_attribute("cy") = Number((r.top + r.bottom) / 2.0).c_str();
+            ellipse.append_attribute("rx") = Number(std::abs(r.right - r.left) / 2.0).c_str();
+            ellipse.append_attribute("ry") = Number(std::abs(r.bottom - r.top) / 2.0).c_str();
+            Paint(ellipse, op);
+            return;
+        }
+        case DrawOp::Kind::Text: {
+            if (op.points.empty()) return;
+            pugi::xml_node text = layer.append_child("text");
+            text.append_attribute("x") = op.points[0].h;
+            text.append_attribute("y") = op.points[0].v;
+            text.append_attribute("fill") = Colour(op.color).c_str();
+            text.append_attribute("style") = kAnnotationFont;
+            text.append_child(pugi::node_pcdata).set_value(op.text.c_str());
+            return;
+        }
+    }
+}
+
+// The drawing as the view shows it: its page scaled by the zoom, its top-left corner
+// where the view puts the document point (0, page height).
+void AppendDrawing(pugi::xml_node root, const Document& document, const ViewFrame& view) {
+    pugi::xml_document drawing;
+    svg::WriteSvgTree(document, drawing);
+    pugi::xml_node placed = root.append_copy(drawing.document_element());
+    const double zoom = view.zoom;
+    const auto set = [&](const char* name, double value) {
+        pugi::xml_attribute a = placed.attribute(name);
+        if (!a) a = placed.append_attribute(name);
+        a = Number(value).c_str();
+    };
+    set("x", (0 - double{view.originH}) * zoom);
+    set("y", (double{view.originV} - document.height()) * zoom);
+    set("width", document.width() * zoom);
+    set("height", document.height() * zoom);
+}
+
+}  // namespace
+
+bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
+                           const std::vector<DrawOp>& pass, const std::string& path,
+                           std::string* error) {
+    try {
+        pugi::xml_document xml;
+        pugi::xml_node root = xml.append_child("svg");
+        root.append_attribute("xmlns") = "http://www.w3.org/2000/svg";
+        root.append_attribute("width") = view.widthPx;
+        root.append_attribute("height") = view.heightPx;
+        root.append_attribute("viewBox") =
+            ("0 0 " + std::to_string(view.widthPx) + " " + std::to_string(view.heightPx)).c_str();
+        pugi::xml_node ground = root.append_child("rect");
+        ground.append_attribute("width") = "100%";
+        ground.append_attribute("height") = "100%";
+        ground.append_attribute("fill") = "white";
+        AppendDrawing(root, document, view);
+        pugi::xml_node feedback = root.append_child("g");
+        feedback.append_attribute("id") = "annotation";
+        for (const DrawOp& op : pass) AppendOp(feedback, op);
+        const std::string partial = path + ".part";
+        if (!xml.save_file(partial.c_str(), "  ", pugi::format_default, pugi::encoding_utf8) ||
+            std::rename(partial.c_str(), path.c_str()) != 0) {
+            *error = path + ": cannot write: " + std::strerror(errno);
+            std::remove(partial.c_str());
+            return false;
+        }
+        return true;
+    } catch (const std::exception& e) {
+        *error = path + ": " + e.what();
+        return false;
+    }
+}
+
+}  // namespace host

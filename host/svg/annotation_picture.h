@@ -1,0 +1,28 @@
+// A picture of what the user sees: the drawing in the view, with the last annotation
+// pass (the plug-in's cursor feedback) drawn over it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/core/event_state.h"
+#include "host/document/document.h"
+
+namespace host {
+
+/// The part of the artwork the view shows: its top-left corner in document points, the
+/// zoom, and its size in pixels.
+struct ViewFrame {
+    float originH = 0, originV = 0;
+    float zoom = 1;
+    int widthPx = 0, heightPx = 0;
+};
+
+/// Writes an SVG of the view's size: a white ground, the drawing placed as the view shows
+/// it, and the drawing operations of `pass` (view pixels, y downwards) over it. The file is
+/// replaced only once written whole; false with `error` set when it cannot be written.
+bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
+                           const std::vector<DrawOp>& pass, const std::string& path,
+                           std::string* error);
+
+}  // namespace host

@@ -1,0 +1,64 @@
+#include "plugin/feedback/annotation_pass.h"
+
+#include <string>
+#include <vector>
+
+#include "plugin/feedback/annotation_drawer.h"
+#include "plugin/feedback/colour_legend.h"
+#include "plugin/feedback/feedback_texts.h"
+#include "plugin/feedback/tool_marks.h"
+#include "plugin/services/suites.h"
+#include "plugin/settings/settings_record.h"
+#include "plugin/tools/hover_state.h"
+#include "plugin/tools/tool_state.h"
+
+namespace quill {
+
+namespace {
+
+// Text layout, in view pixels: right of the anchor, one line every 12 pixels downwards;
+// the Lengths & Areas texts start lower, clear of the plus and minus signs.
+constexpr int kTextLeft = 16;
+constexpr int kLineStep = 12;
+constexpr int kLengthsTextsBelow = 20;
+constexpr int kFontPreset = 0;
+
+// The colour of the current layer, which the marks are drawn in; black when unknown.
+AIRGBColor MarksColour(AnnotationDrawer& drawer) {
+    AILayerHandle layer = nullptr;
+    AIRGBColor colour{0, 0, 0};
+    const AIErr found = sAILayer->GetCurrentLayer(&layer);
+    drawer.Record(found);
+    if (found == kNoErr) drawer.Record(sAILayer->GetLayerColor(layer, &colour));
+    return colour;
+}
+
+void DrawTexts(AnnotationDrawer& drawer, AIPoint anchor, bool lengthsTool) {
+    const std::vector<std::string> lines = FeedbackLines();
+    drawer.Colour(Tools().smartGuideColour);
+    drawer.FontPreset(kFontPreset);
+    int v = anchor.v + (lengthsTool ? kLengthsTextsBelow : 0);
+    for (const std::string& line : lines) {
+        drawer.Text(line, {anchor.h + kTextLeft, v});
+        v += kLineStep;
+    }
+}
+
+}  // namespace
+
+AIErr DrawAnnotation(const AIAnnotatorMessage& message) {
+    AnnotationDrawer drawer(message);
+    const std::int32_t tool = Tools().currentTool;
+    const bool lengthsTool = tool == kLengthsTool;
+    const AIRGBColor marksColour = MarksColour(drawer);
+    const AIPoint anchor = drawer.ToView(CurrentHover().pointer);
+    DrawTexts(drawer, anchor, lengthsTool);
+    if (Settings().showColoursNearCursor && tool != kParametersTool)
+        DrawColourLegend(drawer, anchor, Tools().smartGuideColour, lengthsTool,
+                         lengthsTool ? 4 : 8);
+    drawer.Colour(marksColour);
+    DrawToolMarks(drawer);
+    return drawer.Last();
+}
+
+}  // namespace quill

@@ -1,0 +1,20 @@
+// The legend of the dimension colours beside the pointer: a short name of each colour's
+// kind and a swatch of it.
+#pragma once
+
+#include "plugin/feedback/annotation_drawer.h"
+#include "plugin/settings/settings_record.h"
+
+namespace quill {
+
+/// The colour in 16-bit components: RGB as it is, CMYK by its inks over white, grey as
+/// ink over white; a custom colour as the ink the dimensions are drawn with.
+AIRGBColor SwatchColour(const ColourSetting& colour);
+
+/// The line colour's row (unless `textOnly`) and the text colour's row, beside the text
+/// anchor (view pixels); labels in `labelColour`. The text row sits `rowGap` pixels below
+/// the line row.
+void DrawColourLegend(AnnotationDrawer& drawer, AIPoint anchor, const AIRGBColor& labelColour,
+                      bool textOnly, int rowGap);
+
+}  // namespace quill

@@ -1,0 +1,209 @@
+#include "plugin/feedback/feedback_texts.h"
+
+#include <cmath>
+
+#include "plugin/dimensions/angle_dimension.h"
+#include "plugin/dimensions/build_state.h"
+#include "plugin/feedback/texts.h"
+#include "plugin/geometry/angles.h"
+#include "plugin/geometry/path_lengths.h"
+#include "plugin/geometry/vectors.h"
+#include "plugin/services/host_geometry.h"
+#include "plugin/settings/label_styles.h"
+#include "plugin/settings/settings_record.h"
+#include "plugin/text/area_text.h"
+#include "plugin/text/label.h"
+#include "plugin/text/number_writers.h"
+#include "plugin/tools/hover_state.h"
+#include "plugin/tools/segment_gesture.h"
+#include "plugin/tools/tool_state.h"
+
+namespace quill {
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Units that write no measure: no length line is shown for them.
+bool WritesNoMeasure(std::int32_t unit) {
+    return unit >= kNoUnit;
+}
+
+std::string Joined(const char* prefix, const std::string& value) {
+    return std::string(prefix) + value;
+}
+
+// "Échelle=1 /100" whenever the drawing is not at real size. The two numbers are written
+// with every decimal they have (the writer drops trailing zeros).
+void AddScaleLine(Lines& lines) {
+    const SettingsRecord& s = Settings();
+    if (s.scaleNumerator / s.scaleDenominator == 1) return;
+    const NumberSeparators separators = MainSeparators(s);
+    NumberText numerator{}, denominator{};
+    WriteDecimal(static_cast<float>(s.scaleNumerator), kMaxPrecision, separators, numerator);
+    WriteDecimal(static_cast<float>(s.scaleDenominator), kMaxPrecision, separators, denominator);
+    lines.push_back(std::string(texts::kScaleLine.c_str()) + numerator + texts::kScaleBar.c_str() +
+                    denominator);
+}
+
+// The whole length of a path: between its ends, or all round a closed path.
+std::string WholePathReadout(AIArtHandle path) {
+    const int n = HostPath(path).AnchorCount();
+    return PathReadout(path, 0, HostPath(path).Closed() ? 0 : n - 1);
+}
+
+void AddPolygonArea(Lines& lines, const HoverState& hover) {
+    const SettingsRecord& s = Settings();
+    LabelText area;
+    const bool hasArea = PolygonAreaText(HostPath(hover.path), MainMeasureFormat(s), area);
+    const float length = ChordLength(hover.segmentPoints[0], hover.segmentPoints[1]);
+    if (!hasArea || !WritesNoMeasure(s.unit))
+        lines.push_back(Joined(texts::kSegmentLength.c_str(), LengthReadout(length)));
+    if (!hasArea) return;
+    std::string line = Joined(texts::kAreaLine.c_str(), area.c_str());
+    if (s.unit == kMicrometres) line += texts::kSquareMicrometres.c_str();
+    lines.push_back(line);
+}
+
+Lines SegmentLines(const HoverState& hover) {
+    Lines lines;
+    AddScaleLine(lines);
+    const bool secondPoint = Tools().clickCount > 0;
+    const std::string fromFirst =
+        Joined(texts::kSegmentLength.c_str(),
+               LengthReadout(ChordLength(BuildState().first, hover.hoverPoint)));
+    switch (hover.kind) {
+        case HoverKind::AnchorHit:
+            lines.push_back(secondPoint ? texts::kAnchor2.c_str() : texts::kAnchor1.c_str());
+            if (secondPoint) lines.push_back(fromFirst);
+            break;
+        case HoverKind::SnappedPointHit:
+            lines.push_back(secondPoint ? texts::kObjectCentre2.c_str()
+                                        : texts::kObjectCentre1.c_str());
+            if (secondPoint) lines.push_back(fromFirst);
+            break;
+        case HoverKind::StraightSegmentHit:
+            AddPolygonArea(lines, hover);
+            break;
+        case HoverKind::ArcHit:
+            lines.push_back(texts::kArcOfCircle.c_str());
+            break;
+        case HoverKind::CurveHit:
+            lines.push_back(Joined(texts::kCurveLength.c_str(), WholePathReadout(hover.path)));
+            break;
+        default:
+            break;
+    }
+    return lines;
+}
+
+// The signed angle at a vertex anchor between the directions to its neighbours.
+std::string VertexAngle(const HoverState& hover) {
+    const std::vector<PathSegment> anchors = ReadAnchors(hover.path);
+    const auto within = [&](int i) { return i >= 0 && i < static_cast<int>(anchors.size()); };
+    if (!within(hover.anchor) || !within(hover.previous) || !within(hover.next)) return {};
+    const float opening = SignedOpening(anchors[static_cast<std::size_t>(hover.anchor)].p,
+                                        anchors[static_cast<std::size_t>(hover.previous)].p,
+                                        anchors[static_cast<std::size_t>(hover.next)].p);
+    LabelText text;
+    AngleText(opening, false, text);
+    return text.c_str();
+}
+
+Lines AngleLines(const HoverState& hover) {
+    Lines lines;
+    const bool secondSide = Tools().clickCount > 0;
+    switch (hover.kind) {
+        case HoverKind::AnchorHit:
+            lines.push_back(texts::kVertexAnchor.c_str());
+            lines.push_back(Joined(texts::kAngleIs.c_str(), VertexAngle(hover)));
+            break;
+        case HoverKind::StraightSegmentHit:
+            lines.push_back(secondSide ? texts::kSecondSide.c_str() : texts::kFirstSide.c_str());
+            break;
+        case HoverKind::ArcHit:
+            lines.push_back(texts::kArcForAngle.c_str());
+            break;
+        case HoverKind::CurveHit:
+            lines.push_back(texts::kCurve.c_str());
+            lines.push_back(WholePathReadout(hover.path));
+            break;
+        default:
+            break;
+    }
+    return lines;
+}
+
+// "Rayon=" or "Diamètre=" with the circle's measure, the other one while Alt is held
+// during a drag; then the area of a closed path.
+void AddCircleMeasures(Lines& lines, const HoverState& hover) {
+    const SettingsRecord& s = Settings();
+    const bool altDrag = Tools().dragActive && Tools().dragAlt;
+    const bool diameter = s.diameter != altDrag;
+    if (!WritesNoMeasure(s.unit)) {
+        LabelStyle style = LabelStyleOf(s);
+        style.doubleMeasure = false;
+        LabelText measure;
+        ComposeCircleLabel(hover.radius, altDrag, style, CircleSignOf(s), measure);
+        lines.push_back(Joined(diameter ? texts::kDiameterIs.c_str() : texts::kRadiusIs.c_str(),
+                               measure.c_str()));
+    }
+    const double r = hover.radius;
+    LabelText area;
+    if (FormatArea(HostPath(hover.path), 3.14159265358979323846 * r * r, true, MainMeasureFormat(s),
+                   area))
+        lines.push_back(Joined(texts::kAreaLine.c_str(), area.c_str()));
+}
+
+Lines CircleLines(const HoverState& hover) {
+    Lines lines;
+    AddScaleLine(lines);
+    const bool finalPoint = Tools().clickCount > 0;
+    switch (hover.kind) {
+        case HoverKind::AnchorHit:
+            lines.push_back(finalPoint ? texts::kArcEnd.c_str() : texts::kArcStart.c_str());
+            break;
+        case HoverKind::ArcHit:
+            AddCircleMeasures(lines, hover);
+            break;
+        case HoverKind::StraightSegmentHit:
+            lines.push_back(texts::kSegment.c_str());
+            break;
+        case HoverKind::CurveHit:
+            lines.push_back(texts::kCurve.c_str());
+            lines.push_back(WholePathReadout(hover.path));
+            break;
+        default:
+            break;
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string LengthReadout(double points) {
+    const SettingsRecord& s = Settings();
+    LabelText text;
+    WriteLengthReadout(points, MainMeasureFormat(s), s.marks, text);
+    return text.c_str();
+}
+
+std::string PathReadout(AIArtHandle path, int anchorA, int anchorB) {
+    return LengthReadout(PathLengthBetween(HostPath(path), HostBezierService(), anchorA, anchorB));
+}
+
+std::vector<std::string> FeedbackLines() {
+    const HoverState& hover = CurrentHover();
+    switch (Tools().currentTool) {
+        case kSegmentTool:
+            return SegmentLines(hover);
+        case kAngleTool:
+            return AngleLines(hover);
+        case kCircleTool:
+            return CircleLines(hover);
+        default:
+            return {};
+    }
+}
+
+}  // namespace quill

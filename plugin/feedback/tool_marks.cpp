@@ -1,0 +1,105 @@
+#include "plugin/feedback/tool_marks.h"
+
+#include "plugin/dimensions/build_state.h"
+#include "plugin/feedback/feedback_marks.h"
+#include "plugin/services/host_geometry.h"
+#include "plugin/tools/hover_state.h"
+#include "plugin/tools/segment_gesture.h"
+#include "plugin/tools/tool_state.h"
+
+namespace quill {
+
+namespace {
+
+constexpr float kHighlightWidth = 2.0f;
+
+void MarkWholePath(AnnotationDrawer& drawer, AIArtHandle path, float width) {
+    const HostPath host(path);
+    DrawPathMark(drawer, host.Anchors(), host.Closed(), width);
+}
+
+void MarkHoveredSegment(AnnotationDrawer& drawer, const HoverState& hover) {
+    DrawSegmentMark(drawer, hover.segmentPoints[0], hover.segmentPoints[1], kHighlightWidth);
+}
+
+void SegmentMarks(AnnotationDrawer& drawer, const HoverState& hover) {
+    // While a curve is being dimensioned, the point it was clicked at.
+    if (Tools().dragActive && Gesture().measure == SegmentMeasure::Curve) {
+        DrawPointMark(drawer, BuildState().curvePoint, RingKind::OnCurve);
+        return;
+    }
+    switch (hover.kind) {
+        case HoverKind::CrossingHit:
+        case HoverKind::AnchorHit:
+        case HoverKind::SnappedPointHit:
+            DrawPointMark(drawer, hover.hoverPoint, RingKind::Anchor);
+            break;
+        case HoverKind::StraightSegmentHit:
+            MarkHoveredSegment(drawer, hover);
+            break;
+        case HoverKind::ArcHit:
+        case HoverKind::CurveHit:
+            MarkWholePath(drawer, hover.path, kHighlightWidth);
+            DrawPointMark(drawer, hover.hoverPoint, RingKind::OnCurve);
+            break;
+        default:
+            break;
+    }
+}
+
+void AngleMarks(AnnotationDrawer& drawer, const HoverState& hover) {
+    switch (hover.kind) {
+        case HoverKind::AnchorHit:
+            DrawPointMark(drawer, hover.hoverPoint, RingKind::Anchor);
+            break;
+        case HoverKind::StraightSegmentHit:
+            MarkHoveredSegment(drawer, hover);
+            break;
+        case HoverKind::ArcHit:
+            MarkWholePath(drawer, hover.path, kHighlightWidth);
+            DrawPointMark(drawer, hover.hoverPoint, RingKind::OnCurve);
+            break;
+        default:
+            break;
+    }
+}
+
+void CircleMarks(AnnotationDrawer& drawer, const HoverState& hover) {
+    if (hover.kind == HoverKind::AnchorHit)
+        DrawPointMark(drawer, hover.hoverPoint, RingKind::Anchor);
+    if (hover.kind == HoverKind::ArcHit) MarkWholePath(drawer, hover.path, kHighlightWidth);
+}
+
+void BezierMarks(AnnotationDrawer& drawer, const HoverState& hover) {
+    if (hover.kind == HoverKind::AnchorHit) {
+        DrawPointMark(drawer, hover.hoverPoint, RingKind::Anchor);
+        return;
+    }
+    if (hover.kind == HoverKind::StraightSegmentHit || hover.kind == HoverKind::ArcHit ||
+        hover.kind == HoverKind::CurveHit)
+        DrawPointMark(drawer, hover.hoverPoint, RingKind::OnCurve);
+}
+
+}  // namespace
+
+void DrawToolMarks(AnnotationDrawer& drawer) {
+    const HoverState& hover = CurrentHover();
+    switch (Tools().currentTool) {
+        case kSegmentTool:
+            SegmentMarks(drawer, hover);
+            break;
+        case kAngleTool:
+            AngleMarks(drawer, hover);
+            break;
+        case kCircleTool:
+            CircleMarks(drawer, hover);
+            break;
+        case kBezierTool:
+            BezierMarks(drawer, hover);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace quill
