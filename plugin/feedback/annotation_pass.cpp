@@ -47,6 +47,8 @@ void DrawTexts(AnnotationDrawer& drawer, AIPoint anchor, bool lengthsTool) {
 }  // namespace
 
 AIErr DrawAnnotation(const AIAnnotatorMessage& message) {
+    // Before start-up, or without the suites it draws with, nothing is drawn.
+    if (!sAIAnnotatorDrawer || !sAIDocumentView || !sAILayer) return kNoErr;
     AnnotationDrawer drawer(message);
     const std::int32_t tool = Tools().currentTool;
     const bool lengthsTool = tool == kLengthsTool;

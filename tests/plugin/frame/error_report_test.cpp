@@ -75,10 +75,6 @@ TEST_F(ErrorReport, SilentCodesAndUnansweredMessagesAreNotTold) {
     EXPECT_EQ(plugin.Message(kCallerAILiveEffect, "AI Live Effect Go Live", &message),
               kUnhandledMsgErr);
     EXPECT_EQ(plugin.Message("Workspace Manager", "Write Workspace", &message), kUnhandledMsgErr);
-    // The annotation pass is nobody's in the router: it is drawn, and answers 0.
-    AIAnnotatorMessage annotation{};
-    EXPECT_EQ(plugin.Message(kCallerAIAnnotation, kSelectorAIDrawAnnotation, &annotation.d),
-              kNoErr);
     EXPECT_TRUE(host.alerts.empty());
 }
 
