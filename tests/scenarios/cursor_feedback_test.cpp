@@ -1,0 +1,119 @@
+// The feedback drawn beside the pointer, read from the last annotation pass of the dump
+// (view pixels, y down: a document point (x, y) of a 300-point-high page at zoom 1 is at
+// (x, 300 − y)). Lengths in millimetres at precision 1: 100 pt = 35.277 mm, 50 pt =
+// 17.638 mm; the 100 × 50 rectangle has 5000 pt² = 5000 × 645.16 / 5184 = 622.26 mm².
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/scenario.h"
+
+namespace quill::testing {
+namespace {
+
+using nlohmann::json;
+
+const std::string kPage =
+    "doc new 400 300\npref UnitePrefs 1\npref Precision 1\npref AffCoulAnno false\n";
+
+// The texts of the last pass, top first.
+std::vector<std::string> Texts(const json& dump) {
+    std::vector<std::string> texts;
+    for (const auto& op : dump["annotation"])
+        if (op["op"] == "text") texts.push_back(op["text"]);
+    return texts;
+}
+
+// The operations of the last pass of one kind.
+std::vector<json> Ops(const json& dump, const std::string& kind) {
+    std::vector<json> ops;
+    for (const auto& op : dump["annotation"])
+        if (op["op"] == kind) ops.push_back(op);
+    return ops;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(CursorFeedback, SegmentToolTellsWhatTheClickWillMeasure) {
+    const std::string shapes =
+        kPage + "rect 100 100 100 50\n" + "path closed : 300,100 350,150 350,100 300,150\n" +
+        "bezier : M 50 250 C 80 290 120 290 150 250\n" + "startup\ntool segment\n";
+    // An anchor: a ring of radius 5 and width 2; the texts start 16 px right of the anchor.
+    auto anchor = RunScenario(shapes + "move 100 100\n").dump;
+    EXPECT_EQ(Texts(anchor), Lines{"Point d'ancrage 1"});
+    EXPECT_EQ(Ops(anchor, "text")[0]["at"], json({116, 200}));
+    ASSERT_EQ(Ops(anchor, "ellipse").size(), 1u);
+    EXPECT_EQ(Ops(anchor, "ellipse")[0]["rect"], json({95, 195, 105, 205}));
+    EXPECT_EQ(Ops(anchor, "ellipse")[0]["width"], 2.0);
+
+    // A side of a closed polygon: its length and the polygon's area; the side highlighted.
+    auto side = RunScenario(shapes + "move 150 100\n").dump;
+    EXPECT_EQ(Texts(side), (Lines{"L segment=35,3 mm", "Aire=622,3 mm2"}));
+    ASSERT_EQ(Ops(side, "line").size(), 1u);
+    EXPECT_EQ(Ops(side, "line")[0]["width"], 2.0);
+    EXPECT_EQ(Ops(side, "text")[1]["at"], json({166, 212}));
+
+    // A side of a bow-tie, and at half scale everything real is twice as large.
+    auto crossed = RunScenario(shapes + "move 300 125\n").dump;
+    EXPECT_EQ(Texts(crossed), (Lines{"L segment=17,6 mm", "Aire=Polygone croisé"}));
+    auto scaled =
+        RunScenario("pref EchelleNum 1.0\npref EchelleDen 2.0\n" + shapes + "move 150 100\n").dump;
+    EXPECT_EQ(Texts(scaled), (Lines{"Échelle=1 /2", "L segment=70,6 mm", "Aire=2 489 mm2"}));
+
+    // A curve: its whole length, the path drawn over and a ring on the point.
+    auto curve = RunScenario(shapes + "move 100 280\n").dump;
+    ASSERT_EQ(Texts(curve).size(), 1u);
+    EXPECT_EQ(Texts(curve)[0].rfind("L courbe=", 0), 0u);
+    EXPECT_EQ(Ops(curve, "bezier").size(), 1u);
+    EXPECT_EQ(Ops(curve, "ellipse")[0]["width"], 3.0);
+
+    // The second point: the distance from the first.
+    auto second = RunScenario(shapes + "click 100 100\nmove 200 100\n").dump;
+    EXPECT_EQ(Texts(second), (Lines{"Point d'ancrage 2", "L segment=35,3 mm"}));
+}
+
+TEST(CursorFeedback, AngleAndCircleToolsReadTheirMeasures) {
+    const std::string shapes =
+        kPage + "path : 100,100 200,100 200,200\ncircle 300 150 40\n" + "startup\n";
+    auto vertex = RunScenario(shapes + "tool angle\nmove 200 100\n").dump;
+    EXPECT_EQ(Texts(vertex), (Lines{"Point d'ancrage (sommet)", "Angle=90°"}));
+    auto side = RunScenario(shapes + "tool angle\nmove 150 100\n").dump;
+    EXPECT_EQ(Texts(side), Lines{"Premier côté de l'angle"});
+
+    // R = 40 pt = 14.1 mm; π R² = 5026.5 pt² = 625.6 mm²; the circle highlighted whole.
+    auto arc = RunScenario(shapes + "tool circle\nmove 328.28427 178.28427\n").dump;
+    EXPECT_EQ(Texts(arc), (Lines{"Rayon=R 14,1 mm", "Aire=625,6 mm2"}));
+    EXPECT_EQ(Ops(arc, "bezier").size(), 4u);
+    auto diameter =
+        RunScenario("pref Diametre true\n" + shapes + "tool circle\nmove 328.28427 178.28427\n")
+            .dump;
+    EXPECT_EQ(Texts(diameter)[0], "Diamètre=Ø 28,2 mm");
+}
+
+TEST(CursorFeedback, LegendShowsTheColoursAndAFailingCallStopsNothing) {
+    // Lines in CMYK (0.5, 0.25, 0, 0.5): each ink over white in what black leaves; text
+    // in 75 % grey.
+    const std::string legend =
+        "doc new 400 300\npref Precision 1\npref TypeCoulTraits 2\npref Cyan 0.5\npref Magenta "
+        "0.25\n"
+        "pref Jaune 0.0\npref NoirCMJN 0.5\npref TypeCoulTexte 0\npref GrisTexte 0.75\n"
+        "path : 100,100 200,100\nstartup\ntool segment\n";
+    auto shown = RunScenario(legend + "move 100 100\n").dump;
+    EXPECT_EQ(Texts(shown), (Lines{"Point d'ancrage 1", "CMJN", "G"}));
+    const auto swatches = Ops(shown, "rect");
+    ASSERT_EQ(swatches.size(), 4u);
+    EXPECT_EQ(swatches[0]["color"], json({16383, 24575, 32767}));
+    EXPECT_EQ(swatches[2]["color"], json({16383, 16383, 16383}));
+    EXPECT_EQ(swatches[2]["rect"][1].get<int>() - swatches[0]["rect"][1].get<int>(), 8);
+
+    // A drawer call that fails leaves the rest of the pass drawn.
+    auto failing =
+        RunScenario(legend + "fail AnnotatorDrawer.DrawText \"PARM\"\nmove 100 100\n").dump;
+    EXPECT_TRUE(Texts(failing).empty());
+    EXPECT_EQ(Ops(failing, "rect").size(), 4u);
+    EXPECT_EQ(Ops(failing, "ellipse").size(), 1u);
+}
+
+}  // namespace
+}  // namespace quill::testing
