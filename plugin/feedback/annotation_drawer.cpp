@@ -41,10 +41,8 @@ void AnnotationDrawer::Ellipse(const AIRect& rect, bool filled) {
     steps_ << sAIAnnotatorDrawer->DrawEllipse(drawer_, &rect, filled);
 }
 
-void AnnotationDrawer::Bezier(const quill::Bezier& artwork) {
-    const AIPoint p0 = ToView(artwork.p0), p1 = ToView(artwork.p1);
-    const AIPoint p2 = ToView(artwork.p2), p3 = ToView(artwork.p3);
-    steps_ << sAIAnnotatorDrawer->DrawBezier(drawer_, &p0, &p1, &p2, &p3);
+void AnnotationDrawer::Bezier(const AIPoint (&view)[4]) {
+    steps_ << sAIAnnotatorDrawer->DrawBezier(drawer_, &view[0], &view[1], &view[2], &view[3]);
 }
 
 void AnnotationDrawer::Text(const std::string& text, AIPoint at) {

@@ -26,8 +26,8 @@ class AnnotationDrawer {
     void Line(AIPoint from, AIPoint to);
     void Rectangle(const AIRect& rect, bool filled);
     void Ellipse(const AIRect& rect, bool filled);
-    /// A Bézier given in artwork points.
-    void Bezier(const quill::Bezier& artwork);
+    /// A Bézier given in view pixels.
+    void Bezier(const AIPoint (&view)[4]);
     /// `text` in Windows-1252, the left end of its baseline at `at`.
     void Text(const std::string& text, AIPoint at);
 

@@ -11,9 +11,19 @@ namespace {
 // A very long path is drawn only in part: the pass must stay quick.
 constexpr int kMostMarkedSegments = 32000;
 
+// Segments `from` to `to` − 1 in turn; each one starts where the one before ended, so
+// its start is converted once.
 void DrawSegments(AnnotationDrawer& drawer, const std::vector<PathSegment>& anchors, int from,
                   int to) {
-    for (int segment = from; segment < to; ++segment) drawer.Bezier(RecordBezier(anchors, segment));
+    AIPoint view[4];
+    for (int segment = from; segment < to; ++segment) {
+        const quill::Bezier b = RecordBezier(anchors, segment);
+        view[0] = segment == from ? drawer.ToView(b.p0) : view[3];
+        view[1] = drawer.ToView(b.p1);
+        view[2] = drawer.ToView(b.p2);
+        view[3] = drawer.ToView(b.p3);
+        drawer.Bezier(view);
+    }
 }
 
 }  // namespace

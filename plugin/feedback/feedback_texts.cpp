@@ -46,10 +46,9 @@ void AddScaleLine(Lines& lines) {
                     denominator);
 }
 
-// The whole length of a path: between its ends, or all round a closed path.
-std::string WholePathReadout(AIArtHandle path) {
-    const int n = HostPath(path).AnchorCount();
-    return PathReadout(path, 0, HostPath(path).Closed() ? 0 : n - 1);
+// The hovered curve's whole length, measured when the pointer came over it.
+std::string CurveReadout(const HoverState& hover) {
+    return LengthReadout(hover.pathLength);
 }
 
 void AddPolygonArea(Lines& lines, const HoverState& hover) {
@@ -89,7 +88,7 @@ Lines SegmentLines(const HoverState& hover) {
             lines.push_back(texts::kArcOfCircle.c_str());
             break;
         case HoverKind::CurveHit:
-            lines.push_back(Joined(texts::kCurveLength.c_str(), WholePathReadout(hover.path)));
+            lines.push_back(Joined(texts::kCurveLength.c_str(), CurveReadout(hover)));
             break;
         default:
             break;
@@ -126,7 +125,7 @@ Lines AngleLines(const HoverState& hover) {
             break;
         case HoverKind::CurveHit:
             lines.push_back(texts::kCurve.c_str());
-            lines.push_back(WholePathReadout(hover.path));
+            lines.push_back(CurveReadout(hover));
             break;
         default:
             break;
@@ -171,7 +170,7 @@ Lines CircleLines(const HoverState& hover) {
             break;
         case HoverKind::CurveHit:
             lines.push_back(texts::kCurve.c_str());
-            lines.push_back(WholePathReadout(hover.path));
+            lines.push_back(CurveReadout(hover));
             break;
         default:
             break;

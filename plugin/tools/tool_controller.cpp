@@ -5,7 +5,9 @@
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/paint_styles.h"
+#include "plugin/geometry/path_lengths.h"
 #include "plugin/services/alert.h"
+#include "plugin/services/host_geometry.h"
 #include "plugin/services/keyboard.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/panel_state.h"
@@ -67,6 +69,16 @@ AIRGBColor SmartGuideColour() {
     return {components[0], components[1], components[2]};
 }
 
+// The length shown beside the pointer over a curve is measured once per tracking event,
+// not at every annotation pass.
+void MeasureHoveredCurve() {
+    HoverState& hover = CurrentHover();
+    if (hover.kind != HoverKind::CurveHit || !hover.path) return;
+    const HostPath path(hover.path);
+    const int n = path.AnchorCount();
+    hover.pathLength = PathLengthBetween(path, HostBezierService(), 0, path.Closed() ? 0 : n - 1);
+}
+
 // The gesture of the last click is over: nothing measured yet.
 void ClearClickFlags() {
     Tools().straightSegmentClick = false;
@@ -120,6 +132,7 @@ AIErr TrackToolCursor(AIToolMessage* message) {
     }
     const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
     const AIErr result = tool.classify ? tool.classify(tools.cursor) : kNoErr;
+    MeasureHoveredCurve();
     const std::int32_t cursor = tool.cursor ? tool.cursor(CurrentHover().kind, shift && alt) : 0;
     if (cursor != 0) ShowCursor(message, cursor);
     return result;
