@@ -48,6 +48,10 @@ RunOutcome ScriptRunner::Run(const std::string& scriptText) {
         RunOutcome outcome = Execute(command);
         if (outcome.exitCode != 0) return outcome;
     }
+    // A failure that nothing reached tested nothing: say so.
+    for (const std::string& function : Faults().Unreached())
+        host_.log().warnings.push_back("fail " + function + ": no call of " + function +
+                                       " was made");
     return Ok();
 }
 
@@ -201,7 +205,13 @@ RunOutcome ScriptRunner::RunSettings(const ScriptCommand& c) {
         if (!host_.preferences().BindFile(Resolve(c.texts[0]), &error))
             host_.log().warnings.push_back("line " + std::to_string(c.line) + ": " + error);
     } else if (v == "fail") {
-        Faults().Fail(c.texts[0], c.code, c.count, c.after);
+        const std::string& function = c.texts[0];
+        const auto dot = function.rfind('.');
+        if (dot == std::string::npos || dot + 1 == function.size())
+            return Error(2, c, function + ": expects SUITE.FUNCTION");
+        if (!FaultInjector::KnownSuite(function.substr(0, dot)))
+            return Error(2, c, "the host has no suite " + function.substr(0, dot));
+        Faults().Fail(function, c.code, c.count, c.after);
     } else if (v == "suite") {
         host_.suites().SwitchOff(c.texts[0]);
     } else if (v == "menu-group") {

@@ -41,13 +41,28 @@ void FaultInjector::Fail(const std::string& function, AIErr code, int count, int
 AIErr FaultInjector::Take(const char* suite, const char* function) {
     if (faults_.empty()) return kNoErr;
     auto it = faults_.find(ShortName(suite) + "." + function);
-    if (it == faults_.end() || it->second.remaining == 0) return kNoErr;
+    if (it == faults_.end()) return kNoErr;
+    it->second.reached = true;
+    if (it->second.remaining == 0) return kNoErr;
     if (it->second.passing > 0) {
         --it->second.passing;
         return kNoErr;
     }
     if (it->second.remaining > 0) --it->second.remaining;
     return it->second.code;
+}
+
+std::vector<std::string> FaultInjector::Unreached() const {
+    std::vector<std::string> functions;
+    for (const auto& [function, fault] : faults_)
+        if (!fault.reached) functions.push_back(function);
+    return functions;
+}
+
+bool FaultInjector::KnownSuite(const std::string& name) {
+    for (const SuiteTableEntry& entry : AllSuiteTables())
+        if (name == entry.name || name == ShortName(entry.name)) return true;
+    return false;
 }
 
 FaultInjector& Faults() {

@@ -37,6 +37,10 @@ class FaultInjector {
     /// The code to return for this call, 0 when it is not to fail.
     AIErr Take(const char* suite, const char* function);
     void Clear() { faults_.clear(); }
+    /// The failures asked for that no call of their function has reached yet.
+    std::vector<std::string> Unreached() const;
+    /// Whether the host offers a suite of that name, full or short.
+    static bool KnownSuite(const std::string& name);
 
     /// "AI Real Bezier Suite" -> "RealBezier"; "SP Plug-ins Suite" -> "Plugins".
     static std::string ShortName(const std::string& suiteName);
@@ -46,6 +50,7 @@ class FaultInjector {
         AIErr code;
         int remaining;
         int passing;  // calls that run as usual first
+        bool reached = false;
     };
     std::map<std::string, Fault> faults_;  // by "Short.Function"
 };

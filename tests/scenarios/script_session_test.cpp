@@ -1,6 +1,6 @@
 // What a session script tells its writer: settings written while the plug-in runs wait for
 // the next start-up (and `restart` gives it, the tool kept), keys the plug-in never reads
-// are named, and the dump gives the page's size.
+// are named, failures that inject nothing are told, and the dump gives the page's size.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,6 +43,20 @@ TEST(ScriptSession, SettingsWrittenWhileRunningWaitForARestartThatKeepsTheTool) 
     ASSERT_NE(art, nullptr);
     ASSERT_EQ(art->size(), 1u);
     EXPECT_EQ((*art)[0]["name"], "Segment horiz");
+}
+
+TEST(ScriptSession, FailuresThatInjectNothingAreTold) {
+    std::vector<std::string> warnings;
+    auto unknown = RunKeepingWarnings("doc new\nfail Nonsense.GetArtType 1\n", &warnings);
+    EXPECT_EQ(unknown.outcome.exitCode, 2);
+    EXPECT_NE(unknown.outcome.message.find("no suite Nonsense"), std::string::npos);
+    auto unreached = RunKeepingWarnings(
+        "doc new\nfail Art.NoSuchFunction 1\nfail Art.NewArt 1\npath : 1,1 2,2\nstartup\n"
+        "tool segment\nclick 1 1\n",
+        &warnings);
+    ASSERT_EQ(unreached.outcome.exitCode, 0) << unreached.outcome.message;
+    EXPECT_EQ(warnings, std::vector<std::string>{
+                            "fail Art.NoSuchFunction: no call of Art.NoSuchFunction was made"});
 }
 
 TEST(ScriptSession, PointerCoordinatesInTheFilesOwnUnits) {
