@@ -168,9 +168,16 @@ void Document::NotifyAdded(const Art& art) {
     for (const auto& child : art.children_) NotifyAdded(*child);
 }
 
+int Document::DepthInside(const Art* group) {
+    int depth = 0;
+    for (const Art* a = group; a && a->parent_; a = a->parent_) ++depth;
+    return depth + 1;
+}
+
 Art* Document::NewArt(ArtKind kind, int paintOrder, Art* prep) {
     auto where = Resolve(paintOrder, prep);
     if (!where) return nullptr;
+    if (kind == ArtKind::Group && DepthInside(where->parent) > kDeepestGroups) return nullptr;
     Art* art = Insert(MakeArt(kind), *where);
     Register(*art);
     NotifyAdded(*art);

@@ -31,6 +31,9 @@ struct Placement {
 
 /// The most anchors a path holds: the path suite counts them in 16 bits.
 constexpr std::size_t kMostPathAnchors = 32767;
+/// Groups nest at most this deep inside a layer: as deep as a saved drawing may nest them
+/// and still be read back whole.
+constexpr int kDeepestGroups = 255;
 
 /// The user space of the file a document was read from, mapped to document points:
 /// points = (a x + c y + e, b x + d y + f). The identity for a document made anew.
@@ -90,7 +93,10 @@ class Document {
     /// layer group for "above"/"below").
     std::optional<Placement> Resolve(int paintOrder, const Art* prep) const;
     /// New empty art at the placement; nullptr when the placement is impossible.
+    /// A group deeper than kDeepestGroups is refused (nullptr).
     Art* NewArt(ArtKind kind, int paintOrder, Art* prep);
+    /// How many groups deep art placed inside `group` would be: 1 inside a layer.
+    static int DepthInside(const Art* group);
     /// A deep copy (names, tags, styles) at the placement.
     Art* Duplicate(const Art& source, int paintOrder, Art* prep);
     /// Moves art (with its children); false when impossible (into itself, a layer group).

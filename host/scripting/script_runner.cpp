@@ -78,6 +78,8 @@ RunOutcome ScriptRunner::RunShape(const ScriptCommand& c) {
     Art* parent = groups_.empty() ? nullptr : groups_.back();
     int order = parent ? kPlaceInsideOnTop : kPlaceAboveAll;
     bool isGroup = c.verb == "group";
+    if (isGroup && Document::DepthInside(parent) > kDeepestGroups)
+        return Error(2, c, "groups nest at most " + std::to_string(kDeepestGroups) + " deep");
     Art* art = doc.NewArt(isGroup ? ArtKind::Group : ArtKind::Path, order, parent);
     if (!art) return Error(1, c, "the document refused the new art");
     art->name = isGroup ? c.texts[0] : c.shape.name;

@@ -146,6 +146,9 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
     Frame frame = ChildFrame(node, parent, context_);
     WarnUnsupportedReferences(node);
     if (name == "g" || name == "a" || name == "switch") {
+        if (Document::DepthInside(into) > kDeepestGroups)
+            return context_.Warn(node, "skipped: groups nested more than " +
+                                           std::to_string(kDeepestGroups) + " deep");
         Art* group = NewArt(ArtKind::Group, into, node);
         ReadArtIdentity(node, frame.style, context_, group);
         if (name != "switch") return ReadChildren(node, frame, group, depth);

@@ -274,6 +274,13 @@ TEST(SvgRoundTrip, ArtAsDeepAsAFileMayNestItComesBackFromASave) {
     ASSERT_TRUE(reopened);
     EXPECT_EQ(warnings, "");
     EXPECT_NE(FirstArt(*reopened, ArtKind::Path), nullptr);
+
+    // One group more would not come back: it is skipped, with a warning, when read.
+    svg.insert(svg.find("<g>"), "<g>");
+    svg.insert(svg.rfind("</g>"), "</g>");
+    auto deeper = LoadSvgText(svg, &warnings);
+    ASSERT_TRUE(deeper);
+    EXPECT_NE(warnings.find("skipped: groups nested more than 255 deep"), std::string::npos);
 }
 
 TEST(SvgRoundTrip, APathLongerThanItsCountsCanSayIsSkippedWithAWarning) {

@@ -59,6 +59,14 @@ TEST(ScriptSession, FailuresThatInjectNothingAreTold) {
                             "fail Art.NoSuchFunction: no call of Art.NoSuchFunction was made"});
 }
 
+TEST(ScriptSession, GroupsNestNoDeeperThanADrawingKeepsThem) {
+    std::string script = "doc new\n";
+    for (int i = 0; i < 256; ++i) script += "group g\n";
+    auto deep = RunScenario(script);
+    EXPECT_EQ(deep.outcome.exitCode, 2);
+    EXPECT_NE(deep.outcome.message.find("line 257: group"), std::string::npos);
+}
+
 TEST(ScriptSession, PointerCoordinatesInTheFilesOwnUnits) {
     // The plate is drawn in millimetres, y downwards: the top edge of its contour runs
     // from (20, 30) to (150, 30) in the file.
