@@ -52,8 +52,8 @@ bool StartBezierTool(host::Host& host, int parts, benchmark::State& state) {
     return true;
 }
 
-// The clicked point: the middle of the first segment, on the line.
-constexpr AIRealPoint kClick{kStep / 2, kLine};
+// The clicked point: the middle of the first segment, at the top of its bulge.
+constexpr AIRealPoint kClick{kStep / 2, kLine + 0.75f * kWave};
 
 // Marks were drawn: paths besides the wave.
 bool MarksWereDrawn(const host::Document& document) {
