@@ -21,6 +21,9 @@ constexpr Cp1252Literal kNotAVertex("Ce point n'est pas le sommet d'un angle.");
 constexpr Cp1252Literal kParallelSides("Les deux côtés sont parallèles !");
 constexpr Cp1252Literal kSecondSideNeeded(
     "Vous devez cliquer sur le second côté de l'angle\r\rou tenir la touche Contrôle enfoncée.");
+constexpr Cp1252Literal kPointBeyondCurve(
+    "Impossible de placer le point demandé.\r\rLe paramètre longueur sur courbe est supérieur "
+    "à la longueur totale de la courbe !");
 
 // Group names, by kind of dimension.
 constexpr Cp1252Literal kGroupSegmentBoth("Segment horiz & verti");
