@@ -100,8 +100,8 @@ BuildResult FailedRead(const ai::Error& error) {
     return {error.code(), BuildOutcome::Abandoned};
 }
 
-// Where a point-mode click measures from: 1 from the first anchor, −1 from the last,
-// 0 when the click is not at an end.
+}  // namespace
+
 int MeasuredEnd(const ClickedCurve& click, int anchors) {
     if (click.anchor >= 0) {
         if (click.anchor == anchors - 1) return -1;
@@ -111,8 +111,6 @@ int MeasuredEnd(const ClickedCurve& click, int anchors) {
     if (click.segmentEnd == anchors - 1) return -1;
     return click.segmentStart == 0 ? 1 : 0;
 }
-
-}  // namespace
 
 CurveBuildState& CurveBuild() {
     static CurveBuildState state;

@@ -73,6 +73,10 @@ struct ClickedCurve {
     Point clicked;
 };
 
+/// Where a point-mode click on a path of `anchors` anchors measures from: 1 from the
+/// first anchor, −1 from the last, 0 when the click is not at an end.
+int MeasuredEnd(const ClickedCurve& click, int anchors);
+
 /// Point mode, in the group just made: at an end of an open path (its first or last
 /// anchor, or its first or last segment; the last wins on a single segment), one mark
 /// "LongueurDuPoint" long across the path at "LongueurSurCourbe" from that end. A closed

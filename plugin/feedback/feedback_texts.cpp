@@ -4,6 +4,7 @@
 
 #include "plugin/dimensions/angle_dimension.h"
 #include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/curve_marks.h"
 #include "plugin/feedback/texts.h"
 #include "plugin/geometry/angles.h"
 #include "plugin/geometry/path_lengths.h"
@@ -178,6 +179,25 @@ Lines CircleLines(const HoverState& hover) {
     return lines;
 }
 
+// "Longueur sur courbe = 30 mm" over an end of the hovered path, where a click would
+// mark the point at that length.
+Lines BezierLines(const HoverState& hover) {
+    const bool endKind = hover.kind == HoverKind::AnchorHit ||
+                         hover.kind == HoverKind::StraightSegmentHit ||
+                         hover.kind == HoverKind::CurveHit;
+    if (!endKind || !hover.path) return {};
+    ClickedCurve at;
+    at.anchor = hover.kind == HoverKind::AnchorHit ? hover.anchor : -1;
+    at.segmentStart = hover.segmentStart;
+    at.segmentEnd = hover.segmentEnd;
+    if (MeasuredEnd(at, HostPath(hover.path).AnchorCount()) == 0) return {};
+    const SettingsRecord& s = Settings();
+    NumberText length{};
+    WriteDecimal(static_cast<float>(s.lengthOnCurve), static_cast<std::int8_t>(s.precision),
+                 MainSeparators(s), length);
+    return {std::string(texts::kLengthOnCurve.c_str()) + length + texts::kMillimetres.c_str()};
+}
+
 }  // namespace
 
 std::string LengthReadout(double points) {
@@ -200,6 +220,8 @@ std::vector<std::string> FeedbackLines() {
             return AngleLines(hover);
         case kCircleTool:
             return CircleLines(hover);
+        case kBezierTool:
+            return BezierLines(hover);
         default:
             return {};
     }

@@ -91,6 +91,19 @@ TEST(CursorFeedback, AngleAndCircleToolsReadTheirMeasures) {
     EXPECT_EQ(Texts(diameter)[0], "Diamètre=Ø 28,2 mm");
 }
 
+TEST(CursorFeedback, BezierToolReadsTheLengthOnlyAtTheEndsOfAPath) {
+    const std::string shapes = kPage + "pref LongueurSurCourbe 12.5\n" +
+                               "path : 100,100 200,100 200,200 300,200\nstartup\ntool bezier\n";
+    auto end = RunScenario(shapes + "move 100 100\n").dump;
+    EXPECT_EQ(Texts(end), Lines{"Longueur sur courbe = 12,5 mm"});
+    EXPECT_EQ(Ops(end, "ellipse")[0]["rect"], json({95, 195, 105, 205}));
+    EXPECT_EQ(Texts(RunScenario(shapes + "move 250 200\n").dump),
+              Lines{"Longueur sur courbe = 12,5 mm"});
+    auto inner = RunScenario(shapes + "move 200 150\n").dump;
+    EXPECT_TRUE(Texts(inner).empty());
+    EXPECT_EQ(Ops(inner, "ellipse")[0]["width"], 3.0);  // the point on the segment
+}
+
 TEST(CursorFeedback, LegendShowsTheColoursAndAFailingCallStopsNothing) {
     // Lines in CMYK (0.5, 0.25, 0, 0.5): each ink over white in what black leaves; text
     // in 75 % grey.
