@@ -245,9 +245,12 @@ bool Document::Dispose(Art* art) {
     return true;
 }
 
-void Document::SetSegments(Art* path, std::vector<AIPathSegment> segments) {
+bool Document::SetSegments(Art* path, std::vector<AIPathSegment> segments) {
+    for (const AIPathSegment& s : segments)
+        if (!InDrawingRange(s)) return false;
     path->segments = std::move(segments);
     GeometryChanged(path);
+    return true;
 }
 
 void Document::SetClosed(Art* path, bool closed) {
@@ -255,9 +258,11 @@ void Document::SetClosed(Art* path, bool closed) {
     GeometryChanged(path);
 }
 
-void Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
+bool Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
+    if (!InDrawingRange(matrix)) return false;
     text->matrix = matrix;
     GeometryChanged(text);
+    return true;
 }
 
 void Document::GeometryChanged(Art* art) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/document/art.h"
+#include "host/document/limits.h"
 
 namespace host {
 
@@ -28,12 +29,6 @@ struct Placement {
     Art* parent = nullptr;
     std::size_t index = 0;  // position among the parent's children, 0 = bottom
 };
-
-/// The most anchors a path holds: the path suite counts them in 16 bits.
-constexpr std::size_t kMostPathAnchors = 32767;
-/// Groups nest at most this deep inside a layer: as deep as a saved drawing may nest them
-/// and still be read back whole.
-constexpr int kDeepestGroups = 255;
 
 /// The user space of the file a document was read from, mapped to document points:
 /// points = (a x + c y + e, b x + d y + f). The identity for a document made anew.
@@ -105,9 +100,11 @@ class Document {
     bool Dispose(Art* art);
 
     // Geometry changes go through here so observers hear of them.
-    void SetSegments(Art* path, std::vector<AIPathSegment> segments);
+    /// False, the path unchanged, when a coordinate lies beyond kLargestCoordinate.
+    bool SetSegments(Art* path, std::vector<AIPathSegment> segments);
     void SetClosed(Art* path, bool closed);
-    void SetMatrix(Art* text, const AIRealMatrix& matrix);
+    /// False, the text unchanged, when the matrix lies beyond kLargestCoordinate.
+    bool SetMatrix(Art* text, const AIRealMatrix& matrix);
     /// Tells observers that the art's geometry changed by other means.
     void GeometryChanged(Art* art);
 

@@ -54,24 +54,53 @@ std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtSpec*
     return found;
 }
 
-void TransformArt(Document& document, Art& art, const AIRealMatrix& matrix, float lineScale,
-                  int flags) {
+namespace {
+
+AIPathSegment Moved(const AIRealMatrix& matrix, AIPathSegment s) {
+    s.p = Apply(matrix, s.p);
+    s.in = Apply(matrix, s.in);
+    s.out = Apply(matrix, s.out);
+    return s;
+}
+
+// Whether the art, transformed, stays within what a document holds.
+bool StaysInRange(const Art& art, const AIRealMatrix& matrix, float lineScale, int flags) {
     for (const auto& child : art.children())
-        TransformArt(document, *child, matrix, lineScale, flags);
+        if (!StaysInRange(*child, matrix, lineScale, flags)) return false;
+    if (art.kind() == ArtKind::Path) {
+        if ((flags & kScaleLines) && !InDrawingRange(double{art.style.width} * lineScale))
+            return false;
+        if (flags & kTransformObjects)
+            for (const AIPathSegment& s : art.segments)
+                if (!InDrawingRange(Moved(matrix, s))) return false;
+    } else if (art.kind() == ArtKind::Text && (flags & kTransformObjects)) {
+        return InDrawingRange(Concat(art.matrix, matrix));
+    }
+    return true;
+}
+
+void Transform(Document& document, Art& art, const AIRealMatrix& matrix, float lineScale,
+               int flags) {
+    for (const auto& child : art.children()) Transform(document, *child, matrix, lineScale, flags);
     if (art.kind() == ArtKind::Path) {
         if (flags & kScaleLines) art.style.width *= lineScale;
         if (flags & kTransformObjects) {
             std::vector<AIPathSegment> moved = art.segments;
-            for (AIPathSegment& s : moved) {
-                s.p = Apply(matrix, s.p);
-                s.in = Apply(matrix, s.in);
-                s.out = Apply(matrix, s.out);
-            }
+            for (AIPathSegment& s : moved) s = Moved(matrix, s);
             document.SetSegments(&art, std::move(moved));
         }
     } else if (art.kind() == ArtKind::Text && (flags & kTransformObjects)) {
         document.SetMatrix(&art, Concat(art.matrix, matrix));
     }
+}
+
+}  // namespace
+
+bool TransformArt(Document& document, Art& art, const AIRealMatrix& matrix, float lineScale,
+                  int flags) {
+    if (!StaysInRange(art, matrix, lineScale, flags)) return false;
+    Transform(document, art, matrix, lineScale, flags);
+    return true;
 }
 
 }  // namespace host

@@ -21,7 +21,8 @@ std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtSpec*
 /// kTransformObjects to the points of paths and the matrices of texts (a group: every
 /// child); with kScaleLines stroke widths are multiplied by `lineScale`. Other flags are
 /// ignored.
-void TransformArt(Document& document, Art& art, const AIRealMatrix& matrix, float lineScale,
+/// False, the art unchanged, when the result would lie beyond what a document holds.
+bool TransformArt(Document& document, Art& art, const AIRealMatrix& matrix, float lineScale,
                   int flags);
 
 }  // namespace host

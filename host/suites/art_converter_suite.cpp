@@ -17,6 +17,10 @@ ASErr AIAPI OutlineStroke(AIArtHandle path) {
         const geom::StrokeShape shape{style.width, style.cap, style.join, style.miterLimit};
         const auto outlines = geom::OutlineStroke(art->segments, art->closed, shape);
         if (outlines.empty()) return kBadParameterErr;
+        // An outline the document could not hold leaves the stroke as it was.
+        for (const geom::Outline& outline : outlines)
+            for (const AIPathSegment& s : outline)
+                if (!InDrawingRange(s)) return kBadParameterErr;
         Document& document = CurrentHost().document();
         // The outlines paint what the stroke painted: filled with its colour, unstroked.
         PaintStyle filled = style;

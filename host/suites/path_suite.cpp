@@ -39,8 +39,7 @@ ASErr AIAPI SetPathSegmentCount(AIArtHandle handle, int16_t count) {
         if (count < 0) return kBadParameterErr;
         auto segments = path->segments;
         segments.resize(static_cast<std::size_t>(count), AIPathSegment{{0, 0}, {0, 0}, {0, 0}, 1});
-        host.document().SetSegments(path, std::move(segments));
-        return kNoErr;
+        return host.document().SetSegments(path, std::move(segments)) ? kNoErr : kBadParameterErr;
     });
 }
 
@@ -71,8 +70,7 @@ ASErr AIAPI SetPathSegments(AIArtHandle handle, int16_t segNumber, int16_t count
         auto updated = path->segments;
         for (int i = 0; i < count; ++i)
             updated[static_cast<std::size_t>(segNumber + i)] = segments[i];
-        host.document().SetSegments(path, std::move(updated));
-        return kNoErr;
+        return host.document().SetSegments(path, std::move(updated)) ? kNoErr : kBadParameterErr;
     });
 }
 

@@ -35,13 +35,14 @@ constexpr float kSmallestMiterLimit = 1.0f;
 AIErr StyleFromSdk(Host& host, const AIPathStyle& in, PaintStyle* out) {
     PaintStyle s;
     const AIStrokeStyle& stroke = in.stroke;
-    if (!Finite(stroke.width) || stroke.width < 0 || !Finite(stroke.miterLimit) ||
+    if (!InDrawingRange(stroke.width) || stroke.width < 0 || !Finite(stroke.miterLimit) ||
         !Finite(stroke.dash.offset) || stroke.dash.length < 0 ||
         stroke.dash.length > kMaxDashComponents || stroke.cap < kAIButtCap ||
         stroke.cap > kAIProjectingCap || stroke.join < kAIMiterJoin || stroke.join > kAIBevelJoin)
         return kBadParameterErr;
     for (int i = 0; i < stroke.dash.length; ++i) {
-        if (!Finite(stroke.dash.array[i]) || stroke.dash.array[i] < 0) return kBadParameterErr;
+        if (!InDrawingRange(stroke.dash.array[i]) || stroke.dash.array[i] < 0)
+            return kBadParameterErr;
         s.dash.push_back(stroke.dash.array[i]);
     }
     if (AIErr e = ColorFromSdk(host, in.fill.color, &s.fill)) return e;

@@ -12,7 +12,7 @@ namespace {
 ASErr AIAPI NewPointText(int16_t paintOrder, AIArtHandle prep, int32_t orientation,
                          AIRealPoint anchor, AIArtHandle* newText) {
     return HostCall(kAITextFrameSuite, "NewPointText", [&](Host& host) -> AIErr {
-        if (!newText || !Finite(anchor) || orientation != kHorizontalTextOrientation)
+        if (!newText || !InDrawingRange(anchor) || orientation != kHorizontalTextOrientation)
             return kBadParameterErr;
         AIErr error = kNoErr;
         Art* prepArt = nullptr;

@@ -16,8 +16,9 @@ ASErr AIAPI TransformArt(AIArtHandle art, const AIRealMatrix* matrix, AIReal lin
         if ((flags & kScaleLines) && lineScale < 0) return kBadParameterErr;
         Art* target = ArtOf(art);
         if (!target) return kStaleHandleErr;
-        host::TransformArt(CurrentHost().document(), *target, *matrix, lineScale, flags);
-        return kNoErr;
+        return host::TransformArt(CurrentHost().document(), *target, *matrix, lineScale, flags)
+                   ? kNoErr
+                   : kBadParameterErr;
     });
 }
 

@@ -7,11 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "host/document/limits.h"
+
 namespace host::svg {
 
-/// Magnitudes beyond this are refused: no drawing needs them, and a float would lose
-/// every digit of precision long before.
-constexpr double kLargestCoordinate = 1e15;
+/// Magnitudes beyond this are refused, as the document refuses them.
+constexpr double kLargestCoordinate = host::kLargestCoordinate;
 
 /// Reads numbers and flags from a list separated by white space and at most one comma.
 class NumberScanner {
