@@ -10,6 +10,7 @@
 #include "plugin/services/ai_error.h"
 #include "plugin/services/error_boundary.h"
 #include "plugin/services/suites.h"
+#include "plugin/tools/lengths_measures.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -135,7 +136,10 @@ ASErr QuillPlugIn::UpdateMenuItem(AIMenuMessage*) {
 }
 
 ASErr QuillPlugIn::DrawAnnotation(AIAnnotatorMessage*) {
-    return kNoErr;
+    // Until the cursor feedback is drawn: the rubber band's selection alone.
+    const ToolState& tools = Tools();
+    if (tools.currentTool != kLengthsTool || !tools.dragActive) return kNoErr;
+    return CollectInRectangle(Measures().corner, tools.cursor);
 }
 
 ASErr QuillPlugIn::EditTool(AIToolMessage* message) {
