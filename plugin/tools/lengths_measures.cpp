@@ -97,29 +97,78 @@ bool HasMeasuredPaths() {
     return set && sAIArtSet->CountArtSet(set, &count) == kNoErr && count > 0;
 }
 
-AIErr CollectInRectangle(Point corner1, Point corner2) {
+namespace {
+
+// A path the rubber band walks: its bounds, and how the last pass showed it.
+struct BandPath {
+    AIArtHandle art = nullptr;
+    AIRealRect bounds{};
+    bool bounded = false;    // the bounds could be read
+    std::int8_t shown = -1;  // 1 selected, 0 not, -1 not yet set by this band
+};
+
+// The paths of the document as the band's first pass read them. The document does not
+// change while the band is dragged, only the selection: every later pass of the same
+// band tests the bounds read then, and changes the selection of the paths that crossed
+// the band's edge.
+struct RubberBand {
+    bool walked = false;
+    std::vector<BandPath> paths;
+};
+
+RubberBand& Band() {
+    static RubberBand band;
+    return band;
+}
+
+// Every path that is not dimension art, with its bounds; each loses its "spa".
+AIErr WalkDocument(RubberBand& band) {
     AIErr first = kNoErr;
     const std::vector<AIArtHandle> paths = AllPaths(&first);
     if (first != kNoErr) return first;
-    first = RenewMeasureSet();
-    if (first != kNoErr) return first;
+    band.paths.clear();
+    band.paths.reserve(paths.size());
+    for (AIArtHandle art : paths) {
+        if (HasTag(art, tags::kPiece)) continue;
+        BandPath path;
+        path.art = art;
+        const AIErr bounds = sAIArt->GetArtBounds(art, &path.bounds);
+        path.bounded = bounds == kNoErr;
+        Keep(first, bounds);
+        Keep(first, RemoveTag(art, tags::kOutOfMeasure));
+        band.paths.push_back(path);
+    }
+    band.walked = true;
+    return first;
+}
+
+}  // namespace
+
+void ForgetRubberBand() {
+    Band() = RubberBand{};
+}
+
+AIErr CollectInRectangle(Point corner1, Point corner2) {
+    RubberBand& band = Band();
+    AIErr first = kNoErr;
+    if (!band.walked) {
+        first = WalkDocument(band);
+        if (!band.walked) return first;
+    }
+    Keep(first, RenewMeasureSet());
     const AIArtSet set = Measures().set;
-    const AIRealRect band{std::min(corner1.h, corner2.h), std::max(corner1.v, corner2.v),
-                          std::max(corner1.h, corner2.h), std::min(corner1.v, corner2.v)};
-    for (AIArtHandle path : paths) {
-        if (HasTag(path, tags::kPiece)) continue;
-        AIRealRect bounds{};
+    if (!set) return first;
+    const AIRealRect rectangle{std::min(corner1.h, corner2.h), std::max(corner1.v, corner2.v),
+                               std::max(corner1.h, corner2.h), std::min(corner1.v, corner2.v)};
+    for (BandPath& path : band.paths) {
         AIBoolean inside = false;
-        AIErr result = sAIArt->GetArtBounds(path, &bounds);
-        if (result == kNoErr) result = sAIRealMath->AIRealRectInAIRealRect(&band, &bounds, &inside);
-        Keep(first, result);
-        if (inside) {
-            Keep(first, SelectArt(path, true));
-            Keep(first, sAIArtSet->AddArtToArtSet(set, path));
-        } else {
-            Keep(first, SelectArt(path, false));
-        }
-        Keep(first, RemoveTag(path, tags::kOutOfMeasure));
+        if (path.bounded)
+            Keep(first, sAIRealMath->AIRealRectInAIRealRect(&rectangle, &path.bounds, &inside));
+        if (inside) Keep(first, sAIArtSet->AddArtToArtSet(set, path.art));
+        const std::int8_t shown = inside ? 1 : 0;
+        if (path.shown == shown) continue;
+        Keep(first, SelectArt(path.art, inside != 0));
+        path.shown = shown;
     }
     return first;
 }

@@ -43,10 +43,17 @@ LengthsMeasures& Measures();
 /// The rubber band's selection between `corner1` (the press) and `corner2` (the pointer),
 /// document points, either way round: the set is emptied, then every path of the document
 /// that does not carry "orl" whose bounds lie inside the rectangle (the host's rectangle
-/// test "AIRealRectInAIRealRect", edges included) is selected and collected, any other
-/// deselected; every path walked loses its "spa". Draws nothing. The code of the first
-/// failing host call, the walk going on past it.
+/// test "AIRealRectInAIRealRect", edges included) is selected and collected in paint
+/// order, any other deselected; every path walked loses its "spa". Draws nothing. The
+/// paths and their bounds are read at the first call after `ForgetRubberBand` (the
+/// document does not change while a band is dragged); later calls change the selection
+/// of the paths whose side of the edge changed. The code of the first failing host call,
+/// the walk going on past it.
 AIErr CollectInRectangle(Point corner1, Point corner2);
+
+/// A new rubber band: the next `CollectInRectangle` reads the document again. The tool
+/// calls it at every press and mouse-up.
+void ForgetRubberBand();
 
 /// Measures the collected paths into `Measures().results` (the partial length is left
 /// alone): a member that is dimension art ("orl") is deselected and not counted. Lengths

@@ -140,6 +140,7 @@ AIErr ClickOnEmptyCanvas(Point pointer) {
 }
 
 AIErr LengthsClick(const ToolClick& click) {
+    ForgetRubberBand();
     // The lines of other dimensions belong to their own tools.
     if (const std::int32_t owner = ToolOfDimensionPiece(click)) {
         // The owner reads what lies under the pointer its own way: this tool's walk would
@@ -166,6 +167,7 @@ AIErr InvalidateWholeView(const AIToolMessage*, const DragKeys&) {
 
 AIErr EndRubberBand() {
     Tools().dragActive = false;
+    ForgetRubberBand();
     return kNoErr;
 }
 
