@@ -1,8 +1,10 @@
 // "AI Art Set Suite": ordered sets of art that the plug-in creates and disposes. A set
 // keeps identities, so art disposed meanwhile simply drops out of it.
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/core/host.h"
@@ -14,20 +16,41 @@ namespace host {
 
 namespace {
 
-using ArtList = std::vector<AIArtHandle>;
+// A set's members in order, and a look-up of them. Members whose art was disposed are
+// dropped when the set is next used after the document changed: a set of thousands of
+// paths is filled in linear time.
+struct ArtList {
+    std::vector<AIArtHandle> order;
+    std::unordered_set<AIArtHandle> members;
+    const Document* document = nullptr;  // as it was when disposed art was last dropped
+    std::uint64_t version = 0;
+
+    void DropDisposed() {
+        order.erase(std::remove_if(order.begin(), order.end(),
+                                   [&](AIArtHandle a) {
+                                       if (ArtOf(a)) return false;
+                                       members.erase(a);
+                                       return true;
+                                   }),
+                    order.end());
+        document = HasCurrentHost() ? &CurrentHost().document() : nullptr;
+        version = document ? document->version() : 0;
+    }
+};
 
 std::unordered_map<AIArtSet, std::unique_ptr<ArtList>>& LiveSets() {
     static std::unordered_map<AIArtSet, std::unique_ptr<ArtList>> sets;
     return sets;
 }
 
-// The live set, with the handles of disposed art removed; nullptr for a stale set.
+// The live set, without the art disposed meanwhile; nullptr for a stale set.
 ArtList* Live(AIArtSet set) {
     auto it = LiveSets().find(set);
     if (it == LiveSets().end()) return nullptr;
     ArtList& list = *it->second;
-    list.erase(std::remove_if(list.begin(), list.end(), [](AIArtHandle a) { return !ArtOf(a); }),
-               list.end());
+    const Document* document = HasCurrentHost() ? &CurrentHost().document() : nullptr;
+    if (list.document != document || !document || list.version != document->version())
+        list.DropDisposed();
     return &list;
 }
 
@@ -35,6 +58,7 @@ ASErr AIAPI NewArtSet(AIArtSet* artSet) {
     return Guarded(kAIArtSetSuite, "NewArtSet", [&]() -> ASErr {
         if (!artSet) return kBadParameterErr;
         auto list = std::make_unique<ArtList>();
+        list->DropDisposed();
         auto handle = reinterpret_cast<AIArtSet>(list.get());
         LiveSets()[handle] = std::move(list);
         *artSet = handle;
@@ -56,7 +80,7 @@ ASErr AIAPI CountArtSet(AIArtSet artSet, size_t* count) {
         if (!count) return kBadParameterErr;
         ArtList* list = Live(artSet);
         if (!list) return kStaleHandleErr;
-        *count = list->size();
+        *count = list->order.size();
         return kNoErr;
     });
 }
@@ -66,8 +90,10 @@ ASErr AIAPI IndexArtSet(AIArtSet artSet, size_t index, AIArtHandle* art) {
         if (!art) return kBadParameterErr;
         ArtList* list = Live(artSet);
         if (!list) return kStaleHandleErr;
-        if (index >= list->size()) return kOutOfRangeErr;
-        *art = (*list)[index];
+        // A document replaced by one of the same address and version still drops its art.
+        if (index < list->order.size() && !ArtOf(list->order[index])) list->DropDisposed();
+        if (index >= list->order.size()) return kOutOfRangeErr;
+        *art = list->order[index];
         return kNoErr;
     });
 }
@@ -76,7 +102,7 @@ ASErr AIAPI AddArtToArtSet(AIArtSet artSet, AIArtHandle art) {
     return Guarded(kAIArtSetSuite, "AddArtToArtSet", [&]() -> ASErr {
         ArtList* list = Live(artSet);
         if (!list || !ArtOf(art)) return kStaleHandleErr;
-        if (std::find(list->begin(), list->end(), art) == list->end()) list->push_back(art);
+        if (list->members.insert(art).second) list->order.push_back(art);
         return kNoErr;
     });
 }
@@ -85,7 +111,9 @@ ASErr AIAPI RemoveArtFromArtSet(AIArtSet artSet, AIArtHandle art) {
     return Guarded(kAIArtSetSuite, "RemoveArtFromArtSet", [&]() -> ASErr {
         ArtList* list = Live(artSet);
         if (!list) return kStaleHandleErr;
-        list->erase(std::remove(list->begin(), list->end(), art), list->end());
+        if (list->members.erase(art))
+            list->order.erase(std::remove(list->order.begin(), list->order.end(), art),
+                              list->order.end());
         return kNoErr;
     });
 }
@@ -98,8 +126,7 @@ ASErr AIAPI MatchingArtSet(const AIMatchingArtSpec* specs, int16_t numSpecs, AIA
         if (!HasCurrentHost()) return kCantHappenErr;
         for (Art* art : MatchingArt(CurrentHost().document(), specs, numSpecs)) {
             const AIArtHandle handle = HandleOf(art);
-            if (std::find(list->begin(), list->end(), handle) == list->end())
-                list->push_back(handle);
+            if (list->members.insert(handle).second) list->order.push_back(handle);
         }
         return kNoErr;
     });

@@ -79,6 +79,11 @@ int32_t HostJustification(LabelJustification justification) {
 
 }  // namespace
 
+void ApplyLabelFeatures(AIArtHandle text, double size, double baselineShift,
+                        LabelJustification justification) {
+    ApplyFeatures(text, size, baselineShift, HostJustification(justification));
+}
+
 AIErr CreateLabelText(int slot, const char* content, LabelJustification justification) {
     AIArtHandle& label = ArtSet().slots[slot].label;
     if (Settings().unit == kNoUnit) return DisposeArt(label);

@@ -13,6 +13,12 @@ namespace quill {
 /// ending at it (right).
 enum class LabelJustification { Centred, Left, Right };
 
+/// Gives the whole text the features of the labels: the text colour, tracking 0, the
+/// font "Police", the fill overprint "OverprintFill", no indents; `size` and
+/// `baselineShift` in points. Raises ai::Error when the text engine fails.
+void ApplyLabelFeatures(AIArtHandle text, double size, double baselineShift,
+                        LabelJustification justification);
+
 /// Creates the slot's label when missing and gives it the label features and the text
 /// `content` (Windows-1252, "\r" between lines). With "UnitePrefs" 10 the dimension has
 /// no text: the label is disposed.

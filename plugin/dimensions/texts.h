@@ -1,4 +1,5 @@
-// What the dimension builders tell the user, and the names of dimension groups.
+// What the dimension builders tell the user, the names of dimension groups and the
+// prefixes of the Lengths & Areas results.
 #pragma once
 
 #include "plugin/text/cp1252_literal.h"
@@ -38,5 +39,13 @@ constexpr Cp1252Literal kGroupCircleDiameter("Cercle Diamètre");
 constexpr Cp1252Literal kGroupCircleRadius("Cercle Rayon");
 constexpr Cp1252Literal kGroupBezier("Bézier partage");
 constexpr Cp1252Literal kGroupLengths("Longueurs & Aires");
+
+// The prefixes of the Lengths & Areas results. The partial length's has no space before
+// its "=".
+constexpr Cp1252Literal kResultTotalLength("L (sélection) = ");
+constexpr Cp1252Literal kResultPartialLength("L (partie courbe)= ");
+constexpr Cp1252Literal kResultArea("A (sélection) = ");
+constexpr Cp1252Literal kResultPathCount("Nombre de tracés = ");
+constexpr Cp1252Literal kResultPointCount("Nombre de points = ");
 
 }  // namespace quill::texts

@@ -1,5 +1,6 @@
 #include "plugin/feedback/annotation_pass.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/hover_state.h"
+#include "plugin/tools/lengths_measures.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -33,6 +35,16 @@ AIRGBColor MarksColour(AnnotationDrawer& drawer) {
     return colour;
 }
 
+// The selection rectangle from the press to the pointer, dashed in the drawer's own
+// colour (the dashes stay on for the rest of the pass), and the paths it takes in.
+void DrawRubberBand(AnnotationDrawer& drawer) {
+    const AIPoint a = drawer.ToView(Measures().corner), b = drawer.ToView(Tools().cursor);
+    drawer.Dashed(true);
+    drawer.Rectangle(
+        {std::min(a.h, b.h), std::min(a.v, b.v), std::max(a.h, b.h), std::max(a.v, b.v)}, false);
+    drawer.Record(CollectInRectangle(Measures().corner, Tools().cursor));
+}
+
 void DrawTexts(AnnotationDrawer& drawer, AIPoint anchor, bool lengthsTool) {
     const std::vector<std::string> lines = FeedbackLines();
     drawer.Colour(Tools().smartGuideColour);
@@ -53,6 +65,7 @@ AIErr DrawAnnotation(const AIAnnotatorMessage& message) {
     const std::int32_t tool = Tools().currentTool;
     const bool lengthsTool = tool == kLengthsTool;
     const AIRGBColor marksColour = MarksColour(drawer);
+    if (lengthsTool && Tools().dragActive) DrawRubberBand(drawer);
     const AIPoint anchor = drawer.ToView(CurrentHover().pointer);
     DrawTexts(drawer, anchor, lengthsTool);
     if (Settings().showColoursNearCursor && tool != kParametersTool)

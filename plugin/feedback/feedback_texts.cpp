@@ -16,6 +16,7 @@
 #include "plugin/text/label.h"
 #include "plugin/text/number_writers.h"
 #include "plugin/tools/hover_state.h"
+#include "plugin/tools/lengths_measures.h"
 #include "plugin/tools/segment_gesture.h"
 #include "plugin/tools/tool_state.h"
 
@@ -198,17 +199,61 @@ Lines BezierLines(const HoverState& hover) {
     return {std::string(texts::kLengthOnCurve.c_str()) + length + texts::kMillimetres.c_str()};
 }
 
-}  // namespace
-
-std::string LengthReadout(double points) {
-    const SettingsRecord& s = Settings();
-    LabelText text;
-    WriteLengthReadout(points, MainMeasureFormat(s), s.marks, text);
-    return text.c_str();
+// Over an anchor: which pick the click would make, the path's length and, on the path of
+// the first pick, the length from it.
+void AddAnchorLengths(Lines& lines, const HoverState& hover) {
+    const bool second = Tools().clickCount > 0;
+    lines.push_back(second ? texts::kSecondPoint.c_str() : texts::kFirstPoint.c_str());
+    lines.push_back(
+        Joined(texts::kWholeCurveLength.c_str(), LengthReadout(PathLength(hover.path))));
+    const PartialLengthPick& pick = Measures().pick;
+    if (second && pick.path == hover.path)
+        lines.push_back(
+            Joined(texts::kPartCurveLength.c_str(),
+                   LengthReadout(PartialPathLength(pick.path, pick.anchor, hover.anchor))));
 }
 
-std::string PathReadout(AIArtHandle path, int anchorA, int anchorB) {
-    return LengthReadout(PathLengthBetween(HostPath(path), HostBezierService(), anchorA, anchorB));
+// The results of the collected paths, one line per result the settings show.
+void AddResults(Lines& lines) {
+    const LengthsResults& results = Measures().results;
+    for (int r = kTotalLength; r < kLengthsResultCount; ++r) {
+        const auto result = static_cast<LengthsResult>(r);
+        if (!ResultShown(Settings(), result)) continue;
+        if (result == kPartialLength && results.text[r].empty()) continue;
+        lines.push_back(ResultLine(results, result));
+    }
+}
+
+bool NoResultShown() {
+    for (int r = kTotalLength; r < kLengthsResultCount; ++r)
+        if (ResultShown(Settings(), static_cast<LengthsResult>(r))) return false;
+    return true;
+}
+
+Lines LengthsLines(const HoverState& hover) {
+    Lines lines;
+    AddScaleLine(lines);
+    const bool drag = Tools().dragActive;
+    if (hover.kind == HoverKind::AnchorHit && !drag) {
+        AddAnchorLengths(lines, hover);
+    } else if (IsPathKind(hover.kind)) {
+        AddResults(lines);
+    } else if (!drag && HasMeasuredPaths()) {
+        lines.push_back(NoResultShown() ? texts::kDeselectsAll.c_str()
+                                        : texts::kClickToWrite.c_str());
+    } else {
+        lines.push_back(texts::kRubberBandHint1.c_str());
+        lines.push_back(texts::kRubberBandHint2.c_str());
+        lines.push_back(texts::kRubberBandHint3.c_str());
+    }
+    return lines;
+}
+
+}  // namespace
+
+bool IsPathKind(HoverKind kind) {
+    return kind == HoverKind::StraightSegmentHit || kind == HoverKind::CurveHit ||
+           kind == HoverKind::ArcHit;
 }
 
 std::vector<std::string> FeedbackLines() {
@@ -222,6 +267,8 @@ std::vector<std::string> FeedbackLines() {
             return CircleLines(hover);
         case kBezierTool:
             return BezierLines(hover);
+        case kLengthsTool:
+            return LengthsLines(hover);
         default:
             return {};
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sdk/types.h"
+#include "plugin/tools/hover_state.h"
 
 namespace quill {
 
@@ -13,11 +13,7 @@ namespace quill {
 /// tool, whose panel writes its own.
 std::vector<std::string> FeedbackLines();
 
-/// The length in points as a readout: main unit and precision, the scale, the suffix.
-std::string LengthReadout(double points);
-
-/// The length of the path between two of its anchors as a readout (the whole perimeter
-/// of a closed path when both are the same).
-std::string PathReadout(AIArtHandle path, int anchorA, int anchorB);
+/// A segment, a curve or an arc of a path: what the Lengths & Areas tool collects.
+bool IsPathKind(HoverKind kind);
 
 }  // namespace quill

@@ -2,8 +2,10 @@
 
 #include "plugin/dimensions/build_state.h"
 #include "plugin/feedback/feedback_marks.h"
+#include "plugin/feedback/feedback_texts.h"
 #include "plugin/services/host_geometry.h"
 #include "plugin/tools/hover_state.h"
+#include "plugin/tools/lengths_measures.h"
 #include "plugin/tools/segment_gesture.h"
 #include "plugin/tools/tool_state.h"
 
@@ -80,6 +82,28 @@ void BezierMarks(AnnotationDrawer& drawer, const HoverState& hover) {
         DrawPointMark(drawer, hover.hoverPoint, RingKind::OnCurve);
 }
 
+// Before the first pick, whether a click would add the path (plus) or take it out
+// (minus); after it, the part of the path a second pick would measure.
+void LengthsMarks(AnnotationDrawer& drawer, const HoverState& hover) {
+    if (Tools().dragActive) return;
+    if (hover.kind == HoverKind::AnchorHit) {
+        DrawPointMark(drawer, hover.hoverPoint, RingKind::Anchor);
+        return;
+    }
+    if (!IsPathKind(hover.kind) || !hover.path) return;
+    const HostPath path(hover.path);
+    if (Tools().clickCount == 0) {
+        const bool collected = FullySelected(hover.path);
+        DrawPathMark(drawer, path.Anchors(), path.Closed(), collected ? 4.0f : 2.0f);
+        const AIPoint pointer = drawer.ToView(Tools().cursor);
+        collected ? DrawMinusSign(drawer, pointer) : DrawPlusSign(drawer, pointer);
+        return;
+    }
+    const PartialLengthPick& pick = Measures().pick;
+    if (pick.path == hover.path)
+        DrawPartialPathMark(drawer, path.Anchors(), path.Closed(), pick.anchor, hover.segmentStart);
+}
+
 }  // namespace
 
 void DrawToolMarks(AnnotationDrawer& drawer) {
@@ -96,6 +120,9 @@ void DrawToolMarks(AnnotationDrawer& drawer) {
             break;
         case kBezierTool:
             BezierMarks(drawer, hover);
+            break;
+        case kLengthsTool:
+            LengthsMarks(drawer, hover);
             break;
         default:
             break;

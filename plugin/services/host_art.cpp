@@ -49,16 +49,31 @@ AIErr CopyTags(AIArtHandle from, AIArtHandle to, const char* except) {
     return result;
 }
 
-std::vector<AIArtHandle> UnlockedPaths() {
+namespace {
+
+// The paths whose user attributes masked by `whichAttr` equal `attr`, in paint order; the
+// host's code in `error` when given.
+std::vector<AIArtHandle> MatchingPaths(int32_t whichAttr, int32_t attr, AIErr* error = nullptr) {
     std::vector<AIArtHandle> paths;
-    AIMatchingArtSpec unlocked{kPathArt, kArtLocked, 0};
+    AIMatchingArtSpec spec{kPathArt, whichAttr, attr};
     AIArtHandle** matches = nullptr;
     int32_t count = 0;
-    if (sAIMatchingArt->GetMatchingArt(&unlocked, 1, &matches, &count) != kNoErr || !matches)
-        return paths;
+    const AIErr result = sAIMatchingArt->GetMatchingArt(&spec, 1, &matches, &count);
+    if (error) *error = result;
+    if (result != kNoErr || !matches) return paths;
     paths.assign(*matches, *matches + count);
     sAIMdMemory->MdMemoryDisposeHandle(matches);
     return paths;
+}
+
+}  // namespace
+
+std::vector<AIArtHandle> UnlockedPaths() {
+    return MatchingPaths(kArtLocked, 0);
+}
+
+std::vector<AIArtHandle> AllPaths(AIErr* error) {
+    return MatchingPaths(0, 0, error);
 }
 
 }  // namespace quill

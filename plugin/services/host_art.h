@@ -26,4 +26,8 @@ AIErr CopyTags(AIArtHandle from, AIArtHandle to, const char* except);
 /// Every path of the document that is not locked, in the host's order.
 std::vector<AIArtHandle> UnlockedPaths();
 
+/// Every path of the document, locked and hidden ones included, in the host's order; the
+/// host's code in `error` when given (no path when the host fails).
+std::vector<AIArtHandle> AllPaths(AIErr* error = nullptr);
+
 }  // namespace quill

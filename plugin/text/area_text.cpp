@@ -13,8 +13,13 @@ bool FormatArea(const PathReader& path, double squarePoints, bool closedOnly,
                 const MeasureFormat& main, LabelText& text) {
     text.Clear();
     if (closedOnly && !path.Closed()) return false;
+    return FormatArea(squarePoints, main, text);
+}
+
+bool FormatArea(double squarePoints, const MeasureFormat& main, LabelText& text) {
+    text.Clear();
     AppendAreaMeasure(squarePoints, main, text);
-    return text.c_str()[0] != '\0';
+    return !text.empty();
 }
 
 bool PolygonAreaText(const PathReader& path, const MeasureFormat& main, LabelText& text) {

@@ -13,6 +13,10 @@ namespace quill {
 bool FormatArea(const PathReader& path, double squarePoints, bool closedOnly,
                 const MeasureFormat& main, LabelText& text);
 
+/// The area `squarePoints` of paths of any kind (a collection's total) written into
+/// `text`; false, with no text, for a unit that writes no area.
+bool FormatArea(double squarePoints, const MeasureFormat& main, LabelText& text);
+
 /// The polygon area of the path as text ("Polygone croisé" for a self-crossing polygon);
 /// false, with no text, when the path has no polygon area.
 bool PolygonAreaText(const PathReader& path, const MeasureFormat& main, LabelText& text);

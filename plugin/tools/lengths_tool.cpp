@@ -1,8 +1,25 @@
-// The Lengths & Areas tool: it classifies by proximity; while it drags, the whole view
-// is drawn again for the rubber band; its mouse-up ends the rubber band.
+// The Lengths & Areas tool: it classifies by proximity and measures what it has collected
+// at every cursor-tracking event. Its click collects a path or takes it out again, picks
+// the two anchors of a partial length, or, on empty canvas, writes the results at the
+// click and starts a new collection (the drag that follows is a selection rectangle);
+// the lines of other dimensions go to their tools. While it drags, the whole view is drawn
+// again for the rubber band; its mouse-up ends the rubber band.
+#include <algorithm>
+#include <vector>
+
+#include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/dimension_group.h"
+#include "plugin/dimensions/lengths_texts.h"
 #include "plugin/dimensions/texts.h"
+#include "plugin/services/alert.h"
+#include "plugin/services/host_art.h"
+#include "plugin/services/host_steps.h"
 #include "plugin/services/suites.h"
+#include "plugin/services/tags.h"
 #include "plugin/tools/hover_classification.h"
+#include "plugin/tools/lengths_measures.h"
+#include "plugin/tools/texts.h"
 #include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
 #include "plugin/tools/tool_table.h"
@@ -11,8 +28,130 @@ namespace quill {
 
 namespace {
 
+// What lies under the pointer, then the live measures of the collection beside it.
+AIErr LengthsClassify(Point pointer) {
+    const AIErr classified = ClassifyLengthsHover(pointer);
+    const AIErr measured = ComputeMeasures();
+    return classified != kNoErr ? classified : measured;
+}
+
 std::int32_t LengthsCursor(HoverKind kind, bool) {
     return MeasuringCursor(kLengthsTool, kind);
+}
+
+// A closed path is renumbered so that the picked anchor becomes anchor 0, and the pick
+// with it: the partial length then runs forwards from that anchor.
+AIErr RenumberFromPick(PartialLengthPick& pick) {
+    AIBoolean closed = false;
+    std::int16_t n = 0;
+    AIErr result = sAIPath->GetPathClosed(pick.path, &closed);
+    if (result == kNoErr) result = sAIPath->GetPathSegmentCount(pick.path, &n);
+    if (result != kNoErr || !closed || pick.anchor < 0 || pick.anchor >= n) return result;
+    std::vector<AIPathSegment> segments(static_cast<std::size_t>(n));
+    result = sAIPath->GetPathSegments(pick.path, 0, n, segments.data());
+    if (result == kNoErr) {
+        std::rotate(segments.begin(), segments.begin() + pick.anchor, segments.end());
+        result = sAIPath->SetPathSegments(pick.path, 0, n, segments.data());
+    }
+    if (result == kNoErr) pick.anchor = 0;
+    return result;
+}
+
+AIErr PickAnchor(const HoverState& hover) {
+    ToolState& tools = Tools();
+    PartialLengthPick& pick = Measures().pick;
+    if (tools.clickCount != 1) {
+        tools.clickCount = 1;
+        pick = PartialLengthPick{hover.path, hover.anchor};
+        return RenumberFromPick(pick);
+    }
+    tools.clickCount = 2;
+    if (hover.path != pick.path) {
+        ShowAlert(texts::kEndsOnOnePath.c_str());
+        tools.clickCount = 0;
+        return kNoErr;
+    }
+    Measures().results.text[kPartialLength] =
+        LengthReadout(PartialPathLength(pick.path, pick.anchor, hover.anchor));
+    return kNoErr;
+}
+
+// In the collection or out of it; the collection alone is then shown selected.
+AIErr TogglePath(AIArtHandle path, Point pointer) {
+    std::vector<AIArtHandle> members;
+    HostSteps steps;
+    steps << MeasuredPaths(&members);  // the set is made when there is none yet
+    const AIArtSet set = Measures().set;
+    if (FullySelected(path)) {
+        steps << WriteTag(path, tags::kOutOfMeasure, tags::kMarkerValue);
+        steps << SelectArt(path, false);
+        steps << sAIArtSet->RemoveArtFromArtSet(set, path);
+    } else {
+        steps << RemoveTag(path, tags::kOutOfMeasure);
+        steps << sAIArtSet->AddArtToArtSet(set, path);
+    }
+    steps << sAIMatchingArt->DeselectAll();
+    steps << MeasuredPaths(&members);
+    for (AIArtHandle member : members) steps << SelectArt(member, true);
+    steps << ComputeMeasures();
+    Measures().corner = pointer;
+    return steps.Last();
+}
+
+// The results as texts at the click, in a new dimension group. False when the click is
+// refused (a locked layer) or the texts could not be made: the drawing is left as it was.
+bool WriteResults(Point at, AIErr* result) {
+    *result = PrepareDimensionGroup();
+    if (*result != kNoErr) return false;
+    ResultTexts texts;
+    HostSteps steps;
+    steps << CreateResultTexts(texts);
+    if (!texts.ready) {
+        DisposeArt(ArtSet().group);
+        *result = steps.Last();
+        return false;
+    }
+    LengthsResults& results = Measures().results;
+    steps << ComputeMeasures();
+    steps << FillResultTexts(texts, results);
+    steps << PlaceResultTexts(texts, results, at, BuildState().textRotation);
+    results.text[kPartialLength].clear();
+    Tools().built[kLengthsTool] = true;
+    steps << NameCurrentGroup();
+    *result = steps.Last();
+    return true;
+}
+
+// Writes what was collected, if anything, and starts a new collection from this press.
+AIErr ClickOnEmptyCanvas(Point pointer) {
+    AIErr written = kNoErr;
+    if (HasMeasuredPaths() && !WriteResults(pointer, &written)) return written;
+    std::vector<AIArtHandle> members;
+    HostSteps steps;
+    steps << MeasuredPaths(&members);
+    for (AIArtHandle member : members) {
+        steps << RemoveTag(member, tags::kOutOfMeasure);
+        steps << SelectArt(member, false);
+    }
+    steps << RenewMeasureSet();
+    Measures().corner = pointer;
+    Tools().dragActive = true;
+    return written != kNoErr ? written : steps.Last();
+}
+
+AIErr LengthsClick(const ToolClick& click) {
+    ForgetRubberBand();
+    // The lines of other dimensions belong to their own tools.
+    if (const std::int32_t owner = ToolOfDimensionPiece(click)) {
+        // The owner reads what lies under the pointer its own way: this tool's walk would
+        // have it take the end of the line for an anchor to measure from.
+        if (const auto classify = BehaviourOf(owner).classify) classify(click.pointer);
+        return HandClickTo(owner, click);
+    }
+    const HoverState& hover = CurrentHover();
+    if (hover.kind == HoverKind::AnchorHit) return PickAnchor(hover);
+    if (IsSegmentKind(hover.kind)) return TogglePath(hover.path, click.pointer);
+    return ClickOnEmptyCanvas(click.pointer);
 }
 
 AIErr InvalidateWholeView(const AIToolMessage*, const DragKeys&) {
@@ -28,6 +167,7 @@ AIErr InvalidateWholeView(const AIToolMessage*, const DragKeys&) {
 
 AIErr EndRubberBand() {
     Tools().dragActive = false;
+    ForgetRubberBand();
     return kNoErr;
 }
 
@@ -38,8 +178,8 @@ const char* LengthsGroupName() {
 }  // namespace
 
 const ToolBehaviour kLengthsBehaviour{
-    ClassifyLengthsHover, LengthsCursor, nullptr,          nullptr,
-    InvalidateWholeView,  EndRubberBand, LengthsGroupName,
+    LengthsClassify,     LengthsCursor, nullptr,          LengthsClick,
+    InvalidateWholeView, EndRubberBand, LengthsGroupName,
 };
 
 }  // namespace quill

@@ -5,15 +5,14 @@
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/paint_styles.h"
-#include "plugin/geometry/path_lengths.h"
 #include "plugin/services/alert.h"
-#include "plugin/services/host_geometry.h"
 #include "plugin/services/keyboard.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/panel_state.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_state.h"
+#include "plugin/tools/lengths_measures.h"
 #include "plugin/tools/segment_gesture.h"
 #include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
@@ -73,10 +72,7 @@ AIRGBColor SmartGuideColour() {
 // not at every annotation pass.
 void MeasureHoveredCurve() {
     HoverState& hover = CurrentHover();
-    if (hover.kind != HoverKind::CurveHit || !hover.path) return;
-    const HostPath path(hover.path);
-    const int n = path.AnchorCount();
-    hover.pathLength = PathLengthBetween(path, HostBezierService(), 0, path.Closed() ? 0 : n - 1);
+    if (hover.kind == HoverKind::CurveHit && hover.path) hover.pathLength = PathLength(hover.path);
 }
 
 // The gesture of the last click is over: nothing measured yet.

@@ -1,0 +1,94 @@
+// What the Lengths & Areas tool has collected and measured, for its clicks and for the
+// cursor feedback: the set of collected paths, the partial-length pick, the corner of the
+// selection rectangle and the results as the tool writes them. Global, used only on the
+// host's thread; the tool alone writes it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "plugin/dimensions/lengths_texts.h"
+#include "plugin/geometry/types.h"
+#include "sdk/sdk.h"
+
+namespace quill {
+
+/// The first anchor of a partial length. How many anchors were picked is the tool's
+/// click count (`Tools().clickCount`): 0 before the first, 1 after it, 2 from the second
+/// to the mouse-up.
+struct PartialLengthPick {
+    AIArtHandle path = nullptr;
+    std::int16_t anchor = 0;  // 0 on a closed path, renumbered from the picked anchor
+};
+
+struct LengthsMeasures {
+    /// `MeasureSet`: the collected paths in collection order, each shown fully selected.
+    /// Made on first use, and anew after the results are written; null before.
+    AIArtSet set = nullptr;
+    PartialLengthPick pick;
+    /// The press that may start a selection rectangle (document points): a press on
+    /// empty canvas starts one (the drag that follows is the rubber band); a press that
+    /// toggles a path sets it too, but no rubber band follows it.
+    Point corner;
+    /// The results as written into the document, without their prefixes (Windows-1252):
+    /// the total length with its unit, the partial length (empty until two anchors of one
+    /// path were picked, emptied when the results are written), the area, the numbers of
+    /// paths and of points.
+    LengthsResults results;
+};
+
+LengthsMeasures& Measures();
+
+/// The rubber band's selection between `corner1` (the press) and `corner2` (the pointer),
+/// document points, either way round: the set is emptied, then every path of the document
+/// that does not carry "orl" whose bounds lie inside the rectangle (the host's rectangle
+/// test "AIRealRectInAIRealRect", edges included) is selected and collected in paint
+/// order, any other deselected; every path walked loses its "spa". Draws nothing. The
+/// paths and their bounds are read at the first call after `ForgetRubberBand` (the
+/// document does not change while a band is dragged); later calls change the selection
+/// of the paths whose side of the edge changed. The code of the first failing host call,
+/// the walk going on past it.
+AIErr CollectInRectangle(Point corner1, Point corner2);
+
+/// A new rubber band: the next `CollectInRectangle` reads the document again. The tool
+/// calls it at every press and mouse-up.
+void ForgetRubberBand();
+
+/// Measures the collected paths into `Measures().results` (the partial length is left
+/// alone): a member that is dimension art ("orl") is deselected and not counted. Lengths
+/// in the main unit at the drawing scale with "Precision" and the unit always written,
+/// the area in that unit squared, the counts without decimals. The host's code.
+AIErr ComputeMeasures();
+
+/// A length in points as the tool writes it (Windows-1252): the unit of "UnitePrefs" at
+/// the drawing scale, "Precision", the unit always written (inches as " po", fractional
+/// inches as fractions); empty with no unit.
+std::string LengthReadout(float points);
+
+/// The length of the path as the tool adds it up: open, from its first anchor to its
+/// last; closed, its whole perimeter. 0 when the path cannot be read.
+float PathLength(AIArtHandle path);
+
+/// The length along the path from anchor `from` to anchor `to` (forwards through the
+/// closing segment on a closed path; the whole perimeter when they are equal). 0 when
+/// the path cannot be read or an index is out of range.
+float PartialPathLength(AIArtHandle path, int from, int to);
+
+/// Whether any path is collected.
+bool HasMeasuredPaths();
+
+/// The collected paths in collection order (the set is made when missing). The host's
+/// code; the paths read until a failure.
+AIErr MeasuredPaths(std::vector<AIArtHandle>* paths);
+
+/// Disposes of the set and makes a new empty one. The host's code.
+AIErr RenewMeasureSet();
+
+/// Shows the art fully selected, or not selected at all.
+AIErr SelectArt(AIArtHandle art, bool selected);
+
+/// Whether the art is shown fully selected.
+bool FullySelected(AIArtHandle art);
+
+}  // namespace quill
