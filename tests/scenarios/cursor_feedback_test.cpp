@@ -104,6 +104,37 @@ TEST(CursorFeedback, BezierToolReadsTheLengthOnlyAtTheEndsOfAPath) {
     EXPECT_EQ(Ops(inner, "ellipse")[0]["width"], 3.0);  // the point on the segment
 }
 
+TEST(CursorFeedback, LengthsToolShowsItsResultsSignsAndRubberBand) {
+    // The rectangle's perimeter is 300 pt = 105.8 mm; its area 622.3 mm².
+    const std::string shapes =
+        kPage + "rect 100 100 100 50\npath : 300,100 350,100\n" + "startup\ntool lengths\n";
+    // Nothing under the pointer: the hints, 20 pixels below it.
+    auto idle = RunScenario(shapes + "move 20 20\n").dump;
+    EXPECT_EQ(Texts(idle).size(), 3u);
+    EXPECT_EQ(Ops(idle, "text")[0]["at"], json({36, 300}));
+    // A path not yet collected: a plus sign and the path at width 2; collected: a minus
+    // sign, width 4, and the results.
+    auto adding = RunScenario(shapes + "move 150 100\n").dump;
+    EXPECT_EQ(Ops(adding, "line").size(), 2u);
+    EXPECT_EQ(Ops(adding, "bezier")[0]["width"], 2.0);
+    auto taking = RunScenario(shapes + "click 150 100\nmove 150 100\n").dump;
+    EXPECT_EQ(Texts(taking), (Lines{"L (sélection) = 105,8 mm", "A (sélection) = 622,3 mm2",
+                                    "Nombre de tracés = 1", "Nombre de points = 4"}));
+    EXPECT_EQ(Ops(taking, "line").size(), 1u);
+    EXPECT_EQ(Ops(taking, "bezier")[0]["width"], 4.0);
+    auto anchor = RunScenario(shapes + "move 100 100\n").dump;
+    EXPECT_EQ(Texts(anchor), (Lines{"Premier point.", "L totale courbe = 105,8 mm"}));
+
+    // The rubber band: dashed from the press to the pointer; it takes in both paths.
+    auto band = RunScenario(shapes + "down 50 50\ndrag 360 200\n").dump;
+    ASSERT_EQ(Ops(band, "rect").size(), 1u);
+    EXPECT_EQ(Ops(band, "rect")[0]["rect"], json({50, 100, 360, 250}));
+    EXPECT_EQ(Ops(band, "rect")[0]["dashed"], true);
+    for (const auto& path : *LayerArt(band, "Calque 1")) EXPECT_EQ(path["selected"], true);
+    auto collected = RunScenario(shapes + "down 50 50\ndrag 360 200\nup 360 200\nmove 20 20\n");
+    EXPECT_EQ(Texts(collected.dump), Lines{"Clic pour créer le texte."});
+}
+
 TEST(CursorFeedback, LegendShowsTheColoursAndAFailingCallStopsNothing) {
     // Lines in CMYK (0.5, 0.25, 0, 0.5): each ink over white in what black leaves; text
     // in 75 % grey.
