@@ -7,9 +7,11 @@
 
 #include "plugin/frame/registration.h"
 #include "plugin/frame/texts.h"
+#include "plugin/panel/panel_drawing.h"
 #include "plugin/services/ai_error.h"
 #include "plugin/services/error_boundary.h"
 #include "plugin/services/suites.h"
+#include "plugin/tools/hover_state.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -134,8 +136,14 @@ ASErr QuillPlugIn::UpdateMenuItem(AIMenuMessage*) {
     return kNoErr;
 }
 
-ASErr QuillPlugIn::DrawAnnotation(AIAnnotatorMessage*) {
-    return kNoErr;
+ASErr QuillPlugIn::DrawAnnotation(AIAnnotatorMessage* message) {
+    // The Parameters tool's panel, unless the pointer is over a dimension, whose click
+    // would go to the tool that made it.
+    if (!message || Tools().currentTool != kParametersTool) return kNoErr;
+    const HoverKind hover = CurrentHover().kind;
+    if (hover == HoverKind::DimensionSegmentHit || hover == HoverKind::DimensionArcHit)
+        return kNoErr;
+    return DrawPanel(*message);
 }
 
 ASErr QuillPlugIn::EditTool(AIToolMessage* message) {
