@@ -107,14 +107,16 @@ void DescribeDoubleMeasurePage(PanelUi& ui, SettingsRecord& settings, PanelState
         settings.doubleMeasure = !settings.doubleMeasure;
     ui.Help(settings.doubleMeasure ? texts::kDoubleMeasureOn.c_str()
                                    : texts::kDoubleMeasureOff.c_str());
+    // The box's band overlaps the last unit's ("aucune", 11.4 to 12.4 rows): the box takes
+    // the clicks from 11.8 rows down.
+    if (ui.CheckBox(kShowSecondUnitBand, kShowSecondUnitColumns, texts::kShowSecondUnit.c_str(),
+                    settings.showSecondUnit))
+        settings.showSecondUnit = !settings.showSecondUnit;
     ui.Text(kDoubleMeasureColumns.right + 16, kDoubleMeasureBand, texts::kSecondUnit.c_str());
     for (UnitCode code = 0; code < kUnitCount; ++code)
         if (ui.Choice(BandBelow(kSecondUnitsTop, code), kSecondUnitColumns,
                       SecondUnitListName(code), settings.secondUnit == code))
             settings.secondUnit = code;
-    if (ui.CheckBox(kShowSecondUnitBand, kShowSecondUnitColumns, texts::kShowSecondUnit.c_str(),
-                    settings.showSecondUnit))
-        settings.showSecondUnit = !settings.showSecondUnit;
     ui.Text(kLabelColumn, kSecondPrecisionBand,
             (texts::kSecondPrecision.c_str() + std::to_string(settings.secondPrecision)).c_str());
     Stepper(ui, kSecondPrecisionBand, kSecondPrecisionMinus, kSecondPrecisionPlus,
