@@ -16,6 +16,21 @@ int Direction(PanelUi& ui, Band band, Columns minus, Columns plus) {
     return 0;
 }
 
+constexpr float kValueAfterButton = 6;
+
+Band RowAbove(Band band) {
+    return {band.top - 1, band.top};
+}
+
+template <class Number>
+bool LabelledNumber(PanelUi& ui, const SettingsRecord& settings, const char* label, Band band,
+                    Columns minus, Columns plus, Number& value, const StepRule& rule,
+                    const char* suffix) {
+    ui.Text(minus.left, RowAbove(band),
+            (std::string(label) + " " + PanelNumber(settings, value) + suffix).c_str());
+    return Stepper(ui, band, minus, plus, value, rule);
+}
+
 }  // namespace
 
 std::optional<PanelPage> ShownPage(const PanelState& panel) {
@@ -37,6 +52,41 @@ bool Stepper(PanelUi& ui, Band band, Columns minus, Columns plus, std::int32_t& 
     if (!Stepper(ui, band, minus, plus, number, rule)) return false;
     value = static_cast<std::int32_t>(number);
     return true;
+}
+
+bool LabelledStepper(PanelUi& ui, const SettingsRecord& settings, const char* label, Band band,
+                     Columns minus, Columns plus, double& value, const StepRule& rule,
+                     const char* suffix) {
+    return LabelledNumber(ui, settings, label, band, minus, plus, value, rule, suffix);
+}
+
+bool LabelledStepper(PanelUi& ui, const SettingsRecord& settings, const char* label, Band band,
+                     Columns minus, Columns plus, std::int32_t& value, const StepRule& rule,
+                     const char* suffix) {
+    return LabelledNumber(ui, settings, label, band, minus, plus, value, rule, suffix);
+}
+
+bool StepperWithValue(PanelUi& ui, const SettingsRecord& settings, Band band, Columns minus,
+                      Columns plus, double& value, const StepRule& rule, const char* suffix) {
+    const bool clicked = Stepper(ui, band, minus, plus, value, rule);
+    ui.Text(plus.right + kValueAfterButton, band, (PanelNumber(settings, value) + suffix).c_str());
+    return clicked;
+}
+
+bool PresetRows(PanelUi& ui, const Preset* presets, int count, float top, Columns columns,
+                double& value) {
+    for (int i = 0; i < count; ++i)
+        if (ui.Choice(BandBelow(top, i), columns, presets[i].text, value == presets[i].value)) {
+            value = presets[i].value;
+            return true;
+        }
+    return false;
+}
+
+bool LabelledTwoWay(PanelUi& ui, const char* label, Band upper, Band lower, Columns columns,
+                    const char* upperText, const char* lowerText, bool& flag) {
+    ui.Text(columns.left, RowAbove(upper), label);
+    return ui.TwoWay(upper, lower, columns, upperText, lowerText, flag);
 }
 
 bool GroupButtonColumn(PanelUi& ui, GroupButtons buttons, float top, const char* messageStart,

@@ -37,6 +37,32 @@ bool Stepper(PanelUi& ui, Band band, Columns minus, Columns plus, double& value,
 bool Stepper(PanelUi& ui, Band band, Columns minus, Columns plus, std::int32_t& value,
              const StepRule& rule);
 
+/// A number whose label, value and `suffix` stand on the row above its "-" and "+"
+/// buttons, from the "-" button's column. True when a button took the click.
+bool LabelledStepper(PanelUi& ui, const SettingsRecord& settings, const char* label, Band band,
+                     Columns minus, Columns plus, double& value, const StepRule& rule,
+                     const char* suffix = "");
+bool LabelledStepper(PanelUi& ui, const SettingsRecord& settings, const char* label, Band band,
+                     Columns minus, Columns plus, std::int32_t& value, const StepRule& rule,
+                     const char* suffix = "");
+/// A number whose value and `suffix` follow its "+" button on the same row.
+bool StepperWithValue(PanelUi& ui, const SettingsRecord& settings, Band band, Columns minus,
+                      Columns plus, double& value, const StepRule& rule, const char* suffix);
+
+/// A preset value of a list, and its text.
+struct Preset {
+    double value;
+    const char* text;
+};
+/// The presets one row each from `top` rows; the one equal to `value` is marked, a click
+/// sets it. True when one took the click.
+bool PresetRows(PanelUi& ui, const Preset* presets, int count, float top, Columns columns,
+                double& value);
+
+/// A two-way choice with its label on the row above it.
+bool LabelledTwoWay(PanelUi& ui, const char* label, Band upper, Band lower, Columns columns,
+                    const char* upperText, const char* lowerText, bool& flag);
+
 /// The four group buttons of a page, column 11 to 30, one row each from `top` rows: the
 /// one used last is shaded; the message of the one under the pointer, `messageStart`
 /// followed by its number and ".", is a help line; a click places the page's value in its

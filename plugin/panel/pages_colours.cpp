@@ -78,13 +78,10 @@ void DescribeTolerance(PanelUi& ui, SettingsRecord& settings, int index, float s
         tolerance.stepTimesTen = !tolerance.stepTimesTen;
 
     if (!tolerance.shown) return;
-    const Band offsetBand = Shifted(kOffsetBand, shift);
-    ui.Text(kLabelColumn, {offsetBand.top - 1, offsetBand.top},
-            (std::string(index == 0 ? texts::kToleranceOffset1.c_str()
-                                    : texts::kToleranceOffset2.c_str()) +
-             " " + PanelNumber(settings, tolerance.offset) + " pt")
-                .c_str());
-    Stepper(ui, offsetBand, kMinus, kPlus, tolerance.offset, {{0.1, 1, 0.01}});
+    LabelledStepper(
+        ui, settings,
+        index == 0 ? texts::kToleranceOffset1.c_str() : texts::kToleranceOffset2.c_str(),
+        Shifted(kOffsetBand, shift), kMinus, kPlus, tolerance.offset, {{0.1, 1, 0.01}}, " pt");
 }
 
 }  // namespace
@@ -117,14 +114,10 @@ void DescribeColoursPage(PanelUi& ui, SettingsRecord& settings, PanelState&) {
     ui.Choice(RowBand(2), kColourColumns, texts::kTextColour.c_str(), false);
     ui.Swatch(RowBand(2), kColourSwatch, SwatchColour(settings.textColour));
 
-    ui.Text(kTwoWayColumns.left, {kFillUpper.top - 1, kFillUpper.top},
-            texts::kOverprintFill.c_str());
-    ui.TwoWay(kFillUpper, kFillLower, kTwoWayColumns, texts::kYes.c_str(), texts::kNo.c_str(),
-              settings.overprintFill);
-    ui.Text(kTwoWayColumns.left, {kStrokeUpper.top - 1, kStrokeUpper.top},
-            texts::kOverprintStroke.c_str());
-    ui.TwoWay(kStrokeUpper, kStrokeLower, kTwoWayColumns, texts::kYes.c_str(), texts::kNo.c_str(),
-              settings.overprintStroke);
+    LabelledTwoWay(ui, texts::kOverprintFill.c_str(), kFillUpper, kFillLower, kTwoWayColumns,
+                   texts::kYes.c_str(), texts::kNo.c_str(), settings.overprintFill);
+    LabelledTwoWay(ui, texts::kOverprintStroke.c_str(), kStrokeUpper, kStrokeLower, kTwoWayColumns,
+                   texts::kYes.c_str(), texts::kNo.c_str(), settings.overprintStroke);
     if (ui.CheckBox(kNearCursorBand, kNearCursorColumns, texts::kColoursNearCursor.c_str(),
                     settings.showColoursNearCursor))
         settings.showColoursNearCursor = !settings.showColoursNearCursor;

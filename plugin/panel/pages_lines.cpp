@@ -1,4 +1,5 @@
 // The pages of the dimension's lines: "Pointes." and "Format de ligne.".
+#include <iterator>
 #include <string>
 
 #include "plugin/geometry/arrow_shapes.h"
@@ -18,7 +19,6 @@ constexpr Columns kArrowSizeColumns{46, 124};
 constexpr Band kArrowSizeStepperBand{18.6f, 19.6f};
 
 constexpr Columns kMinus{45, 73}, kPlus{96, 124};
-constexpr float kValueColumn = 130;
 
 constexpr Columns kLineWidthColumns{46, 96};
 constexpr Band kLineWidthStepperBand{10, 11};
@@ -29,10 +29,6 @@ constexpr Band kRoundCapsBand{18.4f, 19.4f}, kSquareCapsBand{19.4f, 20.4f};
 constexpr Columns kCapsColumns{44, 124};
 constexpr float kLabelColumn = 44;
 
-struct Preset {
-    double value;
-    const char* text;
-};
 constexpr Preset kArrowSizes[] = {{0, "0 %"},     {25, "25 %"},   {50, "50 %"},   {75, "75 %"},
                                   {100, "100 %"}, {125, "125 %"}, {150, "150 %"}, {200, "200 %"},
                                   {250, "250 %"}, {300, "300 %"}};
@@ -43,11 +39,6 @@ constexpr Preset kLineWidths[] = {{0.2, "0,2 pt"}, {0.5, "0,5 pt"}, {0.7, "0,7 p
 constexpr StepRule kArrowSizeSteps{{5, 50, 1}, Floor{0, 0}};
 constexpr StepRule kLineWidthSteps{{0.1, 1, 0.01}, Floor{0, 0}};
 constexpr StepRule kDashSteps{{1, 2, 0.1}, Floor{0, 0}};
-
-// The band just above `band`, for the label of the number below it.
-Band LabelBandAbove(Band band) {
-    return {band.top - 1, band.top};
-}
 
 // The outline of arrowhead `shape`, its tip at the left of the row and its body to the
 // right.
@@ -84,14 +75,10 @@ void DescribeArrowheadsPage(PanelUi& ui, SettingsRecord& settings, PanelState& p
                       settings, panel);
 
     ui.Text(kLabelColumn, kArrowSizeTitleBand, texts::kArrowSizeTitle.c_str());
-    int index = 0;
-    for (const Preset& preset : kArrowSizes)
-        if (ui.Choice(BandBelow(kArrowSizesTop, index++), kArrowSizeColumns, preset.text,
-                      settings.arrowSize == preset.value))
-            settings.arrowSize = preset.value;
-    Stepper(ui, kArrowSizeStepperBand, kMinus, kPlus, settings.arrowSize, kArrowSizeSteps);
-    ui.Text(kValueColumn, kArrowSizeStepperBand,
-            (PanelNumber(settings, settings.arrowSize) + " %").c_str());
+    PresetRows(ui, kArrowSizes, std::size(kArrowSizes), kArrowSizesTop, kArrowSizeColumns,
+               settings.arrowSize);
+    StepperWithValue(ui, settings, kArrowSizeStepperBand, kMinus, kPlus, settings.arrowSize,
+                     kArrowSizeSteps, " %");
     ui.Help(texts::kArrowSizeSteps.c_str());
     GroupButtonColumn(ui, GroupButtons::ArrowSize, kArrowSizesTop,
                       texts::kArrowSizeGroupMessage.c_str(), settings, panel);
@@ -99,14 +86,9 @@ void DescribeArrowheadsPage(PanelUi& ui, SettingsRecord& settings, PanelState& p
 
 void DescribeLineFormatPage(PanelUi& ui, SettingsRecord& settings, PanelState& panel) {
     ui.Title(texts::kLineWidthTitle.c_str());
-    int row = 1;
-    for (const Preset& preset : kLineWidths)
-        if (ui.Choice(RowBand(row++), kLineWidthColumns, preset.text,
-                      settings.lineWidth == preset.value))
-            settings.lineWidth = preset.value;
-    Stepper(ui, kLineWidthStepperBand, kMinus, kPlus, settings.lineWidth, kLineWidthSteps);
-    ui.Text(kValueColumn, kLineWidthStepperBand,
-            (PanelNumber(settings, settings.lineWidth) + " pt").c_str());
+    PresetRows(ui, kLineWidths, std::size(kLineWidths), 0, kLineWidthColumns, settings.lineWidth);
+    StepperWithValue(ui, settings, kLineWidthStepperBand, kMinus, kPlus, settings.lineWidth,
+                     kLineWidthSteps, " pt");
     ui.Help(texts::kStepsOfOne.c_str());
 
     ui.Text(kLabelColumn, kLineTypeTitleBand, texts::kLineType.c_str());
@@ -114,18 +96,10 @@ void DescribeLineFormatPage(PanelUi& ui, SettingsRecord& settings, PanelState& p
                   settings.dashed ? texts::kDashed.c_str() : texts::kSolid.c_str()))
         settings.dashed = !settings.dashed;
 
-    struct DashRow {
-        Band band;
-        const char* label;
-        double& value;
-    };
-    const DashRow rows[] = {{kDashBand, texts::kDash.c_str(), settings.dashLength},
-                            {kGapBand, texts::kGap.c_str(), settings.dashGap}};
-    for (const DashRow& dashRow : rows) {
-        ui.Text(kLabelColumn, LabelBandAbove(dashRow.band),
-                (dashRow.label + (" " + PanelNumber(settings, dashRow.value)) + " pt").c_str());
-        Stepper(ui, dashRow.band, kMinus, kPlus, dashRow.value, kDashSteps);
-    }
+    LabelledStepper(ui, settings, texts::kDash.c_str(), kDashBand, kMinus, kPlus,
+                    settings.dashLength, kDashSteps, " pt");
+    LabelledStepper(ui, settings, texts::kGap.c_str(), kGapBand, kMinus, kPlus, settings.dashGap,
+                    kDashSteps, " pt");
     ui.Help(texts::kDashSteps.c_str());
 
     if (ui.Choice(kRoundCapsBand, kCapsColumns, texts::kRoundCaps.c_str(), settings.roundCaps))

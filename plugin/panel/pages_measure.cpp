@@ -89,12 +89,10 @@ void DescribeUnitPage(PanelUi& ui, SettingsRecord& settings, PanelState& panel) 
     for (UnitCode code = 0; code < kUnitCount; ++code)
         if (ui.Choice(RowBand(code + 1), kUnitColumns, Unit(code).titleName, settings.unit == code))
             settings.unit = code;
-    ui.Text(kUnitColumns.left, {kShowUnitUpper.top - 1, kShowUnitUpper.top},
-            texts::kShowUnit.c_str());
     bool show = settings.showUnit;
     // Without a unit there is no unit to show: the choice is ignored.
-    if (ui.TwoWay(kShowUnitUpper, kShowUnitLower, kTwoWayColumns, texts::kYes.c_str(),
-                  texts::kNo.c_str(), show) &&
+    if (LabelledTwoWay(ui, texts::kShowUnit.c_str(), kShowUnitUpper, kShowUnitLower, kTwoWayColumns,
+                       texts::kYes.c_str(), texts::kNo.c_str(), show) &&
         settings.unit != kNoUnit)
         settings.showUnit = show;
     GroupButtonColumn(ui, GroupButtons::Unit, 0, texts::kUnitGroupMessage.c_str(), settings, panel);

@@ -10,15 +10,7 @@
 namespace quill {
 namespace {
 
-constexpr float kLabelColumn = 44;
 constexpr Columns kTwoWayColumns{44, 78};
-
-// The number's label and value stand on the row above its "-" and "+" buttons.
-void NumberLabel(PanelUi& ui, const SettingsRecord& settings, Band buttons, const char* label,
-                 double value, const char* unit = "") {
-    ui.Text(kLabelColumn, {buttons.top - 1, buttons.top},
-            (std::string(label) + " " + PanelNumber(settings, value) + unit).c_str());
-}
 
 // Segment page.
 constexpr Columns kDimensionTypeColumns{44, 206};
@@ -86,23 +78,18 @@ void DescribeSegmentToolPage(PanelUi& ui, SettingsRecord& settings, PanelState&)
         ui.Help(texts::kMeasureGroupHelp1.c_str());
         ui.Help(texts::kMeasureGroupHelp2.c_str());
     }
-    ui.Text(kLabelColumn, {kHorizontalTextUpper.top - 1, kHorizontalTextUpper.top},
-            texts::kHorizontalText.c_str());
-    ui.TwoWay(kHorizontalTextUpper, kHorizontalTextLower, kTwoWayColumns, texts::kYes.c_str(),
-              texts::kNo.c_str(), settings.horizontalText);
-    NumberLabel(ui, settings, kTextOffsetBand, texts::kTextOffset.c_str(), settings.textOffset,
-                kPointSuffix);
-    Stepper(ui, kTextOffsetBand, kSegmentMinus, kSegmentPlus, settings.textOffset,
-            kSegmentOffsetSteps);
-    ui.Text(kLabelColumn, {kExtensionLinesUpper.top - 1, kExtensionLinesUpper.top},
-            texts::kExtensionLines.c_str());
-    ui.TwoWay(kExtensionLinesUpper, kExtensionLinesLower, kTwoWayColumns, texts::kYes.c_str(),
-              texts::kNo.c_str(), settings.extensionLines);
+    LabelledTwoWay(ui, texts::kHorizontalText.c_str(), kHorizontalTextUpper, kHorizontalTextLower,
+                   kTwoWayColumns, texts::kYes.c_str(), texts::kNo.c_str(),
+                   settings.horizontalText);
+    LabelledStepper(ui, settings, texts::kTextOffset.c_str(), kTextOffsetBand, kSegmentMinus,
+                    kSegmentPlus, settings.textOffset, kSegmentOffsetSteps, kPointSuffix);
+    LabelledTwoWay(ui, texts::kExtensionLines.c_str(), kExtensionLinesUpper, kExtensionLinesLower,
+                   kTwoWayColumns, texts::kYes.c_str(), texts::kNo.c_str(),
+                   settings.extensionLines);
     if (settings.extensionLines) {
-        NumberLabel(ui, settings, kExtensionGapBand, texts::kExtensionGap.c_str(),
-                    settings.extensionGap, kPointSuffix);
-        Stepper(ui, kExtensionGapBand, kSegmentMinus, kSegmentPlus, settings.extensionGap,
-                kSegmentOffsetSteps);
+        LabelledStepper(ui, settings, texts::kExtensionGap.c_str(), kExtensionGapBand,
+                        kSegmentMinus, kSegmentPlus, settings.extensionGap, kSegmentOffsetSteps,
+                        kPointSuffix);
     }
     ui.Help(texts::kStepsOfFive.c_str());
 }
@@ -114,15 +101,13 @@ void DescribeAngleToolPage(PanelUi& ui, SettingsRecord& settings, PanelState&) {
     if (ui.Choice(RowBand(2), kArcTypeColumns, texts::kMultipleArcs.c_str(), settings.multipleArcs))
         settings.SetArcStyle(1);
     if (settings.multipleArcs) {
-        NumberLabel(ui, settings, kArcCountBand, texts::kArcCount.c_str(), settings.arcCount);
-        Stepper(ui, kArcCountBand, kArcMinus, kArcPlus, settings.arcCount, kArcCountSteps);
-        NumberLabel(ui, settings, kArcSpacingBand, texts::kArcSpacing.c_str(), settings.arcSpacing,
-                    kPointSuffix);
-        Stepper(ui, kArcSpacingBand, kArcMinus, kArcPlus, settings.arcSpacing, kArcSpacingSteps);
+        LabelledStepper(ui, settings, texts::kArcCount.c_str(), kArcCountBand, kArcMinus, kArcPlus,
+                        settings.arcCount, kArcCountSteps);
+        LabelledStepper(ui, settings, texts::kArcSpacing.c_str(), kArcSpacingBand, kArcMinus,
+                        kArcPlus, settings.arcSpacing, kArcSpacingSteps, kPointSuffix);
     }
-    NumberLabel(ui, settings, kArcRadiusBand, texts::kArcRadius.c_str(), settings.angleRadius,
-                kMillimetreSuffix);
-    Stepper(ui, kArcRadiusBand, kRadiusMinus, kArcPlus, settings.angleRadius, kArcRadiusSteps);
+    LabelledStepper(ui, settings, texts::kArcRadius.c_str(), kArcRadiusBand, kRadiusMinus, kArcPlus,
+                    settings.angleRadius, kArcRadiusSteps, kMillimetreSuffix);
     ui.Help(texts::kStepsOfFive.c_str());
 }
 
@@ -133,38 +118,32 @@ void DescribeCircleToolPage(PanelUi& ui, SettingsRecord& settings, PanelState&) 
     if (ui.Choice(RowBand(2), kRadiusOrDiameterColumns, texts::kDiameter.c_str(),
                   settings.diameter))
         settings.diameter = true;
-    ui.Text(kLabelColumn, {kCircleSignUpper.top - 1, kCircleSignUpper.top},
-            texts::kCircleSign.c_str());
-    ui.TwoWay(kCircleSignUpper, kCircleSignLower, kTwoWayColumns, texts::kYes.c_str(),
-              texts::kNo.c_str(), settings.showCircleSign);
+    LabelledTwoWay(ui, texts::kCircleSign.c_str(), kCircleSignUpper, kCircleSignLower,
+                   kTwoWayColumns, texts::kYes.c_str(), texts::kNo.c_str(),
+                   settings.showCircleSign);
     if (settings.showCircleSign)
         ui.TwoWay(kSignBeforeUpper, kSignBeforeLower, kSignBeforeColumns,
                   texts::kSignBefore.c_str(), texts::kSignAfter.c_str(), settings.signBefore);
-    ui.Text(kLabelColumn, {kRadiusLineUpper.top - 1, kRadiusLineUpper.top},
-            texts::kRadiusLine.c_str());
-    ui.TwoWay(kRadiusLineUpper, kRadiusLineLower, kRadiusLineColumns, texts::kWith.c_str(),
-              texts::kWithout.c_str(), settings.radiusLine);
-    NumberLabel(ui, settings, kLandingBand, texts::kLandingLength.c_str(), settings.landingLength,
-                kMillimetreSuffix);
-    Stepper(ui, kLandingBand, kLandingMinus, kLandingPlus, settings.landingLength, kLandingSteps);
+    LabelledTwoWay(ui, texts::kRadiusLine.c_str(), kRadiusLineUpper, kRadiusLineLower,
+                   kRadiusLineColumns, texts::kWith.c_str(), texts::kWithout.c_str(),
+                   settings.radiusLine);
+    LabelledStepper(ui, settings, texts::kLandingLength.c_str(), kLandingBand, kLandingMinus,
+                    kLandingPlus, settings.landingLength, kLandingSteps, kMillimetreSuffix);
     ui.Help(texts::kStepsOfFive.c_str());
 }
 
 void DescribeBezierToolPage(PanelUi& ui, SettingsRecord& settings, PanelState&) {
     ui.Title(texts::kPageBezierTool.c_str());
     if (settings.divide) {
-        NumberLabel(ui, settings, kDivisionsBand, texts::kDivisions.c_str(), settings.divisions);
-        Stepper(ui, kDivisionsBand, kBezierMinus, kBezierPlus, settings.divisions, kDivisionSteps);
+        LabelledStepper(ui, settings, texts::kDivisions.c_str(), kDivisionsBand, kBezierMinus,
+                        kBezierPlus, settings.divisions, kDivisionSteps);
         ui.Help(texts::kDivisionSteps.c_str());
     }
-    NumberLabel(ui, settings, kMarkLengthBand, texts::kMarkLength.c_str(), settings.markLength,
-                kMillimetreSuffix);
-    Stepper(ui, kMarkLengthBand, kBezierMinus, kBezierPlus, settings.markLength, kMarkLengthSteps);
+    LabelledStepper(ui, settings, texts::kMarkLength.c_str(), kMarkLengthBand, kBezierMinus,
+                    kBezierPlus, settings.markLength, kMarkLengthSteps, kMillimetreSuffix);
     ui.Help(texts::kMarkLengthSteps.c_str());
-    NumberLabel(ui, settings, kLengthOnCurveBand, texts::kLengthOnCurve.c_str(),
-                settings.lengthOnCurve, kMillimetreSuffix);
-    Stepper(ui, kLengthOnCurveBand, kBezierMinus, kBezierPlus, settings.lengthOnCurve,
-            kLengthOnCurveSteps);
+    LabelledStepper(ui, settings, texts::kLengthOnCurve.c_str(), kLengthOnCurveBand, kBezierMinus,
+                    kBezierPlus, settings.lengthOnCurve, kLengthOnCurveSteps, kMillimetreSuffix);
     ui.Help(texts::kLengthOnCurveSteps.c_str());
     if (ui.CheckBox(kDivideBand, kDivideColumns, texts::kDivide.c_str(), settings.divide))
         settings.divide = !settings.divide;
