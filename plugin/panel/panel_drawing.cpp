@@ -39,10 +39,10 @@ AIErr DrawDescribed(const AIAnnotatorMessage& message, PageDescription describe)
     result = sAIDocumentView->ArtworkPointToViewPoint(message.view, &origin, &viewOrigin);
     if (result != kNoErr) return result;
 
-    PanelUi layout = PanelUi::ForLayout();
+    const PanelPoint pointer = PanelPointOf(Tools().cursor, panel.origin, zoom);
+    PanelUi layout = PanelUi::ForLayout(pointer);
     describe(layout, settings, panel);
     layout.Finish();
-    const PanelPoint pointer = PanelPointOf(Tools().cursor, panel.origin, zoom);
     PanelUi ui = PanelUi::ForDrawing(message.drawer, viewOrigin, pointer);
     ui.Background(layout);
     describe(ui, settings, panel);

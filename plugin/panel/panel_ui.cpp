@@ -22,6 +22,7 @@ constexpr float kCharacterWidth = 6.0f;  // an estimate, to size the panel's bac
 constexpr float kMarkSide = 8.0f;
 constexpr float kLabelIndent = 14.0f;
 constexpr float kHelpLinePitch = 14.0f;
+constexpr float kHelpGap = 6.0f;
 constexpr float kTitleColumn = 11.0f;
 constexpr Band kTitleBand{-1.2f, -0.2f};
 constexpr float kMargin = 6.0f;
@@ -50,8 +51,10 @@ bool Inside(PanelPoint point, Band band, Columns columns) {
            point.dy <= Pixels(band.bottom);
 }
 
-PanelUi PanelUi::ForLayout() {
-    return PanelUi(Mode::Layout);
+PanelUi PanelUi::ForLayout(PanelPoint pointer) {
+    PanelUi ui(Mode::Layout);
+    ui.pointer_ = pointer;
+    return ui;
 }
 
 PanelUi PanelUi::ForDrawing(AIAnnotatorDrawer drawer, AIPoint origin, PanelPoint pointer) {
@@ -77,7 +80,7 @@ bool PanelUi::Hit(Band band, Columns columns) {
 }
 
 bool PanelUi::Hovered(Band band, Columns columns) const {
-    return mode_ == Mode::Draw && Inside(pointer_, band, columns);
+    return mode_ != Mode::Click && Inside(pointer_, band, columns);
 }
 
 void PanelUi::Widen(float left, float top, float right, float bottom) {
@@ -199,14 +202,17 @@ void PanelUi::Background(const PanelUi& layout) {
     if (mode_ != Mode::Draw) return;
     const float left = layout.left_ - kMargin, top = layout.top_ - kMargin;
     const float right = layout.right_ + kMargin, bottom = layout.bottom_ + kMargin;
+    // The background is no item: the page's extent stays its items'.
+    const float extent[4] = {left_, top_, right_, bottom_};
     SetColour(kPaper);
     Frame(left, top, right, bottom, true);
     SetColour(kInk);
     Frame(left, top, right, bottom, false);
+    left_ = extent[0], top_ = extent[1], right_ = extent[2], bottom_ = extent[3];
 }
 
 void PanelUi::Finish() {
-    const float firstLine = bottom_;
+    const float firstLine = bottom_ + kHelpGap;
     for (int i = 0; i < helpCount_; ++i)
         DrawTextAt(kTitleColumn, firstLine + kHelpLinePitch * static_cast<float>(i + 1),
                    help_[i].c_str());

@@ -58,7 +58,8 @@ bool Inside(PanelPoint point, Band band, Columns columns);
 class PanelUi {
  public:
     /// Lays the page out: nothing is drawn, the items only widen the panel's extent.
-    static PanelUi ForLayout();
+    /// `pointer` is where the pointer stands on the panel, as for drawing.
+    static PanelUi ForLayout(PanelPoint pointer);
     /// Draws through `drawer` with the origin at `origin` (view pixels); `pointer` is where
     /// the pointer stands on the panel, for the messages of the items under it.
     static PanelUi ForDrawing(AIAnnotatorDrawer drawer, AIPoint origin, PanelPoint pointer);
@@ -77,7 +78,7 @@ class PanelUi {
     /// Whether the click falls in the band and columns and no item took it yet; if so the
     /// click is taken. Always false when not clicking.
     bool Hit(Band band, Columns columns);
-    /// Whether the pointer stands in the band and columns while drawing.
+    /// Whether the pointer stands in the band and columns while laying out or drawing.
     bool Hovered(Band band, Columns columns) const;
 
     void Title(const char* text);
