@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "bench_timing.h"
+#include "host/core/event_state.h"
 #include "host/core/host.h"
+#include "host/fonts/font_catalog.h"
 
 namespace {
 
