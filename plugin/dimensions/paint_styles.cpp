@@ -34,6 +34,39 @@ AIColor HostColour(const ColourSetting& colour) {
     return host;
 }
 
+namespace {
+
+// A fraction of full intensity, truncated towards zero; a stored value beyond 0 … 1 is
+// taken as the nearer end.
+std::uint16_t Component(double fraction) {
+    if (!(fraction > 0)) return 0;
+    if (fraction >= 1) return 65535;
+    return static_cast<std::uint16_t>(fraction * 65535);
+}
+
+std::uint16_t InkOverWhite(double ink, double black) {
+    return Component(1 - (ink * (1 - black) + black));
+}
+
+}  // namespace
+
+AIRGBColor SwatchColour(const ColourSetting& colour) {
+    switch (colour.kind) {
+        case kRgbColour:
+            return {Component(colour.red), Component(colour.green), Component(colour.blue)};
+        case kCmykColour:
+            return {InkOverWhite(colour.cyan, colour.black),
+                    InkOverWhite(colour.magenta, colour.black),
+                    InkOverWhite(colour.yellow, colour.black)};
+        case kGreyColour: {
+            const std::uint16_t level = Component(1 - colour.gray);
+            return {level, level, level};
+        }
+        default:
+            return {0, 0, 0};
+    }
+}
+
 void BuildPaintStyles() {
     const SettingsRecord& s = Settings();
     PaintStyles& styles = Styles();

@@ -21,6 +21,11 @@ PaintStyles& Styles();
 /// document is held only while the plug-in runs; without one the colour is black.
 AIColor HostColour(const ColourSetting& colour);
 
+/// The colour of a swatch, in 16-bit RGB: RGB as it is; CMYK by its inks over white,
+/// (1 − (C × (1 − K) + K)) × 65535 for red and so on; grey as black ink over white; a
+/// custom colour as the black ink the dimensions are drawn with.
+AIRGBColor SwatchColour(const ColourSetting& colour);
+
 /// Builds the three styles and the text colour from the settings; the fill style starts
 /// from the host's current path style.
 void BuildPaintStyles();

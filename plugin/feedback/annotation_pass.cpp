@@ -8,6 +8,7 @@
 #include "plugin/feedback/colour_legend.h"
 #include "plugin/feedback/feedback_texts.h"
 #include "plugin/feedback/tool_marks.h"
+#include "plugin/panel/panel_drawing.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/hover_state.h"
@@ -71,6 +72,14 @@ AIErr DrawAnnotation(const AIAnnotatorMessage& message) {
     if (Settings().showColoursNearCursor && tool != kParametersTool)
         DrawColourLegend(drawer, anchor, Tools().smartGuideColour, lengthsTool,
                          lengthsTool ? 4 : 8);
+    if (tool == kParametersTool) {
+        // The panel, unless the pointer is over a dimension, whose click goes to the tool
+        // that made it.
+        const HoverKind hover = CurrentHover().kind;
+        if (hover != HoverKind::DimensionSegmentHit && hover != HoverKind::DimensionArcHit)
+            drawer.Record(DrawPanel(message));
+        return drawer.Last();
+    }
     drawer.Colour(marksColour);
     DrawToolMarks(drawer);
     return drawer.Last();

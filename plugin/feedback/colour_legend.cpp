@@ -1,5 +1,6 @@
 #include "plugin/feedback/colour_legend.h"
 
+#include "plugin/dimensions/paint_styles.h"
 #include "plugin/feedback/texts.h"
 
 namespace quill {
@@ -12,15 +13,6 @@ constexpr int kLegendLeft = 16;
 constexpr int kLegendAbove = 24;
 constexpr int kSwatchSize = 7;
 constexpr int kLabelGap = 4;
-
-std::uint16_t Component(double fraction) {
-    return static_cast<std::uint16_t>(static_cast<std::int32_t>(fraction * 65535));
-}
-
-// The ink of a CMYK component over white, in the proportion the black ink leaves.
-std::uint16_t InkOverWhite(double ink, double black) {
-    return Component(1 - (ink * (1 - black) + black));
-}
 
 const char* KindLabel(const ColourSetting& colour) {
     switch (colour.kind) {
@@ -47,23 +39,6 @@ void DrawRow(AnnotationDrawer& drawer, AIPoint at, const ColourSetting& colour,
 }
 
 }  // namespace
-
-AIRGBColor SwatchColour(const ColourSetting& colour) {
-    switch (colour.kind) {
-        case kRgbColour:
-            return {Component(colour.red), Component(colour.green), Component(colour.blue)};
-        case kCmykColour:
-            return {InkOverWhite(colour.cyan, colour.black),
-                    InkOverWhite(colour.magenta, colour.black),
-                    InkOverWhite(colour.yellow, colour.black)};
-        case kGreyColour: {
-            const std::uint16_t level = Component(1 - colour.gray);
-            return {level, level, level};
-        }
-        default:
-            return {0, 0, 0};
-    }
-}
 
 void DrawColourLegend(AnnotationDrawer& drawer, AIPoint anchor, const AIRGBColor& labelColour,
                       bool textOnly, int rowGap) {

@@ -7,10 +7,6 @@
 
 namespace quill {
 
-/// The colour in 16-bit components: RGB as it is, CMYK by its inks over white, grey as
-/// ink over white; a custom colour as the ink the dimensions are drawn with.
-AIRGBColor SwatchColour(const ColourSetting& colour);
-
 /// The line colour's row (unless `textOnly`) and the text colour's row, beside the text
 /// anchor (view pixels); labels in `labelColour`. The text row sits `rowGap` pixels below
 /// the line row.

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "plugin/geometry/types.h"
+
 namespace quill {
 
 /// The parameter pages, in the order the page write looks for the open one.
@@ -59,8 +61,16 @@ struct PanelState {
     /// Set when a preference group was recalled from the chooser; "NumSetPrefs" is
     /// written at mouse-up.
     bool groupRecalled = false;
+    /// The document point of the click that opened the panel: rows are counted downwards
+    /// and columns rightwards from it, in screen pixels.
+    Point origin;
     /// Page of the font list shown, from 1 ("NumeroPagePolices").
     std::int32_t fontPage = 1;
+    /// The host's number of fonts when the panel opened, and the pages of 16 they fill.
+    std::int32_t fontCount = 0;
+    std::int32_t fontPageCount = 0;
+    /// The layer name keyboard types capitals.
+    bool capitals = false;
     /// Step multipliers: the size page's ×10, the scale page's ×10 and ×100.
     bool sizeStepTimesTen = false;
     bool scaleStepTimesTen = false;
@@ -70,6 +80,7 @@ struct PanelState {
 
     bool IsOpen(PanelPage page) const { return pageOpen[static_cast<int>(page)]; }
     void MarkChanged(PanelPage page) { pageChanged[static_cast<int>(page)] = true; }
+    bool Changed(PanelPage page) const { return pageChanged[static_cast<int>(page)]; }
     void SwitchOffStepMultipliers();
     void ClearPageFlags();
 };

@@ -1,5 +1,7 @@
 // The Parameters tool: over the drawing it sees only the lines and arcs of existing
-// dimensions.
+// dimensions; its clicks go to the panel, but for those on a dimension, which go to the
+// tool that made it.
+#include "plugin/panel/panel_click.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_classification.h"
 #include "plugin/tools/tool_table.h"
@@ -14,17 +16,22 @@ std::int32_t ParametersCursor(HoverKind kind, bool) {
                : cursors::kNothing;
 }
 
-// A click on an existing dimension goes to the tool that made it; the panel takes every
-// other click.
 AIErr ParametersClick(const ToolClick& click) {
     const std::int32_t owner = ToolOfDimensionPiece(click);
-    return owner != 0 ? HandClickTo(owner, click) : kNoErr;
+    if (owner != 0) return HandClickTo(owner, click);
+    return PanelClick(click.pointer, click.shift, click.alt);
 }
 
 }  // namespace
 
 const ToolBehaviour kParametersBehaviour{
-    ClassifyParametersHover, ParametersCursor, nullptr, ParametersClick, nullptr, nullptr, nullptr,
+    ClassifyParametersHover,
+    ParametersCursor,
+    nullptr,
+    ParametersClick,
+    nullptr,
+    PanelMouseUp,
+    nullptr,
 };
 
 }  // namespace quill
