@@ -120,5 +120,27 @@ TEST(UpdateDrawing, RebuildsMovedDimensionsWhereTheyStoodAndReportsTheLostOne) {
     for (const auto& f : {file, out, again}) std::remove(f.c_str());
 }
 
+TEST(UpdateDrawing, TellsWhyALinkLeadsNowhereAndKeepsTheDimension) {
+    const std::string file = ::testing::TempDir() + "quill_update_links.svg", out = file + ".out";
+    RunScenario(
+        "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n"
+        "click 100 100\nclick 200 100\ndoc save " +
+        file + "\n");
+    const std::string svg = ReadFile(file);
+    update::UpdateOptions options;
+    options.plugin = QUILL_PLUGIN;
+    for (const auto& [index, reason] :
+         {std::pair{"9", "anchor index beyond the path"}, std::pair{"1x", "link edited by hand"}}) {
+        std::ofstream(file) << std::regex_replace(svg, std::regex(R"(quill:tag-num2="1")"),
+                                                  std::string("quill:tag-num2=\"") + index + "\"");
+        const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+        ASSERT_EQ(run.dimensions.size(), 1u);
+        EXPECT_EQ(run.dimensions[0].reason, reason);
+        EXPECT_EQ(*LayerArt(Opened(out), "Dimensions"), *LayerArt(Opened(file), "Dimensions"));
+    }
+    std::remove(file.c_str());
+    std::remove(out.c_str());
+}
+
 }  // namespace
 }  // namespace quill::testing
