@@ -49,6 +49,17 @@ const char* ToolOf(DimensionKind kind) {
     }
 }
 
+const char* MarkerOf(DimensionKind kind) {
+    switch (kind) {
+        case DimensionKind::Angle:
+            return tags::kAngleMarker;
+        case DimensionKind::Circle:
+            return tags::kCircleMarker;
+        default:
+            return tags::kSegmentMarker;
+    }
+}
+
 Vec BezierPoint(const AIPathSegment& a, const AIPathSegment& b, double t) {
     const double s = 1 - t;
     return (s * s * s) * FromHost(a.p) + (3 * s * s * t) * FromHost(a.out) +
@@ -125,13 +136,11 @@ struct Press {
 
 // Presses the line until the plug-in rebuilds the dimension or tells why it cannot.
 Press PressTheLine(UpdateContext& c, const SurveyedDimension& d, const host::Art& line) {
-    const char* markers[] = {tags::kSegmentMarker, tags::kAngleMarker, tags::kCircleMarker};
-    const char* marker = markers[d.kind == DimensionKind::Angle    ? 1
-                                 : d.kind == DimensionKind::Circle ? 2
-                                                                   : 0];
     Press press;
     host::Document& doc = c.host.document();
     const host::Layer* layer = doc.FindLayerByTitle(c.layerTitle);
+    if (!layer) return press;
+    const char* marker = MarkerOf(d.kind);
     auto& alerts = c.host.log().alerts;
     for (AIRealPoint p : PressPoints(c.host, line, marker)) {
         press.at = p;
@@ -181,8 +190,15 @@ DimensionOutcome UpdateOne(UpdateContext& c, const SurveyedDimension& d) {
     const host::ObjectId rebuilt = press.rebuilt->id();
     Send(c.host, host::MouseEvent::Drag, release);
     Send(c.host, host::MouseEvent::Up, release);
+    const host::Art* placed = doc.FindArt(rebuilt);
+    if (!placed) {
+        // The drag gave the new dimension up (the measured points met, say).
+        const auto& alerts = c.host.log().alerts;
+        outcome.reason = alerts.empty() ? "given up while placed" : alerts.back();
+        return outcome;
+    }
     outcome.status = UpdateStatus::Rebuilt;
-    if (const host::Art* placed = doc.FindArt(rebuilt)) outcome.newLabel = LabelOf(*placed);
+    outcome.newLabel = LabelOf(*placed);
     return outcome;
 }
 
