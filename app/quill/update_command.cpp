@@ -1,0 +1,86 @@
+// quill update DRAWING.svg [-o OUT.svg] [--report FILE.json] [--prefs FILE.json]
+// [--plugin LIBRARY]: rebuilds every associative dimension of a drawing on the current
+// positions of what it measures, through the plug-in's own tools, and writes the drawing.
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/quill/command.h"
+#include "app/update/update_report.h"
+#include "app/update/update_session.h"
+
+namespace {
+
+constexpr int kAllRebuilt = 0;
+constexpr int kSomeNotRebuilt = 1;
+constexpr int kUsageError = 2;
+constexpr int kNotUpdated = 3;
+
+constexpr const char* kUsage =
+    "update DRAWING.svg [-o OUT.svg] [--report FILE.json] [--prefs FILE.json] [--plugin LIBRARY]";
+
+struct UpdateArguments {
+    std::string drawing, out, report;
+    quill::update::UpdateOptions options;
+};
+
+bool ParseArguments(int argc, char** argv, UpdateArguments* args) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (a == "-o" && hasValue) {
+            args->out = argv[++i];
+        } else if (a == "--report" && hasValue) {
+            args->report = argv[++i];
+        } else if (a == "--prefs" && hasValue) {
+            args->options.prefs = argv[++i];
+        } else if (a == "--plugin" && hasValue) {
+            args->options.plugin = argv[++i];
+        } else if (a.rfind("-", 0) == 0 || !args->drawing.empty()) {
+            return false;
+        } else {
+            args->drawing = a;
+        }
+    }
+    if (args->out.empty()) args->out = args->drawing;
+    return !args->drawing.empty();
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+    file.close();
+    return static_cast<bool>(file);
+}
+
+int Update(int argc, char** argv) {
+    UpdateArguments args;
+    if (!ParseArguments(argc, argv, &args)) {
+        std::fprintf(stderr, "usage: quill %s\n", kUsage);
+        return kUsageError;
+    }
+    using namespace quill::update;
+    const UpdateRun run = UpdateDrawing(args.drawing, args.out, args.options);
+    for (const std::string& warning : run.warnings)
+        std::fprintf(stderr, "quill update: %s\n", warning.c_str());
+    if (!run.error.empty()) {
+        std::fprintf(stderr, "quill update: %s\n", run.error.c_str());
+        return kNotUpdated;
+    }
+    for (const DimensionOutcome& outcome : run.dimensions) {
+        const std::vector<std::string> lines = OutcomeLines({outcome});
+        if (lines.empty()) continue;
+        std::FILE* to = outcome.status == UpdateStatus::NotRebuilt ? stderr : stdout;
+        std::fprintf(to, "quill update: %s\n", lines.front().c_str());
+    }
+    std::printf("quill update: %s\n", SummaryLine(run.dimensions).c_str());
+    if (!args.report.empty() && !WriteText(args.report, ReportJson(args.drawing, run.dimensions))) {
+        std::fprintf(stderr, "quill update: %s: cannot be written\n", args.report.c_str());
+        return kNotUpdated;
+    }
+    return CountOf(run.dimensions, UpdateStatus::NotRebuilt) == 0 ? kAllRebuilt : kSomeNotRebuilt;
+}
+
+quill::CommandRegistration registration(quill::Command{"update", kUsage, Update});
+
+}  // namespace

@@ -1,0 +1,47 @@
+#include "app/update/update_session.h"
+
+#include "host/core/event_state.h"
+#include "host/prefs/preference_store.h"
+#include "host/svg/svg.h"
+
+namespace quill::update {
+
+namespace {
+
+// The host the suites serve while the update runs.
+class CurrentHostScope {
+ public:
+    explicit CurrentHostScope(host::Host& host)
+        : previous_(host::HasCurrentHost() ? &host::CurrentHost() : nullptr) {
+        host::SetCurrentHost(&host);
+    }
+    ~CurrentHostScope() { host::SetCurrentHost(previous_); }
+    CurrentHostScope(const CurrentHostScope&) = delete;
+    CurrentHostScope& operator=(const CurrentHostScope&) = delete;
+
+ private:
+    host::Host* previous_;
+};
+
+}  // namespace
+
+UpdateRun UpdateDrawing(const std::string& in, const std::string& out,
+                        const UpdateOptions& options) {
+    UpdateRun run;
+    std::string warnings;
+    auto document = host::LoadSvgDocument(in, &run.error, &warnings);
+    if (!warnings.empty()) run.warnings.push_back(warnings);
+    if (!document) return run;
+    host::Host host;
+    CurrentHostScope scope(host);
+    if (!options.prefs.empty() && !host.preferences().BindFile(options.prefs, &run.error))
+        return run;
+    host.ReplaceDocument(std::move(document));
+    if (!host.StartPlugin(options.plugin, &run.error)) return run;
+    run.dimensions = UpdateDimensions(host);
+    host.ShutdownPlugins();
+    SaveSvgDocument(host.document(), out, &run.error);
+    return run;
+}
+
+}  // namespace quill::update

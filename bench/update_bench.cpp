@@ -1,0 +1,125 @@
+// quill update on a drawing of 1,000 dimensions (segments, angles and circles in equal
+// shares of a grid) whose measured paths were all moved since: opening the drawing,
+// starting the plug-in, rebuilding every dimension through its tool's press, drag and
+// release, and writing the drawing. Reports the whole time and the time per dimension.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "app/update/update_report.h"
+#include "app/update/update_session.h"
+#include "bench_timing.h"
+#include "host/core/host.h"
+#include "host/svg/svg.h"
+
+namespace {
+
+constexpr int kDimensions = 1000;
+constexpr int kColumns = 32;
+constexpr float kCell = 120;
+constexpr float kHandle = 0.5522847771644592f;  // a four-arc circle's handle, per radius
+// How far every measured path moves before the update, in points.
+constexpr float kMoveH = 3, kMoveV = 2;
+
+AIPathSegment Corner(float h, float v) {
+    return {{h, v}, {h, v}, {h, v}, 1};
+}
+
+host::Art* AddPath(host::Document& document, std::vector<AIPathSegment> segments, bool closed) {
+    host::Art* path = document.NewArt(host::ArtKind::Path, kPlaceAboveAll, nullptr);
+    document.SetSegments(path, std::move(segments));
+    document.SetClosed(path, closed);
+    return path;
+}
+
+void Gesture(host::Host& host, AIRealPoint down, AIRealPoint to) {
+    host.SendMouseEvent(host::MouseEvent::Move, down, {});
+    host.SendMouseEvent(host::MouseEvent::Down, down, {});
+    host.SendMouseEvent(host::MouseEvent::Drag, to, {});
+    host.SendMouseEvent(host::MouseEvent::Up, to, {});
+}
+
+// One dimension in the cell at (x, y): a segment, an angle at a vertex, or a circle's
+// radius, by turns; each as the user makes it with its tool.
+void DimensionCell(host::Host& host, int i, float x, float y) {
+    std::string error;
+    host::Document& doc = host.document();
+    switch (i % 3) {
+        case 0:
+            AddPath(doc, {Corner(x, y), Corner(x + 80, y)}, false);
+            host.SelectToolByTitle("Outil Segment", &error);
+            host.SendMouseEvent(host::MouseEvent::Down, {x, y}, {});
+            host.SendMouseEvent(host::MouseEvent::Up, {x, y}, {});
+            Gesture(host, {x + 80, y}, {x + 40, y + 30});
+            break;
+        case 1:
+            AddPath(doc, {Corner(x + 90, y), Corner(x, y), Corner(x + 45, y + 78)}, false);
+            host.SelectToolByTitle("Outil Angle", &error);
+            Gesture(host, {x, y}, {x + 70, y + 40});
+            break;
+        default: {
+            const float c = 40, cx = x + c, cy = y + c, k = kHandle * c;
+            AddPath(doc,
+                    {{{cx + c, cy}, {cx + c, cy - k}, {cx + c, cy + k}, 0},
+                     {{cx, cy + c}, {cx + k, cy + c}, {cx - k, cy + c}, 0},
+                     {{cx - c, cy}, {cx - c, cy + k}, {cx - c, cy - k}, 0},
+                     {{cx, cy - c}, {cx - k, cy - c}, {cx + k, cy - c}, 0}},
+                    true);
+            host.SelectToolByTitle("Outil Cercle", &error);
+            const float onArc = c * std::sqrt(0.5f);
+            Gesture(host, {cx + onArc, cy + onArc}, {cx + 65, cy + 60});
+        }
+    }
+}
+
+// Draws and dimensions the grid, moves every measured path, saves the drawing.
+bool MakeDrawing(const std::string& file, std::string* error) {
+    host::Host host;
+    host::SetCurrentHost(&host);
+    host.ReplaceDocument(std::make_unique<host::Document>(kColumns * kCell, kColumns * kCell));
+    host::Layer* paths = host.document().currentLayer();
+    if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, error)) return false;
+    for (int i = 0; i < kDimensions; ++i) {
+        host.document().SetCurrentLayer(paths);
+        DimensionCell(host, i, kCell * static_cast<float>(i % kColumns) + 10,
+                      kCell * static_cast<float>(i / kColumns) + 10);
+    }
+    for (const auto& art : paths->group()->children()) {
+        std::vector<AIPathSegment> moved = art->segments;
+        for (AIPathSegment& s : moved)
+            for (AIRealPoint* p : {&s.p, &s.in, &s.out}) *p = {p->h + kMoveH, p->v + kMoveV};
+        host.document().SetSegments(art.get(), moved);
+    }
+    host.ShutdownPlugins();
+    const bool saved = host::SaveSvgDocument(host.document(), file, error);
+    host::SetCurrentHost(nullptr);
+    return saved;
+}
+
+void BM_UpdateDrawing(benchmark::State& state) {
+    const std::string in = "/tmp/quill_update_bench.svg", out = "/tmp/quill_update_bench.out.svg";
+    std::string error;
+    if (!MakeDrawing(in, &error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    quill::update::UpdateRun run;
+    double ns = 0;
+    for (auto _ : state)
+        ns = quill::bench::TimeNs([&] { run = quill::update::UpdateDrawing(in, out, {}); });
+    if (!run.error.empty()) state.SkipWithError(run.error.c_str());
+    const auto& d = run.dimensions;
+    state.counters["dimensions"] = static_cast<double>(d.size());
+    state.counters["rebuilt"] = quill::update::CountOf(d, quill::update::UpdateStatus::Rebuilt);
+    state.counters["total_ms"] = ns / 1e6;
+    state.counters["per_dimension_us"] = d.empty() ? 0 : ns / 1e3 / static_cast<double>(d.size());
+    std::remove(in.c_str());
+    std::remove(out.c_str());
+}
+BENCHMARK(BM_UpdateDrawing)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,146 @@
+// quill update on a drawing edited elsewhere: the dimensions follow their moved paths as
+// clicks of their tools would rebuild them, placed where they stood; the one whose path
+// was deleted is reported and kept; nothing else changes, and a second run changes nothing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <string>
+
+#include "app/update/update_report.h"
+#include "app/update/update_session.h"
+#include "support/scenario.h"
+
+namespace quill::testing {
+namespace {
+
+const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\n";
+
+// A segment, an angle and a circle dimension with their paths moved, and one whose path
+// is deleted, and a dimension between free points (not associative), saved and edited.
+std::string EditedDrawing() {
+    const std::string file = ::testing::TempDir() + "quill_update_drawing.svg";
+    auto made = RunScenario(kPrefs +
+                            "doc new\npath name base : 100,100 200,100\n"
+                            "path name corner : 400,100 300,100 350,186.60254\n"
+                            "circle 150 400 50 name wheel\npath name gone : 100,600 200,600\n"
+                            "startup\ntool segment\nclick 100 100\ndown 200 100\n"
+                            "drag 150 130\nup 150 130\nclick 100 600\nclick 200 600\n"
+                            "click 400 700\nclick 500 700\n"
+                            "tool angle\ndown 300 100\ndrag 370 150\nup 370 150\n"
+                            "tool circle\ndown 185.3553 435.3553\ndrag 230 480\nup 230 480\n"
+                            "doc save " +
+                            file + "\n");
+    EXPECT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
+    std::string svg = ReadFile(file);
+    const auto edit = [&](const std::string& pattern, const std::string& with) {
+        const std::regex re(pattern);
+        EXPECT_TRUE(std::regex_search(svg, re)) << pattern;
+        svg = std::regex_replace(svg, re, with);
+    };
+    edit(R"((name="base"[^>]*d=")[^"]*)", "$1M 110 120 L 260 120");  // moved and stretched
+    edit(R"(<path (quill:name="corner"))", "<path transform=\"translate(-20 30)\" $1");
+    edit(R"(<path (quill:name="wheel"))", "<path transform=\"translate(30 10)\" $1");
+    edit(R"(\s*<path quill:name="gone"[^>]*>)", "");
+    std::ofstream(file) << svg;
+    return file;
+}
+
+nlohmann::json Opened(const std::string& file) {
+    return RunScenario("doc open " + file + "\n").dump;
+}
+
+// Points of a piece, in order.
+std::vector<DumpPoint> PointsOf(const nlohmann::json& piece) {
+    std::vector<DumpPoint> points;
+    for (const auto& s : piece.value("segments", nlohmann::json::array()))
+        points.push_back(PointOf(s["p"]));
+    if (piece.contains("anchor")) points.push_back(PointOf(piece["anchor"]));
+    return points;
+}
+
+// Every piece of `now` is the same piece of `before` moved by (dx, dy).
+void ExpectMoved(const nlohmann::json& before, const nlohmann::json& now, double dx, double dy) {
+    ASSERT_EQ(before["art"].size(), now["art"].size()) << now;
+    for (std::size_t i = 0; i < now["art"].size(); ++i) {
+        const auto a = PointsOf(before["art"][i]), b = PointsOf(now["art"][i]);
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            EXPECT_NEAR(b[k].h, a[k].h + dx, 2e-3) << now["name"] << " piece " << i;
+            EXPECT_NEAR(b[k].v, a[k].v + dy, 2e-3) << now["name"] << " piece " << i;
+        }
+        EXPECT_EQ(before["art"][i]["tags"], now["art"][i]["tags"]);
+        EXPECT_EQ(before["art"][i].value("contents", ""), now["art"][i].value("contents", ""));
+    }
+}
+
+TEST(UpdateDrawing, RebuildsMovedDimensionsWhereTheyStoodAndReportsTheLostOne) {
+    const std::string file = EditedDrawing(), out = file + ".out.svg", again = file + ".2.svg";
+    const nlohmann::json edited = Opened(file);
+    update::UpdateOptions options;
+    options.plugin = QUILL_PLUGIN;
+    const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+    ASSERT_EQ(run.error, "");
+    EXPECT_EQ(update::SummaryLine(run.dimensions),
+              "5 dimensions: 3 rebuilt, 1 not rebuilt, 1 not associative");
+    EXPECT_EQ(update::OutcomeLines(run.dimensions),
+              (std::vector<std::string>{
+                  "\"Segment oblique\" #1 at 150,130: 100 pt \xE2\x86\x92 150 pt",
+                  "\"Segment oblique\" #2 at 150,630: not rebuilt: measured path missing"}));
+    const nlohmann::json report = nlohmann::json::parse(update::ReportJson(file, run.dimensions));
+    EXPECT_EQ(report["dimensions"][3]["kind"], "angle");
+    EXPECT_EQ(report["dimensions"][4]["status"], "rebuilt");
+
+    const nlohmann::json updated = Opened(out);
+    EXPECT_EQ(*LayerArt(updated, "Calque 1"), *LayerArt(edited, "Calque 1"));
+    const auto& before = *LayerArt(edited, "Dimensions");
+    const auto& now = *LayerArt(updated, "Dimensions");
+    ASSERT_EQ(now.size(), 5u);
+    // Kept as they were, at the bottom: the lost one and the free one.
+    EXPECT_EQ(now[0], before[1]);
+    EXPECT_EQ(now[1], before[2]);
+    // The rebuilt ones on top, in their old order: the segment on its new anchors, 30
+    // points above them as before; the angle and the circle moved with their paths.
+    const auto& segment = now[2];
+    EXPECT_EQ(segment["name"], "Segment oblique");
+    EXPECT_EQ(segment["art"].back()["contents"], "150 pt");
+    EXPECT_POINT_NEAR(segment["art"].back()["anchor"], 185, 150, 1e-3);
+    EXPECT_POINT_NEAR(AnchorOf(&segment["art"][2], 0), 120.5, 150, 1e-3);
+    ExpectMoved(before[3], now[3], -20, 30);
+    ExpectMoved(before[4], now[4], 30, 10);
+
+    // A second run finds everything true already.
+    const update::UpdateRun second = update::UpdateDrawing(out, again, options);
+    EXPECT_EQ(update::OutcomeLines(second.dimensions).size(), 1u);
+    const nlohmann::json reopened = Opened(again);
+    const auto& third = *LayerArt(reopened, "Dimensions");
+    for (std::size_t i = 2; i < 5; ++i) ExpectMoved(now[i], third[i], 0, 0);
+    for (const auto& f : {file, out, again}) std::remove(f.c_str());
+}
+
+TEST(UpdateDrawing, TellsWhyALinkLeadsNowhereAndKeepsTheDimension) {
+    const std::string file = ::testing::TempDir() + "quill_update_links.svg", out = file + ".out";
+    RunScenario(
+        "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n"
+        "click 100 100\nclick 200 100\ndoc save " +
+        file + "\n");
+    const std::string svg = ReadFile(file);
+    update::UpdateOptions options;
+    options.plugin = QUILL_PLUGIN;
+    for (const auto& [index, reason] :
+         {std::pair{"9", "anchor index beyond the path"}, std::pair{"1x", "link edited by hand"}}) {
+        std::ofstream(file) << std::regex_replace(svg, std::regex(R"(quill:tag-num2="1")"),
+                                                  std::string("quill:tag-num2=\"") + index + "\"");
+        const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+        ASSERT_EQ(run.dimensions.size(), 1u);
+        EXPECT_EQ(run.dimensions[0].reason, reason);
+        EXPECT_EQ(*LayerArt(Opened(out), "Dimensions"), *LayerArt(Opened(file), "Dimensions"));
+    }
+    std::remove(file.c_str());
+    std::remove(out.c_str());
+}
+
+}  // namespace
+}  // namespace quill::testing
