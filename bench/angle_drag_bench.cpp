@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_host.h"
 #include "bench_timing.h"
 #include "host/core/host.h"
 
@@ -20,12 +21,7 @@ constexpr AIRealPoint kVertex{100, 100};
 // A host with the plug-in started and the Angle tool selected.
 bool StartAngleTool(host::Host& host, benchmark::State& state) {
     host::SetCurrentHost(&host);
-    std::string error;
-    if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, &error) ||
-        !host.SelectToolByTitle("Outil Angle", &error)) {
-        state.SkipWithError(error.c_str());
-        return false;
-    }
+    if (!quill::bench::StartTool(host, "Outil Angle", state)) return false;
     return true;
 }
 

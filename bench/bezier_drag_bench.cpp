@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_host.h"
 #include "bench_timing.h"
 #include "host/core/host.h"
 #include "host/prefs/preference_store.h"
@@ -42,12 +43,7 @@ bool StartBezierTool(host::Host& host, int parts, benchmark::State& state) {
     host::SetCurrentHost(&host);
     host.preferences().Put("ORLQUILL", "Precision", host::PreferenceValue::Integer(1));
     host.preferences().Put("ORLQUILL", "NbDiv", host::PreferenceValue::Integer(parts));
-    std::string error;
-    if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, &error) ||
-        !host.SelectToolByTitle("Outil Bézier", &error)) {
-        state.SkipWithError(error.c_str());
-        return false;
-    }
+    if (!quill::bench::StartTool(host, "Outil Bézier", state)) return false;
     DrawWave(host.document());
     return true;
 }

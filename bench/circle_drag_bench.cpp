@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_host.h"
 #include "bench_timing.h"
 #include "host/core/host.h"
 
@@ -39,12 +40,7 @@ void DrawCircle(host::Document& document) {
 void BM_CircleDragEvent(benchmark::State& state) {
     host::Host host;
     host::SetCurrentHost(&host);
-    std::string error;
-    if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, &error) ||
-        !host.SelectToolByTitle("Outil Cercle", &error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    if (!quill::bench::StartTool(host, "Outil Cercle", state)) return;
     DrawCircle(host.document());
     const float onArc = kCentre + kRadius * std::sqrt(0.5f);
     host.SendMouseEvent(host::MouseEvent::Down, {onArc, onArc}, {});

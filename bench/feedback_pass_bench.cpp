@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bench_drawing.h"
+#include "bench_host.h"
 #include "bench_timing.h"
 #include "host/core/event_state.h"
 #include "host/core/host.h"
@@ -39,12 +40,7 @@ void BM_PathMarkPass(benchmark::State& state) {
     host::SetCurrentHost(&host);
     quill::bench::DrawPaths(host.document(), kPaths, kSegmentsPerPath, kPageSide, 7);
     DrawLongCurve(host.document());
-    std::string error;
-    if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, &error) ||
-        !host.SelectToolByTitle("Outil Segment", &error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    if (!quill::bench::StartTool(host, "Outil Segment", state)) return;
     host.SendMouseEvent(host::MouseEvent::Move, {50105, 3204.5f}, {});
     std::vector<double> times;
     for (auto _ : state) {
@@ -66,12 +62,7 @@ void BM_TrackingPass(benchmark::State& state) {
     host::Host host;
     host::SetCurrentHost(&host);
     quill::bench::DrawPaths(host.document(), kPaths, kSegmentsPerPath, kPageSide, 7);
-    std::string error;
-    if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, &error) ||
-        !host.SelectToolByTitle("Outil Segment", &error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    if (!quill::bench::StartTool(host, "Outil Segment", state)) return;
     const std::vector<AIRealPoint> pointers =
         quill::bench::Pointers(host.document(), kPasses * 4, kPageSide, 11);
     std::vector<double> times;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench_drawing.h"
+#include "bench_host.h"
 #include "bench_timing.h"
 #include "host/core/host.h"
 #include "host/geometry/bezier.h"
@@ -41,12 +42,7 @@ double ThreadNs() {
 void BM_RubberBandDragEvent(benchmark::State& state) {
     host::Host host;
     host::SetCurrentHost(&host);
-    std::string error;
-    if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, &error) ||
-        !host.SelectToolByTitle("Outil Longueur & Aires", &error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    if (!quill::bench::StartTool(host, "Outil Longueur & Aires", state)) return;
     quill::bench::DrawPaths(host.document(), kPaths, kSegmentsPerPath, kPageSide, 1);
     // Pressed off the drawing, below its left: the band grows to the whole page and back.
     // The press's own annotation pass reads every path's bounds once for the band.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_host.h"
 #include "bench_timing.h"
 #include "host/core/event_state.h"
 #include "host/core/host.h"
@@ -46,12 +47,7 @@ bool StartWithParametersTool(benchmark::State& state, host::Host& host) {
     std::vector<std::string> fonts;
     for (int i = 0; i < kFontCount; ++i) fonts.push_back("Police " + std::to_string(i));
     host.fonts().SetNames(fonts);
-    std::string error;
-    if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, &error) ||
-        !host.SelectToolByTitle("Outil Paramètres", &error)) {
-        state.SkipWithError(error.c_str());
-        return false;
-    }
+    if (!quill::bench::StartTool(host, "Outil Paramètres", state)) return false;
     Click(host, kOrigin);
     return true;
 }

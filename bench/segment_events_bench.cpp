@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bench_drawing.h"
+#include "bench_host.h"
 #include "bench_timing.h"
 #include "host/core/host.h"
 
@@ -25,12 +26,7 @@ void Report(benchmark::State& state, std::vector<double>& nanoseconds) {
 // A host with the plug-in started and the Segment tool selected.
 bool StartSegmentTool(host::Host& host, benchmark::State& state) {
     host::SetCurrentHost(&host);
-    std::string error;
-    if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, &error) ||
-        !host.SelectToolByTitle("Outil Segment", &error)) {
-        state.SkipWithError(error.c_str());
-        return false;
-    }
+    if (!quill::bench::StartTool(host, "Outil Segment", state)) return false;
     return true;
 }
 

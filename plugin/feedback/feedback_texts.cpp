@@ -48,9 +48,10 @@ void AddScaleLine(Lines& lines) {
                     denominator);
 }
 
-// The hovered curve's whole length, measured when the pointer came over it.
-std::string CurveReadout(const HoverState& hover) {
-    return LengthReadout(hover.pathLength);
+// "Courbe." and the hovered curve's whole length, measured when the pointer came over it.
+void AddCurveLines(Lines& lines, const HoverState& hover) {
+    lines.push_back(texts::kCurve.c_str());
+    lines.push_back(LengthReadout(hover.pathLength));
 }
 
 void AddPolygonArea(Lines& lines, const HoverState& hover) {
@@ -90,7 +91,7 @@ Lines SegmentLines(const HoverState& hover) {
             lines.push_back(texts::kArcOfCircle.c_str());
             break;
         case HoverKind::CurveHit:
-            lines.push_back(Joined(texts::kCurveLength.c_str(), CurveReadout(hover)));
+            lines.push_back(Joined(texts::kCurveLength.c_str(), LengthReadout(hover.pathLength)));
             break;
         default:
             break;
@@ -126,8 +127,7 @@ Lines AngleLines(const HoverState& hover) {
             lines.push_back(texts::kArcForAngle.c_str());
             break;
         case HoverKind::CurveHit:
-            lines.push_back(texts::kCurve.c_str());
-            lines.push_back(CurveReadout(hover));
+            AddCurveLines(lines, hover);
             break;
         default:
             break;
@@ -171,8 +171,7 @@ Lines CircleLines(const HoverState& hover) {
             lines.push_back(texts::kSegment.c_str());
             break;
         case HoverKind::CurveHit:
-            lines.push_back(texts::kCurve.c_str());
-            lines.push_back(CurveReadout(hover));
+            AddCurveLines(lines, hover);
             break;
         default:
             break;

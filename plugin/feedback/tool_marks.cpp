@@ -24,6 +24,12 @@ void MarkHoveredSegment(AnnotationDrawer& drawer, const HoverState& hover) {
     DrawSegmentMark(drawer, hover.segmentPoints[0], hover.segmentPoints[1], kHighlightWidth);
 }
 
+// A curve or arc under the pointer: the path drawn over, a ring on the point.
+void MarkCurve(AnnotationDrawer& drawer, const HoverState& hover) {
+    MarkWholePath(drawer, hover.path, kHighlightWidth);
+    DrawPointMark(drawer, hover.hoverPoint, RingKind::OnCurve);
+}
+
 void SegmentMarks(AnnotationDrawer& drawer, const HoverState& hover) {
     // While a curve is being dimensioned, the point it was clicked at.
     if (Tools().dragActive && Gesture().measure == SegmentMeasure::Curve) {
@@ -41,8 +47,7 @@ void SegmentMarks(AnnotationDrawer& drawer, const HoverState& hover) {
             break;
         case HoverKind::ArcHit:
         case HoverKind::CurveHit:
-            MarkWholePath(drawer, hover.path, kHighlightWidth);
-            DrawPointMark(drawer, hover.hoverPoint, RingKind::OnCurve);
+            MarkCurve(drawer, hover);
             break;
         default:
             break;
@@ -58,8 +63,7 @@ void AngleMarks(AnnotationDrawer& drawer, const HoverState& hover) {
             MarkHoveredSegment(drawer, hover);
             break;
         case HoverKind::ArcHit:
-            MarkWholePath(drawer, hover.path, kHighlightWidth);
-            DrawPointMark(drawer, hover.hoverPoint, RingKind::OnCurve);
+            MarkCurve(drawer, hover);
             break;
         default:
             break;

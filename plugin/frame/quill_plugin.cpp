@@ -11,6 +11,7 @@
 #include "plugin/services/ai_error.h"
 #include "plugin/services/error_boundary.h"
 #include "plugin/services/suites.h"
+#include "plugin/services/view_invalidation.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -110,18 +111,7 @@ ASErr QuillPlugIn::Notify(AINotifierMessage* message) {
 }
 
 ASErr QuillPlugIn::InvalidateView() {
-    return CodeOf([&] {
-        AIRealRect bounds{0, 0, 0, 0};
-        ai::Check(sAIDocumentView->GetDocumentViewBounds(nullptr, &bounds));
-        const AIRealPoint artTopLeft{bounds.left, bounds.top};
-        const AIRealPoint artBottomRight{bounds.right, bounds.bottom};
-        AIPoint topLeft{0, 0};
-        AIPoint bottomRight{0, 0};
-        ai::Check(sAIDocumentView->ArtworkPointToViewPoint(nullptr, &artTopLeft, &topLeft));
-        ai::Check(sAIDocumentView->ArtworkPointToViewPoint(nullptr, &artBottomRight, &bottomRight));
-        annotationRect_ = {topLeft.h, topLeft.v, bottomRight.h, bottomRight.v};
-        return sAIAnnotator->InvalAnnotationRect(nullptr, &annotationRect_);
-    });
+    return CodeOf([&] { return InvalidateWholeView(annotationRect_); });
 }
 
 ASErr QuillPlugIn::GoMenuItem(AIMenuMessage* message) {

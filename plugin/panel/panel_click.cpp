@@ -5,6 +5,7 @@
 #include "plugin/panel/page_kit.h"
 #include "plugin/panel/panel_pages.h"
 #include "plugin/services/suites.h"
+#include "plugin/services/view_invalidation.h"
 #include "plugin/settings/preference_groups.h"
 #include "plugin/settings/preference_storage.h"
 
@@ -53,18 +54,6 @@ void ClickPage(PanelState& panel, SettingsRecord& settings, PanelPoint at, bool 
         if (ui.TookClick()) panel.MarkChanged(*page);
     }
     if (!page || !panel.Changed(*page)) panel.phase = PanelPhase::ClosingAtMouseUp;
-}
-
-AIErr InvalidateWholeView() {
-    AIRealRect bounds{};
-    AIErr result = sAIDocumentView->GetDocumentViewBounds(nullptr, &bounds);
-    if (result != kNoErr) return result;
-    AIPoint topLeft{}, bottomRight{};
-    const AIRealPoint corner1{bounds.left, bounds.top}, corner2{bounds.right, bounds.bottom};
-    sAIDocumentView->ArtworkPointToViewPoint(nullptr, &corner1, &topLeft);
-    sAIDocumentView->ArtworkPointToViewPoint(nullptr, &corner2, &bottomRight);
-    const AIRect rect{topLeft.h, topLeft.v, bottomRight.h, bottomRight.v};
-    return sAIAnnotator->InvalAnnotationRect(nullptr, &rect);
 }
 
 }  // namespace

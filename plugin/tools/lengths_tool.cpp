@@ -17,6 +17,7 @@
 #include "plugin/services/host_steps.h"
 #include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
+#include "plugin/services/view_invalidation.h"
 #include "plugin/tools/hover_classification.h"
 #include "plugin/tools/lengths_measures.h"
 #include "plugin/tools/texts.h"
@@ -154,15 +155,9 @@ AIErr LengthsClick(const ToolClick& click) {
     return ClickOnEmptyCanvas(click.pointer);
 }
 
-AIErr InvalidateWholeView(const AIToolMessage*, const DragKeys&) {
-    AIRealRect bounds{};
-    sAIDocumentView->GetDocumentViewBounds(nullptr, &bounds);
-    AIPoint topLeft{}, bottomRight{};
-    const AIRealPoint corner1{bounds.left, bounds.top}, corner2{bounds.right, bounds.bottom};
-    sAIDocumentView->ArtworkPointToViewPoint(nullptr, &corner1, &topLeft);
-    sAIDocumentView->ArtworkPointToViewPoint(nullptr, &corner2, &bottomRight);
-    const AIRect rect{topLeft.h, topLeft.v, bottomRight.h, bottomRight.v};
-    return sAIAnnotator->InvalAnnotationRect(nullptr, &rect);
+// Every drag draws the whole view again: the pass draws the rubber band.
+AIErr RedrawForRubberBand(const AIToolMessage*, const DragKeys&) {
+    return InvalidateWholeView();
 }
 
 AIErr EndRubberBand() {
@@ -179,7 +174,7 @@ const char* LengthsGroupName() {
 
 const ToolBehaviour kLengthsBehaviour{
     LengthsClassify,     LengthsCursor, nullptr,          LengthsClick,
-    InvalidateWholeView, EndRubberBand, LengthsGroupName,
+    RedrawForRubberBand, EndRubberBand, LengthsGroupName,
 };
 
 }  // namespace quill
