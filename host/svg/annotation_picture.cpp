@@ -115,6 +115,46 @@ void AppendDrawing(pugi::xml_node root, const Document& document, const ViewFram
     set("height", document.height() * zoom);
 }
 
+// Selected paths as the host shows them: their outline in their layer's colour, and a
+// small square on every anchor.
+void AppendSelection(pugi::xml_node root, const Document& document, const ViewFrame& view) {
+    pugi::xml_node selection = root.append_child("g");
+    selection.append_attribute("id") = "selection";
+    const auto toView = [&](const AIRealPoint& p) {
+        return Number((double{p.h} - view.originH) * view.zoom) + "," +
+               Number((double{view.originV} - p.v) * view.zoom);
+    };
+    document.ForEachArt([&](Art& art) {
+        if (art.kind() != ArtKind::Path || !(art.attributes & kArtSelected) || art.segments.empty())
+            return;
+        const Layer* layer = document.LayerOf(&art);
+        const std::string colour =
+            Colour(layer ? layer->color : AIRGBColor{0x4F4F, 0x8080, 0xFFFF});
+        std::string d = "M" + toView(art.segments.front().p);
+        const std::size_t n = art.segments.size();
+        for (std::size_t i = 1; i <= n; ++i) {
+            if (i == n && !art.closed) break;
+            const AIPathSegment& a = art.segments[i - 1];
+            const AIPathSegment& b = art.segments[i % n];
+            d += " C" + toView(a.out) + " " + toView(b.in) + " " + toView(b.p);
+        }
+        pugi::xml_node outline = selection.append_child("path");
+        outline.append_attribute("d") = d.c_str();
+        outline.append_attribute("fill") = "none";
+        outline.append_attribute("stroke") = colour.c_str();
+        for (const AIPathSegment& s : art.segments) {
+            pugi::xml_node square = selection.append_child("rect");
+            const double x = (double{s.p.h} - view.originH) * view.zoom;
+            const double y = (double{view.originV} - s.p.v) * view.zoom;
+            square.append_attribute("x") = Number(x - 2).c_str();
+            square.append_attribute("y") = Number(y - 2).c_str();
+            square.append_attribute("width") = 4;
+            square.append_attribute("height") = 4;
+            square.append_attribute("fill") = colour.c_str();
+        }
+    });
+}
+
 }  // namespace
 
 bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
@@ -133,6 +173,7 @@ bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
         ground.append_attribute("height") = "100%";
         ground.append_attribute("fill") = "white";
         AppendDrawing(root, document, view);
+        AppendSelection(root, document, view);
         pugi::xml_node feedback = root.append_child("g");
         feedback.append_attribute("id") = "annotation";
         for (const DrawOp& op : pass) AppendOp(feedback, op);

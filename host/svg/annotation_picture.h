@@ -19,8 +19,9 @@ struct ViewFrame {
 };
 
 /// Writes an SVG of the view's size: a white ground, the drawing placed as the view shows
-/// it, and the drawing operations of `pass` (view pixels, y downwards) over it. The file is
-/// replaced only once written whole; false with `error` set when it cannot be written.
+/// it, the selected paths outlined as the host shows them, and the drawing operations of `pass`
+/// (view pixels, y downwards) over it. The file is replaced only once written whole; false with
+/// `error` set when it cannot be written.
 bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
                            const std::vector<DrawOp>& pass, const std::string& path,
                            std::string* error);
