@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <set>
 #include <string>
@@ -58,6 +59,9 @@ struct SessionLog {
     std::string undoText;
     bool documentModified = false;
     std::vector<std::string> warnings;  // one line each
+    /// What the user will choose in the host's colour picker, one answer per opening,
+    /// in order; an empty answer, or none left, cancels it.
+    std::deque<std::optional<AIColor>> pickerAnswers;
 };
 
 }  // namespace host

@@ -240,6 +240,21 @@ bool ParseTexts(const Words& args, ScriptCommand* c, std::string* error) {
     return true;
 }
 
+// picker gray G | rgb R G B | cmyk C M Y K | cancel: the next answer of the colour picker,
+// components from 0 to 1.
+bool ParsePicker(const Words& args, ScriptCommand* c, std::string* error) {
+    const std::map<std::string, std::size_t> components = {
+        {"gray", 1}, {"rgb", 3}, {"cmyk", 4}, {"cancel", 0}};
+    if (args.empty() || !components.count(args[0].text))
+        return Fail(error, "expects gray, rgb, cmyk or cancel");
+    const std::size_t count = components.at(args[0].text);
+    if (!ExactArgs(args, count + 1, error) || !Numbers(args, 1, count, c, error)) return false;
+    for (double n : c->numbers)
+        if (!(n >= 0 && n <= 1)) return Fail(error, "a component runs from 0 to 1");
+    c->texts.push_back(args[0].text);
+    return true;
+}
+
 bool ParseTool(const Words& args, ScriptCommand* c, std::string* error) {
     if (!ParseOneText(args, c, error)) return false;
     if (ToolTitleOfScriptName(args[0].text).empty())
@@ -301,6 +316,7 @@ const std::map<std::string, VerbParser>& Verbs() {
                                                             {"suite", ParseSuiteOff},
                                                             {"menu-group", ParseOneText},
                                                             {"font", ParseTexts},
+                                                            {"picker", ParsePicker},
                                                             {"startup", ParseNothing},
                                                             {"shutdown", ParseNothing},
                                                             {"restart", ParseNothing},

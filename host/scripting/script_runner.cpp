@@ -22,6 +22,25 @@ RunOutcome Error(int code, const ScriptCommand& c, const std::string& what) {
     return RunOutcome{code, "line " + std::to_string(c.line) + ": " + c.verb + ": " + what};
 }
 
+// The colour a `picker` line says the user will choose; none for `cancel`.
+std::optional<AIColor> PickerAnswer(const ScriptCommand& c) {
+    const std::string& kind = c.texts[0];
+    if (kind == "cancel") return std::nullopt;
+    const auto n = [&](std::size_t i) { return static_cast<AIReal>(c.numbers[i]); };
+    AIColor colour{};
+    if (kind == "gray") {
+        colour.kind = kGrayColor;
+        colour.c.g.gray = n(0);
+    } else if (kind == "rgb") {
+        colour.kind = kThreeColor;
+        colour.c.rgb = {n(0), n(1), n(2)};
+    } else {
+        colour.kind = kFourColor;
+        colour.c.f = {n(0), n(1), n(2), n(3)};
+    }
+    return colour;
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(Host& host, RunOptions options)
@@ -227,6 +246,8 @@ RunOutcome ScriptRunner::RunSettings(const ScriptCommand& c) {
         }
     } else if (v == "font") {
         host_.fonts().SetNames(c.texts);
+    } else if (v == "picker") {
+        host_.log().pickerAnswers.push_back(PickerAnswer(c));
     }
     return Ok();
 }

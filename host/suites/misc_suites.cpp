@@ -20,7 +20,22 @@ ASErr AIAPI UserMessageAlert(const char* text) {
     });
 }
 
-AIUserSuite userSuite = {UserMessageAlert};
+// The colour picker answers as the session said the user would; with no answer left the
+// user cancels.
+ASErr AIAPI EditInOriginalColorPicker(AIColor* color) {
+    return HostCall(kAIUserSuite, "EditInOriginalColorPicker", [&](Host& host) -> AIErr {
+        if (!color) return kBadParameterErr;
+        auto& answers = host.log().pickerAnswers;
+        if (answers.empty()) return kCanceledErr;
+        const std::optional<AIColor> answer = answers.front();
+        answers.pop_front();
+        if (!answer) return kCanceledErr;
+        *color = *answer;
+        return kNoErr;
+    });
+}
+
+AIUserSuite userSuite = {UserMessageAlert, EditInOriginalColorPicker};
 SuiteTable userTable(kAIUserSuite, kAIUserSuiteVersion, &userSuite);
 
 /// Writes a converted text with the buffer rules of the Unicode string suite. A NULL

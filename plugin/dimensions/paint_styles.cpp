@@ -26,7 +26,13 @@ AIColor HostColour(const ColourSetting& colour) {
             host.c.rgb = {static_cast<AIReal>(colour.red), static_cast<AIReal>(colour.green),
                           static_cast<AIReal>(colour.blue)};
             break;
-        default:  // no custom colour of the document is held: black ink
+        default:
+            if (colour.kind == kCustomColour && colour.custom) {
+                host.kind = kCustomColor;
+                host.c.c = {colour.custom, static_cast<AIReal>(colour.tint)};
+                break;
+            }
+            // No custom colour of the document is held: black ink.
             host.kind = kGrayColor;
             host.c.g.gray = 1;
             break;

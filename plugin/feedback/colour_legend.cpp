@@ -2,6 +2,7 @@
 
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/feedback/texts.h"
+#include "plugin/services/suites.h"
 
 namespace quill {
 
@@ -22,9 +23,15 @@ const char* KindLabel(const ColourSetting& colour) {
             return texts::kRgbLegend.c_str();
         case kCmykColour:
             return texts::kCmykLegend.c_str();
-        default:
-            // No custom colour of the document is held: the dimensions use process ink.
-            return texts::kProcessLegend.c_str();
+        default: {
+            // A custom colour: a spot colour, or a process colour (also the black ink used
+            // when none is held).
+            AICustomColor custom{};
+            const bool spot = colour.custom &&
+                              sAICustomColor->GetCustomColor(colour.custom, &custom) == kNoErr &&
+                              custom.spot;
+            return spot ? texts::kSpotLegend.c_str() : texts::kProcessLegend.c_str();
+        }
     }
 }
 

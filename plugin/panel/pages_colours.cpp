@@ -6,6 +6,7 @@
 #include "plugin/panel/page_kit.h"
 #include "plugin/panel/panel_pages.h"
 #include "plugin/panel/texts.h"
+#include "plugin/services/suites.h"
 
 namespace quill {
 namespace {
@@ -77,14 +78,48 @@ void DescribeTolerance(PanelUi& ui, SettingsRecord& settings, int index, float s
         Shifted(kOffsetBand, shift), kMinus, kPlus, tolerance.offset, {{0.1, 1, 0.01}}, " pt");
 }
 
+// The host's colour picker, opened on the colour: what the user chooses becomes it, kind
+// and components; a cancelled picker changes nothing.
+void PickColour(ColourSetting& setting) {
+    AIColor chosen = HostColour(setting);
+    if (sAIUser->EditInOriginalColorPicker(&chosen) != kNoErr) return;
+    switch (chosen.kind) {
+        case kGrayColor:
+            setting.kind = kGreyColour;
+            setting.gray = chosen.c.g.gray;
+            break;
+        case kThreeColor:
+            setting.kind = kRgbColour;
+            setting.red = chosen.c.rgb.red;
+            setting.green = chosen.c.rgb.green;
+            setting.blue = chosen.c.rgb.blue;
+            break;
+        case kFourColor:
+            setting.kind = kCmykColour;
+            setting.cyan = chosen.c.f.cyan;
+            setting.magenta = chosen.c.f.magenta;
+            setting.yellow = chosen.c.f.yellow;
+            setting.black = chosen.c.f.black;
+            break;
+        case kCustomColor:
+            setting.kind = kCustomColour;
+            setting.custom = chosen.c.c.color;
+            setting.tint = chosen.c.c.tint;
+            break;
+        default:
+            break;  // no colour the dimensions can be drawn in
+    }
+}
+
 }  // namespace
 
 void DescribeColoursPage(PanelUi& ui, SettingsRecord& settings, PanelState&) {
     ui.Title(texts::kColoursTitle.c_str());
-    // The host offers no colour picker: a click on a colour keeps it as it is.
-    ui.Choice(RowBand(1), kColourColumns, texts::kLineColour.c_str(), false);
+    if (ui.Choice(RowBand(1), kColourColumns, texts::kLineColour.c_str(), false))
+        PickColour(settings.lineColour);
     ui.Swatch(RowBand(1), kColourSwatch, SwatchColour(settings.lineColour));
-    ui.Choice(RowBand(2), kColourColumns, texts::kTextColour.c_str(), false);
+    if (ui.Choice(RowBand(2), kColourColumns, texts::kTextColour.c_str(), false))
+        PickColour(settings.textColour);
     ui.Swatch(RowBand(2), kColourSwatch, SwatchColour(settings.textColour));
 
     LabelledTwoWay(ui, texts::kOverprintFill.c_str(), kFillUpper, kFillLower, kTwoWayColumns,

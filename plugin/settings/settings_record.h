@@ -9,6 +9,7 @@
 
 #include "plugin/geometry/arrow_shapes.h"
 #include "plugin/text/units.h"
+#include "sdk/types.h"
 
 namespace quill {
 
@@ -36,6 +37,9 @@ struct ColourSetting {
     double gray = 1;
     double red = 0, green = 0, blue = 0;
     double cyan = 0, magenta = 0, yellow = 0, black = 0;
+    /// Kind 3: the document's custom colour and its tint, held in memory only.
+    AICustomColorHandle custom = nullptr;
+    double tint = 0;
 };
 
 /// One of the two tolerances written beside a measure.

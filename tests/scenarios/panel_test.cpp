@@ -316,3 +316,22 @@ TEST(ParametersPanel, AGroupPlacedFromAPageSurvivesARestartAndIsRecalledFromTheC
 
 }  // namespace
 }  // namespace quill::testing
+
+namespace quill::testing {
+namespace {
+
+TEST(ParametersPanel, ColoursComeFromTheHostsPicker) {
+    // "Couleurs." is chooser row 9; its rows 1 and 2 open the picker on the line and the
+    // text colour. A cancelled picker changes nothing.
+    auto s = RunPanel(kStart + "picker cmyk 0.5 0.25 0 0.5\npicker cancel\n" + OpenPage(9) +
+                      Click(100, 9) + Click(100, 27));
+    EXPECT_EQ(Stored(s)["TypeCoulTraits"], 2);
+    EXPECT_FLOAT_EQ(Stored(s)["Cyan"].get<float>(), 0.5f);
+    EXPECT_FLOAT_EQ(Stored(s)["Magenta"].get<float>(), 0.25f);
+    EXPECT_FLOAT_EQ(Stored(s)["NoirCMJN"].get<float>(), 0.5f);
+    EXPECT_EQ(Stored(s)["TypeCoulTexte"], 1);
+    EXPECT_TRUE(Shows(s.dump, "Couleur du texte."));
+}
+
+}  // namespace
+}  // namespace quill::testing

@@ -23,5 +23,7 @@
 #define kLockedErr AI_FOURCC('L', 'C', 'K', 'D')
 #define kOutOfRangeErr AI_FOURCC('R', 'N', 'G', 'E')
 #define kBufferTooSmallErr AI_FOURCC('B', 'U', 'F', 'S')
+/* The user cancelled a dialog. */
+#define kCanceledErr AI_FOURCC('S', 'T', 'O', 'P')
 
 #endif

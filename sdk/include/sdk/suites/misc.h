@@ -3,6 +3,7 @@
 #ifndef SDK_SUITES_MISC_H
 #define SDK_SUITES_MISC_H
 
+#include "sdk/suites/art.h"
 #include "sdk/types.h"
 
 #ifdef __cplusplus
@@ -34,6 +35,10 @@ typedef struct AIPreferenceSuite {
 typedef struct AIUserSuite {
     /* A modal alert showing one UTF-8 text, answered with OK. */
     ASErr(AIAPI* MessageAlert)(const char* text);
+    /* The host's colour picker, opened on `color`: the colour the user chooses (grey,
+     * RGB, CMYK or a custom colour of the document with its tint) replaces it. Cancelled:
+     * kCanceledErr, `color` unchanged. */
+    ASErr(AIAPI* EditInOriginalColorPicker)(AIColor* color);
 } AIUserSuite;
 
 #define kAIRuntimeSuite "AI Runtime Suite"
