@@ -1,5 +1,6 @@
 #include "host/prefs/preference_store.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -106,6 +107,10 @@ bool ValueFromJson(const Json& j, PreferenceValue* value) {
     if (j.is_boolean()) {
         *value = PreferenceValue::Flag(j.get<bool>());
     } else if (j.is_number_integer()) {
+        if (j.is_number_unsigned() &&
+            j.get<std::uint64_t>() >
+                static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
+            return false;
         auto n = j.get<std::int64_t>();
         if (n < std::numeric_limits<std::int32_t>::min() ||
             n > std::numeric_limits<std::int32_t>::max())
@@ -141,6 +146,10 @@ Json ValueToJson(const PreferenceValue& v) {
 bool PreferenceStore::BindFile(const std::string& path, std::string* error) {
     path_ = path;
     entries_.clear();
+    keptGroups_.clear();
+    keptValues_.clear();
+    utf8Texts_.clear();
+    fileDamaged_ = false;
     writeError_.clear();
     std::ifstream in(path, std::ios::binary);
     if (!in) return true;  // a first run: the file appears with the first change
@@ -150,25 +159,33 @@ bool PreferenceStore::BindFile(const std::string& path, std::string* error) {
     if (root.is_discarded() || !root.is_object()) {
         *error = path +
                  ": damaged preference file (not a JSON object); starting with an empty "
-                 "store, the file is kept until the next change";
+                 "store, the file is moved to " +
+                 path + ".damaged at the next change";
+        fileDamaged_ = true;
         return false;
     }
     std::string skipped;
     for (const auto& [prefix, keys] : root.items()) {
         if (!keys.is_object()) {
             skipped += " \"" + prefix + "\"";
+            keptGroups_[prefix] = keys.dump();
             continue;
         }
         for (const auto& [key, j] : keys.items()) {
             PreferenceValue value;
-            if (ValueFromJson(j, &value))
-                entries_[prefix][key] = value;
-            else
+            if (!ValueFromJson(j, &value)) {
                 skipped += " \"" + prefix + "/" + key + "\"";
+                keptValues_[{prefix, key}] = j.dump();
+                continue;
+            }
+            entries_[prefix][key] = value;
+            if (j.is_string() && Windows1252ToUtf8(value.text) != j.get<std::string>())
+                utf8Texts_[{prefix, key}] = j.get<std::string>();
         }
     }
     if (!skipped.empty()) {
-        *error = path + ": entries of no preference kind were skipped:" + skipped;
+        *error = path + ": entries of no preference kind were skipped (and are kept in the file):" +
+                 skipped;
         return false;
     }
     return true;
@@ -177,10 +194,34 @@ bool PreferenceStore::BindFile(const std::string& path, std::string* error) {
 void PreferenceStore::Save() {
     if (path_.empty()) return;
     Json root = Json::object();
+    for (const auto& [prefix, raw] : keptGroups_)
+        if (!entries_.count(prefix)) root[prefix] = Json::parse(raw);
     for (const auto& [prefix, keys] : entries_) {
         Json group = Json::object();
-        for (const auto& [key, value] : keys) group[key] = ValueToJson(value);
+        for (const auto& [key, value] : keys) {
+            // A text the program never changed goes back as the file had it.
+            const auto utf8 = utf8Texts_.find({prefix, key});
+            const bool unchanged = utf8 != utf8Texts_.end() &&
+                                   value.kind == PreferenceValue::Kind::Text &&
+                                   Utf8ToWindows1252(utf8->second) == value.text;
+            group[key] = unchanged ? Json(utf8->second) : ValueToJson(value);
+        }
         root[prefix] = group;
+    }
+    for (const auto& [place, raw] : keptValues_) {
+        if (!root.contains(place.first)) root[place.first] = Json::object();
+        Json& group = root[place.first];
+        if (group.is_object() && !group.contains(place.second))
+            group[place.second] = Json::parse(raw);
+    }
+    // A file that was not JSON at all is moved aside, whole, before it is replaced.
+    if (fileDamaged_) {
+        const std::string aside = path_ + ".damaged";
+        if (std::rename(path_.c_str(), aside.c_str()) != 0 && errno != ENOENT) {
+            writeError_ = path_ + ": the damaged preference file cannot be moved to " + aside;
+            return;
+        }
+        fileDamaged_ = false;
     }
     std::string temporary = path_ + ".tmp";
     {

@@ -44,8 +44,10 @@ class PreferenceStore {
     AIErr GetText(const std::string& prefix, const std::string& key, std::string* out) const;
 
     /// Keeps the store in `path`: reads it now (a missing file is an empty store). A
-    /// damaged file gives false with `error` set; the store is then empty and the file
-    /// is left as it is until the next change.
+    /// damaged file gives false with `error` set; nothing of it is lost: a file that is
+    /// not JSON is moved aside to `path` + ".damaged" at the next change, and entries of
+    /// no preference kind, and texts Windows-1252 cannot hold, are written back as they
+    /// were read for as long as nobody replaces them.
     bool BindFile(const std::string& path, std::string* error);
     /// The last failure to write the file, or empty.
     const std::string& writeError() const { return writeError_; }
@@ -61,6 +63,13 @@ class PreferenceStore {
     void Save();
 
     Entries entries_;
+    /// What was read but is not an entry, kept to be written back as it was: by prefix,
+    /// whole groups that are not objects, and by prefix and key, values of no kind.
+    std::map<std::string, std::string> keptGroups_;
+    std::map<std::pair<std::string, std::string>, std::string> keptValues_;
+    /// Texts of the file that Windows-1252 cannot hold, as read (UTF-8), by prefix and key.
+    std::map<std::pair<std::string, std::string>, std::string> utf8Texts_;
+    bool fileDamaged_ = false;
     std::set<std::pair<std::string, std::string>> used_;
     std::string path_;
     std::string writeError_;

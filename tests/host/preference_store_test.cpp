@@ -91,12 +91,15 @@ TEST(PreferenceStore, DamagedFileStartsEmptyAndIsKeptUntilAChange) {
     PreferenceStore again;
     ASSERT_TRUE(again.BindFile(path, &error)) << error;
     EXPECT_EQ(again.Find("ORLQUILL", "Precision")->integer, 3);
+    // The damaged file was moved aside, whole, not lost.
+    EXPECT_EQ(Slurp(path + ".damaged"), "{\"ORLQUILL\": {\"Precision\": 2,");
 }
 
 TEST(PreferenceStore, EntriesOfNoKindInAHandEditedFileAreSkipped) {
     std::string path = ::testing::TempDir() + "prefs_strange.json";
     std::ofstream(path) << R"({"ORLQUILL": {"Precision": 2, "Zoom": [1, 2], "Nul": null,
-                              "Big": 99999999999}, "Flat": 3})";
+                              "Big": 99999999999, "Huge": 18446744073709551615},
+                              "Flat": 3, "Autre": {"Nom": "日本語 ☃"}})";
     PreferenceStore store;
     std::string error;
     EXPECT_FALSE(store.BindFile(path, &error));
@@ -104,6 +107,15 @@ TEST(PreferenceStore, EntriesOfNoKindInAHandEditedFileAreSkipped) {
     EXPECT_EQ(store.Find("ORLQUILL", "Precision")->integer, 2);
     EXPECT_EQ(store.Find("ORLQUILL", "Zoom"), nullptr);
     EXPECT_EQ(store.Find("ORLQUILL", "Big"), nullptr);
+    EXPECT_EQ(store.Find("ORLQUILL", "Huge"), nullptr);
+    EXPECT_NE(error.find("Huge"), std::string::npos);
+    // A change rewrites the file without losing what it could not read, nor another
+    // prefix's text that Windows-1252 cannot hold.
+    store.Put("ORLQUILL", "Precision", PreferenceValue::Integer(3));
+    const std::string written = Slurp(path);
+    for (const char* kept : {"\"Zoom\"", "\"Nul\": null", "99999999999", "18446744073709551615",
+                             "\"Flat\": 3", "日本語 ☃"})
+        EXPECT_NE(written.find(kept), std::string::npos) << kept;
 }
 
 TEST(PreferenceStore, ScriptLinesWriteKindsAndTheDumpShowsThem) {
