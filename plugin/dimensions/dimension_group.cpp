@@ -17,28 +17,37 @@ namespace {
 
 constexpr std::size_t kTitleCapacity = 1024;
 
-bool LayerEditable(AILayerHandle layer) {
-    AIBoolean editable = false;
-    return sAILayer->GetLayerEditable(layer, &editable) == kNoErr && editable;
+// Whether the layer takes new art; a host that cannot tell answers its code, which is
+// no reason to call the layer locked.
+AIErr ReadLayerEditable(AILayerHandle layer, bool* editable) {
+    AIBoolean answer = false;
+    const AIErr result = sAILayer->GetLayerEditable(layer, &answer);
+    *editable = result == kNoErr && answer;
+    return result;
 }
 
 // The layer titled `title`, the first in index order; nullptr when there is none.
-// `locked` tells whether that layer refuses new art.
-AILayerHandle FindLayer(const std::string& title, bool* locked) {
+// `locked` tells whether that layer refuses new art. The host's code when the layers or
+// the found layer's state cannot be read.
+AIErr FindLayer(const std::string& title, AILayerHandle* found, bool* locked) {
+    *found = nullptr;
+    *locked = false;
     int32_t count = 0;
-    sAILayer->CountLayers(&count);
+    if (const AIErr result = sAILayer->CountLayers(&count)) return result;
     for (int32_t i = 0; i < count; ++i) {
         AILayerHandle layer = nullptr;
         char layerTitle[kTitleCapacity] = {};
         if (sAILayer->GetNthLayer(i, &layer) != kNoErr) continue;
         if (sAILayer->GetLayerTitle(layer, layerTitle, sizeof layerTitle) != kNoErr) continue;
         if (title == layerTitle) {
-            *locked = !LayerEditable(layer);
-            return layer;
+            bool editable = false;
+            if (const AIErr result = ReadLayerEditable(layer, &editable)) return result;
+            *found = layer;
+            *locked = !editable;
+            return kNoErr;
         }
     }
-    *locked = false;
-    return nullptr;
+    return kNoErr;
 }
 
 AIErr RefuseLockedLayer() {
@@ -51,17 +60,21 @@ AIErr RefuseLockedLayer() {
 AIErr PrepareDimensionGroup() {
     const std::string title = ToHostText(Settings().layerName);
     bool locked = false;
-    AILayerHandle layer = FindLayer(title, &locked);
+    AILayerHandle layer = nullptr;
+    AIErr result = FindLayer(title, &layer, &locked);
+    if (result != kNoErr) return result;
     if (locked) return RefuseLockedLayer();
-    AIErr result = kNoErr;
     if (!layer) {
         result = sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer);
         if (result != kNoErr) return result;
         result = sAILayer->SetLayerTitle(layer, title.c_str());
     }
     AILayerHandle current = nullptr;
-    if (sAILayer->GetCurrentLayer(&current) == kNoErr && current && !LayerEditable(current))
-        return RefuseLockedLayer();
+    if (sAILayer->GetCurrentLayer(&current) == kNoErr && current) {
+        bool editable = false;
+        if (const AIErr unknown = ReadLayerEditable(current, &editable)) return unknown;
+        if (!editable) return RefuseLockedLayer();
+    }
 
     AIArtHandle layerGroup = nullptr;
     result = sAIArt->GetFirstArtOfLayer(layer, &layerGroup);

@@ -41,6 +41,19 @@ TEST(BuilderFailures, AClickWhoseGroupCannotBeMadeChangesNothing) {
     EXPECT_FALSE(base["tags"].contains("segpt1"));
 }
 
+TEST(BuilderFailures, ALayerWhoseStateCannotBeReadIsNotCalledLocked) {
+    for (const char* fail :
+         {"fail Layer.GetLayerEditable \"PARM\"\n", "fail Layer.CountLayers \"PARM\"\n"}) {
+        auto s = RunScenario("doc new\npath : 100,100 200,100\nstartup\ntool segment\n" +
+                             std::string(fail) + "click 150 100\n");
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        for (const auto& alert : s.dump["alerts"])
+            EXPECT_EQ(alert.get<std::string>().find("verrouillé"), std::string::npos) << fail;
+        const nlohmann::json* art = LayerArt(s.dump, "Dimensions");
+        EXPECT_TRUE(art == nullptr || art->empty()) << fail;
+    }
+}
+
 TEST(BuilderFailures, AFailedStyleLeavesTheRestOfTheDimension) {
     auto s = RunScenario(
         "pref Precision 1\npref UnitePrefs 6\ndoc new\npath name base : 100,100 200,100\n"
