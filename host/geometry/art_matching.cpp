@@ -37,16 +37,16 @@ AIRealMatrix Concat(const AIRealMatrix& first, const AIRealMatrix& then) {
 
 }  // namespace
 
-bool Matches(const Art& art, const AIMatchingArtSpec& wanted) {
+bool Matches(const Art& art, const AIMatchingArtRule& wanted) {
     if (wanted.type != kAnyArt && wanted.type != TypeOf(art)) return false;
     return (art.attributes & wanted.whichAttr) == wanted.attr;
 }
 
-std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtSpec* specs, int count) {
+std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtRule* rules, int count) {
     std::vector<Art*> found;
     document.ForEachArt([&](Art& art) {
         for (int i = 0; i < count; ++i)
-            if (Matches(art, specs[i])) {
+            if (Matches(art, rules[i])) {
                 found.push_back(&art);
                 return;
             }

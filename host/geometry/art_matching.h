@@ -11,11 +11,11 @@ namespace host {
 
 /// Whether the art is what is wanted: its type (kAnyArt: any) and its user attributes
 /// masked by whichAttr equal to attr.
-bool Matches(const Art& art, const AIMatchingArtSpec& wanted);
+bool Matches(const Art& art, const AIMatchingArtRule& wanted);
 
-/// Every art (layer groups excluded) matching one of the specs, in paint order: bottom
+/// Every art (layer groups excluded) matching one of the rules, in paint order: bottom
 /// layer first, back to front, a group before its children.
-std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtSpec* specs, int count);
+std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtRule* rules, int count);
 
 /// Applies the matrix, (x, y) → (a x + c y + tx, b x + d y + ty), to the art: with
 /// kTransformObjects to the points of paths and the matrices of texts (a group: every

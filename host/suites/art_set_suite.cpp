@@ -118,13 +118,13 @@ ASErr AIAPI RemoveArtFromArtSet(AIArtSet artSet, AIArtHandle art) {
     });
 }
 
-ASErr AIAPI MatchingArtSet(const AIMatchingArtSpec* specs, int16_t numSpecs, AIArtSet artSet) {
+ASErr AIAPI MatchingArtSet(const AIMatchingArtRule* rules, int16_t numRules, AIArtSet artSet) {
     return Guarded(kAIArtSetSuite, "MatchingArtSet", [&]() -> ASErr {
-        if (numSpecs < 0 || (numSpecs > 0 && !specs)) return kBadParameterErr;
+        if (numRules < 0 || (numRules > 0 && !rules)) return kBadParameterErr;
         ArtList* list = Live(artSet);
         if (!list) return kStaleHandleErr;
         if (!HasCurrentHost()) return kCantHappenErr;
-        for (Art* art : MatchingArt(CurrentHost().document(), specs, numSpecs)) {
+        for (Art* art : MatchingArt(CurrentHost().document(), rules, numRules)) {
             const AIArtHandle handle = HandleOf(art);
             if (list->members.insert(handle).second) list->order.push_back(handle);
         }

@@ -23,15 +23,15 @@ AIArtHandle** MatchesHandle(const std::vector<Art*>& arts) {
     return static_cast<AIArtHandle**>(block);
 }
 
-ASErr AIAPI GetMatchingArt(const AIMatchingArtSpec* specs, int16_t numSpecs, AIArtHandle*** matches,
+ASErr AIAPI GetMatchingArt(const AIMatchingArtRule* rules, int16_t numRules, AIArtHandle*** matches,
                            int32_t* numMatches) {
     return Guarded(kAIMatchingArtSuite, "GetMatchingArt", [&]() -> ASErr {
-        if (!matches || !numMatches || numSpecs < 0 || (numSpecs > 0 && !specs))
+        if (!matches || !numMatches || numRules < 0 || (numRules > 0 && !rules))
             return kBadParameterErr;
         if (!HasCurrentHost()) return kCantHappenErr;
         *matches = nullptr;
         *numMatches = 0;
-        const std::vector<Art*> arts = MatchingArt(CurrentHost().document(), specs, numSpecs);
+        const std::vector<Art*> arts = MatchingArt(CurrentHost().document(), rules, numRules);
         if (arts.empty()) return kNoErr;
         AIArtHandle** handle = MatchesHandle(arts);
         if (!handle) return kOutOfMemoryErr;

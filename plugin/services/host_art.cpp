@@ -55,10 +55,10 @@ namespace {
 // host's code in `error` when given.
 std::vector<AIArtHandle> MatchingPaths(int32_t whichAttr, int32_t attr, AIErr* error = nullptr) {
     std::vector<AIArtHandle> paths;
-    AIMatchingArtSpec spec{kPathArt, whichAttr, attr};
+    AIMatchingArtRule rule{kPathArt, whichAttr, attr};
     AIArtHandle** matches = nullptr;
     int32_t count = 0;
-    const AIErr result = sAIMatchingArt->GetMatchingArt(&spec, 1, &matches, &count);
+    const AIErr result = sAIMatchingArt->GetMatchingArt(&rule, 1, &matches, &count);
     if (error) *error = result;
     if (result != kNoErr || !matches) return paths;
     paths.assign(*matches, *matches + count);

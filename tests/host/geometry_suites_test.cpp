@@ -103,7 +103,7 @@ TEST_F(GeometrySuitesTest, MatchingArtAndArtSets) {
     Art* b = doc().NewArt(ArtKind::Path, kPlaceInsideOnTop, group);
     Art* locked = Polyline({{0, 0}, {2, 2}});
     locked->attributes = kArtLocked;
-    const AIMatchingArtSpec unlockedPaths{kPathArt, kArtLocked, 0};
+    const AIMatchingArtRule unlockedPaths{kPathArt, kArtLocked, 0};
     AIArtHandle** matches = nullptr;
     int32_t count = 0;
     ASSERT_EQ(matching.GetMatchingArt(&unlockedPaths, 1, &matches, &count), kNoErr);
@@ -111,14 +111,14 @@ TEST_F(GeometrySuitesTest, MatchingArtAndArtSets) {
     EXPECT_EQ(ArtOf((*matches)[0]), a);
     EXPECT_EQ(ArtOf((*matches)[1]), b);
     EXPECT_TRUE(FreeMemoryHandle(matches));
-    const AIMatchingArtSpec texts{kTextFrameArt, 0, 0};
+    const AIMatchingArtRule texts{kTextFrameArt, 0, 0};
     ASSERT_EQ(matching.GetMatchingArt(&texts, 1, &matches, &count), kNoErr);
     EXPECT_EQ(count, 0);
     EXPECT_EQ(matches, nullptr);
 
     AIArtSet set = nullptr;
     ASSERT_EQ(sets.NewArtSet(&set), kNoErr);
-    const AIMatchingArtSpec anyArt{kAnyArt, 0, 0};
+    const AIMatchingArtRule anyArt{kAnyArt, 0, 0};
     ASSERT_EQ(sets.MatchingArtSet(&anyArt, 1, set), kNoErr);
     size_t size = 0;
     ASSERT_EQ(sets.CountArtSet(set, &size), kNoErr);

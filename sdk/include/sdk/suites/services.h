@@ -66,21 +66,21 @@ typedef struct AICursorSnapSuite {
                         AIRealPoint* snapped);
 } AICursorSnapSuite;
 
-typedef struct AIMatchingArtSpec {
+typedef struct AIMatchingArtRule {
     int16_t type;
     int32_t whichAttr;
     int32_t attr;
-} AIMatchingArtSpec;
+} AIMatchingArtRule;
 
 #define kAIMatchingArtSuite "AI Matching Art Suite"
 #define kAIMatchingArtSuiteVersion 5
 typedef struct AIMatchingArtSuite {
-    /* Every art of the document matching one of the specs (its type, and its user
+    /* Every art of the document matching one of the rules (its type, and its user
      * attributes masked by whichAttr equal to attr), in paint order: bottom layer first,
      * back to front, a group before its children.
      * `*matches` is a memory handle: free it with the MdMemory suite. With no match it is
      * NULL and nothing is to be freed. */
-    ASErr(AIAPI* GetMatchingArt)(const AIMatchingArtSpec* specs, int16_t numSpecs,
+    ASErr(AIAPI* GetMatchingArt)(const AIMatchingArtRule* rules, int16_t numRules,
                                  AIArtHandle*** matches, int32_t* numMatches);
     ASErr(AIAPI* DeselectAll)(void);
 } AIMatchingArtSuite;
@@ -94,7 +94,7 @@ typedef struct AIArtSetSuite {
     ASErr(AIAPI* IndexArtSet)(AIArtSet artSet, size_t index, AIArtHandle* art);
     ASErr(AIAPI* AddArtToArtSet)(AIArtSet artSet, AIArtHandle art);
     ASErr(AIAPI* RemoveArtFromArtSet)(AIArtSet artSet, AIArtHandle art);
-    ASErr(AIAPI* MatchingArtSet)(const AIMatchingArtSpec* specs, int16_t numSpecs, AIArtSet artSet);
+    ASErr(AIAPI* MatchingArtSet)(const AIMatchingArtRule* rules, int16_t numRules, AIArtSet artSet);
 } AIArtSetSuite;
 
 #define kTransformObjects 1
