@@ -203,8 +203,7 @@ Lines BezierLines(const HoverState& hover) {
 void AddAnchorLengths(Lines& lines, const HoverState& hover) {
     const bool second = Tools().clickCount > 0;
     lines.push_back(second ? texts::kSecondPoint.c_str() : texts::kFirstPoint.c_str());
-    lines.push_back(
-        Joined(texts::kWholeCurveLength.c_str(), LengthReadout(PathLength(hover.path))));
+    lines.push_back(Joined(texts::kWholeCurveLength.c_str(), LengthReadout(hover.pathLength)));
     const PartialLengthPick& pick = Measures().pick;
     if (second && pick.path == hover.path)
         lines.push_back(

@@ -35,7 +35,8 @@ struct HoverState {
     float radius = 0;        ///< ArcHit: the radius found by the arc test
     float t = 0;             ///< segment hits: the host's parameter of the hit on the segment
     Point pointer;           ///< where the pointer was
-    /// CurveHit: the hovered path's length (between its ends, or all round when closed),
+    /// CurveHit (and AnchorHit of the Lengths & Areas tool): the hovered path's length
+    /// (between its ends, or all round when closed),
     /// measured once per tracking event for the feedback.
     float pathLength = 0;
 };

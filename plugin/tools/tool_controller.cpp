@@ -68,11 +68,13 @@ AIRGBColor SmartGuideColour() {
     return {components[0], components[1], components[2]};
 }
 
-// The length shown beside the pointer over a curve is measured once per tracking event,
-// not at every annotation pass.
-void MeasureHoveredCurve() {
+// The path length shown beside the pointer (over a curve; over an anchor with the
+// Lengths & Areas tool) is measured once per tracking event, not at every pass.
+void MeasureHoveredPath() {
     HoverState& hover = CurrentHover();
-    if (hover.kind == HoverKind::CurveHit && hover.path) hover.pathLength = PathLength(hover.path);
+    const bool shown = hover.kind == HoverKind::CurveHit ||
+                       (hover.kind == HoverKind::AnchorHit && Tools().currentTool == kLengthsTool);
+    if (shown && hover.path) hover.pathLength = PathLength(hover.path);
 }
 
 // The gesture of the last click is over: nothing measured yet.
@@ -128,7 +130,7 @@ AIErr TrackToolCursor(AIToolMessage* message) {
     }
     const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
     const AIErr result = tool.classify ? tool.classify(tools.cursor) : kNoErr;
-    MeasureHoveredCurve();
+    MeasureHoveredPath();
     const std::int32_t cursor = tool.cursor ? tool.cursor(CurrentHover().kind, shift && alt) : 0;
     if (cursor != 0) ShowCursor(message, cursor);
     return result;
