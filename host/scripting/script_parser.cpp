@@ -336,6 +336,11 @@ const std::map<std::string, VerbParser>& Verbs() {
 
 }  // namespace
 
+std::int32_t VirtualKeyOfScriptName(const std::string& name) {
+    const auto key = kModifierKeys.find(name);
+    return key == kModifierKeys.end() ? 0 : key->second;
+}
+
 std::string ToolTitleOfScriptName(const std::string& name) {
     for (const auto& [script, title] : kToolNames)
         if (name == script) return title;

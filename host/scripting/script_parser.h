@@ -42,6 +42,9 @@ std::string ToolTitleOfScriptName(const std::string& name);
 /// The script name of a plug-in tool title, or empty.
 std::string ScriptNameOfToolTitle(const std::string& title);
 
+/// The virtual key a script names among the keys held (`shift`, `lshift`, `esc`, ...), or 0.
+std::int32_t VirtualKeyOfScriptName(const std::string& name);
+
 /// Segments of SVG-style path data (M, L, C, Z, absolute) in document points; false
 /// with `error` set when it is malformed. `closed` is set by Z.
 bool ParsePathData(const std::string& data, std::vector<AIPathSegment>* segments, bool* closed,

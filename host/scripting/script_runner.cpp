@@ -8,6 +8,7 @@
 #include "host/fonts/font_catalog.h"
 #include "host/prefs/preference_store.h"
 #include "host/scripting/dump_writer.h"
+#include "host/scripting/session_actions.h"
 #include "host/svg/svg.h"
 
 namespace host {
@@ -133,11 +134,7 @@ RunOutcome ScriptRunner::RunDocument(const ScriptCommand& c) {
                                                           static_cast<float>(c.numbers[1]));
         host_.ReplaceDocument(std::move(doc));
     } else if (c.verb == "doc open") {
-        std::string warnings;
-        auto doc = LoadSvgDocument(Resolve(c.texts[0]), &error, &warnings);
-        if (!warnings.empty()) host_.log().warnings.push_back(warnings);
-        if (!doc) return Error(2, c, error);
-        host_.ReplaceDocument(std::move(doc));
+        if (!OpenDrawing(host_, Resolve(c.texts[0]), &error)) return Error(2, c, error);
     } else if (c.verb == "doc save") {
         if (!SaveSvgDocument(host_.document(), Resolve(c.texts[0]), &error))
             return Error(2, c, error);
@@ -170,8 +167,7 @@ RunOutcome ScriptRunner::RunPlugin(const ScriptCommand& c) {
     } else if (c.verb == "reload") {
         if (!host_.ReloadPlugins(&error)) return Error(1, c, error);
     } else if (c.verb == "tool") {
-        if (!host_.SelectToolByTitle(ToolTitleOfScriptName(c.texts[0]), &error))
-            return Error(1, c, error);
+        if (!SelectNamedTool(host_, c.texts[0], &error)) return Error(1, c, error);
     }
     return Ok();
 }
@@ -203,10 +199,7 @@ void ScriptRunner::Warn(const ScriptCommand& c, const std::string& what) {
 RunOutcome ScriptRunner::RunMouse(const ScriptCommand& c) {
     AIRealPoint p{static_cast<float>(c.numbers[0]), static_cast<float>(c.numbers[1])};
     if (fileCoordinates_) p = host_.document().fileSpace().ToPoints(c.numbers[0], c.numbers[1]);
-    if (c.verb == "move") host_.SendMouseEvent(MouseEvent::Move, p, c.keys);
-    if (c.verb == "down" || c.verb == "click") host_.SendMouseEvent(MouseEvent::Down, p, c.keys);
-    if (c.verb == "drag") host_.SendMouseEvent(MouseEvent::Drag, p, c.keys);
-    if (c.verb == "up" || c.verb == "click") host_.SendMouseEvent(MouseEvent::Up, p, c.keys);
+    SendPointer(host_, c.verb, p, c.keys);
     return Ok();
 }
 

@@ -155,7 +155,33 @@ void AppendSelection(pugi::xml_node root, const Document& document, const ViewFr
     });
 }
 
+// What the host draws over the drawing: the selection, then the annotation pass.
+void AppendOverlay(pugi::xml_node root, const Document& document, const ViewFrame& view,
+                   const std::vector<DrawOp>& pass) {
+    AppendSelection(root, document, view);
+    pugi::xml_node feedback = root.append_child("g");
+    feedback.append_attribute("id") = "annotation";
+    for (const DrawOp& op : pass) AppendOp(feedback, op);
+}
+
+struct StringWriter : pugi::xml_writer {
+    std::string text;
+    void write(const void* data, std::size_t size) override {
+        text.append(static_cast<const char*>(data), size);
+    }
+};
+
 }  // namespace
+
+std::string AnnotationOverlaySvg(const Document& document, const ViewFrame& view,
+                                 const std::vector<DrawOp>& pass) {
+    pugi::xml_document xml;
+    pugi::xml_node root = xml.append_child("g");
+    AppendOverlay(root, document, view, pass);
+    StringWriter out;
+    for (pugi::xml_node child : root.children()) child.print(out, "", pugi::format_raw);
+    return out.text;
+}
 
 bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
                            const std::vector<DrawOp>& pass, const std::string& path,
@@ -173,10 +199,7 @@ bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
         ground.append_attribute("height") = "100%";
         ground.append_attribute("fill") = "white";
         AppendDrawing(root, document, view);
-        AppendSelection(root, document, view);
-        pugi::xml_node feedback = root.append_child("g");
-        feedback.append_attribute("id") = "annotation";
-        for (const DrawOp& op : pass) AppendOp(feedback, op);
+        AppendOverlay(root, document, view, pass);
         const std::string partial = path + ".part";
         if (!xml.save_file(partial.c_str(), "  ", pugi::format_default, pugi::encoding_utf8) ||
             std::rename(partial.c_str(), path.c_str()) != 0) {

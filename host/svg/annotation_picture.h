@@ -26,4 +26,9 @@ bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
                            const std::vector<DrawOp>& pass, const std::string& path,
                            std::string* error);
 
+/// The same selection outlines and annotation pass as SVG elements alone (view pixels, y
+/// downwards), for a front end that draws them over its own picture of the drawing.
+std::string AnnotationOverlaySvg(const Document& document, const ViewFrame& view,
+                                 const std::vector<DrawOp>& pass);
+
 }  // namespace host

@@ -1,0 +1,102 @@
+// quill serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--plugin LIBRARY]:
+// the browser front end. Prints the page's address and serves until interrupted.
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "app/quill/command.h"
+#include "app/serve/server.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+bool ParseArguments(int argc, char** argv, quill::serve::ServerOptions* options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (a == "--port" && hasValue) {
+            char* end = nullptr;
+            const long port = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || port < 0 || port > 65535) return false;
+            options->port = static_cast<int>(port);
+        } else if (a == "--host" && hasValue) {
+            options->address = argv[++i];
+        } else if (a == "--prefs" && hasValue) {
+            options->session.prefsPath = argv[++i];
+        } else if (a == "--plugin" && hasValue) {
+            options->session.pluginPath = argv[++i];
+        } else if (a.rfind("--", 0) == 0 || !options->session.drawingPath.empty()) {
+            return false;
+        } else {
+            options->session.drawingPath = a;
+        }
+    }
+    return true;
+}
+
+// $XDG_CONFIG_HOME/quill/preferences.json, or ~/.config/quill/preferences.json.
+std::string DefaultPrefsFile() {
+    std::string folder;
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+        folder = config;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        folder = std::string(home) + "/.config";
+    else
+        return {};
+    folder += "/quill";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return folder + "/preferences.json";
+}
+
+void OnSignal(int) {
+    // The server stops from another thread: stopping joins its workers.
+    std::thread([] { quill::serve::Stop(); }).detach();
+}
+
+int Serve(int argc, char** argv) {
+    quill::serve::ServerOptions options;
+    options.session.pluginPath = QUILL_DEFAULT_PLUGIN;
+    options.webDir = QUILL_WEB_DIR;
+    if (!ParseArguments(argc, argv, &options)) {
+        std::fputs(
+            "usage: quill serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] "
+            "[--plugin LIBRARY]\n",
+            stderr);
+        return kUsageError;
+    }
+    if (options.session.prefsPath.empty()) options.session.prefsPath = DefaultPrefsFile();
+    if (const char* web = std::getenv("QUILL_WEB_DIR"); web && *web) options.webDir = web;
+    std::string work = (std::filesystem::temp_directory_path() / "quill-serve-XXXXXX").string();
+    if (!mkdtemp(work.data())) {
+        std::perror("quill serve: cannot make a working folder");
+        return 1;
+    }
+    options.session.workDir = work;
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    std::string error;
+    const bool ok = quill::serve::Serve(
+        options,
+        [](const std::string& address) {
+            std::printf("Quill is at %s\n", address.c_str());
+            std::fflush(stdout);
+        },
+        &error);
+    std::error_code ignored;
+    std::filesystem::remove_all(work, ignored);
+    if (!ok) std::fprintf(stderr, "quill serve: %s\n", error.c_str());
+    return ok ? 0 : 1;
+}
+
+quill::CommandRegistration registration(quill::Command{
+    "serve", "serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--plugin LIBRARY]",
+    Serve});
+
+}  // namespace

@@ -1,0 +1,37 @@
+// What changed in a document since the page last heard of it. The unit is the top-level
+// art of a layer (a path, a text, or a whole group such as a dimension): one created or
+// changed is sent whole as an SVG element, one disposed by its id, and a layer whose
+// stacking changed sends its order of ids.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "host/document/document.h"
+
+namespace quill::serve {
+
+class ArtChanges {
+ public:
+    /// The changes since the last call, as JSON: {"layers": [...] when they changed,
+    /// "art": [{"id", "svg"}...], "disposed": [ids], "order": {layer id: [ids]}}; empty
+    /// members are left out. `everything` sends the whole document (a page that starts
+    /// or a document replaced).
+    nlohmann::json Collect(const host::Document& document, bool everything);
+
+ private:
+    std::map<host::ObjectId, std::uint64_t> prints_;  // top-level art by id: its fingerprint
+    std::map<host::ObjectId, std::vector<host::ObjectId>> orders_;  // layer: its art, bottom first
+    std::string layers_;                                            // the layers as last sent
+};
+
+/// A fingerprint of everything the SVG of the art would show or keep (recursive).
+std::uint64_t Fingerprint(const host::Art& art);
+
+/// One art as the SVG element the drawing file holds for it (document coordinates).
+std::string ArtSvg(const host::Art& art);
+
+}  // namespace quill::serve

@@ -1,0 +1,289 @@
+#include "app/serve/session.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "host/core/event_state.h"
+#include "host/core/plugins.h"
+#include "host/core/registrations.h"
+#include "host/prefs/preference_store.h"
+#include "host/scripting/script_parser.h"
+#include "host/scripting/session_actions.h"
+#include "host/svg/annotation_picture.h"
+#include "host/svg/render.h"
+#include "host/svg/svg.h"
+#include "host/svg/svg_names.h"
+
+namespace quill::serve {
+
+namespace {
+
+using nlohmann::json;
+
+// The suites reach their host through one process-wide current host: sessions take
+// turns, each the current host while it handles an event.
+std::mutex& HostTurnLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+class HostTurn {
+ public:
+    explicit HostTurn(host::Host* host) : guard_(HostTurnLock()) { host::SetCurrentHost(host); }
+    ~HostTurn() { host::SetCurrentHost(nullptr); }
+
+ private:
+    std::lock_guard<std::mutex> guard_;
+};
+
+constexpr float kSmallestZoom = 0.05f, kLargestZoom = 64;
+// The view is at most this many pixels a side, whatever the page and the zoom.
+constexpr float kLargestViewSide = 60000;
+
+[[noreturn]] void Malformed(const std::string& what) {
+    throw std::invalid_argument(what);
+}
+
+double Number(const json& event, const char* name) {
+    auto it = event.find(name);
+    if (it == event.end() || !it->is_number())
+        Malformed(std::string("\"") + name + "\" must be a number");
+    const double value = it->get<double>();
+    if (!std::isfinite(value) || std::fabs(value) > 1e7)
+        Malformed(std::string("\"") + name + "\" is out of range");
+    return value;
+}
+
+std::set<std::int32_t> Keys(const json& event) {
+    std::set<std::int32_t> keys;
+    auto it = event.find("keys");
+    if (it == event.end()) return keys;
+    if (!it->is_array()) Malformed("\"keys\" must be a list of key names");
+    for (const json& name : *it) {
+        const std::int32_t key =
+            name.is_string() ? host::VirtualKeyOfScriptName(name.get<std::string>()) : 0;
+        if (key == 0)
+            Malformed("unknown key " + name.dump() + " (shift lshift rshift alt ctrl space esc)");
+        keys.insert(key);
+    }
+    return keys;
+}
+
+bool ReadFile(const std::string& path, std::string* bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::stringstream text;
+    text << in.rdbuf();
+    *bytes = text.str();
+    return true;
+}
+
+// Replaces every occurrence of `from` in `text` (a private file's path by the name the
+// user knows it by).
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+}  // namespace
+
+Session::Session(const SessionOptions& options, std::string* error)
+    : host_(std::make_unique<host::Host>()), workDir_(options.workDir) {
+    HostTurn turn(host_.get());
+    std::filesystem::create_directories(workDir_);
+    // A copy of the library of its own, so that the loader gives this session its own
+    // plug-in rather than the one another tab already runs.
+    const std::string library = WorkFile("Quill.so");
+    std::error_code copyError;
+    std::filesystem::copy_file(options.pluginPath, library,
+                               std::filesystem::copy_options::overwrite_existing, copyError);
+    if (copyError) {
+        *error = options.pluginPath + ": cannot be copied: " + copyError.message();
+        return;
+    }
+    std::string prefsError;
+    if (!options.prefsPath.empty() &&
+        !host_->preferences().BindFile(options.prefsPath, &prefsError))
+        host_->log().warnings.push_back(prefsError);
+    if (!options.drawingPath.empty() &&
+        !host::OpenDrawing(*host_, options.drawingPath, &prefsError))
+        host_->log().warnings.push_back(prefsError);
+    if (!host_->StartPlugin(library, error)) return;
+    FitView(1);
+}
+
+Session::~Session() {
+    {
+        HostTurn turn(host_.get());
+        host_->ShutdownPlugins();
+        host_.reset();
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(workDir_, ignored);
+}
+
+std::string Session::WorkFile(const std::string& name) const {
+    return workDir_ + "/" + name;
+}
+
+void Session::FitView(float zoom) {
+    host::Document& document = host_->document();
+    host::View& view = host_->view();
+    const float width = document.width() + 2 * kViewMargin,
+                height = document.height() + 2 * kViewMargin;
+    zoom = std::min({std::max(zoom, kSmallestZoom), kLargestZoom, kLargestViewSide / width,
+                     kLargestViewSide / height});
+    // The page's centre stays at the view's centre; the window then grows or shrinks to
+    // show the page and its margin whole.
+    host_->ZoomAboutCentre(zoom);
+    view.widthPx = static_cast<int>(std::ceil(width * zoom));
+    view.heightPx = static_cast<int>(std::ceil(height * zoom));
+    view.origin = AIRealPoint{-kViewMargin, document.height() + kViewMargin};
+}
+
+json Session::Changes(bool everything) {
+    host::Document& document = host_->document();
+    json out = art_.Collect(document, everything);
+    if (everything) out["reset"] = true;
+    const host::View& view = host_->view();
+    out["view"] = {{"zoom", view.zoom},
+                   {"originH", view.origin.h},
+                   {"originV", view.origin.v},
+                   {"widthPx", view.widthPx},
+                   {"heightPx", view.heightPx},
+                   {"pageWidth", document.width()},
+                   {"pageHeight", document.height()}};
+    host::SessionLog& log = host_->log();
+    const host::ViewFrame frame{view.origin.h, view.origin.v, view.zoom, view.widthPx,
+                                view.heightPx};
+    std::string annotation = host::AnnotationOverlaySvg(document, frame, log.annotation);
+    if (everything || annotation != annotationSent_) {
+        out["annotation"] = annotation;
+        annotationSent_ = std::move(annotation);
+    }
+    out["cursor"] = log.cursor ? json(*log.cursor) : json(nullptr);
+    const host::ToolRecord* tool =
+        host_->registrations().FindTool(host_->registrations().selectedTool);
+    out["tool"] =
+        tool && tool->plugin != 0 ? json(host::ScriptNameOfToolTitle(tool->title)) : json(nullptr);
+    json alerts = json::array();
+    for (; alertsSent_ < log.alerts.size(); ++alertsSent_)
+        alerts.push_back(log.alerts[alertsSent_]);
+    if (!alerts.empty()) out["alerts"] = std::move(alerts);
+    json warnings = json::array();
+    for (; warningsSent_ < log.warnings.size(); ++warningsSent_)
+        warnings.push_back(log.warnings[warningsSent_]);
+    if (!warnings.empty()) out["warnings"] = std::move(warnings);
+    return out;
+}
+
+json Session::State() {
+    HostTurn turn(host_.get());
+    json out = Changes(true);
+    json tools = json::array();
+    host::Registrations& registrations = host_->registrations();
+    for (const host::ToolRecord& tool : registrations.tools()) {
+        if (tool.plugin == 0) continue;
+        const host::IconRecord* icon = registrations.FindIcon(tool.icon);
+        tools.push_back({{"name", host::ScriptNameOfToolTitle(tool.title)},
+                         {"title", tool.title},
+                         {"tooltip", tool.tooltip},
+                         {"group", tool.group},
+                         {"icon", icon ? json(icon->resourceId) : json(nullptr)}});
+    }
+    out["tools"] = std::move(tools);
+    out["namespaces"] = std::string("xmlns=\"") + host::svg::kSvgNamespace +
+                        "\" xmlns:" + host::svg::kQuillPrefix + "=\"" + host::svg::kQuillNamespace +
+                        "\" xmlns:" + host::svg::kInkscapePrefix + "=\"" +
+                        host::svg::kInkscapeNamespace + "\" xmlns:" + host::svg::kSodipodiPrefix +
+                        "=\"" + host::svg::kSodipodiNamespace + "\"";
+    return out;
+}
+
+json Session::Handle(const json& event) {
+    if (!event.is_object() || !event.contains("type") || !event["type"].is_string())
+        Malformed("an event is an object with a \"type\"");
+    const std::string type = event["type"].get<std::string>();
+    HostTurn turn(host_.get());
+    std::string error;
+    if (type == "move" || type == "down" || type == "drag" || type == "up") {
+        const AIRealPoint point{static_cast<AIReal>(Number(event, "x")),
+                                static_cast<AIReal>(Number(event, "y"))};
+        const std::set<std::int32_t> keys = Keys(event);
+        pointer_ = point;
+        pressed_ = type == "down" || type == "drag";
+        host::SendPointer(*host_, type, point, keys);
+    } else if (type == "key") {
+        // The tools read the keys at the pointer's events: a key pressed or released is
+        // the pointer's event again, where it is, with the keys now held.
+        host::SendPointer(*host_, pressed_ ? "drag" : "move", pointer_, Keys(event));
+    } else if (type == "tool") {
+        if (!event.contains("name") || !event["name"].is_string())
+            Malformed("\"name\" must be a tool name");
+        if (!host::SelectNamedTool(*host_, event["name"].get<std::string>(), &error))
+            Malformed(error);
+    } else if (type == "zoom") {
+        FitView(static_cast<float>(Number(event, "zoom")));
+    } else {
+        Malformed("unknown event type \"" + type + "\"");
+    }
+    return Changes(false);
+}
+
+json Session::Open(const std::string& name, const std::string& bytes) {
+    HostTurn turn(host_.get());
+    const std::string path = WorkFile("upload.svg");
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    std::string error;
+    const std::size_t warningsBefore = host_->log().warnings.size();
+    const bool opened = host::OpenDrawing(*host_, path, &error);
+    for (std::size_t i = warningsBefore; i < host_->log().warnings.size(); ++i)
+        host_->log().warnings[i] = Replaced(host_->log().warnings[i], path, name);
+    if (!opened) {
+        json out = Changes(false);
+        out["error"] = Replaced(error, path, name);
+        return out;
+    }
+    FitView(host_->view().zoom);
+    // The open document's tools see the new document at once, as after any event.
+    host::SendPointer(*host_, "move", pointer_, {});
+    return Changes(true);
+}
+
+bool Session::Save(std::string* svg, std::string* error) {
+    HostTurn turn(host_.get());
+    const std::string path = WorkFile("drawing.svg");
+    if (!host::SaveSvgDocument(host_->document(), path, error)) return false;
+    if (ReadFile(path, svg)) return true;
+    *error = "the saved drawing cannot be read back";
+    return false;
+}
+
+bool Session::ExportPng(std::string* png, std::string* error) {
+    std::string svg;
+    if (!Save(&svg, error)) return false;
+    const std::string path = WorkFile("drawing.png");
+    host::RenderOptions options;
+    options.framing = host::RenderOptions::Framing::Everything;
+    if (!host::RenderSvgToPng(WorkFile("drawing.svg"), path, options, error)) return false;
+    if (ReadFile(path, png)) return true;
+    *error = "the picture cannot be read back";
+    return false;
+}
+
+const std::vector<std::uint8_t>* Session::Resource(std::uint32_t type, std::int32_t id) {
+    HostTurn turn(host_.get());
+    for (const auto& plugin : host_->plugins().plugins())
+        if (const auto* bytes = plugin->library.resources().Find(type, id)) return bytes;
+    return nullptr;
+}
+
+}  // namespace quill::serve

@@ -1,0 +1,108 @@
+// The drawing as the page shows it: the page and its layers in document points (each
+// layer flipped, as in the file), every top-level art an element of its own, and the
+// host's annotation pass over it in view pixels.
+const SVG = 'http://www.w3.org/2000/svg';
+// Real size: a point is 4/3 of a CSS pixel.
+export const CSS_PIXELS_PER_POINT = 4 / 3;
+
+export class Drawing {
+  constructor(sheet, drawing, overlay) {
+    this.sheet = sheet;
+    this.svg = drawing;
+    this.overlay = overlay;
+    this.layers = new Map();
+    this.art = new Map();
+    this.view = null;
+    this.namespaces = `xmlns="${SVG}"`;
+    this.parser = new DOMParser();
+  }
+
+  reset() {
+    this.svg.replaceChildren();
+    this.layers.clear();
+    this.art.clear();
+    this.page = document.createElementNS(SVG, 'rect');
+    this.page.setAttribute('fill', 'white');
+    this.page.setAttribute('id', 'page');
+    this.svg.append(this.page);
+  }
+
+  apply(changes) {
+    if (changes.namespaces) this.namespaces = changes.namespaces;
+    if (changes.reset) this.reset();
+    if (changes.view) this.setView(changes.view);
+    if (changes.layers) this.setLayers(changes.layers);
+    for (const { id, svg } of changes.art ?? []) this.setArt(id, svg);
+    for (const id of changes.disposed ?? []) {
+      this.art.get(id)?.remove();
+      this.art.delete(id);
+    }
+    for (const [layer, ids] of Object.entries(changes.order ?? {})) {
+      const group = this.layers.get(layer);
+      for (const id of ids) if (this.art.has(id)) group?.append(this.art.get(id));
+    }
+    if (changes.annotation !== undefined) this.overlay.innerHTML = changes.annotation;
+  }
+
+  setView(view) {
+    this.view = view;
+    const width = view.widthPx * CSS_PIXELS_PER_POINT, height = view.heightPx * CSS_PIXELS_PER_POINT;
+    for (const svg of [this.svg, this.overlay]) {
+      svg.setAttribute('width', width);
+      svg.setAttribute('height', height);
+    }
+    this.sheet.style.width = `${width}px`;
+    this.sheet.style.height = `${height}px`;
+    this.svg.setAttribute('viewBox', [view.originH, view.pageHeight - view.originV,
+      view.widthPx / view.zoom, view.heightPx / view.zoom].join(' '));
+    this.overlay.setAttribute('viewBox', `0 0 ${view.widthPx} ${view.heightPx}`);
+    this.page.setAttribute('width', view.pageWidth);
+    this.page.setAttribute('height', view.pageHeight);
+    for (const group of this.layers.values())
+      group.setAttribute('transform', `matrix(1 0 0 -1 0 ${view.pageHeight})`);
+  }
+
+  setLayers(layers) {
+    const kept = new Map();
+    for (const layer of layers) {
+      let group = this.layers.get(layer.id);
+      if (!group) {
+        group = document.createElementNS(SVG, 'g');
+        group.dataset.layer = layer.title;
+        group.setAttribute('transform', `matrix(1 0 0 -1 0 ${this.view?.pageHeight ?? 0})`);
+      }
+      group.style.display = layer.visible ? '' : 'none';
+      this.svg.append(group);
+      kept.set(layer.id, group);
+    }
+    for (const [id, group] of this.layers) if (!kept.has(id)) group.remove();
+    this.layers = kept;
+  }
+
+  setArt(id, text) {
+    const parsed = this.parser.parseFromString(`<svg ${this.namespaces}>${text}</svg>`, 'image/svg+xml');
+    const element = document.importNode(parsed.documentElement.firstElementChild, true);
+    element.dataset.art = id;
+    const old = this.art.get(id);
+    if (old) old.replaceWith(element);
+    this.art.set(id, element);
+  }
+
+  // The document point under a place of the sheet (CSS pixels from its top-left corner).
+  pointAt(x, y) {
+    const v = this.view;
+    return {
+      x: v.originH + x / CSS_PIXELS_PER_POINT / v.zoom,
+      y: v.originV - y / CSS_PIXELS_PER_POINT / v.zoom,
+    };
+  }
+
+  // Where a document point is on the sheet, CSS pixels.
+  placeOf(point) {
+    const v = this.view;
+    return {
+      x: (point.x - v.originH) * v.zoom * CSS_PIXELS_PER_POINT,
+      y: (v.originV - point.y) * v.zoom * CSS_PIXELS_PER_POINT,
+    };
+  }
+}

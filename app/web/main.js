@@ -1,0 +1,259 @@
+// Quill in the browser: the palette, the drawing, the pointer and the keys, the alerts,
+// opening and saving. Everything the tools see goes to this tab's session on the server.
+import { Connection } from './connection.js';
+import { Drawing } from './drawing.js';
+
+const $ = (id) => document.getElementById(id);
+const scroller = $('scroller'), sheet = $('sheet');
+const drawing = new Drawing(sheet, $('drawing'), $('overlay'));
+const connection = new Connection(crypto.randomUUID(), applyChanges, showMessage);
+const cursors = new Map();
+// What the page shows of its work, for anyone watching it (the browser tests).
+window.quill = { applied: 0, tool: null, cursor: null, messages: [] };
+
+// The keys the tools read, by the key the keyboard reports.
+const KEYS = { ShiftLeft: 'lshift', ShiftRight: 'rshift', AltLeft: 'alt', AltRight: 'alt',
+  ControlLeft: 'ctrl', ControlRight: 'ctrl', Space: 'space', Escape: 'esc' };
+const held = new Set();
+let pressed = false, panning = null, zoomBox = null, zoomBoxArmed = false;
+
+function showMessage(text) {
+  $('message').textContent = text;
+  window.quill.messages.push(text);
+}
+
+// --- what the server says changed --------------------------------------------------------
+
+const alerts = [];
+function showAlerts(texts) {
+  alerts.push(...texts);
+  const dialog = $('alert');
+  if (dialog.open || !alerts.length) return;
+  const text = alerts.shift();
+  dialog.dataset.text = text;
+  $('alert-text').textContent = text.replaceAll('\r', '\n');
+  dialog.showModal();
+}
+$('alert').addEventListener('close', () => showAlerts([]));
+
+async function setCursor(id) {
+  window.quill.cursor = id;
+  if (id === null) {
+    scroller.style.cursor = '';
+    return;
+  }
+  if (!cursors.has(id)) {
+    const answer = await fetch(connection.url(`api/resource/cursor/${id}`));
+    if (!answer.ok) return;
+    const { hotX, hotY, svg } = await answer.json();
+    cursors.set(id, `url("data:image/svg+xml;base64,${btoa(svg)}") ${hotX} ${hotY}, crosshair`);
+  }
+  if (window.quill.cursor === id) scroller.style.cursor = cursors.get(id);
+}
+
+function applyChanges(changes, started) {
+  drawing.apply(changes);
+  if (changes.tools) buildPalette(changes.tools);
+  if ('tool' in changes) {
+    window.quill.tool = changes.tool;
+    for (const button of $('palette').children)
+      button.setAttribute('aria-pressed', button.dataset.tool === changes.tool);
+  }
+  if ('cursor' in changes && changes.cursor !== window.quill.cursor) setCursor(changes.cursor);
+  if (changes.view) $('zoom-level').textContent = `${Math.round(changes.view.zoom * 100)} %`;
+  for (const warning of changes.warnings ?? []) showMessage(warning);
+  if (changes.alerts) showAlerts(changes.alerts);
+  window.quill.applied += 1;
+  if (started !== undefined) window.dispatchEvent(new CustomEvent('quill:applied', { detail: { started } }));
+}
+
+function buildPalette(tools) {
+  const palette = $('palette');
+  palette.replaceChildren();
+  for (const tool of tools) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.dataset.tool = tool.name;
+    button.title = tool.tooltip;
+    button.setAttribute('aria-label', tool.title);
+    if (tool.icon !== null) {
+      const icon = document.createElement('img');
+      icon.alt = '';
+      icon.src = connection.url(`api/resource/icon/${tool.icon}`);
+      button.append(icon);
+    }
+    button.addEventListener('click', () => {
+      connection.send({ type: 'tool', name: tool.name });
+      scroller.focus();
+    });
+    palette.append(button);
+  }
+}
+
+// --- the pointer and the keys ------------------------------------------------------------
+
+function keys() {
+  return [...held].sort();
+}
+
+function sheetPlace(e) {
+  const box = sheet.getBoundingClientRect();
+  return { x: e.clientX - box.left, y: e.clientY - box.top };
+}
+
+function sendPointer(type, e) {
+  const place = sheetPlace(e);
+  const point = drawing.pointAt(place.x, place.y);
+  connection.send({ type, x: point.x, y: point.y, keys: keys() }, e.timeStamp);
+}
+
+sheet.addEventListener('pointerdown', (e) => {
+  scroller.focus({ preventScroll: true });
+  if (e.button === 1) {
+    panning = { x: e.clientX, y: e.clientY, left: scroller.scrollLeft, top: scroller.scrollTop };
+  } else if (e.button === 0 && zoomBoxArmed) {
+    zoomBox = { from: sheetPlace(e), to: sheetPlace(e) };
+  } else if (e.button === 0) {
+    pressed = true;
+    sendPointer('down', e);
+  } else {
+    return;
+  }
+  sheet.setPointerCapture(e.pointerId);
+  e.preventDefault();
+});
+
+sheet.addEventListener('pointermove', (e) => {
+  if (panning) {
+    scroller.scrollLeft = panning.left - (e.clientX - panning.x);
+    scroller.scrollTop = panning.top - (e.clientY - panning.y);
+  } else if (zoomBox) {
+    zoomBox.to = sheetPlace(e);
+    const r = $('zoom-rect'), { from, to } = zoomBox;
+    Object.assign(r.style, { left: `${Math.min(from.x, to.x)}px`, top: `${Math.min(from.y, to.y)}px`,
+      width: `${Math.abs(to.x - from.x)}px`, height: `${Math.abs(to.y - from.y)}px` });
+    r.hidden = false;
+  } else {
+    sendPointer(pressed ? 'drag' : 'move', e);
+  }
+});
+
+sheet.addEventListener('pointerup', (e) => {
+  if (e.button === 1 && panning) {
+    panning = null;
+  } else if (e.button === 0 && zoomBox) {
+    finishZoomBox();
+  } else if (e.button === 0 && pressed) {
+    pressed = false;
+    sendPointer('up', e);
+  }
+});
+sheet.addEventListener('auxclick', (e) => e.preventDefault());
+
+function keyEvent(e, down) {
+  const name = KEYS[e.code];
+  if (!name) return;
+  // The browser would scroll, open menus or leave full screen: the tools want the keys.
+  if (name !== 'ctrl' || !down) e.preventDefault();
+  if (e.repeat || held.has(name) === down) return;
+  if (down) held.add(name);
+  else held.delete(name);
+  if (drawing.view) connection.send({ type: 'key', keys: keys() });
+}
+window.addEventListener('keydown', (e) => keyEvent(e, true));
+window.addEventListener('keyup', (e) => keyEvent(e, false));
+window.addEventListener('blur', () => {
+  if (!held.size) return;
+  held.clear();
+  connection.send({ type: 'key', keys: [] });
+});
+
+// --- zoom: Ctrl + wheel about the pointer, or a rectangle dragged ------------------------
+
+function zoomTo(zoom, point, place) {
+  const before = drawing.view.zoom;
+  connection.send({ type: 'zoom', zoom });
+  // Once the view is answered, the point goes back under the same place of the window.
+  const follow = () => {
+    if (drawing.view.zoom === before && zoom !== before) return requestAnimationFrame(follow);
+    const at = drawing.placeOf(point);
+    scroller.scrollLeft = at.x - place.x;
+    scroller.scrollTop = at.y - place.y;
+  };
+  requestAnimationFrame(follow);
+}
+
+scroller.addEventListener('wheel', (e) => {
+  if (!e.ctrlKey || !drawing.view) return;
+  e.preventDefault();
+  const place = sheetPlace(e);
+  const point = drawing.pointAt(place.x, place.y);
+  const box = scroller.getBoundingClientRect();
+  zoomTo(drawing.view.zoom * (e.deltaY < 0 ? 1.25 : 0.8), point,
+    { x: e.clientX - box.left, y: e.clientY - box.top });
+}, { passive: false });
+
+$('zoom-box').addEventListener('click', () => {
+  zoomBoxArmed = !zoomBoxArmed;
+  $('zoom-box').setAttribute('aria-pressed', zoomBoxArmed);
+});
+
+function finishZoomBox() {
+  const { from, to } = zoomBox;
+  zoomBox = null;
+  zoomBoxArmed = false;
+  $('zoom-box').setAttribute('aria-pressed', false);
+  $('zoom-rect').hidden = true;
+  const width = Math.abs(to.x - from.x), height = Math.abs(to.y - from.y);
+  if (width < 4 || height < 4) return;
+  const factor = Math.min(scroller.clientWidth / width, scroller.clientHeight / height);
+  const corner = drawing.pointAt(Math.min(from.x, to.x), Math.min(from.y, to.y));
+  zoomTo(drawing.view.zoom * factor, corner, { x: 0, y: 0 });
+}
+
+// --- files ---------------------------------------------------------------------------------
+
+async function openFile(file) {
+  const changes = await connection.open(file);
+  if (changes.error) {
+    showMessage(changes.error);
+    return;
+  }
+  $('message').textContent = '';
+  applyChanges(changes);
+}
+
+$('open-file').addEventListener('change', (e) => {
+  if (e.target.files.length) openFile(e.target.files[0]);
+  e.target.value = '';
+});
+scroller.addEventListener('dragover', (e) => {
+  e.preventDefault();
+  scroller.classList.add('dropping');
+});
+scroller.addEventListener('dragleave', () => scroller.classList.remove('dropping'));
+scroller.addEventListener('drop', (e) => {
+  e.preventDefault();
+  scroller.classList.remove('dropping');
+  if (e.dataTransfer.files.length) openFile(e.dataTransfer.files[0]);
+});
+
+async function download(path, name) {
+  try {
+    const blob = await connection.download(path);
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+  } catch (e) {
+    showMessage(e.message);
+  }
+}
+$('save').addEventListener('click', () => download('api/save', 'dessin.svg'));
+$('export-png').addEventListener('click', () => download('api/png', 'dessin.png'));
+
+connection.state().then((state) => {
+  applyChanges(state);
+  document.body.dataset.ready = 'true';
+}, (e) => showMessage(e.message));
