@@ -10,6 +10,8 @@ const connection = new Connection(crypto.randomUUID(), applyChanges, showMessage
 const cursors = new Map();
 // What the page shows of its work, for anyone watching it (the browser tests).
 window.quill = { applied: 0, tool: null, cursor: null, messages: [] };
+window.quillView = () => drawing.view;
+window.quill.idle = () => !connection.busy && !connection.queue.length;
 
 // The keys the tools read, by the key the keyboard reports.
 const KEYS = { ShiftLeft: 'lshift', ShiftRight: 'rshift', AltLeft: 'alt', AltRight: 'alt',

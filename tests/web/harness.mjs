@@ -1,0 +1,63 @@
+// Starts `quill serve` and Debian's chromium for the browser tests, the screenshots and
+// the benchmark.
+import { spawn } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { chromium } from 'playwright-core';
+
+export function argument(name, fallback) {
+  const i = process.argv.indexOf(name);
+  return i > 0 ? process.argv[i + 1] : fallback;
+}
+
+// The server on a free port with a preference file of its own; resolves once it prints
+// its address.
+export function startServer(quill, args = []) {
+  const dir = mkdtempSync(join(tmpdir(), 'quill-web-'));
+  const server = spawn(quill, ['serve', ...args, '--port', '0', '--prefs', join(dir, 'prefs.json')],
+    { stdio: ['ignore', 'pipe', 'inherit'] });
+  return new Promise((resolve, reject) => {
+    let out = '';
+    server.on('exit', (code) => reject(new Error(`quill serve ended (${code})`)));
+    server.stdout.on('data', (data) => {
+      out += data;
+      const match = out.match(/Quill is at (\S+)/);
+      if (match) resolve({ url: match[1], dir, stop: () => { server.kill('SIGTERM'); rmSync(dir, { recursive: true, force: true }); } });
+    });
+  });
+}
+
+export async function launchBrowser(dir) {
+  return chromium.launchPersistentContext(join(dir, 'profile'), {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    acceptDownloads: true,
+    viewport: { width: 1200, height: 800 },
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+}
+
+// A page of the session, ready once the server's first state is shown.
+export async function openPage(context, url) {
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready="true"]');
+  return page;
+}
+
+// Resolves once every event sent has been answered and shown.
+export async function settled(page) {
+  await page.waitForFunction(() => window.quill.idle());
+}
+
+// Where a document point is on the screen.
+export async function screenPoint(page, x, y) {
+  return page.evaluate(([px, py]) => {
+    const v = window.quillView();
+    const box = document.getElementById('sheet').getBoundingClientRect();
+    const k = 4 / 3;
+    return { x: box.left + (px - v.originH) * v.zoom * k, y: box.top + (v.originV - py) * v.zoom * k };
+  }, [x, y]);
+}

@@ -1,0 +1,120 @@
+// Browser tests of `quill serve`: a person's session in Chromium, with real mouse events.
+//   node tests/web/run.mjs --quill build/quill
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { argument, launchBrowser, openPage, screenPoint, settled, startServer } from './harness.mjs';
+
+const quill = argument('--quill', 'build/quill');
+const examples = new URL('../../examples/', import.meta.url).pathname;
+// A 300 pt square page with one open path from (100, 100) to (200, 100), y upwards.
+const LINE = '<svg xmlns="http://www.w3.org/2000/svg" width="300pt" height="300pt" viewBox="0 0 300 300">' +
+  '<path id="base" d="M100 200 L200 200" stroke="black" fill="none"/></svg>';
+
+async function at(page, action, x, y) {
+  const p = await screenPoint(page, x, y);
+  await page.mouse.move(p.x, p.y, { steps: 4 });
+  if (action === 'click') await page.mouse.click(p.x, p.y);
+  if (action === 'down') await page.mouse.down();
+  if (action === 'up') await page.mouse.up();
+  await settled(page);
+}
+
+async function openDrawing(page, name, text) {
+  await page.setInputFiles('#open-file', { name, mimeType: 'image/svg+xml', buffer: Buffer.from(text) });
+}
+
+const cases = {
+  async 'the palette shows the plug-in tools with their icons and tool tips'(page) {
+    await page.waitForFunction(() => [...document.querySelectorAll('#palette img')].every((i) => i.complete));
+    const tools = await page.$$eval('#palette button', (buttons) => buttons.map((b) =>
+      ({ tip: b.title, icon: b.querySelector('img').naturalWidth > 0 })));
+    assert.deepEqual(tools.map((t) => t.tip), ['Outil Segment 7.0', 'Outil Angle 7.0', 'Outil Cercle 7.0',
+      'Outil Bézier 7.0', 'Longueur & Aires 7.0', 'Outil Paramètres 7.0']);
+    assert.ok(tools.every((t) => t.icon));
+    await page.click('#palette button[data-tool="segment"]');
+    await settled(page);
+    assert.equal(await page.getAttribute('#palette button[data-tool="segment"]', 'aria-pressed'), 'true');
+  },
+
+  async 'a segment dimension drawn with the mouse, Shift held while dragging'(page) {
+    await openDrawing(page, 'line.svg', LINE);
+    await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
+    await page.click('#palette button[data-tool="segment"]');
+    await at(page, 'click', 100, 100);
+    assert.equal(await page.evaluate(() => window.quill.cursor), 21001);  // over an anchor
+    await at(page, 'down', 200, 100);
+    await page.keyboard.down('Shift');
+    await at(page, 'move', 150, 120);
+    await at(page, 'up', 150, 120);
+    await page.keyboard.up('Shift');
+    await settled(page);
+    const dimension = await page.$$eval('g[data-layer="Dimensions"] > g', (groups) => groups.map((g) =>
+      ({ pieces: g.children.length, label: g.querySelector('text')?.textContent })));
+    assert.deepEqual(dimension, [{ pieces: 7, label: '100 pt' }]);
+  },
+
+  async 'a refusal is shown as a modal alert with its exact text'(page) {
+    await openDrawing(page, 'line.svg', LINE);
+    await page.click('#palette button[data-tool="segment"]');
+    await at(page, 'click', 100, 100);
+    await at(page, 'click', 100, 100);
+    await page.waitForSelector('#alert[open]');
+    assert.equal(await page.getAttribute('#alert', 'data-text'),
+      'Il faut cliquer sur deux points distincts. Cotation impossible !');
+    await page.click('#alert-ok');
+    await page.waitForSelector('#alert:not([open])', { state: 'attached' });
+  },
+
+  async 'a drawing opened, dimensioned and saved reopens with its dimension linked'(page, dir) {
+    await page.setInputFiles('#open-file', join(examples, 'plaque.svg'));
+    await page.waitForSelector('[data-art]', { state: 'attached' });
+    await page.click('#palette button[data-tool="segment"]');
+    await at(page, 'click', 56.69, 85.04);
+    await at(page, 'click', 481.89, 85.04);
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save')]);
+    const saved = join(dir, 'saved.svg');
+    await download.saveAs(saved);
+    writeFileSync(join(dir, 'reopen.qs'), `doc open ${saved}\ndump ${join(dir, 'dump.json')}\n`);
+    execFileSync(quill, ['run', join(dir, 'reopen.qs')]);
+    const dump = JSON.parse(readFileSync(join(dir, 'dump.json'), 'utf8'));
+    const group = dump.layers.find((l) => l.title === 'Dimensions').art[0];
+    assert.equal(group.art.length, 7);
+    assert.ok(group.art.every((piece) => piece.tags.orl === 'jj'));
+    assert.ok(group.art.some((piece) => 'segpt1' in piece.tags && 'num1' in piece.tags));
+  },
+
+  async 'a bad upload is answered with a message and the drawing stays'(page) {
+    await openDrawing(page, 'line.svg', LINE);
+    await page.waitForSelector('[data-art]', { state: 'attached' });
+    await openDrawing(page, 'broken.svg', '<svg xmlns="http://www.w3.org/2000/svg"><path d=');
+    await page.waitForFunction(() => document.getElementById('message').textContent.includes('broken.svg'));
+    assert.equal(await page.locator('[data-art]').count(), 1);
+    const refused = await page.evaluate(async () => (await fetch('api/event?session=x', { method: 'POST', body: '{' })).status);
+    assert.equal(refused, 400);
+  },
+};
+
+const server = await startServer(quill);
+const context = await launchBrowser(server.dir);
+let failures = 0;
+try {
+  const noToken = await fetch(new URL('/api/state?session=x', server.url));
+  assert.equal(noToken.status, 403);
+  for (const [name, run] of Object.entries(cases)) {
+    const page = await openPage(context, server.url);
+    try {
+      await run(page, server.dir);
+      console.log(`ok   ${name}`);
+    } catch (e) {
+      failures += 1;
+      console.log(`FAIL ${name}\n${e.stack}`);
+    }
+    await page.close();
+  }
+} finally {
+  await context.close();
+  server.stop();
+}
+process.exit(failures ? 1 : 0);
