@@ -1,6 +1,9 @@
 #include "app/serve/art_changes.h"
 
+#include <cstring>
 #include <pugixml.hpp>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "host/svg/svg_art_writer.h"
 
@@ -8,12 +11,18 @@ namespace quill::serve {
 
 namespace {
 
-// FNV-1a over the bytes of each field.
+// FNV-1a over the fields, eight bytes at a time.
 struct Hasher {
     std::uint64_t h = 1469598103934665603ull;
     void Bytes(const void* data, std::size_t size) {
         const auto* p = static_cast<const unsigned char*>(data);
-        for (std::size_t i = 0; i < size; ++i) h = (h ^ p[i]) * 1099511628211ull;
+        std::size_t i = 0;
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p + i, 8);
+            h = (h ^ word) * 1099511628211ull;
+        }
+        for (; i < size; ++i) h = (h ^ p[i]) * 1099511628211ull;
     }
     template <typename T>
     void Value(const T& v) {
@@ -90,8 +99,7 @@ std::string ArtSvg(const host::Art& art) {
 nlohmann::json ArtChanges::Collect(const host::Document& document, bool everything) {
     using nlohmann::json;
     if (everything) {
-        prints_.clear();
-        orders_.clear();
+        sent_.clear();
         layers_.clear();
     }
     json out = json::object();
@@ -105,32 +113,57 @@ nlohmann::json ArtChanges::Collect(const host::Document& document, bool everythi
         layers_ = text;
         out["layers"] = std::move(layers);
     }
-    std::map<host::ObjectId, std::uint64_t> prints;
-    std::map<host::ObjectId, std::vector<host::ObjectId>> orders;
     json art = json::array();
     json order = json::object();
+    const auto send = [&](const host::Art& a) {
+        art.push_back({{"id", std::to_string(a.id())}, {"svg", ArtSvg(a)}});
+    };
+    // Mostly nothing moved: each layer's art is compared with what was sent in place.
+    // Only when some stacking changed are the fingerprints looked up by id.
+    std::map<host::ObjectId, LayerArt> now;
+    std::vector<const host::Layer*> reordered;
     for (const auto& layer : document.layers()) {
-        std::vector<host::ObjectId>& ids = orders[layer->id()];
-        for (const auto& child : layer->group()->children()) {
-            const std::uint64_t print = Fingerprint(*child);
-            prints[child->id()] = print;
-            ids.push_back(child->id());
-            auto known = prints_.find(child->id());
-            if (known == prints_.end() || known->second != print)
-                art.push_back({{"id", std::to_string(child->id())}, {"svg", ArtSvg(*child)}});
+        LayerArt& current = now[layer->id()];
+        const auto& children = layer->group()->children();
+        current.ids.reserve(children.size());
+        current.prints.reserve(children.size());
+        for (const auto& child : children) {
+            current.ids.push_back(child->id());
+            current.prints.push_back(Fingerprint(*child));
         }
-        auto known = orders_.find(layer->id());
-        if (known == orders_.end() || known->second != ids) {
+        auto before = sent_.find(layer->id());
+        if (before == sent_.end() || before->second.ids != current.ids) {
+            reordered.push_back(layer.get());
             json list = json::array();
-            for (host::ObjectId id : ids) list.push_back(std::to_string(id));
+            for (host::ObjectId id : current.ids) list.push_back(std::to_string(id));
             order[std::to_string(layer->id())] = std::move(list);
+            continue;
         }
+        for (std::size_t i = 0; i < children.size(); ++i)
+            if (current.prints[i] != before->second.prints[i]) send(*children[i]);
     }
     json disposed = json::array();
-    for (const auto& [id, print] : prints_)
-        if (!prints.count(id)) disposed.push_back(std::to_string(id));
-    prints_ = std::move(prints);
-    orders_ = std::move(orders);
+    if (!reordered.empty() || now.size() != sent_.size()) {
+        std::unordered_map<host::ObjectId, std::uint64_t> sentPrints;
+        for (const auto& [layerId, sent] : sent_)
+            for (std::size_t i = 0; i < sent.ids.size(); ++i)
+                sentPrints[sent.ids[i]] = sent.prints[i];
+        for (const host::Layer* layer : reordered) {
+            const LayerArt& current = now[layer->id()];
+            const auto& children = layer->group()->children();
+            for (std::size_t i = 0; i < children.size(); ++i) {
+                auto known = sentPrints.find(current.ids[i]);
+                if (known == sentPrints.end() || known->second != current.prints[i])
+                    send(*children[i]);
+            }
+        }
+        std::unordered_set<host::ObjectId> present;
+        for (const auto& [layerId, current] : now)
+            present.insert(current.ids.begin(), current.ids.end());
+        for (const auto& [id, print] : sentPrints)
+            if (!present.count(id)) disposed.push_back(std::to_string(id));
+    }
+    sent_ = std::move(now);
     if (!art.empty()) out["art"] = std::move(art);
     if (!disposed.empty()) out["disposed"] = std::move(disposed);
     if (!order.empty()) out["order"] = std::move(order);

@@ -23,9 +23,13 @@ class ArtChanges {
     nlohmann::json Collect(const host::Document& document, bool everything);
 
  private:
-    std::map<host::ObjectId, std::uint64_t> prints_;  // top-level art by id: its fingerprint
-    std::map<host::ObjectId, std::vector<host::ObjectId>> orders_;  // layer: its art, bottom first
-    std::string layers_;                                            // the layers as last sent
+    /// A layer's top-level art as last sent, bottom first: ids and fingerprints.
+    struct LayerArt {
+        std::vector<host::ObjectId> ids;
+        std::vector<std::uint64_t> prints;
+    };
+    std::map<host::ObjectId, LayerArt> sent_;  // by layer id
+    std::string layers_;                       // the layers as last sent
 };
 
 /// A fingerprint of everything the SVG of the art would show or keep (recursive).

@@ -96,6 +96,11 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
     int port = options.port;
 
     server.set_payload_max_length(kLargestUpload);
+    // A tab sends an event after each answer: one connection kept for all, each answer
+    // sent at once.
+    server.set_keep_alive_max_count(100000);
+    server.set_keep_alive_timeout(60);
+    server.set_tcp_nodelay(true);
     // Only our own page, at the address we gave, with the token: a page of another site
     // (or a name rebound to this machine) reaches nothing.
     server.set_pre_routing_handler([&](const httplib::Request& req, httplib::Response& res) {

@@ -125,7 +125,9 @@ sheet.addEventListener('pointerdown', (e) => {
   e.preventDefault();
 });
 
-sheet.addEventListener('pointermove', (e) => {
+// Moves as the pointer reports them rather than once a frame, where the browser can.
+const MOVE = 'onpointerrawupdate' in window ? 'pointerrawupdate' : 'pointermove';
+sheet.addEventListener(MOVE, (e) => {
   if (panning) {
     scroller.scrollLeft = panning.left - (e.clientX - panning.x);
     scroller.scrollTop = panning.top - (e.clientY - panning.y);
