@@ -1,0 +1,69 @@
+// A browser tab's session driven as the page drives it: events in, only what changed out.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <stdexcept>
+
+#include "app/serve/session.h"
+
+namespace {
+
+using nlohmann::json;
+
+quill::serve::SessionOptions Options() {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("quill-serve-test-" + std::to_string(::getpid()));
+    return {QUILL_PLUGIN, "", "", dir.string()};
+}
+
+json Event(quill::serve::Session& s, const std::string& type, double x = 0, double y = 0,
+           json keys = json::array()) {
+    return s.Handle({{"type", type}, {"x", x}, {"y", y}, {"keys", keys}, {"name", "segment"}});
+}
+
+TEST(ServeSession, AnswersCarryOnlyWhatChanged) {
+    std::string error;
+    quill::serve::Session s(Options(), &error);
+    ASSERT_EQ(error, "");
+    const std::string line =
+        "<svg xmlns='http://www.w3.org/2000/svg' width='300pt' height='300pt' viewBox='0 0 300 "
+        "300'><path d='M100 200 L200 200' stroke='black'/></svg>";
+    json opened = s.Open("line.svg", line);
+    EXPECT_TRUE(opened["reset"]);
+    ASSERT_EQ(opened["art"].size(), 1u);
+    const std::string path = opened["art"][0]["id"];
+
+    EXPECT_EQ(Event(s, "tool")["tool"], "segment");
+    json hover = Event(s, "move", 100, 100);
+    EXPECT_EQ(hover["cursor"], 21001);
+    EXPECT_FALSE(hover.contains("art"));  // nothing in the drawing changed
+    EXPECT_NE(hover["annotation"].get<std::string>().find("Point d'ancrage 1"), std::string::npos);
+    Event(s, "down", 100, 100);
+    Event(s, "up", 100, 100);
+    // The dimension, one group sent whole as it is made and dragged with Shift pressed on
+    // the way; the measured path, sent again once it carries its link.
+    std::vector<json> answers{Event(s, "down", 200, 100), Event(s, "drag", 150, 120),
+                              Event(s, "key", 0, 0, {"lshift"}),
+                              Event(s, "up", 150, 120, {"lshift"})};
+    std::set<std::string> ids;
+    std::string last;
+    for (const json& answer : answers)
+        for (const json& art : answer.value("art", json::array())) {
+            ids.insert(art["id"].get<std::string>());
+            last = art["svg"];
+        }
+    EXPECT_EQ(ids.size(), 2u);
+    EXPECT_EQ(ids.count(path), 1u);
+    EXPECT_NE(last.find(">100 pt<"), std::string::npos);
+
+    // Mistakes are refused with a message; the session goes on.
+    EXPECT_THROW(s.Handle(json{{"type", "move"}, {"x", "a"}}), std::invalid_argument);
+    EXPECT_THROW(s.Handle(json{{"type", "jump"}}), std::invalid_argument);
+    EXPECT_THROW(Event(s, "move", 0, 0, {"hyper"}), std::invalid_argument);
+    json broken = s.Open("broken.svg", "<svg");
+    EXPECT_NE(broken["error"].get<std::string>().find("broken.svg"), std::string::npos);
+    EXPECT_FALSE(broken.contains("disposed"));  // the open drawing stays
+}
+
+}  // namespace
