@@ -1,5 +1,6 @@
 // quill serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--plugin LIBRARY]:
 // the browser front end. Prints the page's address and serves until interrupted.
+#include <pthread.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -55,9 +56,19 @@ std::string DefaultPrefsFile() {
     return folder + "/preferences.json";
 }
 
-void OnSignal(int) {
-    // The server stops from another thread: stopping joins its workers.
-    std::thread([] { quill::serve::Stop(); }).detach();
+// Interrupt and terminate are waited for by a thread of their own, which stops the
+// server; every other thread has them blocked.
+void StopOnSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    std::thread([signals] {
+        int received = 0;
+        sigwait(&signals, &received);
+        quill::serve::Stop();
+    }).detach();
 }
 
 int Serve(int argc, char** argv) {
@@ -79,8 +90,7 @@ int Serve(int argc, char** argv) {
         return 1;
     }
     options.session.workDir = work;
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
+    StopOnSignals();
     std::string error;
     const bool ok = quill::serve::Serve(
         options,

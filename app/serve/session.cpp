@@ -95,7 +95,8 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 Session::Session(const SessionOptions& options, std::string* error)
     : host_(std::make_unique<host::Host>()), workDir_(options.workDir) {
     HostTurn turn(host_.get());
-    std::filesystem::create_directories(workDir_);
+    std::error_code folderError;
+    std::filesystem::create_directories(workDir_, folderError);
     // A copy of the library of its own, so that the loader gives this session its own
     // plug-in rather than the one another tab already runs.
     const std::string library = WorkFile("Quill.so");
