@@ -152,13 +152,17 @@ json Session::Changes(bool everything) {
     json out = art_.Collect(document, everything);
     if (everything) out["reset"] = true;
     const host::View& view = host_->view();
-    out["view"] = {{"zoom", view.zoom},
-                   {"originH", view.origin.h},
-                   {"originV", view.origin.v},
-                   {"widthPx", view.widthPx},
-                   {"heightPx", view.heightPx},
-                   {"pageWidth", document.width()},
-                   {"pageHeight", document.height()}};
+    json viewJson = {{"zoom", view.zoom},
+                     {"originH", view.origin.h},
+                     {"originV", view.origin.v},
+                     {"widthPx", view.widthPx},
+                     {"heightPx", view.heightPx},
+                     {"pageWidth", document.width()},
+                     {"pageHeight", document.height()}};
+    if (std::string text = viewJson.dump(); everything || text != viewSent_) {
+        viewSent_ = std::move(text);
+        out["view"] = std::move(viewJson);
+    }
     host::SessionLog& log = host_->log();
     const host::ViewFrame frame{view.origin.h, view.origin.v, view.zoom, view.widthPx,
                                 view.heightPx};
