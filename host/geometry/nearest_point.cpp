@@ -114,6 +114,13 @@ struct Crossings {
     std::size_t limit;
     int budget = kCrossingBudget;
     std::vector<std::pair<double, double>>* out;
+    // Pieces farther than this from the centre are dropped (when the reach is finite).
+    Vec centre{0, 0};
+    double reach2 = HUGE_VAL;
+
+    bool Beyond(const Bounds& b) const {
+        return reach2 != HUGE_VAL && Distance2ToBounds(b, centre) > reach2;
+    }
 };
 
 void Cross(const Cubic& a, double a0, double a1, const Cubic& b, double b0, double b1, int depth,
@@ -123,6 +130,7 @@ void Cross(const Cubic& a, double a0, double a1, const Cubic& b, double b0, doub
     const Bounds ba = ControlBounds(a), bb = ControlBounds(b);
     if (ba.left > bb.right || bb.left > ba.right || ba.bottom > bb.top || bb.bottom > ba.top)
         return;
+    if (found.Beyond(ba) || found.Beyond(bb)) return;
     const bool aSmall = a1 - a0 <= kParameterResolution || Size(ba) <= kResolution;
     const bool bSmall = b1 - b0 <= kParameterResolution || Size(bb) <= kResolution;
     if ((aSmall && bSmall) || depth >= kMaxDepth) {
@@ -169,6 +177,14 @@ std::vector<std::pair<double, double>> Intersections(const Cubic& a, const Cubic
                                                      std::size_t limit) {
     std::vector<std::pair<double, double>> out;
     Crossings found{limit, kCrossingBudget, &out};
+    Cross(a, 0, 1, b, 0, 1, 0, found);
+    return out;
+}
+
+std::vector<std::pair<double, double>> IntersectionsNear(const Cubic& a, const Cubic& b, Vec centre,
+                                                         double reach, std::size_t limit) {
+    std::vector<std::pair<double, double>> out;
+    Crossings found{limit, kCrossingBudget, &out, centre, reach * reach};
     Cross(a, 0, 1, b, 0, 1, 0, found);
     return out;
 }
