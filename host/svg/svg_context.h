@@ -2,6 +2,7 @@
 // messages, the namespaces its root declares, the elements by id, the warnings.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <pugixml.hpp>
 #include <stdexcept>
@@ -56,6 +57,15 @@ class ReaderContext {
     /// True the first time it is asked about `key`: for warnings said once per file.
     bool FirstTime(const std::string& key) { return onceKeys_.insert(key).second; }
 
+    /// Called now and then while the tree is read, with the offset in the text reached.
+    void OnProgress(std::function<void(std::ptrdiff_t offset)> progress) {
+        progress_ = std::move(progress);
+    }
+    /// Tells the progress callback how far reading has come, at `node`.
+    void Progress(const pugi::xml_node& node) const {
+        if (progress_) progress_(node.offset_debug());
+    }
+
     const std::vector<std::string>& warnings() const { return warnings_; }
     const std::string& fileName() const { return fileName_; }
 
@@ -66,6 +76,7 @@ class ReaderContext {
     std::unordered_map<std::string, pugi::xml_node> ids_;
     std::vector<std::string> warnings_;
     std::unordered_set<std::string> onceKeys_;
+    std::function<void(std::ptrdiff_t)> progress_;
 };
 
 /// The text with control characters replaced by spaces, so that a message stays one line.

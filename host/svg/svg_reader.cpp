@@ -25,6 +25,7 @@ constexpr int kDeepestUse = 16;
 constexpr std::size_t kMostArt = 250000;
 constexpr std::size_t kMostAnchorsInDrawing = 2 * kMostAnchors;
 constexpr const char* kDefaultLayerTitle = "Calque 1";
+constexpr std::size_t kArtBetweenProgress = 4096;
 
 // Elements that draw nothing where they stand (definitions, descriptions): no warning.
 constexpr const char* kSilentElements[] = {"defs",
@@ -110,6 +111,7 @@ class TreeReader {
 Art* TreeReader::NewArt(ArtKind kind, Art* into, const pugi::xml_node& node) {
     if (++artCount_ > kMostArt)
         context_.Fail(node, "more than " + std::to_string(kMostArt) + " objects in the drawing");
+    if (artCount_ % kArtBetweenProgress == 0) context_.Progress(node);
     Art* art = document_.NewArt(kind, kPlaceInsideOnTop, into);
     if (!art) context_.Fail(node, "the element has no place in the document");
     return art;
