@@ -2,6 +2,7 @@
 // messages, the namespaces its root declares, the elements by id, the warnings.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <pugixml.hpp>
@@ -20,6 +21,7 @@ struct ReadFailure : std::runtime_error {
 };
 
 enum class Namespace { Svg, XLink, Inkscape, Sodipodi, Quill };
+constexpr std::size_t kNamespaces = 5;
 
 class ReaderContext {
  public:
@@ -37,8 +39,10 @@ class ReaderContext {
                                   const char* localName) const;
     /// Whether the root declares the namespace (under a prefix).
     bool Declares(Namespace ns) const { return !Prefixes(ns).empty(); }
-    /// "prefix:" for every prefix the root declares for the namespace.
-    std::vector<std::string> Prefixes(Namespace ns) const;
+    /// "prefix:" for every prefix the root declares for the namespace, in order.
+    const std::vector<std::string>& Prefixes(Namespace ns) const {
+        return prefixes_[static_cast<std::size_t>(ns)];
+    }
     /// The element with that id, or an empty node.
     pugi::xml_node FindById(const std::string& id) const;
 
@@ -73,6 +77,7 @@ class ReaderContext {
     std::string fileName_;
     std::vector<std::size_t> lineStarts_;
     std::unordered_map<std::string, std::string> namespaceOfPrefix_;  // "" is the default
+    std::array<std::vector<std::string>, kNamespaces> prefixes_;      // learnt by Index
     std::unordered_map<std::string, pugi::xml_node> ids_;
     std::vector<std::string> warnings_;
     std::unordered_set<std::string> onceKeys_;
