@@ -61,6 +61,7 @@ void ReaderContext::Index(const pugi::xml_node& root) {
     while (!pending.empty()) {
         pugi::xml_node node = pending.back();
         pending.pop_back();
+        ++elements_;
         if (auto id = node.attribute("id")) ids_.emplace(id.value(), node);  // first one wins
         for (auto child = node.last_child(); child; child = child.previous_sibling())
             if (child.type() == pugi::node_element) pending.push_back(child);

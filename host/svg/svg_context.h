@@ -43,6 +43,8 @@ class ReaderContext {
     const std::vector<std::string>& Prefixes(Namespace ns) const {
         return prefixes_[static_cast<std::size_t>(ns)];
     }
+    /// How many elements the tree holds (once indexed).
+    std::size_t ElementCount() const { return elements_; }
     /// The element with that id, or an empty node.
     pugi::xml_node FindById(const std::string& id) const;
 
@@ -82,6 +84,7 @@ class ReaderContext {
     std::vector<std::string> warnings_;
     std::unordered_set<std::string> onceKeys_;
     std::function<void(std::ptrdiff_t)> progress_;
+    std::size_t elements_ = 0;
 };
 
 /// The text with control characters replaced by spaces, so that a message stays one line.

@@ -129,12 +129,24 @@ void WriteHostText(pugi::xml_node node, const std::string& localName, const std:
 }
 
 std::optional<std::string> ReadHostText(const ReaderContext& context, const pugi::xml_node& node,
-                                        const std::string& localName) {
+                                        std::string_view localName) {
+    const std::string_view escapedSuffix = quill_attr::kEscapedSuffix;
     for (const auto& prefix : context.Prefixes(Namespace::Quill)) {
-        std::string name = prefix + localName;
-        if (auto plain = node.attribute(name.c_str())) return std::string(plain.value());
-        if (auto escaped = node.attribute((name + quill_attr::kEscapedSuffix).c_str()))
-            return PercentUnescape(escaped.value());
+        // The first plain attribute of that name, else the first escaped one; names are
+        // compared in place, without building them.
+        pugi::xml_attribute plain, escaped;
+        for (const auto& attribute : node.attributes()) {
+            const std::string_view name = attribute.name();
+            if (name.size() < prefix.size() + localName.size() ||
+                name.compare(0, prefix.size(), prefix) != 0 ||
+                name.compare(prefix.size(), localName.size(), localName) != 0)
+                continue;
+            const std::string_view rest = name.substr(prefix.size() + localName.size());
+            if (rest.empty() && !plain) plain = attribute;
+            if (rest == escapedSuffix && !escaped) escaped = attribute;
+        }
+        if (plain) return std::string(plain.value());
+        if (escaped) return PercentUnescape(escaped.value());
     }
     return std::nullopt;
 }

@@ -118,6 +118,14 @@ Art* TreeReader::NewArt(ArtKind kind, Art* into, const pugi::xml_node& node) {
 }
 
 void TreeReader::WarnUnsupportedReferences(const pugi::xml_node& node) {
+    // Most elements name none of these properties: one look at their attributes says so.
+    bool mayName = false;
+    for (const auto& attribute : node.attributes()) {
+        const std::string_view name = attribute.name();
+        mayName = mayName || name == "style";
+        for (const auto& entry : kUnsupportedReferences) mayName = mayName || name == entry.element;
+    }
+    if (!mayName) return;
     for (const auto& entry : kUnsupportedReferences) {
         std::string value = DeclaredValue(node, entry.element);
         if (value.empty() || value == "none" || value == "inherit") continue;
@@ -277,6 +285,8 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
                                                static_cast<float>(page.pageHeight));
     const Matrix& m = page.toParent;
     document->SetFileSpace(FileSpace{m.a, m.b, m.c, m.d, m.e, m.f, true});
+    // Most elements become one piece of art (a path of several contours a few).
+    document->ReserveArt(std::min(context.ElementCount(), kMostArt));
     Frame frame;
     frame.ctm = page.toParent;
     frame.lengths.viewportWidth = page.userWidth;
