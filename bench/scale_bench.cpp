@@ -162,12 +162,8 @@ void BM_TrackingEvent(benchmark::State& state) {
     Draw(host.document(), paths);
     const auto pointers = quill::bench::Pointers(host.document(), kEvents, PageSide(paths), 2);
     std::vector<double> times;
-    for (auto _ : state) {
-        times.clear();
-        for (const AIRealPoint& pointer : pointers)
-            times.push_back(quill::bench::TimeNs(
-                [&] { host.SendMouseEvent(host::MouseEvent::Move, pointer, {}); }));
-    }
+    for (auto _ : state)
+        times = quill::bench::TimeMouseEvents(host, host::MouseEvent::Move, pointers);
     Report(state, times);
     host.ShutdownPlugins();
 }
@@ -198,26 +194,28 @@ void BM_CrossingSnap(benchmark::State& state) {
 }
 BENCHMARK(BM_CrossingSnap)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The Segment tool's drag: pressed on a path's anchor, the pointer then wanders over the
-// drawing (towards other paths' anchors and anywhere), every event timed with the
-// annotation pass after it.
+// The Segment tool's drag: a dimension of a path's first segment (its first anchor
+// clicked, the second pressed), the pointer then wandering over the drawing (towards
+// other paths' anchors and anywhere), every event timed with the annotation pass after it.
 void BM_DragEvent(benchmark::State& state) {
     const int paths = static_cast<int>(state.range(0));
     host::Host host;
     if (!quill::bench::StartTool(host, "Outil Segment", state)) return;
     Draw(host.document(), paths);
     const auto pointers = quill::bench::Pointers(host.document(), kEvents, PageSide(paths), 3);
-    const AIRealPoint first = pointers[1];
-    host.SendMouseEvent(host::MouseEvent::Down, first, {});
+    const host::Art* first = nullptr;
+    host.document().ForEachArt([&](host::Art& art) {
+        if (!first && art.kind() == host::ArtKind::Path) first = &art;
+    });
+    const AIRealPoint a = first->segments[0].p, b = first->segments[1].p;
+    host.SendMouseEvent(host::MouseEvent::Down, a, {});
+    host.SendMouseEvent(host::MouseEvent::Up, a, {});
+    host.SendMouseEvent(host::MouseEvent::Down, b, {});
     std::vector<double> times;
-    for (auto _ : state) {
-        times.clear();
-        for (const AIRealPoint& pointer : pointers)
-            times.push_back(quill::bench::TimeNs(
-                [&] { host.SendMouseEvent(host::MouseEvent::Drag, pointer, {}); }));
-    }
+    for (auto _ : state)
+        times = quill::bench::TimeMouseEvents(host, host::MouseEvent::Drag, pointers);
     Report(state, times);
-    host.SendMouseEvent(host::MouseEvent::Up, first, {});
+    host.SendMouseEvent(host::MouseEvent::Up, pointers.back(), {});
     host.ShutdownPlugins();
 }
 BENCHMARK(BM_DragEvent)
