@@ -1,6 +1,7 @@
 #include "host/svg/svg_host_attributes.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "host/svg/svg_names.h"
 #include "host/text/windows1252.h"
@@ -136,13 +137,13 @@ std::optional<std::string> ReadHostText(const ReaderContext& context, const pugi
         // compared in place, without building them.
         pugi::xml_attribute plain, escaped;
         for (const auto& attribute : node.attributes()) {
-            const std::string_view name = attribute.name();
-            if (name.size() < prefix.size() + localName.size() ||
-                name.compare(0, prefix.size(), prefix) != 0 ||
-                name.compare(prefix.size(), localName.size(), localName) != 0)
+            const char* name = attribute.name();
+            // Compared a character at a time: most names differ at the first one.
+            if (std::strncmp(name, prefix.data(), prefix.size()) != 0 ||
+                std::strncmp(name + prefix.size(), localName.data(), localName.size()) != 0)
                 continue;
-            const std::string_view rest = name.substr(prefix.size() + localName.size());
-            if (rest.empty() && !plain) plain = attribute;
+            const char* rest = name + prefix.size() + localName.size();
+            if (*rest == '\0' && !plain) plain = attribute;
             if (rest == escapedSuffix && !escaped) escaped = attribute;
         }
         if (plain) return std::string(plain.value());
