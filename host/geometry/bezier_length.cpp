@@ -133,6 +133,8 @@ constexpr double kRealRoot = 1e-9;
 // Roots nearer the real axis than this (relative to the whole parameter range) split the
 // integral at their real part.
 constexpr double kSplitRoot = 0.1;
+// Rules of this many nodes or fewer are used as they are for a stretch of their piece.
+constexpr int kWorthChoosing = 8;
 // Halvings of a piece before its largest rule is taken as it is.
 constexpr int kMaxDepth = 60;
 
@@ -254,6 +256,8 @@ struct Integrand {
     // smallest rule that suits the stretch, which is a small one for a short stretch.
     double Stretch(double a, double b, const Rule& most) const {
         if (a == b) return 0;
+        // Choosing costs about as much as the smallest rules: not worth it below.
+        if (most.nodes <= kWorthChoosing) return Apply(most, speed, a, b);
         int limiting = -1;
         const double axis = Axis(std::min(a, b), std::max(a, b), &limiting);
         int order = 0;
