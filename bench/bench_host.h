@@ -4,7 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <string>
+#include <vector>
 
 #include "host/core/host.h"
 
@@ -20,6 +22,20 @@ inline bool StartTool(host::Host& host, const char* title, benchmark::State& sta
         return false;
     }
     return true;
+}
+
+/// Nanoseconds of each event of that kind, sent at the pointers in turn.
+inline std::vector<double> TimeMouseEvents(host::Host& host, host::MouseEvent kind,
+                                           const std::vector<AIRealPoint>& pointers) {
+    std::vector<double> times;
+    times.reserve(pointers.size());
+    for (const AIRealPoint& pointer : pointers) {
+        const auto start = std::chrono::steady_clock::now();
+        host.SendMouseEvent(kind, pointer, {});
+        const auto end = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::nano>(end - start).count());
+    }
+    return times;
 }
 
 }  // namespace quill::bench

@@ -1,11 +1,17 @@
 // The host's Bézier length and parameter at a length on the reference curve sets of
 // shared/bench: largest error against the reference lengths, and median time per curve
-// timed the same way as bench/js/bezier_js_bench.js times bezier-js.
+// timed the same way as bench/js/bezier_js_bench.js times bezier-js; then each set walked
+// curve after curve as a drawing's curves are (mean time per curve), beside a bare
+// 16-point Gauss–Legendre rule over the same curves, the floor of any such length.
+//
+// The sets are looked for in --sets=FOLDER, else $QUILL_BENCH_SETS, else shared/bench;
+// a set that is not there is left out with a note.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -31,9 +37,12 @@ std::vector<double> ReadDoubles(const std::string& file) {
     return values;
 }
 
-std::string SetsFolder() {
-    const char* folder = std::getenv("QUILL_BENCH_SETS");
-    return folder ? folder : QUILL_SHARED_DIR "/bench";
+std::string& SetsFolder() {
+    static std::string folder = [] {
+        const char* set = std::getenv("QUILL_BENCH_SETS");
+        return std::string(set ? set : QUILL_SHARED_DIR "/bench");
+    }();
+    return folder;
 }
 
 const CurveSet& Load(const std::string& name) {
@@ -101,17 +110,98 @@ void TAtLength(benchmark::State& state, const std::string& name) {
     }
 }
 
-const int kRegistered = [] {
+// The 16-point Gauss–Legendre rule on [0, 1]: the speed at 16 nodes, nothing else.
+double Floor16(const Cubic& c) {
+    static constexpr double x[8] = {0.0950125098376374, 0.2816035507792589, 0.4580167776572274,
+                                    0.6178762444026438, 0.7554044083550030, 0.8656312023878318,
+                                    0.9445750230732326, 0.9894009349916499};
+    static constexpr double w[8] = {0.1894506104550685, 0.1826034150449236, 0.1691565193950025,
+                                    0.1495959888165767, 0.1246289712555339, 0.0951585116824928,
+                                    0.0622535239386479, 0.0271524594117541};
+    const double ax = 3 * (c.p1.x - c.p0.x), bx = 3 * (c.p2.x - c.p1.x), cx = 3 * (c.p3.x - c.p2.x);
+    const double ay = 3 * (c.p1.y - c.p0.y), by = 3 * (c.p2.y - c.p1.y), cy = 3 * (c.p3.y - c.p2.y);
+    auto speed = [&](double t) {
+        const double u = 1 - t;
+        const double dx = u * u * ax + 2 * u * t * bx + t * t * cx;
+        const double dy = u * u * ay + 2 * u * t * by + t * t * cy;
+        return std::sqrt(dx * dx + dy * dy);
+    };
+    double sum = 0;
+    for (int i = 0; i < 8; ++i) sum += w[i] * (speed(0.5 - 0.5 * x[i]) + speed(0.5 + 0.5 * x[i]));
+    return 0.5 * sum;
+}
+
+// Nanoseconds per curve of f over the whole set, walked in turn; the best of a few walks.
+template <class F>
+double WalkNs(const CurveSet& set, F&& f) {
+    double best = HUGE_VAL;
+    for (int walk = 0; walk < 5; ++walk)
+        best = std::min(best, quill::bench::TimeNs([&] {
+                                  for (std::size_t i = 0; i < set.curves.size(); ++i) f(i);
+                              }) / static_cast<double>(set.curves.size()));
+    return best;
+}
+
+// The set walked as a drawing's curves are: length, parameter at a length, and the floor.
+void Walk(benchmark::State& state, const std::string& name) {
+    const CurveSet& set = Load(name);
+    double sink = 0, length = 0, tAtLength = 0, floor = 0;
+    for (auto _ : state) {
+        length = WalkNs(set, [&](std::size_t i) { sink += host::geom::Length(set.curves[i]); });
+        tAtLength = WalkNs(set, [&](std::size_t i) {
+            sink += host::geom::TAtLength(set.curves[i], set.targets[i], 0);
+        });
+        floor = WalkNs(set, [&](std::size_t i) { sink += Floor16(set.curves[i]); });
+    }
+    double floorError = 0;
+    for (std::size_t i = 0; i < set.curves.size(); ++i)
+        floorError = std::max(floorError, std::fabs(Floor16(set.curves[i]) - set.lengths[i]));
+    benchmark::DoNotOptimize(sink);
+    state.counters["length_ns"] = length;
+    state.counters["t_at_length_ns"] = tAtLength;
+    state.counters["floor16_ns"] = floor;
+    state.counters["length_per_floor"] = length / floor;
+    state.counters["t_per_length"] = tAtLength / length;
+    state.counters["floor16_max_error_pt"] = floorError;
+}
+
+bool Present(const std::string& name) {
+    const CurveSet& set = Load(name);
+    return !set.curves.empty() && set.lengths.size() == set.curves.size() &&
+           set.targets.size() == set.curves.size();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // --sets=FOLDER is this program's own: taken out before the library reads the rest.
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind("--sets=", 0) == 0)
+            SetsFolder() = argument.substr(7);
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
     for (const char* name : {"corpus", "arcs", "random"}) {
+        if (!Present(name)) {
+            std::fprintf(stderr, "no curve set at %s/%s: its benchmarks are left out\n",
+                         SetsFolder().c_str(), name);
+            continue;
+        }
         benchmark::RegisterBenchmark(("BezierLength/" + std::string(name)).c_str(), BezierLength,
                                      name)
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("TAtLength/" + std::string(name)).c_str(), TAtLength, name);
+        benchmark::RegisterBenchmark(("Walk/" + std::string(name)).c_str(), Walk, name)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
     }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
     return 0;
-}();
-
-}  // namespace
-
-BENCHMARK_MAIN();
+}

@@ -60,12 +60,8 @@ void BM_TrackingEventOnTenThousandPaths(benchmark::State& state) {
     quill::bench::DrawPaths(host.document(), kPaths, kSegmentsPerPath, kPageSide, 1);
     const auto pointers = quill::bench::Pointers(host.document(), kEvents, kPageSide, 2);
     std::vector<double> times;
-    for (auto _ : state) {
-        times.clear();
-        for (const AIRealPoint& pointer : pointers)
-            times.push_back(quill::bench::TimeNs(
-                [&] { host.SendMouseEvent(host::MouseEvent::Move, pointer, {}); }));
-    }
+    for (auto _ : state)
+        times = quill::bench::TimeMouseEvents(host, host::MouseEvent::Move, pointers);
     Report(state, times);
     host.ShutdownPlugins();
 }

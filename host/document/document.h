@@ -90,6 +90,8 @@ class Document {
     /// New empty art at the placement; nullptr when the placement is impossible.
     /// A group deeper than kDeepestGroups is refused (nullptr).
     Art* NewArt(ArtKind kind, int paintOrder, Art* prep);
+    /// Room for `count` more pieces of art without the table of identities growing.
+    void ReserveArt(std::size_t count) { arts_.reserve(arts_.size() + count); }
     /// How many groups deep art placed inside `group` would be: 1 inside a layer.
     static int DepthInside(const Art* group);
     /// A deep copy (names, tags, styles) at the placement.

@@ -133,6 +133,8 @@ constexpr double kRealRoot = 1e-9;
 // Roots nearer the real axis than this (relative to the whole parameter range) split the
 // integral at their real part.
 constexpr double kSplitRoot = 0.1;
+// Rules of this many nodes or fewer are used as they are for a stretch of their piece.
+constexpr int kWorthChoosing = 8;
 // Halvings of a piece before its largest rule is taken as it is.
 constexpr int kMaxDepth = 60;
 
@@ -249,6 +251,21 @@ struct Integrand {
         }
         if (t > from) Pieces(from, t, 0, visit);
     }
+
+    // The signed length from a to b, both inside one piece whose rule is `most`: the
+    // smallest rule that suits the stretch, which is a small one for a short stretch.
+    double Stretch(double a, double b, const Rule& most) const {
+        if (a == b) return 0;
+        // Choosing costs about as much as the smallest rules: not worth it below.
+        if (most.nodes <= kWorthChoosing) return Apply(most, speed, a, b);
+        int limiting = -1;
+        const double axis = Axis(std::min(a, b), std::max(a, b), &limiting);
+        int order = 0;
+        while (order < kOrderCount && axis < AxisThresholds()[static_cast<std::size_t>(order)] &&
+               Rules()[static_cast<std::size_t>(order)].nodes < most.nodes)
+            ++order;
+        return Apply(Rules()[static_cast<std::size_t>(order)], speed, a, b);
+    }
 };
 
 }  // namespace
@@ -284,34 +301,59 @@ double PieceLength(const Cubic& c, double t0, double t1, int nodes) {
     return Apply(Rules().back(), Speed(c), t0, t1);
 }
 
+// A Newton step from an error this small (relative to the piece) is the last one.
+constexpr double kLastStep = 1e-7;
+
 double TAtLength(const Cubic& c, double s, double) {
     if (!(s > 0)) return 0;
-    const std::vector<LengthPiece> pieces = LengthPieces(c, 1);
+    const Integrand f(c);
+    // The piece holding the length s (the last one when s is beyond the curve), found
+    // without keeping the pieces.
+    struct Held {
+        double t0 = 0, t1 = 1, length = 0, before = 0;
+        const Rule* rule = nullptr;
+    } piece;
     double before = 0;
-    for (const LengthPiece& piece : pieces) {
-        if (before + piece.length < s && &piece != &pieces.back()) {
-            before += piece.length;
-            continue;
-        }
-        const double target = s - before;
-        if (target >= piece.length) return piece.t1;
-        // Newton on the length within the piece, kept inside a shrinking bracket.
-        const Speed speed(c);
-        double lo = piece.t0, hi = piece.t1;
-        double t = piece.t0 + (piece.t1 - piece.t0) * (target / piece.length);
-        for (int iteration = 0; iteration < 60; ++iteration) {
-            const double error = PieceLength(c, piece.t0, t, piece.nodes) - target;
-            if (std::fabs(error) <= 1e-13 * std::max(1.0, piece.length)) break;
-            (error > 0 ? hi : lo) = t;
-            const double v = speed(t);
-            double next = v > 0 ? t - error / v : 0.5 * (lo + hi);
-            if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
-            if (next == t) break;
-            t = next;
-        }
-        return t;
+    bool found = false;
+    f.AllPieces(1, [&](double t0, double t1, const Rule& rule) {
+        if (found) return;
+        const double length = Apply(rule, f.speed, t0, t1);
+        piece = {t0, t1, length, before, &rule};
+        if (before + length < s)
+            before += length;
+        else
+            found = true;
+    });
+    if (!piece.rule) return 1;
+    const double target = s - piece.before;
+    if (target >= piece.length) return piece.t1;
+    // Newton on the length within the piece, kept inside a shrinking bracket. The length
+    // is carried from one estimate to the next: each step integrates only the stretch
+    // between them, with the smallest rule the stretch needs (never more than the
+    // piece's).
+    double lo = piece.t0, hi = piece.t1;
+    const bool fromEnd = target > 0.5 * piece.length;
+    double known = fromEnd ? piece.t1 : piece.t0, lengthToKnown = fromEnd ? piece.length : 0;
+    double t = piece.t0 + (piece.t1 - piece.t0) * (target / piece.length);
+    for (int iteration = 0; iteration < 60; ++iteration) {
+        const double lengthToT = lengthToKnown + f.Stretch(known, t, *piece.rule);
+        const double error = lengthToT - target;
+        if (std::fabs(error) <= 1e-13 * std::max(1.0, piece.length)) break;
+        (error > 0 ? hi : lo) = t;
+        known = t;
+        lengthToKnown = lengthToT;
+        const double v = f.speed(t);
+        double next = v > 0 ? t - error / v : 0.5 * (lo + hi);
+        if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+        if (next == t) break;
+        // Newton's error squares at each step: from this near, the step lands well within
+        // 1e-8 point without the length being measured once more.
+        const bool last =
+            std::fabs(error) <= kLastStep * std::max(1.0, piece.length) && next == t - error / v;
+        t = next;
+        if (last) break;
     }
-    return 1;
+    return t;
 }
 
 }  // namespace host::geom

@@ -24,11 +24,15 @@ class CellTable {
     }
 
     /// The cell of the key, created empty when missing.
-    Cell& operator[](std::uint64_t key) {
+    Cell& operator[](std::uint64_t key) { return cells_[Place(key)]; }
+
+    /// Where the key's cell is kept (created empty when missing): a number that stays
+    /// the cell's until it is erased, for `At`.
+    std::uint32_t Place(std::uint64_t key) {
         if ((count_ + 1) * 2 > slots_.size()) Grow();
         std::size_t i = Home(key);
         for (; slots_[i].key != kEmpty; i = (i + 1) & Mask())
-            if (slots_[i].key == key) return cells_[slots_[i].cell];
+            if (slots_[i].key == key) return slots_[i].cell;
         std::uint32_t cell;
         if (!freeCells_.empty()) {
             cell = freeCells_.back();
@@ -39,8 +43,11 @@ class CellTable {
         }
         slots_[i] = {key, cell};
         ++count_;
-        return cells_[cell];
+        return cell;
     }
+    Cell& At(std::uint32_t place) { return cells_[place]; }
+    /// One more than the largest place given so far.
+    std::size_t PlaceCount() const { return cells_.size(); }
 
     /// Removes the key's cell (emptied for reuse); nothing when missing.
     void Erase(std::uint64_t key) {

@@ -114,15 +114,24 @@ struct Crossings {
     std::size_t limit;
     int budget = kCrossingBudget;
     std::vector<std::pair<double, double>>* out;
+    // Pieces farther than this from the centre are dropped (when the reach is finite).
+    Vec centre{0, 0};
+    double reach2 = HUGE_VAL;
+
+    bool Beyond(const Bounds& b) const {
+        return reach2 != HUGE_VAL && Distance2ToBounds(b, centre) > reach2;
+    }
 };
 
-void Cross(const Cubic& a, double a0, double a1, const Cubic& b, double b0, double b1, int depth,
-           Crossings& found) {
+// The crossings of a over [a0, a1] and b over [b0, b1], whose control bounds are ba and
+// bb (each piece's bounds are found once, where it is made).
+void Cross(const Cubic& a, const Bounds& ba, double a0, double a1, const Cubic& b, const Bounds& bb,
+           double b0, double b1, int depth, Crossings& found) {
     std::vector<std::pair<double, double>>* out = found.out;
     if (out->size() >= found.limit || --found.budget < 0) return;
-    const Bounds ba = ControlBounds(a), bb = ControlBounds(b);
     if (ba.left > bb.right || bb.left > ba.right || ba.bottom > bb.top || bb.bottom > ba.top)
         return;
+    if (found.Beyond(ba) || found.Beyond(bb)) return;
     const bool aSmall = a1 - a0 <= kParameterResolution || Size(ba) <= kResolution;
     const bool bSmall = b1 - b0 <= kParameterResolution || Size(bb) <= kResolution;
     if ((aSmall && bSmall) || depth >= kMaxDepth) {
@@ -138,14 +147,14 @@ void Cross(const Cubic& a, double a0, double a1, const Cubic& b, double b0, doub
         Cubic l, r;
         Split(a, 0.5, &l, &r);
         const double mid = 0.5 * (a0 + a1);
-        Cross(l, a0, mid, b, b0, b1, depth + 1, found);
-        Cross(r, mid, a1, b, b0, b1, depth + 1, found);
+        Cross(l, ControlBounds(l), a0, mid, b, bb, b0, b1, depth + 1, found);
+        Cross(r, ControlBounds(r), mid, a1, b, bb, b0, b1, depth + 1, found);
     } else {
         Cubic l, r;
         Split(b, 0.5, &l, &r);
         const double mid = 0.5 * (b0 + b1);
-        Cross(a, a0, a1, l, b0, mid, depth + 1, found);
-        Cross(a, a0, a1, r, mid, b1, depth + 1, found);
+        Cross(a, ba, a0, a1, l, ControlBounds(l), b0, mid, depth + 1, found);
+        Cross(a, ba, a0, a1, r, ControlBounds(r), mid, b1, depth + 1, found);
     }
 }
 
@@ -169,7 +178,15 @@ std::vector<std::pair<double, double>> Intersections(const Cubic& a, const Cubic
                                                      std::size_t limit) {
     std::vector<std::pair<double, double>> out;
     Crossings found{limit, kCrossingBudget, &out};
-    Cross(a, 0, 1, b, 0, 1, 0, found);
+    Cross(a, ControlBounds(a), 0, 1, b, ControlBounds(b), 0, 1, 0, found);
+    return out;
+}
+
+std::vector<std::pair<double, double>> IntersectionsNear(const Cubic& a, const Cubic& b, Vec centre,
+                                                         double reach, std::size_t limit) {
+    std::vector<std::pair<double, double>> out;
+    Crossings found{limit, kCrossingBudget, &out, centre, reach * reach};
+    Cross(a, ControlBounds(a), 0, 1, b, ControlBounds(b), 0, 1, 0, found);
     return out;
 }
 

@@ -29,6 +29,12 @@ std::vector<std::pair<double, double>> Intersections(const Cubic& a, const Cubic
 struct Bounds {
     double left, bottom, right, top;
 };
+
+/// The crossings of `Intersections` that can lie within `reach` points of `centre`:
+/// pieces whose control points all lie farther are dropped before they are halved, so
+/// that only the stretches near the centre are searched.
+std::vector<std::pair<double, double>> IntersectionsNear(const Cubic& a, const Cubic& b, Vec centre,
+                                                         double reach, std::size_t limit = 16);
 Bounds ControlBounds(const Cubic& c);
 
 }  // namespace host::geom

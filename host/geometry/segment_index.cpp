@@ -96,19 +96,54 @@ SegmentIndex::SegmentIndex(Document& document) : document_(document) {
     });
     entries_.reserve(paths + segments);
     pathRecords_.reserve(paths);
-    segmentGrid_.cells.Reserve(segments);
-    pathGrid_.cells.Reserve(paths);
+    // Every entry first, then every cell sized once for what it will hold and filled.
     document_.ForEachArt([&](Art& art) {
-        if (art.kind() == ArtKind::Path) AddPath(art);
+        if (art.kind() == ArtKind::Path) AddPath(art, false);
     });
+    FillAllCells();
     document_.AddObserver(this);
+}
+
+// In the order of the entries, as AddEntry would have filled them one by one.
+void SegmentIndex::FillAllCells() {
+    std::vector<std::uint32_t> places;  // the cell of each item, in order
+    std::vector<std::uint32_t> counts[2];
+    auto each = [&](auto&& f) {
+        for (std::uint32_t id = 0; id < entries_.size(); ++id) {
+            const Entry& e = entries_[id];
+            CellSpan span;
+            if (!e.path || e.level < 0 || !Span(e, &span)) continue;
+            const int g = e.segment < 0 ? 0 : 1;
+            for (std::int64_t cx = span.x0; cx <= span.x1; ++cx)
+                for (std::int64_t cy = span.y0; cy <= span.y1; ++cy) f(e, id, g, cx, cy);
+        }
+    };
+    Grid* grids[2] = {&pathGrid_, &segmentGrid_};
+    each([&](const Entry& e, std::uint32_t, int g, std::int64_t cx, std::int64_t cy) {
+        const std::uint32_t place = grids[g]->cells.Place(CellKey(e.level, cx, cy));
+        if (place >= counts[g].size()) counts[g].resize(place + 1, 0);
+        ++counts[g][place];
+        places.push_back(place);
+    });
+    for (int g = 0; g < 2; ++g)
+        for (std::uint32_t place = 0; place < counts[g].size(); ++place)
+            grids[g]->cells.At(place).reserve(counts[g][place]);
+    std::size_t k = 0;
+    each([&](const Entry& e, std::uint32_t id, int g, std::int64_t, std::int64_t) {
+        grids[g]->cells.At(places[k++]).push_back({e.box, id});
+    });
+}
+
+bool SegmentIndex::Span(const Entry& e, CellSpan* s) const {
+    return CellOf(e.box.left, e.level, &s->x0) && CellOf(e.box.right, e.level, &s->x1) &&
+           CellOf(e.box.bottom, e.level, &s->y0) && CellOf(e.box.top, e.level, &s->y1);
 }
 
 SegmentIndex::~SegmentIndex() {
     document_.RemoveObserver(this);
 }
 
-std::uint32_t SegmentIndex::AddEntry(const Art& path, int segment, const Box& box) {
+std::uint32_t SegmentIndex::AddEntry(const Art& path, int segment, const Box& box, bool fillCells) {
     std::uint32_t id;
     if (!freeEntries_.empty()) {
         id = freeEntries_.back();
@@ -119,10 +154,8 @@ std::uint32_t SegmentIndex::AddEntry(const Art& path, int segment, const Box& bo
     }
     Entry& e = entries_[id];
     e = Entry{&path, segment, box, LevelFor(box)};
-    std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-    if (e.level >= 0 && !(CellOf(box.left, e.level, &x0) && CellOf(box.right, e.level, &x1) &&
-                          CellOf(box.bottom, e.level, &y0) && CellOf(box.top, e.level, &y1)))
-        e.level = -1;
+    CellSpan span;
+    if (e.level >= 0 && !Span(e, &span)) e.level = -1;
     if (segment >= 0) ++segmentEntries_;
     if (e.level < 0) {
         oversized_.push_back(id);
@@ -130,8 +163,9 @@ std::uint32_t SegmentIndex::AddEntry(const Art& path, int segment, const Box& bo
     }
     Grid& grid = segment < 0 ? pathGrid_ : segmentGrid_;
     ++grid.levelCounts[static_cast<std::size_t>(e.level)];
-    for (std::int64_t cx = x0; cx <= x1; ++cx)
-        for (std::int64_t cy = y0; cy <= y1; ++cy)
+    if (!fillCells) return id;
+    for (std::int64_t cx = span.x0; cx <= span.x1; ++cx)
+        for (std::int64_t cy = span.y0; cy <= span.y1; ++cy)
             grid.cells[CellKey(e.level, cx, cy)].push_back({box, id});
     return id;
 }
@@ -171,21 +205,23 @@ void SegmentIndex::RemoveEntry(std::uint32_t id) {
     freeEntries_.push_back(id);
 }
 
-void SegmentIndex::AddPath(const Art& path) {
+void SegmentIndex::AddPath(const Art& path, bool fillCells) {
     PathRecord& record = pathRecords_[&path];
     const auto& s = path.segments;
     const int n = static_cast<int>(s.size());
     const int count = n < 2 ? 0 : (path.closed ? n : n - 1);
+    record.entries.reserve(static_cast<std::size_t>(count) + 1);
     Box whole = n > 0 ? PointBox(s[0].p) : Box{};
     for (const AIPathSegment& anchor : s) {
         Include(whole, anchor.in);
         Include(whole, anchor.p);
         Include(whole, anchor.out);
     }
-    if (n > 0) record.entries.push_back(AddEntry(path, -1, whole));
+    if (n > 0) record.entries.push_back(AddEntry(path, -1, whole, fillCells));
     record.loneAnchor = n == 1;
     loneAnchors_ += record.loneAnchor;
-    for (int i = 0; i < count; ++i) record.entries.push_back(AddEntry(path, i, SegmentBox(s, i)));
+    for (int i = 0; i < count; ++i)
+        record.entries.push_back(AddEntry(path, i, SegmentBox(s, i), fillCells));
     rankedVersion_ = ~std::uint64_t{0};
 }
 

@@ -78,9 +78,16 @@ class SegmentIndex : public DocumentObserver {
         std::vector<std::uint32_t> levelCounts;
     };
 
-    void AddPath(const Art& path);
+    // The cells an entry spans on its level.
+    struct CellSpan {
+        std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    };
+
+    void AddPath(const Art& path, bool fillCells = true);
     void RemovePath(const Art& path);
-    std::uint32_t AddEntry(const Art& path, int segment, const Box& box);
+    std::uint32_t AddEntry(const Art& path, int segment, const Box& box, bool fillCells);
+    bool Span(const Entry& e, CellSpan* span) const;
+    void FillAllCells();
     void RemoveEntry(std::uint32_t id);
     template <class F>
     void Visit(const Box& query, bool paths, F&& f) const;

@@ -1,13 +1,16 @@
 #include "host/svg/svg.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <new>
-#include <sstream>
 
 #include "host/svg/svg_context.h"
+#include "host/svg/svg_progress.h"
 #include "host/svg/svg_reader.h"
 #include "host/svg/svg_writer.h"
 
@@ -16,20 +19,39 @@ namespace host {
 namespace {
 
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata;
+// Bytes handed to the system at once when a file is written.
+constexpr std::size_t kWriteBuffer = std::size_t{1} << 20;
 
+// The whole file in one buffer, sized from the file's size and read in one go (a pipe
+// or a file that grows while read is read to its end all the same).
 bool ReadWholeFile(const std::string& path, std::string* text, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         *error = path + ": cannot open: " + std::strerror(errno);
         return false;
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) {
-        *error = path + ": cannot read";
-        return false;
+    struct stat status {};
+    std::size_t size = 0;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0)
+        size = static_cast<std::size_t>(status.st_size);
+    // A directory reads as nothing, as a stream reads it.
+    const bool directory = S_ISDIR(status.st_mode);
+    text->resize(size + 1);
+    std::size_t have = 0;
+    while (!directory) {
+        if (have == text->size()) text->resize(text->size() * 2);
+        const ssize_t got = ::read(fd, &(*text)[have], text->size() - have);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            *error = path + ": cannot read";
+            return false;
+        }
+        have += static_cast<std::size_t>(got);
     }
-    *text = content.str();
+    ::close(fd);
+    text->resize(have);
     return true;
 }
 
@@ -39,6 +61,47 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+// The file written through a large buffer; errors are kept for the end.
+class FileWriter : public pugi::xml_writer {
+ public:
+    explicit FileWriter(std::FILE* file) : file_(file) { buffer_.reserve(kWriteBuffer); }
+    void write(const void* data, size_t size) override {
+        const char* bytes = static_cast<const char*>(data);
+        if (buffer_.size() + size > kWriteBuffer) Flush();
+        if (size >= kWriteBuffer)
+            ok_ = ok_ && std::fwrite(bytes, 1, size, file_) == size;
+        else
+            buffer_.insert(buffer_.end(), bytes, bytes + size);
+    }
+    bool Finish() {
+        Flush();
+        return ok_;
+    }
+
+ private:
+    void Flush() {
+        if (!buffer_.empty())
+            ok_ = ok_ && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
+        buffer_.clear();
+    }
+    std::FILE* file_;
+    std::vector<char> buffer_;
+    bool ok_ = true;
+};
+
+bool WriteFile(const pugi::xml_document& xml, const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    FileWriter writer(file);
+    xml.save(writer, "  ", pugi::format_default, pugi::encoding_utf8);
+    const bool written = writer.Finish();
+    const int saved = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written) errno = saved;
+    return written && closed;
+}
+
 }  // namespace
 
 std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* error,
@@ -46,21 +109,31 @@ std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* 
     std::string ignoredError, ignoredWarnings;
     if (!error) error = &ignoredError;
     if (!warnings) warnings = &ignoredWarnings;
+    svg::ProgressLine progress("opening", path);
     try {
         std::string text;
         if (!ReadWholeFile(path, &text, error)) return nullptr;
+        progress.Show(0.1);
         svg::ReaderContext context(path, text);
         pugi::xml_document xml;
-        pugi::xml_parse_result parsed = xml.load_buffer(text.data(), text.size(), kParseOptions);
+        // Parsed in the buffer itself: the file is held once.
+        pugi::xml_parse_result parsed =
+            xml.load_buffer_inplace(text.data(), text.size(), kParseOptions);
         if (!parsed) {
             *error =
                 context.PlaceOfOffset(parsed.offset) + "malformed XML: " + parsed.description();
             return nullptr;
         }
+        progress.Show(0.3);
+        const double size = static_cast<double>(text.size());
+        context.OnProgress([&](std::ptrdiff_t offset) {
+            progress.Show(0.3 + 0.7 * static_cast<double>(offset) / size);
+        });
         pugi::xml_node root = xml.document_element();
         context.Index(root);
         auto document = svg::ReadSvgTree(root, context);
         *warnings = JoinLines(context.warnings());
+        progress.Done();
         return document;
     } catch (const svg::ReadFailure& failure) {
         *error = failure.what();
@@ -69,34 +142,40 @@ std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* 
     } catch (const std::exception& e) {
         *error = path + ": " + e.what();
     }
+    progress.Done();
     return nullptr;
 }
 
 bool SaveSvgDocument(const Document& document, const std::string& path, std::string* error) {
     std::string ignoredError;
     if (!error) error = &ignoredError;
+    svg::ProgressLine progress("saving", path);
     try {
         pugi::xml_document xml;
-        svg::WriteSvgTree(document, xml);
+        svg::WriteSvgTree(document, xml, [&](double done) { progress.Show(0.8 * done); });
         // Written beside the file and moved over it, so that a failed save leaves the
         // previous file whole.
         const std::string partial = path + ".part";
-        if (!xml.save_file(partial.c_str(), "  ", pugi::format_default, pugi::encoding_utf8)) {
+        if (!WriteFile(xml, partial)) {
             *error = path + ": cannot write " + partial + ": " + std::strerror(errno);
             std::remove(partial.c_str());
+            progress.Done();
             return false;
         }
         if (std::rename(partial.c_str(), path.c_str()) != 0) {
             *error = path + ": cannot write: " + std::strerror(errno);
             std::remove(partial.c_str());
+            progress.Done();
             return false;
         }
+        progress.Done();
         return true;
     } catch (const std::bad_alloc&) {
         *error = path + ": out of memory";
     } catch (const std::exception& e) {
         *error = path + ": " + e.what();
     }
+    progress.Done();
     return false;
 }
 

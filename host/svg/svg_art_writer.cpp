@@ -21,21 +21,34 @@ std::string HostName(const char* localName) {
     return std::string(kQuillPrefix) + ":" + localName;
 }
 
-void Set(pugi::xml_node node, const std::string& name, const std::string& value) {
-    node.append_attribute(name.c_str()).set_value(value.c_str());
+void Set(pugi::xml_node node, const char* name, const char* value) {
+    node.append_attribute(name).set_value(value);
 }
-
-std::string Pair(AIRealPoint p) {
-    return FormatFloat(p.h) + " " + FormatFloat(p.v);
+void Set(pugi::xml_node node, const std::string& name, const std::string& value) {
+    Set(node, name.c_str(), value.c_str());
 }
 
 bool Retracted(AIRealPoint handle, AIRealPoint anchor) {
     return handle.h == anchor.h && handle.v == anchor.v;
 }
 
-std::string Segment(const AIPathSegment& from, const AIPathSegment& to) {
-    if (Retracted(from.out, from.p) && Retracted(to.in, to.p)) return " L " + Pair(to.p);
-    return " C " + Pair(from.out) + " " + Pair(to.in) + " " + Pair(to.p);
+void AppendPair(std::string& d, AIRealPoint p) {
+    AppendFloat(d, p.h);
+    d += ' ';
+    AppendFloat(d, p.v);
+}
+
+void AppendSegment(std::string& d, const AIPathSegment& from, const AIPathSegment& to) {
+    if (Retracted(from.out, from.p) && Retracted(to.in, to.p)) {
+        d += " L ";
+        return AppendPair(d, to.p);
+    }
+    d += " C ";
+    AppendPair(d, from.out);
+    d += ' ';
+    AppendPair(d, to.in);
+    d += ' ';
+    AppendPair(d, to.p);
 }
 
 // Name, tags and attributes; hidden art is also hidden for other programs.
@@ -160,9 +173,17 @@ void WriteText(pugi::xml_node parent, const Art& art) {
 
 std::string PathData(const std::vector<AIPathSegment>& segments, bool closed) {
     if (segments.empty()) return "";
-    std::string d = "M " + Pair(segments.front().p);
-    for (std::size_t i = 1; i < segments.size(); ++i) d += Segment(segments[i - 1], segments[i]);
-    if (closed) d += Segment(segments.back(), segments.front()) + " Z";
+    // Written in one string, sized for the usual numbers of a curve.
+    std::string d;
+    d.reserve(segments.size() * 64);
+    d += "M ";
+    AppendPair(d, segments.front().p);
+    for (std::size_t i = 1; i < segments.size(); ++i)
+        AppendSegment(d, segments[i - 1], segments[i]);
+    if (closed) {
+        AppendSegment(d, segments.back(), segments.front());
+        d += " Z";
+    }
     return d;
 }
 

@@ -49,11 +49,19 @@ void ReaderContext::Index(const pugi::xml_node& root) {
             namespaceOfPrefix_[std::string(name.substr(6))] = attribute.value();
         if (name == "xmlns") namespaceOfPrefix_[""] = attribute.value();
     }
+    for (std::size_t ns = 0; ns < kNamespaces; ++ns) {
+        auto& prefixes = prefixes_[ns];
+        for (const auto& [prefix, uri] : namespaceOfPrefix_)
+            if (!prefix.empty() && uri == NamespaceUri(static_cast<Namespace>(ns)))
+                prefixes.push_back(prefix + ":");
+        std::sort(prefixes.begin(), prefixes.end());
+    }
     // Without recursion: a file may nest elements very deeply.
     std::vector<pugi::xml_node> pending{root};
     while (!pending.empty()) {
         pugi::xml_node node = pending.back();
         pending.pop_back();
+        ++elements_;
         if (auto id = node.attribute("id")) ids_.emplace(id.value(), node);  // first one wins
         for (auto child = node.last_child(); child; child = child.previous_sibling())
             if (child.type() == pugi::node_element) pending.push_back(child);
@@ -75,14 +83,6 @@ std::string_view ReaderContext::SvgName(const pugi::xml_node& node) const {
             : found->second == kSvgNamespace || (prefix.empty() && found->second.find('&') == 0);
     if (!isSvg) return {};
     return colon == std::string_view::npos ? name : name.substr(colon + 1);
-}
-
-std::vector<std::string> ReaderContext::Prefixes(Namespace ns) const {
-    std::vector<std::string> prefixes;
-    for (const auto& [prefix, uri] : namespaceOfPrefix_)
-        if (!prefix.empty() && uri == NamespaceUri(ns)) prefixes.push_back(prefix + ":");
-    std::sort(prefixes.begin(), prefixes.end());
-    return prefixes;
 }
 
 pugi::xml_attribute ReaderContext::Attribute(const pugi::xml_node& node, Namespace ns,

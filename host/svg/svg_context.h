@@ -2,6 +2,8 @@
 // messages, the namespaces its root declares, the elements by id, the warnings.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <pugixml.hpp>
 #include <stdexcept>
@@ -19,6 +21,7 @@ struct ReadFailure : std::runtime_error {
 };
 
 enum class Namespace { Svg, XLink, Inkscape, Sodipodi, Quill };
+constexpr std::size_t kNamespaces = 5;
 
 class ReaderContext {
  public:
@@ -36,8 +39,12 @@ class ReaderContext {
                                   const char* localName) const;
     /// Whether the root declares the namespace (under a prefix).
     bool Declares(Namespace ns) const { return !Prefixes(ns).empty(); }
-    /// "prefix:" for every prefix the root declares for the namespace.
-    std::vector<std::string> Prefixes(Namespace ns) const;
+    /// "prefix:" for every prefix the root declares for the namespace, in order.
+    const std::vector<std::string>& Prefixes(Namespace ns) const {
+        return prefixes_[static_cast<std::size_t>(ns)];
+    }
+    /// How many elements the tree holds (once indexed).
+    std::size_t ElementCount() const { return elements_; }
     /// The element with that id, or an empty node.
     pugi::xml_node FindById(const std::string& id) const;
 
@@ -56,6 +63,15 @@ class ReaderContext {
     /// True the first time it is asked about `key`: for warnings said once per file.
     bool FirstTime(const std::string& key) { return onceKeys_.insert(key).second; }
 
+    /// Called now and then while the tree is read, with the offset in the text reached.
+    void OnProgress(std::function<void(std::ptrdiff_t offset)> progress) {
+        progress_ = std::move(progress);
+    }
+    /// Tells the progress callback how far reading has come, at `node`.
+    void Progress(const pugi::xml_node& node) const {
+        if (progress_) progress_(node.offset_debug());
+    }
+
     const std::vector<std::string>& warnings() const { return warnings_; }
     const std::string& fileName() const { return fileName_; }
 
@@ -63,9 +79,12 @@ class ReaderContext {
     std::string fileName_;
     std::vector<std::size_t> lineStarts_;
     std::unordered_map<std::string, std::string> namespaceOfPrefix_;  // "" is the default
+    std::array<std::vector<std::string>, kNamespaces> prefixes_;      // learnt by Index
     std::unordered_map<std::string, pugi::xml_node> ids_;
     std::vector<std::string> warnings_;
     std::unordered_set<std::string> onceKeys_;
+    std::function<void(std::ptrdiff_t)> progress_;
+    std::size_t elements_ = 0;
 };
 
 /// The text with control characters replaced by spaces, so that a message stays one line.

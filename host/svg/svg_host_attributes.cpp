@@ -1,6 +1,7 @@
 #include "host/svg/svg_host_attributes.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "host/svg/svg_names.h"
 #include "host/text/windows1252.h"
@@ -129,12 +130,24 @@ void WriteHostText(pugi::xml_node node, const std::string& localName, const std:
 }
 
 std::optional<std::string> ReadHostText(const ReaderContext& context, const pugi::xml_node& node,
-                                        const std::string& localName) {
+                                        std::string_view localName) {
+    const std::string_view escapedSuffix = quill_attr::kEscapedSuffix;
     for (const auto& prefix : context.Prefixes(Namespace::Quill)) {
-        std::string name = prefix + localName;
-        if (auto plain = node.attribute(name.c_str())) return std::string(plain.value());
-        if (auto escaped = node.attribute((name + quill_attr::kEscapedSuffix).c_str()))
-            return PercentUnescape(escaped.value());
+        // The first plain attribute of that name, else the first escaped one; names are
+        // compared in place, without building them.
+        pugi::xml_attribute plain, escaped;
+        for (const auto& attribute : node.attributes()) {
+            const char* name = attribute.name();
+            // Compared a character at a time: most names differ at the first one.
+            if (std::strncmp(name, prefix.data(), prefix.size()) != 0 ||
+                std::strncmp(name + prefix.size(), localName.data(), localName.size()) != 0)
+                continue;
+            const char* rest = name + prefix.size() + localName.size();
+            if (*rest == '\0' && !plain) plain = attribute;
+            if (rest == escapedSuffix && !escaped) escaped = attribute;
+        }
+        if (plain) return std::string(plain.value());
+        if (escaped) return PercentUnescape(escaped.value());
     }
     return std::nullopt;
 }

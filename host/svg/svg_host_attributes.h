@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,7 +18,7 @@ namespace host::svg {
 void WriteHostText(pugi::xml_node node, const std::string& localName, const std::string& text);
 /// The text written by WriteHostText, or nullopt when neither attribute is present.
 std::optional<std::string> ReadHostText(const ReaderContext& context, const pugi::xml_node& node,
-                                        const std::string& localName);
+                                        std::string_view localName);
 
 /// Tags (names and values are the plug-in's Windows-1252 bytes) as quill:tag-NAME,
 /// in their order; the names are escaped to stay valid XML names.

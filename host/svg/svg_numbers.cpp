@@ -102,11 +102,19 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
-std::string FormatFloat(float value) {
-    if (value == 0) return "0";  // also for -0
+void AppendFloat(std::string& text, float value) {
     char buffer[32];
     auto [end, code] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return code == std::errc() ? std::string(buffer, end) : std::string("0");
+    if (value == 0 || code != std::errc())  // also for -0
+        text += '0';
+    else
+        text.append(buffer, end);
+}
+
+std::string FormatFloat(float value) {
+    std::string text;
+    AppendFloat(text, value);
+    return text;
 }
 
 std::string FormatDouble(double value) {

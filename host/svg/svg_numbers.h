@@ -48,6 +48,8 @@ std::optional<double> ParseNumber(std::string_view text);
 
 /// Shortest decimal text that reads back as the same single-precision value.
 std::string FormatFloat(float value);
+/// The same text added to the end of `text`.
+void AppendFloat(std::string& text, float value);
 /// Shortest decimal text that reads back as the same double.
 std::string FormatDouble(double value);
 

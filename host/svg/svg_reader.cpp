@@ -25,6 +25,7 @@ constexpr int kDeepestUse = 16;
 constexpr std::size_t kMostArt = 250000;
 constexpr std::size_t kMostAnchorsInDrawing = 2 * kMostAnchors;
 constexpr const char* kDefaultLayerTitle = "Calque 1";
+constexpr std::size_t kArtBetweenProgress = 4096;
 
 // Elements that draw nothing where they stand (definitions, descriptions): no warning.
 constexpr const char* kSilentElements[] = {"defs",
@@ -110,12 +111,21 @@ class TreeReader {
 Art* TreeReader::NewArt(ArtKind kind, Art* into, const pugi::xml_node& node) {
     if (++artCount_ > kMostArt)
         context_.Fail(node, "more than " + std::to_string(kMostArt) + " objects in the drawing");
+    if (artCount_ % kArtBetweenProgress == 0) context_.Progress(node);
     Art* art = document_.NewArt(kind, kPlaceInsideOnTop, into);
     if (!art) context_.Fail(node, "the element has no place in the document");
     return art;
 }
 
 void TreeReader::WarnUnsupportedReferences(const pugi::xml_node& node) {
+    // Most elements name none of these properties: one look at their attributes says so.
+    bool mayName = false;
+    for (const auto& attribute : node.attributes()) {
+        const std::string_view name = attribute.name();
+        mayName = mayName || name == "style";
+        for (const auto& entry : kUnsupportedReferences) mayName = mayName || name == entry.element;
+    }
+    if (!mayName) return;
     for (const auto& entry : kUnsupportedReferences) {
         std::string value = DeclaredValue(node, entry.element);
         if (value.empty() || value == "none" || value == "inherit") continue;
@@ -275,6 +285,8 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
                                                static_cast<float>(page.pageHeight));
     const Matrix& m = page.toParent;
     document->SetFileSpace(FileSpace{m.a, m.b, m.c, m.d, m.e, m.f, true});
+    // Most elements become one piece of art (a path of several contours a few).
+    document->ReserveArt(std::min(context.ElementCount(), kMostArt));
     Frame frame;
     frame.ctm = page.toParent;
     frame.lengths.viewportWidth = page.userWidth;

@@ -17,7 +17,17 @@ std::string Qualified(const char* prefix, const char* localName) {
     return std::string(prefix) + ":" + localName;
 }
 
-void WriteLayer(pugi::xml_node root, const Layer& layer, float pageHeight) {
+// Tells the progress callback, every so many pieces of art, how much is written.
+struct Progress {
+    const std::function<void(double)>& report;
+    std::size_t total = 0, done = 0;
+
+    void Step() {
+        if (report && ++done % 4096 == 0) report(static_cast<double>(done) / total);
+    }
+};
+
+void WriteLayer(pugi::xml_node root, const Layer& layer, float pageHeight, Progress& progress) {
     pugi::xml_node group = root.append_child("g");
     Set(group, Qualified(kInkscapePrefix, "groupmode"), "layer");
     // Other programs show the title; the host reads its own exact record.
@@ -34,12 +44,16 @@ void WriteLayer(pugi::xml_node root, const Layer& layer, float pageHeight) {
     Set(group, Qualified(kQuillPrefix, quill_attr::kLayerColor),
         std::to_string(c.red) + " " + std::to_string(c.green) + " " + std::to_string(c.blue));
     Set(group, "transform", "matrix(1 0 0 -1 0 " + FormatFloat(pageHeight) + ")");
-    for (const auto& art : layer.group()->children()) WriteArt(group, *art);
+    for (const auto& art : layer.group()->children()) {
+        WriteArt(group, *art);
+        progress.Step();
+    }
 }
 
 }  // namespace
 
-void WriteSvgTree(const Document& document, pugi::xml_document& xml) {
+void WriteSvgTree(const Document& document, pugi::xml_document& xml,
+                  const std::function<void(double)>& report) {
     auto declaration = xml.append_child(pugi::node_declaration);
     declaration.append_attribute("version") = "1.0";
     declaration.append_attribute("encoding") = "UTF-8";
@@ -54,7 +68,10 @@ void WriteSvgTree(const Document& document, pugi::xml_document& xml) {
     Set(root, "width", width + "pt");
     Set(root, "height", height + "pt");
     Set(root, "viewBox", "0 0 " + width + " " + height);
-    for (const auto& layer : document.layers()) WriteLayer(root, *layer, document.height());
+    Progress progress{report};
+    for (const auto& layer : document.layers()) progress.total += layer->group()->children().size();
+    for (const auto& layer : document.layers())
+        WriteLayer(root, *layer, document.height(), progress);
 }
 
 }  // namespace host::svg

@@ -1,6 +1,7 @@
 // Writing a document as an SVG tree.
 #pragma once
 
+#include <functional>
 #include <pugixml.hpp>
 
 #include "host/document/document.h"
@@ -10,6 +11,8 @@ namespace host::svg {
 /// Fills `xml` with the document: the page in points (1 user unit = 1 point), each
 /// layer a group marked for Inkscape and for the host, flipped so that the art inside
 /// keeps the document's coordinates (y upwards), art in stacking order.
-void WriteSvgTree(const Document& document, pugi::xml_document& xml);
+/// `progress`, when given, hears now and then how much is written (0 … 1).
+void WriteSvgTree(const Document& document, pugi::xml_document& xml,
+                  const std::function<void(double done)>& progress = {});
 
 }  // namespace host::svg

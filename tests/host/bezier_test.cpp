@@ -93,5 +93,30 @@ TEST(Bezier, ACurveOfCoordinatesBeyondAFloatIsNotSearchedForever) {
     EXPECT_FALSE(Nearest(curve, {150, 100}, 4).has_value());
 }
 
+TEST(Bezier, CrossingsNearAPointAreThoseOfTheWholeCurvesThere) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> at(0, 100), reach(1, 40);
+    auto point = [&] { return Vec{at(random), at(random)}; };
+    auto within = [](const Cubic& a, const std::vector<std::pair<double, double>>& crossings,
+                     Vec centre, double r) {
+        std::vector<std::pair<double, double>> kept;
+        for (const auto& crossing : crossings) {
+            const Vec p = Evaluate(a, crossing.first);
+            if (std::hypot(p.x - centre.x, p.y - centre.y) <= r) kept.push_back(crossing);
+        }
+        return kept;
+    };
+    int found = 0;
+    for (int i = 0; i < 400; ++i) {
+        const Cubic a{point(), point(), point(), point()}, b{point(), point(), point(), point()};
+        const Vec centre = point();
+        const double r = reach(random);
+        const auto all = within(a, Intersections(a, b), centre, r);
+        EXPECT_EQ(within(a, IntersectionsNear(a, b, centre, r), centre, r), all) << i;
+        found += static_cast<int>(all.size());
+    }
+    EXPECT_GT(found, 50);
+}
+
 }  // namespace
 }  // namespace host::geom

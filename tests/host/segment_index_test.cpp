@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <set>
 #include <utility>
@@ -96,6 +97,32 @@ TEST_F(SegmentIndexTest, AgreesWithAPlainWalkThroughRandomEdits) {
             EXPECT_GT(rank, previous);
             previous = rank;
         });
+    }
+}
+
+TEST_F(SegmentIndexTest, BuiltInBulkItAnswersAsBuiltPathByPath) {
+    std::mt19937 random(7);
+    Document added;
+    SegmentIndex pathByPath(added);  // hears of every path as it comes
+    std::map<const Art*, int> ordinal;
+    for (int k = 0; k < 400; ++k) {
+        const auto segments = RandomSegments(random);
+        const bool closed = random() % 2;
+        for (Document* d : {&doc(), &added}) {
+            Art* path = d->NewArt(ArtKind::Path, kPlaceAboveAll, nullptr);
+            d->SetClosed(path, closed);
+            d->SetSegments(path, segments);
+            ordinal[path] = k;
+        }
+    }
+    const SegmentIndex bulk(doc());
+    std::uniform_real_distribution<float> at(-400, 400);
+    for (int probe = 0; probe < 200; ++probe) {
+        const AIRealPoint p{at(random), at(random)};
+        std::vector<std::pair<int, int>> fromBulk, fromEach;
+        bulk.Query(p, 12, [&](const Art& a, int i) { fromBulk.push_back({ordinal[&a], i}); });
+        pathByPath.Query(p, 12, [&](const Art& a, int i) { fromEach.push_back({ordinal[&a], i}); });
+        ASSERT_EQ(fromBulk, fromEach) << probe;  // the same, in the same order
     }
 }
 

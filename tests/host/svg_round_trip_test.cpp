@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 
 #include "host/svg_test_files.h"
@@ -307,6 +308,37 @@ TEST(SvgRoundTrip, SavingOverAFileThatCannotBeWrittenKeepsIt) {
     EXPECT_FALSE(SaveSvgDocument(*doc, "/nonexistent-folder/drawing.svg", &error));
     EXPECT_EQ(error.rfind("/nonexistent-folder/drawing.svg: ", 0), 0u) << error;
     EXPECT_EQ(error.find('\n'), std::string::npos);
+}
+
+// Larger than the writer's buffer: the file written, read in its own buffer and written
+// again is the same, byte for byte; a folder or a missing file is refused with its name.
+TEST(SvgRoundTrip, ALargeDrawingComesBackByteForByte) {
+    Document doc(3000, 3000);
+    std::mt19937 random(3);
+    std::uniform_real_distribution<float> at(0, 3000), step(-20, 20);
+    for (int p = 0; p < 4000; ++p) {
+        std::vector<AIPathSegment> segments;
+        AIRealPoint point{at(random), at(random)};
+        for (int i = 0; i < 10; ++i) {
+            AIPathSegment s{point, {point.h + step(random), point.v}, point, random() % 2 == 0};
+            segments.push_back(s);
+            point = {point.h + step(random), point.v + step(random)};
+        }
+        AddPath(doc, doc.layers()[0]->group(), segments, p % 3 == 0);
+    }
+    const std::string first = TempSvgPath("first.svg"), second = TempSvgPath("second.svg");
+    std::string error, warnings;
+    ASSERT_TRUE(SaveSvgDocument(doc, first, &error)) << error;
+    EXPECT_GT(ReadTextFile(first).size(), std::size_t{1} << 21);
+    auto read = LoadSvgDocument(first, &error, &warnings);
+    ASSERT_NE(read, nullptr) << error;
+    ASSERT_TRUE(SaveSvgDocument(*read, second, &error)) << error;
+    EXPECT_TRUE(ReadTextFile(first) == ReadTextFile(second));
+
+    EXPECT_EQ(LoadSvgDocument(::testing::TempDir(), &error, &warnings), nullptr);
+    EXPECT_EQ(error.rfind(::testing::TempDir() + ":", 0), 0u) << error;
+    EXPECT_EQ(LoadSvgDocument(first + ".missing", &error, &warnings), nullptr);
+    EXPECT_EQ(error, first + ".missing: cannot open: No such file or directory");
 }
 
 }  // namespace
