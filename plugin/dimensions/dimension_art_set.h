@@ -38,8 +38,8 @@ struct DimensionArtSet {
     /// disposes of it, and so does leaving the tool.
     bool onlyFirstPoint = false;
     /// The code of the latest piece the host would not finish (it was disposed), 0 when
-    /// every piece of the latest reshape was made: the tool controller clears it before
-    /// each mouse event and gives up a dimension left so at mouse-up.
+    /// every piece was made: the tool controller clears it at mouse-down and gives up at
+    /// mouse-up the dimension of a gesture that had one.
     AIErr unfinished = kNoErr;
 };
 

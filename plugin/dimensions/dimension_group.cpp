@@ -138,7 +138,10 @@ AIErr NameDimensionGroup(const char* name) {
 
 AIErr DisposeArt(AIArtHandle art) {
     if (!IsValidArt(art)) return kNoErr;
-    return sAIArt->DisposeArt(art);
+    const AIErr result = sAIArt->DisposeArt(art);
+    // A piece that should have gone and stays leaves the dimension unfinished.
+    if (result != kNoErr) ArtSet().unfinished = result;
+    return result;
 }
 
 }  // namespace quill

@@ -103,13 +103,16 @@ AIErr CreateLabelText(int slot, const char* content, LabelJustification justific
     return kNoErr;
 }
 
-bool MeasureLabel(AIArtHandle label, float* width, float* height) {
-    if (!IsValidArt(label)) return false;
+AIErr MeasureLabel(AIArtHandle label, float* width, float* height) {
+    if (!IsValidArt(label)) return kBadParameterErr;
     const Matrix placed = CurrentMatrix(label);
     TransformPiece(label, Inverse(placed));
-    bool measured = Bounds(label, width, height);
+    AIRealRect box{};
+    const AIErr result = sAIArt->GetArtBounds(label, &box);
+    *width = box.right - box.left;
+    *height = box.top - box.bottom;
     TransformPiece(label, placed);
-    return measured;
+    return result;
 }
 
 AIErr PlaceLabel(AIArtHandle label, Point centre, float rotation) {

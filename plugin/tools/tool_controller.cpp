@@ -210,7 +210,6 @@ AIErr ToolMouseDrag(AIToolMessage* message) {
     tools.dragEscape = keys.escape;
     tools.cursor = Pointer(message);
     const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
-    ArtSet().unfinished = kNoErr;
     gesture.lastError = CodeOf([&] { return tool.drag ? tool.drag(message, keys) : kNoErr; });
     return gesture.lastError;
 }
