@@ -4,8 +4,11 @@
 // dimension layer's art has changed (tags and selection aside).
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <string>
@@ -176,7 +179,8 @@ std::string Pref(Bytes& in) {
     return std::string("pref ") + in.Pick(kKeys) + " " + in.Pick(kValues);
 }
 
-// The drawing's own art: every layer but the dimensions', without tags and selection.
+// The drawing's own art: every layer but the dimensions', without tags and selection,
+// each closed path from its least anchor.
 json OwnArt(const json& dump) {
     json own = json::array();
     for (json layer : dump["layers"]) {
@@ -187,12 +191,25 @@ json OwnArt(const json& dump) {
             stack.pop_back();
             art->erase("tags");
             art->erase("selected");
+            // A partial length picked on a closed path renumbers its anchors from the pick.
+            if (art->value("closed", false) && !(*art)["segments"].empty()) {
+                json& segments = (*art)["segments"];
+                auto first = std::min_element(segments.begin(), segments.end());
+                std::rotate(segments.begin(), first, segments.end());
+            }
             if (art->contains("art"))
                 for (json& child : (*art)["art"]) stack.push_back(&child);
         }
         own.push_back(layer);
     }
     return own;
+}
+
+// QUILL_FUZZ_SCRIPT=1 prints the session an input decodes to, to replay it with `quill run`.
+host::RunOutcome RunLine(host::ScriptRunner& runner, const std::string& line) {
+    static const bool print = std::getenv("QUILL_FUZZ_SCRIPT") != nullptr;
+    if (print) std::fprintf(stderr, "%s\n", line.c_str());
+    return runner.Run(line);
 }
 
 json Dump(host::Host& host) {
@@ -220,10 +237,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     json before, after;
     {
         host::ScriptRunner runner(host, host::RunOptions{QUILL_PLUGIN, ""});
-        for (const std::string& line : drawing) runner.Run(line);
-        for (unsigned n = in.Next() % 3; n > 0; --n) runner.Run(Pref(in));
+        for (const std::string& line : drawing) RunLine(runner, line);
+        for (unsigned n = in.Next() % 3; n > 0; --n) RunLine(runner, Pref(in));
         before = OwnArt(Dump(host));
-        if (runner.Run("startup").exitCode != 0) return 0;
+        if (RunLine(runner, "startup").exitCode != 0) return 0;
         for (int events = 0; !in.empty() && events < 64; ++events) {
             const unsigned op = in.Next() % 12;
             std::string line;
@@ -235,8 +252,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (op == 5 || op == 6) line = "click " + Point(in, anchors) + " " + in.Pick(kMods);
             if (op == 7) line = std::string("zoom ") + in.Pick(kZooms);
             if (op == 8) {
-                if (runner.Run("doc save " + saved).exitCode != 0) continue;
-                const host::RunOutcome reopened = runner.Run("doc open " + saved);
+                if (RunLine(runner, "doc save " + saved).exitCode != 0) continue;
+                const host::RunOutcome reopened = RunLine(runner, "doc open " + saved);
                 if (reopened.exitCode != 0)
                     Broken("a saved drawing does not reopen: " + reopened.message);
                 continue;
@@ -249,7 +266,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (op == 10) line = Pref(in);
             if (op == 11)
                 line = std::string("tool ") + in.Pick(kTools) + "\nmove " + Point(in, anchors);
-            const host::RunOutcome outcome = runner.Run(line);
+            const host::RunOutcome outcome = RunLine(runner, line);
             if (outcome.exitCode == 1) Broken(line + " -> " + outcome.message);
         }
         host::Faults().Clear();
