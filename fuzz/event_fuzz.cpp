@@ -20,11 +20,13 @@
 #include "host/scripting/script_runner.h"
 #include "host/suites/registry.h"
 #include "host/svg/svg.h"
+#include "tests/support/half_built.h"
 
 namespace {
 
 using nlohmann::json;
 using quill::fuzz::Broken;
+using quill::testing::OwnArt;
 
 class Bytes {
  public:
@@ -177,32 +179,6 @@ std::vector<std::string> Drawing(Bytes& in, std::vector<std::pair<double, double
 
 std::string Pref(Bytes& in) {
     return std::string("pref ") + in.Pick(kKeys) + " " + in.Pick(kValues);
-}
-
-// The drawing's own art: every layer but the dimensions', without tags and selection,
-// each closed path from its least anchor.
-json OwnArt(const json& dump) {
-    json own = json::array();
-    for (json layer : dump["layers"]) {
-        if (layer["title"] == "Dimensions") continue;
-        std::vector<json*> stack{&layer};
-        while (!stack.empty()) {
-            json* art = stack.back();
-            stack.pop_back();
-            art->erase("tags");
-            art->erase("selected");
-            // A partial length picked on a closed path renumbers its anchors from the pick.
-            if (art->value("closed", false) && !(*art)["segments"].empty()) {
-                json& segments = (*art)["segments"];
-                auto first = std::min_element(segments.begin(), segments.end());
-                std::rotate(segments.begin(), first, segments.end());
-            }
-            if (art->contains("art"))
-                for (json& child : (*art)["art"]) stack.push_back(&child);
-        }
-        own.push_back(layer);
-    }
-    return own;
 }
 
 // QUILL_FUZZ_SCRIPT=1 prints the session an input decodes to, to replay it with `quill run`.

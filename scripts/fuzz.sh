@@ -23,5 +23,6 @@ for target in svg_reader path_data script_parser preference_file event; do
     echo "fuzz: $target failed (log: $log)" >&2
     exit 1
   fi
-  echo "fuzz: $target: $(grep -o 'number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') inputs"
+  echo "fuzz: $target: $(grep -o 'number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') inputs" \
+    "$(grep -o '^quill: [0-9]* events' "$log" | cut -d' ' -f2- || true)"
 done

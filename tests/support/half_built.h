@@ -1,6 +1,8 @@
-// What a user would find half-built in a drawing's dimension layer, read from the dump.
+// What a user would find half-built in a drawing's dimension layer, and the drawing's
+// own art, read from the dump.
 #pragma once
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -29,6 +31,35 @@ inline std::string HalfBuilt(const nlohmann::json& dump) {
         }
     }
     return "";
+}
+
+/// The drawing's own art: every layer but the dimensions', without the tags and
+/// selection the tools may set on it, each closed path from its least anchor (a partial
+/// length picked on a closed path renumbers its anchors from the pick). An empty layer
+/// is no art: one made for the dimensions whose title the host refused stays, seen and
+/// undone like any other.
+inline nlohmann::json OwnArt(const nlohmann::json& dump) {
+    using nlohmann::json;
+    json own = json::array();
+    for (json layer : dump["layers"]) {
+        if (layer["title"] == "Dimensions" || layer["art"].empty()) continue;
+        std::vector<json*> stack{&layer};
+        while (!stack.empty()) {
+            json* art = stack.back();
+            stack.pop_back();
+            art->erase("tags");
+            art->erase("selected");
+            if (art->value("closed", false) && !(*art)["segments"].empty()) {
+                json& segments = (*art)["segments"];
+                std::rotate(segments.begin(), std::min_element(segments.begin(), segments.end()),
+                            segments.end());
+            }
+            if (art->contains("art"))
+                for (json& child : (*art)["art"]) stack.push_back(&child);
+        }
+        own.push_back(layer);
+    }
+    return own;
 }
 
 }  // namespace quill::testing

@@ -65,27 +65,6 @@ bool IsDimensionLayer(const json& layer) {
     return layer["title"] == "Dimensions";
 }
 
-// The drawing's own art, without the tags and selection the tools may set on it. An
-// empty layer is no art: one made for the dimensions whose title the host refused stays,
-// seen and undone like any other.
-json OwnArt(const json& dump) {
-    json own = json::array();
-    for (json layer : dump["layers"]) {
-        if (IsDimensionLayer(layer) || layer["art"].empty()) continue;
-        std::vector<json*> stack{&layer};
-        while (!stack.empty()) {
-            json* art = stack.back();
-            stack.pop_back();
-            art->erase("tags");
-            art->erase("selected");
-            if (art->contains("art"))
-                for (json& child : (*art)["art"]) stack.push_back(&child);
-        }
-        own.push_back(layer);
-    }
-    return own;
-}
-
 // The dimension groups by name, each with its number of pieces.
 std::map<std::string, std::vector<std::size_t>> DimensionPieces(const json& dump) {
     std::map<std::string, std::vector<std::size_t>> pieces;
