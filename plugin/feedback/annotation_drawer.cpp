@@ -1,27 +1,16 @@
 #include "plugin/feedback/annotation_drawer.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "plugin/services/host_geometry.h"
 #include "plugin/services/host_text.h"
 #include "plugin/services/suites.h"
 
 namespace quill {
 
-namespace {
-constexpr std::int32_t kFarthestView = 1000000000;
-}  // namespace
-
 AIPoint AnnotationDrawer::ToView(Point artwork) {
     const AIRealPoint from = quill::ToHost(artwork);
     AIPoint to{0, 0};
     steps_ << sAIDocumentView->ArtworkPointToViewPoint(view_, &from, &to);
-    // A point far off the view is held well inside the 32-bit range, so that the marks and
-    // texts drawn beside it (a few hundred pixels off) stay representable.
-    to.h = std::clamp(to.h, -kFarthestView, kFarthestView);
-    to.v = std::clamp(to.v, -kFarthestView, kFarthestView);
-    return to;
+    return HeldInView(to);
 }
 
 void AnnotationDrawer::Colour(const AIRGBColor& colour) {

@@ -104,7 +104,8 @@ TEST(BuilderFailures, APointerFarOffTheViewDrawsItsFeedbackAndPanelWithoutOverfl
     // Under UBSan an overflow of the view coordinates stops the run.
     for (const char* tool : {"lengths", "parameters"}) {
         auto s = RunScenario(std::string("doc new\nstartup\ntool ") + tool +
-                             "\nclick 999999999999 27.5\nmove 999999999999 27.5\n");
+                             "\nmove 999999999999 27.5\nclick 999999999999 27.5\n"
+                             "move 999999999999 27.5\n");
         EXPECT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
     }
 }
