@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Configures and builds one flavour: `scripts/build.sh` (build/) or
-# `scripts/build.sh asan` (build-asan/, AddressSanitizer and UBSan).
+# `scripts/build.sh asan` (build-asan/, AddressSanitizer and UBSan), `scripts/build.sh fuzz`
+# (build-fuzz/, the libFuzzer targets alone, built by clang with the same sanitizers).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 flavour=${1:-release}
+target=()
+# The fuzz flavour is built by clang, which warns of things gcc does not: its warnings
+# stay warnings there.
 case "$flavour" in
   release) dir=build; flags=() ;;
   asan) dir=build-asan; flags=(-DQUILL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug) ;;
   bench) dir=build-bench; flags=(-DQUILL_BENCH=ON -DCMAKE_BUILD_TYPE=Release) ;;
-  *) echo "usage: scripts/build.sh [release|asan|bench]" >&2; exit 2 ;;
+  fuzz) dir=build-fuzz; target=(--target quill_fuzzers)
+    flags=(-DQUILL_WERROR=OFF -DQUILL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang
+      -DCMAKE_CXX_COMPILER=clang++) ;;
+  *) echo "usage: scripts/build.sh [release|asan|bench|fuzz]" >&2; exit 2 ;;
 esac
 cmake -S . -B "$dir" -G Ninja -DQUILL_WERROR=ON "${flags[@]}" >/dev/null
-cmake --build "$dir"
+cmake --build "$dir" "${target[@]}"

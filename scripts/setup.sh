@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ pkg-config clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libpugixml-dev nlohmann-json3-dev librsvg2-dev librsvg2-bin
-  g++-mingw-w64-i686 wine64
+  g++-mingw-w64-i686 wine64 clang libclang-rt-14-dev
   libcpp-httplib-dev nodejs chromium)
 missing=()
 for p in "${packages[@]}"; do

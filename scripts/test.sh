@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh machine, checks that every include of the plug-in points down its
 # floors, builds, and runs every test twice: in the normal build and under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then runs each fuzz target briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -11,3 +11,5 @@ scripts/build.sh release
 scripts/build.sh asan
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j"$(nproc)")
+scripts/build.sh fuzz
+scripts/fuzz.sh -runs=300

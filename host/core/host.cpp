@@ -9,6 +9,7 @@
 #include "host/fonts/font_catalog.h"
 #include "host/geometry/segment_index.h"
 #include "host/prefs/preference_store.h"
+#include "host/suites/memory_handles.h"
 #include "host/suites/text_engine_objects.h"
 
 namespace host {
@@ -42,6 +43,7 @@ Host::~Host() {
     plugins_.reset();
     current = previous == this ? nullptr : previous;
     for (void* block : blocks_) std::free(block);
+    ReclaimMemoryHandles();
 }
 
 void Host::ReplaceDocument(std::unique_ptr<Document> document) {

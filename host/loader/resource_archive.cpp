@@ -40,10 +40,15 @@ class ByteReader {
 };
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>* bytes) {
-    std::ifstream in(path, std::ios::binary);
+    // In one read: a library is megabytes, and is read at every load.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return false;
-    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    const std::streamoff size = in.tellg();
+    if (size < 0) return false;
+    bytes->resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes->data()), size);
+    return in.gcount() == size;
 }
 
 template <class T>

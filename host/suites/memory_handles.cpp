@@ -24,4 +24,9 @@ bool FreeMemoryHandle(void* handle) {
     return true;
 }
 
+void ReclaimMemoryHandles() {
+    for (void* block : LiveHandles()) std::free(block);
+    LiveHandles().clear();
+}
+
 }  // namespace host

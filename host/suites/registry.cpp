@@ -39,6 +39,7 @@ void FaultInjector::Fail(const std::string& function, AIErr code, int count, int
 }
 
 AIErr FaultInjector::Take(const char* suite, const char* function) {
+    if (called_) called_->insert(ShortName(suite) + "." + function);
     if (faults_.empty()) return kNoErr;
     auto it = faults_.find(ShortName(suite) + "." + function);
     if (it == faults_.end()) return kNoErr;

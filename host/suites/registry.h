@@ -37,6 +37,9 @@ class FaultInjector {
     /// The code to return for this call, 0 when it is not to fail.
     AIErr Take(const char* suite, const char* function);
     void Clear() { faults_.clear(); }
+    /// Every function called from now on is added to `called` ("Short.Function");
+    /// nullptr stops the recording.
+    void RecordCalls(std::set<std::string>* called) { called_ = called; }
     /// The failures asked for that no call of their function has reached yet.
     std::vector<std::string> Unreached() const;
     /// Whether the host offers a suite of that name, full or short.
@@ -53,6 +56,7 @@ class FaultInjector {
         bool reached = false;
     };
     std::map<std::string, Fault> faults_;  // by "Short.Function"
+    std::set<std::string>* called_ = nullptr;
 };
 
 FaultInjector& Faults();

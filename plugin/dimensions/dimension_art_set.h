@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "sdk/errors.h"
 #include "sdk/types.h"
 
 namespace quill {
@@ -36,6 +37,10 @@ struct DimensionArtSet {
     /// The group holds a dimension with its first point only: the next group made
     /// disposes of it, and so does leaving the tool.
     bool onlyFirstPoint = false;
+    /// The code of the latest piece the host would not finish (it was disposed), 0 when
+    /// every piece was made: the tool controller clears it at mouse-down and gives up at
+    /// mouse-up the dimension of a gesture that had one.
+    AIErr unfinished = kNoErr;
 };
 
 DimensionArtSet& ArtSet();

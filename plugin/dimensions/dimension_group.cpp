@@ -37,8 +37,10 @@ AIErr FindLayer(const std::string& title, AILayerHandle* found, bool* locked) {
     for (int32_t i = 0; i < count; ++i) {
         AILayerHandle layer = nullptr;
         char layerTitle[kTitleCapacity] = {};
-        if (sAILayer->GetNthLayer(i, &layer) != kNoErr) continue;
-        if (sAILayer->GetLayerTitle(layer, layerTitle, sizeof layerTitle) != kNoErr) continue;
+        // A layer the host cannot name may be the one: no second layer is made for it.
+        if (const AIErr result = sAILayer->GetNthLayer(i, &layer)) return result;
+        if (const AIErr result = sAILayer->GetLayerTitle(layer, layerTitle, sizeof layerTitle))
+            return result;
         if (title == layerTitle) {
             bool editable = false;
             if (const AIErr result = ReadLayerEditable(layer, &editable)) return result;
@@ -50,6 +52,35 @@ AIErr FindLayer(const std::string& title, AILayerHandle* found, bool* locked) {
     return kNoErr;
 }
 
+// A layer made for the dimensions whose title the host refused: the next dimension
+// titles it again rather than make one more.
+AILayerHandle untitledLayer = nullptr;
+
+// Whether `layer` is still one of the document's layers.
+bool IsLayerOfDocument(AILayerHandle layer) {
+    int32_t count = 0;
+    if (!layer || sAILayer->CountLayers(&count) != kNoErr) return false;
+    for (int32_t i = 0; i < count; ++i) {
+        AILayerHandle nth = nullptr;
+        if (sAILayer->GetNthLayer(i, &nth) == kNoErr && nth == layer) return true;
+    }
+    return false;
+}
+
+// A new layer on top titled `title`; when the title is refused the layer stays, kept
+// for the next try, and the click is abandoned with the host's code.
+AIErr MakeDimensionLayer(const std::string& title, AILayerHandle* layer) {
+    if (!IsLayerOfDocument(untitledLayer)) {
+        untitledLayer = nullptr;
+        if (const AIErr result = sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &untitledLayer))
+            return result;
+    }
+    if (const AIErr result = sAILayer->SetLayerTitle(untitledLayer, title.c_str())) return result;
+    *layer = untitledLayer;
+    untitledLayer = nullptr;
+    return kNoErr;
+}
+
 AIErr RefuseLockedLayer() {
     ShowAlert(texts::kLayerLocked.c_str());
     return kLockedErr;
@@ -58,16 +89,17 @@ AIErr RefuseLockedLayer() {
 }  // namespace
 
 AIErr PrepareDimensionGroup() {
-    const std::string title = ToHostText(Settings().layerName);
+    std::string title;
+    AIErr result = ConvertToHostText(Settings().layerName, &title);
+    if (result != kNoErr) return result;
     bool locked = false;
     AILayerHandle layer = nullptr;
-    AIErr result = FindLayer(title, &layer, &locked);
+    result = FindLayer(title, &layer, &locked);
     if (result != kNoErr) return result;
     if (locked) return RefuseLockedLayer();
     if (!layer) {
-        result = sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer);
+        result = MakeDimensionLayer(title, &layer);
         if (result != kNoErr) return result;
-        result = sAILayer->SetLayerTitle(layer, title.c_str());
     }
     AILayerHandle current = nullptr;
     if (sAILayer->GetCurrentLayer(&current) == kNoErr && current) {
@@ -90,6 +122,11 @@ AIErr PrepareDimensionGroup() {
     group = nullptr;
     result = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, layerGroup, &group);
     if (result == kNoErr) result = TagPiece(group);
+    // An untagged group would not be known for a dimension: it goes, and the click with it.
+    if (result != kNoErr && group) {
+        sAIArt->DisposeArt(group);
+        group = nullptr;
+    }
     return result;
 }
 
@@ -101,7 +138,10 @@ AIErr NameDimensionGroup(const char* name) {
 
 AIErr DisposeArt(AIArtHandle art) {
     if (!IsValidArt(art)) return kNoErr;
-    return sAIArt->DisposeArt(art);
+    const AIErr result = sAIArt->DisposeArt(art);
+    // A piece that should have gone and stays leaves the dimension unfinished.
+    if (result != kNoErr) ArtSet().unfinished = result;
+    return result;
 }
 
 }  // namespace quill

@@ -48,8 +48,10 @@ void ApplyFeatures(AIArtHandle text, double size, double baselineShift, int32_t 
 }
 
 void SetContents(AIArtHandle text, const char* content) {
+    std::string converted;
+    ai::Check(ConvertToHostText(content, &converted));
     ate::TextRange range(text);
-    range.SetContents(ToHostText(content).c_str());
+    range.SetContents(converted.c_str());
 }
 
 Matrix CurrentMatrix(AIArtHandle text) {
@@ -89,25 +91,28 @@ AIErr CreateLabelText(int slot, const char* content, LabelJustification justific
     if (Settings().unit == kNoUnit) return DisposeArt(label);
     AIErr result = kNoErr;
     if (!IsValidArt(label)) result = NewTextPiece(&label);
-    if (result != kNoErr) return result;
+    if (result != kNoErr) return DisposeUnfinished(&label, result);
     try {
         const double size = Settings().textSize;
         ApplyFeatures(label, size, Settings().doubleMeasure ? size / 3 : -size / 3,
                       HostJustification(justification));
         SetContents(label, content);
     } catch (const ai::Error& error) {
-        return error.code();
+        return DisposeUnfinished(&label, error.code());
     }
     return kNoErr;
 }
 
-bool MeasureLabel(AIArtHandle label, float* width, float* height) {
-    if (!IsValidArt(label)) return false;
+AIErr MeasureLabel(AIArtHandle label, float* width, float* height) {
+    if (!IsValidArt(label)) return kBadParameterErr;
     const Matrix placed = CurrentMatrix(label);
     TransformPiece(label, Inverse(placed));
-    bool measured = Bounds(label, width, height);
+    AIRealRect box{};
+    const AIErr result = sAIArt->GetArtBounds(label, &box);
+    *width = box.right - box.left;
+    *height = box.top - box.bottom;
     TransformPiece(label, placed);
-    return measured;
+    return result;
 }
 
 AIErr PlaceLabel(AIArtHandle label, Point centre, float rotation) {
@@ -134,7 +139,7 @@ AIErr PlaceToleranceText(int which, int slot, SegmentDimensionType placedAs, flo
                       kLeftJustify);
         SetContents(tolerance, content.c_str());
     } catch (const ai::Error& error) {
-        return error.code();
+        return DisposeUnfinished(&tolerance, error.code());
     }
     float width = 0, height = 0;
     Bounds(pieces.label, &width, &height);

@@ -34,8 +34,9 @@ AIErr PlaceToleranceText(int which, int slot, SegmentDimensionType placedAs, flo
 AIErr PlaceToleranceTexts(int slot, SegmentDimensionType placedAs, float direction);
 
 /// The label's size without its placement: its matrix undone, bounds read, placement
-/// restored. Width and height in points; false when the label is missing.
-bool MeasureLabel(AIArtHandle label, float* width, float* height);
+/// restored. Width and height in points; the host's code when its bounds cannot be read,
+/// PARM when the label is missing.
+AIErr MeasureLabel(AIArtHandle label, float* width, float* height);
 
 /// Moves and turns the label so that its anchor lands on `centre`, rotated by
 /// `rotation`, whatever its previous placement.

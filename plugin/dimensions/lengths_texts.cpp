@@ -81,9 +81,13 @@ AIErr FillResultTexts(const ResultTexts& texts, const LengthsResults& results) {
             if (!texts.text[k]) continue;
             ApplyLabelFeatures(texts.text[k], size, shift, LabelJustification::Left);
             const std::string line = ResultLine(results, static_cast<LengthsResult>(k));
-            ate::TextRange(texts.text[k]).SetContents(ToHostText(line.c_str()).c_str());
+            std::string converted;
+            ai::Check(ConvertToHostText(line.c_str(), &converted));
+            ate::TextRange(texts.text[k]).SetContents(converted.c_str());
         }
     } catch (const ai::Error& error) {
+        // Texts left without their lines: the whole block is unfinished.
+        ArtSet().unfinished = error.code();
         return error.code();
     }
     return kNoErr;

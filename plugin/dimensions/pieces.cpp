@@ -18,6 +18,14 @@ AIPathSegment ToHost(const PathSegment& s) {
 
 }  // namespace
 
+AIErr DisposeUnfinished(AIArtHandle* piece, AIErr result) {
+    if (result == kNoErr) return result;
+    ArtSet().unfinished = result;
+    if (*piece) sAIArt->DisposeArt(*piece);
+    *piece = nullptr;
+    return result;
+}
+
 AIErr TagPiece(AIArtHandle art) {
     return WriteTag(art, tags::kPiece, tags::kMarkerValue);
 }
@@ -30,7 +38,7 @@ AIErr NewPathPiece(AIArtHandle below, std::int16_t segmentCount, AIArtHandle* pi
     if (result != kNoErr) return result;
     result = TagPiece(*piece);
     if (result == kNoErr) result = sAIPath->SetPathSegmentCount(*piece, segmentCount);
-    return result;
+    return DisposeUnfinished(piece, result);
 }
 
 AIErr NewTextPiece(AIArtHandle* text) {
@@ -38,7 +46,7 @@ AIErr NewTextPiece(AIArtHandle* text) {
     AIErr result = sAITextFrame->NewPointText(kPlaceInsideOnTop, ArtSet().group,
                                               kHorizontalTextOrientation, AIRealPoint{0, 0}, text);
     if (result == kNoErr) result = TagPiece(*text);
-    return result;
+    return DisposeUnfinished(text, result);
 }
 
 AIErr SetStraightLine(Point from, Point to, AIArtHandle path, LineRole role) {

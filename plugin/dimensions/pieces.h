@@ -9,6 +9,10 @@
 
 namespace quill {
 
+/// On a failure `result`, disposes the piece the host would not finish (untagged, without
+/// its segments, without its text), clears the handle, so that the next reshape makes it
+/// again, and notes the dimension unfinished; returns `result`.
+AIErr DisposeUnfinished(AIArtHandle* piece, AIErr result);
 /// Marks the art as dimension art ("orl" = "jj").
 AIErr TagPiece(AIArtHandle art);
 

@@ -85,8 +85,13 @@ AIErr LayOutDimensionLine(int slot, const LineLayout& layout, const DragKeys& ke
     const Point s1 = PointAt(layout.start, layout.inset, theta);
     const Point s2 = PointAt(layout.end, -layout.inset, theta);
     float width = 0, height = 0;
-    if (!IsValidArt(pieces.label) || !MeasureLabel(pieces.label, &width, &height))
+    if (!IsValidArt(pieces.label)) return WholeLine(pieces, s1, s2);
+    if (const AIErr unmeasured = MeasureLabel(pieces.label, &width, &height)) {
+        // A label that cannot be measured would sit across the line: the dimension is
+        // unfinished.
+        ArtSet().unfinished = unmeasured;
         return WholeLine(pieces, s1, s2);
+    }
 
     const float lineLength = layout.length - 2 * layout.inset;
     if (keys.escape) {

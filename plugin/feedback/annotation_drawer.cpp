@@ -10,7 +10,7 @@ AIPoint AnnotationDrawer::ToView(Point artwork) {
     const AIRealPoint from = quill::ToHost(artwork);
     AIPoint to{0, 0};
     steps_ << sAIDocumentView->ArtworkPointToViewPoint(view_, &from, &to);
-    return to;
+    return HeldInView(to);
 }
 
 void AnnotationDrawer::Colour(const AIRGBColor& colour) {

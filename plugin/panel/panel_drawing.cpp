@@ -5,6 +5,7 @@
 #include "plugin/panel/page_kit.h"
 #include "plugin/panel/panel_pages.h"
 #include "plugin/panel/texts.h"
+#include "plugin/services/host_geometry.h"
 #include "plugin/services/host_text.h"
 #include "plugin/services/suites.h"
 #include "plugin/tools/tool_state.h"
@@ -22,6 +23,7 @@ AIErr DrawHint(const AIAnnotatorMessage& message) {
     AIPoint at{0, 0};
     AIErr result = sAIDocumentView->ArtworkPointToViewPoint(message.view, &cursor, &at);
     if (result != kNoErr) return result;
+    at = HeldInView(at);
     at.h += kHintOffset;
     sAIAnnotatorDrawer->SetColor(message.drawer, &tools.smartGuideColour);
     const std::string text = ToHostText(texts::kOpenPanelHint.c_str());
@@ -38,6 +40,7 @@ AIErr DrawDescribed(const AIAnnotatorMessage& message, PageDescription describe)
     AIPoint viewOrigin{0, 0};
     result = sAIDocumentView->ArtworkPointToViewPoint(message.view, &origin, &viewOrigin);
     if (result != kNoErr) return result;
+    viewOrigin = HeldInView(viewOrigin);
 
     const PanelPoint pointer = PanelPointOf(Tools().cursor, panel.origin, zoom);
     PanelUi layout = PanelUi::ForLayout(pointer);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -38,6 +39,13 @@ float TextWidth(const char* text) {
 std::int32_t Rounded(float value) {
     if (!std::isfinite(value)) return 0;
     return static_cast<std::int32_t>(std::lround(std::clamp(value, -1.0e9f, 1.0e9f)));
+}
+
+// origin + offset, held at the ends of the 32-bit range: a panel opened far off the view
+// has its origin there already.
+std::int32_t Offset(std::int32_t origin, float offset) {
+    const std::int64_t sum = static_cast<std::int64_t>(origin) + Rounded(offset);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace
@@ -91,7 +99,7 @@ void PanelUi::Widen(float left, float top, float right, float bottom) {
 }
 
 AIPoint PanelUi::ViewPoint(float dx, float dy) const {
-    return {origin_.h + Rounded(dx), origin_.v + Rounded(dy)};
+    return {Offset(origin_.h, dx), Offset(origin_.v, dy)};
 }
 
 void PanelUi::SetColour(AIRGBColor colour) {

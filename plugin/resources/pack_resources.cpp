@@ -190,12 +190,13 @@ void WriteSource(const std::string& path, const Bytes& archive) {
     out << "// Written by quill_pack_resources from the resource manifests at every build.\n"
            "#include \"plugin/services/resource_archive.h\"\n\n"
            "namespace {\n\n"
+           "alignas(4)\n"
            "#if defined(__ELF__)\n"
            "// The host reads this section from the library's file before it loads the library.\n"
            "__attribute__((section(\"" kResourceSectionName
            "\"), used))\n"
            "#endif\n"
-           "alignas(4) const std::uint8_t kArchive[] = {";
+           "const std::uint8_t kArchive[] = {";
     for (std::size_t i = 0; i < archive.size(); ++i) {
         char hex[8];
         std::snprintf(hex, sizeof hex, "0x%02x,", archive[i]);

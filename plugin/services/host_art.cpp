@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "plugin/services/ai_error.h"
 #include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
 
@@ -9,7 +10,11 @@ namespace quill {
 
 bool IsValidArt(AIArtHandle art) {
     AIBoolean valid = false;
-    return art && sAIArt && sAIArt->ValidArt(art, true, &valid) == kNoErr && valid;
+    if (!art || !sAIArt) return false;
+    // A host that cannot tell leaves the handler nothing sound to build on: its steps
+    // stop there, rather than make again pieces that still exist.
+    ai::Check(sAIArt->ValidArt(art, true, &valid));
+    return valid;
 }
 
 bool HasTag(AIArtHandle art, const char* name) {

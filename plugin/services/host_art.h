@@ -1,5 +1,5 @@
 // Small conveniences over the host's art, tag and matching-art suites, shared by the
-// builders, the tools and the links. None of them throws; failures read as absence.
+// builders, the tools and the links. Failures read as absence; IsValidArt alone raises.
 #pragma once
 
 #include <cstddef>
@@ -10,7 +10,8 @@
 namespace quill {
 
 /// Whether the handle names live art of the document, searching every layer list.
-/// An unset or stale handle is simply not valid.
+/// An unset or stale handle is simply not valid; a host that cannot tell raises
+/// ai::Error with its code.
 bool IsValidArt(AIArtHandle art);
 
 /// Whether the art carries a string tag of that name.

@@ -1,5 +1,8 @@
 #include "plugin/services/host_geometry.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include <cstdint>
 
 #include "plugin/geometry/path_lengths.h"
@@ -10,6 +13,11 @@ namespace quill {
 
 Bezier FromHost(const AIRealBezier& b) {
     return {FromHost(b.p0), FromHost(b.p1), FromHost(b.p2), FromHost(b.p3)};
+}
+
+AIPoint HeldInView(AIPoint point) {
+    constexpr std::int32_t kFarthest = 1000000000;
+    return {std::clamp(point.h, -kFarthest, kFarthest), std::clamp(point.v, -kFarthest, kFarthest)};
 }
 
 AIRealBezier ToHost(const Bezier& b) {

@@ -21,6 +21,10 @@ inline AIRealPoint ToHost(Point p) {
 }
 Bezier FromHost(const AIRealBezier& b);
 AIRealBezier ToHost(const Bezier& b);
+
+/// A view point held within ±1,000,000,000 pixels, so that the marks and texts drawn a
+/// few hundred pixels beside a point far off the view stay in the 32-bit range.
+AIPoint HeldInView(AIPoint point);
 PathSegment FromHost(const AIPathSegment& s);
 
 /// The host's Bézier service where a failing call reads as nothing (length 0, t 0, the

@@ -4,10 +4,14 @@
 
 #include <string>
 
+#include "sdk/errors.h"
+
 namespace quill {
 
 /// `text` (Windows-1252) as UTF-8; empty when the conversion fails.
 std::string ToHostText(const char* text);
+/// `text` (Windows-1252) as UTF-8 into `out`; the host's code when it cannot convert.
+ASErr ConvertToHostText(const char* text, std::string* out);
 /// `text` (UTF-8) as Windows-1252; characters the set lacks become '?'.
 std::string FromHostText(const char* text);
 

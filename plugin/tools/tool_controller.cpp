@@ -6,6 +6,7 @@
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/services/alert.h"
+#include "plugin/services/error_boundary.h"
 #include "plugin/services/keyboard.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/panel_state.h"
@@ -27,6 +28,35 @@ constexpr AIReal kClickTolerance = 8.0f;
 
 Point Pointer(const AIToolMessage* message) {
     return {message->cursor.h, message->cursor.v};
+}
+
+// What a gesture (mouse-down to mouse-up) found in place when it began, and the code of
+// its latest step: a dimension whose last reshape failed is half-built.
+struct GestureWatch {
+    AIArtHandle groupAtDown = nullptr;
+    bool firstPointAtDown = false;
+    AIErr lastError = kNoErr;
+};
+GestureWatch gesture;
+
+// At mouse-up after a failed step, or with a piece the host would not finish: the
+// dimension this gesture made, or built on from its first point, goes whole, so that
+// nothing half-built stays in the drawing. A dimension finished before the gesture
+// stays. The code to report, 0 when nothing went.
+AIErr DisposeHalfBuiltDimension(AIErr failed) {
+    DimensionArtSet& set = ArtSet();
+    if (failed == kNoErr) failed = set.unfinished;
+    if (failed == kNoErr || !set.group ||
+        (set.group == gesture.groupAtDown && !gesture.firstPointAtDown))
+        return kNoErr;
+    // Straight to the host: asking whether the group is valid may be what fails.
+    sAIArt->DisposeArt(set.group);
+    set = DimensionArtSet{};
+    ToolState& tools = Tools();
+    tools.clickCount = 0;
+    tools.dragActive = false;
+    tools.built[tools.currentTool] = false;
+    return failed;
 }
 
 AIErr SelectToolIndex(std::int32_t index) {
@@ -83,6 +113,34 @@ void ClearClickFlags() {
     Gesture().measure = SegmentMeasure::BetweenPoints;
 }
 
+AIErr MouseDown(AIToolMessage* message) {
+    ToolState& tools = Tools();
+    tools.dragActive = false;
+    ClearClickFlags();
+    tools.cursor = Pointer(message);
+    RefreshStrokeWidths();
+    const bool shift = KeyIsDown(kVirtualKeyShift), alt = KeyIsDown(kVirtualKeyAlt);
+    const bool panelPage = AnyPanelPageOpen();
+    if (shift && !alt && !panelPage) return SwitchToNextTool();
+    if (alt && !shift && !panelPage) return SelectToolIndex(kParametersTool);
+
+    AIHitRef hitRef = nullptr;
+    const AIRealPoint at{tools.cursor.h, tools.cursor.v};
+    AIErr result = sAIHitTest->HitTestEx(nullptr, &at, kClickTolerance, kAllHitRequest, &hitRef);
+    if (result != kNoErr) return result;
+    AIToolHitData hit{};
+    result = sAIHitTest->GetHitData(hitRef, &hit);
+    sAIHitTest->Release(hitRef);
+    if (result != kNoErr) return result;
+    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
+    if (!hit.hit && tool.nothingClickedAlert) {
+        ShowAlert(tool.nothingClickedAlert);
+        return result;
+    }
+    if (!tool.click) return result;
+    return tool.click(ToolClick{hit, shift, alt, tools.cursor});
+}
+
 }  // namespace
 
 AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
@@ -137,31 +195,10 @@ AIErr TrackToolCursor(AIToolMessage* message) {
 }
 
 AIErr ToolMouseDown(AIToolMessage* message) {
-    ToolState& tools = Tools();
-    tools.dragActive = false;
-    ClearClickFlags();
-    tools.cursor = Pointer(message);
-    RefreshStrokeWidths();
-    const bool shift = KeyIsDown(kVirtualKeyShift), alt = KeyIsDown(kVirtualKeyAlt);
-    const bool panelPage = AnyPanelPageOpen();
-    if (shift && !alt && !panelPage) return SwitchToNextTool();
-    if (alt && !shift && !panelPage) return SelectToolIndex(kParametersTool);
-
-    AIHitRef hitRef = nullptr;
-    const AIRealPoint at{tools.cursor.h, tools.cursor.v};
-    AIErr result = sAIHitTest->HitTestEx(nullptr, &at, kClickTolerance, kAllHitRequest, &hitRef);
-    if (result != kNoErr) return result;
-    AIToolHitData hit{};
-    result = sAIHitTest->GetHitData(hitRef, &hit);
-    sAIHitTest->Release(hitRef);
-    if (result != kNoErr) return result;
-    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
-    if (!hit.hit && tool.nothingClickedAlert) {
-        ShowAlert(tool.nothingClickedAlert);
-        return result;
-    }
-    if (!tool.click) return result;
-    return tool.click(ToolClick{hit, shift, alt, tools.cursor});
+    gesture = GestureWatch{ArtSet().group, ArtSet().onlyFirstPoint, kNoErr};
+    ArtSet().unfinished = kNoErr;
+    gesture.lastError = CodeOf([&] { return MouseDown(message); });
+    return gesture.lastError;
 }
 
 AIErr ToolMouseDrag(AIToolMessage* message) {
@@ -173,14 +210,20 @@ AIErr ToolMouseDrag(AIToolMessage* message) {
     tools.dragEscape = keys.escape;
     tools.cursor = Pointer(message);
     const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
-    return tool.drag ? tool.drag(message, keys) : kNoErr;
+    gesture.lastError = CodeOf([&] { return tool.drag ? tool.drag(message, keys) : kNoErr; });
+    return gesture.lastError;
 }
 
 AIErr ToolMouseUp(AIToolMessage*) {
     ToolState& tools = Tools();
     if (tools.clickCount > 1) tools.clickCount = 0;
     const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
-    return tool.mouseUp ? tool.mouseUp() : kNoErr;
+    const AIErr result = CodeOf([&] { return tool.mouseUp ? tool.mouseUp() : kNoErr; });
+    // The group given up is told, unless the step that failed told it already.
+    const AIErr givenUp = DisposeHalfBuiltDimension(result != kNoErr ? result : gesture.lastError);
+    const bool toldAlready = result == kNoErr && givenUp == gesture.lastError;
+    gesture = GestureWatch{};
+    return result != kNoErr ? result : toldAlready ? kNoErr : givenUp;
 }
 
 }  // namespace quill

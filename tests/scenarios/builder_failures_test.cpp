@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "support/half_built.h"
 #include "support/scenario.h"
 
 namespace quill::testing {
@@ -66,6 +67,47 @@ TEST(BuilderFailures, AFailedStyleLeavesTheRestOfTheDimension) {
     const auto& pieces = (*art)[0]["art"];
     ASSERT_EQ(pieces.size(), 7u);
     EXPECT_EQ(pieces[6]["contents"], "100 pt");
+}
+
+const std::string kTwoSegments =
+    "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n";
+
+TEST(BuilderFailures, ARefusedLayerTitleMakesOneLayerAndNoneUntitled) {
+    for (const char* fail :
+         {"fail Layer.SetLayerTitle \"PARM\"\n", "fail UnicodeString.PlatformToUTF8 \"PARM\"\n"}) {
+        auto s = RunScenario(kTwoSegments + fail +
+                             "click 100 100\nclick 200 100\nclick 100 100\nclick 200 100\n");
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        EXPECT_LE(s.dump["layers"].size(), 2u) << fail;
+        EXPECT_EQ(HalfBuilt(s.dump), "") << fail;
+        for (const auto& layer : s.dump["layers"]) EXPECT_TRUE(layer["art"].size() <= 1) << fail;
+    }
+}
+
+TEST(BuilderFailures, APieceTheHostWillNotFinishIsNotLeftHalfMade) {
+    for (const char* fail : {"Tag.SetTag", "TextFrame.NewPointText", "TextRange.SetContents",
+                             "Path.SetPathSegmentCount", "Art.ValidArt"}) {
+        // Leaving the tool abandons a dimension left at its first point.
+        auto s = RunScenario(kTwoSegments + "fail " + fail + " \"PARM\" 1\n" +
+                             "click 100 100\nclick 200 100\nclick 100 100\nclick 200 100\n"
+                             "tool angle\n");
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        EXPECT_EQ(HalfBuilt(s.dump), "") << fail;
+        const nlohmann::json* art = LayerArt(s.dump, "Dimensions");
+        ASSERT_NE(art, nullptr) << fail;
+        EXPECT_GE(art->size(), 1u) << fail;
+        EXPECT_LE(art->size(), 2u) << fail;
+    }
+}
+
+TEST(BuilderFailures, APointerFarOffTheViewDrawsItsFeedbackAndPanelWithoutOverflow) {
+    // Under UBSan an overflow of the view coordinates stops the run.
+    for (const char* tool : {"lengths", "parameters"}) {
+        auto s = RunScenario(std::string("doc new\nstartup\ntool ") + tool +
+                             "\nmove 999999999999 27.5\nclick 999999999999 27.5\n"
+                             "move 999999999999 27.5\n");
+        EXPECT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    }
 }
 
 }  // namespace
