@@ -12,7 +12,6 @@ namespace {
 constexpr double kOffsetTolerance = 0.05;  // points between a side and its cubics
 constexpr int kMaxOffsetDepth = 8;
 constexpr int kCurvatureSamples = 64;  // per segment, to find tight bends
-constexpr double kCircleHandle = 0.5522847771644592;
 constexpr double kSameDirection = 1e-9;  // radians: no join needed
 
 Vec Add(Vec a, Vec b) {

@@ -24,7 +24,6 @@ constexpr int kDeepestUse = 16;
 // (uses of uses multiply what a small file draws).
 constexpr std::size_t kMostArt = 250000;
 constexpr std::size_t kMostAnchorsInDrawing = 2 * kMostAnchors;
-constexpr const char* kDefaultLayerTitle = "Calque 1";
 constexpr std::size_t kArtBetweenProgress = 4096;
 
 // Elements that draw nothing where they stand (definitions, descriptions): no warning.

@@ -168,7 +168,7 @@ void ReadManifest(const std::string& path, std::vector<Resource>& resources) {
 }
 
 Bytes Archive(const std::vector<Resource>& resources) {
-    Bytes out(kResourceArchiveMagic, kResourceArchiveMagic + 4);
+    Bytes out(&kResourceArchiveMagic[0], &kResourceArchiveMagic[4]);
     PutU32(out, static_cast<std::uint32_t>(resources.size()));
     std::uint32_t offset = static_cast<std::uint32_t>(8 + 16 * resources.size());
     for (const Resource& resource : resources) {
