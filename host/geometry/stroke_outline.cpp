@@ -11,7 +11,7 @@ namespace {
 
 constexpr double kOffsetTolerance = 0.05;  // points between a side and its cubics
 constexpr int kMaxOffsetDepth = 8;
-constexpr int kCurvatureSamples = 64;  // per segment, to find tight bends
+constexpr int kCurvatureSamples = 64;    // per segment, to find tight bends
 constexpr double kSameDirection = 1e-9;  // radians: no join needed
 
 Vec Add(Vec a, Vec b) {
