@@ -207,6 +207,21 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     return 0;
 }
 
+// The drawing's own art without the locked attribute of its paths.
+json WithoutLocks(json art) {
+    std::vector<json*> stack{&art};
+    while (!stack.empty()) {
+        json* item = stack.back();
+        stack.pop_back();
+        if (item->is_object()) item->erase("locked");
+        if (item->is_array())
+            for (json& child : *item) stack.push_back(&child);
+        else if (item->contains("art"))
+            stack.push_back(&(*item)["art"]);
+    }
+    return art;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Bytes in(data, size);
     std::vector<std::pair<double, double>> anchors;
@@ -215,6 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     host::Host host;
     json before, after;
+    bool lockMayStay = false;
     {
         host::ScriptRunner runner(host, host::RunOptions{QUILL_PLUGIN, ""});
         for (const std::string& line : drawing) RunLine(runner, line);
@@ -239,9 +255,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 continue;
             }
             if (op == 9) {
-                line = std::string("fail ") + in.Pick(kFunctions) + " " + in.Pick(kCodes) + " " +
-                       std::to_string(1 + in.Next() % 4) + " after " +
-                       std::to_string(in.Next() % 16);
+                const std::string function = in.Pick(kFunctions);
+                line = "fail " + function + " " + in.Pick(kCodes) + " ";
+                const unsigned count = 1 + in.Next() % 4;
+                line += std::to_string(count) + " after " + std::to_string(in.Next() % 16);
+                // A host that refuses a path's lock back twice leaves it locked, with its
+                // code reported: seen, and undone by unlocking.
+                if (function == "Art.SetArtUserAttr" && count > 1) lockMayStay = true;
             }
             if (op == 10) line = Pref(in);
             if (op == 11)
@@ -252,7 +272,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         host::Faults().Clear();
         after = Dump(host);
     }
-    if (OwnArt(after) != before) Broken("the drawing's own art changed");
+    if (lockMayStay) {
+        after = WithoutLocks(OwnArt(after));
+        before = WithoutLocks(before);
+    } else {
+        after = OwnArt(after);
+    }
+    if (after != before) Broken("the drawing's own art changed");
     std::string error, warnings;
     if (!host::SaveSvgDocument(host.document(), saved, &error)) Broken("not saved: " + error);
     if (!host::LoadSvgDocument(saved, &error, &warnings)) Broken("does not reopen: " + error);

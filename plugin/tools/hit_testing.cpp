@@ -23,13 +23,24 @@ class TemporaryLock {
         ai::Check(sAIArt->GetArtUserAttr(art_, kArtLocked, &saved_));
         ai::Check(sAIArt->SetArtUserAttr(art_, kArtLocked, kArtLocked));
     }
-    ~TemporaryLock() { sAIArt->SetArtUserAttr(art_, kArtLocked, saved_); }
+    // The user's path must not stay locked by a look under the pointer: a refused
+    // restore is asked again, and a second refusal is the host's code, which the
+    // error report tells.
+    void Restore() {
+        restored_ = true;
+        if (sAIArt->SetArtUserAttr(art_, kArtLocked, saved_) != kNoErr)
+            ai::Check(sAIArt->SetArtUserAttr(art_, kArtLocked, saved_));
+    }
+    ~TemporaryLock() {
+        if (!restored_) sAIArt->SetArtUserAttr(art_, kArtLocked, saved_);
+    }
     TemporaryLock(const TemporaryLock&) = delete;
     TemporaryLock& operator=(const TemporaryLock&) = delete;
 
  private:
     AIArtHandle art_;
     int32_t saved_ = 0;
+    bool restored_ = false;
 };
 
 }  // namespace
@@ -80,6 +91,7 @@ bool IsDimensionLine(AIArtHandle art) {
 bool OtherPathUnder(AIArtHandle path, Point pointer) {
     TemporaryLock lock(path);
     const AIToolHitData other = HitAt(pointer, kSecondPathTolerance, kSegmentHitRequest);
+    lock.Restore();
     return other.hit && other.type == kSegmentType;
 }
 

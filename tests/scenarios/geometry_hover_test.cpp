@@ -99,6 +99,15 @@ TEST_F(HoverTest, AFailingHostCallIsReportedAndTheLockUndone) {
     EXPECT_EQ(line->attributes & kArtLocked, 0);
     EXPECT_EQ(across->attributes & kArtLocked, 0);
     host::Faults().Clear();
+    // The lock taken back is asked again when the host refuses it once; refused twice,
+    // the path stays locked and the classification fails with the host's code.
+    host::Faults().Fail("Art.SetArtUserAttr", kBadParameterErr, 1, 1);
+    EXPECT_EQ(ClassifyUnderPointer({50.5f, 1}, HoverTool::Angle), kNoErr);
+    EXPECT_EQ(across->attributes & kArtLocked, 0);
+    host::Faults().Fail("Art.SetArtUserAttr", kBadParameterErr, 2, 1);
+    EXPECT_EQ(ClassifyUnderPointer({50.5f, 1}, HoverTool::Angle), kBadParameterErr);
+    EXPECT_NE(across->attributes & kArtLocked, 0);
+    host::Faults().Clear();
 }
 
 // The walk over the paths near the pointer finds what the walk over every path finds.
