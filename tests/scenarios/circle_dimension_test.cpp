@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "support/scenario.h"
+#include "support/temp_path.h"
 
 namespace quill::testing {
 namespace {
@@ -278,7 +279,7 @@ TEST(CircleDimension, LinesOfOtherDimensionsGoToTheirTools) {
     EXPECT_POINT_NEAR(groups[0]["art"].back()["anchor"], 150, 140, 1e-3);
     // An angle dimension's line: the Angle tool becomes current, as its cursor with
     // Shift and Alt held shows.
-    const std::string file = ::testing::TempDir() + "quill_circle_angle.svg";
+    const std::string file = TempPath("circle_angle.svg");
     RunClean("doc new\npath name side : 100,100 200,100\ndoc save " + file + "\n");
     const std::string text = ReadFile(file);
     std::ofstream(file) << std::regex_replace(text, std::regex(R"(quill:name="side")"),
@@ -293,7 +294,7 @@ TEST(CircleDimension, LinesOfOtherDimensionsGoToTheirTools) {
 // opened again, and the landing of the leader clicked.
 template <class Edit>
 Scenario RebuildAfterEditing(Edit&& edit) {
-    const std::string file = ::testing::TempDir() + "quill_circle_saved.svg";
+    const std::string file = TempPath("circle_saved.svg");
     RunClean(kPrefs + "doc new\n" + kQuarter +
              "startup\ntool circle\ndown 135.36 335.36\ndrag 200 400\nup 200 400\ndoc save " +
              file + "\n");
