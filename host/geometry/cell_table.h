@@ -69,14 +69,6 @@ class CellTable {
         slots_[i] = {kEmpty, 0};
     }
 
-    /// Room for `count` cells without growing.
-    void Reserve(std::size_t count) {
-        std::size_t size = 16;
-        while (size < count * 2) size *= 2;
-        if (size > slots_.size()) Rehash(size);
-        cells_.reserve(count);
-    }
-
  private:
     static constexpr std::uint64_t kEmpty = ~std::uint64_t{0};
     struct Slot {
