@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <chrono>
 #include <fstream>
 #include <list>
@@ -10,6 +11,7 @@
 #include <random>
 #include <sstream>
 
+#include "app/serve/event_socket.h"
 #include "sdk/messages.h"
 
 namespace quill::serve {
@@ -85,6 +87,61 @@ bool ValidSessionId(const std::string& id) {
     return true;
 }
 
+// A Host header names this machine at `port`: the bound address, or the loopback names.
+bool HostAllowed(const std::string& host, const std::string& address, int port) {
+    const std::string portText = ":" + std::to_string(port);
+    return host == address + portText || host == "127.0.0.1" + portText ||
+           host == "localhost" + portText;
+}
+
+// The answer to one event of a session: its status and body. A malformed event is
+// refused with 400 and the session goes on.
+std::pair<int, json> AnswerEvent(Session& session, const std::string& body) {
+    json event = json::parse(body, nullptr, false);
+    if (event.is_discarded()) return {400, json{{"error", "the event is not JSON"}}};
+    std::lock_guard<std::mutex> guard(session.lock());
+    try {
+        return {200, session.Handle(event)};
+    } catch (const std::invalid_argument& e) {
+        return {400, json{{"error", e.what()}}};
+    }
+}
+
+// The page's event socket: admitted at /TOKEN/api/events?session=ID, from the page's own
+// origin; each message is an event, each answer its changes or {"error": why}.
+EventSocketHandlers SocketHandlers(const std::shared_ptr<Sessions>& sessions,
+                                   const std::string& prefix, const std::string& address,
+                                   const std::atomic<int>& httpPort,
+                                   const std::atomic<int>& socketPort) {
+    EventSocketHandlers handlers;
+    handlers.admit = [=, &httpPort, &socketPort](const std::string& target, const std::string& host,
+                                                 const std::string& origin, std::string* why) {
+        const std::string path = prefix + "/api/events?session=";
+        if (target.compare(0, path.size(), path) != 0) {
+            *why = "the address lacks the session's token";
+            return std::string();
+        }
+        const std::string id = target.substr(path.size());
+        const std::string hostName = host.substr(0, host.rfind(':'));
+        if (!HostAllowed(host, address, socketPort))
+            *why = "unknown host";
+        else if (origin != "http://" + hostName + ":" + std::to_string(httpPort))
+            *why = "requests from other origins are refused";
+        else if (!ValidSessionId(id))
+            *why = "a session id (letters, digits, '-') is expected";
+        else
+            return id;
+        return std::string();
+    };
+    handlers.answer = [sessions](const std::string& id, const std::string& message) {
+        std::string why;
+        auto session = sessions->Get(id, &why);
+        if (!session) return json{{"error", why}}.dump();
+        return AnswerEvent(*session, message).second.dump();
+    };
+    return handlers;
+}
+
 }  // namespace
 
 bool Serve(const ServerOptions& options, const std::function<void(const std::string&)>& ready,
@@ -93,7 +150,7 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
     const std::string token = options.token.empty() ? RandomHex(16) : options.token;
     const std::string prefix = "/" + token;
     auto sessions = std::make_shared<Sessions>(options.session);
-    int port = options.port;
+    std::atomic<int> port{options.port};
 
     server.set_payload_max_length(kLargestUpload);
     // A tab sends an event after each answer: one connection kept for all, each answer
@@ -106,11 +163,7 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
     server.set_pre_routing_handler([&](const httplib::Request& req, httplib::Response& res) {
         const std::string origin = req.get_header_value("Origin");
         const std::string hostHeader = req.get_header_value("Host");
-        const std::string portText = ":" + std::to_string(port);
-        const bool hostOk = hostHeader == options.address + portText ||
-                            hostHeader == "127.0.0.1" + portText ||
-                            hostHeader == "localhost" + portText;
-        if (!hostOk) {
+        if (!HostAllowed(hostHeader, options.address, port)) {
             Refuse(res, 403, "unknown host");
             return httplib::Server::HandlerResponse::Handled;
         }
@@ -141,25 +194,28 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
         return session;
     };
 
+    std::atomic<int> socketPort{0};
+    const EventSocket socket(options.address,
+                             SocketHandlers(sessions, prefix, options.address, port, socketPort));
+    socketPort = socket.port();
+
     server.Get(prefix + "/api/state",
-               [sessionOf](const httplib::Request& req, httplib::Response& res) {
+               [sessionOf, &socketPort](const httplib::Request& req, httplib::Response& res) {
                    if (auto session = sessionOf(req, res)) {
                        std::lock_guard<std::mutex> guard(session->lock());
-                       res.set_content(session->State().dump(), "application/json");
+                       json state = session->State();
+                       if (socketPort) state["eventPort"] = socketPort.load();
+                       res.set_content(state.dump(), "application/json");
                    }
                });
+    // Events also come this way when the page has no socket.
     server.Post(prefix + "/api/event",
                 [sessionOf](const httplib::Request& req, httplib::Response& res) {
                     auto session = sessionOf(req, res);
                     if (!session) return;
-                    json event = json::parse(req.body, nullptr, false);
-                    if (event.is_discarded()) return Refuse(res, 400, "the event is not JSON");
-                    std::lock_guard<std::mutex> guard(session->lock());
-                    try {
-                        res.set_content(session->Handle(event).dump(), "application/json");
-                    } catch (const std::invalid_argument& e) {
-                        Refuse(res, 400, e.what());
-                    }
+                    const auto [status, answer] = AnswerEvent(*session, req.body);
+                    res.status = status;
+                    res.set_content(answer.dump(), "application/json");
                 });
     server.Post(prefix + "/api/open",
                 [sessionOf](const httplib::Request& req, httplib::Response& res) {

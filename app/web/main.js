@@ -12,6 +12,7 @@ const cursors = new Map();
 window.quill = { applied: 0, tool: null, cursor: null, messages: [] };
 window.quillView = () => drawing.view;
 window.quill.idle = () => !connection.busy && !connection.queue.length;
+window.quill.onSocket = () => connection.socket !== null;
 
 // The keys the tools read, by the key the keyboard reports.
 const KEYS = { ShiftLeft: 'lshift', ShiftRight: 'rshift', AltLeft: 'alt', AltRight: 'alt',

@@ -1,6 +1,8 @@
-// Event to frame in the browser: from a pointer move in the page to the frame that shows
-// the host's answer (the first animation frame after the page applied it), with the
-// Segment tool tracking the pointer over drawings of 1,000 and 10,000 paths.
+// Event to frame in the browser: from a pointer move in the page (the event's own time) to
+// the frame that shows the host's answer (the first animation frame after the page applied
+// it), with the Segment tool tracking the pointer over drawings of 1,000 and 10,000 paths.
+// Beside it, event to answer applied: the part that is the server's and the page's, the
+// rest being the wait for the browser's next frame.
 //   node bench/web/run.mjs --quill build-bench/quill [--samples 300]
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -41,21 +43,29 @@ try {
     await page.evaluate(() => {
       window.frames_ = [];
       window.addEventListener('quill:applied', (e) => {
-        requestAnimationFrame(() => window.frames_.push(performance.now() - e.detail.started));
+        const applied = performance.now() - e.detail.started;
+        requestAnimationFrame(() => window.frames_.push([performance.now() - e.detail.started, applied]));
       });
     });
-    const times = [];
+    const times = [], applied = [];
     for (let i = 0; i < samples + 10; i++) {
       // Over the drawing, along a diagonal sweep that crosses paths and anchors.
       const t = (i * 7.3) % 380 + 10;
       const p = await screenPoint(page, t, (i * 13.7) % 380 + 10);
       await page.mouse.move(p.x, p.y);
       await page.waitForFunction((n) => window.frames_.length > n, i);
-      if (i >= 10) times.push(await page.evaluate((n) => window.frames_[n], i));  // warm-up left out
+      if (i < 10) continue;  // warm-up left out
+      const [frame, answer] = await page.evaluate((n) => window.frames_[n], i);
+      times.push(frame);
+      applied.push(answer);
     }
-    times.sort((a, b) => a - b);
-    console.log(`${count} paths: event to frame median ${percentile(times, 0.5).toFixed(1)} ms, ` +
-      `p99 ${percentile(times, 0.99).toFixed(1)} ms (${times.length} moves)`);
+    const figures = (list) => {
+      list.sort((a, b) => a - b);
+      return `median ${percentile(list, 0.5).toFixed(1)} ms, p99 ${percentile(list, 0.99).toFixed(1)} ms`;
+    };
+    const transport = await page.evaluate(() => (window.quill.onSocket() ? 'socket' : 'fetch'));
+    console.log(`${count} paths: event to frame ${figures(times)}; event to answer applied ` +
+      `${figures(applied)} (${times.length} moves, events by ${transport})`);
     await page.close();
   }
 } finally {

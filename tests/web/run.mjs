@@ -94,7 +94,46 @@ const cases = {
     const refused = await page.evaluate(async () => (await fetch('api/event?session=x', { method: 'POST', body: '{' })).status);
     assert.equal(refused, 400);
   },
+
+  async 'events go on the event socket, which refuses a malformed event and goes on'(page) {
+    assert.ok(await page.evaluate(() => window.quill.onSocket()));
+    const answers = await page.evaluate(async () => {
+      const port = (await (await fetch('api/state?session=probe')).json()).eventPort;
+      const url = (token) => `ws://${location.hostname}:${port}/${token}/api/events?session=probe`;
+      const talk = (token, messages) => new Promise((resolve) => {
+        const socket = new WebSocket(url(token)), heard = [];
+        socket.onopen = () => socket.send(messages[0]);
+        socket.onmessage = (e) => {
+          heard.push(JSON.parse(e.data));
+          if (heard.length < messages.length) socket.send(messages[heard.length]);
+          else socket.close();
+        };
+        socket.onclose = () => resolve(heard);
+      });
+      const token = location.pathname.split('/')[1];
+      return { good: await talk(token, ['{', '{"type":"move","x":10,"y":10,"keys":[]}']),
+        noToken: await talk('nope', ['{"type":"move","x":10,"y":10,"keys":[]}']) };
+    });
+    assert.match(answers.good[0].error, /not JSON/);
+    assert.ok(!('error' in answers.good[1]) && 'cursor' in answers.good[1]);
+    assert.deepEqual(answers.noToken, []);
+  },
 };
+
+// A handshake from another site's page is refused, as its requests are.
+async function socketFromElsewhere(serverUrl, port) {
+  const { request } = await import('node:http');
+  const url = new URL(serverUrl);
+  return new Promise((resolve, reject) => {
+    const r = request({ host: url.hostname, port, path: `${url.pathname}api/events?session=x`, headers: {
+      Connection: 'Upgrade', Upgrade: 'websocket', 'Sec-WebSocket-Version': '13',
+      'Sec-WebSocket-Key': 'dGhlIHNhbXBsZSBub25jZQ==', Origin: 'http://elsewhere.example' } });
+    r.on('response', (answer) => resolve(answer.statusCode));
+    r.on('upgrade', () => resolve(101));
+    r.on('error', reject);
+    r.end();
+  });
+}
 
 const server = await startServer(quill);
 const context = await launchBrowser(server.dir);
@@ -102,6 +141,8 @@ let failures = 0;
 try {
   const noToken = await fetch(new URL('/api/state?session=x', server.url));
   assert.equal(noToken.status, 403);
+  const state = await (await fetch(new URL('api/state?session=x', server.url))).json();
+  assert.equal(await socketFromElsewhere(server.url, state.eventPort), 403);
   for (const [name, run] of Object.entries(cases)) {
     const page = await openPage(context, server.url);
     try {
