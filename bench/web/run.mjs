@@ -3,6 +3,9 @@
 // it), with the Segment tool tracking the pointer over drawings of 1,000 and 10,000 paths.
 // Beside it, event to answer applied: the part that is the server's and the page's, the
 // rest being the wait for the browser's next frame.
+//   --random-phase: each move waits a random part of a 60 Hz frame first, as a hand's moves
+//   come at any moment of the frame (without it, each move follows the previous one's frame
+//   by the automation's own delay).
 //   node bench/web/run.mjs --quill build-bench/quill [--samples 300]
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -12,6 +15,7 @@ import {
 
 const quill = argument('--quill', 'build/quill');
 const samples = Number(argument('--samples', 300));
+const randomPhase = process.argv.includes('--random-phase');
 
 // A page of `count` open four-point paths in a grid of cells, each a small zigzag.
 function drawing(count) {
@@ -52,6 +56,7 @@ try {
       // Over the drawing, along a diagonal sweep that crosses paths and anchors.
       const t = (i * 7.3) % 380 + 10;
       const p = await screenPoint(page, t, (i * 13.7) % 380 + 10);
+      if (randomPhase) await new Promise((resolve) => setTimeout(resolve, Math.random() * 1000 / 60));
       await page.mouse.move(p.x, p.y);
       await page.waitForFunction((n) => window.frames_.length > n, i);
       if (i < 10) continue;  // warm-up left out
