@@ -32,15 +32,42 @@ struct Speed {
     }
 };
 
+// The speed v and its first three derivatives at a parameter, from v² = x² + y², a quartic
+// whose derivatives are exact: one square root in all.
+struct Jet {
+    double v = 0, d1 = 0, d2 = 0, d3 = 0, inverse = 0;  // inverse = 1/v
+};
+
+Jet JetAt(const Speed& s, double t) {
+    const double x = (s.ax * t + s.bx) * t + s.cx, y = (s.ay * t + s.by) * t + s.cy;
+    const double x1 = 2 * s.ax * t + s.bx, y1 = 2 * s.ay * t + s.by;
+    const double x2 = 2 * s.ax, y2 = 2 * s.ay;
+    // With q = v²: q1 = 2 v d1, q2 = 2 d1² + 2 v d2, q3 = 6 d1 d2 + 2 v d3.
+    const double q1 = 2 * (x * x1 + y * y1);
+    const double q2 = 2 * (x1 * x1 + x * x2 + y1 * y1 + y * y2), q3 = 6 * (x1 * x2 + y1 * y2);
+    Jet j;
+    j.v = std::sqrt(x * x + y * y);
+    if (!(j.v > 0)) return j;
+    j.inverse = 1 / j.v;
+    const double halfInverse = 0.5 * j.inverse;
+    j.d1 = q1 * halfInverse;
+    j.d2 = (q2 - 2 * j.d1 * j.d1) * halfInverse;
+    j.d3 = (q3 - 6 * j.d1 * j.d2) * halfInverse;
+    return j;
+}
+
 // Gauss–Legendre rules: the positive nodes on [−1, 1] and their weights (a zero node,
 // for odd orders, is not used: every order here is even).
 struct Rule {
     int nodes;
     std::array<double, 12> x, w;
+    // How far, relatively, the 4-node length of a piece that needs this rule may lie from
+    // its length: a rough bound, used only to guess.
+    double slack;
 };
 
 Rule MakeRule(int n) {
-    Rule rule{n, {}, {}};
+    Rule rule{n, {}, {}, 0};
     for (int i = 0; i < n / 2; ++i) {
         double x = std::cos(M_PI * (i + 0.75) / (n + 0.5)), derivative = 0;
         for (int iteration = 0; iteration < 100; ++iteration) {
@@ -70,8 +97,12 @@ constexpr int kOrderCount = 8;
 const std::array<Rule, kOrderCount>& Rules() {
     static const std::array<Rule, kOrderCount> rules = [] {
         std::array<Rule, kOrderCount> made{};
-        for (int i = 0; i < kOrderCount; ++i)
-            made[static_cast<std::size_t>(i)] = MakeRule(kOrders[i]);
+        for (int i = 0; i < kOrderCount; ++i) {
+            Rule& rule = made[static_cast<std::size_t>(i)];
+            rule = MakeRule(kOrders[i]);
+            // The 4-node error falls like ρ^(−8), and ρ ≥ e^(kDigits/n) for this rule.
+            rule.slack = 10 * std::exp(-8 * kDigits / kOrders[i]);
+        }
         return made;
     }();
     return rules;
@@ -93,22 +124,35 @@ const std::array<double, kOrderCount>& AxisThresholds() {
 
 // √a + √b, both roots taken at once where SSE2 allows it: the integration's inner loops
 // are made of such pairs.
-double SumOfRoots(double a, double b) {
+void BothRoots(double a, double b, double* ra, double* rb) {
 #if defined(__SSE2__)
     double both[2];
     _mm_storeu_pd(both, _mm_sqrt_pd(_mm_set_pd(b, a)));
-    return both[0] + both[1];
+    *ra = both[0];
+    *rb = both[1];
 #else
-    return std::sqrt(a) + std::sqrt(b);
+    *ra = std::sqrt(a);
+    *rb = std::sqrt(b);
 #endif
 }
 
-// The speeds at two nodes.
-double PairOfSpeeds(const Speed& s, double left, double right) {
+double SumOfRoots(double a, double b) {
+    double ra, rb;
+    BothRoots(a, b, &ra, &rb);
+    return ra + rb;
+}
+
+void TwoSpeeds(const Speed& s, double left, double right, double* vl, double* vr) {
     const double xl = (s.ax * left + s.bx) * left + s.cx, yl = (s.ay * left + s.by) * left + s.cy;
     const double xr = (s.ax * right + s.bx) * right + s.cx,
                  yr = (s.ay * right + s.by) * right + s.cy;
-    return SumOfRoots(xl * xl + yl * yl, xr * xr + yr * yr);
+    BothRoots(xl * xl + yl * yl, xr * xr + yr * yr, vl, vr);
+}
+
+double PairOfSpeeds(const Speed& s, double left, double right) {
+    double vl, vr;
+    TwoSpeeds(s, left, right, &vl, &vr);
+    return vl + vr;
 }
 
 double Apply(const Rule& rule, const Speed& speed, double t0, double t1) {
@@ -127,6 +171,86 @@ struct Root {
     double re, im;
 };
 
+// The speed over a piece [mid − half, mid + half] as the cubic through its values at the
+// 4 Gauss–Legendre nodes, p(x) = m0 + m1 x + m2 x² + m3 x³ for x in [−1, 1]: its integral
+// is the piece's 4-node length, and its running integral a cheap map from length to
+// parameter.
+struct Sketch {
+    double mid = 0, half = 0, length = 0, m0 = 0, m1 = 0, m2 = 0, m3 = 0;
+
+    Sketch(const Rule& four, const Speed& speed, double t0, double t1)
+        : mid(0.5 * (t0 + t1)), half(0.5 * (t1 - t0)) {
+        const double a = four.x[0], b = four.x[1];
+        double am, ap, bm, bp;
+        TwoSpeeds(speed, mid - half * a, mid + half * a, &am, &ap);
+        TwoSpeeds(speed, mid - half * b, mid + half * b, &bm, &bp);
+        // The same sum as the 4-node rule makes.
+        length = (four.w[0] * (am + ap) + four.w[1] * (bm + bp)) * half;
+        // Even and odd parts, each through two nodes.
+        static const double a2 = a * a, overGap = 1 / (b * b - a * a);
+        static const double overA = 0.5 / a, overB = 0.5 / b;
+        m2 = 0.5 * ((bm + bp) - (am + ap)) * overGap;
+        m0 = 0.5 * (am + ap) - m2 * a2;
+        const double oddA = (ap - am) * overA;
+        m3 = ((bp - bm) * overB - oddA) * overGap;
+        m1 = oddA - m3 * a2;
+    }
+
+    // The parameter where the running integral reaches s (within the cubic's own accuracy).
+    double Parameter(double s) const {
+        if (!(length > 0)) return mid;
+        // Two Newton steps from the straight guess: the first estimate needs no more.
+        double x = std::min(1.0, std::max(-1.0, 2 * s / length - 1));
+        for (int iteration = 0; iteration < 2; ++iteration) {
+            const double x2 = x * x;
+            const double running = half * (m0 * (x + 1) + m1 * 0.5 * (x2 - 1) +
+                                           m2 * (x2 * x + 1) / 3 + m3 * 0.25 * (x2 * x2 - 1));
+            const double rate = half * (m0 + x * (m1 + x * (m2 + x * m3)));
+            if (!(rate > 0)) break;
+            const double next = std::min(1.0, std::max(-1.0, x - (running - s) / rate));
+            const bool done = std::fabs(next - x) < 1e-9;
+            x = next;
+            if (done) break;
+        }
+        return mid + half * x;
+    }
+};
+
+// The step from a parameter where the speed is `jet` over which the length grows by
+// `rise`, from the length's Taylor series to the fourth power, vδ + d1 δ²/2 + d2 δ³/6 +
+// d3 δ⁴/24, inverted as a series too. The speed is analytic in the disc of radius R (the
+// nearest root of z, `nearest2` = R²), where it is at most 2.25 times jet.v within R/2
+// (each root's factor |t − r| grows by at most half); so the rest of the length's series is
+// at most 2.25 v |δ| ρ⁴ / (5 (1 − ρ)) with ρ = 2|δ|/R. True when that and the inversion's
+// residue together are within `tolerance`: the step is then the last one.
+bool SeriesStep(const Jet& j, double rise, double nearest2, double tolerance, double* step) {
+    const double u = rise * j.inverse;
+    *step = u;
+    if (!(j.v > 0)) return false;
+    // δ + c2 δ² + c3 δ³ + c4 δ⁴ = u, inverted: δ = u − c2 u² + (2c2² − c3) u³ +
+    // (5 c2 c3 − 5 c2³ − c4) u⁴.
+    const double c2 = 0.5 * j.d1 * j.inverse, c3 = j.d2 * j.inverse / 6, c4 = j.d3 * j.inverse / 24;
+    const double d =
+        u * (1 + u * (-c2 + u * (2 * c2 * c2 - c3 + u * (5 * c2 * (c3 - c2 * c2) - c4))));
+    *step = d;
+    const double residue = d * (1 + d * (c2 + d * (c3 + d * c4))) - u;
+    const double rho2 = 4 * d * d / nearest2;  // 0 when no root: the series ends
+    // With ρ ≤ 1/2, 2.25 / (5 (1 − ρ)) ≤ 0.9.
+    return rho2 <= 0.25 &&
+           j.v * (std::fabs(residue) + 0.9 * std::fabs(d) * rho2 * rho2) <= tolerance;
+}
+
+// Where the length sought lies in a piece: the parameter, or the piece's length when the
+// length sought lies beyond it.
+struct Reach {
+    bool inside;
+    double t, length;
+};
+
+// The last step's bound on the length error, relative to the piece's length (and absolute
+// below a point).
+constexpr double kSeriesTolerance = 1e-12;
+
 // A root so near the real axis inside [0, 1] that the speed there is |t − re| to within
 // a length error far below a micro-point, once the integral is split at re.
 constexpr double kRealRoot = 1e-9;
@@ -144,12 +268,16 @@ struct Integrand {
     int rootCount = 0;
     std::array<double, 2> splits{};
     int splitCount = 0;
+    // Every root, real ones inside included: the speed's Taylor series reach.
+    std::array<Root, 2> zeros{};
+    int zeroCount = 0;
 
     explicit Integrand(const Cubic& c) : speed(c) { FindRoots(); }
 
     void AddRoot(double re, double im) {
         if (!std::isfinite(re) || !std::isfinite(im)) return;
         const Root root{re, std::fabs(im)};
+        zeros[static_cast<std::size_t>(zeroCount++)] = root;
         const bool inside = root.re >= 0 && root.re <= 1;
         if (inside && root.im < kSplitRoot && root.re > 0 && root.re < 1)
             splits[static_cast<std::size_t>(splitCount++)] = root.re;
@@ -266,6 +394,75 @@ struct Integrand {
             ++order;
         return Apply(Rules()[static_cast<std::size_t>(order)], speed, a, b);
     }
+
+    // The square of the distance from t to the nearest root (infinite when there is none).
+    double Nearest2(double t) const {
+        double nearest = HUGE_VAL;
+        for (int i = 0; i < zeroCount; ++i) {
+            const Root& r = zeros[static_cast<std::size_t>(i)];
+            nearest = std::min(nearest, (t - r.re) * (t - r.re) + r.im * r.im);
+        }
+        return nearest;
+    }
+
+    // The parameter in the piece [t0, t1] (rule `rule`) where the length from the curve's
+    // start reaches s, the pieces before it measuring `before`. The 4-node sketch of the piece
+    // gives the first estimate, and its length tells whether the piece's own length is worth
+    // measuring first (only when the target may lie near or past its end). Then Newton, kept inside
+    // a shrinking bracket, each step integrating only the stretch from the last estimate, until the
+    // length's series shows that the step just taken lands within reach.
+    Reach Find(double t0, double t1, const Rule& rule, double s, double before) const {
+        const double target = s - before;
+        if (!(target > 0)) return {true, t0, 0};
+        const Rule& four = Rules()[0];
+        const Sketch sketch(four, speed, t0, t1);
+        double length = -1;  // not measured
+        if (rule.nodes == four.nodes)
+            length = sketch.length;
+        else if (target >= sketch.length * (1 - rule.slack))
+            length = Apply(rule, speed, t0, t1);
+        // Compared as the whole length adds up, so that the curve's length gives t = 1.
+        if (length >= 0 && before + length <= s) return {false, t1, length};
+        bool bounded = length >= 0;  // the length sought is known to end before hi
+        const double size = std::max(1.0, bounded ? length : sketch.length);
+        const double tolerance = kSeriesTolerance * size;
+        const bool fromEnd = bounded && target > 0.5 * length;
+        double known = fromEnd ? t1 : t0, lengthToKnown = fromEnd ? length : 0;
+        double lo = t0, hi = t1;
+        double t =
+            sketch.Parameter(bounded && length > 0 ? target * sketch.length / length : target);
+        if (!(t > lo && t < hi)) t = 0.5 * (lo + hi);
+        for (int iteration = 0; iteration < 60; ++iteration) {
+            const double lengthToT = lengthToKnown + Stretch(known, t, rule);
+            const double error = lengthToT - target;
+            if (std::fabs(error) <= 1e-13 * size) break;
+            if (error > 0) {
+                hi = t;
+                bounded = true;
+            } else {
+                lo = t;
+            }
+            known = t;
+            lengthToKnown = lengthToT;
+            double step = 0;
+            bool last = SeriesStep(JetAt(speed, t), -error, Nearest2(t), tolerance, &step);
+            double next = t + step;
+            if (!(next > lo && next < hi)) {
+                last = false;
+                if (!bounded) {
+                    // The piece may end before the target: measure the rest of it.
+                    const double all = lengthToT + Stretch(t, t1, rule);
+                    if (before + all <= s) return {false, t1, all};
+                    bounded = true;
+                }
+                if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+            }
+            if (next == t) break;
+            t = next;
+            if (last) break;
+        }
+        return {true, t, 0};
+    }
 };
 
 }  // namespace
@@ -301,58 +498,22 @@ double PieceLength(const Cubic& c, double t0, double t1, int nodes) {
     return Apply(Rules().back(), Speed(c), t0, t1);
 }
 
-// A Newton step from an error this small (relative to the piece) is the last one.
-constexpr double kLastStep = 1e-7;
-
 double TAtLength(const Cubic& c, double s, double) {
     if (!(s > 0)) return 0;
     const Integrand f(c);
-    // The piece holding the length s (the last one when s is beyond the curve), found
-    // without keeping the pieces.
-    struct Held {
-        double t0 = 0, t1 = 1, length = 0, before = 0;
-        const Rule* rule = nullptr;
-    } piece;
-    double before = 0;
+    // The pieces in turn until the one holding s; 1 when s is at or beyond the curve's end.
+    double before = 0, t = 1;
     bool found = false;
     f.AllPieces(1, [&](double t0, double t1, const Rule& rule) {
         if (found) return;
-        const double length = Apply(rule, f.speed, t0, t1);
-        piece = {t0, t1, length, before, &rule};
-        if (before + length < s)
-            before += length;
-        else
+        const Reach reach = f.Find(t0, t1, rule, s, before);
+        if (reach.inside) {
+            t = reach.t;
             found = true;
+        } else {
+            before += reach.length;
+        }
     });
-    if (!piece.rule) return 1;
-    const double target = s - piece.before;
-    if (target >= piece.length) return piece.t1;
-    // Newton on the length within the piece, kept inside a shrinking bracket. The length
-    // is carried from one estimate to the next: each step integrates only the stretch
-    // between them, with the smallest rule the stretch needs (never more than the
-    // piece's).
-    double lo = piece.t0, hi = piece.t1;
-    const bool fromEnd = target > 0.5 * piece.length;
-    double known = fromEnd ? piece.t1 : piece.t0, lengthToKnown = fromEnd ? piece.length : 0;
-    double t = piece.t0 + (piece.t1 - piece.t0) * (target / piece.length);
-    for (int iteration = 0; iteration < 60; ++iteration) {
-        const double lengthToT = lengthToKnown + f.Stretch(known, t, *piece.rule);
-        const double error = lengthToT - target;
-        if (std::fabs(error) <= 1e-13 * std::max(1.0, piece.length)) break;
-        (error > 0 ? hi : lo) = t;
-        known = t;
-        lengthToKnown = lengthToT;
-        const double v = f.speed(t);
-        double next = v > 0 ? t - error / v : 0.5 * (lo + hi);
-        if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
-        if (next == t) break;
-        // Newton's error squares at each step: from this near, the step lands well within
-        // 1e-8 point without the length being measured once more.
-        const bool last =
-            std::fabs(error) <= kLastStep * std::max(1.0, piece.length) && next == t - error / v;
-        t = next;
-        if (last) break;
-    }
     return t;
 }
 
