@@ -32,29 +32,29 @@ struct Speed {
     }
 };
 
-// The speed v and its first three derivatives at a parameter, from v² = x² + y², a quartic
-// whose derivatives are exact: one square root in all.
-struct Jet {
-    double v = 0, d1 = 0, d2 = 0, d3 = 0, inverse = 0;  // inverse = 1/v
-};
+// The length's Taylor series from a parameter t, v (δ + c2 δ² + c3 δ³ + c4 δ⁴ + …), v
+// the speed at t. It comes from v² = q, a quartic: with q(t + δ) = q (1 + w) and
+// w = a1 δ + a2 δ² + a3 δ³ + …, v(t + δ) = v (1 + w/2 − w²/8 + w³/16 − …). Only 1/q and √q
+// are needed, and neither waits for the other.
+struct LengthSeries {
+    double v = 0, inverse = 0, c2 = 0, c3 = 0, c4 = 0;  // inverse = 1/v
 
-Jet JetAt(const Speed& s, double t) {
-    const double x = (s.ax * t + s.bx) * t + s.cx, y = (s.ay * t + s.by) * t + s.cy;
-    const double x1 = 2 * s.ax * t + s.bx, y1 = 2 * s.ay * t + s.by;
-    const double x2 = 2 * s.ax, y2 = 2 * s.ay;
-    // With q = v²: q1 = 2 v d1, q2 = 2 d1² + 2 v d2, q3 = 6 d1 d2 + 2 v d3.
-    const double q1 = 2 * (x * x1 + y * y1);
-    const double q2 = 2 * (x1 * x1 + x * x2 + y1 * y1 + y * y2), q3 = 6 * (x1 * x2 + y1 * y2);
-    Jet j;
-    j.v = std::sqrt(x * x + y * y);
-    if (!(j.v > 0)) return j;
-    j.inverse = 1 / j.v;
-    const double halfInverse = 0.5 * j.inverse;
-    j.d1 = q1 * halfInverse;
-    j.d2 = (q2 - 2 * j.d1 * j.d1) * halfInverse;
-    j.d3 = (q3 - 6 * j.d1 * j.d2) * halfInverse;
-    return j;
-}
+    LengthSeries(const Speed& s, double t) {
+        const double x = (s.ax * t + s.bx) * t + s.cx, y = (s.ay * t + s.by) * t + s.cy;
+        const double x1 = 2 * s.ax * t + s.bx, y1 = 2 * s.ay * t + s.by;
+        const double q = x * x + y * y;
+        v = std::sqrt(q);
+        if (!(v > 0)) return;
+        const double r = 1 / q;
+        inverse = v * r;
+        const double a1 = 2 * (x * x1 + y * y1) * r;
+        const double a2 = (x1 * x1 + y1 * y1 + 2 * (x * s.ax + y * s.ay)) * r;
+        const double a3 = 2 * (x1 * s.ax + y1 * s.ay) * r;
+        c2 = 0.25 * a1;
+        c3 = (1.0 / 3) * (0.5 * a2 - 0.125 * a1 * a1);
+        c4 = 0.25 * (0.5 * a3 - 0.25 * a1 * a2 + 0.0625 * a1 * a1 * a1);
+    }
+};
 
 // Gauss–Legendre rules: the positive nodes on [−1, 1] and their weights (a zero node,
 // for odd orders, is not used: every order here is even).
@@ -172,11 +172,12 @@ struct Root {
 };
 
 // The speed over a piece [mid − half, mid + half] as the cubic through its values at the
-// 4 Gauss–Legendre nodes, p(x) = m0 + m1 x + m2 x² + m3 x³ for x in [−1, 1]: its integral
-// is the piece's 4-node length, and its running integral a cheap map from length to
-// parameter.
+// 4 Gauss–Legendre nodes, p(x) for x in [−1, 1]: its integral is the piece's 4-node
+// length, and its running integral a cheap map from length to parameter.
 struct Sketch {
-    double mid = 0, half = 0, length = 0, m0 = 0, m1 = 0, m2 = 0, m3 = 0;
+    double mid = 0, half = 0, length = 0;
+    // The running integral from −1, k0 + k1 x + … + k4 x⁴, in length.
+    double k0 = 0, k1 = 0, k2 = 0, k3 = 0, k4 = 0;
 
     Sketch(const Rule& four, const Speed& speed, double t0, double t1)
         : mid(0.5 * (t0 + t1)), half(0.5 * (t1 - t0)) {
@@ -186,50 +187,49 @@ struct Sketch {
         TwoSpeeds(speed, mid - half * b, mid + half * b, &bm, &bp);
         // The same sum as the 4-node rule makes.
         length = (four.w[0] * (am + ap) + four.w[1] * (bm + bp)) * half;
-        // Even and odd parts, each through two nodes.
+        // p(x) = m0 + m1 x + m2 x² + m3 x³ from its even and odd parts, each through two
+        // nodes.
         static const double a2 = a * a, overGap = 1 / (b * b - a * a);
         static const double overA = 0.5 / a, overB = 0.5 / b;
-        m2 = 0.5 * ((bm + bp) - (am + ap)) * overGap;
-        m0 = 0.5 * (am + ap) - m2 * a2;
+        const double m2 = 0.5 * ((bm + bp) - (am + ap)) * overGap;
+        const double m0 = 0.5 * (am + ap) - m2 * a2;
         const double oddA = (ap - am) * overA;
-        m3 = ((bp - bm) * overB - oddA) * overGap;
-        m1 = oddA - m3 * a2;
+        const double m3 = ((bp - bm) * overB - oddA) * overGap;
+        const double m1 = oddA - m3 * a2;
+        k1 = half * m0;
+        k2 = half * 0.5 * m1;
+        k3 = half * (1.0 / 3) * m2;
+        k4 = half * 0.25 * m3;
+        k0 = k1 - k2 + k3 - k4;
     }
 
-    // The parameter where the running integral reaches s (within the cubic's own accuracy).
+    // The parameter where the running integral reaches s, to the sketch's own accuracy:
+    // the running integral's series about the middle, k0 + k1 (x + b2 x² + b3 x³ + b4 x⁴),
+    // inverted as a series (one division, no iteration).
     double Parameter(double s) const {
-        if (!(length > 0)) return mid;
-        // Two Newton steps from the straight guess: the first estimate needs no more.
-        double x = std::min(1.0, std::max(-1.0, 2 * s / length - 1));
-        for (int iteration = 0; iteration < 2; ++iteration) {
-            const double x2 = x * x;
-            const double running = half * (m0 * (x + 1) + m1 * 0.5 * (x2 - 1) +
-                                           m2 * (x2 * x + 1) / 3 + m3 * 0.25 * (x2 * x2 - 1));
-            const double rate = half * (m0 + x * (m1 + x * (m2 + x * m3)));
-            if (!(rate > 0)) break;
-            const double next = std::min(1.0, std::max(-1.0, x - (running - s) / rate));
-            const bool done = std::fabs(next - x) < 1e-9;
-            x = next;
-            if (done) break;
-        }
-        return mid + half * x;
+        if (!(k1 > 0)) return mid;
+        const double over = 1 / k1, b2 = k2 * over, b3 = k3 * over, b4 = k4 * over;
+        const double u = (s - k0) * over;
+        const double x =
+            u * (1 + u * (-b2 + u * (2 * b2 * b2 - b3 + u * (5 * b2 * (b3 - b2 * b2) - b4))));
+        return mid + half * std::min(1.0, std::max(-1.0, x));
     }
 };
 
-// The step from a parameter where the speed is `jet` over which the length grows by
-// `rise`, from the length's Taylor series to the fourth power, vδ + d1 δ²/2 + d2 δ³/6 +
-// d3 δ⁴/24, inverted as a series too. The speed is analytic in the disc of radius R (the
-// nearest root of z, `nearest2` = R²), where it is at most 2.25 times jet.v within R/2
-// (each root's factor |t − r| grows by at most half); so the rest of the length's series is
-// at most 2.25 v |δ| ρ⁴ / (5 (1 − ρ)) with ρ = 2|δ|/R. True when that and the inversion's
-// residue together are within `tolerance`: the step is then the last one.
-bool SeriesStep(const Jet& j, double rise, double nearest2, double tolerance, double* step) {
-    const double u = rise * j.inverse;
+// The step δ from the parameter of `series` over which the length grows by `rise`: the
+// series inverted as a series. The speed is analytic in the disc of radius R (the nearest
+// root of z, `nearest2` = R²), where it is at most 2.25 times v within R/2 (each root's
+// factor |t − r| grows by at most half); so the rest of the length's series is at most
+// 2.25 v |δ| ρ⁴ / (5 (1 − ρ)) with ρ = 2|δ|/R. True when that and the inversion's residue
+// together are within `tolerance`: the step is then the last one.
+bool SeriesStep(const LengthSeries& series, double rise, double nearest2, double tolerance,
+                double* step) {
+    const double u = rise * series.inverse;
     *step = u;
-    if (!(j.v > 0)) return false;
+    if (!(series.v > 0)) return false;
     // δ + c2 δ² + c3 δ³ + c4 δ⁴ = u, inverted: δ = u − c2 u² + (2c2² − c3) u³ +
     // (5 c2 c3 − 5 c2³ − c4) u⁴.
-    const double c2 = 0.5 * j.d1 * j.inverse, c3 = j.d2 * j.inverse / 6, c4 = j.d3 * j.inverse / 24;
+    const double c2 = series.c2, c3 = series.c3, c4 = series.c4;
     const double d =
         u * (1 + u * (-c2 + u * (2 * c2 * c2 - c3 + u * (5 * c2 * (c3 - c2 * c2) - c4))));
     *step = d;
@@ -237,7 +237,7 @@ bool SeriesStep(const Jet& j, double rise, double nearest2, double tolerance, do
     const double rho2 = 4 * d * d / nearest2;  // 0 when no root: the series ends
     // With ρ ≤ 1/2, 2.25 / (5 (1 − ρ)) ≤ 0.9.
     return rho2 <= 0.25 &&
-           j.v * (std::fabs(residue) + 0.9 * std::fabs(d) * rho2 * rho2) <= tolerance;
+           series.v * (std::fabs(residue) + 0.9 * std::fabs(d) * rho2 * rho2) <= tolerance;
 }
 
 // Where the length sought lies in a piece: the parameter, or the piece's length when the
@@ -433,7 +433,13 @@ struct Integrand {
             sketch.Parameter(bounded && length > 0 ? target * sketch.length / length : target);
         if (!(t > lo && t < hi)) t = 0.5 * (lo + hi);
         for (int iteration = 0; iteration < 60; ++iteration) {
-            const double lengthToT = lengthToKnown + Stretch(known, t, rule);
+            // The speed's series at t does not wait for the integral.
+            const LengthSeries series(speed, t);
+            const double nearest2 = Nearest2(t);
+            // The first stretch, up to the whole piece, takes the piece's own rule: a
+            // smaller one that suits it would lose the digits that the series keeps.
+            const double lengthToT = lengthToKnown + (iteration == 0 ? Apply(rule, speed, known, t)
+                                                                     : Stretch(known, t, rule));
             const double error = lengthToT - target;
             if (std::fabs(error) <= 1e-13 * size) break;
             if (error > 0) {
@@ -445,7 +451,7 @@ struct Integrand {
             known = t;
             lengthToKnown = lengthToT;
             double step = 0;
-            bool last = SeriesStep(JetAt(speed, t), -error, Nearest2(t), tolerance, &step);
+            bool last = SeriesStep(series, -error, nearest2, tolerance, &step);
             double next = t + step;
             if (!(next > lo && next < hi)) {
                 last = false;
