@@ -171,6 +171,15 @@ struct Root {
     double re, im;
 };
 
+// The solution x of x + c2 x² + c3 x³ + c4 x⁴ = u, to the fourth power of u:
+// x = u − c2 u² + (2c2² − c3) u³ + (5 c2 c3 − 5 c2³ − c4) u⁴, its powers paired so that
+// few operations wait on each other.
+double InverseSeries(double u, double c2, double c3, double c4) {
+    const double u2 = u * u;
+    const double low = -c2 + u * (2 * c2 * c2 - c3), high = 5 * c2 * (c3 - c2 * c2) - c4;
+    return u + u2 * (low + u2 * high);
+}
+
 // The speed over a piece [mid − half, mid + half] as the cubic through its values at the
 // 4 Gauss–Legendre nodes, p(x) for x in [−1, 1]: its integral is the piece's 4-node
 // length, and its running integral a cheap map from length to parameter.
@@ -210,8 +219,7 @@ struct Sketch {
         if (!(k1 > 0)) return mid;
         const double over = 1 / k1, b2 = k2 * over, b3 = k3 * over, b4 = k4 * over;
         const double u = (s - k0) * over;
-        const double x =
-            u * (1 + u * (-b2 + u * (2 * b2 * b2 - b3 + u * (5 * b2 * (b3 - b2 * b2) - b4))));
+        const double x = InverseSeries(u, b2, b3, b4);
         return mid + half * std::min(1.0, std::max(-1.0, x));
     }
 };
@@ -227,11 +235,8 @@ bool SeriesStep(const LengthSeries& series, double rise, double nearest2, double
     const double u = rise * series.inverse;
     *step = u;
     if (!(series.v > 0)) return false;
-    // δ + c2 δ² + c3 δ³ + c4 δ⁴ = u, inverted: δ = u − c2 u² + (2c2² − c3) u³ +
-    // (5 c2 c3 − 5 c2³ − c4) u⁴.
     const double c2 = series.c2, c3 = series.c3, c4 = series.c4;
-    const double d =
-        u * (1 + u * (-c2 + u * (2 * c2 * c2 - c3 + u * (5 * c2 * (c3 - c2 * c2) - c4))));
+    const double d = InverseSeries(u, c2, c3, c4);
     *step = d;
     const double residue = d * (1 + d * (c2 + d * (c3 + d * c4))) - u;
     const double rho2 = 4 * d * d / nearest2;  // 0 when no root: the series ends
@@ -432,14 +437,20 @@ struct Integrand {
         double t =
             sketch.Parameter(bounded && length > 0 ? target * sketch.length / length : target);
         if (!(t > lo && t < hi)) t = 0.5 * (lo + hi);
+        double reach2 = 0;  // the nearest root's squared distance from `known`
         for (int iteration = 0; iteration < 60; ++iteration) {
             // The speed's series at t does not wait for the integral.
             const LengthSeries series(speed, t);
             const double nearest2 = Nearest2(t);
             // The first stretch, up to the whole piece, takes the piece's own rule: a
-            // smaller one that suits it would lose the digits that the series keeps.
-            const double lengthToT = lengthToKnown + (iteration == 0 ? Apply(rule, speed, known, t)
-                                                                     : Stretch(known, t, rule));
+            // smaller one that suits it would lose the digits that the series keeps. A
+            // stretch within a sixteenth of the nearest root from its start takes 4 nodes:
+            // its Bernstein ellipse is then wide enough for them.
+            const double stretch = iteration == 0 ? Apply(rule, speed, known, t)
+                                   : 256 * (t - known) * (t - known) <= reach2
+                                       ? Apply(four, speed, known, t)
+                                       : Stretch(known, t, rule);
+            const double lengthToT = lengthToKnown + stretch;
             const double error = lengthToT - target;
             if (std::fabs(error) <= 1e-13 * size) break;
             if (error > 0) {
@@ -450,6 +461,7 @@ struct Integrand {
             }
             known = t;
             lengthToKnown = lengthToT;
+            reach2 = nearest2;
             double step = 0;
             bool last = SeriesStep(series, -error, nearest2, tolerance, &step);
             double next = t + step;
