@@ -26,10 +26,6 @@ struct Speed {
         by = 6 * (d1.y - d0.y);
         cy = 3 * d0.y;
     }
-    double operator()(double t) const {
-        const double x = (ax * t + bx) * t + cx, y = (ay * t + by) * t + cy;
-        return std::sqrt(x * x + y * y);
-    }
 };
 
 // The length's Taylor series from a parameter t, v (δ + c2 δ² + c3 δ³ + c4 δ⁴ + …), v
@@ -415,11 +411,12 @@ struct Integrand {
     }
 
     // The parameter in the piece [t0, t1] (rule `rule`) where the length from the curve's
-    // start reaches s, the pieces before it measuring `before`. The 4-node sketch of the piece
-    // gives the first estimate, and its length tells whether the piece's own length is worth
-    // measuring first (only when the target may lie near or past its end). Then Newton, kept inside
-    // a shrinking bracket, each step integrating only the stretch from the last estimate, until the
-    // length's series shows that the step just taken lands within reach.
+    // start reaches s, the pieces before it measuring `before` (`whole`: the sketch of
+    // [0, 1]). The 4-node sketch of the piece gives the first estimate, and its length tells
+    // whether the piece's own length is worth measuring first (only when s may lie near or
+    // past its end). Then Newton, kept inside a shrinking bracket, each step integrating
+    // only the stretch from the last estimate, until the length's series shows that the
+    // step just taken lands within reach.
     Reach Find(double t0, double t1, const Rule& rule, double s, double before,
                const Sketch& whole) const {
         const double target = s - before;
@@ -474,7 +471,7 @@ struct Integrand {
                 last = false;
                 if (!bounded) {
                     // The piece may end before the target: measure the rest of it.
-                    const double all = lengthToT + Stretch(t, t1, rule);
+                    const double all = lengthToT + Apply(rule, speed, t, t1);
                     if (before + all <= s) return {false, t1, all};
                     bounded = true;
                 }

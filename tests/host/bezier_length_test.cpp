@@ -62,6 +62,30 @@ TEST(BezierLength, CuspsLinesAndPoints) {
     EXPECT_NEAR(sum, Length(cusp), 1e-12);
 }
 
+TEST(BezierLength, ParameterAtLengthAcrossPieces) {
+    // A near-cusp, a loop and a long curve: several pieces, rules of every size.
+    const Cubic curves[] = {{{0, 0}, {100, 0}, {0, 0.01}, {100, 0}},
+                            {{0, 0}, {300, 200}, {-200, 200}, {100, 0}},
+                            {{0, 0}, {5000, 3000}, {-2000, 4000}, {3000, 0}}};
+    for (const Cubic& c : curves) {
+        const double total = Length(c);
+        double previous = 0;
+        for (int k = 1; k < 64; ++k) {
+            const double s = total * k / 64, t = TAtLength(c, s, total);
+            EXPECT_NEAR(LengthTo(c, t), s, 1e-8 * std::max(1.0, total / 1000)) << k;
+            EXPECT_GT(t, previous);
+            previous = t;
+        }
+        // Where a piece ends, and the curve's own length, give the end exactly.
+        double before = 0;
+        for (const LengthPiece& piece : LengthPieces(c, 1)) {
+            before += piece.length;
+            EXPECT_NEAR(TAtLength(c, before, total), piece.t1, 1e-12);
+        }
+        EXPECT_EQ(TAtLength(c, total, total), 1);
+    }
+}
+
 TEST(BezierLength, TangentAtRetractedEndsFollowsTheCurve) {
     const Cubic line{{0, 0}, {0, 0}, {30, 40}, {30, 40}};
     for (double t : {0.0, 1.0}) {
