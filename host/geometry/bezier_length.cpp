@@ -229,12 +229,13 @@ struct Sketch {
 // root of z, `nearest2` = R²), where it is at most 2.25 times v within R/2 (each root's
 // factor |t − r| grows by at most half); so the rest of the length's series is at most
 // 2.25 v |δ| ρ⁴ / (5 (1 − ρ)) with ρ = 2|δ|/R. True when that and the inversion's residue
-// together are within `tolerance`: the step is then the last one.
+// together are within `tolerance`: the step is then the last one. A step beyond a
+// sixteenth of R is Newton's, rise / v: the inverted series is not to be trusted there.
 bool SeriesStep(const LengthSeries& series, double rise, double nearest2, double tolerance,
                 double* step) {
     const double u = rise * series.inverse;
     *step = u;
-    if (!(series.v > 0)) return false;
+    if (!(series.v > 0) || !(256 * u * u <= nearest2)) return false;
     const double c2 = series.c2, c3 = series.c3, c4 = series.c4;
     const double d = InverseSeries(u, c2, c3, c4);
     *step = d;

@@ -63,15 +63,18 @@ TEST(BezierLength, CuspsLinesAndPoints) {
 }
 
 TEST(BezierLength, ParameterAtLengthAcrossPieces) {
-    // A near-cusp, a loop and a long curve: several pieces, rules of every size.
-    const Cubic curves[] = {{{0, 0}, {100, 0}, {0, 0.01}, {100, 0}},
-                            {{0, 0}, {300, 200}, {-200, 200}, {100, 0}},
-                            {{0, 0}, {5000, 3000}, {-2000, 4000}, {3000, 0}}};
+    // A near-cusp, a loop and a long curve: several pieces, rules of every size; and one
+    // piece whose speed nearly vanishes inside, sought just short of its end.
+    const Cubic curves[] = {
+        {{0, 0}, {100, 0}, {0, 0.01}, {100, 0}},
+        {{0, 0}, {300, 200}, {-200, 200}, {100, 0}},
+        {{0, 0}, {5000, 3000}, {-2000, 4000}, {3000, 0}},
+        {{0, 0}, {66.64787923937071, 0}, {58.070907037595475, 5.5e-7}, {100, 0}}};
     for (const Cubic& c : curves) {
         const double total = Length(c);
         double previous = 0;
-        for (int k = 1; k < 64; ++k) {
-            const double s = total * k / 64, t = TAtLength(c, s, total);
+        for (int k = 1; k <= 64; ++k) {
+            const double s = total * (k < 64 ? k / 64.0 : 1 - 1e-12), t = TAtLength(c, s, total);
             EXPECT_NEAR(LengthTo(c, t), s, 1e-8 * std::max(1.0, total / 1000)) << k;
             EXPECT_GT(t, previous);
             previous = t;
