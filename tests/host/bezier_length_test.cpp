@@ -89,6 +89,27 @@ TEST(BezierLength, ParameterAtLengthAcrossPieces) {
     }
 }
 
+TEST(BezierLength, ParameterAtLengthOnLinesAndAtAnyScale) {
+    // Along a line whose handles only slow it down, the length is how far x has gone.
+    for (double h1 : {0.0, 10.0, 50.0, 100.0})
+        for (double h2 : {h1, 70.0, 100.0}) {
+            const Cubic line{{0, 5}, {h1, 5}, {std::max(h1, h2), 5}, {100, 5}};
+            for (int k = 1; k < 16; ++k)
+                EXPECT_NEAR(Evaluate(line, TAtLength(line, 100.0 * k / 16, 100)).x, 100.0 * k / 16,
+                            1e-9)
+                    << h1 << " " << h2 << " " << k;
+        }
+    // The same loop drawn a thousand times smaller and ten thousand times larger.
+    const Cubic loop{{0, 0}, {30, 20}, {-20, 20}, {10, 0}};
+    for (double scale : {1e-3, 1e4}) {
+        const Cubic c{{0, 0}, {30 * scale, 20 * scale}, {-20 * scale, 20 * scale}, {10 * scale, 0}};
+        for (double fraction : {1e-9, 0.3, 0.7, 1 - 1e-9}) {
+            const double s = Length(loop) * fraction;
+            EXPECT_NEAR(TAtLength(c, s * scale, 0), TAtLength(loop, s, 0), 1e-9) << scale;
+        }
+    }
+}
+
 TEST(BezierLength, TangentAtRetractedEndsFollowsTheCurve) {
     const Cubic line{{0, 0}, {0, 0}, {30, 40}, {30, 40}};
     for (double t : {0.0, 1.0}) {
