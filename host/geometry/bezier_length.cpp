@@ -26,9 +26,29 @@ struct Speed {
         by = 6 * (d1.y - d0.y);
         cy = 3 * d0.y;
     }
-    double operator()(double t) const {
-        const double x = (ax * t + bx) * t + cx, y = (ay * t + by) * t + cy;
-        return std::sqrt(x * x + y * y);
+};
+
+// The length's Taylor series from a parameter t, v (δ + c2 δ² + c3 δ³ + c4 δ⁴ + …), v
+// the speed at t. It comes from v² = q, a quartic: with q(t + δ) = q (1 + w) and
+// w = a1 δ + a2 δ² + a3 δ³ + …, v(t + δ) = v (1 + w/2 − w²/8 + w³/16 − …). Only 1/q and √q
+// are needed, and neither waits for the other.
+struct LengthSeries {
+    double v = 0, inverse = 0, c2 = 0, c3 = 0, c4 = 0;  // inverse = 1/v
+
+    LengthSeries(const Speed& s, double t) {
+        const double x = (s.ax * t + s.bx) * t + s.cx, y = (s.ay * t + s.by) * t + s.cy;
+        const double x1 = 2 * s.ax * t + s.bx, y1 = 2 * s.ay * t + s.by;
+        const double q = x * x + y * y;
+        v = std::sqrt(q);
+        if (!(v > 0)) return;
+        const double r = 1 / q;
+        inverse = v * r;
+        const double a1 = 2 * (x * x1 + y * y1) * r;
+        const double a2 = (x1 * x1 + y1 * y1 + 2 * (x * s.ax + y * s.ay)) * r;
+        const double a3 = 2 * (x1 * s.ax + y1 * s.ay) * r;
+        c2 = 0.25 * a1;
+        c3 = (1.0 / 3) * (0.5 * a2 - 0.125 * a1 * a1);
+        c4 = 0.25 * (0.5 * a3 - 0.25 * a1 * a2 + 0.0625 * a1 * a1 * a1);
     }
 };
 
@@ -37,10 +57,13 @@ struct Speed {
 struct Rule {
     int nodes;
     std::array<double, 12> x, w;
+    // How far, relatively, the 4-node length of a piece that needs this rule may lie from
+    // its length: a rough bound, used only to guess.
+    double slack;
 };
 
 Rule MakeRule(int n) {
-    Rule rule{n, {}, {}};
+    Rule rule{n, {}, {}, 0};
     for (int i = 0; i < n / 2; ++i) {
         double x = std::cos(M_PI * (i + 0.75) / (n + 0.5)), derivative = 0;
         for (int iteration = 0; iteration < 100; ++iteration) {
@@ -70,8 +93,12 @@ constexpr int kOrderCount = 8;
 const std::array<Rule, kOrderCount>& Rules() {
     static const std::array<Rule, kOrderCount> rules = [] {
         std::array<Rule, kOrderCount> made{};
-        for (int i = 0; i < kOrderCount; ++i)
-            made[static_cast<std::size_t>(i)] = MakeRule(kOrders[i]);
+        for (int i = 0; i < kOrderCount; ++i) {
+            Rule& rule = made[static_cast<std::size_t>(i)];
+            rule = MakeRule(kOrders[i]);
+            // The 4-node error falls like ρ^(−8), and ρ ≥ e^(kDigits/n) for this rule.
+            rule.slack = 10 * std::exp(-8 * kDigits / kOrders[i]);
+        }
         return made;
     }();
     return rules;
@@ -93,22 +120,35 @@ const std::array<double, kOrderCount>& AxisThresholds() {
 
 // √a + √b, both roots taken at once where SSE2 allows it: the integration's inner loops
 // are made of such pairs.
-double SumOfRoots(double a, double b) {
+void BothRoots(double a, double b, double* ra, double* rb) {
 #if defined(__SSE2__)
     double both[2];
     _mm_storeu_pd(both, _mm_sqrt_pd(_mm_set_pd(b, a)));
-    return both[0] + both[1];
+    *ra = both[0];
+    *rb = both[1];
 #else
-    return std::sqrt(a) + std::sqrt(b);
+    *ra = std::sqrt(a);
+    *rb = std::sqrt(b);
 #endif
 }
 
-// The speeds at two nodes.
-double PairOfSpeeds(const Speed& s, double left, double right) {
+double SumOfRoots(double a, double b) {
+    double ra, rb;
+    BothRoots(a, b, &ra, &rb);
+    return ra + rb;
+}
+
+void TwoSpeeds(const Speed& s, double left, double right, double* vl, double* vr) {
     const double xl = (s.ax * left + s.bx) * left + s.cx, yl = (s.ay * left + s.by) * left + s.cy;
     const double xr = (s.ax * right + s.bx) * right + s.cx,
                  yr = (s.ay * right + s.by) * right + s.cy;
-    return SumOfRoots(xl * xl + yl * yl, xr * xr + yr * yr);
+    BothRoots(xl * xl + yl * yl, xr * xr + yr * yr, vl, vr);
+}
+
+double PairOfSpeeds(const Speed& s, double left, double right) {
+    double vl, vr;
+    TwoSpeeds(s, left, right, &vl, &vr);
+    return vl + vr;
 }
 
 double Apply(const Rule& rule, const Speed& speed, double t0, double t1) {
@@ -127,6 +167,96 @@ struct Root {
     double re, im;
 };
 
+// The solution x of x + c2 x² + c3 x³ + c4 x⁴ = u, to the fourth power of u:
+// x = u − c2 u² + (2c2² − c3) u³ + (5 c2 c3 − 5 c2³ − c4) u⁴, its powers paired so that
+// few operations wait on each other.
+double InverseSeries(double u, double c2, double c3, double c4) {
+    const double u2 = u * u;
+    const double low = -c2 + u * (2 * c2 * c2 - c3), high = 5 * c2 * (c3 - c2 * c2) - c4;
+    return u + u2 * (low + u2 * high);
+}
+
+// The speed over a piece [mid − half, mid + half] as the cubic through its values at the
+// 4 Gauss–Legendre nodes, p(x) for x in [−1, 1]: its integral is the piece's 4-node
+// length, and its running integral a cheap map from length to parameter.
+struct Sketch {
+    double mid = 0, half = 0, length = 0;
+    // The running integral from −1, k0 + k1 x + … + k4 x⁴, in length.
+    double k0 = 0, k1 = 0, k2 = 0, k3 = 0, k4 = 0;
+
+    Sketch(const Rule& four, const Speed& speed, double t0, double t1)
+        : mid(0.5 * (t0 + t1)), half(0.5 * (t1 - t0)) {
+        const double a = four.x[0], b = four.x[1];
+        double am, ap, bm, bp;
+        TwoSpeeds(speed, mid - half * a, mid + half * a, &am, &ap);
+        TwoSpeeds(speed, mid - half * b, mid + half * b, &bm, &bp);
+        // The same sum as the 4-node rule makes.
+        length = (four.w[0] * (am + ap) + four.w[1] * (bm + bp)) * half;
+        // p(x) = m0 + m1 x + m2 x² + m3 x³ from its even and odd parts, each through two
+        // nodes. The nodes ±a (the outer ones) and ±b: a² and b² are 3/7 ± (2/7)√(6/5).
+        constexpr double a2 = 0.7415557471458092, b2 = 0.11558710999704797;
+        constexpr double overGap = 1 / (b2 - a2);
+        constexpr double overA = 0.5 / 0.8611363115940526, overB = 0.5 / 0.3399810435848563;
+        // m0 = (am + ap)/2 − m2 a², written out so that it waits on fewer operations.
+        constexpr double fromA = 0.5 + 0.5 * a2 * overGap, fromB = -0.5 * a2 * overGap;
+        const double evenA = am + ap, evenB = bm + bp;
+        const double m2 = 0.5 * overGap * (evenB - evenA);
+        const double m0 = fromA * evenA + fromB * evenB;
+        const double oddA = (ap - am) * overA;
+        const double m3 = ((bp - bm) * overB - oddA) * overGap;
+        const double m1 = oddA - m3 * a2;
+        k1 = half * m0;
+        k2 = half * 0.5 * m1;
+        k3 = half * (1.0 / 3) * m2;
+        k4 = half * 0.25 * m3;
+        k0 = k1 - k2 + k3 - k4;
+    }
+
+    // The parameter where the running integral reaches s, to the sketch's own accuracy:
+    // the running integral's series about the middle, k0 + k1 (x + b2 x² + b3 x³ + b4 x⁴),
+    // inverted as a series (one division, no iteration).
+    double Parameter(double s) const {
+        if (!(k1 > 0)) return mid;
+        const double over = 1 / k1, b2 = k2 * over, b3 = k3 * over, b4 = k4 * over;
+        const double u = (s - k0) * over;
+        const double x = InverseSeries(u, b2, b3, b4);
+        return mid + half * std::min(1.0, std::max(-1.0, x));
+    }
+};
+
+// The step δ from the parameter of `series` over which the length grows by `rise`: the
+// series inverted as a series. The speed is analytic in the disc of radius R (the nearest
+// root of z, `nearest2` = R²), where it is at most 2.25 times v within R/2 (each root's
+// factor |t − r| grows by at most half); so the rest of the length's series is at most
+// 2.25 v |δ| ρ⁴ / (5 (1 − ρ)) with ρ = 2|δ|/R. True when that and the inversion's residue
+// together are within `tolerance`: the step is then the last one. A step beyond a
+// sixteenth of R is Newton's, rise / v: the inverted series is not to be trusted there.
+bool SeriesStep(const LengthSeries& series, double rise, double nearest2, double tolerance,
+                double* step) {
+    const double u = rise * series.inverse;
+    *step = u;
+    if (!(series.v > 0) || !(256 * u * u <= nearest2)) return false;
+    const double c2 = series.c2, c3 = series.c3, c4 = series.c4;
+    const double d = InverseSeries(u, c2, c3, c4);
+    *step = d;
+    const double residue = d * (1 + d * (c2 + d * (c3 + d * c4))) - u;
+    const double rho2 = 4 * d * d / nearest2;  // 0 when no root: the series ends
+    // With ρ ≤ 1/2, 2.25 / (5 (1 − ρ)) ≤ 0.9.
+    return rho2 <= 0.25 &&
+           series.v * (std::fabs(residue) + 0.9 * std::fabs(d) * rho2 * rho2) <= tolerance;
+}
+
+// Where the length sought lies in a piece: the parameter, or the piece's length when the
+// length sought lies beyond it.
+struct Reach {
+    bool inside;
+    double t, length;
+};
+
+// The last step's bound on the length error, relative to the piece's length (and absolute
+// below a point).
+constexpr double kSeriesTolerance = 1e-12;
+
 // A root so near the real axis inside [0, 1] that the speed there is |t − re| to within
 // a length error far below a micro-point, once the integral is split at re.
 constexpr double kRealRoot = 1e-9;
@@ -144,12 +274,16 @@ struct Integrand {
     int rootCount = 0;
     std::array<double, 2> splits{};
     int splitCount = 0;
+    // Every root, real ones inside included: the speed's Taylor series reach.
+    std::array<Root, 2> zeros{};
+    int zeroCount = 0;
 
     explicit Integrand(const Cubic& c) : speed(c) { FindRoots(); }
 
     void AddRoot(double re, double im) {
         if (!std::isfinite(re) || !std::isfinite(im)) return;
         const Root root{re, std::fabs(im)};
+        zeros[static_cast<std::size_t>(zeroCount++)] = root;
         const bool inside = root.re >= 0 && root.re <= 1;
         if (inside && root.im < kSplitRoot && root.re > 0 && root.re < 1)
             splits[static_cast<std::size_t>(splitCount++)] = root.re;
@@ -266,6 +400,90 @@ struct Integrand {
             ++order;
         return Apply(Rules()[static_cast<std::size_t>(order)], speed, a, b);
     }
+
+    // The square of the distance from t to the nearest root (infinite when there is none).
+    double Nearest2(double t) const {
+        double nearest = HUGE_VAL;
+        for (int i = 0; i < zeroCount; ++i) {
+            const Root& r = zeros[static_cast<std::size_t>(i)];
+            nearest = std::min(nearest, (t - r.re) * (t - r.re) + r.im * r.im);
+        }
+        return nearest;
+    }
+
+    // The parameter in the piece [t0, t1] (rule `rule`) where the length from the curve's
+    // start reaches s, the pieces before it measuring `before` (`whole`: the sketch of
+    // [0, 1]). The 4-node sketch of the piece gives the first estimate, and its length tells
+    // whether the piece's own length is worth measuring first (only when s may lie near or
+    // past its end). Then Newton, kept inside a shrinking bracket, each step integrating
+    // only the stretch from the last estimate, until the length's series shows that the
+    // step just taken lands within reach.
+    Reach Find(double t0, double t1, const Rule& rule, double s, double before,
+               const Sketch& whole) const {
+        const double target = s - before;
+        if (!(target > 0)) return {true, t0, 0};
+        const Rule& four = Rules()[0];
+        const Sketch sketch = t0 == 0 && t1 == 1 ? whole : Sketch(four, speed, t0, t1);
+        double length = -1;  // not measured
+        if (rule.nodes == four.nodes)
+            length = sketch.length;
+        else if (target >= sketch.length * (1 - rule.slack))
+            length = Apply(rule, speed, t0, t1);
+        // Compared as the whole length adds up, so that the curve's length gives t = 1.
+        if (length >= 0 && before + length <= s) return {false, t1, length};
+        bool bounded = length >= 0;  // the length sought is known to end before hi
+        const double size = std::max(1.0, bounded ? length : sketch.length);
+        const double tolerance = kSeriesTolerance * size;
+        const bool fromEnd = bounded && target > 0.5 * length;
+        double known = fromEnd ? t1 : t0, lengthToKnown = fromEnd ? length : 0;
+        double lo = t0, hi = t1;
+        double t =
+            sketch.Parameter(bounded && length > 0 ? target * sketch.length / length : target);
+        if (!(t > lo && t < hi)) t = 0.5 * (lo + hi);
+        double reach2 = 0;  // the nearest root's squared distance from `known`
+        for (int iteration = 0; iteration < 60; ++iteration) {
+            // The speed's series at t does not wait for the integral.
+            const LengthSeries series(speed, t);
+            const double nearest2 = Nearest2(t);
+            // The first stretch, up to the whole piece, takes the piece's own rule: a
+            // smaller one that suits it would lose the digits that the series keeps. A
+            // stretch within a sixteenth of the nearest root from its start takes 4 nodes:
+            // its Bernstein ellipse is then wide enough for them.
+            const double stretch = iteration == 0 ? Apply(rule, speed, known, t)
+                                   : 256 * (t - known) * (t - known) <= reach2
+                                       ? Apply(four, speed, known, t)
+                                       : Stretch(known, t, rule);
+            const double lengthToT = lengthToKnown + stretch;
+            const double error = lengthToT - target;
+            if (std::fabs(error) <= 1e-13 * size) break;
+            if (error > 0) {
+                hi = t;
+                bounded = true;
+            } else {
+                lo = t;
+            }
+            known = t;
+            lengthToKnown = lengthToT;
+            reach2 = nearest2;
+            double step = 0;
+            bool last = SeriesStep(series, -error, nearest2, tolerance, &step);
+            double next = t + step;
+            if (!(next > lo && next < hi)) {
+                last = false;
+                if (!bounded) {
+                    // The piece may end before the target: measure the rest of it.
+                    const double all = lengthToT + Apply(rule, speed, t, t1);
+                    if (before + all <= s) return {false, t1, all};
+                    bounded = true;
+                }
+                if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+            }
+            if (next == t) break;
+            t = next;
+            if (last) break;
+        }
+        return {true, t, 0};
+    }
 };
 
 }  // namespace
@@ -301,58 +519,24 @@ double PieceLength(const Cubic& c, double t0, double t1, int nodes) {
     return Apply(Rules().back(), Speed(c), t0, t1);
 }
 
-// A Newton step from an error this small (relative to the piece) is the last one.
-constexpr double kLastStep = 1e-7;
-
 double TAtLength(const Cubic& c, double s, double) {
     if (!(s > 0)) return 0;
+    // Most curves are one piece: their sketch is taken while the roots are found.
+    const Sketch whole(Rules()[0], Speed(c), 0, 1);
     const Integrand f(c);
-    // The piece holding the length s (the last one when s is beyond the curve), found
-    // without keeping the pieces.
-    struct Held {
-        double t0 = 0, t1 = 1, length = 0, before = 0;
-        const Rule* rule = nullptr;
-    } piece;
-    double before = 0;
+    // The pieces in turn until the one holding s; 1 when s is at or beyond the curve's end.
+    double before = 0, t = 1;
     bool found = false;
     f.AllPieces(1, [&](double t0, double t1, const Rule& rule) {
         if (found) return;
-        const double length = Apply(rule, f.speed, t0, t1);
-        piece = {t0, t1, length, before, &rule};
-        if (before + length < s)
-            before += length;
-        else
+        const Reach reach = f.Find(t0, t1, rule, s, before, whole);
+        if (reach.inside) {
+            t = reach.t;
             found = true;
+        } else {
+            before += reach.length;
+        }
     });
-    if (!piece.rule) return 1;
-    const double target = s - piece.before;
-    if (target >= piece.length) return piece.t1;
-    // Newton on the length within the piece, kept inside a shrinking bracket. The length
-    // is carried from one estimate to the next: each step integrates only the stretch
-    // between them, with the smallest rule the stretch needs (never more than the
-    // piece's).
-    double lo = piece.t0, hi = piece.t1;
-    const bool fromEnd = target > 0.5 * piece.length;
-    double known = fromEnd ? piece.t1 : piece.t0, lengthToKnown = fromEnd ? piece.length : 0;
-    double t = piece.t0 + (piece.t1 - piece.t0) * (target / piece.length);
-    for (int iteration = 0; iteration < 60; ++iteration) {
-        const double lengthToT = lengthToKnown + f.Stretch(known, t, *piece.rule);
-        const double error = lengthToT - target;
-        if (std::fabs(error) <= 1e-13 * std::max(1.0, piece.length)) break;
-        (error > 0 ? hi : lo) = t;
-        known = t;
-        lengthToKnown = lengthToT;
-        const double v = f.speed(t);
-        double next = v > 0 ? t - error / v : 0.5 * (lo + hi);
-        if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
-        if (next == t) break;
-        // Newton's error squares at each step: from this near, the step lands well within
-        // 1e-8 point without the length being measured once more.
-        const bool last =
-            std::fabs(error) <= kLastStep * std::max(1.0, piece.length) && next == t - error / v;
-        t = next;
-        if (last) break;
-    }
     return t;
 }
 

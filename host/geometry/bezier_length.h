@@ -6,6 +6,11 @@
 // Gauss–Legendre rule whose order follows from how far the roots lie from it (the
 // Bernstein ellipse of the piece); pieces too near a root are halved. Lengths come out
 // within about 1e-12 of the curve's size.
+//
+// The parameter at a length takes a first estimate in its piece from the cubic through
+// the speed at 4 nodes, measures the length up to it with the piece's rule, and steps
+// from there along the length's Taylor series, whose reach is the distance to the nearest
+// root: another stretch is measured only when the series cannot vouch for the step.
 #pragma once
 
 #include <vector>

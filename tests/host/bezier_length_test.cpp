@@ -62,6 +62,54 @@ TEST(BezierLength, CuspsLinesAndPoints) {
     EXPECT_NEAR(sum, Length(cusp), 1e-12);
 }
 
+TEST(BezierLength, ParameterAtLengthAcrossPieces) {
+    // A near-cusp, a loop and a long curve: several pieces, rules of every size; and one
+    // piece whose speed nearly vanishes inside, sought just short of its end.
+    const Cubic curves[] = {
+        {{0, 0}, {100, 0}, {0, 0.01}, {100, 0}},
+        {{0, 0}, {300, 200}, {-200, 200}, {100, 0}},
+        {{0, 0}, {5000, 3000}, {-2000, 4000}, {3000, 0}},
+        {{0, 0}, {66.64787923937071, 0}, {58.070907037595475, 5.5e-7}, {100, 0}}};
+    for (const Cubic& c : curves) {
+        const double total = Length(c);
+        double previous = 0;
+        for (int k = 1; k <= 64; ++k) {
+            const double s = total * (k < 64 ? k / 64.0 : 1 - 1e-12), t = TAtLength(c, s, total);
+            EXPECT_NEAR(LengthTo(c, t), s, 1e-8 * std::max(1.0, total / 1000)) << k;
+            EXPECT_GT(t, previous);
+            previous = t;
+        }
+        // Where a piece ends, and the curve's own length, give the end exactly.
+        double before = 0;
+        for (const LengthPiece& piece : LengthPieces(c, 1)) {
+            before += piece.length;
+            EXPECT_NEAR(TAtLength(c, before, total), piece.t1, 1e-12);
+        }
+        EXPECT_EQ(TAtLength(c, total, total), 1);
+    }
+}
+
+TEST(BezierLength, ParameterAtLengthOnLinesAndAtAnyScale) {
+    // Along a line whose handles only slow it down, the length is how far x has gone.
+    for (double h1 : {0.0, 10.0, 50.0, 100.0})
+        for (double h2 : {h1, 70.0, 100.0}) {
+            const Cubic line{{0, 5}, {h1, 5}, {std::max(h1, h2), 5}, {100, 5}};
+            for (int k = 1; k < 16; ++k)
+                EXPECT_NEAR(Evaluate(line, TAtLength(line, 100.0 * k / 16, 100)).x, 100.0 * k / 16,
+                            1e-9)
+                    << h1 << " " << h2 << " " << k;
+        }
+    // The same loop drawn a thousand times smaller and ten thousand times larger.
+    const Cubic loop{{0, 0}, {30, 20}, {-20, 20}, {10, 0}};
+    for (double scale : {1e-3, 1e4}) {
+        const Cubic c{{0, 0}, {30 * scale, 20 * scale}, {-20 * scale, 20 * scale}, {10 * scale, 0}};
+        for (double fraction : {1e-9, 0.3, 0.7, 1 - 1e-9}) {
+            const double s = Length(loop) * fraction;
+            EXPECT_NEAR(TAtLength(c, s * scale, 0), TAtLength(loop, s, 0), 1e-9) << scale;
+        }
+    }
+}
+
 TEST(BezierLength, TangentAtRetractedEndsFollowsTheCurve) {
     const Cubic line{{0, 0}, {0, 0}, {30, 40}, {30, 40}};
     for (double t : {0.0, 1.0}) {
