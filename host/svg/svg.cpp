@@ -89,12 +89,12 @@ class FileWriter : public pugi::xml_writer {
     bool ok_ = true;
 };
 
-bool WriteFile(const pugi::xml_document& xml, const std::string& path) {
+bool WriteFile(const Document& document, const std::string& path, svg::ProgressLine& progress) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
     std::setvbuf(file, nullptr, _IONBF, 0);
     FileWriter writer(file);
-    xml.save(writer, "  ", pugi::format_default, pugi::encoding_utf8);
+    svg::WriteSvg(document, writer, [&](double done) { progress.Show(done); });
     const bool written = writer.Finish();
     const int saved = errno;
     const bool closed = std::fclose(file) == 0;
@@ -151,12 +151,10 @@ bool SaveSvgDocument(const Document& document, const std::string& path, std::str
     if (!error) error = &ignoredError;
     svg::ProgressLine progress("saving", path);
     try {
-        pugi::xml_document xml;
-        svg::WriteSvgTree(document, xml, [&](double done) { progress.Show(0.8 * done); });
         // Written beside the file and moved over it, so that a failed save leaves the
         // previous file whole.
         const std::string partial = path + ".part";
-        if (!WriteFile(xml, partial)) {
+        if (!WriteFile(document, partial, progress)) {
             *error = path + ": cannot write " + partial + ": " + std::strerror(errno);
             std::remove(partial.c_str());
             progress.Done();
