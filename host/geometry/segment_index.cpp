@@ -14,18 +14,26 @@ constexpr int kLevels = 14;
 // Cell coordinates are kept within 29 bits each in the key.
 constexpr double kMaxCell = double(1 << 28);
 
-float CellSize(int level) {
-    return std::ldexp(kBaseCell, 2 * level);
+// The size of the cells of each level and its inverse, looked up: they are on the path
+// of every entry and every query.
+struct Level {
+    float size;
+    double inverse;
+};
+const Level* Levels() {
+    static const auto table = [] {
+        std::vector<Level> levels;
+        for (int l = 0; l < kLevels; ++l) {
+            const float size = std::ldexp(kBaseCell, 2 * l);
+            levels.push_back({size, 1.0 / size});
+        }
+        return levels;
+    }();
+    return table.data();
 }
 
-// 1 / CellSize(level), looked up: it is on every query's path.
 double InverseCellSize(int level) {
-    static const auto table = [] {
-        std::vector<double> inverse;
-        for (int l = 0; l < kLevels; ++l) inverse.push_back(1.0 / CellSize(l));
-        return inverse;
-    }();
-    return table[static_cast<std::size_t>(level)];
+    return Levels()[level].inverse;
 }
 
 std::uint64_t CellKey(int level, std::int64_t cx, std::int64_t cy) {
@@ -47,13 +55,22 @@ bool Finite(const Box& b) {
            std::isfinite(b.top);
 }
 
-// The level whose cells are at least as large as the box, so that it spans at most two
-// cells on each axis; −1 when none is (or the box is not finite).
-int LevelFor(const Box& b) {
+// The first level whose cells are at least as large as the box, so that it reaches at
+// most one cell beyond its lower-left one on each axis; −1 when none is (or the box is
+// not finite, or beyond the grid).
+int LevelFor(const Box& b, std::int64_t* cx, std::int64_t* cy) {
     if (!Finite(b)) return -1;
     const float extent = std::max(b.right - b.left, b.top - b.bottom);
-    for (int level = 0; level < kLevels; ++level)
-        if (CellSize(level) >= extent) return level;
+    const Level* levels = Levels();
+    for (int level = 0; level < kLevels; ++level) {
+        if (levels[level].size < extent) continue;
+        std::int64_t x1 = 0, y1 = 0;
+        if (!(CellOf(b.left, level, cx) && CellOf(b.bottom, level, cy) &&
+              CellOf(b.right, level, &x1) && CellOf(b.top, level, &y1)))
+            return -1;
+        // The extent rounded down to the cell's size may still reach a cell further.
+        if (x1 - *cx <= 1 && y1 - *cy <= 1) return level;
+    }
     return -1;
 }
 
@@ -95,6 +112,7 @@ SegmentIndex::SegmentIndex(Document& document) : document_(document) {
         segments += art.segments.size();
     });
     entries_.reserve(paths + segments);
+    pending_.reserve(paths + segments);
     pathRecords_.reserve(paths);
     // Every entry first, then every cell sized once for what it will hold and filled.
     document_.ForEachArt([&](Art& art) {
@@ -106,37 +124,22 @@ SegmentIndex::SegmentIndex(Document& document) : document_(document) {
 
 // In the order of the entries, as AddEntry would have filled them one by one.
 void SegmentIndex::FillAllCells() {
-    std::vector<std::uint32_t> places;  // the cell of each item, in order
-    std::vector<std::uint32_t> counts[2];
-    auto each = [&](auto&& f) {
-        for (std::uint32_t id = 0; id < entries_.size(); ++id) {
-            const Entry& e = entries_[id];
-            CellSpan span;
-            if (!e.path || e.level < 0 || !Span(e, &span)) continue;
-            const int g = e.segment < 0 ? 0 : 1;
-            for (std::int64_t cx = span.x0; cx <= span.x1; ++cx)
-                for (std::int64_t cy = span.y0; cy <= span.y1; ++cy) f(e, id, g, cx, cy);
-        }
-    };
     Grid* grids[2] = {&pathGrid_, &segmentGrid_};
-    each([&](const Entry& e, std::uint32_t, int g, std::int64_t cx, std::int64_t cy) {
-        const std::uint32_t place = grids[g]->cells.Place(CellKey(e.level, cx, cy));
-        if (place >= counts[g].size()) counts[g].resize(place + 1, 0);
-        ++counts[g][place];
-        places.push_back(place);
-    });
+    std::vector<std::uint32_t> counts[2];
+    for (const CellItem& item : pending_) {
+        const Entry& e = entries_[item.id];
+        const int g = e.segment < 0 ? 0 : 1;
+        if (e.cell >= counts[g].size()) counts[g].resize(e.cell + std::size_t{1}, 0);
+        ++counts[g][e.cell];
+    }
     for (int g = 0; g < 2; ++g)
-        for (std::uint32_t place = 0; place < counts[g].size(); ++place)
-            grids[g]->cells.At(place).reserve(counts[g][place]);
-    std::size_t k = 0;
-    each([&](const Entry& e, std::uint32_t id, int g, std::int64_t, std::int64_t) {
-        grids[g]->cells.At(places[k++]).push_back({e.box, id});
-    });
-}
-
-bool SegmentIndex::Span(const Entry& e, CellSpan* s) const {
-    return CellOf(e.box.left, e.level, &s->x0) && CellOf(e.box.right, e.level, &s->x1) &&
-           CellOf(e.box.bottom, e.level, &s->y0) && CellOf(e.box.top, e.level, &s->y1);
+        for (std::uint32_t cell = 0; cell < counts[g].size(); ++cell)
+            grids[g]->cells.At(cell).reserve(counts[g][cell]);
+    for (const CellItem& item : pending_) {
+        const Entry& e = entries_[item.id];
+        grids[e.segment < 0 ? 0 : 1]->cells.At(e.cell).push_back(item);
+    }
+    std::vector<CellItem>().swap(pending_);
 }
 
 SegmentIndex::~SegmentIndex() {
@@ -152,53 +155,44 @@ std::uint32_t SegmentIndex::AddEntry(const Art& path, int segment, const Box& bo
         id = static_cast<std::uint32_t>(entries_.size());
         entries_.emplace_back();
     }
-    Entry& e = entries_[id];
-    e = Entry{&path, segment, box, LevelFor(box)};
-    CellSpan span;
-    if (e.level >= 0 && !Span(e, &span)) e.level = -1;
     if (segment >= 0) ++segmentEntries_;
-    if (e.level < 0) {
-        oversized_.push_back(id);
+    std::int64_t cx = 0, cy = 0;
+    const int level = LevelFor(box, &cx, &cy);
+    if (level < 0) {
+        entries_[id] = Entry{&path, segment, kNoCell};
+        oversized_.push_back({box, id});
         return id;
     }
     Grid& grid = segment < 0 ? pathGrid_ : segmentGrid_;
-    ++grid.levelCounts[static_cast<std::size_t>(e.level)];
-    if (!fillCells) return id;
-    for (std::int64_t cx = span.x0; cx <= span.x1; ++cx)
-        for (std::int64_t cy = span.y0; cy <= span.y1; ++cy)
-            grid.cells[CellKey(e.level, cx, cy)].push_back({box, id});
+    ++grid.levelCounts[static_cast<std::size_t>(level)];
+    const std::uint32_t cell = grid.cells.Place(CellKey(level, cx, cy));
+    entries_[id] = Entry{&path, segment, cell};
+    if (fillCells)
+        grid.cells.At(cell).push_back({box, id});
+    else
+        pending_.push_back({box, id});
     return id;
 }
 
 void SegmentIndex::RemoveEntry(std::uint32_t id) {
     Entry& e = entries_[id];
-    if (e.level < 0) {
-        auto it = std::find(oversized_.begin(), oversized_.end(), id);
-        if (it != oversized_.end()) {
-            *it = oversized_.back();
-            oversized_.pop_back();
-        }
+    auto takeOut = [id](std::vector<CellItem>& items) {
+        auto it = std::find_if(items.begin(), items.end(),
+                               [id](const CellItem& item) { return item.id == id; });
+        const Box box = it->box;
+        *it = items.back();
+        items.pop_back();
+        return box;
+    };
+    if (e.cell == kNoCell) {
+        takeOut(oversized_);
     } else {
         Grid& grid = e.segment < 0 ? pathGrid_ : segmentGrid_;
-        std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-        CellOf(e.box.left, e.level, &x0);
-        CellOf(e.box.right, e.level, &x1);
-        CellOf(e.box.bottom, e.level, &y0);
-        CellOf(e.box.top, e.level, &y1);
-        for (std::int64_t cx = x0; cx <= x1; ++cx)
-            for (std::int64_t cy = y0; cy <= y1; ++cy) {
-                const std::uint64_t key = CellKey(e.level, cx, cy);
-                auto* items = grid.cells.Find(key);
-                if (!items) continue;
-                auto it = std::find_if(items->begin(), items->end(),
-                                       [id](const CellItem& item) { return item.id == id; });
-                if (it != items->end()) {
-                    *it = items->back();
-                    items->pop_back();
-                }
-                if (items->empty()) grid.cells.Erase(key);
-            }
-        --grid.levelCounts[static_cast<std::size_t>(e.level)];
+        auto& items = grid.cells.At(e.cell);
+        std::int64_t cx = 0, cy = 0;
+        const int level = LevelFor(takeOut(items), &cx, &cy);
+        if (items.empty()) grid.cells.Erase(CellKey(level, cx, cy));
+        --grid.levelCounts[static_cast<std::size_t>(level)];
     }
     if (e.segment >= 0) --segmentEntries_;
     e = Entry{};
@@ -245,9 +239,9 @@ void SegmentIndex::OnArtRemoved(const Art& art) {
 
 template <class F>
 void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
-    for (std::uint32_t id : oversized_) {
-        const Entry& e = entries_[id];
-        if ((e.segment < 0) == paths && Overlap(e.box, query)) f(e);
+    for (const CellItem& item : oversized_) {
+        const Entry& e = entries_[item.id];
+        if ((e.segment < 0) == paths && Overlap(item.box, query)) f(e);
     }
     const Grid& grid = paths ? pathGrid_ : segmentGrid_;
     for (int level = 0; level < kLevels; ++level) {
@@ -256,22 +250,13 @@ void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
         if (!(CellOf(query.left, level, &x0) && CellOf(query.right, level, &x1) &&
               CellOf(query.bottom, level, &y0) && CellOf(query.top, level, &y1)))
             continue;
-        for (std::int64_t cx = x0; cx <= x1; ++cx)
-            for (std::int64_t cy = y0; cy <= y1; ++cy) {
+        // Boxes kept one cell left of or below the query's may reach into it.
+        for (std::int64_t cx = x0 - 1; cx <= x1; ++cx)
+            for (std::int64_t cy = y0 - 1; cy <= y1; ++cy) {
                 const auto* items = grid.cells.Find(CellKey(level, cx, cy));
                 if (!items) continue;
-                for (const CellItem& item : *items) {
-                    if (!Overlap(item.box, query)) continue;
-                    // An entry spans up to four cells: report it only from the cell holding
-                    // the lower-left corner of its overlap with the query.
-                    if ((x0 != x1 || y0 != y1)) {
-                        std::int64_t ox = 0, oy = 0;
-                        CellOf(std::max(item.box.left, query.left), level, &ox);
-                        CellOf(std::max(item.box.bottom, query.bottom), level, &oy);
-                        if (ox != cx || oy != cy) continue;
-                    }
-                    f(entries_[item.id]);
-                }
+                for (const CellItem& item : *items)
+                    if (Overlap(item.box, query)) f(entries_[item.id]);
             }
     }
 }

@@ -1,7 +1,7 @@
 // A spatial index of the document's path segments and path bounds, so that hit tests and
 // snapping look only at what lies near the pointer. It is a hierarchical grid: each
 // segment's bounds (control points included) go into the level whose cells are at least
-// as large as they are, so a segment sits in at most four cells. It listens to the
+// as large as they are, in the one cell of its lower-left corner. It listens to the
 // document and stays right as art is created, changed and disposed. It also ranks paths
 // in paint order (recomputed after the document changes) so that the topmost hit wins.
 #pragma once
@@ -54,12 +54,15 @@ class SegmentIndex : public DocumentObserver {
     void OnArtRemoved(const Art& art) override;
 
  private:
+    // Each entry sits in one cell: the cell of its lower-left corner on its level, whose
+    // cells are at least as large as the entry, so that it reaches at most one cell further
+    // right and up; a query looks one cell further left and down.
     struct Entry {
-        const Art* path = nullptr;  // nullptr: a free slot
-        int segment = -1;           // −1: the bounds of the whole path
-        Box box;
-        int level = -1;  // −1: too large or not finite, kept apart
+        const Art* path = nullptr;     // nullptr: a free slot
+        int segment = -1;              // −1: the bounds of the whole path
+        std::uint32_t cell = kNoCell;  // where its box is kept; kNoCell: kept apart
     };
+    static constexpr std::uint32_t kNoCell = ~std::uint32_t{0};
     struct PathRecord {
         std::vector<std::uint32_t> entries;
         bool loneAnchor = false;
@@ -77,16 +80,15 @@ class SegmentIndex : public DocumentObserver {
         CellTable<std::vector<CellItem>> cells;
         std::vector<std::uint32_t> levelCounts;
     };
-
-    // The cells an entry spans on its level.
-    struct CellSpan {
-        std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    // Where an entry goes: its level (−1: too large or not finite) and the cell's key.
+    struct Home {
+        int level = -1;
+        std::uint64_t key = 0;
     };
 
     void AddPath(const Art& path, bool fillCells = true);
     void RemovePath(const Art& path);
     std::uint32_t AddEntry(const Art& path, int segment, const Box& box, bool fillCells);
-    bool Span(const Entry& e, CellSpan* span) const;
     void FillAllCells();
     void RemoveEntry(std::uint32_t id);
     template <class F>
@@ -99,7 +101,9 @@ class SegmentIndex : public DocumentObserver {
     std::size_t segmentEntries_ = 0;
     std::size_t loneAnchors_ = 0;
     Grid segmentGrid_, pathGrid_;
-    std::vector<std::uint32_t> oversized_;
+    std::vector<CellItem> oversized_;
+    // The boxes of the entries not yet in their cells while the index is first built.
+    std::vector<CellItem> pending_;
     std::unordered_map<const Art*, PathRecord> pathRecords_;
     mutable std::uint64_t rankedVersion_ = ~std::uint64_t{0};
 };
