@@ -1,10 +1,12 @@
 #include "host/svg/svg.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -53,6 +55,14 @@ bool ReadWholeFile(const std::string& path, std::string* text, std::string* erro
     ::close(fd);
     text->resize(have);
     return true;
+}
+
+// The whole pages of [begin, end) handed back to the system (they read as zeros after).
+void ReleasePages(char* begin, char* end) {
+    static const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) / page * page;
+    const std::uintptr_t last = reinterpret_cast<std::uintptr_t>(end) / page * page;
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -131,6 +141,10 @@ std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* 
         });
         pugi::xml_node root = xml.document_element();
         context.Index(root);
+        // The text of art already read is given back as the document grows.
+        context.OnRelease([&](std::ptrdiff_t begin, std::ptrdiff_t end) {
+            ReleasePages(&text[0] + begin, &text[0] + end);
+        });
         auto document = svg::ReadSvgTree(root, context);
         *warnings = JoinLines(context.warnings());
         progress.Done();

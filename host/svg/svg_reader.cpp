@@ -139,7 +139,12 @@ void TreeReader::WarnUnsupportedReferences(const pugi::xml_node& node) {
 
 void TreeReader::ReadChildren(const pugi::xml_node& node, const Frame& frame, Art* into,
                               int depth) {
-    for (auto child : node.children()) ReadElement(child, frame, into, depth + 1);
+    for (pugi::xml_node child = node.first_child(), next; child; child = next) {
+        next = child.next_sibling();
+        ReadElement(child, frame, into, depth + 1);
+        // What an instance reads is read again by the next instance.
+        if (useStack_.empty()) context_.Release(child, next);
+    }
 }
 
 void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Art* into,
