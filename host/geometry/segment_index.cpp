@@ -89,6 +89,34 @@ Box PointBox(AIRealPoint p) {
     return {p.h, p.v, p.h, p.v};
 }
 
+// The bounds of a path of at least one anchor, handles included.
+Box PathBox(const std::vector<AIPathSegment>& s) {
+    Box whole = PointBox(s[0].p);
+    for (const AIPathSegment& anchor : s) {
+        Include(whole, anchor.in);
+        Include(whole, anchor.p);
+        Include(whole, anchor.out);
+    }
+    return whole;
+}
+
+int SegmentsOf(const Art& path) {
+    const int n = static_cast<int>(path.segments.size());
+    return n < 2 ? 0 : (path.closed ? n : n - 1);
+}
+
+// The path's bounds and its segments.
+std::uint32_t EntriesOf(const Art& path) {
+    return path.segments.empty() ? 0 : static_cast<std::uint32_t>(SegmentsOf(path)) + 1;
+}
+
+std::uint64_t RecordKey(const Art& path) {
+    return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(&path));
+}
+
+// Free entries beyond this many more than those in use and the index is built anew.
+constexpr std::size_t kFreeSlack = 4096;
+
 }  // namespace
 
 Box SegmentBox(const std::vector<AIPathSegment>& s, int i) {
@@ -103,75 +131,87 @@ Box SegmentBox(const std::vector<AIPathSegment>& s, int i) {
 }
 
 SegmentIndex::SegmentIndex(Document& document) : document_(document) {
+    Build();
+    document_.AddObserver(this);
+}
+
+// Every entry first, then every cell sized once for what it will hold and filled.
+void SegmentIndex::Build() {
+    segmentGrid_ = Grid{};
+    pathGrid_ = Grid{};
     segmentGrid_.levelCounts.assign(kLevels, 0);
     pathGrid_.levelCounts.assign(kLevels, 0);
-    std::size_t paths = 0, segments = 0;
+    entries_.clear();
+    freeBlocks_.clear();
+    freeEntries_ = segmentEntries_ = loneAnchors_ = 0;
+    oversized_.clear();
+    pathRecords_ = CellTable<PathRecord>();
+    std::size_t entries = 0;
     document_.ForEachArt([&](Art& art) {
-        if (art.kind() != ArtKind::Path) return;
-        ++paths;
-        segments += art.segments.size();
+        if (art.kind() == ArtKind::Path) entries += EntriesOf(art);
     });
-    entries_.reserve(paths + segments);
-    pending_.reserve(paths + segments);
-    pathRecords_.reserve(paths);
-    // Every entry first, then every cell sized once for what it will hold and filled.
+    entries_.reserve(entries);
     document_.ForEachArt([&](Art& art) {
         if (art.kind() == ArtKind::Path) AddPath(art, false);
     });
     FillAllCells();
-    document_.AddObserver(this);
 }
 
 // In the order of the entries, as AddEntry would have filled them one by one.
 void SegmentIndex::FillAllCells() {
     Grid* grids[2] = {&pathGrid_, &segmentGrid_};
     std::vector<std::uint32_t> counts[2];
-    for (const CellItem& item : pending_) {
-        const Entry& e = entries_[item.id];
-        const int g = e.segment < 0 ? 0 : 1;
-        if (e.cell >= counts[g].size()) counts[g].resize(e.cell + std::size_t{1}, 0);
-        ++counts[g][e.cell];
+    for (const Entry& e : entries_) {
+        if (!e.path || e.cell == kNoCell) continue;
+        auto& count = counts[e.segment < 0 ? 0 : 1];
+        if (e.cell >= count.size()) count.resize(e.cell + std::size_t{1}, 0);
+        ++count[e.cell];
     }
     for (int g = 0; g < 2; ++g)
         for (std::uint32_t cell = 0; cell < counts[g].size(); ++cell)
             grids[g]->cells.At(cell).reserve(counts[g][cell]);
-    for (const CellItem& item : pending_) {
-        const Entry& e = entries_[item.id];
-        grids[e.segment < 0 ? 0 : 1]->cells.At(e.cell).push_back(item);
+    for (std::uint32_t id = 0; id < entries_.size(); ++id) {
+        const Entry& e = entries_[id];
+        if (!e.path || e.cell == kNoCell) continue;
+        const auto& s = e.path->segments;
+        const Box box = e.segment < 0 ? PathBox(s) : SegmentBox(s, e.segment);
+        grids[e.segment < 0 ? 0 : 1]->cells.At(e.cell).push_back({box, id});
     }
-    std::vector<CellItem>().swap(pending_);
 }
 
 SegmentIndex::~SegmentIndex() {
     document_.RemoveObserver(this);
 }
 
-std::uint32_t SegmentIndex::AddEntry(const Art& path, int segment, const Box& box, bool fillCells) {
-    std::uint32_t id;
-    if (!freeEntries_.empty()) {
-        id = freeEntries_.back();
-        freeEntries_.pop_back();
-    } else {
-        id = static_cast<std::uint32_t>(entries_.size());
-        entries_.emplace_back();
+// The first of `count` free entries side by side.
+std::uint32_t SegmentIndex::Allocate(std::uint32_t count) {
+    auto free = freeBlocks_.find(count);
+    if (free != freeBlocks_.end() && !free->second.empty()) {
+        const std::uint32_t first = free->second.back();
+        free->second.pop_back();
+        freeEntries_ -= count;
+        return first;
     }
+    const auto first = static_cast<std::uint32_t>(entries_.size());
+    entries_.resize(entries_.size() + count);
+    return first;
+}
+
+void SegmentIndex::AddEntry(std::uint32_t id, const Art& path, int segment, const Box& box,
+                            bool fillCells) {
     if (segment >= 0) ++segmentEntries_;
     std::int64_t cx = 0, cy = 0;
     const int level = LevelFor(box, &cx, &cy);
     if (level < 0) {
         entries_[id] = Entry{&path, segment, kNoCell};
         oversized_.push_back({box, id});
-        return id;
+        return;
     }
     Grid& grid = segment < 0 ? pathGrid_ : segmentGrid_;
     ++grid.levelCounts[static_cast<std::size_t>(level)];
     const std::uint32_t cell = grid.cells.Place(CellKey(level, cx, cy));
     entries_[id] = Entry{&path, segment, cell};
-    if (fillCells)
-        grid.cells.At(cell).push_back({box, id});
-    else
-        pending_.push_back({box, id});
-    return id;
+    if (fillCells) grid.cells.At(cell).push_back({box, id});
 }
 
 void SegmentIndex::RemoveEntry(std::uint32_t id) {
@@ -196,41 +236,42 @@ void SegmentIndex::RemoveEntry(std::uint32_t id) {
     }
     if (e.segment >= 0) --segmentEntries_;
     e = Entry{};
-    freeEntries_.push_back(id);
 }
 
 void SegmentIndex::AddPath(const Art& path, bool fillCells) {
-    PathRecord& record = pathRecords_[&path];
+    const std::uint32_t count = EntriesOf(path);
+    const std::uint32_t first = Allocate(count);
     const auto& s = path.segments;
-    const int n = static_cast<int>(s.size());
-    const int count = n < 2 ? 0 : (path.closed ? n : n - 1);
-    record.entries.reserve(static_cast<std::size_t>(count) + 1);
-    Box whole = n > 0 ? PointBox(s[0].p) : Box{};
-    for (const AIPathSegment& anchor : s) {
-        Include(whole, anchor.in);
-        Include(whole, anchor.p);
-        Include(whole, anchor.out);
-    }
-    if (n > 0) record.entries.push_back(AddEntry(path, -1, whole, fillCells));
-    record.loneAnchor = n == 1;
-    loneAnchors_ += record.loneAnchor;
-    for (int i = 0; i < count; ++i)
-        record.entries.push_back(AddEntry(path, i, SegmentBox(s, i), fillCells));
+    if (count > 0) AddEntry(first, path, -1, PathBox(s), fillCells);
+    for (std::uint32_t i = 1; i < count; ++i)
+        AddEntry(first + i, path, static_cast<int>(i - 1), SegmentBox(s, static_cast<int>(i - 1)),
+                 fillCells);
+    pathRecords_[RecordKey(path)] = PathRecord{first, count, s.size() == 1, 0};
+    loneAnchors_ += s.size() == 1;
     rankedVersion_ = ~std::uint64_t{0};
 }
 
 void SegmentIndex::RemovePath(const Art& path) {
-    auto it = pathRecords_.find(&path);
-    if (it == pathRecords_.end()) return;
-    for (std::uint32_t id : it->second.entries) RemoveEntry(id);
-    loneAnchors_ -= it->second.loneAnchor;
-    pathRecords_.erase(it);
+    const PathRecord* found = pathRecords_.Find(RecordKey(path));
+    if (!found) return;
+    const PathRecord record = *found;
+    for (std::uint32_t id = record.first; id < record.first + record.count; ++id) RemoveEntry(id);
+    if (record.count > 0) {
+        freeBlocks_[record.count].push_back(record.first);
+        freeEntries_ += record.count;
+    }
+    loneAnchors_ -= record.loneAnchor;
+    pathRecords_.Erase(RecordKey(path));
 }
 
 void SegmentIndex::OnGeometryChanged(const Art& art) {
     if (art.kind() != ArtKind::Path) return;
     RemovePath(art);
-    AddPath(art);
+    // Blocks freed by paths that changed their number of segments are rarely taken again.
+    if (freeEntries_ > entries_.size() / 2 + kFreeSlack)
+        Build();
+    else
+        AddPath(art);
 }
 
 void SegmentIndex::OnArtRemoved(const Art& art) {
@@ -279,16 +320,15 @@ void SegmentIndex::RankIfStale() const {
     document_.ForEachArt([&](Art& art) {
         ++rank;
         if (art.kind() != ArtKind::Path) return;
-        auto it = pathRecords_.find(&art);
-        if (it != pathRecords_.end()) it->second.rank = rank;
+        if (const PathRecord* record = pathRecords_.Find(RecordKey(art))) record->rank = rank;
     });
     rankedVersion_ = document_.version();
 }
 
 std::uint32_t SegmentIndex::PaintRank(const Art& path) const {
     RankIfStale();
-    auto it = pathRecords_.find(&path);
-    return it == pathRecords_.end() ? 0 : it->second.rank;
+    const PathRecord* record = pathRecords_.Find(RecordKey(path));
+    return record ? record->rank : 0;
 }
 
 }  // namespace host

@@ -63,8 +63,9 @@ class SegmentIndex : public DocumentObserver {
         std::uint32_t cell = kNoCell;  // where its box is kept; kNoCell: kept apart
     };
     static constexpr std::uint32_t kNoCell = ~std::uint32_t{0};
+    // A path's entries lie together: its bounds, then its segments in order.
     struct PathRecord {
-        std::vector<std::uint32_t> entries;
+        std::uint32_t first = 0, count = 0;
         bool loneAnchor = false;
         mutable std::uint32_t rank = 0;  // a cache, refreshed by RankIfStale
     };
@@ -80,15 +81,11 @@ class SegmentIndex : public DocumentObserver {
         CellTable<std::vector<CellItem>> cells;
         std::vector<std::uint32_t> levelCounts;
     };
-    // Where an entry goes: its level (−1: too large or not finite) and the cell's key.
-    struct Home {
-        int level = -1;
-        std::uint64_t key = 0;
-    };
-
+    void Build();
     void AddPath(const Art& path, bool fillCells = true);
     void RemovePath(const Art& path);
-    std::uint32_t AddEntry(const Art& path, int segment, const Box& box, bool fillCells);
+    std::uint32_t Allocate(std::uint32_t count);
+    void AddEntry(std::uint32_t id, const Art& path, int segment, const Box& box, bool fillCells);
     void FillAllCells();
     void RemoveEntry(std::uint32_t id);
     template <class F>
@@ -97,14 +94,14 @@ class SegmentIndex : public DocumentObserver {
 
     Document& document_;
     std::vector<Entry> entries_;
-    std::vector<std::uint32_t> freeEntries_;
+    // Blocks of free entries by their size, and how many entries they hold.
+    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> freeBlocks_;
+    std::size_t freeEntries_ = 0;
     std::size_t segmentEntries_ = 0;
     std::size_t loneAnchors_ = 0;
     Grid segmentGrid_, pathGrid_;
     std::vector<CellItem> oversized_;
-    // The boxes of the entries not yet in their cells while the index is first built.
-    std::vector<CellItem> pending_;
-    std::unordered_map<const Art*, PathRecord> pathRecords_;
+    CellTable<PathRecord> pathRecords_;  // by the path's address
     mutable std::uint64_t rankedVersion_ = ~std::uint64_t{0};
 };
 
