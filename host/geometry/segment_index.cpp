@@ -170,12 +170,23 @@ void SegmentIndex::FillAllCells() {
     for (int g = 0; g < 2; ++g)
         for (std::uint32_t cell = 0; cell < counts[g].size(); ++cell)
             grids[g]->cells.At(cell).reserve(counts[g][cell]);
-    for (std::uint32_t id = 0; id < entries_.size(); ++id) {
+    // The cells a few entries ahead are loaded meanwhile: first where each keeps its
+    // boxes, then the place of the next box.
+    constexpr std::size_t kAhead = 8;
+    auto cellOf = [&](std::size_t id) -> std::vector<CellItem>* {
+        if (id >= entries_.size()) return nullptr;
         const Entry& e = entries_[id];
-        if (!e.path || e.cell == kNoCell) continue;
+        if (!e.path || e.cell == kNoCell) return nullptr;
+        return &grids[e.segment < 0 ? 0 : 1]->cells.At(e.cell);
+    };
+    for (std::uint32_t id = 0; id < entries_.size(); ++id) {
+        if (auto* later = cellOf(id + 2 * kAhead)) __builtin_prefetch(later);
+        if (auto* soon = cellOf(id + kAhead)) __builtin_prefetch(soon->data() + soon->size(), 1);
+        std::vector<CellItem>* cell = cellOf(id);
+        if (!cell) continue;
+        const Entry& e = entries_[id];
         const auto& s = e.path->segments;
-        const Box box = e.segment < 0 ? PathBox(s) : SegmentBox(s, e.segment);
-        grids[e.segment < 0 ? 0 : 1]->cells.At(e.cell).push_back({box, id});
+        cell->push_back({e.segment < 0 ? PathBox(s) : SegmentBox(s, e.segment), id});
     }
 }
 
@@ -197,21 +208,20 @@ std::uint32_t SegmentIndex::Allocate(std::uint32_t count) {
     return first;
 }
 
-void SegmentIndex::AddEntry(std::uint32_t id, const Art& path, int segment, const Box& box,
+void SegmentIndex::AddEntry(std::uint32_t id, const Art& path, int segment, const Located& at,
                             bool fillCells) {
     if (segment >= 0) ++segmentEntries_;
-    std::int64_t cx = 0, cy = 0;
-    const int level = LevelFor(box, &cx, &cy);
-    if (level < 0) {
+    if (at.level < 0) {
         entries_[id] = Entry{&path, segment, kNoCell};
-        oversized_.push_back({box, id});
+        oversized_.push_back({at.box, id});
         return;
     }
     Grid& grid = segment < 0 ? pathGrid_ : segmentGrid_;
-    ++grid.levelCounts[static_cast<std::size_t>(level)];
-    const std::uint32_t cell = grid.cells.Place(CellKey(level, cx, cy));
+    ++grid.levelCounts[static_cast<std::size_t>(at.level)];
+    if (at.key != grid.lastKey) grid.lastKey = at.key, grid.lastCell = grid.cells.Place(at.key);
+    const std::uint32_t cell = grid.lastCell;
     entries_[id] = Entry{&path, segment, cell};
-    if (fillCells) grid.cells.At(cell).push_back({box, id});
+    if (fillCells) grid.cells.At(cell).push_back({at.box, id});
 }
 
 void SegmentIndex::RemoveEntry(std::uint32_t id) {
@@ -231,7 +241,10 @@ void SegmentIndex::RemoveEntry(std::uint32_t id) {
         auto& items = grid.cells.At(e.cell);
         std::int64_t cx = 0, cy = 0;
         const int level = LevelFor(takeOut(items), &cx, &cy);
-        if (items.empty()) grid.cells.Erase(CellKey(level, cx, cy));
+        if (items.empty()) {
+            grid.cells.Erase(CellKey(level, cx, cy));
+            grid.lastKey = ~std::uint64_t{0};
+        }
         --grid.levelCounts[static_cast<std::size_t>(level)];
     }
     if (e.segment >= 0) --segmentEntries_;
@@ -242,10 +255,23 @@ void SegmentIndex::AddPath(const Art& path, bool fillCells) {
     const std::uint32_t count = EntriesOf(path);
     const std::uint32_t first = Allocate(count);
     const auto& s = path.segments;
-    if (count > 0) AddEntry(first, path, -1, PathBox(s), fillCells);
+    // Where every entry goes first, its cell loaded meanwhile, then the entries placed.
+    locating_.clear();
+    auto locate = [&](const Box& box, Grid& grid) {
+        Located at{box, -1, 0};
+        std::int64_t cx = 0, cy = 0;
+        at.level = LevelFor(box, &cx, &cy);
+        if (at.level >= 0) {
+            at.key = CellKey(at.level, cx, cy);
+            grid.cells.Prefetch(at.key);
+        }
+        locating_.push_back(at);
+    };
+    if (count > 0) locate(PathBox(s), pathGrid_);
     for (std::uint32_t i = 1; i < count; ++i)
-        AddEntry(first + i, path, static_cast<int>(i - 1), SegmentBox(s, static_cast<int>(i - 1)),
-                 fillCells);
+        locate(SegmentBox(s, static_cast<int>(i - 1)), segmentGrid_);
+    for (std::uint32_t i = 0; i < count; ++i)
+        AddEntry(first + i, path, static_cast<int>(i) - 1, locating_[i], fillCells);
     pathRecords_[RecordKey(path)] = PathRecord{first, count, s.size() == 1, 0};
     loneAnchors_ += s.size() == 1;
     rankedVersion_ = ~std::uint64_t{0};

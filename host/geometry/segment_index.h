@@ -80,12 +80,22 @@ class SegmentIndex : public DocumentObserver {
     struct Grid {
         CellTable<std::vector<CellItem>> cells;
         std::vector<std::uint32_t> levelCounts;
+        // The cell last placed into: a path's next segment often goes there too.
+        std::uint64_t lastKey = ~std::uint64_t{0};
+        std::uint32_t lastCell = 0;
     };
     void Build();
     void AddPath(const Art& path, bool fillCells = true);
     void RemovePath(const Art& path);
     std::uint32_t Allocate(std::uint32_t count);
-    void AddEntry(std::uint32_t id, const Art& path, int segment, const Box& box, bool fillCells);
+    // An entry's box with its level (−1: too large or not finite) and cell key.
+    struct Located {
+        Box box;
+        int level;
+        std::uint64_t key;
+    };
+    void AddEntry(std::uint32_t id, const Art& path, int segment, const Located& at,
+                  bool fillCells);
     void FillAllCells();
     void RemoveEntry(std::uint32_t id);
     template <class F>
@@ -101,6 +111,7 @@ class SegmentIndex : public DocumentObserver {
     std::size_t loneAnchors_ = 0;
     Grid segmentGrid_, pathGrid_;
     std::vector<CellItem> oversized_;
+    std::vector<Located> locating_;      // the entries of the path being added
     CellTable<PathRecord> pathRecords_;  // by the path's address
     mutable std::uint64_t rankedVersion_ = ~std::uint64_t{0};
 };

@@ -1,6 +1,7 @@
 #include "host/svg/svg_context.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "host/svg/svg_names.h"
 
@@ -55,8 +56,13 @@ std::string OneLine(std::string_view text) {
 ReaderContext::ReaderContext(std::string fileName, std::string_view text)
     : fileName_(std::move(fileName)) {
     lineStarts_.push_back(0);
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\n') lineStarts_.push_back(i + 1);
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    for (const char* at = begin; at < end; ++at) {
+        at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+        if (!at) break;
+        lineStarts_.push_back(static_cast<std::size_t>(at - begin) + 1);
+    }
 }
 
 void ReaderContext::Index(const pugi::xml_node& root) {
