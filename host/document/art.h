@@ -58,6 +58,13 @@ struct TextStyle {
     bool fillOverprint = false;
 };
 
+/// What only a point text has. The anchor is the matrix's translation.
+struct PointText {
+    std::string contents;  // UTF-8, "\r" between paragraphs
+    AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
+    TextStyle style;
+};
+
 class Art {
  public:
     Art(ObjectId id, ArtKind kind) : id_(id), kind_(kind) {}
@@ -80,10 +87,13 @@ class Art {
     bool closed = false;
     PaintStyle style;
 
-    // Point texts. The anchor is the matrix's translation.
-    std::string contents;  // UTF-8, "\r" between paragraphs
-    AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
-    TextStyle text;
+    /// A point text's own part, made when first asked for: other art carries none.
+    PointText& text() {
+        if (!text_) text_ = std::make_unique<PointText>();
+        return *text_;
+    }
+    /// The point text's part, or one at its defaults for art that has none.
+    const PointText& text() const { return text_ ? *text_ : NoText(); }
 
     const std::string* FindTag(const std::string& tagName) const;
     void SetTag(const std::string& tagName, const std::string& value);
@@ -96,6 +106,8 @@ class Art {
     Art* parent_ = nullptr;
     Layer* layerOfGroup_ = nullptr;
     std::vector<std::unique_ptr<Art>> children_;
+    std::unique_ptr<PointText> text_;
+    static const PointText& NoText();
 };
 
 class Layer {

@@ -15,6 +15,11 @@ bool Color::operator==(const Color& o) const {
            tint == o.tint;
 }
 
+const PointText& Art::NoText() {
+    static const PointText none;
+    return none;
+}
+
 const std::string* Art::FindTag(const std::string& tagName) const {
     for (const auto& [key, value] : tags)
         if (key == tagName) return &value;
@@ -193,9 +198,7 @@ std::unique_ptr<Art> CloneTree(const Art& source, std::unique_ptr<Art> copy) {
     copy->segments = source.segments;
     copy->closed = source.closed;
     copy->style = source.style;
-    copy->contents = source.contents;
-    copy->matrix = source.matrix;
-    copy->text = source.text;
+    if (source.kind() == ArtKind::Text) copy->text() = source.text();
     return copy;
 }
 }  // namespace
@@ -260,7 +263,7 @@ void Document::SetClosed(Art* path, bool closed) {
 
 bool Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
     if (!InDrawingRange(matrix)) return false;
-    text->matrix = matrix;
+    text->text().matrix = matrix;
     GeometryChanged(text);
     return true;
 }

@@ -102,14 +102,14 @@ Json PathJson(const Art& art) {
 
 Json TextJson(const Art& art, FontCatalog& fonts) {
     static const char* justifications[] = {"left", "right", "center"};
-    const TextStyle& t = art.text;
-    const AIRealMatrix& m = art.matrix;
+    const TextStyle& t = art.text().style;
+    const AIRealMatrix& m = art.text().matrix;
     AIRealRect b = PointTextBounds(art, fonts);
     return Json{
         {"type", "text"},
         {"name", art.name},
         {"tags", TagsJson(art)},
-        {"contents", art.contents},
+        {"contents", art.text().contents},
         {"anchor", Pair(AIRealPoint{m.tx, m.ty})},
         {"matrix", {Real(m.a), Real(m.b), Real(m.c), Real(m.d), Real(m.tx), Real(m.ty)}},
         {"font", t.font},
