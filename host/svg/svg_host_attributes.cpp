@@ -138,8 +138,8 @@ std::optional<std::string> ReadHostText(const ReaderContext& context, const pugi
         pugi::xml_attribute plain, escaped;
         for (const auto& attribute : node.attributes()) {
             const char* name = attribute.name();
-            // Compared a character at a time: most names differ at the first one.
-            if (std::strncmp(name, prefix.data(), prefix.size()) != 0 ||
+            // Most names differ at the first character: no call for those.
+            if (name[0] != prefix[0] || std::strncmp(name, prefix.data(), prefix.size()) != 0 ||
                 std::strncmp(name + prefix.size(), localName.data(), localName.size()) != 0)
                 continue;
             const char* rest = name + prefix.size() + localName.size();
