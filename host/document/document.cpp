@@ -10,6 +10,11 @@ ObjectId NextObjectId() {
     return next++;
 }
 
+const std::string& RareText::str() const {
+    static const std::string none;
+    return text_ ? *text_ : none;
+}
+
 bool Color::operator==(const Color& o) const {
     return kind == o.kind && std::equal(v, v + 4, o.v) && customName == o.customName &&
            tint == o.tint;

@@ -48,7 +48,7 @@ Json ColorJson(const Color& c) {
         case Color::Kind::CMYK:
             return Json{{"cmyk", {Real(c.v[0]), Real(c.v[1]), Real(c.v[2]), Real(c.v[3])}}};
         case Color::Kind::Custom:
-            return Json{{"custom", c.customName}, {"tint", Real(c.tint)}};
+            return Json{{"custom", c.customName.str()}, {"tint", Real(c.tint)}};
     }
     return nullptr;
 }
