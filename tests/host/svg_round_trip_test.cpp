@@ -4,8 +4,10 @@
 
 #include <cmath>
 #include <random>
+#include <sstream>
 #include <string>
 
+#include "host/svg/svg_writer.h"
 #include "host/svg_test_files.h"
 
 namespace host::testing {
@@ -236,6 +238,20 @@ TEST(SvgRoundTrip, SavedAndOpenedIsTheSameDocument) {
     ExpectSameDocument(*original, *again);
 }
 
+TEST(SvgRoundTrip, TheFileIsTheDocumentTreeAsSaved) {
+    // Written a piece of art at a time, with empty, locked and hidden layers and texts.
+    auto doc = RichDocument();
+    doc->AddLayerOnTop("vide");
+    pugi::xml_document tree;
+    svg::WriteSvgTree(*doc, tree);
+    std::ostringstream saved;
+    tree.save(saved, "  ", pugi::format_default, pugi::encoding_utf8);
+    const std::string path = TempSvgPath("streamed.svg");
+    std::string error;
+    ASSERT_TRUE(SaveSvgDocument(*doc, path, &error)) << error;
+    EXPECT_EQ(ReadTextFile(path), saved.str());
+}
+
 TEST(SvgRoundTrip, EveryElementKindOfAForeignDrawingComesBackAsRead) {
     // What the import makes of shapes, groups, uses and texts survives the host's own format.
     std::string svg =
@@ -334,6 +350,20 @@ TEST(SvgRoundTrip, ALargeDrawingComesBackByteForByte) {
     ASSERT_NE(read, nullptr) << error;
     ASSERT_TRUE(SaveSvgDocument(*read, second, &error)) << error;
     EXPECT_TRUE(ReadTextFile(first) == ReadTextFile(second));
+
+    // Opening gives back the text it has read as it goes, but not an element with an id:
+    // one in the middle is still there for a use at the end.
+    std::string text = ReadTextFile(first);
+    std::size_t middle = 0;
+    for (int p = 0; p < 2000; ++p) middle = text.find("<path", middle + 1);
+    text.insert(middle, "<path id=\"early\" d=\"M 1 2 L 3 4\"/>");
+    text.insert(text.rfind("</g>"), "<use href=\"#early\" x=\"100\"/>");
+    auto used = LoadSvgText(text);
+    ASSERT_TRUE(used);
+    const Art* last = used->layers()[0]->group()->children().back().get();
+    ASSERT_EQ(last->children().size(), 1u);
+    EXPECT_EQ(last->children()[0]->segments[0].p.h, 101.0f);
+    EXPECT_EQ(used->layers()[0]->group()->children().size(), 4002u);
 
     EXPECT_EQ(LoadSvgDocument(::testing::TempDir(), &error, &warnings), nullptr);
     EXPECT_EQ(error.rfind(::testing::TempDir() + ":", 0), 0u) << error;
