@@ -147,13 +147,22 @@ void SegmentIndex::Build() {
     oversized_.clear();
     pathRecords_ = CellTable<PathRecord>();
     std::size_t entries = 0;
+    std::vector<const Art*> paths;
     document_.ForEachArt([&](Art& art) {
-        if (art.kind() == ArtKind::Path) entries += EntriesOf(art);
+        if (art.kind() != ArtKind::Path) return;
+        entries += EntriesOf(art);
+        paths.push_back(&art);
     });
     entries_.reserve(entries);
-    document_.ForEachArt([&](Art& art) {
-        if (art.kind() == ArtKind::Path) AddPath(art, false);
-    });
+    // The cells of the paths a few ahead are looked up while a path's entries are placed.
+    constexpr std::size_t kPathsAhead = 4;
+    std::vector<Located> ahead[kPathsAhead];
+    for (std::size_t k = 0; k < paths.size() && k < kPathsAhead; ++k) Locate(*paths[k], ahead[k]);
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        std::vector<Located>& located = ahead[k % kPathsAhead];
+        Place(*paths[k], located, false);
+        if (k + kPathsAhead < paths.size()) Locate(*paths[k + kPathsAhead], located);
+    }
     FillAllCells();
 }
 
@@ -172,7 +181,7 @@ void SegmentIndex::FillAllCells() {
             grids[g]->cells.At(cell).reserve(counts[g][cell]);
     // The cells a few entries ahead are loaded meanwhile: first where each keeps its
     // boxes, then the place of the next box.
-    constexpr std::size_t kAhead = 8;
+    constexpr std::size_t kAhead = 24;
     auto cellOf = [&](std::size_t id) -> std::vector<CellItem>* {
         if (id >= entries_.size()) return nullptr;
         const Entry& e = entries_[id];
@@ -251,12 +260,16 @@ void SegmentIndex::RemoveEntry(std::uint32_t id) {
     e = Entry{};
 }
 
-void SegmentIndex::AddPath(const Art& path, bool fillCells) {
+void SegmentIndex::AddPath(const Art& path) {
+    Locate(path, locating_);
+    Place(path, locating_, true);
+}
+
+// Where every entry of the path goes, its cell's slot loaded meanwhile.
+void SegmentIndex::Locate(const Art& path, std::vector<Located>& located) {
     const std::uint32_t count = EntriesOf(path);
-    const std::uint32_t first = Allocate(count);
     const auto& s = path.segments;
-    // Where every entry goes first, its cell loaded meanwhile, then the entries placed.
-    locating_.clear();
+    located.clear();
     auto locate = [&](const Box& box, Grid& grid) {
         Located at{box, -1, 0};
         std::int64_t cx = 0, cy = 0;
@@ -265,15 +278,22 @@ void SegmentIndex::AddPath(const Art& path, bool fillCells) {
             at.key = CellKey(at.level, cx, cy);
             grid.cells.Prefetch(at.key);
         }
-        locating_.push_back(at);
+        located.push_back(at);
     };
     if (count > 0) locate(PathBox(s), pathGrid_);
     for (std::uint32_t i = 1; i < count; ++i)
         locate(SegmentBox(s, static_cast<int>(i - 1)), segmentGrid_);
+    pathRecords_.Prefetch(RecordKey(path));
+}
+
+void SegmentIndex::Place(const Art& path, const std::vector<Located>& located, bool fillCells) {
+    const auto count = static_cast<std::uint32_t>(located.size());
+    const std::uint32_t first = Allocate(count);
     for (std::uint32_t i = 0; i < count; ++i)
-        AddEntry(first + i, path, static_cast<int>(i) - 1, locating_[i], fillCells);
-    pathRecords_[RecordKey(path)] = PathRecord{first, count, s.size() == 1, 0};
-    loneAnchors_ += s.size() == 1;
+        AddEntry(first + i, path, static_cast<int>(i) - 1, located[i], fillCells);
+    const bool lone = path.segments.size() == 1;
+    pathRecords_[RecordKey(path)] = PathRecord{first, count, lone, 0};
+    loneAnchors_ += lone;
     rankedVersion_ = ~std::uint64_t{0};
 }
 

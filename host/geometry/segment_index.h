@@ -85,7 +85,7 @@ class SegmentIndex : public DocumentObserver {
         std::uint32_t lastCell = 0;
     };
     void Build();
-    void AddPath(const Art& path, bool fillCells = true);
+
     void RemovePath(const Art& path);
     std::uint32_t Allocate(std::uint32_t count);
     // An entry's box with its level (−1: too large or not finite) and cell key.
@@ -94,6 +94,9 @@ class SegmentIndex : public DocumentObserver {
         int level;
         std::uint64_t key;
     };
+    void AddPath(const Art& path);
+    void Locate(const Art& path, std::vector<Located>& located);
+    void Place(const Art& path, const std::vector<Located>& located, bool fillCells);
     void AddEntry(std::uint32_t id, const Art& path, int segment, const Located& at,
                   bool fillCells);
     void FillAllCells();
