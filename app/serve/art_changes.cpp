@@ -63,8 +63,9 @@ void Add(Hasher& hash, const host::Art& art) {
         hash.Value(st.miterLimit), hash.Value(st.evenOdd), hash.Value(st.dash.size());
         for (float d : st.dash) hash.Value(d);
     } else if (art.kind() == host::ArtKind::Text) {
-        const host::TextStyle& t = art.text;
-        hash.Text(art.contents), hash.Value(art.matrix), hash.Text(t.font), hash.Value(t.size);
+        const host::TextStyle& t = art.text().style;
+        hash.Text(art.text().contents), hash.Value(art.text().matrix), hash.Text(t.font),
+            hash.Value(t.size);
         hash.Value(t.baselineShift), hash.Value(t.tracking), hash.Value(t.justification);
         hash.Value(t.firstLineIndent), hash.Value(t.startIndent), hash.Colour(t.fill);
         hash.Value(t.fillOverprint);

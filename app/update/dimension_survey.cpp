@@ -71,7 +71,7 @@ SurveyedDimension Survey(const host::Art& group, int ordinal) {
     }
     for (const auto& child : group.children())
         if (child->kind() == host::ArtKind::Text) {
-            d.position = {child->matrix.tx, child->matrix.ty};
+            d.position = {child->text().matrix.tx, child->text().matrix.ty};
             break;
         }
     return d;
@@ -96,9 +96,9 @@ const char* KindName(DimensionKind kind) {
 std::string LabelOf(const host::Art& group) {
     std::string label;
     for (const auto& child : group.children()) {
-        if (child->kind() != host::ArtKind::Text || child->contents.empty()) continue;
+        if (child->kind() != host::ArtKind::Text || child->text().contents.empty()) continue;
         if (!label.empty()) label += ' ';
-        label += child->contents;
+        label += child->text().contents;
     }
     return label;
 }

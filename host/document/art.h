@@ -18,12 +18,37 @@ using ObjectId = std::uint64_t;
 
 enum class ArtKind { Group, Path, Text };
 
+/// A text that is nearly always empty, kept in one pointer: "" when there is none.
+class RareText {
+ public:
+    RareText() = default;
+    RareText(const char* text) { *this = std::string(text); }
+    RareText(const std::string& text) { *this = text; }
+    RareText(const RareText& other) { *this = other.str(); }
+    RareText(RareText&&) = default;
+    RareText& operator=(const RareText& other) { return *this = other.str(); }
+    RareText& operator=(RareText&&) = default;
+    RareText& operator=(const std::string& text) {
+        text_ = text.empty() ? nullptr : std::make_unique<std::string>(text);
+        return *this;
+    }
+    const std::string& str() const;
+    operator const std::string&() const { return str(); }
+    bool empty() const { return !text_; }
+    bool operator==(const std::string& other) const { return str() == other; }
+    bool operator==(const RareText& other) const { return str() == other.str(); }
+    bool operator==(const char* other) const { return str() == other; }
+
+ private:
+    std::unique_ptr<std::string> text_;
+};
+
 /// A colour as the document keeps it; custom colours by name.
 struct Color {
     enum class Kind { None, Gray, RGB, CMYK, Custom };
     Kind kind = Kind::None;
     float v[4] = {0, 0, 0, 0};  // gray (ink: 0 white, 1 black) in v[0]; r g b; c m y k
-    std::string customName;     // Custom only
+    RareText customName;        // Custom only
     float tint = 0;             // Custom only
     bool operator==(const Color& o) const;
 };
@@ -58,6 +83,13 @@ struct TextStyle {
     bool fillOverprint = false;
 };
 
+/// What only a point text has. The anchor is the matrix's translation.
+struct PointText {
+    std::string contents;  // UTF-8, "\r" between paragraphs
+    AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
+    TextStyle style;
+};
+
 class Art {
  public:
     Art(ObjectId id, ArtKind kind) : id_(id), kind_(kind) {}
@@ -80,10 +112,13 @@ class Art {
     bool closed = false;
     PaintStyle style;
 
-    // Point texts. The anchor is the matrix's translation.
-    std::string contents;  // UTF-8, "\r" between paragraphs
-    AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
-    TextStyle text;
+    /// A point text's own part, made when first asked for: other art carries none.
+    PointText& text() {
+        if (!text_) text_ = std::make_unique<PointText>();
+        return *text_;
+    }
+    /// The point text's part, or one at its defaults for art that has none.
+    const PointText& text() const { return text_ ? *text_ : NoText(); }
 
     const std::string* FindTag(const std::string& tagName) const;
     void SetTag(const std::string& tagName, const std::string& value);
@@ -96,6 +131,8 @@ class Art {
     Art* parent_ = nullptr;
     Layer* layerOfGroup_ = nullptr;
     std::vector<std::unique_ptr<Art>> children_;
+    std::unique_ptr<PointText> text_;
+    static const PointText& NoText();
 };
 
 class Layer {

@@ -10,9 +10,19 @@ ObjectId NextObjectId() {
     return next++;
 }
 
+const std::string& RareText::str() const {
+    static const std::string none;
+    return text_ ? *text_ : none;
+}
+
 bool Color::operator==(const Color& o) const {
     return kind == o.kind && std::equal(v, v + 4, o.v) && customName == o.customName &&
            tint == o.tint;
+}
+
+const PointText& Art::NoText() {
+    static const PointText none;
+    return none;
 }
 
 const std::string* Art::FindTag(const std::string& tagName) const {
@@ -193,9 +203,7 @@ std::unique_ptr<Art> CloneTree(const Art& source, std::unique_ptr<Art> copy) {
     copy->segments = source.segments;
     copy->closed = source.closed;
     copy->style = source.style;
-    copy->contents = source.contents;
-    copy->matrix = source.matrix;
-    copy->text = source.text;
+    if (source.kind() == ArtKind::Text) copy->text() = source.text();
     return copy;
 }
 }  // namespace
@@ -260,7 +268,7 @@ void Document::SetClosed(Art* path, bool closed) {
 
 bool Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
     if (!InDrawingRange(matrix)) return false;
-    text->matrix = matrix;
+    text->text().matrix = matrix;
     GeometryChanged(text);
     return true;
 }

@@ -33,26 +33,26 @@ double LineWidth(FontFace* face, const std::u32string& line, double size, int tr
 }
 
 AIRealRect PointTextBounds(const Art& text, FontCatalog& fonts) {
-    FontFace* face = fonts.Face(text.text.font);
+    FontFace* face = fonts.Face(text.text().style.font);
     FaceMetrics metrics = face ? face->metrics() : FaceMetrics{};
-    double size = text.text.size;
-    auto lines = SplitParagraphs(Utf8CodePoints(text.contents));
+    double size = text.text().style.size;
+    auto lines = SplitParagraphs(Utf8CodePoints(text.text().contents));
     double left = 0, right = 0;
     bool first = true;
     for (const auto& line : lines) {
-        double width = LineWidth(face, line, size, text.text.tracking);
-        double start = text.text.justification == kCenterJustify  ? -width / 2
-                       : text.text.justification == kRightJustify ? -width
-                                                                  : 0;
+        double width = LineWidth(face, line, size, text.text().style.tracking);
+        double start = text.text().style.justification == kCenterJustify  ? -width / 2
+                       : text.text().style.justification == kRightJustify ? -width
+                                                                          : 0;
         left = first ? start : std::min(left, start);
         right = first ? start + width : std::max(right, start + width);
         first = false;
     }
-    double shift = text.text.baselineShift;
+    double shift = text.text().style.baselineShift;
     double top = shift + metrics.ascent * size;
     double bottom = shift - kLineStepPerSize * size * static_cast<double>(lines.size() - 1) +
                     metrics.descent * size;
-    const AIRealMatrix& m = text.matrix;
+    const AIRealMatrix& m = text.text().matrix;
     const double corners[4][2] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
     for (int i = 0; i < 4; ++i) {

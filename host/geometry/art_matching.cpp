@@ -74,7 +74,7 @@ bool StaysInRange(const Art& art, const AIRealMatrix& matrix, float lineScale, i
             for (const AIPathSegment& s : art.segments)
                 if (!InDrawingRange(Moved(matrix, s))) return false;
     } else if (art.kind() == ArtKind::Text && (flags & kTransformObjects)) {
-        return InDrawingRange(Concat(art.matrix, matrix));
+        return InDrawingRange(Concat(art.text().matrix, matrix));
     }
     return true;
 }
@@ -90,7 +90,7 @@ void Transform(Document& document, Art& art, const AIRealMatrix& matrix, float l
             document.SetSegments(&art, std::move(moved));
         }
     } else if (art.kind() == ArtKind::Text && (flags & kTransformObjects)) {
-        document.SetMatrix(&art, Concat(art.matrix, matrix));
+        document.SetMatrix(&art, Concat(art.text().matrix, matrix));
     }
 }
 

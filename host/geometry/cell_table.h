@@ -23,6 +23,11 @@ class CellTable {
         return const_cast<Cell*>(static_cast<const CellTable*>(this)->Find(key));
     }
 
+    /// Starts loading where the key is looked for, for a lookup soon after.
+    void Prefetch(std::uint64_t key) const {
+        if (!slots_.empty()) __builtin_prefetch(&slots_[Home(key)]);
+    }
+
     /// The cell of the key, created empty when missing.
     Cell& operator[](std::uint64_t key) { return cells_[Place(key)]; }
 

@@ -14,18 +14,26 @@ constexpr int kLevels = 14;
 // Cell coordinates are kept within 29 bits each in the key.
 constexpr double kMaxCell = double(1 << 28);
 
-float CellSize(int level) {
-    return std::ldexp(kBaseCell, 2 * level);
+// The size of the cells of each level and its inverse, looked up: they are on the path
+// of every entry and every query.
+struct Level {
+    float size;
+    double inverse;
+};
+const Level* Levels() {
+    static const auto table = [] {
+        std::vector<Level> levels;
+        for (int l = 0; l < kLevels; ++l) {
+            const float size = std::ldexp(kBaseCell, 2 * l);
+            levels.push_back({size, 1.0 / size});
+        }
+        return levels;
+    }();
+    return table.data();
 }
 
-// 1 / CellSize(level), looked up: it is on every query's path.
 double InverseCellSize(int level) {
-    static const auto table = [] {
-        std::vector<double> inverse;
-        for (int l = 0; l < kLevels; ++l) inverse.push_back(1.0 / CellSize(l));
-        return inverse;
-    }();
-    return table[static_cast<std::size_t>(level)];
+    return Levels()[level].inverse;
 }
 
 std::uint64_t CellKey(int level, std::int64_t cx, std::int64_t cy) {
@@ -47,13 +55,22 @@ bool Finite(const Box& b) {
            std::isfinite(b.top);
 }
 
-// The level whose cells are at least as large as the box, so that it spans at most two
-// cells on each axis; −1 when none is (or the box is not finite).
-int LevelFor(const Box& b) {
+// The first level whose cells are at least as large as the box, so that it reaches at
+// most one cell beyond its lower-left one on each axis; −1 when none is (or the box is
+// not finite, or beyond the grid).
+int LevelFor(const Box& b, std::int64_t* cx, std::int64_t* cy) {
     if (!Finite(b)) return -1;
     const float extent = std::max(b.right - b.left, b.top - b.bottom);
-    for (int level = 0; level < kLevels; ++level)
-        if (CellSize(level) >= extent) return level;
+    const Level* levels = Levels();
+    for (int level = 0; level < kLevels; ++level) {
+        if (levels[level].size < extent) continue;
+        std::int64_t x1 = 0, y1 = 0;
+        if (!(CellOf(b.left, level, cx) && CellOf(b.bottom, level, cy) &&
+              CellOf(b.right, level, &x1) && CellOf(b.top, level, &y1)))
+            return -1;
+        // The extent rounded down to the cell's size may still reach a cell further.
+        if (x1 - *cx <= 1 && y1 - *cy <= 1) return level;
+    }
     return -1;
 }
 
@@ -72,6 +89,34 @@ Box PointBox(AIRealPoint p) {
     return {p.h, p.v, p.h, p.v};
 }
 
+// The bounds of a path of at least one anchor, handles included.
+Box PathBox(const std::vector<AIPathSegment>& s) {
+    Box whole = PointBox(s[0].p);
+    for (const AIPathSegment& anchor : s) {
+        Include(whole, anchor.in);
+        Include(whole, anchor.p);
+        Include(whole, anchor.out);
+    }
+    return whole;
+}
+
+int SegmentsOf(const Art& path) {
+    const int n = static_cast<int>(path.segments.size());
+    return n < 2 ? 0 : (path.closed ? n : n - 1);
+}
+
+// The path's bounds and its segments.
+std::uint32_t EntriesOf(const Art& path) {
+    return path.segments.empty() ? 0 : static_cast<std::uint32_t>(SegmentsOf(path)) + 1;
+}
+
+std::uint64_t RecordKey(const Art& path) {
+    return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(&path));
+}
+
+// Free entries beyond this many more than those in use and the index is built anew.
+constexpr std::size_t kFreeSlack = 4096;
+
 }  // namespace
 
 Box SegmentBox(const std::vector<AIPathSegment>& s, int i) {
@@ -86,157 +131,193 @@ Box SegmentBox(const std::vector<AIPathSegment>& s, int i) {
 }
 
 SegmentIndex::SegmentIndex(Document& document) : document_(document) {
+    Build();
+    document_.AddObserver(this);
+}
+
+// Every entry first, then every cell sized once for what it will hold and filled.
+void SegmentIndex::Build() {
+    segmentGrid_ = Grid{};
+    pathGrid_ = Grid{};
     segmentGrid_.levelCounts.assign(kLevels, 0);
     pathGrid_.levelCounts.assign(kLevels, 0);
-    std::size_t paths = 0, segments = 0;
+    entries_.clear();
+    freeBlocks_.clear();
+    freeEntries_ = segmentEntries_ = loneAnchors_ = 0;
+    oversized_.clear();
+    pathRecords_ = CellTable<PathRecord>();
+    std::size_t entries = 0;
+    std::vector<const Art*> paths;
     document_.ForEachArt([&](Art& art) {
         if (art.kind() != ArtKind::Path) return;
-        ++paths;
-        segments += art.segments.size();
+        entries += EntriesOf(art);
+        paths.push_back(&art);
     });
-    entries_.reserve(paths + segments);
-    pathRecords_.reserve(paths);
-    // Every entry first, then every cell sized once for what it will hold and filled.
-    document_.ForEachArt([&](Art& art) {
-        if (art.kind() == ArtKind::Path) AddPath(art, false);
-    });
+    entries_.reserve(entries);
+    // The cells of the paths a few ahead are looked up while a path's entries are placed.
+    constexpr std::size_t kPathsAhead = 4;
+    std::vector<Located> ahead[kPathsAhead];
+    for (std::size_t k = 0; k < paths.size() && k < kPathsAhead; ++k) Locate(*paths[k], ahead[k]);
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        std::vector<Located>& located = ahead[k % kPathsAhead];
+        Place(*paths[k], located, false);
+        if (k + kPathsAhead < paths.size()) Locate(*paths[k + kPathsAhead], located);
+    }
     FillAllCells();
-    document_.AddObserver(this);
 }
 
 // In the order of the entries, as AddEntry would have filled them one by one.
 void SegmentIndex::FillAllCells() {
-    std::vector<std::uint32_t> places;  // the cell of each item, in order
-    std::vector<std::uint32_t> counts[2];
-    auto each = [&](auto&& f) {
-        for (std::uint32_t id = 0; id < entries_.size(); ++id) {
-            const Entry& e = entries_[id];
-            CellSpan span;
-            if (!e.path || e.level < 0 || !Span(e, &span)) continue;
-            const int g = e.segment < 0 ? 0 : 1;
-            for (std::int64_t cx = span.x0; cx <= span.x1; ++cx)
-                for (std::int64_t cy = span.y0; cy <= span.y1; ++cy) f(e, id, g, cx, cy);
-        }
-    };
     Grid* grids[2] = {&pathGrid_, &segmentGrid_};
-    each([&](const Entry& e, std::uint32_t, int g, std::int64_t cx, std::int64_t cy) {
-        const std::uint32_t place = grids[g]->cells.Place(CellKey(e.level, cx, cy));
-        if (place >= counts[g].size()) counts[g].resize(place + 1, 0);
-        ++counts[g][place];
-        places.push_back(place);
-    });
+    std::vector<std::uint32_t> counts[2];
+    for (const Entry& e : entries_) {
+        if (!e.path || e.cell == kNoCell) continue;
+        auto& count = counts[e.segment < 0 ? 0 : 1];
+        if (e.cell >= count.size()) count.resize(e.cell + std::size_t{1}, 0);
+        ++count[e.cell];
+    }
     for (int g = 0; g < 2; ++g)
-        for (std::uint32_t place = 0; place < counts[g].size(); ++place)
-            grids[g]->cells.At(place).reserve(counts[g][place]);
-    std::size_t k = 0;
-    each([&](const Entry& e, std::uint32_t id, int g, std::int64_t, std::int64_t) {
-        grids[g]->cells.At(places[k++]).push_back({e.box, id});
-    });
-}
-
-bool SegmentIndex::Span(const Entry& e, CellSpan* s) const {
-    return CellOf(e.box.left, e.level, &s->x0) && CellOf(e.box.right, e.level, &s->x1) &&
-           CellOf(e.box.bottom, e.level, &s->y0) && CellOf(e.box.top, e.level, &s->y1);
+        for (std::uint32_t cell = 0; cell < counts[g].size(); ++cell)
+            grids[g]->cells.At(cell).reserve(counts[g][cell]);
+    // The cells a few entries ahead are loaded meanwhile: first where each keeps its
+    // boxes, then the place of the next box.
+    constexpr std::size_t kAhead = 24;
+    auto cellOf = [&](std::size_t id) -> std::vector<CellItem>* {
+        if (id >= entries_.size()) return nullptr;
+        const Entry& e = entries_[id];
+        if (!e.path || e.cell == kNoCell) return nullptr;
+        return &grids[e.segment < 0 ? 0 : 1]->cells.At(e.cell);
+    };
+    for (std::uint32_t id = 0; id < entries_.size(); ++id) {
+        if (auto* later = cellOf(id + 2 * kAhead)) __builtin_prefetch(later);
+        if (auto* soon = cellOf(id + kAhead)) __builtin_prefetch(soon->data() + soon->size(), 1);
+        std::vector<CellItem>* cell = cellOf(id);
+        if (!cell) continue;
+        const Entry& e = entries_[id];
+        const auto& s = e.path->segments;
+        cell->push_back({e.segment < 0 ? PathBox(s) : SegmentBox(s, e.segment), id});
+    }
 }
 
 SegmentIndex::~SegmentIndex() {
     document_.RemoveObserver(this);
 }
 
-std::uint32_t SegmentIndex::AddEntry(const Art& path, int segment, const Box& box, bool fillCells) {
-    std::uint32_t id;
-    if (!freeEntries_.empty()) {
-        id = freeEntries_.back();
-        freeEntries_.pop_back();
-    } else {
-        id = static_cast<std::uint32_t>(entries_.size());
-        entries_.emplace_back();
+// The first of `count` free entries side by side.
+std::uint32_t SegmentIndex::Allocate(std::uint32_t count) {
+    auto free = freeBlocks_.find(count);
+    if (free != freeBlocks_.end() && !free->second.empty()) {
+        const std::uint32_t first = free->second.back();
+        free->second.pop_back();
+        freeEntries_ -= count;
+        return first;
     }
-    Entry& e = entries_[id];
-    e = Entry{&path, segment, box, LevelFor(box)};
-    CellSpan span;
-    if (e.level >= 0 && !Span(e, &span)) e.level = -1;
+    const auto first = static_cast<std::uint32_t>(entries_.size());
+    entries_.resize(entries_.size() + count);
+    return first;
+}
+
+void SegmentIndex::AddEntry(std::uint32_t id, const Art& path, int segment, const Located& at,
+                            bool fillCells) {
     if (segment >= 0) ++segmentEntries_;
-    if (e.level < 0) {
-        oversized_.push_back(id);
-        return id;
+    if (at.level < 0) {
+        entries_[id] = Entry{&path, segment, kNoCell};
+        oversized_.push_back({at.box, id});
+        return;
     }
     Grid& grid = segment < 0 ? pathGrid_ : segmentGrid_;
-    ++grid.levelCounts[static_cast<std::size_t>(e.level)];
-    if (!fillCells) return id;
-    for (std::int64_t cx = span.x0; cx <= span.x1; ++cx)
-        for (std::int64_t cy = span.y0; cy <= span.y1; ++cy)
-            grid.cells[CellKey(e.level, cx, cy)].push_back({box, id});
-    return id;
+    ++grid.levelCounts[static_cast<std::size_t>(at.level)];
+    if (at.key != grid.lastKey) grid.lastKey = at.key, grid.lastCell = grid.cells.Place(at.key);
+    const std::uint32_t cell = grid.lastCell;
+    entries_[id] = Entry{&path, segment, cell};
+    if (fillCells) grid.cells.At(cell).push_back({at.box, id});
 }
 
 void SegmentIndex::RemoveEntry(std::uint32_t id) {
     Entry& e = entries_[id];
-    if (e.level < 0) {
-        auto it = std::find(oversized_.begin(), oversized_.end(), id);
-        if (it != oversized_.end()) {
-            *it = oversized_.back();
-            oversized_.pop_back();
-        }
+    auto takeOut = [id](std::vector<CellItem>& items) {
+        auto it = std::find_if(items.begin(), items.end(),
+                               [id](const CellItem& item) { return item.id == id; });
+        const Box box = it->box;
+        *it = items.back();
+        items.pop_back();
+        return box;
+    };
+    if (e.cell == kNoCell) {
+        takeOut(oversized_);
     } else {
         Grid& grid = e.segment < 0 ? pathGrid_ : segmentGrid_;
-        std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-        CellOf(e.box.left, e.level, &x0);
-        CellOf(e.box.right, e.level, &x1);
-        CellOf(e.box.bottom, e.level, &y0);
-        CellOf(e.box.top, e.level, &y1);
-        for (std::int64_t cx = x0; cx <= x1; ++cx)
-            for (std::int64_t cy = y0; cy <= y1; ++cy) {
-                const std::uint64_t key = CellKey(e.level, cx, cy);
-                auto* items = grid.cells.Find(key);
-                if (!items) continue;
-                auto it = std::find_if(items->begin(), items->end(),
-                                       [id](const CellItem& item) { return item.id == id; });
-                if (it != items->end()) {
-                    *it = items->back();
-                    items->pop_back();
-                }
-                if (items->empty()) grid.cells.Erase(key);
-            }
-        --grid.levelCounts[static_cast<std::size_t>(e.level)];
+        auto& items = grid.cells.At(e.cell);
+        std::int64_t cx = 0, cy = 0;
+        const int level = LevelFor(takeOut(items), &cx, &cy);
+        if (items.empty()) {
+            grid.cells.Erase(CellKey(level, cx, cy));
+            grid.lastKey = ~std::uint64_t{0};
+        }
+        --grid.levelCounts[static_cast<std::size_t>(level)];
     }
     if (e.segment >= 0) --segmentEntries_;
     e = Entry{};
-    freeEntries_.push_back(id);
 }
 
-void SegmentIndex::AddPath(const Art& path, bool fillCells) {
-    PathRecord& record = pathRecords_[&path];
+void SegmentIndex::AddPath(const Art& path) {
+    Locate(path, locating_);
+    Place(path, locating_, true);
+}
+
+// Where every entry of the path goes, its cell's slot loaded meanwhile.
+void SegmentIndex::Locate(const Art& path, std::vector<Located>& located) {
+    const std::uint32_t count = EntriesOf(path);
     const auto& s = path.segments;
-    const int n = static_cast<int>(s.size());
-    const int count = n < 2 ? 0 : (path.closed ? n : n - 1);
-    record.entries.reserve(static_cast<std::size_t>(count) + 1);
-    Box whole = n > 0 ? PointBox(s[0].p) : Box{};
-    for (const AIPathSegment& anchor : s) {
-        Include(whole, anchor.in);
-        Include(whole, anchor.p);
-        Include(whole, anchor.out);
-    }
-    if (n > 0) record.entries.push_back(AddEntry(path, -1, whole, fillCells));
-    record.loneAnchor = n == 1;
-    loneAnchors_ += record.loneAnchor;
-    for (int i = 0; i < count; ++i)
-        record.entries.push_back(AddEntry(path, i, SegmentBox(s, i), fillCells));
+    located.clear();
+    auto locate = [&](const Box& box, Grid& grid) {
+        Located at{box, -1, 0};
+        std::int64_t cx = 0, cy = 0;
+        at.level = LevelFor(box, &cx, &cy);
+        if (at.level >= 0) {
+            at.key = CellKey(at.level, cx, cy);
+            grid.cells.Prefetch(at.key);
+        }
+        located.push_back(at);
+    };
+    if (count > 0) locate(PathBox(s), pathGrid_);
+    for (std::uint32_t i = 1; i < count; ++i)
+        locate(SegmentBox(s, static_cast<int>(i - 1)), segmentGrid_);
+    pathRecords_.Prefetch(RecordKey(path));
+}
+
+void SegmentIndex::Place(const Art& path, const std::vector<Located>& located, bool fillCells) {
+    const auto count = static_cast<std::uint32_t>(located.size());
+    const std::uint32_t first = Allocate(count);
+    for (std::uint32_t i = 0; i < count; ++i)
+        AddEntry(first + i, path, static_cast<int>(i) - 1, located[i], fillCells);
+    const bool lone = path.segments.size() == 1;
+    pathRecords_[RecordKey(path)] = PathRecord{first, count, lone, 0};
+    loneAnchors_ += lone;
     rankedVersion_ = ~std::uint64_t{0};
 }
 
 void SegmentIndex::RemovePath(const Art& path) {
-    auto it = pathRecords_.find(&path);
-    if (it == pathRecords_.end()) return;
-    for (std::uint32_t id : it->second.entries) RemoveEntry(id);
-    loneAnchors_ -= it->second.loneAnchor;
-    pathRecords_.erase(it);
+    const PathRecord* found = pathRecords_.Find(RecordKey(path));
+    if (!found) return;
+    const PathRecord record = *found;
+    for (std::uint32_t id = record.first; id < record.first + record.count; ++id) RemoveEntry(id);
+    if (record.count > 0) {
+        freeBlocks_[record.count].push_back(record.first);
+        freeEntries_ += record.count;
+    }
+    loneAnchors_ -= record.loneAnchor;
+    pathRecords_.Erase(RecordKey(path));
 }
 
 void SegmentIndex::OnGeometryChanged(const Art& art) {
     if (art.kind() != ArtKind::Path) return;
     RemovePath(art);
-    AddPath(art);
+    // Blocks freed by paths that changed their number of segments are rarely taken again.
+    if (freeEntries_ > entries_.size() / 2 + kFreeSlack)
+        Build();
+    else
+        AddPath(art);
 }
 
 void SegmentIndex::OnArtRemoved(const Art& art) {
@@ -245,9 +326,9 @@ void SegmentIndex::OnArtRemoved(const Art& art) {
 
 template <class F>
 void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
-    for (std::uint32_t id : oversized_) {
-        const Entry& e = entries_[id];
-        if ((e.segment < 0) == paths && Overlap(e.box, query)) f(e);
+    for (const CellItem& item : oversized_) {
+        const Entry& e = entries_[item.id];
+        if ((e.segment < 0) == paths && Overlap(item.box, query)) f(e);
     }
     const Grid& grid = paths ? pathGrid_ : segmentGrid_;
     for (int level = 0; level < kLevels; ++level) {
@@ -256,22 +337,13 @@ void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
         if (!(CellOf(query.left, level, &x0) && CellOf(query.right, level, &x1) &&
               CellOf(query.bottom, level, &y0) && CellOf(query.top, level, &y1)))
             continue;
-        for (std::int64_t cx = x0; cx <= x1; ++cx)
-            for (std::int64_t cy = y0; cy <= y1; ++cy) {
+        // Boxes kept one cell left of or below the query's may reach into it.
+        for (std::int64_t cx = x0 - 1; cx <= x1; ++cx)
+            for (std::int64_t cy = y0 - 1; cy <= y1; ++cy) {
                 const auto* items = grid.cells.Find(CellKey(level, cx, cy));
                 if (!items) continue;
-                for (const CellItem& item : *items) {
-                    if (!Overlap(item.box, query)) continue;
-                    // An entry spans up to four cells: report it only from the cell holding
-                    // the lower-left corner of its overlap with the query.
-                    if ((x0 != x1 || y0 != y1)) {
-                        std::int64_t ox = 0, oy = 0;
-                        CellOf(std::max(item.box.left, query.left), level, &ox);
-                        CellOf(std::max(item.box.bottom, query.bottom), level, &oy);
-                        if (ox != cx || oy != cy) continue;
-                    }
-                    f(entries_[item.id]);
-                }
+                for (const CellItem& item : *items)
+                    if (Overlap(item.box, query)) f(entries_[item.id]);
             }
     }
 }
@@ -294,16 +366,15 @@ void SegmentIndex::RankIfStale() const {
     document_.ForEachArt([&](Art& art) {
         ++rank;
         if (art.kind() != ArtKind::Path) return;
-        auto it = pathRecords_.find(&art);
-        if (it != pathRecords_.end()) it->second.rank = rank;
+        if (const PathRecord* record = pathRecords_.Find(RecordKey(art))) record->rank = rank;
     });
     rankedVersion_ = document_.version();
 }
 
 std::uint32_t SegmentIndex::PaintRank(const Art& path) const {
     RankIfStale();
-    auto it = pathRecords_.find(&path);
-    return it == pathRecords_.end() ? 0 : it->second.rank;
+    const PathRecord* record = pathRecords_.Find(RecordKey(path));
+    return record ? record->rank : 0;
 }
 
 }  // namespace host

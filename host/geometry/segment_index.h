@@ -1,7 +1,7 @@
 // A spatial index of the document's path segments and path bounds, so that hit tests and
 // snapping look only at what lies near the pointer. It is a hierarchical grid: each
 // segment's bounds (control points included) go into the level whose cells are at least
-// as large as they are, so a segment sits in at most four cells. It listens to the
+// as large as they are, in the one cell of its lower-left corner. It listens to the
 // document and stays right as art is created, changed and disposed. It also ranks paths
 // in paint order (recomputed after the document changes) so that the topmost hit wins.
 #pragma once
@@ -54,14 +54,18 @@ class SegmentIndex : public DocumentObserver {
     void OnArtRemoved(const Art& art) override;
 
  private:
+    // Each entry sits in one cell: the cell of its lower-left corner on its level, whose
+    // cells are at least as large as the entry, so that it reaches at most one cell further
+    // right and up; a query looks one cell further left and down.
     struct Entry {
-        const Art* path = nullptr;  // nullptr: a free slot
-        int segment = -1;           // −1: the bounds of the whole path
-        Box box;
-        int level = -1;  // −1: too large or not finite, kept apart
+        const Art* path = nullptr;     // nullptr: a free slot
+        int segment = -1;              // −1: the bounds of the whole path
+        std::uint32_t cell = kNoCell;  // where its box is kept; kNoCell: kept apart
     };
+    static constexpr std::uint32_t kNoCell = ~std::uint32_t{0};
+    // A path's entries lie together: its bounds, then its segments in order.
     struct PathRecord {
-        std::vector<std::uint32_t> entries;
+        std::uint32_t first = 0, count = 0;
         bool loneAnchor = false;
         mutable std::uint32_t rank = 0;  // a cache, refreshed by RankIfStale
     };
@@ -76,17 +80,25 @@ class SegmentIndex : public DocumentObserver {
     struct Grid {
         CellTable<std::vector<CellItem>> cells;
         std::vector<std::uint32_t> levelCounts;
+        // The cell last placed into: a path's next segment often goes there too.
+        std::uint64_t lastKey = ~std::uint64_t{0};
+        std::uint32_t lastCell = 0;
     };
+    void Build();
 
-    // The cells an entry spans on its level.
-    struct CellSpan {
-        std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-    };
-
-    void AddPath(const Art& path, bool fillCells = true);
     void RemovePath(const Art& path);
-    std::uint32_t AddEntry(const Art& path, int segment, const Box& box, bool fillCells);
-    bool Span(const Entry& e, CellSpan* span) const;
+    std::uint32_t Allocate(std::uint32_t count);
+    // An entry's box with its level (−1: too large or not finite) and cell key.
+    struct Located {
+        Box box;
+        int level;
+        std::uint64_t key;
+    };
+    void AddPath(const Art& path);
+    void Locate(const Art& path, std::vector<Located>& located);
+    void Place(const Art& path, const std::vector<Located>& located, bool fillCells);
+    void AddEntry(std::uint32_t id, const Art& path, int segment, const Located& at,
+                  bool fillCells);
     void FillAllCells();
     void RemoveEntry(std::uint32_t id);
     template <class F>
@@ -95,12 +107,15 @@ class SegmentIndex : public DocumentObserver {
 
     Document& document_;
     std::vector<Entry> entries_;
-    std::vector<std::uint32_t> freeEntries_;
+    // Blocks of free entries by their size, and how many entries they hold.
+    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> freeBlocks_;
+    std::size_t freeEntries_ = 0;
     std::size_t segmentEntries_ = 0;
     std::size_t loneAnchors_ = 0;
     Grid segmentGrid_, pathGrid_;
-    std::vector<std::uint32_t> oversized_;
-    std::unordered_map<const Art*, PathRecord> pathRecords_;
+    std::vector<CellItem> oversized_;
+    std::vector<Located> locating_;      // the entries of the path being added
+    CellTable<PathRecord> pathRecords_;  // by the path's address
     mutable std::uint64_t rankedVersion_ = ~std::uint64_t{0};
 };
 

@@ -48,7 +48,7 @@ Json ColorJson(const Color& c) {
         case Color::Kind::CMYK:
             return Json{{"cmyk", {Real(c.v[0]), Real(c.v[1]), Real(c.v[2]), Real(c.v[3])}}};
         case Color::Kind::Custom:
-            return Json{{"custom", c.customName}, {"tint", Real(c.tint)}};
+            return Json{{"custom", c.customName.str()}, {"tint", Real(c.tint)}};
     }
     return nullptr;
 }
@@ -102,14 +102,14 @@ Json PathJson(const Art& art) {
 
 Json TextJson(const Art& art, FontCatalog& fonts) {
     static const char* justifications[] = {"left", "right", "center"};
-    const TextStyle& t = art.text;
-    const AIRealMatrix& m = art.matrix;
+    const TextStyle& t = art.text().style;
+    const AIRealMatrix& m = art.text().matrix;
     AIRealRect b = PointTextBounds(art, fonts);
     return Json{
         {"type", "text"},
         {"name", art.name},
         {"tags", TagsJson(art)},
-        {"contents", art.contents},
+        {"contents", art.text().contents},
         {"anchor", Pair(AIRealPoint{m.tx, m.ty})},
         {"matrix", {Real(m.a), Real(m.b), Real(m.c), Real(m.d), Real(m.tx), Real(m.ty)}},
         {"font", t.font},

@@ -41,7 +41,7 @@ ASErr AIAPI ReleaseRange(TextRangeRef range) {
 ASErr AIAPI GetSize(TextRangeRef range, int32_t* characters) {
     return WithRange("GetSize", range, [&](Host&, Art& text) -> AIErr {
         if (!characters) return kBadParameterErr;
-        *characters = static_cast<int32_t>(Utf8CharacterCount(text.contents));
+        *characters = static_cast<int32_t>(Utf8CharacterCount(text.text().contents));
         return kNoErr;
     });
 }
@@ -49,7 +49,7 @@ ASErr AIAPI GetSize(TextRangeRef range, int32_t* characters) {
 ASErr AIAPI SetContents(TextRangeRef range, const char* contents) {
     return WithRange("SetContents", range, [&](Host& host, Art& text) -> AIErr {
         if (!contents) return kBadParameterErr;
-        text.contents = contents;
+        text.text().contents = contents;
         host.document().GeometryChanged(&text);
         return kNoErr;
     });
@@ -57,7 +57,7 @@ ASErr AIAPI SetContents(TextRangeRef range, const char* contents) {
 
 ASErr AIAPI GetContents(TextRangeRef range, char* contents, size_t size) {
     return WithRange("GetContents", range, [&](Host&, Art& text) -> AIErr {
-        return CopyOut(text.contents, contents, size, true);
+        return CopyOut(text.text().contents, contents, size, true);
     });
 }
 
@@ -68,7 +68,7 @@ ASErr AIAPI SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features) {
         auto it = all.find(IdOf(features));
         if (it == all.end()) return kStaleHandleErr;
         const CharFeaturesRecord& f = it->second;
-        TextStyle& style = text.text;
+        TextStyle& style = text.text().style;
         if (f.font) style.font = *f.font;
         if (f.size) style.size = *f.size;
         if (f.baselineShift) style.baselineShift = *f.baselineShift;
@@ -87,9 +87,9 @@ ASErr AIAPI SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features) {
         auto it = all.find(IdOf(features));
         if (it == all.end()) return kStaleHandleErr;
         const ParaFeaturesRecord& f = it->second;
-        if (f.justification) text.text.justification = *f.justification;
-        if (f.firstLineIndent) text.text.firstLineIndent = *f.firstLineIndent;
-        if (f.startIndent) text.text.startIndent = *f.startIndent;
+        if (f.justification) text.text().style.justification = *f.justification;
+        if (f.firstLineIndent) text.text().style.firstLineIndent = *f.firstLineIndent;
+        if (f.startIndent) text.text().style.startIndent = *f.startIndent;
         host.document().GeometryChanged(&text);
         return kNoErr;
     });

@@ -20,7 +20,7 @@ ASErr AIAPI NewPointText(int16_t paintOrder, AIArtHandle prep, int32_t orientati
         Art* text = host.document().NewArt(ArtKind::Text, paintOrder, prepArt);
         if (!text) return kBadParameterErr;
         const auto& fonts = host.fonts().names();
-        text->text.font = fonts.empty() ? kFallbackFontFamily : fonts.front();
+        text->text().style.font = fonts.empty() ? kFallbackFontFamily : fonts.front();
         host.document().SetMatrix(text, AIRealMatrix{1, 0, 0, 1, anchor.h, anchor.v});
         *newText = HandleOf(text);
         return kNoErr;
@@ -46,7 +46,7 @@ ASErr AIAPI GetTextFrameAnchor(AIArtHandle handle, AIRealPoint* anchor) {
         AIErr error = kNoErr;
         Art* text = TextParameter(handle, &error);
         if (!text) return error;
-        *anchor = AIRealPoint{text->matrix.tx, text->matrix.ty};
+        *anchor = AIRealPoint{text->text().matrix.tx, text->text().matrix.ty};
         return kNoErr;
     });
 }
@@ -57,7 +57,7 @@ ASErr AIAPI GetTextFrameMatrix(AIArtHandle handle, AIRealMatrix* matrix) {
         AIErr error = kNoErr;
         Art* text = TextParameter(handle, &error);
         if (!text) return error;
-        *matrix = text->matrix;
+        *matrix = text->text().matrix;
         return kNoErr;
     });
 }

@@ -1,10 +1,12 @@
 #include "host/svg/svg.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -55,6 +57,14 @@ bool ReadWholeFile(const std::string& path, std::string* text, std::string* erro
     return true;
 }
 
+// The whole pages of [begin, end) handed back to the system (they read as zeros after).
+void ReleasePages(char* begin, char* end) {
+    static const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) / page * page;
+    const std::uintptr_t last = reinterpret_cast<std::uintptr_t>(end) / page * page;
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+}
+
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) text += (text.empty() ? "" : "\n") + line;
@@ -89,12 +99,12 @@ class FileWriter : public pugi::xml_writer {
     bool ok_ = true;
 };
 
-bool WriteFile(const pugi::xml_document& xml, const std::string& path) {
+bool WriteFile(const Document& document, const std::string& path, svg::ProgressLine& progress) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
     std::setvbuf(file, nullptr, _IONBF, 0);
     FileWriter writer(file);
-    xml.save(writer, "  ", pugi::format_default, pugi::encoding_utf8);
+    svg::WriteSvg(document, writer, [&](double done) { progress.Show(done); });
     const bool written = writer.Finish();
     const int saved = errno;
     const bool closed = std::fclose(file) == 0;
@@ -131,6 +141,10 @@ std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* 
         });
         pugi::xml_node root = xml.document_element();
         context.Index(root);
+        // The text of art already read is given back as the document grows.
+        context.OnRelease([&](std::ptrdiff_t begin, std::ptrdiff_t end) {
+            ReleasePages(&text[0] + begin, &text[0] + end);
+        });
         auto document = svg::ReadSvgTree(root, context);
         *warnings = JoinLines(context.warnings());
         progress.Done();
@@ -151,12 +165,10 @@ bool SaveSvgDocument(const Document& document, const std::string& path, std::str
     if (!error) error = &ignoredError;
     svg::ProgressLine progress("saving", path);
     try {
-        pugi::xml_document xml;
-        svg::WriteSvgTree(document, xml, [&](double done) { progress.Show(0.8 * done); });
         // Written beside the file and moved over it, so that a failed save leaves the
         // previous file whole.
         const std::string partial = path + ".part";
-        if (!WriteFile(xml, partial)) {
+        if (!WriteFile(document, partial, progress)) {
             *error = path + ": cannot write " + partial + ": " + std::strerror(errno);
             std::remove(partial.c_str());
             progress.Done();

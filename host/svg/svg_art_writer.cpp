@@ -160,13 +160,13 @@ void WriteText(pugi::xml_node parent, const Art& art) {
     pugi::xml_node node = parent.append_child("text");
     WriteIdentity(node, art);
     // The text's own space has y upwards, SVG's downwards: flip it before the matrix.
-    const AIRealMatrix& m = art.matrix;
+    const AIRealMatrix& m = art.text().matrix;
     Set(node, "transform",
         "matrix(" + FormatFloat(m.a) + " " + FormatFloat(m.b) + " " + FormatFloat(-m.c) + " " +
             FormatFloat(-m.d) + " " + FormatFloat(m.tx) + " " + FormatFloat(m.ty) + ")");
     Set(node, "xml:space", "preserve");
-    WriteTextFeatures(node, art.text);
-    WriteContents(node, art.contents);
+    WriteTextFeatures(node, art.text().style);
+    WriteContents(node, art.text().contents);
 }
 
 }  // namespace

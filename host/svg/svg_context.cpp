@@ -1,6 +1,7 @@
 #include "host/svg/svg_context.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "host/svg/svg_names.h"
 
@@ -9,6 +10,23 @@ namespace host::svg {
 namespace {
 
 constexpr std::size_t kLongestQuotedValue = 40;  // characters of an id quoted in a message
+// Released text is handed over in stretches of at least this many bytes.
+constexpr std::ptrdiff_t kReleasedAtOnce = std::ptrdiff_t{1} << 20;
+
+// Where the node's text starts ("<" of an element, a text's first character); −1 when
+// unknown or not worth the trouble.
+std::ptrdiff_t StartOf(const pugi::xml_node& node) {
+    const std::ptrdiff_t offset = node.offset_debug();
+    if (offset < 0) return -1;
+    switch (node.type()) {
+        case pugi::node_element:
+            return offset - 1;
+        case pugi::node_pcdata:
+            return offset;
+        default:
+            return -1;
+    }
+}
 
 const char* NamespaceUri(Namespace ns) {
     switch (ns) {
@@ -38,8 +56,13 @@ std::string OneLine(std::string_view text) {
 ReaderContext::ReaderContext(std::string fileName, std::string_view text)
     : fileName_(std::move(fileName)) {
     lineStarts_.push_back(0);
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\n') lineStarts_.push_back(i + 1);
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    for (const char* at = begin; at < end; ++at) {
+        at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+        if (!at) break;
+        lineStarts_.push_back(static_cast<std::size_t>(at - begin) + 1);
+    }
 }
 
 void ReaderContext::Index(const pugi::xml_node& root) {
@@ -62,10 +85,34 @@ void ReaderContext::Index(const pugi::xml_node& root) {
         pugi::xml_node node = pending.back();
         pending.pop_back();
         ++elements_;
-        if (auto id = node.attribute("id")) ids_.emplace(id.value(), node);  // first one wins
+        if (auto id = node.attribute("id")) {
+            ids_.emplace(id.value(), node);  // first one wins
+            idOffsets_.push_back(node.offset_debug());
+        }
         for (auto child = node.last_child(); child; child = child.previous_sibling())
             if (child.type() == pugi::node_element) pending.push_back(child);
     }
+    // An element with an id whose place is unknown could be anywhere: nothing is released.
+    std::sort(idOffsets_.begin(), idOffsets_.end());
+    releasable_ = idOffsets_.empty() || idOffsets_.front() >= 0;
+}
+
+void ReaderContext::Release(pugi::xml_node node, const pugi::xml_node& next) {
+    if (!release_ || !releasable_ || !next) return;
+    const std::ptrdiff_t begin = StartOf(node), end = StartOf(next);
+    if (begin < 0 || end <= begin) return;
+    auto id = std::lower_bound(idOffsets_.begin(), idOffsets_.end(), begin);
+    if (id != idOffsets_.end() && *id < end) return;
+    node.parent().remove_child(node);
+    if (begin <= releasedEnd_ && end >= releasedBegin_) {
+        releasedBegin_ = std::min(releasedBegin_, begin);
+        releasedEnd_ = std::max(releasedEnd_, end);
+    } else {
+        releasedBegin_ = begin, releasedEnd_ = end;
+    }
+    if (releasedEnd_ - releasedBegin_ < kReleasedAtOnce) return;
+    release_(releasedBegin_, releasedEnd_);
+    releasedBegin_ = releasedEnd_;
 }
 
 std::string_view ReaderContext::SvgName(const pugi::xml_node& node) const {

@@ -72,6 +72,15 @@ class ReaderContext {
         if (progress_) progress_(node.offset_debug());
     }
 
+    /// Called with stretches of the text [begin, end) that nothing reads any more.
+    void OnRelease(std::function<void(std::ptrdiff_t begin, std::ptrdiff_t end)> release) {
+        release_ = std::move(release);
+    }
+    /// The node is read and `next` is its next sibling: unless something may refer to it
+    /// later (it holds an element with an id), the node leaves the tree and its text is
+    /// handed to the release callback, a stretch at a time. Nothing without a callback.
+    void Release(pugi::xml_node node, const pugi::xml_node& next);
+
     const std::vector<std::string>& warnings() const { return warnings_; }
     const std::string& fileName() const { return fileName_; }
 
@@ -84,6 +93,10 @@ class ReaderContext {
     std::vector<std::string> warnings_;
     std::unordered_set<std::string> onceKeys_;
     std::function<void(std::ptrdiff_t)> progress_;
+    std::function<void(std::ptrdiff_t, std::ptrdiff_t)> release_;
+    std::vector<std::ptrdiff_t> idOffsets_;  // of the elements with an id, in order
+    bool releasable_ = true;
+    std::ptrdiff_t releasedBegin_ = 0, releasedEnd_ = 0;  // the stretch not yet handed over
     std::size_t elements_ = 0;
 };
 

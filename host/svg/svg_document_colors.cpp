@@ -85,7 +85,7 @@ std::string ColorRecord(const Color& c, bool shownAsHex) {
         case Color::Kind::CMYK:
             return "cmyk" + Components(c.v, 4);
         case Color::Kind::Custom:
-            return "custom " + FormatFloat(c.tint) + " " + c.customName;
+            return "custom " + FormatFloat(c.tint) + " " + c.customName.str();
         case Color::Kind::None:
             break;
     }

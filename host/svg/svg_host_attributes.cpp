@@ -138,8 +138,8 @@ std::optional<std::string> ReadHostText(const ReaderContext& context, const pugi
         pugi::xml_attribute plain, escaped;
         for (const auto& attribute : node.attributes()) {
             const char* name = attribute.name();
-            // Compared a character at a time: most names differ at the first one.
-            if (std::strncmp(name, prefix.data(), prefix.size()) != 0 ||
+            // Most names differ at the first character: no call for those.
+            if (name[0] != prefix[0] || std::strncmp(name, prefix.data(), prefix.size()) != 0 ||
                 std::strncmp(name + prefix.size(), localName.data(), localName.size()) != 0)
                 continue;
             const char* rest = name + prefix.size() + localName.size();
@@ -163,17 +163,18 @@ void WriteTags(pugi::xml_node node, const std::vector<std::pair<std::string, std
 std::vector<std::pair<std::string, std::string>> ReadTags(const ReaderContext& context,
                                                           const pugi::xml_node& node) {
     std::vector<std::pair<std::string, std::string>> tags;
-    const auto prefixes = context.Prefixes(Namespace::Quill);
-    const std::string suffix = quill_attr::kEscapedSuffix;
+    const std::string_view suffix = quill_attr::kEscapedSuffix, tag = quill_attr::kTagPrefix;
     for (const auto& attribute : node.attributes()) {
-        std::string name = attribute.name();
-        std::string start;
-        for (const auto& prefix : prefixes) {
-            std::string candidate = prefix + quill_attr::kTagPrefix;
-            if (name.compare(0, candidate.size(), candidate) == 0) start = candidate;
-        }
-        if (start.empty()) continue;
-        std::string escapedName = name.substr(start.size());
+        // Names are compared in place: most attributes are no tags.
+        const std::string_view name = attribute.name();
+        std::size_t start = 0;
+        for (const auto& prefix : context.Prefixes(Namespace::Quill))
+            if (name.size() >= prefix.size() + tag.size() &&
+                name.compare(0, prefix.size(), prefix) == 0 &&
+                name.compare(prefix.size(), tag.size(), tag) == 0)
+                start = prefix.size() + tag.size();
+        if (start == 0) continue;
+        std::string escapedName(name.substr(start));
         bool escaped =
             escapedName.size() > suffix.size() &&
             escapedName.compare(escapedName.size() - suffix.size(), suffix.size(), suffix) == 0;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace host::svg {
 
@@ -21,6 +22,31 @@ bool IsBelowOne(std::string_view token) {
     if (exponent != std::string_view::npos) return token.substr(exponent + 1).front() == '-';
     return token.find_first_not_of("0.") == std::string_view::npos || token.front() == '.' ||
            token.substr(0, 2) == "0.";
+}
+
+// Most numbers of a drawing have a few digits and no exponent: their digits make a
+// whole number that a double holds exactly, divided by an exact power of ten, which
+// rounds once, as the general conversion does. Nothing for other numbers.
+std::optional<double> ExactShortDecimal(std::string_view token) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr int kMostDigits = 15;
+    const bool negative = token.front() == '-';
+    if (negative) token.remove_prefix(1);
+    std::uint64_t whole = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (char c : token) {
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (!IsDigit(c) || ++digits > kMostDigits) return std::nullopt;
+        whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+        decimals += point;
+    }
+    const double value = static_cast<double>(whole) / kPowersOfTen[decimals];
+    return negative ? -value : value;
 }
 
 }  // namespace
@@ -73,6 +99,11 @@ std::optional<double> NumberScanner::ReadNumber() {
     if (length == 0) return std::nullopt;
     std::string_view token = text_.substr(position_, length);
     if (token.front() == '+') token.remove_prefix(1);
+    if (auto exact = ExactShortDecimal(token)) {
+        position_ += length;
+        SkipSeparators();
+        return exact;
+    }
     double value = 0;
     auto [end, code] = std::from_chars(token.data(), token.data() + token.size(), value);
     // Out of range in either direction: a huge value is refused by the callers' limits;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 #include "host/svg/svg_art_reader.h"
@@ -27,33 +28,33 @@ constexpr std::size_t kMostAnchorsInDrawing = 2 * kMostAnchors;
 constexpr std::size_t kArtBetweenProgress = 4096;
 
 // Elements that draw nothing where they stand (definitions, descriptions): no warning.
-constexpr const char* kSilentElements[] = {"defs",
-                                           "symbol",
-                                           "title",
-                                           "desc",
-                                           "metadata",
-                                           "linearGradient",
-                                           "radialGradient",
-                                           "pattern",
-                                           "marker",
-                                           "clipPath",
-                                           "mask",
-                                           "filter",
-                                           "font",
-                                           "font-face",
-                                           "color-profile",
-                                           "cursor",
-                                           "view",
-                                           "animate",
-                                           "animateColor",
-                                           "animateMotion",
-                                           "animateTransform",
-                                           "set",
-                                           "missing-glyph"};
+constexpr std::string_view kSilentElements[] = {"defs",
+                                                "symbol",
+                                                "title",
+                                                "desc",
+                                                "metadata",
+                                                "linearGradient",
+                                                "radialGradient",
+                                                "pattern",
+                                                "marker",
+                                                "clipPath",
+                                                "mask",
+                                                "filter",
+                                                "font",
+                                                "font-face",
+                                                "color-profile",
+                                                "cursor",
+                                                "view",
+                                                "animate",
+                                                "animateColor",
+                                                "animateMotion",
+                                                "animateTransform",
+                                                "set",
+                                                "missing-glyph"};
 
 // Elements that would draw but that the host has no art for.
 struct Unsupported {
-    const char* element;
+    std::string_view element;  // its length known: compared to every element's name
     const char* reason;
 };
 constexpr Unsupported kUnsupportedElements[] = {
@@ -139,7 +140,12 @@ void TreeReader::WarnUnsupportedReferences(const pugi::xml_node& node) {
 
 void TreeReader::ReadChildren(const pugi::xml_node& node, const Frame& frame, Art* into,
                               int depth) {
-    for (auto child : node.children()) ReadElement(child, frame, into, depth + 1);
+    for (pugi::xml_node child = node.first_child(), next; child; child = next) {
+        next = child.next_sibling();
+        ReadElement(child, frame, into, depth + 1);
+        // What an instance reads is read again by the next instance.
+        if (useStack_.empty()) context_.Release(child, next);
+    }
 }
 
 void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Art* into,

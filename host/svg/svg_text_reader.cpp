@@ -147,13 +147,13 @@ Art* ReadText(Document& document, Art* parent, const pugi::xml_node& node, const
     if (!art) context.Fail(node, "the text has no place in the document");
     ReadArtIdentity(node, frame.style, context, art);
     if (auto exact = ReadHostText(context, node, quill_attr::kContents)) {
-        art->contents = *exact;
+        art->text().contents = *exact;
     } else {
         TextCollector collector{context, {}, 0};
         collector.Collect(node, 0);
-        art->contents = ArrangeSpaces(collector.text, PreservesSpaces(node));
+        art->text().contents = ArrangeSpaces(collector.text, PreservesSpaces(node));
     }
-    art->text = ReadTextStyle(node, frame.style, scale, context);
+    art->text().style = ReadTextStyle(node, frame.style, scale, context);
     AIRealMatrix matrix{Checked(m.a / scale, node, context), Checked(m.b / scale, node, context),
                         Checked(m.c / scale, node, context), Checked(m.d / scale, node, context),
                         Checked(m.e, node, context),         Checked(m.f, node, context)};

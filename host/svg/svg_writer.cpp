@@ -1,5 +1,7 @@
 #include "host/svg/svg_writer.h"
 
+#include <cstring>
+
 #include "host/svg/svg_art_writer.h"
 #include "host/svg/svg_host_attributes.h"
 #include "host/svg/svg_names.h"
@@ -27,8 +29,8 @@ struct Progress {
     }
 };
 
-void WriteLayer(pugi::xml_node root, const Layer& layer, float pageHeight, Progress& progress) {
-    pugi::xml_node group = root.append_child("g");
+// The layer's group without its art.
+void SetLayerGroup(pugi::xml_node group, const Layer& layer, float pageHeight) {
     Set(group, Qualified(kInkscapePrefix, "groupmode"), "layer");
     // Other programs show the title; the host reads its own exact record.
     Set(group, Qualified(kInkscapePrefix, "label"),
@@ -44,16 +46,10 @@ void WriteLayer(pugi::xml_node root, const Layer& layer, float pageHeight, Progr
     Set(group, Qualified(kQuillPrefix, quill_attr::kLayerColor),
         std::to_string(c.red) + " " + std::to_string(c.green) + " " + std::to_string(c.blue));
     Set(group, "transform", "matrix(1 0 0 -1 0 " + FormatFloat(pageHeight) + ")");
-    for (const auto& art : layer.group()->children()) {
-        WriteArt(group, *art);
-        progress.Step();
-    }
 }
 
-}  // namespace
-
-void WriteSvgTree(const Document& document, pugi::xml_document& xml,
-                  const std::function<void(double)>& report) {
+// The declaration and the root element without its layers.
+pugi::xml_node SetRoot(pugi::xml_document& xml, const Document& document) {
     auto declaration = xml.append_child(pugi::node_declaration);
     declaration.append_attribute("version") = "1.0";
     declaration.append_attribute("encoding") = "UTF-8";
@@ -68,10 +64,92 @@ void WriteSvgTree(const Document& document, pugi::xml_document& xml,
     Set(root, "width", width + "pt");
     Set(root, "height", height + "pt");
     Set(root, "viewBox", "0 0 " + width + " " + height);
-    Progress progress{report};
-    for (const auto& layer : document.layers()) progress.total += layer->group()->children().size();
-    for (const auto& layer : document.layers())
-        WriteLayer(root, *layer, document.height(), progress);
+    return root;
+}
+
+std::size_t TopArtCount(const Document& document) {
+    std::size_t count = 0;
+    for (const auto& layer : document.layers()) count += layer->group()->children().size();
+    return count;
+}
+
+constexpr const char* kIndent = "  ";
+constexpr unsigned kFormat = pugi::format_default;
+// An element no drawing holds, given to a node for the time its start is printed.
+constexpr const char* kMark = "quill-mark";
+
+class TextWriter : public pugi::xml_writer {
+ public:
+    void write(const void* data, size_t size) override {
+        text.append(static_cast<const char*>(data), size);
+    }
+    std::string text;
+};
+
+// What `print` writes before the children of `parent`, as it writes it when the
+// children are elements: `parent` is given one for the time it takes. Values are
+// escaped, so the mark's "<" can only be its own.
+template <class Print>
+void WriteBeforeChildren(pugi::xml_node parent, Print&& print, pugi::xml_writer& out) {
+    pugi::xml_node mark = parent.append_child(kMark);
+    TextWriter text;
+    print(text);
+    parent.remove_child(mark);
+    const std::size_t at = text.text.rfind('\n', text.text.find(std::string("<") + kMark));
+    out.write(text.text.data(), at + 1);
+}
+
+void Write(pugi::xml_writer& out, const char* text) {
+    out.write(text, std::strlen(text));
+}
+
+}  // namespace
+
+void WriteSvgTree(const Document& document, pugi::xml_document& xml,
+                  const std::function<void(double)>& report) {
+    pugi::xml_node root = SetRoot(xml, document);
+    Progress progress{report, TopArtCount(document)};
+    for (const auto& layer : document.layers()) {
+        pugi::xml_node group = root.append_child("g");
+        SetLayerGroup(group, *layer, document.height());
+        for (const auto& art : layer->group()->children()) {
+            WriteArt(group, *art);
+            progress.Step();
+        }
+    }
+}
+
+void WriteSvg(const Document& document, pugi::xml_writer& out,
+              const std::function<void(double)>& report) {
+    pugi::xml_document xml;
+    pugi::xml_node root = SetRoot(xml, document);
+    WriteBeforeChildren(
+        root, [&](TextWriter& text) { xml.save(text, kIndent, kFormat, pugi::encoding_utf8); },
+        out);
+    Progress progress{report, TopArtCount(document)};
+    for (const auto& layer : document.layers()) {
+        pugi::xml_node group = root.append_child("g");
+        SetLayerGroup(group, *layer, document.height());
+        const auto& arts = layer->group()->children();
+        auto print = [&](pugi::xml_node node, unsigned depth, pugi::xml_writer& to) {
+            node.print(to, kIndent, kFormat, pugi::encoding_utf8, depth);
+        };
+        if (arts.empty()) {
+            print(group, 1, out);
+        } else {
+            WriteBeforeChildren(
+                group, [&](TextWriter& text) { print(group, 1, text); }, out);
+            for (const auto& art : arts) {
+                WriteArt(group, *art);
+                print(group.first_child(), 2, out);
+                group.remove_child(group.first_child());
+                progress.Step();
+            }
+            Write(out, "  </g>\n");
+        }
+        root.remove_child(group);
+    }
+    Write(out, "</svg>\n");
 }
 
 }  // namespace host::svg

@@ -1,4 +1,4 @@
-// Writing a document as an SVG tree.
+// Writing a document as an SVG tree, or straight as SVG text.
 #pragma once
 
 #include <functional>
@@ -14,5 +14,10 @@ namespace host::svg {
 /// `progress`, when given, hears now and then how much is written (0 … 1).
 void WriteSvgTree(const Document& document, pugi::xml_document& xml,
                   const std::function<void(double done)>& progress = {});
+
+/// Writes the text that saving WriteSvgTree's tree (indented by two spaces) gives, one
+/// piece of art at a time, so that the whole tree is never held.
+void WriteSvg(const Document& document, pugi::xml_writer& out,
+              const std::function<void(double done)>& progress = {});
 
 }  // namespace host::svg

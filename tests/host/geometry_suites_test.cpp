@@ -147,7 +147,7 @@ TEST_F(GeometrySuitesTest, TransformMovesObjectsAndScalesLinesOnlyWhenAsked) {
     doc().SetSegments(path, {{{1, 0}, {1, 0}, {2, 0}, 1}, {{5, 5}, {4, 5}, {5, 5}, 1}});
     path->style.width = 2;
     Art* text = doc().NewArt(ArtKind::Text, kPlaceInsideOnTop, group);
-    text->matrix = {1, 0, 0, 1, 10, 20};
+    text->text().matrix = {1, 0, 0, 1, 10, 20};
     const AIRealMatrix quarterTurn{0, 1, -1, 0, 100, 0};  // (x, y) → (100 − y, x)
     ASSERT_EQ(transform.TransformArt(HandleOf(group), &quarterTurn, 3, kTransformObjects), kNoErr);
     EXPECT_FLOAT_EQ(path->segments[0].p.h, 100);
@@ -155,9 +155,9 @@ TEST_F(GeometrySuitesTest, TransformMovesObjectsAndScalesLinesOnlyWhenAsked) {
     EXPECT_FLOAT_EQ(path->segments[0].out.v, 2);
     EXPECT_FLOAT_EQ(path->segments[1].in.h, 95);
     EXPECT_FLOAT_EQ(path->style.width, 2);
-    EXPECT_FLOAT_EQ(text->matrix.tx, 80);
-    EXPECT_FLOAT_EQ(text->matrix.ty, 10);
-    EXPECT_FLOAT_EQ(text->matrix.b, 1);
+    EXPECT_FLOAT_EQ(text->text().matrix.tx, 80);
+    EXPECT_FLOAT_EQ(text->text().matrix.ty, 10);
+    EXPECT_FLOAT_EQ(text->text().matrix.b, 1);
     ASSERT_EQ(transform.TransformArt(HandleOf(path), &quarterTurn, 3, kScaleLines), kNoErr);
     EXPECT_FLOAT_EQ(path->style.width, 6);
     EXPECT_FLOAT_EQ(path->segments[0].p.h, 100);

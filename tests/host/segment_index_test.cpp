@@ -126,6 +126,33 @@ TEST_F(SegmentIndexTest, BuiltInBulkItAnswersAsBuiltPathByPath) {
     }
 }
 
+TEST_F(SegmentIndexTest, StaysRightWhilePathsKeepChangingTheirLength) {
+    // Entries freed by paths of ever other lengths pile up until the index is built anew.
+    std::mt19937 random(3);
+    std::vector<Art*> paths;
+    for (int k = 0; k < 20; ++k) {
+        paths.push_back(doc().NewArt(ArtKind::Path, kPlaceAboveAll, nullptr));
+        doc().SetSegments(paths.back(), RandomSegments(random));
+    }
+    for (int n = 2; n < 200; ++n) {
+        std::vector<AIPathSegment> s;
+        for (int i = 0; i < n; ++i) {
+            const AIRealPoint p{static_cast<float>(i), static_cast<float>(n % 7)};
+            s.push_back({p, p, p, 1});
+        }
+        doc().SetSegments(paths[static_cast<std::size_t>(n) % paths.size()], s);
+    }
+    std::uniform_real_distribution<float> at(-50, 250);
+    for (int probe = 0; probe < 100; ++probe) {
+        const AIRealPoint p{at(random), at(random) / 25};
+        Found fromIndex;
+        host_.segmentIndex().Query(p, 3, [&](const Art& path, int i) {
+            EXPECT_TRUE(fromIndex.insert({path.id(), i}).second) << "reported twice";
+        });
+        ASSERT_EQ(fromIndex, PlainWalk(doc(), p, 3)) << probe;
+    }
+}
+
 TEST_F(SegmentIndexTest, KeepsNonFiniteAndHugeSegmentsApart) {
     Art* huge = Polyline({{-1e15f, 0}, {1e15f, 0}});
     // The document holds no coordinate beyond its range: the path keeps no segment.

@@ -196,8 +196,8 @@ TEST_F(Suites, FeaturesApplyOnlyWhatWasSet) {
     ASSERT_EQ(ranges.SetLocalCharFeatures(range, size), kNoErr);
     ASSERT_EQ(ranges.SetLocalCharFeatures(range, shift), kNoErr);
     Art* art = ArtOf(text);
-    EXPECT_EQ(art->text.size, 18.0f);  // kept by the second set, which had no size
-    EXPECT_EQ(art->text.baselineShift, -4.0f);
+    EXPECT_EQ(art->text().style.size, 18.0f);  // kept by the second set, which had no size
+    EXPECT_EQ(art->text().style.baselineShift, -4.0f);
     EXPECT_EQ(chars.SetFontSize(size, std::nanf("")), kBadParameterErr);
     int32_t characters = 0;
     ranges.GetSize(range, &characters);

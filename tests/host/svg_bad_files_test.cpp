@@ -159,11 +159,11 @@ std::string SavedSeedDrawing() {
     path->style.stroke = host::Color{host::Color::Kind::Custom, {}, "Bleu \"maison\"", 0.25f};
     path->style.dash = {6, 3};
     host::Art* text = document.NewArt(host::ArtKind::Text, kPlaceAboveAll, nullptr);
-    text->contents = "25,4 mm\r\xC2\xB1 0,1";
-    text->text.tracking = 50;
-    text->text.baselineShift = -4;
-    text->text.justification = kRightJustify;
-    text->text.fill = host::Color{host::Color::Kind::Gray, {0.5f}, "", 0};
+    text->text().contents = "25,4 mm\r\xC2\xB1 0,1";
+    text->text().style.tracking = 50;
+    text->text().style.baselineShift = -4;
+    text->text().style.justification = kRightJustify;
+    text->text().style.fill = host::Color{host::Color::Kind::Gray, {0.5f}, "", 0};
     const std::string file = TempPath("svg_mutation_seed.svg");
     std::string error;
     EXPECT_TRUE(host::SaveSvgDocument(document, file, &error)) << error;

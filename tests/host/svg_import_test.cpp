@@ -333,16 +333,16 @@ TEST(SvgImport, TextsAsPointTexts) {
     ASSERT_EQ(texts.size(), 2u);
     const Art& label = *texts[0];
     EXPECT_EQ(label.name, "label");
-    EXPECT_EQ(label.contents, "Hello world");
-    EXPECT_EQ(label.text.font, "DejaVu Sans");
-    EXPECT_FLOAT_EQ(label.text.size, 9);  // 6 user units × 2 × 0.75 pt
-    EXPECT_EQ(label.text.justification, kCenterJustify);
-    EXPECT_EQ(label.text.fill.v[0], 1.0f);
-    EXPECT_NEAR(label.matrix.tx, 15, 1e-4);
-    EXPECT_NEAR(label.matrix.ty, 75 - 30, 1e-4);
-    EXPECT_NEAR(label.matrix.a, 1, 1e-6);  // the scale went into the size
-    EXPECT_NEAR(label.matrix.d, 1, 1e-6);
-    EXPECT_EQ(texts[1]->contents, "One\rTwo");
+    EXPECT_EQ(label.text().contents, "Hello world");
+    EXPECT_EQ(label.text().style.font, "DejaVu Sans");
+    EXPECT_FLOAT_EQ(label.text().style.size, 9);  // 6 user units × 2 × 0.75 pt
+    EXPECT_EQ(label.text().style.justification, kCenterJustify);
+    EXPECT_EQ(label.text().style.fill.v[0], 1.0f);
+    EXPECT_NEAR(label.text().matrix.tx, 15, 1e-4);
+    EXPECT_NEAR(label.text().matrix.ty, 75 - 30, 1e-4);
+    EXPECT_NEAR(label.text().matrix.a, 1, 1e-6);  // the scale went into the size
+    EXPECT_NEAR(label.text().matrix.d, 1, 1e-6);
+    EXPECT_EQ(texts[1]->text().contents, "One\rTwo");
 }
 
 TEST(SvgImport, AFileOfTheHostEditedElsewhere) {

@@ -18,10 +18,10 @@ using quill::testing::TempPath;
 TEST(SvgInterop, TextsHoldNoIndentationBetweenTheirLines) {
     host::Document document;
     host::Art* text = document.NewArt(host::ArtKind::Text, kPlaceAboveAll, nullptr);
-    text->contents = "25,4 mm\r± 0,1\rfin";
-    text->text.justification = kCenterJustify;
+    text->text().contents = "25,4 mm\r± 0,1\rfin";
+    text->text().style.justification = kCenterJustify;
     host::Art* single = document.NewArt(host::ArtKind::Text, kPlaceAboveAll, nullptr);
-    single->contents = "  deux espaces devant";
+    single->text().contents = "  deux espaces devant";
 
     const std::string path = TempPath("interop_texts.svg");
     std::string error;

@@ -1,7 +1,10 @@
 // Path data, arcs, transforms and numbers of the SVG reader.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <random>
 #include <string>
 
 #include "host/svg/svg_matrix.h"
@@ -240,6 +243,21 @@ TEST(SvgNumbers, ShortestTextReadsBackAsTheSameFloat) {
     for (const char* bad : {"inf", "nan", "0x10", "1..2", "", "- 1", "1e"})
         EXPECT_FALSE(ParseNumber(bad)) << bad;
     EXPECT_EQ(ParseNumber("1e-400"), 0.0);  // far below any drawing's precision
+}
+
+TEST(SvgNumbers, DecimalsReadAsTheGeneralConversionReadsThem) {
+    std::mt19937_64 random(17);
+    for (int k = 0; k < 200000; ++k) {
+        std::string text = random() % 2 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 17), point = random() % (digits + 1);
+        for (int i = 0; i < digits; ++i)
+            text += std::string(i == point ? "." : "") + static_cast<char>('0' + random() % 10);
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const auto read = ParseNumber(text);
+        ASSERT_TRUE(read) << text;
+        ASSERT_EQ(std::memcmp(&*read, &expected, sizeof expected), 0) << text;
+    }
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include <cmath>
 #include <random>
+#include <sstream>
 #include <string>
 
+#include "host/svg/svg_writer.h"
 #include "host/svg_test_files.h"
 
 namespace host::testing {
@@ -97,25 +99,25 @@ std::unique_ptr<Document> RichDocument() {
     line->style.strokePaint = true;
 
     Art* label = doc->NewArt(ArtKind::Text, kPlaceInsideOnTop, group);
-    label->contents = "25,4 mm ± 0,1";
+    label->text().contents = "25,4 mm ± 0,1";
     doc->SetMatrix(label, AIRealMatrix{0.8660254f, 0.5f, -0.5f, 0.8660254f, 120.25f, 300.75f});
-    label->text.font = "DejaVu Sans Bold";
-    label->text.size = 11.5f;
-    label->text.baselineShift = -3.8333333f;
-    label->text.tracking = 25;
-    label->text.justification = kCenterJustify;
-    label->text.fill = MakeColor(Color::Kind::RGB, {0.1f, 0.2f, 0.3f});
-    label->text.fillOverprint = true;
+    label->text().style.font = "DejaVu Sans Bold";
+    label->text().style.size = 11.5f;
+    label->text().style.baselineShift = -3.8333333f;
+    label->text().style.tracking = 25;
+    label->text().style.justification = kCenterJustify;
+    label->text().style.fill = MakeColor(Color::Kind::RGB, {0.1f, 0.2f, 0.3f});
+    label->text().style.fillOverprint = true;
     label->SetTag("orl", "jj");
 
     Art* notes = doc->NewArt(ArtKind::Text, kPlaceInsideOnTop, locked->group());
-    notes->contents = "Longueur totale\r\r  L = 12 cm \rtab\there\nnew";
+    notes->text().contents = "Longueur totale\r\r  L = 12 cm \rtab\there\nnew";
     doc->SetMatrix(notes, AIRealMatrix{1, 0, 0, 1, 5, 6});
-    notes->text.font = "Font, with 'quotes'";
-    notes->text.justification = kRightJustify;
-    notes->text.firstLineIndent = 2;
-    notes->text.startIndent = 3;
-    notes->text.fill = MakeColor(Color::Kind::None, {});
+    notes->text().style.font = "Font, with 'quotes'";
+    notes->text().style.justification = kRightJustify;
+    notes->text().style.firstLineIndent = 2;
+    notes->text().style.startIndent = 3;
+    notes->text().style.fill = MakeColor(Color::Kind::None, {});
     notes->name = std::string("bad \xFF utf8");
 
     AddPath(*doc, hidden->group(), {Corner(1, 1), Corner(2, 2)}, false);
@@ -165,12 +167,12 @@ void ExpectSamePath(const Art& a, const Art& b, const std::string& where) {
 }
 
 void ExpectSameText(const Art& a, const Art& b, const std::string& where) {
-    EXPECT_EQ(a.contents, b.contents) << where;
-    const AIRealMatrix &m = a.matrix, &n = b.matrix;
+    EXPECT_EQ(a.text().contents, b.text().contents) << where;
+    const AIRealMatrix &m = a.text().matrix, &n = b.text().matrix;
     for (auto [u, v] :
          {std::pair{m.a, n.a}, {m.b, n.b}, {m.c, n.c}, {m.d, n.d}, {m.tx, n.tx}, {m.ty, n.ty}})
         EXPECT_NEAR(u, v, kGeometryTolerance) << where;
-    const TextStyle &s = a.text, &t = b.text;
+    const TextStyle &s = a.text().style, &t = b.text().style;
     EXPECT_EQ(s.font, t.font) << where;
     EXPECT_EQ(s.size, t.size) << where;
     EXPECT_EQ(s.baselineShift, t.baselineShift) << where;
@@ -234,6 +236,20 @@ TEST(SvgRoundTrip, SavedAndOpenedIsTheSameDocument) {
     auto again = SaveAndOpen(*reopened);
     ASSERT_TRUE(again);
     ExpectSameDocument(*original, *again);
+}
+
+TEST(SvgRoundTrip, TheFileIsTheDocumentTreeAsSaved) {
+    // Written a piece of art at a time, with empty, locked and hidden layers and texts.
+    auto doc = RichDocument();
+    doc->AddLayerOnTop("vide");
+    pugi::xml_document tree;
+    svg::WriteSvgTree(*doc, tree);
+    std::ostringstream saved;
+    tree.save(saved, "  ", pugi::format_default, pugi::encoding_utf8);
+    const std::string path = TempSvgPath("streamed.svg");
+    std::string error;
+    ASSERT_TRUE(SaveSvgDocument(*doc, path, &error)) << error;
+    EXPECT_EQ(ReadTextFile(path), saved.str());
 }
 
 TEST(SvgRoundTrip, EveryElementKindOfAForeignDrawingComesBackAsRead) {
@@ -334,6 +350,20 @@ TEST(SvgRoundTrip, ALargeDrawingComesBackByteForByte) {
     ASSERT_NE(read, nullptr) << error;
     ASSERT_TRUE(SaveSvgDocument(*read, second, &error)) << error;
     EXPECT_TRUE(ReadTextFile(first) == ReadTextFile(second));
+
+    // Opening gives back the text it has read as it goes, but not an element with an id:
+    // one in the middle is still there for a use at the end.
+    std::string text = ReadTextFile(first);
+    std::size_t middle = 0;
+    for (int p = 0; p < 2000; ++p) middle = text.find("<path", middle + 1);
+    text.insert(middle, "<path id=\"early\" d=\"M 1 2 L 3 4\"/>");
+    text.insert(text.rfind("</g>"), "<use href=\"#early\" x=\"100\"/>");
+    auto used = LoadSvgText(text);
+    ASSERT_TRUE(used);
+    const Art* last = used->layers()[0]->group()->children().back().get();
+    ASSERT_EQ(last->children().size(), 1u);
+    EXPECT_EQ(last->children()[0]->segments[0].p.h, 101.0f);
+    EXPECT_EQ(used->layers()[0]->group()->children().size(), 4002u);
 
     EXPECT_EQ(LoadSvgDocument(::testing::TempDir(), &error, &warnings), nullptr);
     EXPECT_EQ(error.rfind(::testing::TempDir() + ":", 0), 0u) << error;

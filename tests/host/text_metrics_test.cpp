@@ -13,11 +13,11 @@ AIRealRect Measure(FontCatalog& fonts, const std::string& contents, float size, 
                    Edit&& edit) {
     Document doc;
     Art& text = *doc.NewArt(ArtKind::Text, kPlaceDefault, nullptr);
-    text.contents = contents;
-    text.text.font = "DejaVu Sans";
-    text.text.size = size;
-    text.text.justification = justification;
-    text.matrix = AIRealMatrix{1, 0, 0, 1, 100, 200};
+    text.text().contents = contents;
+    text.text().style.font = "DejaVu Sans";
+    text.text().style.size = size;
+    text.text().style.justification = justification;
+    text.text().matrix = AIRealMatrix{1, 0, 0, 1, 100, 200};
     edit(text);
     return PointTextBounds(text, fonts);
 }
@@ -61,10 +61,10 @@ TEST(TextMetrics, TrackingShiftAndLinesChangeTheBox) {
     AIRealRect base = Measure(fonts, "abc", 10, kLeftJustify);
     // One em between characters: two gaps of 10 points.
     AIRealRect tracked =
-        Measure(fonts, "abc", 10, kLeftJustify, [](Art& t) { t.text.tracking = 1000; });
+        Measure(fonts, "abc", 10, kLeftJustify, [](Art& t) { t.text().style.tracking = 1000; });
     EXPECT_NEAR(Width(tracked), Width(base) + 2 * 10, 1e-3);
     AIRealRect shifted =
-        Measure(fonts, "abc", 10, kLeftJustify, [](Art& t) { t.text.baselineShift = 4; });
+        Measure(fonts, "abc", 10, kLeftJustify, [](Art& t) { t.text().style.baselineShift = 4; });
     EXPECT_NEAR(shifted.top, base.top + 4, 1e-3);
     AIRealRect lines = Measure(fonts, "abc\rabcdef", 10, kLeftJustify);
     EXPECT_NEAR(Height(lines), Height(base) + 1.2 * 10, 1e-3);
@@ -75,12 +75,12 @@ TEST(TextMetrics, TheMatrixTurnsTheBoxAndUnknownFontsFallBack) {
     FontCatalog fonts;
     AIRealRect upright = Measure(fonts, "Mesure", 12, kCenterJustify);
     AIRealRect turned = Measure(fonts, "Mesure", 12, kCenterJustify, [](Art& t) {
-        t.matrix = AIRealMatrix{0, 1, -1, 0, 100, 200};  // a quarter turn
+        t.text().matrix = AIRealMatrix{0, 1, -1, 0, 100, 200};  // a quarter turn
     });
     EXPECT_NEAR(Height(turned), Width(upright), 1e-3);
     EXPECT_NEAR(Width(turned), Height(upright), 1e-3);
     AIRealRect unknown = Measure(fonts, "Mesure", 12, kCenterJustify,
-                                 [](Art& t) { t.text.font = "No Such Font Regular"; });
+                                 [](Art& t) { t.text().style.font = "No Such Font Regular"; });
     EXPECT_NEAR(Width(unknown), Width(upright), 1e-3);
 }
 
