@@ -34,7 +34,7 @@ void PrintPoint(const host::Document& document, AIRealPoint p) {
 void PrintArt(const host::Document& document, const host::Art& art, int depth) {
     const std::string indent(2 * static_cast<std::size_t>(depth), ' ');
     std::printf("%s%s", indent.c_str(), KindName(art));
-    if (!art.name.empty()) std::printf(" \"%s\"", art.name.c_str());
+    if (!art.name.empty()) std::printf(" \"%s\"", art.name.str().c_str());
     if (art.kind() == host::ArtKind::Text) std::printf(": \"%s\"", art.text().contents.c_str());
     std::printf("\n");
     if (art.kind() == host::ArtKind::Path)

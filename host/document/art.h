@@ -32,6 +32,7 @@ class RareText {
         text_ = text.empty() ? nullptr : std::make_unique<std::string>(text);
         return *this;
     }
+    RareText& operator=(const char* text) { return *this = std::string(text); }
     const std::string& str() const;
     operator const std::string&() const { return str(); }
     bool empty() const { return !text_; }
@@ -48,25 +49,26 @@ struct Color {
     enum class Kind { None, Gray, RGB, CMYK, Custom };
     Kind kind = Kind::None;
     float v[4] = {0, 0, 0, 0};  // gray (ink: 0 white, 1 black) in v[0]; r g b; c m y k
-    RareText customName;        // Custom only
     float tint = 0;             // Custom only
+    RareText customName;        // Custom only
     bool operator==(const Color& o) const;
 };
 
 /// How a path is painted; mirrors the SDK's path style with colours by value.
 struct PaintStyle {
-    bool fillPaint = false;
+    // Wide members first and the flags together: every path holds one.
     Color fill;
-    bool fillOverprint = false;
-    bool strokePaint = true;
-    Color stroke{Color::Kind::Gray, {1, 0, 0, 0}, "", 0};  // black ink
-    bool strokeOverprint = false;
-    float width = 1;
+    Color stroke{Color::Kind::Gray, {1, 0, 0, 0}, 0, ""};  // black ink
     std::vector<float> dash;
+    float width = 1;
     float dashOffset = 0;
     int cap = kAIButtCap;
     int join = kAIMiterJoin;
     float miterLimit = 4;
+    bool fillPaint = false;
+    bool fillOverprint = false;
+    bool strokePaint = true;
+    bool strokeOverprint = false;
     bool evenOdd = false;
 };
 
@@ -79,7 +81,7 @@ struct TextStyle {
     int justification = kLeftJustify;
     float firstLineIndent = 0;
     float startIndent = 0;
-    Color fill{Color::Kind::Gray, {1, 0, 0, 0}, "", 0};  // black ink
+    Color fill{Color::Kind::Gray, {1, 0, 0, 0}, 0, ""};  // black ink
     bool fillOverprint = false;
 };
 
@@ -92,7 +94,7 @@ struct PointText {
 
 class Art {
  public:
-    Art(ObjectId id, ArtKind kind) : id_(id), kind_(kind) {}
+    Art(ObjectId id, ArtKind kind) : kind_(kind), id_(id) {}
 
     ObjectId id() const { return id_; }
     ArtKind kind() const { return kind_; }
@@ -102,15 +104,17 @@ class Art {
     /// Children from bottom (painted first) to top.
     const std::vector<std::unique_ptr<Art>>& children() const { return children_; }
 
-    std::string name;  // UTF-8; empty means the default name
+    // Members in an order that leaves no gaps: a large drawing holds many thousands.
+    RareText name;  // UTF-8; empty means the default name
     /// String tags in the order they were first set.
     std::vector<std::pair<std::string, std::string>> tags;
-    std::int32_t attributes = 0;  // kArtSelected, kArtLocked, ...
 
     // Paths.
     std::vector<AIPathSegment> segments;
-    bool closed = false;
     PaintStyle style;
+    bool closed = false;
+
+    std::int32_t attributes = 0;  // kArtSelected, kArtLocked, ...
 
     /// A point text's own part, made when first asked for: other art carries none.
     PointText& text() {
@@ -126,8 +130,8 @@ class Art {
 
  private:
     friend class Document;
-    ObjectId id_;
     ArtKind kind_;
+    ObjectId id_;
     Art* parent_ = nullptr;
     Layer* layerOfGroup_ = nullptr;
     std::vector<std::unique_ptr<Art>> children_;

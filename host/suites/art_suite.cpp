@@ -243,7 +243,7 @@ ASErr AIAPI GetArtName(AIArtHandle handle, char* name, size_t size, AIBoolean* i
         if (!art) return error;
         bool isDefault = art->name.empty();
         if (isDefaultName) *isDefaultName = isDefault;
-        return CopyOut(isDefault ? DefaultName(*art) : art->name, name, size, true);
+        return CopyOut(isDefault ? DefaultName(*art) : art->name.str(), name, size, true);
     });
 }
 

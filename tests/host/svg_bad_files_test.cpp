@@ -155,15 +155,15 @@ std::string SavedSeedDrawing() {
     path->SetTag("a b&c", "\x92\t\"");
     path->attributes = kArtLocked | kArtSelected;
     path->style.fillPaint = true;
-    path->style.fill = host::Color{host::Color::Kind::CMYK, {0.1f, 0.2f, 0.3f, 0.4f}, "", 0};
-    path->style.stroke = host::Color{host::Color::Kind::Custom, {}, "Bleu \"maison\"", 0.25f};
+    path->style.fill = host::Color{host::Color::Kind::CMYK, {0.1f, 0.2f, 0.3f, 0.4f}, 0, ""};
+    path->style.stroke = host::Color{host::Color::Kind::Custom, {}, 0.25f, "Bleu \"maison\""};
     path->style.dash = {6, 3};
     host::Art* text = document.NewArt(host::ArtKind::Text, kPlaceAboveAll, nullptr);
     text->text().contents = "25,4 mm\r\xC2\xB1 0,1";
     text->text().style.tracking = 50;
     text->text().style.baselineShift = -4;
     text->text().style.justification = kRightJustify;
-    text->text().style.fill = host::Color{host::Color::Kind::Gray, {0.5f}, "", 0};
+    text->text().style.fill = host::Color{host::Color::Kind::Gray, {0.5f}, 0, ""};
     const std::string file = TempPath("svg_mutation_seed.svg");
     std::string error;
     EXPECT_TRUE(host::SaveSvgDocument(document, file, &error)) << error;
