@@ -15,8 +15,9 @@ class CellTable {
     const Cell* Find(std::uint64_t key) const {
         if (slots_.empty()) return nullptr;
         for (std::size_t i = Home(key);; i = (i + 1) & Mask()) {
-            if (slots_[i].key == key) return &cells_[slots_[i].cell];
-            if (slots_[i].key == kEmpty) return nullptr;
+            const std::uint32_t slot = slots_[i];
+            if (slot == kEmpty) return nullptr;
+            if (keys_[slot - 1] == key) return &cells_[slot - 1];
         }
     }
     Cell* Find(std::uint64_t key) {
@@ -36,17 +37,19 @@ class CellTable {
     std::uint32_t Place(std::uint64_t key) {
         if ((count_ + 1) * 2 > slots_.size()) Grow();
         std::size_t i = Home(key);
-        for (; slots_[i].key != kEmpty; i = (i + 1) & Mask())
-            if (slots_[i].key == key) return slots_[i].cell;
+        for (; slots_[i] != kEmpty; i = (i + 1) & Mask())
+            if (keys_[slots_[i] - 1] == key) return slots_[i] - 1;
         std::uint32_t cell;
         if (!freeCells_.empty()) {
             cell = freeCells_.back();
             freeCells_.pop_back();
+            keys_[cell] = key;
         } else {
             cell = static_cast<std::uint32_t>(cells_.size());
             cells_.emplace_back();
+            keys_.push_back(key);
         }
-        slots_[i] = {key, cell};
+        slots_[i] = cell + 1;
         ++count_;
         return cell;
     }
@@ -58,28 +61,29 @@ class CellTable {
     void Erase(std::uint64_t key) {
         if (slots_.empty()) return;
         std::size_t i = Home(key);
-        for (; slots_[i].key != key; i = (i + 1) & Mask())
-            if (slots_[i].key == kEmpty) return;
-        cells_[slots_[i].cell] = Cell{};
-        freeCells_.push_back(slots_[i].cell);
+        for (;; i = (i + 1) & Mask()) {
+            if (slots_[i] == kEmpty) return;
+            if (keys_[slots_[i] - 1] == key) break;
+        }
+        const std::uint32_t cell = slots_[i] - 1;
+        cells_[cell] = Cell{};
+        freeCells_.push_back(cell);
         --count_;
         // Shift back the entries after the hole that would otherwise be cut off from home.
-        for (std::size_t j = (i + 1) & Mask(); slots_[j].key != kEmpty; j = (j + 1) & Mask()) {
-            const std::size_t home = Home(slots_[j].key);
+        for (std::size_t j = (i + 1) & Mask(); slots_[j] != kEmpty; j = (j + 1) & Mask()) {
+            const std::size_t home = Home(keys_[slots_[j] - 1]);
             const bool between = i <= j ? (i < home && home <= j) : (i < home || home <= j);
             if (between) continue;
             slots_[i] = slots_[j];
             i = j;
         }
-        slots_[i] = {kEmpty, 0};
+        slots_[i] = kEmpty;
     }
 
  private:
-    static constexpr std::uint64_t kEmpty = ~std::uint64_t{0};
-    struct Slot {
-        std::uint64_t key = kEmpty;
-        std::uint32_t cell = 0;
-    };
+    // A slot holds its cell's place plus one, 0 when empty; the keys are kept by place, so
+    // that the table itself is four bytes a slot.
+    static constexpr std::uint32_t kEmpty = 0;
 
     std::size_t Mask() const { return slots_.size() - 1; }
     std::size_t Home(std::uint64_t key) const {
@@ -90,17 +94,18 @@ class CellTable {
     }
     void Grow() { Rehash(slots_.empty() ? 16 : slots_.size() * 2); }
     void Rehash(std::size_t size) {
-        std::vector<Slot> old(size);
+        std::vector<std::uint32_t> old(size, kEmpty);
         old.swap(slots_);
-        for (const Slot& slot : old) {
-            if (slot.key == kEmpty) continue;
-            std::size_t i = Home(slot.key);
-            while (slots_[i].key != kEmpty) i = (i + 1) & Mask();
+        for (const std::uint32_t slot : old) {
+            if (slot == kEmpty) continue;
+            std::size_t i = Home(keys_[slot - 1]);
+            while (slots_[i] != kEmpty) i = (i + 1) & Mask();
             slots_[i] = slot;
         }
     }
 
-    std::vector<Slot> slots_;
+    std::vector<std::uint32_t> slots_;
+    std::vector<std::uint64_t> keys_;  // by place
     std::vector<Cell> cells_;
     std::vector<std::uint32_t> freeCells_;
     std::size_t count_ = 0;
