@@ -225,7 +225,8 @@ BENCHMARK(BM_DragEvent)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
-// The child's side of BM_PeakMemory: prints the peak resident size in megabytes.
+// The child's side of BM_PeakMemory: prints the peak resident size in megabytes of 10⁶
+// bytes, the unit of the file's size beside it (ru_maxrss counts kibibytes).
 int PeakMemory(const char* what, const char* file) {
     std::string error, warnings;
     host::Host host;
@@ -238,7 +239,7 @@ int PeakMemory(const char* what, const char* file) {
         return 1;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%.1f\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
+    std::printf("%.1f\n", static_cast<double>(usage.ru_maxrss) * 1024.0 / 1e6);
     return 0;
 }
 
