@@ -82,7 +82,7 @@ void BezierLength(benchmark::State& state, const std::string& name) {
         maxError = std::max(maxError, error);
         sumError += error;
         if (i < set.targets.size()) {
-            const double t = host::geom::TAtLength(set.curves[i], set.targets[i], length);
+            const double t = host::geom::TAtLength(set.curves[i], set.targets[i]);
             maxTError = std::max(
                 maxTError, std::fabs(host::geom::LengthTo(set.curves[i], t) - set.targets[i]));
         }
@@ -105,7 +105,7 @@ void TAtLength(benchmark::State& state, const std::string& name) {
     std::size_t i = 0;
     for (auto _ : state) {
         const Cubic& c = set.curves[i];
-        benchmark::DoNotOptimize(host::geom::TAtLength(c, set.targets[i], host::geom::Length(c)));
+        benchmark::DoNotOptimize(host::geom::TAtLength(c, set.targets[i]));
         i = (i + 1) % set.curves.size();
     }
 }
@@ -154,7 +154,7 @@ void Walk(benchmark::State& state, const std::string& name) {
     for (auto _ : state) {
         length = WalkNs(set, [&](std::size_t i) { sink += host::geom::Length(set.curves[i]); });
         tAtLength = WalkNs(set, [&](std::size_t i) {
-            sink += host::geom::TAtLength(set.curves[i], set.targets[i], 0);
+            sink += host::geom::TAtLength(set.curves[i], set.targets[i]);
         });
         floor = WalkNs(set, [&](std::size_t i) { sink += Floor16(set.curves[i]); });
     }

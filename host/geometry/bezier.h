@@ -36,8 +36,8 @@ double Length(const Cubic& c);
 /// Arc length from t = 0 to t.
 double LengthTo(const Cubic& c, double t);
 /// The parameter where the length from t = 0 reaches s: 0 for s ≤ 0, 1 for s at or past
-/// the curve's length. `total` is the caller's measure of that length; it is not trusted.
-double TAtLength(const Cubic& c, double s, double total);
+/// the curve's length.
+double TAtLength(const Cubic& c, double s);
 
 /// The Bézier of segment i of a path: anchor i to anchor i+1, or for i = n-1 of a
 /// closed path the closing segment from anchor n-1 to anchor 0.

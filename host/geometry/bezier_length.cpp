@@ -519,7 +519,7 @@ double PieceLength(const Cubic& c, double t0, double t1, int nodes) {
     return Apply(Rules().back(), Speed(c), t0, t1);
 }
 
-double TAtLength(const Cubic& c, double s, double) {
+double TAtLength(const Cubic& c, double s) {
     if (!(s > 0)) return 0;
     // Most curves are one piece: their sketch is taken while the roots are found.
     const Sketch whole(Rules()[0], Speed(c), 0, 1);

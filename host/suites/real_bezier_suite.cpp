@@ -41,7 +41,7 @@ ASErr AIAPI TAtLength(const AIRealBezier* bezier, AIReal length, AIReal bezierLe
         if (!bezier || !t || !Finite(*bezier) || !Finite(length) || !Finite(bezierLength) ||
             !Finite(flatness))
             return kBadParameterErr;
-        *t = static_cast<AIReal>(geom::TAtLength(geom::FromBezier(*bezier), length, bezierLength));
+        *t = static_cast<AIReal>(geom::TAtLength(geom::FromBezier(*bezier), length));
         return kNoErr;
     });
 }
