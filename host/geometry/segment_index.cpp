@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace host {
 
@@ -105,9 +106,9 @@ int SegmentsOf(const Art& path) {
     return n < 2 ? 0 : (path.closed ? n : n - 1);
 }
 
-// The path's bounds and its segments.
+// The path's block: its head, its bounds and its segments; none for a path without anchors.
 std::uint32_t EntriesOf(const Art& path) {
-    return path.segments.empty() ? 0 : static_cast<std::uint32_t>(SegmentsOf(path)) + 1;
+    return path.segments.empty() ? 0 : static_cast<std::uint32_t>(SegmentsOf(path)) + 2;
 }
 
 std::uint64_t RecordKey(const Art& path) {
@@ -166,12 +167,29 @@ void SegmentIndex::Build() {
     FillAllCells();
 }
 
-// In the order of the entries, as AddEntry would have filled them one by one.
+const Art& SegmentIndex::PathOf(std::uint32_t id) const {
+    const Art* path = nullptr;
+    std::memcpy(&path, &entries_[id - static_cast<std::uint32_t>(entries_[id].segment + 2)],
+                sizeof path);
+    return *path;
+}
+
+void SegmentIndex::SetHead(std::uint32_t head, const Art* path) {
+    std::memcpy(static_cast<void*>(&entries_[head]), &path, sizeof path);
+}
+
+// In the order of the entries, as AddEntry would have filled them one by one. Built in
+// bulk, the blocks follow each other without a gap.
 void SegmentIndex::FillAllCells() {
     Grid* grids[2] = {&pathGrid_, &segmentGrid_};
+    std::vector<bool> heads(entries_.size(), false);
+    for (std::size_t head = 0; head < entries_.size();
+         head += EntriesOf(PathOf(static_cast<std::uint32_t>(head + 1))))
+        heads[head] = true;
     std::vector<std::uint32_t> counts[2];
-    for (const Entry& e : entries_) {
-        if (!e.path || e.cell == kNoCell) continue;
+    for (std::size_t id = 0; id < entries_.size(); ++id) {
+        const Entry& e = entries_[id];
+        if (heads[id] || e.cell == kNoCell) continue;
         auto& count = counts[e.segment < 0 ? 0 : 1];
         if (e.cell >= count.size()) count.resize(e.cell + std::size_t{1}, 0);
         ++count[e.cell];
@@ -183,9 +201,9 @@ void SegmentIndex::FillAllCells() {
     // boxes, then the place of the next box.
     constexpr std::size_t kAhead = 24;
     auto cellOf = [&](std::size_t id) -> std::vector<CellItem>* {
-        if (id >= entries_.size()) return nullptr;
+        if (id >= entries_.size() || heads[id]) return nullptr;
         const Entry& e = entries_[id];
-        if (!e.path || e.cell == kNoCell) return nullptr;
+        if (e.cell == kNoCell) return nullptr;
         return &grids[e.segment < 0 ? 0 : 1]->cells.At(e.cell);
     };
     for (std::uint32_t id = 0; id < entries_.size(); ++id) {
@@ -194,7 +212,7 @@ void SegmentIndex::FillAllCells() {
         std::vector<CellItem>* cell = cellOf(id);
         if (!cell) continue;
         const Entry& e = entries_[id];
-        const auto& s = e.path->segments;
+        const auto& s = PathOf(id).segments;
         cell->push_back({e.segment < 0 ? PathBox(s) : SegmentBox(s, e.segment), id});
     }
 }
@@ -217,11 +235,10 @@ std::uint32_t SegmentIndex::Allocate(std::uint32_t count) {
     return first;
 }
 
-void SegmentIndex::AddEntry(std::uint32_t id, const Art& path, int segment, const Located& at,
-                            bool fillCells) {
+void SegmentIndex::AddEntry(std::uint32_t id, int segment, const Located& at, bool fillCells) {
     if (segment >= 0) ++segmentEntries_;
     if (at.level < 0) {
-        entries_[id] = Entry{&path, segment, kNoCell};
+        entries_[id] = Entry{segment, kNoCell};
         oversized_.push_back({at.box, id});
         return;
     }
@@ -229,7 +246,7 @@ void SegmentIndex::AddEntry(std::uint32_t id, const Art& path, int segment, cons
     ++grid.levelCounts[static_cast<std::size_t>(at.level)];
     if (at.key != grid.lastKey) grid.lastKey = at.key, grid.lastCell = grid.cells.Place(at.key);
     const std::uint32_t cell = grid.lastCell;
-    entries_[id] = Entry{&path, segment, cell};
+    entries_[id] = Entry{segment, cell};
     if (fillCells) grid.cells.At(cell).push_back({at.box, id});
 }
 
@@ -267,7 +284,6 @@ void SegmentIndex::AddPath(const Art& path) {
 
 // Where every entry of the path goes, its cell's slot loaded meanwhile.
 void SegmentIndex::Locate(const Art& path, std::vector<Located>& located) {
-    const std::uint32_t count = EntriesOf(path);
     const auto& s = path.segments;
     located.clear();
     auto locate = [&](const Box& box, Grid& grid) {
@@ -280,19 +296,20 @@ void SegmentIndex::Locate(const Art& path, std::vector<Located>& located) {
         }
         located.push_back(at);
     };
-    if (count > 0) locate(PathBox(s), pathGrid_);
-    for (std::uint32_t i = 1; i < count; ++i)
-        locate(SegmentBox(s, static_cast<int>(i - 1)), segmentGrid_);
+    if (s.empty()) return;
+    locate(PathBox(s), pathGrid_);
+    for (int i = 0; i < SegmentsOf(path); ++i) locate(SegmentBox(s, i), segmentGrid_);
     pathRecords_.Prefetch(RecordKey(path));
 }
 
 void SegmentIndex::Place(const Art& path, const std::vector<Located>& located, bool fillCells) {
     const auto count = static_cast<std::uint32_t>(located.size());
-    const std::uint32_t first = Allocate(count);
+    const std::uint32_t head = count == 0 ? 0 : Allocate(count + 1);
+    if (count > 0) SetHead(head, &path);
     for (std::uint32_t i = 0; i < count; ++i)
-        AddEntry(first + i, path, static_cast<int>(i) - 1, located[i], fillCells);
+        AddEntry(head + 1 + i, static_cast<int>(i) - 1, located[i], fillCells);
     const bool lone = path.segments.size() == 1;
-    pathRecords_[RecordKey(path)] = PathRecord{first, count, lone, 0};
+    pathRecords_[RecordKey(path)] = PathRecord{head, count == 0 ? 0 : count + 1, lone, 0};
     loneAnchors_ += lone;
     rankedVersion_ = ~std::uint64_t{0};
 }
@@ -301,9 +318,10 @@ void SegmentIndex::RemovePath(const Art& path) {
     const PathRecord* found = pathRecords_.Find(RecordKey(path));
     if (!found) return;
     const PathRecord record = *found;
-    for (std::uint32_t id = record.first; id < record.first + record.count; ++id) RemoveEntry(id);
+    for (std::uint32_t id = record.head + 1; id < record.head + record.count; ++id) RemoveEntry(id);
     if (record.count > 0) {
-        freeBlocks_[record.count].push_back(record.first);
+        SetHead(record.head, nullptr);
+        freeBlocks_[record.count].push_back(record.head);
         freeEntries_ += record.count;
     }
     loneAnchors_ -= record.loneAnchor;
@@ -326,10 +344,8 @@ void SegmentIndex::OnArtRemoved(const Art& art) {
 
 template <class F>
 void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
-    for (const CellItem& item : oversized_) {
-        const Entry& e = entries_[item.id];
-        if ((e.segment < 0) == paths && Overlap(item.box, query)) f(e);
-    }
+    for (const CellItem& item : oversized_)
+        if ((entries_[item.id].segment < 0) == paths && Overlap(item.box, query)) f(item.id);
     const Grid& grid = paths ? pathGrid_ : segmentGrid_;
     for (int level = 0; level < kLevels; ++level) {
         if (grid.levelCounts[static_cast<std::size_t>(level)] == 0) continue;
@@ -343,7 +359,7 @@ void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
                 const auto* items = grid.cells.Find(CellKey(level, cx, cy));
                 if (!items) continue;
                 for (const CellItem& item : *items)
-                    if (Overlap(item.box, query)) f(entries_[item.id]);
+                    if (Overlap(item.box, query)) f(item.id);
             }
     }
 }
@@ -351,13 +367,13 @@ void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
 void SegmentIndex::Query(AIRealPoint point, float radius,
                          const std::function<void(const Art&, int)>& f) const {
     const Box query{point.h - radius, point.v - radius, point.h + radius, point.v + radius};
-    Visit(query, false, [&](const Entry& e) { f(*e.path, e.segment); });
+    Visit(query, false, [&](std::uint32_t id) { f(PathOf(id), entries_[id].segment); });
 }
 
 void SegmentIndex::QueryPaths(AIRealPoint point, float radius,
                               const std::function<void(const Art&)>& f) const {
     const Box query{point.h - radius, point.v - radius, point.h + radius, point.v + radius};
-    Visit(query, true, [&](const Entry& e) { f(*e.path); });
+    Visit(query, true, [&](std::uint32_t id) { f(PathOf(id)); });
 }
 
 void SegmentIndex::RankIfStale() const {

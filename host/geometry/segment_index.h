@@ -58,17 +58,21 @@ class SegmentIndex : public DocumentObserver {
     // cells are at least as large as the entry, so that it reaches at most one cell further
     // right and up; a query looks one cell further left and down.
     struct Entry {
-        const Art* path = nullptr;     // nullptr: a free slot
-        int segment = -1;              // −1: the bounds of the whole path
+        std::int32_t segment = -1;     // −1: the bounds of the whole path
         std::uint32_t cell = kNoCell;  // where its box is kept; kNoCell: kept apart
     };
     static constexpr std::uint32_t kNoCell = ~std::uint32_t{0};
-    // A path's entries lie together: its bounds, then its segments in order.
+    // A path's entries lie together in a block: a head holding the path's address (in the
+    // place of an entry, so that the others need not repeat it), its bounds, then its
+    // segments in order.
     struct PathRecord {
-        std::uint32_t first = 0, count = 0;
+        std::uint32_t head = 0, count = 0;  // count: the block's entries, head included
         bool loneAnchor = false;
         mutable std::uint32_t rank = 0;  // a cache, refreshed by RankIfStale
     };
+    static_assert(sizeof(const Art*) <= sizeof(Entry), "a block's head holds an address");
+    const Art& PathOf(std::uint32_t id) const;
+    void SetHead(std::uint32_t head, const Art* path);
 
     // One box in a cell, kept inline so that a query scans cells without chasing entries.
     struct CellItem {
@@ -97,8 +101,7 @@ class SegmentIndex : public DocumentObserver {
     void AddPath(const Art& path);
     void Locate(const Art& path, std::vector<Located>& located);
     void Place(const Art& path, const std::vector<Located>& located, bool fillCells);
-    void AddEntry(std::uint32_t id, const Art& path, int segment, const Located& at,
-                  bool fillCells);
+    void AddEntry(std::uint32_t id, int segment, const Located& at, bool fillCells);
     void FillAllCells();
     void RemoveEntry(std::uint32_t id);
     template <class F>
@@ -106,7 +109,7 @@ class SegmentIndex : public DocumentObserver {
     void RankIfStale() const;
 
     Document& document_;
-    std::vector<Entry> entries_;
+    std::vector<Entry> entries_;  // the blocks of the paths
     // Blocks of free entries by their size, and how many entries they hold.
     std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> freeBlocks_;
     std::size_t freeEntries_ = 0;
