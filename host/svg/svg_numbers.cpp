@@ -24,31 +24,6 @@ bool IsBelowOne(std::string_view token) {
            token.substr(0, 2) == "0.";
 }
 
-// Most numbers of a drawing have a few digits and no exponent: their digits make a
-// whole number that a double holds exactly, divided by an exact power of ten, which
-// rounds once, as the general conversion does. Nothing for other numbers.
-std::optional<double> ExactShortDecimal(std::string_view token) {
-    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    constexpr int kMostDigits = 15;
-    const bool negative = token.front() == '-';
-    if (negative) token.remove_prefix(1);
-    std::uint64_t whole = 0;
-    int digits = 0, decimals = 0;
-    bool point = false;
-    for (char c : token) {
-        if (c == '.') {
-            point = true;
-            continue;
-        }
-        if (!IsDigit(c) || ++digits > kMostDigits) return std::nullopt;
-        whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-        decimals += point;
-    }
-    const double value = static_cast<double>(whole) / kPowersOfTen[decimals];
-    return negative ? -value : value;
-}
-
 }  // namespace
 
 void NumberScanner::SkipSpaces() {
@@ -94,16 +69,42 @@ std::size_t NumberScanner::NumberLength() const {
     return i - position_;
 }
 
+// Most numbers of a drawing have a few digits and no exponent: their digits make a
+// whole number that a double holds exactly, divided by an exact power of ten, which
+// rounds once, as the general conversion does. Read in one pass; nothing for other
+// numbers (an exponent, or a unit starting with e, follows; too many digits; no digit).
+std::optional<double> NumberScanner::ReadShortDecimal() {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr int kMostDigits = 15;
+    const char* text = text_.data();
+    const std::size_t size = text_.size();
+    std::size_t i = position_;
+    const bool negative = i < size && text[i] == '-';
+    if (i < size && (text[i] == '-' || text[i] == '+')) ++i;
+    std::uint64_t whole = 0;
+    int digits = 0, decimals = 0;
+    for (; i < size && IsDigit(text[i]); ++i, ++digits)
+        whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    if (i < size && text[i] == '.') {
+        ++i;
+        for (; i < size && IsDigit(text[i]); ++i, ++digits, ++decimals)
+            whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    }
+    if (digits == 0 || digits > kMostDigits || (i < size && (text[i] == 'e' || text[i] == 'E')))
+        return std::nullopt;
+    const double value = static_cast<double>(whole) / kPowersOfTen[decimals];
+    position_ = i;
+    SkipSeparators();
+    return negative ? -value : value;
+}
+
 std::optional<double> NumberScanner::ReadNumber() {
+    if (auto value = ReadShortDecimal()) return value;
     std::size_t length = NumberLength();
     if (length == 0) return std::nullopt;
     std::string_view token = text_.substr(position_, length);
     if (token.front() == '+') token.remove_prefix(1);
-    if (auto exact = ExactShortDecimal(token)) {
-        position_ += length;
-        SkipSeparators();
-        return exact;
-    }
     double value = 0;
     auto [end, code] = std::from_chars(token.data(), token.data() + token.size(), value);
     // Out of range in either direction: a huge value is refused by the callers' limits;

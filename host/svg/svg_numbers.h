@@ -39,6 +39,7 @@ class NumberScanner {
 
  private:
     std::size_t NumberLength() const;
+    std::optional<double> ReadShortDecimal();
     std::string_view text_;
     std::size_t position_ = 0;
 };
