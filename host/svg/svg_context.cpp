@@ -97,7 +97,28 @@ void ReaderContext::Index(const pugi::xml_node& root) {
     releasable_ = idOffsets_.empty() || idOffsets_.front() >= 0;
 }
 
+const std::vector<ReaderContext::HostAttribute>& ReaderContext::HostAttributes(
+    const pugi::xml_node& node) const {
+    if (node == hostAttributesOf_) return hostAttributes_;
+    hostAttributesOf_ = node;
+    hostAttributes_.clear();
+    const auto& prefixes = Prefixes(Namespace::Quill);
+    for (const auto& attribute : node.attributes()) {
+        const char* name = attribute.name();
+        for (std::size_t p = 0; p < prefixes.size(); ++p) {
+            // Most names differ at the first character: no call for those.
+            const std::string& prefix = prefixes[p];
+            if (name[0] != prefix[0] || std::strncmp(name, prefix.data(), prefix.size()) != 0)
+                continue;
+            hostAttributes_.push_back({p, name + prefix.size(), attribute});
+            break;  // a prefix ends at the name's first colon: no other can match
+        }
+    }
+    return hostAttributes_;
+}
+
 void ReaderContext::Release(pugi::xml_node node, const pugi::xml_node& next) {
+    hostAttributesOf_ = pugi::xml_node();
     if (!release_ || !releasable_ || !next) return;
     const std::ptrdiff_t begin = StartOf(node), end = StartOf(next);
     if (begin < 0 || end <= begin) return;
@@ -136,11 +157,18 @@ pugi::xml_attribute ReaderContext::Attribute(const pugi::xml_node& node, Namespa
                                              const char* localName) const {
     // SVG's own attributes carry no prefix.
     if (ns == Namespace::Svg) return node.attribute(localName);
-    std::vector<std::string> prefixes = Prefixes(ns);
     // Attributes of xlink keep their usual prefix even when the root forgot it.
-    if (prefixes.empty() && ns == Namespace::XLink) prefixes.push_back("xlink:");
+    static const std::vector<std::string> usualXLink{"xlink:"};
+    const auto& declared = Prefixes(ns);
+    const auto& prefixes = declared.empty() && ns == Namespace::XLink ? usualXLink : declared;
+    // Names are compared in place, without building them.
     for (const auto& prefix : prefixes)
-        if (auto a = node.attribute((prefix + localName).c_str())) return a;
+        for (const auto& attribute : node.attributes()) {
+            const char* name = attribute.name();
+            if (name[0] == prefix[0] && std::strncmp(name, prefix.data(), prefix.size()) == 0 &&
+                std::strcmp(name + prefix.size(), localName) == 0)
+                return attribute;
+        }
     return {};
 }
 

@@ -43,6 +43,17 @@ class ReaderContext {
     const std::vector<std::string>& Prefixes(Namespace ns) const {
         return prefixes_[static_cast<std::size_t>(ns)];
     }
+    /// An attribute of the host's namespace: which of the prefixes it has, and its name
+    /// after the prefix.
+    struct HostAttribute {
+        std::size_t prefix;
+        std::string_view localName;
+        pugi::xml_attribute attribute;
+    };
+    /// The element's attributes of the host's namespace, in their order: found in one look
+    /// at its attributes and kept until another element is asked about, since reading an
+    /// element asks for several.
+    const std::vector<HostAttribute>& HostAttributes(const pugi::xml_node& node) const;
     /// How many elements the tree holds (once indexed).
     std::size_t ElementCount() const { return elements_; }
     /// The element with that id, or an empty node.
@@ -98,6 +109,8 @@ class ReaderContext {
     bool releasable_ = true;
     std::ptrdiff_t releasedBegin_ = 0, releasedEnd_ = 0;  // the stretch not yet handed over
     std::size_t elements_ = 0;
+    mutable pugi::xml_node hostAttributesOf_;
+    mutable std::vector<HostAttribute> hostAttributes_;
 };
 
 /// The text with control characters replaced by spaces, so that a message stays one line.

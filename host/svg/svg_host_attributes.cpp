@@ -132,19 +132,16 @@ void WriteHostText(pugi::xml_node node, const std::string& localName, const std:
 std::optional<std::string> ReadHostText(const ReaderContext& context, const pugi::xml_node& node,
                                         std::string_view localName) {
     const std::string_view escapedSuffix = quill_attr::kEscapedSuffix;
-    for (const auto& prefix : context.Prefixes(Namespace::Quill)) {
-        // The first plain attribute of that name, else the first escaped one; names are
-        // compared in place, without building them.
+    const auto& attributes = context.HostAttributes(node);
+    for (std::size_t prefix = 0; prefix < context.Prefixes(Namespace::Quill).size(); ++prefix) {
+        // The first plain attribute of that name, else the first escaped one.
         pugi::xml_attribute plain, escaped;
-        for (const auto& attribute : node.attributes()) {
-            const char* name = attribute.name();
-            // Most names differ at the first character: no call for those.
-            if (name[0] != prefix[0] || std::strncmp(name, prefix.data(), prefix.size()) != 0 ||
-                std::strncmp(name + prefix.size(), localName.data(), localName.size()) != 0)
+        for (const auto& host : attributes) {
+            if (host.prefix != prefix || host.localName.substr(0, localName.size()) != localName)
                 continue;
-            const char* rest = name + prefix.size() + localName.size();
-            if (*rest == '\0' && !plain) plain = attribute;
-            if (rest == escapedSuffix && !escaped) escaped = attribute;
+            const std::string_view rest = host.localName.substr(localName.size());
+            if (rest.empty() && !plain) plain = host.attribute;
+            if (rest == escapedSuffix && !escaped) escaped = host.attribute;
         }
         if (plain) return std::string(plain.value());
         if (escaped) return PercentUnescape(escaped.value());
@@ -164,22 +161,15 @@ std::vector<std::pair<std::string, std::string>> ReadTags(const ReaderContext& c
                                                           const pugi::xml_node& node) {
     std::vector<std::pair<std::string, std::string>> tags;
     const std::string_view suffix = quill_attr::kEscapedSuffix, tag = quill_attr::kTagPrefix;
-    for (const auto& attribute : node.attributes()) {
-        // Names are compared in place: most attributes are no tags.
-        const std::string_view name = attribute.name();
-        std::size_t start = 0;
-        for (const auto& prefix : context.Prefixes(Namespace::Quill))
-            if (name.size() >= prefix.size() + tag.size() &&
-                name.compare(0, prefix.size(), prefix) == 0 &&
-                name.compare(prefix.size(), tag.size(), tag) == 0)
-                start = prefix.size() + tag.size();
-        if (start == 0) continue;
-        std::string escapedName(name.substr(start));
+    for (const auto& host : context.HostAttributes(node)) {
+        if (host.localName.substr(0, tag.size()) != tag) continue;
+        std::string escapedName(host.localName.substr(tag.size()));
         bool escaped =
             escapedName.size() > suffix.size() &&
             escapedName.compare(escapedName.size() - suffix.size(), suffix.size(), suffix) == 0;
         if (escaped) escapedName.resize(escapedName.size() - suffix.size());
-        std::string value = escaped ? PercentUnescape(attribute.value()) : attribute.value();
+        const char* text = host.attribute.value();
+        std::string value = escaped ? PercentUnescape(text) : text;
         tags.emplace_back(UnescapeTagName(escapedName), Utf8ToWindows1252(value));
     }
     return tags;

@@ -111,7 +111,7 @@ bool ApplyBaselineShift(Style& s, std::string_view value, Environment& env) {
 }
 
 struct Property {
-    const char* name;
+    std::string_view name;  // its length known: compared to every attribute's name
     Applier apply;
 };
 
