@@ -186,35 +186,66 @@ void SegmentIndex::FillAllCells() {
     for (std::size_t head = 0; head < entries_.size();
          head += EntriesOf(PathOf(static_cast<std::uint32_t>(head + 1))))
         heads[head] = true;
-    std::vector<std::uint32_t> counts[2];
     for (std::size_t id = 0; id < entries_.size(); ++id) {
         const Entry& e = entries_[id];
-        if (heads[id] || e.cell == kNoCell) continue;
-        auto& count = counts[e.segment < 0 ? 0 : 1];
-        if (e.cell >= count.size()) count.resize(e.cell + std::size_t{1}, 0);
-        ++count[e.cell];
+        if (!heads[id] && e.cell != kNoCell)
+            ++grids[e.segment < 0 ? 0 : 1]->cells.At(e.cell).capacity;
     }
-    for (int g = 0; g < 2; ++g)
-        for (std::uint32_t cell = 0; cell < counts[g].size(); ++cell)
-            grids[g]->cells.At(cell).reserve(counts[g][cell]);
-    // The cells a few entries ahead are loaded meanwhile: first where each keeps its
-    // boxes, then the place of the next box.
-    constexpr std::size_t kAhead = 24;
-    auto cellOf = [&](std::size_t id) -> std::vector<CellItem>* {
+    for (Grid* grid : grids) {
+        std::uint32_t begin = 0;
+        for (std::uint32_t cell = 0; cell < grid->cells.PlaceCount(); ++cell) {
+            grid->cells.At(cell).begin = begin;
+            begin += grid->cells.At(cell).capacity;
+        }
+        grid->items.resize(begin);
+    }
+    // The cells a few entries ahead are loaded meanwhile.
+    constexpr std::size_t kAhead = 16;
+    auto cellOf = [&](std::size_t id) -> Cell* {
         if (id >= entries_.size() || heads[id]) return nullptr;
         const Entry& e = entries_[id];
         if (e.cell == kNoCell) return nullptr;
         return &grids[e.segment < 0 ? 0 : 1]->cells.At(e.cell);
     };
     for (std::uint32_t id = 0; id < entries_.size(); ++id) {
-        if (auto* later = cellOf(id + 2 * kAhead)) __builtin_prefetch(later);
-        if (auto* soon = cellOf(id + kAhead)) __builtin_prefetch(soon->data() + soon->size(), 1);
-        std::vector<CellItem>* cell = cellOf(id);
+        if (const Cell* soon = cellOf(id + kAhead)) __builtin_prefetch(soon);
+        Cell* cell = cellOf(id);
         if (!cell) continue;
         const Entry& e = entries_[id];
         const auto& s = PathOf(id).segments;
-        cell->push_back({e.segment < 0 ? PathBox(s) : SegmentBox(s, e.segment), id});
+        grids[e.segment < 0 ? 0 : 1]->items[cell->begin + cell->size++] = {
+            e.segment < 0 ? PathBox(s) : SegmentBox(s, e.segment), id};
     }
+}
+
+void SegmentIndex::Push(Grid& grid, std::uint32_t place, const CellItem& item) {
+    Cell& cell = grid.cells.At(place);
+    if (cell.size == cell.capacity) {
+        const auto begin = static_cast<std::uint32_t>(grid.items.size());
+        const std::uint32_t capacity = std::max<std::uint32_t>(4, 2 * cell.capacity);
+        grid.items.resize(grid.items.size() + capacity);
+        std::copy_n(grid.items.begin() + cell.begin, cell.size, grid.items.begin() + begin);
+        grid.unused += cell.capacity;
+        cell.begin = begin;
+        cell.capacity = capacity;
+    }
+    grid.items[cell.begin + cell.size++] = item;
+    if (grid.unused > grid.items.size() / 2 + kFreeSlack) Pack(grid);
+}
+
+// Every cell's stretch made exactly its size again, in the order of their places.
+void SegmentIndex::Pack(Grid& grid) {
+    std::vector<CellItem> packed;
+    packed.reserve(grid.items.size() - grid.unused);
+    for (std::uint32_t place = 0; place < grid.cells.PlaceCount(); ++place) {
+        Cell& cell = grid.cells.At(place);
+        const auto begin = static_cast<std::uint32_t>(packed.size());
+        packed.insert(packed.end(), grid.items.begin() + cell.begin,
+                      grid.items.begin() + cell.begin + cell.size);
+        cell = Cell{begin, cell.size, cell.size};
+    }
+    grid.items.swap(packed);
+    grid.unused = 0;
 }
 
 SegmentIndex::~SegmentIndex() {
@@ -247,27 +278,30 @@ void SegmentIndex::AddEntry(std::uint32_t id, int segment, const Located& at, bo
     if (at.key != grid.lastKey) grid.lastKey = at.key, grid.lastCell = grid.cells.Place(at.key);
     const std::uint32_t cell = grid.lastCell;
     entries_[id] = Entry{segment, cell};
-    if (fillCells) grid.cells.At(cell).push_back({at.box, id});
+    if (fillCells) Push(grid, cell, {at.box, id});
 }
 
 void SegmentIndex::RemoveEntry(std::uint32_t id) {
     Entry& e = entries_[id];
-    auto takeOut = [id](std::vector<CellItem>& items) {
-        auto it = std::find_if(items.begin(), items.end(),
-                               [id](const CellItem& item) { return item.id == id; });
+    // The id's box out of the items, the last one put in its place.
+    auto takeOut = [id](CellItem* items, std::uint32_t& size) {
+        CellItem* it =
+            std::find_if(items, items + size, [id](const CellItem& item) { return item.id == id; });
         const Box box = it->box;
-        *it = items.back();
-        items.pop_back();
+        *it = items[--size];
         return box;
     };
     if (e.cell == kNoCell) {
-        takeOut(oversized_);
+        auto size = static_cast<std::uint32_t>(oversized_.size());
+        takeOut(oversized_.data(), size);
+        oversized_.resize(size);
     } else {
         Grid& grid = e.segment < 0 ? pathGrid_ : segmentGrid_;
-        auto& items = grid.cells.At(e.cell);
+        Cell& cell = grid.cells.At(e.cell);
         std::int64_t cx = 0, cy = 0;
-        const int level = LevelFor(takeOut(items), &cx, &cy);
-        if (items.empty()) {
+        const int level = LevelFor(takeOut(grid.items.data() + cell.begin, cell.size), &cx, &cy);
+        if (cell.size == 0) {
+            grid.unused += cell.capacity;
             grid.cells.Erase(CellKey(level, cx, cy));
             grid.lastKey = ~std::uint64_t{0};
         }
@@ -356,10 +390,11 @@ void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
         // Boxes kept one cell left of or below the query's may reach into it.
         for (std::int64_t cx = x0 - 1; cx <= x1; ++cx)
             for (std::int64_t cy = y0 - 1; cy <= y1; ++cy) {
-                const auto* items = grid.cells.Find(CellKey(level, cx, cy));
-                if (!items) continue;
-                for (const CellItem& item : *items)
-                    if (Overlap(item.box, query)) f(item.id);
+                const Cell* cell = grid.cells.Find(CellKey(level, cx, cy));
+                if (!cell) continue;
+                const CellItem* items = grid.items.data() + cell->begin;
+                for (std::uint32_t i = 0; i < cell->size; ++i)
+                    if (Overlap(items[i].box, query)) f(items[i].id);
             }
     }
 }

@@ -79,10 +79,19 @@ class SegmentIndex : public DocumentObserver {
         Box box;
         std::uint32_t id;
     };
+    // A cell's boxes: a stretch of its grid's items, with room for `capacity`.
+    struct Cell {
+        std::uint32_t begin = 0, size = 0, capacity = 0;
+    };
     // A grid of cells by level; segments and whole paths are kept in separate grids so
-    // that neither query wades through the other's boxes.
+    // that neither query wades through the other's boxes. The boxes of all cells lie in
+    // one array: built in bulk, each cell's stretch is exactly its size; a cell that
+    // outgrows its stretch moves to the end with twice the room, and the array is packed
+    // again once the stretches left behind make half of it.
     struct Grid {
-        CellTable<std::vector<CellItem>> cells;
+        CellTable<Cell> cells;
+        std::vector<CellItem> items;
+        std::size_t unused = 0;  // items in stretches left behind
         std::vector<std::uint32_t> levelCounts;
         // The cell last placed into: a path's next segment often goes there too.
         std::uint64_t lastKey = ~std::uint64_t{0};
@@ -103,6 +112,8 @@ class SegmentIndex : public DocumentObserver {
     void Place(const Art& path, const std::vector<Located>& located, bool fillCells);
     void AddEntry(std::uint32_t id, int segment, const Located& at, bool fillCells);
     void FillAllCells();
+    static void Push(Grid& grid, std::uint32_t cell, const CellItem& item);
+    static void Pack(Grid& grid);
     void RemoveEntry(std::uint32_t id);
     template <class F>
     void Visit(const Box& query, bool paths, F&& f) const;

@@ -153,6 +153,34 @@ TEST_F(SegmentIndexTest, StaysRightWhilePathsKeepChangingTheirLength) {
     }
 }
 
+TEST_F(SegmentIndexTest, StaysRightWhilePathsWanderOverThePage) {
+    // Paths keeping their length but moving far and wide leave cells behind and crowd
+    // others past their room, again and again: the boxes are moved and packed many times.
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> at(-2000, 2000);
+    std::vector<Art*> paths;
+    for (int k = 0; k < 20; ++k)
+        paths.push_back(doc().NewArt(ArtKind::Path, kPlaceAboveAll, nullptr));
+    for (int move = 0; move < 600; ++move) {
+        const AIRealPoint start{at(random), at(random)};
+        std::vector<AIPathSegment> s;
+        for (int i = 0; i < 60; ++i) {
+            const AIRealPoint p{start.h + static_cast<float>(i % 7),
+                                start.v + static_cast<float>(i / 7)};
+            s.push_back({p, p, p, 1});
+        }
+        doc().SetSegments(paths[static_cast<std::size_t>(move) % paths.size()], s);
+    }
+    for (const Art* path : paths) {
+        const AIRealPoint p = path->segments[30].p;
+        Found fromIndex;
+        host_.segmentIndex().Query(p, 2, [&](const Art& a, int i) {
+            EXPECT_TRUE(fromIndex.insert({a.id(), i}).second) << "reported twice";
+        });
+        ASSERT_EQ(fromIndex, PlainWalk(doc(), p, 2));
+    }
+}
+
 TEST_F(SegmentIndexTest, KeepsNonFiniteAndHugeSegmentsApart) {
     Art* huge = Polyline({{-1e15f, 0}, {1e15f, 0}});
     // The document holds no coordinate beyond its range: the path keeps no segment.
