@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
+#include <string_view>
 
 #include "host/svg/svg_context.h"
 #include "host/svg/svg_progress.h"
@@ -24,38 +26,54 @@ constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata;
 // Bytes handed to the system at once when a file is written.
 constexpr std::size_t kWriteBuffer = std::size_t{1} << 20;
 
-// The whole file in one buffer, sized from the file's size and read in one go (a pipe
-// or a file that grows while read is read to its end all the same).
-bool ReadWholeFile(const std::string& path, std::string* text, std::string* error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        *error = path + ": cannot open: " + std::strerror(errno);
-        return false;
-    }
-    struct stat status {};
-    std::size_t size = 0;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0)
-        size = static_cast<std::size_t>(status.st_size);
-    // A directory reads as nothing, as a stream reads it.
-    const bool directory = S_ISDIR(status.st_mode);
-    text->resize(size + 1);
-    std::size_t have = 0;
-    while (!directory) {
-        if (have == text->size()) text->resize(text->size() * 2);
-        const ssize_t got = ::read(fd, &(*text)[have], text->size() - have);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            *error = path + ": cannot read";
+// A file's bytes, in a buffer that is not cleared before they are read into it.
+class FileText {
+ public:
+    char* data() { return bytes_.get(); }
+    std::size_t size() const { return size_; }
+    std::string_view view() const { return {bytes_.get(), size_}; }
+
+    // The whole file in one buffer, sized from the file's size and read in one go (a
+    // pipe or a file that grows while read is read to its end all the same).
+    bool Read(const std::string& path, std::string* error) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            *error = path + ": cannot open: " + std::strerror(errno);
             return false;
         }
-        have += static_cast<std::size_t>(got);
+        struct stat status {};
+        std::size_t size = 0;
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0)
+            size = static_cast<std::size_t>(status.st_size);
+        // A directory reads as nothing, as a stream reads it.
+        const bool directory = S_ISDIR(status.st_mode);
+        Reserve(size + 1);
+        while (!directory) {
+            if (size_ == capacity_) Reserve(capacity_ * 2);
+            const ssize_t got = ::read(fd, data() + size_, capacity_ - size_);
+            if (got == 0) break;
+            if (got < 0) {
+                if (errno == EINTR) continue;
+                ::close(fd);
+                *error = path + ": cannot read";
+                return false;
+            }
+            size_ += static_cast<std::size_t>(got);
+        }
+        ::close(fd);
+        return true;
     }
-    ::close(fd);
-    text->resize(have);
-    return true;
-}
+
+ private:
+    void Reserve(std::size_t capacity) {
+        std::unique_ptr<char[]> bytes(new char[capacity]);
+        if (size_ > 0) std::memcpy(bytes.get(), bytes_.get(), size_);
+        bytes_ = std::move(bytes);
+        capacity_ = capacity;
+    }
+    std::unique_ptr<char[]> bytes_;
+    std::size_t size_ = 0, capacity_ = 0;
+};
 
 // The whole pages of [begin, end) handed back to the system (they read as zeros after).
 void ReleasePages(char* begin, char* end) {
@@ -121,10 +139,10 @@ std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* 
     if (!warnings) warnings = &ignoredWarnings;
     svg::ProgressLine progress("opening", path);
     try {
-        std::string text;
-        if (!ReadWholeFile(path, &text, error)) return nullptr;
+        FileText text;
+        if (!text.Read(path, error)) return nullptr;
         progress.Show(0.1);
-        svg::ReaderContext context(path, text);
+        svg::ReaderContext context(path, text.view());
         pugi::xml_document xml;
         // Parsed in the buffer itself: the file is held once.
         pugi::xml_parse_result parsed =
@@ -143,7 +161,7 @@ std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* 
         context.Index(root);
         // The text of art already read is given back as the document grows.
         context.OnRelease([&](std::ptrdiff_t begin, std::ptrdiff_t end) {
-            ReleasePages(&text[0] + begin, &text[0] + end);
+            ReleasePages(text.data() + begin, text.data() + end);
         });
         auto document = svg::ReadSvgTree(root, context);
         *warnings = JoinLines(context.warnings());
