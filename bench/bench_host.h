@@ -12,8 +12,9 @@
 
 namespace quill::bench {
 
-/// Makes `host` current, starts the plug-in and selects the tool of that title; false,
-/// the benchmark skipped with the host's message, when either fails.
+/// Makes `host` current, starts the plug-in, builds the spatial index (so that no timed
+/// event pays for it) and selects the tool of that title; false, the benchmark skipped
+/// with the host's message, when either fails.
 inline bool StartTool(host::Host& host, const char* title, benchmark::State& state) {
     host::SetCurrentHost(&host);
     std::string error;
@@ -21,6 +22,7 @@ inline bool StartTool(host::Host& host, const char* title, benchmark::State& sta
         state.SkipWithError(error.c_str());
         return false;
     }
+    host.segmentIndex();  // built now, not in the first timed event
     return true;
 }
 

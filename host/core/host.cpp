@@ -20,7 +20,6 @@ Host* current = nullptr;
 
 Host::Host()
     : document_(std::make_unique<Document>()),
-      index_(std::make_unique<SegmentIndex>(*document_)),
       plugins_(std::make_unique<PluginManager>()),
       registrations_(std::make_unique<Registrations>()),
       preferences_(std::make_unique<PreferenceStore>()),
@@ -49,10 +48,15 @@ Host::~Host() {
 void Host::ReplaceDocument(std::unique_ptr<Document> document) {
     index_.reset();
     document_ = std::move(document);
-    index_ = std::make_unique<SegmentIndex>(*document_);
     view_.origin = AIRealPoint{0, document_->height()};
     documentId_ = NextObjectId();
     viewId_ = NextObjectId();
+}
+
+SegmentIndex& Host::segmentIndex() {
+    // Built when first asked for: a drawing opened to be converted or saved needs none.
+    if (!index_) index_ = std::make_unique<SegmentIndex>(*document_);
+    return *index_;
 }
 
 void Host::ZoomAboutCentre(float zoom) {

@@ -44,11 +44,12 @@ class Host {
     Host& operator=(const Host&) = delete;
 
     Document& document() { return *document_; }
-    /// Replaces the open document; the view is fitted to it and the index rebuilt.
+    /// Replaces the open document; the view is fitted to it and the index dropped.
     void ReplaceDocument(std::unique_ptr<Document> document);
     View& view() { return view_; }
-    /// The spatial index of the document's segments, kept right as the document changes.
-    SegmentIndex& segmentIndex() { return *index_; }
+    /// The spatial index of the document's segments, kept right as the document changes
+    /// (built in one go the first time it is asked for).
+    SegmentIndex& segmentIndex();
     SuiteRegistry& suites() { return suites_; }
 
     PluginManager& plugins() { return *plugins_; }

@@ -34,6 +34,9 @@ Found PlainWalk(const Document& document, AIRealPoint p, float radius) {
 
 class SegmentIndexTest : public testing::HostTest {
  protected:
+    // Built before the first edit, the index hears of every one.
+    SegmentIndexTest() { host_.segmentIndex(); }
+
     std::vector<AIPathSegment> RandomSegments(std::mt19937& random) {
         std::uniform_real_distribution<float> at(-300, 300), step(-40, 40), size(0, 1);
         std::vector<AIPathSegment> s;
