@@ -246,7 +246,10 @@ TEST(SvgNumbers, ShortestTextReadsBackAsTheSameFloat) {
 }
 
 TEST(SvgNumbers, DecimalsReadAsTheGeneralConversionReadsThem) {
+    // Alone, and in a list where each is followed by more text than its own.
     std::mt19937_64 random(17);
+    std::string list;
+    std::vector<double> listed;
     for (int k = 0; k < 200000; ++k) {
         std::string text = random() % 2 ? "-" : "";
         const int digits = 1 + static_cast<int>(random() % 17), point = random() % (digits + 1);
@@ -257,7 +260,17 @@ TEST(SvgNumbers, DecimalsReadAsTheGeneralConversionReadsThem) {
         const auto read = ParseNumber(text);
         ASSERT_TRUE(read) << text;
         ASSERT_EQ(std::memcmp(&*read, &expected, sizeof expected), 0) << text;
+        list += text + (k % 3 == 0 ? "," : k % 3 == 1 ? " " : "L");
+        listed.push_back(expected);
     }
+    NumberScanner scanner(list);
+    for (const double expected : listed) {
+        const auto read = scanner.ReadNumber();
+        ASSERT_TRUE(read) << scanner.Rest().substr(0, 40);
+        ASSERT_EQ(std::memcmp(&*read, &expected, sizeof expected), 0) << expected;
+        if (scanner.Peek() == 'L') scanner.Advance();
+    }
+    EXPECT_TRUE(scanner.AtEnd());
 }
 
 }  // namespace
