@@ -17,7 +17,8 @@ class CellTable {
         for (std::size_t i = Home(key);; i = (i + 1) & Mask()) {
             const std::uint32_t slot = slots_[i];
             if (slot == kEmpty) return nullptr;
-            if (keys_[slot - 1] == key) return &cells_[slot - 1];
+            const Entry& entry = entries_[slot - 1];
+            if (entry.key == key) return &entry.cell;
         }
     }
     Cell* Find(std::uint64_t key) {
@@ -30,7 +31,7 @@ class CellTable {
     }
 
     /// The cell of the key, created empty when missing.
-    Cell& operator[](std::uint64_t key) { return cells_[Place(key)]; }
+    Cell& operator[](std::uint64_t key) { return entries_[Place(key)].cell; }
 
     /// Where the key's cell is kept (created empty when missing): a number that stays
     /// the cell's until it is erased, for `At`.
@@ -38,24 +39,25 @@ class CellTable {
         if ((count_ + 1) * 2 > slots_.size()) Grow();
         std::size_t i = Home(key);
         for (; slots_[i] != kEmpty; i = (i + 1) & Mask())
-            if (keys_[slots_[i] - 1] == key) return slots_[i] - 1;
+            if (entries_[slots_[i] - 1].key == key) return slots_[i] - 1;
         std::uint32_t cell;
         if (!freeCells_.empty()) {
             cell = freeCells_.back();
             freeCells_.pop_back();
-            keys_[cell] = key;
+            entries_[cell].key = key;
         } else {
-            cell = static_cast<std::uint32_t>(cells_.size());
-            cells_.emplace_back();
-            keys_.push_back(key);
+            cell = static_cast<std::uint32_t>(entries_.size());
+            entries_.push_back({key, Cell{}});
         }
         slots_[i] = cell + 1;
         ++count_;
         return cell;
     }
-    Cell& At(std::uint32_t place) { return cells_[place]; }
+    Cell& At(std::uint32_t place) { return entries_[place].cell; }
+    /// The key of the cell at that place.
+    std::uint64_t KeyAt(std::uint32_t place) const { return entries_[place].key; }
     /// One more than the largest place given so far.
-    std::size_t PlaceCount() const { return cells_.size(); }
+    std::size_t PlaceCount() const { return entries_.size(); }
 
     /// Removes the key's cell (emptied for reuse); nothing when missing.
     void Erase(std::uint64_t key) {
@@ -63,15 +65,15 @@ class CellTable {
         std::size_t i = Home(key);
         for (;; i = (i + 1) & Mask()) {
             if (slots_[i] == kEmpty) return;
-            if (keys_[slots_[i] - 1] == key) break;
+            if (entries_[slots_[i] - 1].key == key) break;
         }
         const std::uint32_t cell = slots_[i] - 1;
-        cells_[cell] = Cell{};
+        entries_[cell].cell = Cell{};
         freeCells_.push_back(cell);
         --count_;
         // Shift back the entries after the hole that would otherwise be cut off from home.
         for (std::size_t j = (i + 1) & Mask(); slots_[j] != kEmpty; j = (j + 1) & Mask()) {
-            const std::size_t home = Home(keys_[slots_[j] - 1]);
+            const std::size_t home = Home(entries_[slots_[j] - 1].key);
             const bool between = i <= j ? (i < home && home <= j) : (i < home || home <= j);
             if (between) continue;
             slots_[i] = slots_[j];
@@ -81,9 +83,14 @@ class CellTable {
     }
 
  private:
-    // A slot holds its cell's place plus one, 0 when empty; the keys are kept by place, so
-    // that the table itself is four bytes a slot.
+    // A slot holds its cell's place plus one, 0 when empty, so that the table itself is
+    // four bytes a slot; a cell is kept beside its key, so that a lookup that finds it
+    // loads one line more, not two.
     static constexpr std::uint32_t kEmpty = 0;
+    struct Entry {
+        std::uint64_t key;
+        Cell cell;
+    };
 
     std::size_t Mask() const { return slots_.size() - 1; }
     std::size_t Home(std::uint64_t key) const {
@@ -98,15 +105,14 @@ class CellTable {
         old.swap(slots_);
         for (const std::uint32_t slot : old) {
             if (slot == kEmpty) continue;
-            std::size_t i = Home(keys_[slot - 1]);
+            std::size_t i = Home(entries_[slot - 1].key);
             while (slots_[i] != kEmpty) i = (i + 1) & Mask();
             slots_[i] = slot;
         }
     }
 
     std::vector<std::uint32_t> slots_;
-    std::vector<std::uint64_t> keys_;  // by place
-    std::vector<Cell> cells_;
+    std::vector<Entry> entries_;  // by place
     std::vector<std::uint32_t> freeCells_;
     std::size_t count_ = 0;
 };

@@ -75,6 +75,33 @@ int LevelFor(const Box& b, std::int64_t* cx, std::int64_t* cy) {
     return -1;
 }
 
+// Where a cell lies and the steps its boxes are kept in (see CellItem).
+struct CellFrame {
+    double left, bottom, step;
+};
+// The cell's coordinate in its key's 29 bits, with its sign.
+std::int64_t KeyField(std::uint64_t bits) {
+    return static_cast<std::int64_t>((bits & 0x1FFFFFFFu) << 35) >> 35;
+}
+int KeyLevel(std::uint64_t key) {
+    return static_cast<int>(key >> 58);
+}
+CellFrame FrameOf(std::uint64_t key) {
+    const double size = Levels()[KeyLevel(key)].size;
+    return {static_cast<double>(KeyField(key >> 29)) * size,
+            static_cast<double>(KeyField(key)) * size, 2 * size / 65535};
+}
+// A coordinate in the frame's steps, rounded down (Low) or up (High) and one step further,
+// so that the rounding of the division never cuts the box.
+std::uint16_t Low(double offset, double step) {
+    const double q = std::floor(offset / step) - 1;
+    return static_cast<std::uint16_t>(std::clamp(q, 0.0, 65535.0));
+}
+std::uint16_t High(double offset, double step) {
+    const double q = std::ceil(offset / step) + 1;
+    return static_cast<std::uint16_t>(std::clamp(q, 0.0, 65535.0));
+}
+
 bool Overlap(const Box& a, const Box& b) {
     return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
 }
@@ -167,6 +194,20 @@ void SegmentIndex::Build() {
     FillAllCells();
 }
 
+SegmentIndex::CellItem SegmentIndex::Quantized(const Box& box, std::uint64_t key,
+                                               std::uint32_t id) {
+    const CellFrame f = FrameOf(key);
+    return {Low(box.left - f.left, f.step), Low(box.bottom - f.bottom, f.step),
+            High(box.right - f.left, f.step), High(box.top - f.bottom, f.step), id};
+}
+
+// The entry's box as its path has it now.
+Box SegmentIndex::ExactBox(std::uint32_t id) const {
+    const auto& s = PathOf(id).segments;
+    const int segment = entries_[id].segment;
+    return segment < 0 ? PathBox(s) : SegmentBox(s, segment);
+}
+
 const Art& SegmentIndex::PathOf(std::uint32_t id) const {
     const Art* path = nullptr;
     std::memcpy(&path, &entries_[id - static_cast<std::uint32_t>(entries_[id].segment + 2)],
@@ -211,10 +252,9 @@ void SegmentIndex::FillAllCells() {
         if (const Cell* soon = cellOf(id + kAhead)) __builtin_prefetch(soon);
         Cell* cell = cellOf(id);
         if (!cell) continue;
-        const Entry& e = entries_[id];
-        const auto& s = PathOf(id).segments;
-        grids[e.segment < 0 ? 0 : 1]->items[cell->begin + cell->size++] = {
-            e.segment < 0 ? PathBox(s) : SegmentBox(s, e.segment), id};
+        Grid& grid = *grids[entries_[id].segment < 0 ? 0 : 1];
+        grid.items[cell->begin + cell->size++] =
+            Quantized(ExactBox(id), grid.cells.KeyAt(entries_[id].cell), id);
     }
 }
 
@@ -278,18 +318,16 @@ void SegmentIndex::AddEntry(std::uint32_t id, int segment, const Located& at, bo
     if (at.key != grid.lastKey) grid.lastKey = at.key, grid.lastCell = grid.cells.Place(at.key);
     const std::uint32_t cell = grid.lastCell;
     entries_[id] = Entry{segment, cell};
-    if (fillCells) Push(grid, cell, {at.box, id});
+    if (fillCells) Push(grid, cell, Quantized(at.box, at.key, id));
 }
 
 void SegmentIndex::RemoveEntry(std::uint32_t id) {
     Entry& e = entries_[id];
-    // The id's box out of the items, the last one put in its place.
-    auto takeOut = [id](CellItem* items, std::uint32_t& size) {
-        CellItem* it =
-            std::find_if(items, items + size, [id](const CellItem& item) { return item.id == id; });
-        const Box box = it->box;
+    // The id's item out of the items, the last one put in its place.
+    auto takeOut = [id](auto* items, std::uint32_t& size) {
+        auto* it =
+            std::find_if(items, items + size, [id](const auto& item) { return item.id == id; });
         *it = items[--size];
-        return box;
     };
     if (e.cell == kNoCell) {
         auto size = static_cast<std::uint32_t>(oversized_.size());
@@ -298,14 +336,14 @@ void SegmentIndex::RemoveEntry(std::uint32_t id) {
     } else {
         Grid& grid = e.segment < 0 ? pathGrid_ : segmentGrid_;
         Cell& cell = grid.cells.At(e.cell);
-        std::int64_t cx = 0, cy = 0;
-        const int level = LevelFor(takeOut(grid.items.data() + cell.begin, cell.size), &cx, &cy);
+        const std::uint64_t key = grid.cells.KeyAt(e.cell);
+        takeOut(grid.items.data() + cell.begin, cell.size);
         if (cell.size == 0) {
             grid.unused += cell.capacity;
-            grid.cells.Erase(CellKey(level, cx, cy));
+            grid.cells.Erase(key);
             grid.lastKey = ~std::uint64_t{0};
         }
-        --grid.levelCounts[static_cast<std::size_t>(level)];
+        --grid.levelCounts[static_cast<std::size_t>(KeyLevel(key))];
     }
     if (e.segment >= 0) --segmentEntries_;
     e = Entry{};
@@ -378,7 +416,7 @@ void SegmentIndex::OnArtRemoved(const Art& art) {
 
 template <class F>
 void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
-    for (const CellItem& item : oversized_)
+    for (const OversizedItem& item : oversized_)
         if ((entries_[item.id].segment < 0) == paths && Overlap(item.box, query)) f(item.id);
     const Grid& grid = paths ? pathGrid_ : segmentGrid_;
     for (int level = 0; level < kLevels; ++level) {
@@ -390,11 +428,28 @@ void SegmentIndex::Visit(const Box& query, bool paths, F&& f) const {
         // Boxes kept one cell left of or below the query's may reach into it.
         for (std::int64_t cx = x0 - 1; cx <= x1; ++cx)
             for (std::int64_t cy = y0 - 1; cy <= y1; ++cy) {
-                const Cell* cell = grid.cells.Find(CellKey(level, cx, cy));
+                const std::uint64_t key = CellKey(level, cx, cy);
+                const Cell* cell = grid.cells.Find(key);
                 if (!cell) continue;
+                // The query in the cell's steps: a box within three steps of its edges may
+                // overlap it or not, as the box itself says.
+                const CellFrame frame = FrameOf(key);
+                const double left = (double{query.left} - frame.left) / frame.step,
+                             right = (double{query.right} - frame.left) / frame.step,
+                             bottom = (double{query.bottom} - frame.bottom) / frame.step,
+                             top = (double{query.top} - frame.bottom) / frame.step;
+                constexpr double kUnsure = 3;
                 const CellItem* items = grid.items.data() + cell->begin;
-                for (std::uint32_t i = 0; i < cell->size; ++i)
-                    if (Overlap(items[i].box, query)) f(items[i].id);
+                for (std::uint32_t i = 0; i < cell->size; ++i) {
+                    const CellItem& item = items[i];
+                    if (!(item.left <= right && left <= item.right && item.bottom <= top &&
+                          bottom <= item.top))
+                        continue;
+                    const bool sure = item.left + kUnsure <= right &&
+                                      left <= item.right - kUnsure &&
+                                      item.bottom + kUnsure <= top && bottom <= item.top - kUnsure;
+                    if (sure || Overlap(ExactBox(item.id), query)) f(item.id);
+                }
             }
     }
 }

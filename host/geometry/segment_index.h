@@ -74,8 +74,16 @@ class SegmentIndex : public DocumentObserver {
     const Art& PathOf(std::uint32_t id) const;
     void SetHead(std::uint32_t head, const Art* path);
 
-    // One box in a cell, kept inline so that a query scans cells without chasing entries.
+    // One box in a cell, kept inline so that a query scans cells without chasing entries:
+    // in steps of 1/65,535 of two cells' widths from the cell's lower-left corner (a box
+    // reaches no further), rounded outwards. Where a query's edge falls within a few steps
+    // of such a box's, the box itself is measured again from its path.
     struct CellItem {
+        std::uint16_t left, bottom, right, top;
+        std::uint32_t id;
+    };
+    // A box too large for any level, or beyond the grid, kept as it is.
+    struct OversizedItem {
         Box box;
         std::uint32_t id;
     };
@@ -112,6 +120,8 @@ class SegmentIndex : public DocumentObserver {
     void Place(const Art& path, const std::vector<Located>& located, bool fillCells);
     void AddEntry(std::uint32_t id, int segment, const Located& at, bool fillCells);
     void FillAllCells();
+    Box ExactBox(std::uint32_t id) const;
+    static CellItem Quantized(const Box& box, std::uint64_t key, std::uint32_t id);
     static void Push(Grid& grid, std::uint32_t cell, const CellItem& item);
     static void Pack(Grid& grid);
     void RemoveEntry(std::uint32_t id);
@@ -127,7 +137,7 @@ class SegmentIndex : public DocumentObserver {
     std::size_t segmentEntries_ = 0;
     std::size_t loneAnchors_ = 0;
     Grid segmentGrid_, pathGrid_;
-    std::vector<CellItem> oversized_;
+    std::vector<OversizedItem> oversized_;
     std::vector<Located> locating_;      // the entries of the path being added
     CellTable<PathRecord> pathRecords_;  // by the path's address
     mutable std::uint64_t rankedVersion_ = ~std::uint64_t{0};
