@@ -184,6 +184,40 @@ TEST_F(SegmentIndexTest, StaysRightWhilePathsWanderOverThePage) {
     }
 }
 
+TEST_F(SegmentIndexTest, FindsABoxThatJustTouchesTheQueryAndNotOneJustBeyond) {
+    // Boxes are kept rounded outwards in steps of their cell: where the query's edge is
+    // within a step, the box itself decides, to the last bit of a float.
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> at(-3000, 3000), size(0.001f, 700);
+    for (int k = 0; k < 300; ++k) {
+        const AIRealPoint a{at(random), at(random)};
+        const AIRealPoint b{a.h + size(random), a.v + size(random)};
+        Art* path = Polyline({a, b});
+        const float radius = static_cast<float>(k % 4);
+        const Box box = SegmentBox(path->segments, 0);
+        // The first pointer coordinate whose query's lower edge passes the box's edge.
+        auto firstBeyond = [&](float edge) {
+            float c = edge + radius;
+            while (c - radius > edge) c = std::nextafter(c, -INFINITY);
+            while (c - radius <= edge) c = std::nextafter(c, INFINITY);
+            return c;
+        };
+        const float xBeyond = firstBeyond(box.right), yBeyond = firstBeyond(box.top);
+        const float xTouching = std::nextafter(xBeyond, -INFINITY);
+        const float yTouching = std::nextafter(yBeyond, -INFINITY);
+        auto finds = [&](AIRealPoint p) {
+            bool found = false;
+            host_.segmentIndex().Query(p, radius, [&](const Art& a, int) { found |= &a == path; });
+            return found;
+        };
+        EXPECT_TRUE(finds({xTouching, box.bottom})) << k;
+        EXPECT_FALSE(finds({xBeyond, box.bottom})) << k;
+        EXPECT_TRUE(finds({box.left, yTouching})) << k;
+        EXPECT_FALSE(finds({box.left, yBeyond})) << k;
+        doc().Dispose(path);
+    }
+}
+
 TEST_F(SegmentIndexTest, KeepsNonFiniteAndHugeSegmentsApart) {
     Art* huge = Polyline({{-1e15f, 0}, {1e15f, 0}});
     // The document holds no coordinate beyond its range: the path keeps no segment.
