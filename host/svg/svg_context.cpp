@@ -119,6 +119,7 @@ const std::vector<ReaderContext::HostAttribute>& ReaderContext::HostAttributes(
 
 void ReaderContext::Release(pugi::xml_node node, const pugi::xml_node& next) {
     hostAttributesOf_ = pugi::xml_node();
+    hostAttributes_.clear();
     if (!release_ || !releasable_ || !next) return;
     const std::ptrdiff_t begin = StartOf(node), end = StartOf(next);
     if (begin < 0 || end <= begin) return;
