@@ -57,6 +57,8 @@ const cases = {
 
   async 'a refusal is shown as a modal alert with its exact text'(page) {
     await openDrawing(page, 'line.svg', LINE);
+    // The clicks must find the drawing: the upload and the events go by different ways.
+    await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
     await page.click('#palette button[data-tool="segment"]');
     await at(page, 'click', 100, 100);
     await at(page, 'click', 100, 100);
