@@ -37,6 +37,15 @@ class SegmentIndexTest : public testing::HostTest {
     // Built before the first edit, the index hears of every one.
     SegmentIndexTest() { host_.segmentIndex(); }
 
+    // What the index finds, each segment once.
+    Found FromIndex(AIRealPoint p, float radius) {
+        Found found;
+        host_.segmentIndex().Query(p, radius, [&](const Art& path, int i) {
+            EXPECT_TRUE(found.insert({path.id(), i}).second) << "reported twice";
+        });
+        return found;
+    }
+
     std::vector<AIPathSegment> RandomSegments(std::mt19937& random) {
         std::uniform_real_distribution<float> at(-300, 300), step(-40, 40), size(0, 1);
         std::vector<AIPathSegment> s;
@@ -86,11 +95,7 @@ TEST_F(SegmentIndexTest, AgreesWithAPlainWalkThroughRandomEdits) {
         for (int probe = 0; probe < 30; ++probe) {
             const AIRealPoint p{at(random), at(random)};
             const float radius = probe % 3 == 0 ? 0.0f : 4.0f * (probe % 5);
-            Found fromIndex;
-            index.Query(p, radius, [&](const Art& path, int i) {
-                EXPECT_TRUE(fromIndex.insert({path.id(), i}).second) << "reported twice";
-            });
-            ASSERT_EQ(fromIndex, PlainWalk(doc(), p, radius)) << round << " " << probe;
+            ASSERT_EQ(FromIndex(p, radius), PlainWalk(doc(), p, radius)) << round << " " << probe;
         }
         // Paint ranks follow the document's order.
         std::uint32_t previous = 0;
@@ -148,11 +153,7 @@ TEST_F(SegmentIndexTest, StaysRightWhilePathsKeepChangingTheirLength) {
     std::uniform_real_distribution<float> at(-50, 250);
     for (int probe = 0; probe < 100; ++probe) {
         const AIRealPoint p{at(random), at(random) / 25};
-        Found fromIndex;
-        host_.segmentIndex().Query(p, 3, [&](const Art& path, int i) {
-            EXPECT_TRUE(fromIndex.insert({path.id(), i}).second) << "reported twice";
-        });
-        ASSERT_EQ(fromIndex, PlainWalk(doc(), p, 3)) << probe;
+        ASSERT_EQ(FromIndex(p, 3), PlainWalk(doc(), p, 3)) << probe;
     }
 }
 
@@ -176,11 +177,7 @@ TEST_F(SegmentIndexTest, StaysRightWhilePathsWanderOverThePage) {
     }
     for (const Art* path : paths) {
         const AIRealPoint p = path->segments[30].p;
-        Found fromIndex;
-        host_.segmentIndex().Query(p, 2, [&](const Art& a, int i) {
-            EXPECT_TRUE(fromIndex.insert({a.id(), i}).second) << "reported twice";
-        });
-        ASSERT_EQ(fromIndex, PlainWalk(doc(), p, 2));
+        ASSERT_EQ(FromIndex(p, 2), PlainWalk(doc(), p, 2));
     }
 }
 
@@ -206,9 +203,7 @@ TEST_F(SegmentIndexTest, FindsABoxThatJustTouchesTheQueryAndNotOneJustBeyond) {
         const float xTouching = std::nextafter(xBeyond, -INFINITY);
         const float yTouching = std::nextafter(yBeyond, -INFINITY);
         auto finds = [&](AIRealPoint p) {
-            bool found = false;
-            host_.segmentIndex().Query(p, radius, [&](const Art& a, int) { found |= &a == path; });
-            return found;
+            return FromIndex(p, radius).count({path->id(), 0}) == 1;
         };
         EXPECT_TRUE(finds({xTouching, box.bottom})) << k;
         EXPECT_FALSE(finds({xBeyond, box.bottom})) << k;
