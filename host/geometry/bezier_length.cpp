@@ -118,8 +118,8 @@ const std::array<double, kOrderCount>& AxisThresholds() {
     return thresholds;
 }
 
-// √a + √b, both roots taken at once where SSE2 allows it: the integration's inner loops
-// are made of such pairs.
+// √a and √b, taken at once where SSE2 allows it: the integration's inner loops are made
+// of such pairs.
 void BothRoots(double a, double b, double* ra, double* rb) {
 #if defined(__SSE2__)
     double both[2];
@@ -132,12 +132,14 @@ void BothRoots(double a, double b, double* ra, double* rb) {
 #endif
 }
 
+// √a + √b.
 double SumOfRoots(double a, double b) {
     double ra, rb;
     BothRoots(a, b, &ra, &rb);
     return ra + rb;
 }
 
+// The speeds at two parameters, and their sum.
 void TwoSpeeds(const Speed& s, double left, double right, double* vl, double* vr) {
     const double xl = (s.ax * left + s.bx) * left + s.cx, yl = (s.ay * left + s.by) * left + s.cy;
     const double xr = (s.ax * right + s.bx) * right + s.cx,
