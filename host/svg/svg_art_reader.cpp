@@ -18,9 +18,9 @@ std::optional<Rgb> FirstStopColor(pugi::xml_node gradient, ReaderContext& contex
     for (int i = 0; i < kLongestReferenceChain && gradient; ++i) {
         for (auto child : gradient.children()) {
             if (context.SvgName(child) != "stop") continue;
-            std::string text = DeclaredValue(child, "stop-color");
+            std::string text = DeclaredValue(child, "stop-color", context);
             if (text.empty()) return Rgb{};
-            if (text == "currentColor") return ParseColor(DeclaredValue(child, "color"));
+            if (text == "currentColor") return ParseColor(DeclaredValue(child, "color", context));
             return ParseColor(text);
         }
         auto href = context.Attribute(gradient, Namespace::XLink, "href");

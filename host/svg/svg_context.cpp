@@ -89,6 +89,9 @@ void ReaderContext::Index(const pugi::xml_node& root) {
             ids_.emplace(id.value(), node);  // first one wins
             idOffsets_.push_back(node.offset_debug());
         }
+        const char* name = node.name();
+        const char* colon = std::strrchr(name, ':');
+        if (std::strcmp(colon ? colon + 1 : name, "style") == 0) styleElements_.push_back(node);
         for (auto child = node.last_child(); child; child = child.previous_sibling())
             if (child.type() == pugi::node_element) pending.push_back(child);
     }
@@ -195,14 +198,24 @@ std::string ReaderContext::PlaceOfOffset(std::ptrdiff_t offset) const {
     return fileName_ + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
 }
 
-std::string ReaderContext::Place(const pugi::xml_node& node) const {
-    std::size_t at = node.offset_debug() < 0 ? 0 : static_cast<std::size_t>(node.offset_debug());
+std::string ReaderContext::PlaceOfLine(std::ptrdiff_t offset) const {
+    std::size_t at = offset < 0 ? 0 : static_cast<std::size_t>(offset);
     auto line = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), at) - lineStarts_.begin();
     return fileName_ + ":" + std::to_string(line) + ": ";
 }
 
+std::string ReaderContext::Place(const pugi::xml_node& node) const {
+    return PlaceOfLine(node.offset_debug());
+}
+
 void ReaderContext::Warn(const pugi::xml_node& node, const std::string& message) {
     warnings_.push_back(Place(node) + Describe(node) + ": " + OneLine(message));
+}
+
+void ReaderContext::WarnAt(const pugi::xml_node& node, std::ptrdiff_t offset,
+                           const std::string& message) {
+    if (offset < 0) return Warn(node, message);
+    warnings_.push_back(PlaceOfLine(offset) + Describe(node) + ": " + OneLine(message));
 }
 
 void ReaderContext::Fail(const pugi::xml_node& node, const std::string& message) const {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <pugixml.hpp>
 #include <stdexcept>
@@ -19,6 +20,8 @@ namespace host::svg {
 struct ReadFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+class RuleSet;
 
 enum class Namespace { Svg, XLink, Inkscape, Sodipodi, Quill };
 constexpr std::size_t kNamespaces = 5;
@@ -58,6 +61,14 @@ class ReaderContext {
     std::size_t ElementCount() const { return elements_; }
     /// The element with that id, or an empty node.
     pugi::xml_node FindById(const std::string& id) const;
+    /// The elements named "style" (in any namespace), in document order (once indexed).
+    const std::vector<pugi::xml_node>& StyleElements() const { return styleElements_; }
+
+    /// The rules of the document's style sheets, or nullptr when it has none.
+    const RuleSet* Rules() const { return rules_.get(); }
+    void SetRules(std::shared_ptr<const RuleSet> rules) { rules_ = std::move(rules); }
+    /// Elements read stay in the tree (see Release).
+    void KeepTree() { releasable_ = false; }
 
     /// "<path id="p1">", the element as a message names it.
     std::string Describe(const pugi::xml_node& node) const;
@@ -68,6 +79,9 @@ class ReaderContext {
 
     /// Records one warning line about `node`.
     void Warn(const pugi::xml_node& node, const std::string& message);
+    /// Records one warning line about `node` at the line of an offset in the text (the
+    /// node's own line when the offset is negative).
+    void WarnAt(const pugi::xml_node& node, std::ptrdiff_t offset, const std::string& message);
     /// Throws ReadFailure: "FILE:LINE: <element>: message".
     [[noreturn]] void Fail(const pugi::xml_node& node, const std::string& message) const;
 
@@ -96,11 +110,15 @@ class ReaderContext {
     const std::string& fileName() const { return fileName_; }
 
  private:
+    std::string PlaceOfLine(std::ptrdiff_t offset) const;  // "FILE:LINE: "
+
     std::string fileName_;
     std::vector<std::size_t> lineStarts_;
     std::unordered_map<std::string, std::string> namespaceOfPrefix_;  // "" is the default
     std::array<std::vector<std::string>, kNamespaces> prefixes_;      // learnt by Index
     std::unordered_map<std::string, pugi::xml_node> ids_;
+    std::vector<pugi::xml_node> styleElements_;
+    std::shared_ptr<const RuleSet> rules_;
     std::vector<std::string> warnings_;
     std::unordered_set<std::string> onceKeys_;
     std::function<void(std::ptrdiff_t)> progress_;

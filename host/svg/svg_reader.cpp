@@ -12,6 +12,7 @@
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_segments.h"
 #include "host/svg/svg_shapes.h"
+#include "host/svg/svg_style_sheets.h"
 #include "host/svg/svg_text_reader.h"
 #include "host/svg/svg_viewport.h"
 
@@ -29,6 +30,7 @@ constexpr std::size_t kArtBetweenProgress = 4096;
 
 // Elements that draw nothing where they stand (definitions, descriptions): no warning.
 constexpr std::string_view kSilentElements[] = {"defs",
+                                                "style",
                                                 "symbol",
                                                 "title",
                                                 "desc",
@@ -58,13 +60,9 @@ struct Unsupported {
     const char* reason;
 };
 constexpr Unsupported kUnsupportedElements[] = {
-    {"image", "images are not supported"},
-    {"foreignObject", "foreign objects are not supported"},
-    {"video", "videos are not supported"},
-    {"audio", "sounds are not supported"},
-    {"iframe", "frames are not supported"},
-    {"canvas", "canvases are not supported"},
-    {"style", "style sheets are not applied"},
+    {"image", "images are not supported"},  {"foreignObject", "foreign objects are not supported"},
+    {"video", "videos are not supported"},  {"audio", "sounds are not supported"},
+    {"iframe", "frames are not supported"}, {"canvas", "canvases are not supported"},
     {"script", "scripts are not run"}};
 
 // Properties naming definitions that the host cannot apply.
@@ -119,7 +117,10 @@ Art* TreeReader::NewArt(ArtKind kind, Art* into, const pugi::xml_node& node) {
 
 void TreeReader::WarnUnsupportedReferences(const pugi::xml_node& node) {
     // Most elements name none of these properties: one look at their attributes says so.
+    const RuleSet* rules = context_.Rules();
     bool mayName = false;
+    for (const auto& entry : kUnsupportedReferences)
+        mayName = mayName || (rules && rules->Declares(entry.element));
     for (const auto& attribute : node.attributes()) {
         const std::string_view name = attribute.name();
         mayName = mayName || name == "style";
@@ -127,7 +128,7 @@ void TreeReader::WarnUnsupportedReferences(const pugi::xml_node& node) {
     }
     if (!mayName) return;
     for (const auto& entry : kUnsupportedReferences) {
-        std::string value = DeclaredValue(node, entry.element);
+        std::string value = DeclaredValue(node, entry.element, context_);
         if (value.empty() || value == "none" || value == "inherit") continue;
         auto open = value.find("#"), close = value.find(')');
         std::string id =
@@ -296,6 +297,7 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
     frame.ctm = page.toParent;
     frame.lengths.viewportWidth = page.userWidth;
     frame.lengths.viewportHeight = page.userHeight;
+    context.SetRules(ReadStyleSheets(context));
     frame.style = CascadeStyle(Style(), root, frame.lengths, context);
     TreeReader reader(*document, context);
     LayerBuilder layers(*document, context);

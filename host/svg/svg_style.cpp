@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "host/svg/css_cascade.h"
 #include "host/svg/svg_numbers.h"
 #include "sdk/sdk.h"
 
@@ -14,6 +15,7 @@ namespace {
 // Where a declaration is read: its element, the inherited style, the lengths.
 struct Declaration {
     std::string_view name, value;
+    bool important = false;
 };
 
 struct Environment {
@@ -209,7 +211,8 @@ std::vector<Declaration> StyleDeclarations(std::string_view text) {
             std::string_view value = Trim(item.substr(colon + 1));
             auto important = value.find("!important");
             if (important != std::string_view::npos) value = Trim(value.substr(0, important));
-            declarations.push_back({Trim(item.substr(0, colon)), value});
+            declarations.push_back(
+                {Trim(item.substr(0, colon)), value, important != std::string_view::npos});
         }
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
@@ -217,15 +220,32 @@ std::vector<Declaration> StyleDeclarations(std::string_view text) {
     return declarations;
 }
 
-// Presentation attributes, then `style` declarations; of several declarations of one
-// property the last wins.
-std::vector<Declaration> ElementDeclarations(const pugi::xml_node& node) {
+// The element's declarations that `keep` takes, lowest precedence first: presentation
+// attributes, the style sheets' rules, the `style` attribute, the rules' important
+// declarations, the `style` attribute's important ones.
+template <class Keep>
+std::vector<Declaration> CascadedDeclarations(const pugi::xml_node& node, const RuleSet* rules,
+                                              Keep&& keep) {
     std::vector<Declaration> all;
     for (const auto& attribute : node.attributes())
-        if (FindProperty(attribute.name()))
-            all.push_back({attribute.name(), Trim(attribute.value())});
-    for (const auto& d : StyleDeclarations(node.attribute("style").value()))
-        if (FindProperty(d.name)) all.push_back(d);
+        if (keep(attribute.name())) all.push_back({attribute.name(), Trim(attribute.value())});
+    std::vector<SheetDeclaration> sheet, sheetImportant;
+    if (rules) rules->Match(node, &sheet, &sheetImportant);
+    const std::vector<Declaration> inlined = StyleDeclarations(node.attribute("style").value());
+    for (bool important : {false, true}) {
+        for (const auto& d : important ? sheetImportant : sheet)
+            if (keep(d.name)) all.push_back({d.name, d.value, important});
+        for (const auto& d : inlined)
+            if (d.important == important && keep(d.name)) all.push_back(d);
+    }
+    return all;
+}
+
+// The declarations of the properties the host reads; of several declarations of one
+// property the last wins.
+std::vector<Declaration> ElementDeclarations(const pugi::xml_node& node, const RuleSet* rules) {
+    std::vector<Declaration> all = CascadedDeclarations(
+        node, rules, [](std::string_view name) { return FindProperty(name) != nullptr; });
     std::vector<Declaration> last;
     for (std::size_t i = 0; i < all.size(); ++i) {
         bool overridden = false;
@@ -262,7 +282,7 @@ Style CascadeStyle(const Style& parent, const pugi::xml_node& node, const Length
     Style style = parent;
     style.displayNone = false;
     style.baselineShift = 0;
-    std::vector<Declaration> declarations = ElementDeclarations(node);
+    std::vector<Declaration> declarations = ElementDeclarations(node, context.Rules());
     Environment env{parent, lengths, context, node};
     // The font size comes first: the element's other lengths in em depend on it.
     for (const auto& d : declarations)
@@ -273,11 +293,11 @@ Style CascadeStyle(const Style& parent, const pugi::xml_node& node, const Length
     return style;
 }
 
-std::string DeclaredValue(const pugi::xml_node& node, std::string_view property) {
-    std::string value = std::string(Trim(node.attribute(std::string(property).c_str()).value()));
-    for (const auto& d : StyleDeclarations(node.attribute("style").value()))
-        if (d.name == property) value = std::string(d.value);
-    return value;
+std::string DeclaredValue(const pugi::xml_node& node, std::string_view property,
+                          const ReaderContext& context) {
+    auto declarations = CascadedDeclarations(
+        node, context.Rules(), [&](std::string_view name) { return name == property; });
+    return declarations.empty() ? std::string() : std::string(declarations.back().value);
 }
 
 std::vector<std::string> FontFamilies(const std::string& list) {

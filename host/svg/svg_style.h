@@ -38,14 +38,16 @@ struct Style {
 };
 
 /// The style of `node`: the parent's inherited properties, then the element's
-/// presentation attributes, then its `style` declarations. Values that cannot be read
+/// presentation attributes, the document's style sheets, its `style` declarations, and
+/// the important declarations of the sheets and of `style`. Values that cannot be read
 /// are ignored with a warning; a length with an unknown unit fails the file.
 Style CascadeStyle(const Style& parent, const pugi::xml_node& node, const LengthContext& lengths,
                    ReaderContext& context);
 
-/// The value an element declares for any property (its `style` declaration over its
-/// attribute), or "" when it declares none.
-std::string DeclaredValue(const pugi::xml_node& node, std::string_view property);
+/// The value an element declares for any property (after the cascade of its attribute,
+/// the style sheets and its `style` declarations), or "" when it declares none.
+std::string DeclaredValue(const pugi::xml_node& node, std::string_view property,
+                          const ReaderContext& context);
 
 /// The font families of a CSS list, first first, without quotes.
 std::vector<std::string> FontFamilies(const std::string& list);

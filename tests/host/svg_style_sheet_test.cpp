@@ -1,0 +1,238 @@
+// Drawings whose paint comes from `<style>` sheets: the cascade of presentation
+// attributes, rules and `style`, what is skipped with a warning, and a logo styled by
+// classes that opens in its colours and saves to the same picture.
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "host/core/event_state.h"
+#include "host/scripting/dump_writer.h"
+#include "host/scripting/script_runner.h"
+#include "host/svg/render.h"
+#include "host/svg_test_files.h"
+
+namespace host::testing {
+namespace {
+
+std::string Svg(const std::string& body) {
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+           "width=\"100\" height=\"100\">" +
+           body + "</svg>";
+}
+
+// "#rrggbb" of a path's fill, "none" when it is not filled.
+std::string FillOf(const Art& path) {
+    if (!path.style.fillPaint) return "none";
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x",
+                  static_cast<int>(path.style.fill.v[0] * 255 + 0.5f),
+                  static_cast<int>(path.style.fill.v[1] * 255 + 0.5f),
+                  static_cast<int>(path.style.fill.v[2] * 255 + 0.5f));
+    return hex;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+TEST(SvgStyleSheet, AttributesBelowSheetsBelowStyleAndImportantAboveAll) {
+    struct Row {
+        const char* sheets;  // the text of a <style> element
+        const char* rect;    // the rect's attributes, inside <g class="grp">
+        const char* fill;
+    };
+    const Row rows[] = {
+        {".a{fill:#ff0000}", "class='a' fill='#00ff00'", "#ff0000"},
+        {".a{fill:#ff0000}", "class='a' style='fill:#00ff00'", "#00ff00"},
+        {".a{fill:#ff0000 !important}", "class='a' style='fill:#00ff00'", "#ff0000"},
+        {".a{fill:#ff0000 !important}", "class='a' style='fill:#00ff00 !important'", "#00ff00"},
+        {"", "style='fill:#ff0000 !important;fill:#00ff00'", "#ff0000"},
+        {"#r{fill:#0000ff} .a{fill:#ff0000}", "id='r' class='a'", "#0000ff"},
+        {".a.b{fill:#0000ff} .a{fill:#ff0000}", "class='b a'", "#0000ff"},
+        {"rect{fill:#0000ff} *{fill:#ff0000}", "", "#0000ff"},
+        {".a{fill:#0000ff} .a{fill:#ff0000}", "class='a'", "#ff0000"},
+        {".a{fill:#0000ff}</style><style>.a{fill:#ff0000}", "class='a'", "#ff0000"},
+        {".grp{fill:#0000ff}", "", "#0000ff"},
+        {".grp{fill:#0000ff}", "fill='#ff0000'", "#ff0000"},
+        {"g > rect{fill:#0000ff}", "", "#0000ff"},
+        {"svg > rect{fill:#0000ff} rect{fill:#ff0000}", "", "#ff0000"},
+        {"[data-part|=hole]{fill:none}", "data-part='hole-2'", "none"},
+        {"<![CDATA[ g > .a{fill:#ff0000} ]]>", "class='a'", "#ff0000"},
+        {"@media print{.a{fill:#0000ff}} .a{fill:#ff0000}", "class='a'", "#ff0000"},
+        {".a{fill:#ff0000;stroke}", "class='a'", "#ff0000"},
+        {".a, .b:frob{fill:#0000ff}", "class='a' fill='#00ff00'", "#00ff00"},
+        {".A{fill:#0000ff}", "class='a' fill='#00ff00'", "#00ff00"},
+    };
+    for (const auto& row : rows) {
+        auto doc = LoadSvgText(Svg(std::string("<defs><style>") + row.sheets +
+                                   "</style></defs><g class='grp'><rect " + row.rect +
+                                   " width='5' height='5'/></g>"));
+        ASSERT_TRUE(doc) << row.sheets;
+        Art* rect = FirstArt(*doc, ArtKind::Path);
+        ASSERT_TRUE(rect) << row.sheets;
+        EXPECT_EQ(FillOf(*rect), row.fill) << row.sheets << " / " << row.rect;
+    }
+}
+
+TEST(SvgStyleSheet, ASheetAppliesToTheWholeDocumentAlsoThroughUse) {
+    std::string warnings;
+    auto doc =
+        LoadSvgText(Svg("<rect class='early' width='5' height='5'/>"
+                        "<defs><symbol id='mark'><path class='mark' d='M0 0 L5 5'/></symbol></defs>"
+                        "<use xlink:href='#mark'/>"
+                        "<rect class='clipped' width='5' height='5'/>"
+                        "<clipPath id='window'><rect width='1' height='1'/></clipPath>"
+                        "<style>.early{fill:#ff0000} symbol .mark{fill:#0000ff}"
+                        " .clipped{clip-path:url(#window)}</style>"),
+                    &warnings);
+    ASSERT_TRUE(doc);
+    std::vector<std::string> fills;
+    doc->ForEachArt([&](Art& art) {
+        if (art.kind() == ArtKind::Path) fills.push_back(FillOf(art));
+    });
+    EXPECT_EQ(fills, (std::vector<std::string>{"#ff0000", "#0000ff", "#000000"}));
+    EXPECT_NE(warnings.find("clipping paths are not supported"), std::string::npos) << warnings;
+}
+
+TEST(SvgStyleSheet, SiblingSelectorsSeeTheElementsReadBefore) {
+    auto doc =
+        LoadSvgText(Svg("<style>rect + rect{fill:#0000ff} :first-child{fill:#ff0000}</style>"
+                        "<g><rect width='1' height='1'/><rect width='1' height='1'/>"
+                        "<rect width='1' height='1'/></g>"));
+    ASSERT_TRUE(doc);
+    std::vector<std::string> fills;
+    doc->ForEachArt([&](Art& art) {
+        if (art.kind() == ArtKind::Path) fills.push_back(FillOf(art));
+    });
+    EXPECT_EQ(fills, (std::vector<std::string>{"#ff0000", "#0000ff", "#0000ff"}));
+}
+
+TEST(SvgStyleSheet, WhatIsNotAppliedIsToldAtItsLine) {
+    const std::string svg =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">\n"
+        "<defs><style type=\"text/css\">\n"
+        "@font-face{font-family:X}\n"
+        ".a{fill:red}\n"
+        "@font-face{font-family:Y}\n"
+        ".b:frob{fill:red}\n"
+        ".c{fill red}\n"
+        "</style>\n"
+        "<style type=\"text/x-less\">.a{}</style>\n"
+        "<style media=\"print\">.a{}</style>\n"
+        "<style media=\"screen and (min-width: 10px)\">@import url(x.css);</style>\n"
+        "<rect class=\"a\" width=\"1\" height=\"1\"/></defs>\n"
+        "</svg>\n";
+    std::string warnings;
+    auto doc = LoadSvgText(svg, &warnings);
+    ASSERT_TRUE(doc);
+    const std::string file = TempSvgPath("drawing.svg");
+    const std::vector<std::string> expected = {
+        file + ":3: <style>: skipped: @font-face rules are not applied",
+        file + ":6: <style>: skipped: a rule whose selector \".b:frob\" is not understood",
+        file + ":7: <style>: skipped: malformed declaration \"fill red\"",
+        file + ":9: <style>: skipped: style sheets of type \"text/x-less\" are not applied",
+        file + ":10: <style>: skipped: a style sheet for media \"print\"",
+        file + ":11: <style>: skipped: @import rules are not applied"};
+    EXPECT_EQ(Lines(warnings), expected);
+}
+
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;  // 0xAARRGGBB
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+
+Picture Render(const std::string& svg, const std::string& png) {
+    Picture picture;
+    std::string error;
+    RenderOptions options;
+    options.widthPx = 480;
+    EXPECT_TRUE(RenderSvgToPng(svg, png, options, &error)) << error;
+    cairo_surface_t* surface = cairo_image_surface_create_from_png(png.c_str());
+    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
+        picture.width = cairo_image_surface_get_width(surface);
+        picture.height = cairo_image_surface_get_height(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        for (int y = 0; y < picture.height; ++y)
+            for (int x = 0; x < picture.width; ++x) {
+                std::uint32_t pixel;
+                std::memcpy(&pixel, data + y * stride + 4 * x, 4);
+                picture.pixels.push_back(pixel);
+            }
+    }
+    cairo_surface_destroy(surface);
+    return picture;
+}
+
+// Pixels of which some channel differs by more than a tenth of full scale.
+std::size_t DifferentPixels(const Picture& a, const Picture& b) {
+    constexpr int kTenthOfFullScale = 26;
+    std::size_t different = 0;
+    for (std::size_t i = 0; i < a.pixels.size() && i < b.pixels.size(); ++i)
+        for (int shift : {0, 8, 16, 24})
+            if (std::abs(static_cast<int>((a.pixels[i] >> shift) & 0xFF) -
+                         static_cast<int>((b.pixels[i] >> shift) & 0xFF)) > kTenthOfFullScale) {
+                ++different;
+                break;
+            }
+    return different;
+}
+
+TEST(SvgStyleSheet, ALogoStyledByClassesOpensInItsColoursAndSavesToTheSamePicture) {
+    const std::string logo =
+        std::string(QUILL_SOURCE_DIR) + "/tests/data/svg/class_styled_logo.svg";
+    const std::string saved = TempSvgPath("logo.svg");
+    Host host;
+    {
+        ScriptRunner runner(host, RunOptions{"", ""});
+        RunOutcome outcome = runner.Run("doc open " + logo + "\ndoc save " + saved + "\n");
+        ASSERT_EQ(outcome.exitCode, 0) << outcome.message;
+    }
+    EXPECT_TRUE(host.log().warnings.empty());
+    nlohmann::json dump = nlohmann::json::parse(DumpText(host));
+    ASSERT_EQ(dump["layers"].size(), 1u);
+    const auto& art = dump["layers"][0]["art"];
+    ASSERT_EQ(art.size(), 4u);
+    // "#rrggbb" of a dump's colour, "none" for none.
+    auto hex = [](const nlohmann::json& colour) {
+        if (colour.is_null()) return std::string("none");
+        char text[8];
+        const auto& v = colour["rgb"];
+        std::snprintf(text, sizeof text, "#%02x%02x%02x",
+                      static_cast<int>(v[0].get<double>() * 255 + 0.5),
+                      static_cast<int>(v[1].get<double>() * 255 + 0.5),
+                      static_cast<int>(v[2].get<double>() * 255 + 0.5));
+        return std::string(text);
+    };
+    EXPECT_EQ(hex(art[0]["style"]["fill"]), "#e30613");  // the class over the attribute
+    EXPECT_EQ(hex(art[1]["style"]["fill"]), "#ffed00");  // the later of two rules
+    EXPECT_EQ(hex(art[2]["style"]["fill"]), "none");
+    EXPECT_EQ(hex(art[2]["style"]["stroke"]), "#009fe3");
+    EXPECT_EQ(art[2]["style"]["width"], 4.5);                      // 6 px
+    EXPECT_EQ(hex(art[3]["art"][0]["style"]["fill"]), "#1d1d1b");  // from its group
+    EXPECT_EQ(hex(art[3]["art"][1]["style"]["fill"]), "#e30613");
+
+    Picture before = Render(logo, TempSvgPath("logo_before.png"));
+    Picture after = Render(saved, TempSvgPath("logo_after.png"));
+    ASSERT_EQ(before.width, 480);
+    ASSERT_EQ(after.width, before.width);
+    ASSERT_EQ(after.height, before.height);
+    EXPECT_LT(DifferentPixels(before, after), before.pixels.size() / 200);
+    EXPECT_EQ(after.At(40, 120) & 0xFFFFFF, 0xE30613u);  // the red square's edge, not black
+}
+
+}  // namespace
+}  // namespace host::testing
