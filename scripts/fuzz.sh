@@ -12,7 +12,7 @@ case "$limit" in
 esac
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
-for target in svg_reader path_data script_parser preference_file event; do
+for target in svg_reader css_parser path_data script_parser preference_file event; do
   corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus" build-fuzz/crashes
   log=build-fuzz/$target.log
