@@ -2,27 +2,9 @@
 
 #include <algorithm>
 
+#include "host/svg/css_text.h"
+
 namespace host::svg {
-
-namespace {
-
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-// Calls `visit` with every whitespace-separated word of `words`.
-template <class Visit>
-void ForEachWord(std::string_view words, Visit&& visit) {
-    for (std::size_t pos = 0; pos < words.size();) {
-        while (pos < words.size() && IsSpace(words[pos])) ++pos;
-        std::size_t end = pos;
-        while (end < words.size() && !IsSpace(words[end])) ++end;
-        if (end > pos) visit(words.substr(pos, end - pos));
-        pos = end;
-    }
-}
-
-}  // namespace
 
 void RuleSet::Add(std::vector<ComplexSelector> selectors,
                   std::vector<CssDeclaration> declarations) {
@@ -57,8 +39,10 @@ void RuleSet::Match(const pugi::xml_node& element, std::vector<SheetDeclaration>
     std::vector<std::size_t> candidates = universal_;
     if (!byId_.empty()) Candidates(byId_, element.attribute("id").value(), &candidates);
     if (!byClass_.empty())
-        ForEachWord(element.attribute("class").value(),
-                    [&](std::string_view word) { Candidates(byClass_, word, &candidates); });
+        AnyWord(element.attribute("class").value(), [&](std::string_view word) {
+            Candidates(byClass_, word, &candidates);
+            return false;
+        });
     if (!byType_.empty()) Candidates(byType_, LocalName(element), &candidates);
     if (candidates.empty()) return;
     // A class written twice finds its selectors twice.

@@ -3,19 +3,17 @@
 #include <algorithm>
 #include <cctype>
 
+#include "host/svg/css_text.h"
+
 namespace host::svg {
 
 namespace {
 
 constexpr std::size_t kLongestExcerpt = 40;  // bytes of a rule or declaration quoted
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
 std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsCssSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsCssSpace(text.back())) text.remove_suffix(1);
     return text;
 }
 
@@ -100,12 +98,6 @@ bool IsPropertyName(std::string_view name) {
     return std::all_of(name.begin(), name.end(), IsNameCharacter);
 }
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 // Splits "value !important" into the value and its importance; false when a '!' is
 // followed by anything else.
 bool SplitImportance(std::string_view value, CssDeclaration* declaration) {
@@ -117,7 +109,7 @@ bool SplitImportance(std::string_view value, CssDeclaration* declaration) {
         declaration->value = std::string(value);
         return true;
     }
-    if (Lower(TrimSpaces(value.substr(bang + 1))) != "important") return false;
+    if (AsciiLower(TrimSpaces(value.substr(bang + 1))) != "important") return false;
     declaration->value = std::string(TrimSpaces(value.substr(0, bang)));
     declaration->important = true;
     return true;
@@ -145,7 +137,7 @@ bool ParseDeclaration(std::string_view item, CssDeclaration* declaration) {
     std::string_view name = TrimSpaces(item.substr(0, colon));
     if (!IsPropertyName(name)) return false;
     // Custom properties keep their case; every other name is read in lower case.
-    declaration->name = name.substr(0, 2) == "--" ? std::string(name) : Lower(name);
+    declaration->name = name.substr(0, 2) == "--" ? std::string(name) : AsciiLower(name);
     return SplitImportance(TrimSpaces(item.substr(colon + 1)), declaration) &&
            !declaration->value.empty() && StringsClosed(declaration->value);
 }
@@ -163,7 +155,7 @@ std::vector<CssDeclaration> ParseBlankedDeclarations(std::string_view block, std
                 declarations.push_back(std::move(declaration));
             } else {
                 std::size_t start = pos;
-                while (start < end && IsSpace(block[start])) ++start;
+                while (start < end && IsCssSpace(block[start])) ++start;
                 problems->push_back(
                     {offset + start, "skipped: malformed declaration \"" + Excerpt(item) + "\""});
             }
@@ -183,7 +175,7 @@ std::size_t AtRuleEnd(std::string_view text, std::size_t pos) {
 std::string AtRuleName(std::string_view text, std::size_t pos) {
     std::size_t end = pos + 1;
     while (end < text.size() && IsNameCharacter(text[end])) ++end;
-    return Lower(text.substr(pos, end - pos));
+    return AsciiLower(text.substr(pos, end - pos));
 }
 
 // Markup comment delimiters that CSS lets a style sheet carry at its top level.
@@ -204,7 +196,7 @@ CssSheet ParseCssSheet(std::string_view original) {
     const std::string text = BlankComments(original);
     CssSheet sheet;
     for (std::size_t pos = 0; pos < text.size();) {
-        if (IsSpace(text[pos])) {
+        if (IsCssSpace(text[pos])) {
             ++pos;
         } else if (std::size_t length = MarkupDelimiterLength(text, pos)) {
             pos += length;

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "host/svg/css_text.h"
+
 namespace host::svg {
 
 namespace {
@@ -31,20 +33,8 @@ pugi::xml_node NextElement(const pugi::xml_node& element) {
     return {};
 }
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
 bool HasWord(std::string_view words, std::string_view word) {
-    if (word.empty()) return false;
-    for (std::size_t pos = 0; pos < words.size();) {
-        while (pos < words.size() && IsSpace(words[pos])) ++pos;
-        std::size_t end = pos;
-        while (end < words.size() && !IsSpace(words[end])) ++end;
-        if (words.substr(pos, end - pos) == word) return true;
-        pos = end;
-    }
-    return false;
+    return AnyWord(words, [&](std::string_view each) { return each == word; });
 }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
@@ -72,9 +62,9 @@ bool MatchesAttribute(const AttributeTest& test, const pugi::xml_node& element) 
         case Op::Includes:
             if (noCase) {
                 for (std::size_t pos = 0; pos + wanted.size() <= value.size(); ++pos)
-                    if ((pos == 0 || IsSpace(value[pos - 1])) &&
+                    if ((pos == 0 || IsCssSpace(value[pos - 1])) &&
                         (pos + wanted.size() == value.size() ||
-                         IsSpace(value[pos + wanted.size()])) &&
+                         IsCssSpace(value[pos + wanted.size()])) &&
                         EqualIgnoringCase(value.substr(pos, wanted.size()), wanted))
                         return !wanted.empty();
                 return false;

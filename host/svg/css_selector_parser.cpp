@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "host/svg/css_selector.h"
+#include "host/svg/css_text.h"
 
 namespace host::svg {
 
@@ -14,10 +15,6 @@ constexpr std::size_t kMostCompounds = 32;
 constexpr int kDeepestNegation = 4;
 constexpr std::uint32_t kLargestCount = 1023;  // of one part of a specificity
 constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
-
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
 
 bool IsNameStart(char c) {
     const auto u = static_cast<unsigned char>(c);
@@ -95,7 +92,7 @@ class SelectorParser {
 
 bool SelectorParser::SkipSpaces() {
     const std::size_t start = pos_;
-    while (!AtEnd() && IsSpace(Peek())) ++pos_;
+    while (!AtEnd() && IsCssSpace(Peek())) ++pos_;
     return pos_ > start;
 }
 
@@ -113,7 +110,7 @@ void SelectorParser::Escape(std::string* out) {
     }
     if (digits > 0) {
         AppendUtf8(code, out);
-        if (!AtEnd() && IsSpace(Peek())) ++pos_;
+        if (!AtEnd() && IsCssSpace(Peek())) ++pos_;
     } else if (!AtEnd()) {
         out->push_back(text_[pos_++]);
     }

@@ -1,8 +1,8 @@
 #include "host/svg/svg_style_sheets.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "host/svg/css_text.h"
 #include "host/svg/svg_numbers.h"
 
 namespace host::svg {
@@ -11,18 +11,12 @@ namespace {
 
 constexpr std::size_t kLongestSelectorQuoted = 40;  // bytes
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 // Whether a `media` list includes the screen a picture is drawn for.
 bool ForScreen(std::string_view media) {
     if (Trim(media).empty()) return true;
     for (std::size_t pos = 0; pos <= media.size();) {
         std::size_t end = std::min(media.find(',', pos), media.size());
-        std::string item = Lower(Trim(media.substr(pos, end - pos)));
+        std::string item = AsciiLower(Trim(media.substr(pos, end - pos)));
         for (const char* word : {"all", "screen", "only screen", "only all"})
             if (item.compare(0, std::string_view(word).size(), word) == 0) return true;
         pos = end + 1;
@@ -63,7 +57,7 @@ SheetText TextOf(const pugi::xml_node& style) {
 
 // Whether the element holds a style sheet the host applies; warns when not.
 bool Applies(const pugi::xml_node& style, ReaderContext& context) {
-    std::string type = Lower(Trim(style.attribute("type").value()));
+    std::string type = AsciiLower(Trim(style.attribute("type").value()));
     if (!type.empty() && type != "text/css") {
         context.Warn(style, "skipped: style sheets of type \"" + type + "\" are not applied");
         return false;
