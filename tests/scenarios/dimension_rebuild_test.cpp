@@ -76,5 +76,27 @@ TEST(DimensionRebuild, EachMissingPathIsToldAndTheOldDimensionStays) {
     EXPECT_EQ(*LayerArt(s.dump, "Dimensions"), DimensionsIn(before));
 }
 
+TEST(DimensionRebuild, ADimensionFromAMeasuredCornerIsLinkedAtBothEnds) {
+    // A plate's width, then its height from the bottom-right corner, where the width's
+    // extension line starts: both ends of the height are linked to the plate.
+    auto s = RunScenario(kPrefs +
+                         "doc new\nrect 100 100 200 100\nstartup\ntool segment\n"
+                         "click 100 100\nclick 300 100\nmove 200 150\nclick 300 100\n"
+                         "click 300 200\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
+    const json& groups = *LayerArt(s.dump, "Dimensions");
+    ASSERT_EQ(groups.size(), 2u);
+    int linkedLines = 0;
+    for (const json& piece : groups[1]["art"]) {
+        if (!piece["tags"].contains("mods")) continue;
+        ++linkedLines;
+        for (const char* tag : {"segpt1", "num1", "segpt2", "num2"})
+            EXPECT_TRUE(piece["tags"].contains(tag)) << tag << piece["tags"];
+        EXPECT_EQ(piece["tags"]["num1"], "1");  // the rectangle's bottom-right anchor
+    }
+    EXPECT_GT(linkedLines, 0);
+}
+
 }  // namespace
 }  // namespace quill::testing
