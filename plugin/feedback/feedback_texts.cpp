@@ -255,7 +255,7 @@ bool IsPathKind(HoverKind kind) {
 
 std::vector<std::string> FeedbackLines() {
     const HoverState& hover = CurrentHover();
-    switch (Tools().currentTool) {
+    switch (Tools().ActingTool()) {
         case kSegmentTool:
             return SegmentLines(hover);
         case kAngleTool:
