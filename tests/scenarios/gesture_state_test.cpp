@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/scenario.h"
@@ -69,6 +70,29 @@ TEST(GestureState, ACurveDimensionLeavesNoPointToSnapTo) {
     EXPECT_EQ(groups[0]["name"], "Segment courbe");
     const auto& arrowhead1 = groups[1]["art"][1];
     EXPECT_POINT_NEAR(AnchorOf(&arrowhead1, 0), 10, 3, 1e-4);
+}
+
+TEST(GestureState, NoGestureLeavesADimensionThatShowsNothing) {
+    const std::string distinct = "Il faut cliquer sur deux points distincts. Cotation impossible !";
+    const std::pair<std::string, std::vector<std::string>> rows[] = {
+        // A circle pressed without a drag: no leader, no label, the radius line at (0, 0).
+        {"tool circle\nclick 435.35535 635.35535\n", {}},
+        // Two presses on one point measure nothing, horizontally or vertically.
+        {"pref TypeDeCote 1\nrestart\ntool segment\nclick 100 100\nclick 100 100\n", {distinct}},
+        {"pref TypeDeCote 2\nrestart\ntool segment\nclick 200 100\ndown 200 100\nup 200 100\n",
+         {distinct}},
+    };
+    for (const auto& [gesture, alerts] : rows) {
+        SCOPED_TRACE(gesture);
+        auto s = RunScenario(kPrefs +
+                             "doc new\npath name base : 100,100 200,100\n"
+                             "circle 400 600 50\nstartup\n" +
+                             gesture);
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        EXPECT_EQ(s.dump["alerts"], nlohmann::json(alerts));
+        const nlohmann::json* dimensions = LayerArt(s.dump, "Dimensions");
+        EXPECT_TRUE(!dimensions || dimensions->empty()) << *dimensions;
+    }
 }
 
 }  // namespace
