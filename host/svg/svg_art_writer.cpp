@@ -85,21 +85,61 @@ void WriteStroke(pugi::xml_node node, const PaintStyle& s) {
     if (s.dashOffset != 0) Set(node, "stroke-dashoffset", FormatFloat(s.dashOffset));
 }
 
-void WritePath(pugi::xml_node parent, const Art& art) {
-    pugi::xml_node node = parent.append_child("path");
-    WriteIdentity(node, art);
-    Set(node, "d", PathData(art.segments, art.closed));
-    const PaintStyle& s = art.style;
+void WritePathPaint(pugi::xml_node node, const PaintStyle& s) {
     WritePaint(node, "fill", quill_attr::kFillColor, s.fillPaint, s.fill);
     if (s.evenOdd) Set(node, "fill-rule", "evenodd");
     WritePaint(node, "stroke", quill_attr::kStrokeColor, s.strokePaint, s.stroke);
     WriteStroke(node, s);
     if (s.fillOverprint) Set(node, HostName(quill_attr::kFillOverprint), "true");
     if (s.strokeOverprint) Set(node, HostName(quill_attr::kStrokeOverprint), "true");
-    std::string corners = CornerRecord(art.segments);
+}
+
+// What the path data cannot say about the anchors.
+void WriteAnchorRecords(pugi::xml_node node, const Art& path) {
+    std::string corners = CornerRecord(path.segments);
     if (!corners.empty()) Set(node, HostName(quill_attr::kCorners), corners);
-    std::string ends = EndHandleRecord(art.segments, art.closed);
+    std::string ends = EndHandleRecord(path.segments, path.closed);
     if (!ends.empty()) Set(node, HostName(quill_attr::kEndHandles), ends);
+}
+
+void WritePath(pugi::xml_node parent, const Art& art) {
+    pugi::xml_node node = parent.append_child("path");
+    WriteIdentity(node, art);
+    Set(node, "d", PathData(art.segments, art.closed));
+    WritePathPaint(node, art.style);
+    WriteAnchorRecords(node, art);
+}
+
+bool HasOwnRecord(const Art& member) {
+    return !member.name.empty() || member.attributes != 0 || !member.tags.empty() ||
+           !CornerRecord(member.segments).empty() ||
+           !EndHandleRecord(member.segments, member.closed).empty();
+}
+
+// One <path> of every member's contour, painted as the compound path is; the members'
+// own records follow inside it, one for each, when any of them has one.
+void WriteCompoundPath(pugi::xml_node parent, const Art& art) {
+    pugi::xml_node node = parent.append_child("path");
+    WriteIdentity(node, art);
+    std::string d;
+    bool records = false;
+    for (const auto& member : art.children()) {
+        if (member->segments.empty()) continue;
+        if (!d.empty()) d += ' ';
+        d += PathData(member->segments, member->closed);
+        records = records || HasOwnRecord(*member);
+    }
+    Set(node, "d", d);
+    WritePathPaint(node, art.style);
+    if (!art.style.evenOdd) Set(node, "fill-rule", "nonzero");
+    if (!records) return;
+    const std::string recordName = HostName(quill_attr::kMember);
+    for (const auto& member : art.children()) {
+        if (member->segments.empty()) continue;
+        pugi::xml_node record = node.append_child(recordName.c_str());
+        WriteIdentity(record, *member);
+        WriteAnchorRecords(record, *member);
+    }
 }
 
 void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
@@ -193,6 +233,8 @@ void WriteArt(pugi::xml_node parent, const Art& art) {
             return WritePath(parent, art);
         case ArtKind::Text:
             return WriteText(parent, art);
+        case ArtKind::CompoundPath:
+            return WriteCompoundPath(parent, art);
         case ArtKind::Group:
             break;
     }
