@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "host/fonts/font_description.h"
 #include "host/svg/svg_document_colors.h"
 #include "host/svg/svg_host_attributes.h"
 #include "host/svg/svg_names.h"
@@ -144,10 +145,16 @@ void WriteCompoundPath(pugi::xml_node parent, const Art& art) {
 
 void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
     static const char* anchors[] = {"start", "end", "middle"};  // left, right, centre
-    std::string family = "'" + t.font + "'";
-    Set(node, "font-family", family);
-    auto families = FontFamilies(family);
-    if (families.size() != 1 || families.front() != t.font || !IsXmlSafe(t.font))
+    // The family that leads other programs to the same face; the full name as well
+    // when the family alone does not say it.
+    const FontDescription font = DescribeFont(t.font);
+    const std::string families = CssFontFamily(font);
+    Set(node, "font-family", families);
+    if (const std::string weight = CssFontWeight(font.weight); weight != "normal")
+        Set(node, "font-weight", weight);
+    if (font.slant != FontSlant::Upright) Set(node, "font-style", CssFontStyle(font.slant));
+    const auto written = FontFamilies(families);
+    if (written.empty() || written.front() != t.font || !IsXmlSafe(t.font))
         WriteHostText(node, quill_attr::kFont, t.font);
     Set(node, "font-size", FormatFloat(t.size));
     if (t.justification > 0 && t.justification <= 2)
