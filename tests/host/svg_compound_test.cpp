@@ -88,6 +88,13 @@ TEST(SvgCompound, MembersKeepTheirNamesTagsAndAnchorsThroughAFile) {
         EXPECT_NEAR(bore.segments[i].out.v, member->segments[i].out.v, 1e-4) << i;
     }
     EXPECT_TRUE(read.children()[0]->name.empty());
+
+    // Records edited out of step with the contours are left unread, with a word.
+    const std::string edited = std::regex_replace(text, std::regex("<quill:member />"), "");
+    auto stray = LoadSvgText(edited, &warnings);
+    EXPECT_NE(warnings.find("ignored 1 member records for 2 contours"), std::string::npos)
+        << warnings;
+    EXPECT_TRUE(stray->layers()[0]->group()->children().at(0)->children().at(1)->name.empty());
 }
 
 // The pixel at (x, y) of a PNG is white.
