@@ -79,19 +79,17 @@ bool ReadStyleWord(std::string_view word, FontDescription* font) {
     return !word.empty();
 }
 
-// A name the system does not know: style words at its end, after a space or a hyphen,
-// are taken off the family.
+// A name the system does not know keeps it, but for style words after its last hyphen,
+// as PostScript names write them ("Helvetica-BoldOblique"): a family may end in a style
+// word of its own ("Arial Black").
 FontDescription DescribeMissingFont(const std::string& fullName) {
     FontDescription font;
-    std::string family = fullName;
-    for (;;) {
-        const std::size_t cut = family.find_last_of(" -");
-        if (cut == std::string::npos || cut == 0) break;
-        if (!ReadStyleWord(std::string_view(family).substr(cut + 1), &font)) break;
-        family.erase(cut);
-    }
-    font.family = family;
-    font.generic = GenericFamily(family);
+    font.family = fullName;
+    const std::size_t cut = fullName.rfind('-');
+    if (cut != std::string::npos && cut > 0 &&
+        ReadStyleWord(std::string_view(fullName).substr(cut + 1), &font))
+        font.family.erase(cut);
+    font.generic = GenericFamily(font.family);
     return font;
 }
 
@@ -212,16 +210,15 @@ std::string MatchedFullName(const std::string& family, int weight, FontSlant sla
     return names.empty() ? std::string() : names.front();
 }
 
-// The family's name followed by the words of a weight and slant.
+// The family's name with the words of a weight and slant after a hyphen, as a
+// PostScript name ("Helvetica-BoldItalic"), or alone for the regular face.
 std::string NameWithStyleWords(const std::string& family, int weight, FontSlant slant) {
     static const char* const weights[] = {"Thin",     "ExtraLight", "Light",     "",     "Medium",
                                           "SemiBold", "Bold",       "ExtraBold", "Black"};
-    std::string name = family;
-    const std::string weightWord = weights[std::clamp(weight / 100, 1, 9) - 1];
-    if (!weightWord.empty()) name += " " + weightWord;
-    if (slant == FontSlant::Italic) name += " Italic";
-    if (slant == FontSlant::Oblique) name += " Oblique";
-    return name;
+    std::string words = weights[std::clamp(weight / 100, 1, 9) - 1];
+    if (slant == FontSlant::Italic) words += "Italic";
+    if (slant == FontSlant::Oblique) words += "Oblique";
+    return words.empty() ? family : family + "-" + words;
 }
 
 }  // namespace

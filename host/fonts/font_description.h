@@ -1,7 +1,8 @@
 // How a style sheet names one face of the host's fonts: the family that fontconfig
 // resolves to that face, with its weight and slant. "C059 Bold" is family C059, weight
-// bold; a font the system does not have keeps its name, its style words read as weight
-// and slant, and a generic family stands in after it.
+// bold; a font the system does not have keeps its name (but for the style words after
+// the hyphen of a PostScript name, "Helvetica-BoldOblique", read as weight and slant),
+// and a generic family stands in after it.
 #pragma once
 
 #include <string>
@@ -24,8 +25,8 @@ struct FontDescription {
 FontDescription DescribeFont(const std::string& fullName);
 
 /// The full name of the face that a style sheet's families, weight and slant name: the
-/// installed face of the first installed family, else the first family followed by the
-/// style's words ("Helvetica Bold Italic").
+/// installed face of the first installed family, else the first family with the style's
+/// words after a hyphen ("Helvetica-BoldItalic").
 std::string FullFontName(const std::vector<std::string>& families, int weight, FontSlant slant);
 
 /// The `font-family` value: the family quoted, then the generic one when the family is

@@ -26,12 +26,14 @@ TEST(FontDescription, AFullNameBecomesAFamilyWeightAndSlantThatLeadBackToIt) {
         {"DejaVu Sans Condensed Bold", "DejaVu Sans Condensed", 700, FontSlant::Upright,
          "'DejaVu Sans Condensed'"},
         {"DejaVu Sans ExtraLight", "DejaVu Sans", 200, FontSlant::Upright, "'DejaVu Sans'"},
-        // Fonts this system lacks: their style words come off, a generic family follows.
+        // Fonts this system lacks keep their names, but for a PostScript name's style.
         {"Helvetica-BoldOblique", "Helvetica", 700, FontSlant::Oblique, "'Helvetica', sans-serif"},
-        {"Fira Code Light", "Fira Code", 300, FontSlant::Upright, "'Fira Code', monospace"},
-        {"Old Times Roman Italic", "Old Times", 400, FontSlant::Italic, "'Old Times', serif"},
-        {"Quill Gothic", "Quill Gothic", 400, FontSlant::Upright, "'Quill Gothic', sans-serif"},
-        {"Bold", "Bold", 400, FontSlant::Upright, "'Bold', sans-serif"},
+        {"Arial Black", "Arial Black", 400, FontSlant::Upright, "'Arial Black', sans-serif"},
+        {"Fira Code Light", "Fira Code Light", 400, FontSlant::Upright,
+         "'Fira Code Light', monospace"},
+        {"Old Times-Italic", "Old Times", 400, FontSlant::Italic, "'Old Times', serif"},
+        {"Quill-Gothic", "Quill-Gothic", 400, FontSlant::Upright, "'Quill-Gothic', sans-serif"},
+        {"-Bold", "-Bold", 400, FontSlant::Upright, "'-Bold', sans-serif"},
         {"", "", 400, FontSlant::Upright, "sans-serif"},
     };
     for (const Row& row : rows) {
@@ -61,8 +63,9 @@ TEST(FontDescription, AStyleSheetsFamiliesWeightAndSlantNameOneFace) {
         {{"C059"}, 700, FontSlant::Upright, "C059 Bold"},
         {{"Nowhere Sans", "DejaVu Sans"}, 700, FontSlant::Oblique, "DejaVu Sans Bold Oblique"},
         {{"DejaVu Sans"}, 400, FontSlant::Upright, "DejaVu Sans"},
-        {{"Helvetica"}, 700, FontSlant::Italic, "Helvetica Bold Italic"},
-        {{"Helvetica"}, 650, FontSlant::Upright, "Helvetica SemiBold"},
+        {{"Helvetica"}, 700, FontSlant::Italic, "Helvetica-BoldItalic"},
+        {{"Helvetica"}, 650, FontSlant::Upright, "Helvetica-SemiBold"},
+        {{"Arial Black"}, 400, FontSlant::Upright, "Arial Black"},
         {{}, 400, FontSlant::Upright, ""},
     };
     for (const Row& row : rows)

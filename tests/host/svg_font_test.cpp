@@ -23,8 +23,11 @@ TEST(SvgFont, TheFamilyWeightAndStyleOfATextNameItsFaceBothWays) {
          "font-family=\"'DejaVu Sans'\" font-weight=\"bold\" font-style=\"oblique\""},
         {"font-family=\"Nowhere, 'DejaVu Sans'\"", "DejaVu Sans", "font-family=\"'DejaVu Sans'\""},
         {"font-family=\"Helvetica\" font-weight=\"bold\" font-style=\"italic\"",
-         "Helvetica Bold Italic",
+         "Helvetica-BoldItalic",
          "font-family=\"'Helvetica', sans-serif\" font-weight=\"bold\" font-style=\"italic\""},
+        // A family the system lacks keeps its name, even one that ends in a weight's word.
+        {"style=\"font-family:Arial Black;font-weight:normal\"", "Arial Black",
+         "font-family=\"'Arial Black', sans-serif\" font-size"},
     };
     for (const Row& row : rows) {
         auto doc = LoadSvgText(std::string("<svg xmlns=\"http://www.w3.org/2000/svg\" "
