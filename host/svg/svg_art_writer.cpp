@@ -143,19 +143,25 @@ void WriteCompoundPath(pugi::xml_node parent, const Art& art) {
     }
 }
 
-void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
-    static const char* anchors[] = {"start", "end", "middle"};  // left, right, centre
-    // The family that leads other programs to the same face; the full name as well
-    // when the family alone does not say it.
-    const FontDescription font = DescribeFont(t.font);
+// The family that leads other programs to the same face, with its weight and style; the
+// full name as well when the family alone does not say it. A text without a font is left
+// to the reader's default font, as in the file it came from.
+void WriteFont(pugi::xml_node node, const std::string& fullName) {
+    if (fullName.empty()) return;
+    const FontDescription font = DescribeFont(fullName);
     const std::string families = CssFontFamily(font);
     Set(node, "font-family", families);
     if (const std::string weight = CssFontWeight(font.weight); weight != "normal")
         Set(node, "font-weight", weight);
     if (font.slant != FontSlant::Upright) Set(node, "font-style", CssFontStyle(font.slant));
     const auto written = FontFamilies(families);
-    if (written.empty() || written.front() != t.font || !IsXmlSafe(t.font))
-        WriteHostText(node, quill_attr::kFont, t.font);
+    if (written.empty() || written.front() != fullName || !IsXmlSafe(fullName))
+        WriteHostText(node, quill_attr::kFont, fullName);
+}
+
+void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
+    static const char* anchors[] = {"start", "end", "middle"};  // left, right, centre
+    WriteFont(node, t.font);
     Set(node, "font-size", FormatFloat(t.size));
     if (t.justification > 0 && t.justification <= 2)
         Set(node, "text-anchor", anchors[t.justification]);

@@ -41,6 +41,15 @@ TEST(SvgFont, TheFamilyWeightAndStyleOfATextNameItsFaceBothWays) {
         EXPECT_NE(ReadTextFile(path).find(row.written), std::string::npos) << row.attributes << "\n"
                                                                            << ReadTextFile(path);
     }
+    // A text without a font is left to the reader's default font, as it came.
+    auto plain = LoadSvgText(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" "
+        "height=\"100\"><text>A</text></svg>");
+    EXPECT_EQ(plain->layers()[0]->group()->children().at(0)->text().style.font, "");
+    const std::string path = TempSvgPath("plain.svg");
+    std::string error;
+    ASSERT_TRUE(SaveSvgDocument(*plain, path, &error)) << error;
+    EXPECT_EQ(ReadTextFile(path).find("font-family"), std::string::npos) << ReadTextFile(path);
 }
 
 }  // namespace
