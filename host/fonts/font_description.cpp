@@ -17,8 +17,8 @@ namespace {
 constexpr int kRegularWeight = 400;
 constexpr int kBoldWeight = 700;
 
-// Words that name a face's weight or slant rather than its family, as editors write
-// them after the family ("Helvetica Bold Oblique", "Helvetica-BoldOblique").
+// Words that name a face's weight or slant rather than its family, as PostScript names
+// write them after the family ("Helvetica-BoldOblique").
 struct StyleWord {
     std::string_view word;
     int weight;  // 0: not a weight
