@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "host/fonts/font_description.h"
 #include "host/svg/svg_document_colors.h"
 #include "host/svg/svg_host_attributes.h"
 #include "host/svg/svg_names.h"
@@ -85,30 +86,82 @@ void WriteStroke(pugi::xml_node node, const PaintStyle& s) {
     if (s.dashOffset != 0) Set(node, "stroke-dashoffset", FormatFloat(s.dashOffset));
 }
 
-void WritePath(pugi::xml_node parent, const Art& art) {
-    pugi::xml_node node = parent.append_child("path");
-    WriteIdentity(node, art);
-    Set(node, "d", PathData(art.segments, art.closed));
-    const PaintStyle& s = art.style;
+void WritePathPaint(pugi::xml_node node, const PaintStyle& s) {
     WritePaint(node, "fill", quill_attr::kFillColor, s.fillPaint, s.fill);
     if (s.evenOdd) Set(node, "fill-rule", "evenodd");
     WritePaint(node, "stroke", quill_attr::kStrokeColor, s.strokePaint, s.stroke);
     WriteStroke(node, s);
     if (s.fillOverprint) Set(node, HostName(quill_attr::kFillOverprint), "true");
     if (s.strokeOverprint) Set(node, HostName(quill_attr::kStrokeOverprint), "true");
-    std::string corners = CornerRecord(art.segments);
+}
+
+// What the path data cannot say about the anchors.
+void WriteAnchorRecords(pugi::xml_node node, const Art& path) {
+    std::string corners = CornerRecord(path.segments);
     if (!corners.empty()) Set(node, HostName(quill_attr::kCorners), corners);
-    std::string ends = EndHandleRecord(art.segments, art.closed);
+    std::string ends = EndHandleRecord(path.segments, path.closed);
     if (!ends.empty()) Set(node, HostName(quill_attr::kEndHandles), ends);
+}
+
+void WritePath(pugi::xml_node parent, const Art& art) {
+    pugi::xml_node node = parent.append_child("path");
+    WriteIdentity(node, art);
+    Set(node, "d", PathData(art.segments, art.closed));
+    WritePathPaint(node, art.style);
+    WriteAnchorRecords(node, art);
+}
+
+bool HasOwnRecord(const Art& member) {
+    return !member.name.empty() || member.attributes != 0 || !member.tags.empty() ||
+           !CornerRecord(member.segments).empty() ||
+           !EndHandleRecord(member.segments, member.closed).empty();
+}
+
+// One <path> of every member's contour, painted as the compound path is; the members'
+// own records follow inside it, one for each, when any of them has one.
+void WriteCompoundPath(pugi::xml_node parent, const Art& art) {
+    pugi::xml_node node = parent.append_child("path");
+    WriteIdentity(node, art);
+    std::string d;
+    bool records = false;
+    for (const auto& member : art.children()) {
+        if (member->segments.empty()) continue;
+        if (!d.empty()) d += ' ';
+        d += PathData(member->segments, member->closed);
+        records = records || HasOwnRecord(*member);
+    }
+    Set(node, "d", d);
+    WritePathPaint(node, art.style);
+    if (!art.style.evenOdd) Set(node, "fill-rule", "nonzero");
+    if (!records) return;
+    const std::string recordName = HostName(quill_attr::kMember);
+    for (const auto& member : art.children()) {
+        if (member->segments.empty()) continue;
+        pugi::xml_node record = node.append_child(recordName.c_str());
+        WriteIdentity(record, *member);
+        WriteAnchorRecords(record, *member);
+    }
+}
+
+// The family that leads other programs to the same face, with its weight and style; the
+// full name as well when the family alone does not say it. A text without a font is left
+// to the reader's default font, as in the file it came from.
+void WriteFont(pugi::xml_node node, const std::string& fullName) {
+    if (fullName.empty()) return;
+    const FontDescription font = DescribeFont(fullName);
+    const std::string families = CssFontFamily(font);
+    Set(node, "font-family", families);
+    if (const std::string weight = CssFontWeight(font.weight); weight != "normal")
+        Set(node, "font-weight", weight);
+    if (font.slant != FontSlant::Upright) Set(node, "font-style", CssFontStyle(font.slant));
+    const auto written = FontFamilies(families);
+    if (written.empty() || written.front() != fullName || !IsXmlSafe(fullName))
+        WriteHostText(node, quill_attr::kFont, fullName);
 }
 
 void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
     static const char* anchors[] = {"start", "end", "middle"};  // left, right, centre
-    std::string family = "'" + t.font + "'";
-    Set(node, "font-family", family);
-    auto families = FontFamilies(family);
-    if (families.size() != 1 || families.front() != t.font || !IsXmlSafe(t.font))
-        WriteHostText(node, quill_attr::kFont, t.font);
+    WriteFont(node, t.font);
     Set(node, "font-size", FormatFloat(t.size));
     if (t.justification > 0 && t.justification <= 2)
         Set(node, "text-anchor", anchors[t.justification]);
@@ -193,6 +246,8 @@ void WriteArt(pugi::xml_node parent, const Art& art) {
             return WritePath(parent, art);
         case ArtKind::Text:
             return WriteText(parent, art);
+        case ArtKind::CompoundPath:
+            return WriteCompoundPath(parent, art);
         case ArtKind::Group:
             break;
     }
