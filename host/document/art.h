@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/document/stroke_space.h"
 #include "sdk/sdk.h"
 
 namespace host {
@@ -115,6 +116,10 @@ class Art {
     bool closed = false;
 
     std::int32_t attributes = 0;  // kArtSelected, kArtLocked, ...
+
+    /// A path's stroke space, kept only for paths drawn stretched or skewed in the file
+    /// they came from; nearly always none. Art made by the plug-in never has one.
+    std::unique_ptr<StrokeSpace> strokeSpace;
 
     /// A point text's own part, made when first asked for: other art carries none.
     PointText& text() {

@@ -7,6 +7,7 @@
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_segments.h"
+#include "host/svg/svg_stroke_space.h"
 #include "host/svg/svg_style.h"
 
 namespace host::svg {
@@ -32,23 +33,31 @@ bool Retracted(AIRealPoint handle, AIRealPoint anchor) {
     return handle.h == anchor.h && handle.v == anchor.v;
 }
 
-void AppendPair(std::string& d, AIRealPoint p) {
+// A point as the document holds it, or mapped by `back` into the space the path is
+// written in (with every digit of the double, so that it reads back the same).
+void AppendPair(std::string& d, AIRealPoint p, const Matrix* back) {
+    if (back) {
+        const Point q = back->Apply({p.h, p.v});
+        d += FormatDouble(q.x) + ' ' + FormatDouble(q.y);
+        return;
+    }
     AppendFloat(d, p.h);
     d += ' ';
     AppendFloat(d, p.v);
 }
 
-void AppendSegment(std::string& d, const AIPathSegment& from, const AIPathSegment& to) {
+void AppendSegment(std::string& d, const AIPathSegment& from, const AIPathSegment& to,
+                   const Matrix* back) {
     if (Retracted(from.out, from.p) && Retracted(to.in, to.p)) {
         d += " L ";
-        return AppendPair(d, to.p);
+        return AppendPair(d, to.p, back);
     }
     d += " C ";
-    AppendPair(d, from.out);
+    AppendPair(d, from.out, back);
     d += ' ';
-    AppendPair(d, to.in);
+    AppendPair(d, to.in, back);
     d += ' ';
-    AppendPair(d, to.p);
+    AppendPair(d, to.p, back);
 }
 
 // Name, tags and attributes; hidden art is also hidden for other programs.
@@ -88,7 +97,9 @@ void WriteStroke(pugi::xml_node node, const PaintStyle& s) {
 void WritePath(pugi::xml_node parent, const Art& art) {
     pugi::xml_node node = parent.append_child("path");
     WriteIdentity(node, art);
-    Set(node, "d", PathData(art.segments, art.closed));
+    const StrokeSpace* space = art.strokeSpace.get();
+    if (space) Set(node, "transform", StrokeSpaceTransform(*space));
+    Set(node, "d", PathData(art.segments, art.closed, space));
     const PaintStyle& s = art.style;
     WritePaint(node, "fill", quill_attr::kFillColor, s.fillPaint, s.fill);
     if (s.evenOdd) Set(node, "fill-rule", "evenodd");
@@ -98,7 +109,9 @@ void WritePath(pugi::xml_node parent, const Art& art) {
     if (s.strokeOverprint) Set(node, HostName(quill_attr::kStrokeOverprint), "true");
     std::string corners = CornerRecord(art.segments);
     if (!corners.empty()) Set(node, HostName(quill_attr::kCorners), corners);
-    std::string ends = EndHandleRecord(art.segments, art.closed);
+    // The record is in the path's own coordinates, those of its stroke space if it has one.
+    std::string ends =
+        EndHandleRecord(space ? SegmentsInSpace(art.segments, *space) : art.segments, art.closed);
     if (!ends.empty()) Set(node, HostName(quill_attr::kEndHandles), ends);
 }
 
@@ -171,17 +184,20 @@ void WriteText(pugi::xml_node parent, const Art& art) {
 
 }  // namespace
 
-std::string PathData(const std::vector<AIPathSegment>& segments, bool closed) {
+std::string PathData(const std::vector<AIPathSegment>& segments, bool closed,
+                     const StrokeSpace* space) {
     if (segments.empty()) return "";
+    const Matrix back = space ? FromDocument(*space) : Matrix();
+    const Matrix* mapped = space ? &back : nullptr;
     // Written in one string, sized for the usual numbers of a curve.
     std::string d;
     d.reserve(segments.size() * 64);
     d += "M ";
-    AppendPair(d, segments.front().p);
+    AppendPair(d, segments.front().p, mapped);
     for (std::size_t i = 1; i < segments.size(); ++i)
-        AppendSegment(d, segments[i - 1], segments[i]);
+        AppendSegment(d, segments[i - 1], segments[i], mapped);
     if (closed) {
-        AppendSegment(d, segments.back(), segments.front());
+        AppendSegment(d, segments.back(), segments.front(), mapped);
         d += " Z";
     }
     return d;

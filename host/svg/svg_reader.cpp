@@ -233,6 +233,9 @@ void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, co
         Art* path = NewArt(ArtKind::Path, holder, node);
         if (outline.size() == 1) ReadArtIdentity(node, frame.style, context_, path);
         path->style = paint;
+        // A stroke stretched or skewed by its transform keeps that shape.
+        if (paint.strokePaint)
+            path->strokeSpace = MakeStrokeSpace(frame.ctm.a, frame.ctm.b, frame.ctm.c, frame.ctm.d);
         document_.SetSegments(path, DocumentSegments(contour, corners));
         document_.SetClosed(path, contour.closed);
     }
