@@ -73,6 +73,10 @@ struct PaintStyle {
     bool evenOdd = false;
 };
 
+/// The step from one paragraph's baseline to the next, in multiples of the font size,
+/// unless a text has its own.
+inline constexpr float kDefaultLineStep = 1.2f;
+
 /// Character and paragraph features of a point text (one run: the whole text).
 struct TextStyle {
     std::string font;  // full font name
@@ -82,6 +86,7 @@ struct TextStyle {
     int justification = kLeftJustify;
     float firstLineIndent = 0;
     float startIndent = 0;
+    float lineStep = kDefaultLineStep;  // between paragraphs' baselines, in font sizes
     Color fill{Color::Kind::Gray, {1, 0, 0, 0}, 0, ""};  // black ink
     bool fillOverprint = false;
 };

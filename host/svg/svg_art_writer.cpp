@@ -14,8 +14,6 @@ namespace host::svg {
 
 namespace {
 
-// The line height of the paragraphs of a point text, as shown in the file.
-constexpr const char* kLineAdvance = "1.2em";
 constexpr float kTrackingPerEm = 1000;
 
 std::string HostName(const char* localName) {
@@ -140,7 +138,7 @@ void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
 }
 
 // Paragraphs as lines; contents that lines cannot hold exactly are kept whole as well.
-void WriteContents(pugi::xml_node node, const std::string& contents) {
+void WriteContents(pugi::xml_node node, const std::string& contents, float lineStep) {
     bool exact = IsXmlSafe(contents) && contents.find_first_of("\n\t") == std::string::npos;
     if (!exact) WriteHostText(node, quill_attr::kContents, contents);
     std::string visible = IsXmlSafe(contents) ? contents : PercentEscape(contents);
@@ -153,13 +151,14 @@ void WriteContents(pugi::xml_node node, const std::string& contents) {
     // Under xml:space="preserve" whatever stands between the lines is drawn: an empty
     // text before each line and at the end keeps the file's indentation out of them.
     auto noIndentation = [&] { node.append_child(pugi::node_pcdata).set_value(""); };
+    const std::string advance = FormatFloat(lineStep) + "em";
     std::size_t start = 0;
     for (bool first = true;; first = false) {
         std::size_t end = visible.find('\r', start);
         noIndentation();
         pugi::xml_node line = node.append_child("tspan");
         Set(line, "x", "0");
-        Set(line, first ? "y" : "dy", first ? "0" : kLineAdvance);
+        Set(line, first ? "y" : "dy", first ? "0" : advance);
         std::string paragraph =
             visible.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!paragraph.empty()) line.append_child(pugi::node_pcdata).set_value(paragraph.c_str());
@@ -179,7 +178,7 @@ void WriteText(pugi::xml_node parent, const Art& art) {
             FormatFloat(-m.d) + " " + FormatFloat(m.tx) + " " + FormatFloat(m.ty) + ")");
     Set(node, "xml:space", "preserve");
     WriteTextFeatures(node, art.text().style);
-    WriteContents(node, art.text().contents);
+    WriteContents(node, art.text().contents, art.text().style.lineStep);
 }
 
 }  // namespace
