@@ -40,6 +40,7 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::stri
         waited = waitpid(pid, &status, 0);
     } while (waited < 0 && errno == EINTR);
     run.exitCode = waited == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.signal = waited == pid && WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     run.output = ReadText(outputFile);
     return run;
 }

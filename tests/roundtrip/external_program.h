@@ -9,6 +9,7 @@ namespace quill::roundtrip {
 
 struct ProgramRun {
     int exitCode = -1;   // -1 when the program could not be started or was killed
+    int signal = 0;      // the signal that killed it (a crash), or 0
     std::string output;  // its standard output and error, together
 };
 

@@ -85,6 +85,8 @@ std::string QuillSession::Failure() const {
     if (run.exitCode == 0 && dump.is_object()) return "";
     std::string output = run.output.substr(0, 600);
     std::replace(output.begin(), output.end(), '\n', ' ');
+    if (run.signal != 0)
+        return "quill was killed by signal " + std::to_string(run.signal) + " (a crash): " + output;
     return "quill ended with " + std::to_string(run.exitCode) + ": " + output;
 }
 
