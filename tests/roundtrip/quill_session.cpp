@@ -46,18 +46,19 @@ void ScanForAnchors(const Json& art, const Page& page, std::optional<AnchorPair>
     if (art.value("type", "") != "path" || art.value("hidden", false) || art.value("locked", false))
         return;
     const Json& segments = art.value("segments", Json::array());
-    if (segments.size() < 2 || !OnPage(segments[0]["p"], page)) return;
+    if (segments.size() < 2 || !OnPage(segments[0].at("p"), page)) return;
     const Json* farthest = nullptr;
     for (const Json& s : segments)
-        if (OnPage(s["p"], page) && (!farthest || Distance(segments[0]["p"], s["p"]) >
-                                                      Distance(segments[0]["p"], (*farthest)["p"])))
+        if (OnPage(s.at("p"), page) &&
+            (!farthest || Distance(segments[0].at("p"), s.at("p")) >
+                              Distance(segments[0].at("p"), farthest->at("p"))))
             farthest = &s;
-    const double span = Distance(segments[0]["p"], (*farthest)["p"]);
+    const double span = Distance(segments[0].at("p"), farthest->at("p"));
     if (span < kShortestSpan * page.width) return;
     const double score = std::fabs(span - kWantedSpan * page.width);
     if (score >= *bestScore) return;
     *bestScore = score;
-    const Json &a = segments[0]["p"], &b = (*farthest)["p"];
+    const Json &a = segments[0].at("p"), &b = farthest->at("p");
     *best =
         AnchorPair{a[0].get<double>(), a[1].get<double>(), b[0].get<double>(), b[1].get<double>()};
 }
