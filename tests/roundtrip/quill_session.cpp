@@ -38,7 +38,8 @@ double Distance(const Json& a, const Json& b) {
 // The best pair of anchors of `art` and what is below it, kept in `best` with its score.
 void ScanForAnchors(const Json& art, const Page& page, std::optional<AnchorPair>* best,
                     double* bestScore) {
-    if (art.value("type", "") == "group") {
+    // A compound path's members are paths like any other.
+    if (art.value("type", "") == "group" || art.value("type", "") == "compound") {
         for (const Json& child : art.value("art", Json::array()))
             ScanForAnchors(child, page, best, bestScore);
         return;
