@@ -37,6 +37,10 @@ class ReaderContext {
     /// The attribute of that namespace and local name (an empty attribute if absent).
     pugi::xml_attribute Attribute(const pugi::xml_node& node, Namespace ns,
                                   const char* localName) const;
+    /// Whether the root declares that prefix ("dc" of xmlns:dc).
+    bool DeclaresPrefix(std::string_view prefix) const {
+        return namespaceOfPrefix_.count(std::string(prefix)) > 0;
+    }
     /// Whether the root declares the namespace (under a prefix).
     bool Declares(Namespace ns) const { return !Prefixes(ns).empty(); }
     /// "prefix:" for every prefix the root declares for the namespace, in order.
@@ -58,6 +62,10 @@ class ReaderContext {
     std::size_t ElementCount() const { return elements_; }
     /// The element with that id, or an empty node.
     pugi::xml_node FindById(const std::string& id) const;
+
+    /// Whether a text runs along the element of that id (by a `textPath`): its
+    /// coordinates must then be written in the user space the file gave them.
+    bool IsFollowedByText(const std::string& id) const { return textPathTargets_.count(id) > 0; }
 
     /// "<path id="p1">", the element as a message names it.
     std::string Describe(const pugi::xml_node& node) const;
@@ -96,11 +104,14 @@ class ReaderContext {
     const std::string& fileName() const { return fileName_; }
 
  private:
+    void NoteTextPathTarget(const pugi::xml_node& textPath);
+
     std::string fileName_;
     std::vector<std::size_t> lineStarts_;
     std::unordered_map<std::string, std::string> namespaceOfPrefix_;  // "" is the default
     std::array<std::vector<std::string>, kNamespaces> prefixes_;      // learnt by Index
     std::unordered_map<std::string, pugi::xml_node> ids_;
+    std::unordered_set<std::string> textPathTargets_;
     std::vector<std::string> warnings_;
     std::unordered_set<std::string> onceKeys_;
     std::function<void(std::ptrdiff_t)> progress_;
