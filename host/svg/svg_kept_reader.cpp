@@ -93,11 +93,13 @@ PlaneMap ToPlaneMap(const Matrix& m) {
     return {m.a, m.b, m.c, m.d, m.e, m.f};
 }
 
-bool ContainsTextPath(const pugi::xml_node& node, ReaderContext& context, int depth) {
+// Whether the text holds a part laid out along a path or taken from another text.
+bool HoldsForeignLayout(const pugi::xml_node& node, ReaderContext& context, int depth) {
     if (depth > kDeepestTextNesting) return false;
     for (auto child : node.children()) {
         if (child.type() != pugi::node_element) continue;
-        if (context.SvgName(child) == "textPath" || ContainsTextPath(child, context, depth + 1))
+        const std::string_view name = context.SvgName(child);
+        if (name == "textPath" || name == "tref" || HoldsForeignLayout(child, context, depth + 1))
             return true;
     }
     return false;
@@ -198,8 +200,8 @@ void KeepBesideLayers(const pugi::xml_node& node, Document& document) {
     document.keep().element += Markup(node);
 }
 
-bool FollowsAPath(const pugi::xml_node& text, ReaderContext& context) {
-    return ContainsTextPath(text, context, 0);
+bool IsTextWithoutArt(const pugi::xml_node& text, ReaderContext& context) {
+    return HoldsForeignLayout(text, context, 0);
 }
 
 }  // namespace host::svg

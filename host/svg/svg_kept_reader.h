@@ -33,7 +33,8 @@ void KeepRootMarkup(const pugi::xml_node& root, ReaderContext& context, Document
 /// metadata, an editor's settings).
 void KeepBesideLayers(const pugi::xml_node& node, Document& document);
 
-/// Whether a text runs along a path, which the document has no art for.
-bool FollowsAPath(const pugi::xml_node& text, ReaderContext& context);
+/// Whether a text is one the document has no art for: it runs along a path (`textPath`)
+/// or takes its characters from another text (`tref`).
+bool IsTextWithoutArt(const pugi::xml_node& text, ReaderContext& context);
 
 }  // namespace host::svg

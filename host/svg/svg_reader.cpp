@@ -123,7 +123,7 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
     if (node.type() != pugi::node_element) return;
     std::string_view name = context_.SvgName(node);
     if (name == "style") return context_.Warn(node, "skipped: style sheets are not applied");
-    if (!InTable(kArtElements, name) || (name == "text" && FollowsAPath(node, context_)))
+    if (!InTable(kArtElements, name) || (name == "text" && IsTextWithoutArt(node, context_)))
         return KeepWhole(node, parent, into);
     if (depth > kDeepestNesting)
         return context_.Warn(
@@ -137,10 +137,12 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
         ReadArtIdentity(node, frame.style, context_, group);
         Keep(node, frame, group);
         if (name != "switch") return ReadChildren(node, frame, group, depth);
-        // A switch draws its first child that draws anything.
+        // A switch draws its first child that draws anything and asks for no extension
+        // (editors put their own private data first, for themselves).
         for (auto child : node.children())
             if (!context_.SvgName(child).empty() &&
-                !InTable(kDrawingNothing, context_.SvgName(child)))
+                !InTable(kDrawingNothing, context_.SvgName(child)) &&
+                !*child.attribute("requiredExtensions").value())
                 return ReadElement(child, frame, group, depth + 1);
     } else if (name == "svg") {
         ReadViewport(node, node, frame, into, depth);

@@ -206,6 +206,35 @@ TEST(SvgKeep, OpacitiesAreKeptAndWrittenBack) {
     }
 }
 
+TEST(SvgKeep, TextsWithoutArtAreKeptWholeAndASwitchSkipsEditorsExtensions) {
+    const std::string svg =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+        "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"10\" height=\"10\">"
+        "<text id=\"said\">Said</text>"
+        "<text id=\"again\"><tref xlink:href=\"#said\"/></text>"
+        "<text id=\"along\"><tspan><textPath xlink:href=\"#line\">A</textPath></tspan></text>"
+        "<switch><foreignObject requiredExtensions=\"https://editor.example/private\"/>"
+        "<g id=\"drawn\"><path id=\"line\" d=\"M 0 0 L 5 5\"/></g></switch></svg>";
+    std::string warnings;
+    auto document = LoadSvgText(svg, &warnings);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(warnings, "");
+    std::vector<std::string> seen;
+    document->ForEachArt([&](Art& art) {
+        const KeptMarkup* kept = art.kept();
+        seen.push_back(kept && !kept->element.empty()
+                           ? kept->element.substr(0, kept->element.find('>') + 1)
+                           : std::string(art.name));
+    });
+    const std::vector<std::string> expected{
+        "said", "<text id=\"again\">", "<text id=\"along\">", "", "drawn", "line"};
+    EXPECT_EQ(seen, expected);
+    // The path a text follows is written in the user space the text draws it in.
+    Art* line = ArtNamed(*document, "line");
+    ASSERT_TRUE(line && line->kept());
+    EXPECT_TRUE(line->kept()->hasSpace);
+}
+
 TEST(SvgKeep, ColoursWithAnAlpha) {
     struct Row {
         const char* text;
