@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/document/kept_markup.h"
 #include "sdk/sdk.h"
 
 namespace host {
@@ -124,6 +125,14 @@ class Art {
     /// The point text's part, or one at its defaults for art that has none.
     const PointText& text() const { return text_ ? *text_ : NoText(); }
 
+    /// What the file said of the art that the document does not model; nullptr for
+    /// nearly all art.
+    const KeptMarkup* kept() const { return kept_.get(); }
+    KeptMarkup& keep() {
+        if (!kept_) kept_ = std::make_unique<KeptMarkup>();
+        return *kept_;
+    }
+
     const std::string* FindTag(const std::string& tagName) const;
     void SetTag(const std::string& tagName, const std::string& value);
     void RemoveTag(const std::string& tagName);
@@ -136,6 +145,7 @@ class Art {
     Layer* layerOfGroup_ = nullptr;
     std::vector<std::unique_ptr<Art>> children_;
     std::unique_ptr<PointText> text_;
+    std::unique_ptr<KeptMarkup> kept_;
     static const PointText& NoText();
 };
 

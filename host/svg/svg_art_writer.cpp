@@ -70,36 +70,59 @@ void WritePaint(pugi::xml_node node, const char* property, const char* recordNam
     if (!record.empty()) WriteHostText(node, recordName, record);
 }
 
-void WriteStroke(pugi::xml_node node, const PaintStyle& s) {
+// Lengths are divided by `scale`, the size of a point in the element's user space.
+void WriteStroke(pugi::xml_node node, const PaintStyle& s, float scale) {
     static const char* caps[] = {"butt", "round", "square"};
     static const char* joins[] = {"miter", "round", "bevel"};
-    Set(node, "stroke-width", FormatFloat(s.width));
+    Set(node, "stroke-width", FormatFloat(s.width / scale));
     if (s.cap > 0 && s.cap <= 2) Set(node, "stroke-linecap", caps[s.cap]);
     if (s.join > 0 && s.join <= 2) Set(node, "stroke-linejoin", joins[s.join]);
     if (s.miterLimit != 4) Set(node, "stroke-miterlimit", FormatFloat(s.miterLimit));
     if (!s.dash.empty()) {
         std::string dashes;
-        for (float d : s.dash) dashes += (dashes.empty() ? "" : " ") + FormatFloat(d);
+        for (float d : s.dash) dashes += (dashes.empty() ? "" : " ") + FormatFloat(d / scale);
         Set(node, "stroke-dasharray", dashes);
     }
-    if (s.dashOffset != 0) Set(node, "stroke-dashoffset", FormatFloat(s.dashOffset));
+    if (s.dashOffset != 0) Set(node, "stroke-dashoffset", FormatFloat(s.dashOffset / scale));
 }
 
-void WritePath(pugi::xml_node parent, const Art& art) {
+// The segments in a user space other than the document's.
+std::vector<AIPathSegment> SegmentsIn(const Matrix& space,
+                                      const std::vector<AIPathSegment>& segments) {
+    const Matrix toUser = Inverse(space).value_or(Matrix());
+    auto map = [&](AIRealPoint p) {
+        Point q = toUser.Apply({p.h, p.v});
+        return AIRealPoint{static_cast<AIReal>(q.x), static_cast<AIReal>(q.y)};
+    };
+    std::vector<AIPathSegment> mapped = segments;
+    for (AIPathSegment& s : mapped) {
+        s.p = map(s.p);
+        s.in = map(s.in);
+        s.out = map(s.out);
+    }
+    return mapped;
+}
+
+pugi::xml_node WritePath(pugi::xml_node parent, const Art& art, const Matrix& space) {
     pugi::xml_node node = parent.append_child("path");
     WriteIdentity(node, art);
-    Set(node, "d", PathData(art.segments, art.closed));
+    const bool inDocument = IsIdentity(space);
+    const std::vector<AIPathSegment> moved =
+        inDocument ? std::vector<AIPathSegment>() : SegmentsIn(space, art.segments);
+    const std::vector<AIPathSegment>& segments = inDocument ? art.segments : moved;
+    Set(node, "d", PathData(segments, art.closed));
     const PaintStyle& s = art.style;
     WritePaint(node, "fill", quill_attr::kFillColor, s.fillPaint, s.fill);
     if (s.evenOdd) Set(node, "fill-rule", "evenodd");
     WritePaint(node, "stroke", quill_attr::kStrokeColor, s.strokePaint, s.stroke);
-    WriteStroke(node, s);
+    WriteStroke(node, s, inDocument ? 1.0f : static_cast<float>(space.MeanScale()));
     if (s.fillOverprint) Set(node, HostName(quill_attr::kFillOverprint), "true");
     if (s.strokeOverprint) Set(node, HostName(quill_attr::kStrokeOverprint), "true");
-    std::string corners = CornerRecord(art.segments);
+    std::string corners = CornerRecord(segments);
     if (!corners.empty()) Set(node, HostName(quill_attr::kCorners), corners);
-    std::string ends = EndHandleRecord(art.segments, art.closed);
+    std::string ends = EndHandleRecord(segments, art.closed);
     if (!ends.empty()) Set(node, HostName(quill_attr::kEndHandles), ends);
+    return node;
 }
 
 void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
@@ -156,17 +179,21 @@ void WriteContents(pugi::xml_node node, const std::string& contents) {
     noIndentation();
 }
 
-void WriteText(pugi::xml_node parent, const Art& art) {
+pugi::xml_node WriteText(pugi::xml_node parent, const Art& art, const Matrix& space) {
     pugi::xml_node node = parent.append_child("text");
     WriteIdentity(node, art);
     // The text's own space has y upwards, SVG's downwards: flip it before the matrix.
-    const AIRealMatrix& m = art.text().matrix;
+    const AIRealMatrix& t = art.text().matrix;
+    Matrix m{t.a, t.b, t.c, t.d, t.tx, t.ty};
+    if (!IsIdentity(space)) m = Inverse(space).value_or(Matrix()) * m;
+    auto f = [](double v) { return FormatFloat(static_cast<float>(v)); };
     Set(node, "transform",
-        "matrix(" + FormatFloat(m.a) + " " + FormatFloat(m.b) + " " + FormatFloat(-m.c) + " " +
-            FormatFloat(-m.d) + " " + FormatFloat(m.tx) + " " + FormatFloat(m.ty) + ")");
+        "matrix(" + f(m.a) + " " + f(m.b) + " " + f(-m.c) + " " + f(-m.d) + " " + f(m.e) + " " +
+            f(m.f) + ")");
     Set(node, "xml:space", "preserve");
     WriteTextFeatures(node, art.text().style);
     WriteContents(node, art.text().contents);
+    return node;
 }
 
 }  // namespace
@@ -187,18 +214,29 @@ std::string PathData(const std::vector<AIPathSegment>& segments, bool closed) {
     return d;
 }
 
-void WriteArt(pugi::xml_node parent, const Art& art) {
+void WriteArt(pugi::xml_node parent, const Art& art, const WriteSpace& outer) {
+    const KeptMarkup* kept = art.kept();
+    if (kept && !kept->element.empty()) return WriteKeptElement(parent, *kept, outer);
+    const WriteSpace own{OwnSpace(art, outer.toDocument), outer.ids};
+    pugi::xml_node node;
     switch (art.kind()) {
         case ArtKind::Path:
-            return WritePath(parent, art);
+            node = WritePath(parent, art, own.toDocument);
+            break;
         case ArtKind::Text:
-            return WriteText(parent, art);
+            node = WriteText(parent, art, own.toDocument);
+            break;
         case ArtKind::Group:
+            node = parent.append_child("g");
+            WriteIdentity(node, art);
+            for (const auto& child : art.children()) WriteArt(node, *child, own);
             break;
     }
-    pugi::xml_node group = parent.append_child("g");
-    WriteIdentity(group, art);
-    for (const auto& child : art.children()) WriteArt(group, *child);
+    if (!kept) return;
+    if (art.kind() == ArtKind::Path) AppendKeptMarkup(node, kept->children, *own.ids);
+    const std::string transform = RelativeTransform(outer.toDocument, own.toDocument);
+    if (!transform.empty()) Set(node, "transform", transform);
+    WriteKeptAttributes(node, *kept, art.kind() != ArtKind::Group, *own.ids);
 }
 
 }  // namespace host::svg
