@@ -4,6 +4,7 @@
 
 #include "host/svg/svg_document_colors.h"
 #include "host/svg/svg_host_attributes.h"
+#include "host/svg/svg_inline_style.h"
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_segments.h"
@@ -217,7 +218,7 @@ std::string PathData(const std::vector<AIPathSegment>& segments, bool closed) {
 void WriteArt(pugi::xml_node parent, const Art& art, const WriteSpace& outer) {
     const KeptMarkup* kept = art.kept();
     if (kept && !kept->element.empty()) return WriteKeptElement(parent, *kept, outer);
-    const WriteSpace own{OwnSpace(art, outer.toDocument), outer.ids};
+    const WriteSpace own{OwnSpace(art, outer.toDocument), outer.ids, outer.styleInline};
     pugi::xml_node node;
     switch (art.kind()) {
         case ArtKind::Path:
@@ -232,11 +233,13 @@ void WriteArt(pugi::xml_node parent, const Art& art, const WriteSpace& outer) {
             for (const auto& child : art.children()) WriteArt(node, *child, own);
             break;
     }
-    if (!kept) return;
-    if (art.kind() == ArtKind::Path) AppendKeptMarkup(node, kept->children, *own.ids);
-    const std::string transform = RelativeTransform(outer.toDocument, own.toDocument);
-    if (!transform.empty()) Set(node, "transform", transform);
-    WriteKeptAttributes(node, *kept, art.kind() != ArtKind::Group, *own.ids);
+    if (kept) {
+        if (art.kind() == ArtKind::Path) AppendKeptMarkup(node, kept->children, *own.ids);
+        const std::string transform = RelativeTransform(outer.toDocument, own.toDocument);
+        if (!transform.empty()) Set(node, "transform", transform);
+        WriteKeptAttributes(node, *kept, art.kind() != ArtKind::Group, *own.ids);
+    }
+    if (outer.styleInline) WriteStyleInline(node, art.kind());
 }
 
 }  // namespace host::svg

@@ -39,10 +39,11 @@ bool HasPrefix(const char* name, const std::vector<std::string>& prefixes) {
 // longer match them.
 constexpr std::string_view kRebuildingAttributes[] = {"type", "path-effect", "original-d"};
 
-// Whether an attribute goes back to the file as it was: the id, and attributes of other
-// namespaces than the host's and xlink (whose references the document follows itself).
+// Whether an attribute goes back to the file as it was: the id, the class (which the
+// kept style sheets select), and attributes of other namespaces than the host's and
+// xlink (whose references the document follows itself).
 bool IsKeptAttribute(const char* name, ReaderContext& context) {
-    if (std::strcmp(name, "id") == 0) return true;
+    if (std::strcmp(name, "id") == 0 || std::strcmp(name, "class") == 0) return true;
     const char* colon = std::strchr(name, ':');
     if (!colon) return false;
     if (HasPrefix(name, context.Prefixes(Namespace::Quill))) return false;

@@ -22,10 +22,12 @@ class WrittenIds {
 };
 
 /// Where art is written: the user space of the element it goes into, mapped to document
-/// points (the identity inside a layer), and the ids written so far.
+/// points (the identity inside a layer), the ids written so far, and whether the file
+/// keeps style sheets (the art's properties then go in `style=""`, out of their reach).
 struct WriteSpace {
     Matrix toDocument;
     WrittenIds* ids = nullptr;
+    bool styleInline = false;
 };
 
 bool IsIdentity(const Matrix& m);

@@ -37,6 +37,7 @@ constexpr std::string_view kArtElements[] = {"g",    "a",        "switch", "svg"
 // Elements that draw nothing where they stand (definitions, descriptions): beside the
 // layers, their place among the drawing's art does not matter.
 constexpr std::string_view kDrawingNothing[] = {"defs",
+                                                "style",
                                                 "symbol",
                                                 "title",
                                                 "desc",
@@ -123,7 +124,6 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
                              int depth) {
     if (node.type() != pugi::node_element) return;
     std::string_view name = context_.SvgName(node);
-    if (name == "style") return;  // applied by the cascade, drawing nothing itself
     if (!InTable(kArtElements, name) || (name == "text" && IsTextWithoutArt(node, context_)))
         return KeepWhole(node, parent, into);
     if (depth > kDeepestNesting)
@@ -267,6 +267,10 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
     const Matrix& m = page.toParent;
     document->SetFileSpace(FileSpace{m.a, m.b, m.c, m.d, m.e, m.f, true});
     KeepRootMarkup(root, context, *document);
+    const auto& styles = context.StyleElements();
+    document->SetKeepsStyleSheets(std::any_of(styles.begin(), styles.end(), [&](const auto& s) {
+        return context.SvgName(s) == "style";
+    }));
     // Most elements become one piece of art (a path of several contours a few).
     document->ReserveArt(std::min(context.ElementCount(), kMostArt));
     Frame frame;

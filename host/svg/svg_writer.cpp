@@ -4,6 +4,7 @@
 
 #include "host/svg/svg_art_writer.h"
 #include "host/svg/svg_host_attributes.h"
+#include "host/svg/svg_inline_style.h"
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 
@@ -36,7 +37,8 @@ Matrix LayerSpace(const Layer& layer) {
 }
 
 // The layer's group without its art.
-void SetLayerGroup(pugi::xml_node group, const Layer& layer, float pageHeight, WrittenIds& ids) {
+void SetLayerGroup(pugi::xml_node group, const Layer& layer, float pageHeight,
+                   const WriteSpace& space) {
     Set(group, Qualified(kInkscapePrefix, "groupmode"), "layer");
     // Other programs show the title; the host reads its own exact record.
     Set(group, Qualified(kInkscapePrefix, "label"),
@@ -51,15 +53,15 @@ void SetLayerGroup(pugi::xml_node group, const Layer& layer, float pageHeight, W
     const AIRGBColor& c = layer.color;
     Set(group, Qualified(kQuillPrefix, quill_attr::kLayerColor),
         std::to_string(c.red) + " " + std::to_string(c.green) + " " + std::to_string(c.blue));
-    const Matrix space = LayerSpace(layer);
-    if (IsIdentity(space)) {
+    if (IsIdentity(space.toDocument)) {
         Set(group, "transform", "matrix(1 0 0 -1 0 " + FormatFloat(pageHeight) + ")");
     } else {
-        const Matrix page = Matrix{1, 0, 0, -1, 0, pageHeight} * space;
+        const Matrix page = Matrix{1, 0, 0, -1, 0, pageHeight} * space.toDocument;
         Set(group, "transform", RelativeTransform(Matrix(), page));
     }
     if (const KeptMarkup* kept = layer.group()->kept())
-        WriteKeptAttributes(group, *kept, false, ids);
+        WriteKeptAttributes(group, *kept, false, *space.ids);
+    if (space.styleInline) WriteStyleInline(group, ArtKind::Group);
 }
 
 // The declaration and the root element without its layers.
@@ -130,8 +132,8 @@ void WriteSvgTree(const Document& document, pugi::xml_document& xml,
     Progress progress{report, TopArtCount(document)};
     for (const auto& layer : document.layers()) {
         pugi::xml_node group = root.append_child("g");
-        SetLayerGroup(group, *layer, document.height(), ids);
-        const WriteSpace space{LayerSpace(*layer), &ids};
+        const WriteSpace space{LayerSpace(*layer), &ids, document.keepsStyleSheets()};
+        SetLayerGroup(group, *layer, document.height(), space);
         for (const auto& art : layer->group()->children()) {
             WriteArt(group, *art, space);
             progress.Step();
@@ -152,8 +154,8 @@ void WriteSvg(const Document& document, pugi::xml_writer& out,
     Progress progress{report, TopArtCount(document)};
     for (const auto& layer : document.layers()) {
         pugi::xml_node group = root.append_child("g");
-        SetLayerGroup(group, *layer, document.height(), ids);
-        const WriteSpace space{LayerSpace(*layer), &ids};
+        const WriteSpace space{LayerSpace(*layer), &ids, document.keepsStyleSheets()};
+        SetLayerGroup(group, *layer, document.height(), space);
         const auto& arts = layer->group()->children();
         auto print = [&](pugi::xml_node node, unsigned depth, pugi::xml_writer& to) {
             node.print(to, kIndent, kFormat, pugi::encoding_utf8, depth);
