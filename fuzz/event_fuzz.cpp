@@ -1,7 +1,8 @@
 // Bytes decoded into a session: a drawing, settings in and out of range, tools, pointer
 // events with keys, zooms, saves and reopens and injected host failures. After each
-// input the dump is valid JSON, every saved drawing reopens, and nothing but the
-// dimension layer's art has changed (tags and selection aside).
+// input the dump is valid JSON, every saved drawing reopens, nothing but the dimension
+// layer's art has changed (tags and selection aside), and, when the host failed no call,
+// no dimension group is empty or zero-length once the tool is left.
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -231,6 +232,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host::Host host;
     json before, after;
     bool lockMayStay = false;
+    bool failureInjected = false;
     {
         host::ScriptRunner runner(host, host::RunOptions{QUILL_PLUGIN, ""});
         for (const std::string& line : drawing) RunLine(runner, line);
@@ -256,6 +258,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             if (op == 9) {
                 const std::string function = in.Pick(kFunctions);
+                failureInjected = true;
                 line = "fail " + function + " " + in.Pick(kCodes) + " ";
                 const unsigned count = 1 + in.Next() % 4;
                 line += std::to_string(count) + " after " + std::to_string(in.Next() % 16);
@@ -270,6 +273,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (outcome.exitCode == 1) Broken(line + " -> " + outcome.message);
         }
         host::Faults().Clear();
+        // Leaving the tool gives up a measurement waiting for its second point; a host
+        // that refused calls may keep what should have gone, and told it.
+        if (!failureInjected && RunLine(runner, "tool parameters").exitCode == 0) {
+            const std::string debris = quill::testing::EmptyOrZeroLengthDimension(Dump(host));
+            if (!debris.empty()) Broken("the session left " + debris);
+        }
         after = Dump(host);
     }
     if (lockMayStay) {

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
   libpugixml-dev nlohmann-json3-dev librsvg2-dev librsvg2-bin
   g++-mingw-w64-i686 wine64 clang libclang-rt-14-dev
   libcpp-httplib-dev libboost-dev nodejs chromium)

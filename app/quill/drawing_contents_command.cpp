@@ -21,6 +21,8 @@ const char* KindName(const host::Art& art) {
             return art.closed ? "closed path" : "path";
         case host::ArtKind::Text:
             return "text";
+        case host::ArtKind::CompoundPath:
+            return art.style.evenOdd ? "compound path (evenodd)" : "compound path (nonzero)";
     }
     return "";
 }

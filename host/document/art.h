@@ -1,4 +1,5 @@
-// One piece of art of the stand-in host's document: a group, a path or a point text.
+// One piece of art of the stand-in host's document: a group, a path, a compound path or a
+// point text.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +18,14 @@ class Layer;
 /// Identity of art and layers. Never reused, so a handle outlives nothing.
 using ObjectId = std::uint64_t;
 
-enum class ArtKind { Group, Path, Text };
+/// A compound path holds paths only (its members, one contour each) and paints them as
+/// one shape with its own style, fill rule included.
+enum class ArtKind { Group, Path, Text, CompoundPath };
+
+/// Art that holds other art: groups and compound paths.
+inline bool HoldsArt(ArtKind kind) {
+    return kind == ArtKind::Group || kind == ArtKind::CompoundPath;
+}
 
 /// A text that is nearly always empty, kept in one pointer: "" when there is none.
 class RareText {
@@ -110,7 +118,7 @@ class Art {
     /// String tags in the order they were first set.
     std::vector<std::pair<std::string, std::string>> tags;
 
-    // Paths.
+    // Paths; a compound path has a style too, which its members share.
     std::vector<AIPathSegment> segments;
     PaintStyle style;
     bool closed = false;
@@ -131,6 +139,10 @@ class Art {
     KeptMarkup& keep() {
         if (!kept_) kept_ = std::make_unique<KeptMarkup>();
         return *kept_;
+    }
+    /// The compound path this path is a member of, or nullptr.
+    Art* compound() const {
+        return parent_ && parent_->kind_ == ArtKind::CompoundPath ? parent_ : nullptr;
     }
 
     const std::string* FindTag(const std::string& tagName) const;

@@ -125,7 +125,7 @@ std::optional<Placement> Document::Resolve(int paintOrder, const Art* prep) cons
             return Placement{current_->group(), 0};
         case kPlaceInsideOnTop:
         case kPlaceInsideOnBottom:
-            if (!prep || prep->kind_ != ArtKind::Group) return std::nullopt;
+            if (!prep || !HoldsArt(prep->kind_)) return std::nullopt;
             return paintOrder == kPlaceInsideOnTop ? top(const_cast<Art*>(prep))
                                                    : Placement{const_cast<Art*>(prep), 0};
         case kPlaceAbove:
@@ -142,9 +142,15 @@ std::optional<Placement> Document::Resolve(int paintOrder, const Art* prep) cons
     }
 }
 
+bool Document::MayHold(const Art& parent, ArtKind kind) {
+    return parent.kind_ != ArtKind::CompoundPath || kind == ArtKind::Path;
+}
+
 Art* Document::Insert(std::unique_ptr<Art> art, const Placement& where) {
     Art* raw = art.get();
     raw->parent_ = where.parent;
+    // A member is painted as its compound path is.
+    if (where.parent->kind_ == ArtKind::CompoundPath) raw->style = where.parent->style;
     auto& siblings = where.parent->children_;
     std::size_t index = std::min(where.index, siblings.size());
     siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(index), std::move(art));
@@ -173,7 +179,7 @@ void Document::Unregister(Art& art) {
 }
 
 void Document::NotifyAdded(const Art& art) {
-    if (art.kind_ != ArtKind::Group)
+    if (!HoldsArt(art.kind_))
         for (auto* observer : observers_) observer->OnGeometryChanged(art);
     for (const auto& child : art.children_) NotifyAdded(*child);
 }
@@ -186,8 +192,8 @@ int Document::DepthInside(const Art* group) {
 
 Art* Document::NewArt(ArtKind kind, int paintOrder, Art* prep) {
     auto where = Resolve(paintOrder, prep);
-    if (!where) return nullptr;
-    if (kind == ArtKind::Group && DepthInside(where->parent) > kDeepestGroups) return nullptr;
+    if (!where || !MayHold(*where->parent, kind)) return nullptr;
+    if (HoldsArt(kind) && DepthInside(where->parent) > kDeepestGroups) return nullptr;
     Art* art = Insert(MakeArt(kind), *where);
     Register(*art);
     NotifyAdded(*art);
@@ -218,7 +224,7 @@ std::unique_ptr<Art> CloneTree(const Art& source, std::unique_ptr<Art> copy) {
 
 Art* Document::Duplicate(const Art& source, int paintOrder, Art* prep) {
     auto where = Resolve(paintOrder, prep);
-    if (!where) return nullptr;
+    if (!where || !MayHold(*where->parent, source.kind_)) return nullptr;
     std::function<std::unique_ptr<Art>(const Art&)> clone = [&](const Art& from) {
         auto copy = CloneTree(from, MakeArt(from.kind_));
         for (const auto& child : from.children_) {
@@ -240,7 +246,7 @@ bool Document::Move(Art* art, int paintOrder, Art* prep) {
     for (const Art* a = prep; a; a = a->parent_)
         if (a == art) return false;  // into its own subtree
     auto where = Resolve(paintOrder, prep);
-    if (!where) return false;
+    if (!where || !MayHold(*where->parent, art->kind_)) return false;
     // Positions among the same parent shift once the art is taken out.
     if (where->parent == art->parent_) {
         const auto& siblings = art->parent_->children_;
@@ -279,6 +285,16 @@ bool Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
     text->text().matrix = matrix;
     GeometryChanged(text);
     return true;
+}
+
+void Document::SetStyle(Art* art, const PaintStyle& style) {
+    Art* compound = art->kind_ == ArtKind::CompoundPath ? art : art->compound();
+    if (!compound) {
+        art->style = style;
+        return;
+    }
+    compound->style = style;
+    for (auto& member : compound->children_) member->style = style;
 }
 
 void Document::GeometryChanged(Art* art) {

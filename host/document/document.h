@@ -92,11 +92,12 @@ class Document {
     Layer* LayerOf(const Art* art) const;
 
     /// Where art would go for a placement relative to `prep` (see the SDK's kPlace...);
-    /// nullopt when the placement is impossible (prep not a group for "inside", a
+    /// nullopt when the placement is impossible (prep holding no art for "inside", a
     /// layer group for "above"/"below").
     std::optional<Placement> Resolve(int paintOrder, const Art* prep) const;
     /// New empty art at the placement; nullptr when the placement is impossible.
-    /// A group deeper than kDeepestGroups is refused (nullptr).
+    /// A group deeper than kDeepestGroups is refused (nullptr); so is anything but a path
+    /// inside a compound path.
     Art* NewArt(ArtKind kind, int paintOrder, Art* prep);
     /// Room for `count` more pieces of art without the table of identities growing.
     void ReserveArt(std::size_t count) { arts_.reserve(arts_.size() + count); }
@@ -115,6 +116,9 @@ class Document {
     void SetClosed(Art* path, bool closed);
     /// False, the text unchanged, when the matrix lies beyond kLargestCoordinate.
     bool SetMatrix(Art* text, const AIRealMatrix& matrix);
+    /// Paints the art; a compound path and its members are painted alike, whichever of
+    /// them is given.
+    void SetStyle(Art* art, const PaintStyle& style);
     /// Tells observers that the art's geometry changed by other means.
     void GeometryChanged(Art* art);
 
@@ -130,6 +134,8 @@ class Document {
 
  private:
     std::unique_ptr<Art> MakeArt(ArtKind kind);
+    /// Whether art of that kind may be placed inside `parent`.
+    static bool MayHold(const Art& parent, ArtKind kind);
     Art* Insert(std::unique_ptr<Art> art, const Placement& where);
     std::unique_ptr<Art> Detach(Art* art);
     void Register(Art& art);

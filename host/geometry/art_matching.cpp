@@ -2,19 +2,21 @@
 
 namespace host {
 
-namespace {
-
-int16_t TypeOf(const Art& art) {
-    switch (art.kind()) {
+int16_t SdkArtType(ArtKind kind) {
+    switch (kind) {
         case ArtKind::Group:
             return kGroupArt;
         case ArtKind::Path:
             return kPathArt;
+        case ArtKind::CompoundPath:
+            return kCompoundPathArt;
         case ArtKind::Text:
             return kTextFrameArt;
     }
     return kUnknownArt;
 }
+
+namespace {
 
 AIRealPoint Apply(const AIRealMatrix& m, AIRealPoint p) {
     const double x = p.h, y = p.v;
@@ -38,7 +40,7 @@ AIRealMatrix Concat(const AIRealMatrix& first, const AIRealMatrix& then) {
 }  // namespace
 
 bool Matches(const Art& art, const AIMatchingArtRule& wanted) {
-    if (wanted.type != kAnyArt && wanted.type != TypeOf(art)) return false;
+    if (wanted.type != kAnyArt && wanted.type != SdkArtType(art.kind())) return false;
     return (art.attributes & wanted.whichAttr) == wanted.attr;
 }
 
@@ -67,7 +69,7 @@ AIPathSegment Moved(const AIRealMatrix& matrix, AIPathSegment s) {
 bool StaysInRange(const Art& art, const AIRealMatrix& matrix, float lineScale, int flags) {
     for (const auto& child : art.children())
         if (!StaysInRange(*child, matrix, lineScale, flags)) return false;
-    if (art.kind() == ArtKind::Path) {
+    if (art.kind() == ArtKind::Path || art.kind() == ArtKind::CompoundPath) {
         if ((flags & kScaleLines) && !InDrawingRange(double{art.style.width} * lineScale))
             return false;
         if (flags & kTransformObjects)
@@ -85,6 +87,8 @@ void Transform(Document& document, Art& art, const AIRealMatrix& matrix, float l
     // What the file keeps of the art (its gradient's space, an image) moves with it.
     if (art.kept() && (flags & kTransformObjects))
         art.keep().Transform({matrix.a, matrix.b, matrix.c, matrix.d, matrix.tx, matrix.ty});
+    // A compound path's own stroke width is scaled as its members' are.
+    if (art.kind() == ArtKind::CompoundPath && (flags & kScaleLines)) art.style.width *= lineScale;
     if (art.kind() == ArtKind::Path) {
         if (flags & kScaleLines) art.style.width *= lineScale;
         if (flags & kTransformObjects) {

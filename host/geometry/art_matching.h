@@ -9,6 +9,9 @@
 
 namespace host {
 
+/// The SDK's art type of a kind of art (kGroupArt, kPathArt, ...).
+int16_t SdkArtType(ArtKind kind);
+
 /// Whether the art is what is wanted: its type (kAnyArt: any) and its user attributes
 /// masked by whichAttr equal to attr.
 bool Matches(const Art& art, const AIMatchingArtRule& wanted);

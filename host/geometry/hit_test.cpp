@@ -85,8 +85,7 @@ class Search {
         candidates_.clear();
         index_.QueryPaths(point_, 0, [&](const Art& path) {
             if (!path.style.fillPaint || !Eligible(path)) return;
-            if (geom::Encloses(path.segments, path.closed, point_, path.style.evenOdd))
-                Consider(path, kFillType, point_, 0, 0, 0);
+            if (FillEncloses(path)) Consider(path, kFillType, point_, 0, 0, 0);
         });
         return Best();
     }
@@ -110,6 +109,18 @@ class Search {
         };
         return within(point_.h, controls.left + anchors.right, anchors.left + controls.right) &&
                within(point_.v, controls.bottom + anchors.top, anchors.bottom + controls.top);
+    }
+
+    // A member of a compound path fills only what the whole compound fills: its holes
+    // are left out.
+    bool FillEncloses(const Art& path) const {
+        const Art* compound = path.compound();
+        if (!compound)
+            return geom::Encloses(path.segments, path.closed, point_, path.style.evenOdd);
+        int winding = 0;
+        for (const auto& member : compound->children())
+            winding += geom::WindingNumber(member->segments, member->closed, point_);
+        return compound->style.evenOdd ? (winding % 2) != 0 : winding != 0;
     }
 
     bool Eligible(const Art& path) const {

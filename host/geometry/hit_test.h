@@ -25,8 +25,9 @@ bool IsHittable(const Document& document, const Art& art);
 
 /// What lies at `point`: with kPointHitRequest anchors (then the centres of closed paths,
 /// as snapped points), kSegmentHitRequest segments, kFillHitRequest the inside of filled
-/// paths; 0 asks for all three in that order. Among the art hit the topmost wins, then the
-/// nearest point. `within`, when given, restricts the test to that art and its children.
+/// paths (of a compound path's member, the inside of the whole shape); 0 asks for all three in that
+/// order. Among the art hit the topmost wins, then the nearest point. `within`, when given,
+/// restricts the test to that art and its children.
 Hit HitTest(const Document& document, const SegmentIndex& index, AIRealPoint point, float tolerance,
             int request, const Art* within);
 

@@ -86,16 +86,20 @@ std::vector<double> AccumulatedLengths(const std::vector<AIPathSegment>& s) {
     return lengths;
 }
 
-bool Encloses(const std::vector<AIPathSegment>& s, bool closed, AIRealPoint point, bool evenOdd) {
+int WindingNumber(const std::vector<AIPathSegment>& s, bool closed, AIRealPoint point) {
     const int n = static_cast<int>(s.size());
-    if (n < 2) return false;
+    if (n < 2) return 0;
     const Vec p{point.h, point.v};
     int winding = 0;
     for (int i = 0; i < n - 1; ++i) winding += Winding(SegmentCubic(s, i), p, 0);
     // The closing segment as drawn on a closed path; a straight line on an open one.
     Cubic closing = SegmentCubic(s, n - 1);
     if (!closed) closing = {closing.p0, closing.p0, closing.p3, closing.p3};
-    winding += Winding(closing, p, 0);
+    return winding + Winding(closing, p, 0);
+}
+
+bool Encloses(const std::vector<AIPathSegment>& s, bool closed, AIRealPoint point, bool evenOdd) {
+    const int winding = WindingNumber(s, closed, point);
     return evenOdd ? (winding % 2) != 0 : winding != 0;
 }
 

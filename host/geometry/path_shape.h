@@ -17,6 +17,10 @@ Box CurveBounds(const std::vector<AIPathSegment>& segments, bool closed);
 /// points; the closing segment is not included.
 std::vector<double> AccumulatedLengths(const std::vector<AIPathSegment>& segments);
 
+/// How many times the path winds around p, counter-clockwise positive (an open path is
+/// closed by a straight line).
+int WindingNumber(const std::vector<AIPathSegment>& segments, bool closed, AIRealPoint p);
+
 /// Whether p lies inside the area the path encloses (an open path is closed by a straight
 /// line); the nonzero winding rule, or even–odd when `evenOdd`.
 bool Encloses(const std::vector<AIPathSegment>& segments, bool closed, AIRealPoint p, bool evenOdd);

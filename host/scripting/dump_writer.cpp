@@ -123,12 +123,27 @@ Json TextJson(const Art& art, FontCatalog& fonts) {
         {"bounds", {Real(b.left), Real(b.top), Real(b.right), Real(b.bottom)}}};
 }
 
+// The paint of the whole shape and its fill rule; the members follow as paths.
+Json CompoundJson(const Art& art, FontCatalog& fonts) {
+    return Json{{"type", "compound"},
+                {"name", art.name},
+                {"tags", TagsJson(art)},
+                {"locked", (art.attributes & kArtLocked) != 0},
+                {"hidden", (art.attributes & kArtHidden) != 0},
+                {"selected", (art.attributes & kArtSelected) != 0},
+                {"fillRule", art.style.evenOdd ? "evenodd" : "nonzero"},
+                {"style", StyleJson(art.style)},
+                {"art", ChildrenJson(art, fonts)}};
+}
+
 Json ArtJson(const Art& art, FontCatalog& fonts) {
     switch (art.kind()) {
         case ArtKind::Path:
             return PathJson(art);
         case ArtKind::Text:
             return TextJson(art, fonts);
+        case ArtKind::CompoundPath:
+            return CompoundJson(art, fonts);
         case ArtKind::Group:
             break;
     }

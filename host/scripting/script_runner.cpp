@@ -225,6 +225,10 @@ RunOutcome ScriptRunner::RunSettings(const ScriptCommand& c) {
             return Error(2, c, function + ": expects SUITE.FUNCTION");
         if (!FaultInjector::KnownSuite(function.substr(0, dot)))
             return Error(2, c, "the host has no suite " + function.substr(0, dot));
+        if (!FaultInjector::KnownFunction(function))
+            return Error(2, c,
+                         "the suite " + function.substr(0, dot) + " has no function " +
+                             function.substr(dot + 1));
         Faults().Fail(function, c.code, c.count, c.after);
     } else if (v == "suite") {
         host_.suites().SwitchOff(c.texts[0]);

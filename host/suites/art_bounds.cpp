@@ -40,6 +40,7 @@ std::optional<AIRealRect> ArtBounds(const Art& art, FontCatalog& fonts) {
             box = PointTextBounds(art, fonts);
             break;
         case ArtKind::Group:
+        case ArtKind::CompoundPath:
             for (const auto& child : art.children())
                 if (auto childBox = ArtBounds(*child, fonts)) Include(&box, *childBox);
             break;

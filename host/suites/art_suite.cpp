@@ -1,6 +1,7 @@
 // The Art suite: creating, disposing, moving and copying art, walking the art tree,
 // user attributes, bounds, validity and names.
 #include "host/core/event_state.h"
+#include "host/geometry/art_matching.h"
 #include "host/suites/art_bounds.h"
 #include "host/suites/suite_support.h"
 
@@ -29,14 +30,18 @@ bool PrepParameter(AIArtHandle prep, Art** art, AIErr* error) {
 ASErr AIAPI NewArt(int16_t type, int16_t paintOrder, AIArtHandle prep, AIArtHandle* newArt) {
     return HostCall(kArt, "NewArt", [&](Host& host) -> AIErr {
         if (!newArt) return kBadParameterErr;
-        if (type != kGroupArt && type != kPathArt) return kBadParameterErr;
+        const ArtKind kind = type == kGroupArt          ? ArtKind::Group
+                             : type == kCompoundPathArt ? ArtKind::CompoundPath
+                                                        : ArtKind::Path;
+        if (type != kGroupArt && type != kPathArt && type != kCompoundPathArt)
+            return kBadParameterErr;
         AIErr error = kNoErr;
         Art* prepArt = nullptr;
         if (!PrepParameter(prep, &prepArt, &error)) return error;
-        Art* art = host.document().NewArt(type == kGroupArt ? ArtKind::Group : ArtKind::Path,
-                                          paintOrder, prepArt);
+        Art* art = host.document().NewArt(kind, paintOrder, prepArt);
         if (!art) return kBadParameterErr;
-        if (art->kind() == ArtKind::Path) art->style = host.currentPathStyle();
+        // A new member takes its compound path's paint; other paths the current style.
+        if (kind != ArtKind::Group && !art->compound()) art->style = host.currentPathStyle();
         *newArt = HandleOf(art);
         return kNoErr;
     });
@@ -110,9 +115,7 @@ ASErr AIAPI GetArtType(AIArtHandle handle, int16_t* type) {
         AIErr error = kNoErr;
         Art* art = ArtParameter(handle, &error);
         if (!art) return error;
-        *type = art->kind() == ArtKind::Group  ? kGroupArt
-                : art->kind() == ArtKind::Path ? kPathArt
-                                               : kTextFrameArt;
+        *type = SdkArtType(art->kind());
         return kNoErr;
     });
 }
@@ -232,6 +235,8 @@ std::string DefaultName(const Art& art) {
             return "<Tracé>";
         case ArtKind::Text:
             return "<Texte>";
+        case ArtKind::CompoundPath:
+            return "<Tracé transparent>";
     }
     return {};
 }

@@ -44,6 +44,10 @@ class FaultInjector {
     std::vector<std::string> Unreached() const;
     /// Whether the host offers a suite of that name, full or short.
     static bool KnownSuite(const std::string& name);
+    /// Whether the suite of "SUITE.FUNCTION" (full or short name) has that function, as
+    /// the interface's headers list the functions of each named suite; any function of a
+    /// suite they do not name is taken.
+    static bool KnownFunction(const std::string& function);
 
     /// "AI Real Bezier Suite" -> "RealBezier"; "SP Plug-ins Suite" -> "Plugins".
     static std::string ShortName(const std::string& suiteName);

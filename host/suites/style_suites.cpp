@@ -63,11 +63,18 @@ AIErr StyleFromSdk(Host& host, const AIPathStyle& in, PaintStyle* out) {
     return kNoErr;
 }
 
+// A path or a compound path: what has a path style.
+Art* PaintedParameter(AIArtHandle handle, AIErr* error) {
+    Art* art = ArtParameter(handle, error);
+    if (art && art->kind() != ArtKind::CompoundPath) return PathParameter(handle, error);
+    return art;
+}
+
 ASErr AIAPI GetPathStyle(AIArtHandle handle, AIPathStyle* style) {
     return HostCall(kAIPathStyleSuite, "GetPathStyle", [&](Host& host) -> AIErr {
         if (!style) return kBadParameterErr;
         AIErr error = kNoErr;
-        Art* path = PathParameter(handle, &error);
+        Art* path = PaintedParameter(handle, &error);
         if (!path) return error;
         *style = StyleToSdk(host, path->style);
         return kNoErr;
@@ -78,9 +85,13 @@ ASErr AIAPI SetPathStyle(AIArtHandle handle, const AIPathStyle* style) {
     return HostCall(kAIPathStyleSuite, "SetPathStyle", [&](Host& host) -> AIErr {
         if (!style) return kBadParameterErr;
         AIErr error = kNoErr;
-        Art* path = PathParameter(handle, &error);
+        Art* path = PaintedParameter(handle, &error);
         if (!path) return error;
-        return StyleFromSdk(host, *style, &path->style);
+        PaintStyle paint;
+        if (AIErr e = StyleFromSdk(host, *style, &paint)) return e;
+        // As in the real host, a member's paint is its compound path's.
+        host.document().SetStyle(path, paint);
+        return kNoErr;
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "host/fonts/font_description.h"
 #include "host/svg/svg_document_colors.h"
 #include "host/svg/svg_host_attributes.h"
 #include "host/svg/svg_inline_style.h"
@@ -104,35 +105,107 @@ std::vector<AIPathSegment> SegmentsIn(const Matrix& space,
     return mapped;
 }
 
-pugi::xml_node WritePath(pugi::xml_node parent, const Art& art, const Matrix& space) {
-    pugi::xml_node node = parent.append_child("path");
-    WriteIdentity(node, art);
-    const bool inDocument = IsIdentity(space);
-    const std::vector<AIPathSegment> moved =
-        inDocument ? std::vector<AIPathSegment>() : SegmentsIn(space, art.segments);
-    const std::vector<AIPathSegment>& segments = inDocument ? art.segments : moved;
-    Set(node, "d", PathData(segments, art.closed));
-    const PaintStyle& s = art.style;
+// A path's segments as written in `space`: the document's own when it is the page's.
+class SegmentsWritten {
+ public:
+    SegmentsWritten(const Art& path, const Matrix& space)
+        : inDocument_(IsIdentity(space)),
+          moved_(inDocument_ ? std::vector<AIPathSegment>() : SegmentsIn(space, path.segments)),
+          segments_(inDocument_ ? path.segments : moved_) {}
+    SegmentsWritten(const SegmentsWritten&) = delete;
+    const std::vector<AIPathSegment>& get() const { return segments_; }
+
+ private:
+    bool inDocument_;
+    std::vector<AIPathSegment> moved_;
+    const std::vector<AIPathSegment>& segments_;
+};
+
+// Lengths are divided by the size of a point in the element's user space.
+float PointSize(const Matrix& space) {
+    return IsIdentity(space) ? 1.0f : static_cast<float>(space.MeanScale());
+}
+
+void WritePathPaint(pugi::xml_node node, const PaintStyle& s, float scale) {
     WritePaint(node, "fill", quill_attr::kFillColor, s.fillPaint, s.fill);
     if (s.evenOdd) Set(node, "fill-rule", "evenodd");
     WritePaint(node, "stroke", quill_attr::kStrokeColor, s.strokePaint, s.stroke);
-    WriteStroke(node, s, inDocument ? 1.0f : static_cast<float>(space.MeanScale()));
+    WriteStroke(node, s, scale);
     if (s.fillOverprint) Set(node, HostName(quill_attr::kFillOverprint), "true");
     if (s.strokeOverprint) Set(node, HostName(quill_attr::kStrokeOverprint), "true");
+}
+
+// What the path data cannot say about the anchors.
+void WriteAnchorRecords(pugi::xml_node node, const std::vector<AIPathSegment>& segments,
+                        bool closed) {
     std::string corners = CornerRecord(segments);
     if (!corners.empty()) Set(node, HostName(quill_attr::kCorners), corners);
-    std::string ends = EndHandleRecord(segments, art.closed);
+    std::string ends = EndHandleRecord(segments, closed);
     if (!ends.empty()) Set(node, HostName(quill_attr::kEndHandles), ends);
+}
+
+pugi::xml_node WritePath(pugi::xml_node parent, const Art& art, const Matrix& space) {
+    pugi::xml_node node = parent.append_child("path");
+    WriteIdentity(node, art);
+    const SegmentsWritten segments(art, space);
+    Set(node, "d", PathData(segments.get(), art.closed));
+    WritePathPaint(node, art.style, PointSize(space));
+    WriteAnchorRecords(node, segments.get(), art.closed);
     return node;
+}
+
+bool HasOwnRecord(const Art& member) {
+    return !member.name.empty() || member.attributes != 0 || !member.tags.empty() ||
+           !CornerRecord(member.segments).empty() ||
+           !EndHandleRecord(member.segments, member.closed).empty();
+}
+
+// One <path> of every member's contour, painted as the compound path is; the members'
+// own records follow inside it, one for each, when any of them has one.
+pugi::xml_node WriteCompoundPath(pugi::xml_node parent, const Art& art, const Matrix& space) {
+    pugi::xml_node node = parent.append_child("path");
+    WriteIdentity(node, art);
+    std::string d;
+    bool records = false;
+    for (const auto& member : art.children()) {
+        if (member->segments.empty()) continue;
+        if (!d.empty()) d += ' ';
+        d += PathData(SegmentsWritten(*member, space).get(), member->closed);
+        records = records || HasOwnRecord(*member);
+    }
+    Set(node, "d", d);
+    WritePathPaint(node, art.style, PointSize(space));
+    if (!art.style.evenOdd) Set(node, "fill-rule", "nonzero");
+    if (!records) return node;
+    const std::string recordName = HostName(quill_attr::kMember);
+    for (const auto& member : art.children()) {
+        if (member->segments.empty()) continue;
+        pugi::xml_node record = node.append_child(recordName.c_str());
+        WriteIdentity(record, *member);
+        WriteAnchorRecords(record, SegmentsWritten(*member, space).get(), member->closed);
+    }
+    return node;
+}
+
+// The family that leads other programs to the same face, with its weight and style; the
+// full name as well when the family alone does not say it. A text without a font is left
+// to the reader's default font, as in the file it came from.
+void WriteFont(pugi::xml_node node, const std::string& fullName) {
+    if (fullName.empty()) return;
+    const FontDescription font = DescribeFont(fullName);
+    const std::string families = CssFontFamily(font);
+    Set(node, "font-family", families);
+    if (const std::string weight = CssFontWeight(font.weight); weight != "normal")
+        Set(node, "font-weight", weight);
+    if (font.slant != FontSlant::Upright) Set(node, "font-style", CssFontStyle(font.slant));
+    const auto written = FontFamilies(families);
+    if (written.empty() || written.front() != fullName || !IsXmlSafe(fullName))
+        WriteHostText(node, quill_attr::kFont, fullName);
 }
 
 void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
     static const char* anchors[] = {"start", "end", "middle"};  // left, right, centre
-    std::string family = "'" + t.font + "'";
-    Set(node, "font-family", family);
-    auto families = FontFamilies(family);
-    if (families.size() != 1 || families.front() != t.font || !IsXmlSafe(t.font))
-        WriteHostText(node, quill_attr::kFont, t.font);
+    WriteFont(node, t.font);
     Set(node, "font-size", FormatFloat(t.size));
     if (t.justification > 0 && t.justification <= 2)
         Set(node, "text-anchor", anchors[t.justification]);
@@ -227,6 +300,9 @@ void WriteArt(pugi::xml_node parent, const Art& art, const WriteSpace& outer) {
         case ArtKind::Text:
             node = WriteText(parent, art, own.toDocument);
             break;
+        case ArtKind::CompoundPath:
+            node = WriteCompoundPath(parent, art, own.toDocument);
+            break;
         case ArtKind::Group:
             node = parent.append_child("g");
             WriteIdentity(node, art);
@@ -234,7 +310,8 @@ void WriteArt(pugi::xml_node parent, const Art& art, const WriteSpace& outer) {
             break;
     }
     if (kept) {
-        if (art.kind() == ArtKind::Path) AppendKeptMarkup(node, kept->children, *own.ids);
+        if (art.kind() != ArtKind::Group && art.kind() != ArtKind::Text)
+            AppendKeptMarkup(node, kept->children, *own.ids);
         const std::string transform = RelativeTransform(outer.toDocument, own.toDocument);
         if (!transform.empty()) Set(node, "transform", transform);
         WriteKeptAttributes(node, *kept, art.kind() != ArtKind::Group, *own.ids);

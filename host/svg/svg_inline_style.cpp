@@ -70,6 +70,7 @@ void WriteStyleInline(pugi::xml_node node, ArtKind kind) {
     std::string declarations;
     switch (kind) {
         case ArtKind::Path:
+        case ArtKind::CompoundPath:
             declarations = MoveIntoDeclarations(node, kPathProperties);
             break;
         case ArtKind::Text:

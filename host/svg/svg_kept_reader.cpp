@@ -77,11 +77,14 @@ double PaintAlpha(const Paint& paint, const Style& style) {
     }
 }
 
-// The child elements of a shape: titles, descriptions, animations.
-std::string ChildElements(const pugi::xml_node& node) {
+// The child elements of a shape: titles, descriptions, animations; not the host's own
+// records of a compound path's members, which are read into the members.
+std::string ChildElements(const pugi::xml_node& node, ReaderContext& context) {
     std::string markup;
     for (auto child : node.children())
-        if (child.type() == pugi::node_element) markup += Markup(child);
+        if (child.type() == pugi::node_element &&
+            !HasPrefix(child.name(), context.Prefixes(Namespace::Quill)))
+            markup += Markup(child);
     return markup;
 }
 
@@ -134,7 +137,8 @@ void KeepMarkup(const pugi::xml_node& node, const Frame& frame, bool keepId, Rea
         static_cast<float>(paints ? style.fillOpacity * PaintAlpha(style.fill, style) : 1);
     const auto strokeOpacity =
         static_cast<float>(paints ? style.strokeOpacity * PaintAlpha(style.stroke, style) : 1);
-    std::string children = art->kind() == ArtKind::Path ? ChildElements(node) : std::string();
+    const bool shape = art->kind() == ArtKind::Path || art->kind() == ArtKind::CompoundPath;
+    std::string children = shape ? ChildElements(node, context) : std::string();
     const bool space = references && IsInvertible(frame.ctm);
     if (attributes.empty() && opacity == 1 && fillOpacity == 1 && strokeOpacity == 1 &&
         children.empty() && !space)

@@ -50,6 +50,9 @@ constexpr const char* kFirstLineIndent = "first-line-indent";
 constexpr const char* kStartIndent = "start-indent";
 /// The text's exact contents when the visible lines cannot hold them.
 constexpr const char* kContents = "contents";
+/// An element inside a compound path's <path>, one per member in the order of its
+/// contours, with the member's name, attributes, tags, corners and end handles.
+constexpr const char* kMember = "member";
 }  // namespace quill_attr
 
 }  // namespace host::svg

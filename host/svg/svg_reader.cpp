@@ -9,6 +9,7 @@
 #include "host/svg/svg_host_attributes.h"
 #include "host/svg/svg_kept_reader.h"
 #include "host/svg/svg_layers.h"
+#include "host/svg/svg_members.h"
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_segments.h"
@@ -82,7 +83,8 @@ class TreeReader {
     void Keep(const pugi::xml_node& node, const Frame& frame, Art* art) {
         KeepMarkup(node, frame, useStack_.empty(), context_, art);
     }
-    Outline DocumentOutline(const pugi::xml_node& node, std::string_view name, const Frame& frame);
+    Outline DocumentOutline(const pugi::xml_node& node, std::string_view name, const Frame& frame,
+                            const std::vector<pugi::xml_node>& members);
     void ReadShape(const pugi::xml_node& node, std::string_view name, const Frame& frame,
                    Art* into);
     void ReadUse(const pugi::xml_node& node, const Frame& frame, Art* into, int depth);
@@ -160,9 +162,11 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
 }
 
 // The outline in document points, with the end handles the host recorded for an open
-// path (in the path's own user space, before the transform).
+// path or for the members of a compound path (in the path's own user space, before the
+// transform).
 Outline TreeReader::DocumentOutline(const pugi::xml_node& node, std::string_view name,
-                                    const Frame& frame) {
+                                    const Frame& frame,
+                                    const std::vector<pugi::xml_node>& members) {
     Outline outline = ShapeOutline(node, name, frame.lengths, context_);
     // A path of the host's own files is kept even without anchors: it has a name and tags.
     if (outline.empty() && name == "path" && context_.Declares(Namespace::Quill))
@@ -170,6 +174,12 @@ Outline TreeReader::DocumentOutline(const pugi::xml_node& node, std::string_view
     auto ends = ReadHostText(context_, node, quill_attr::kEndHandles);
     if (ends && outline.size() == 1 && !ApplyEndHandleRecord(*ends, outline.front()))
         context_.Warn(node, "ignored quill:end-handles=\"" + *ends + "\"");
+    if (members.size() == outline.size())
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            auto memberEnds = ReadHostText(context_, members[i], quill_attr::kEndHandles);
+            if (memberEnds && !ApplyEndHandleRecord(*memberEnds, outline[i]))
+                context_.Warn(node, "ignored quill:end-handles=\"" + *memberEnds + "\"");
+        }
     TransformOutline(outline, frame.ctm);
     for (const auto& contour : outline) anchorCount_ += contour.nodes.size();
     if (anchorCount_ > kMostAnchorsInDrawing)
@@ -185,18 +195,25 @@ Outline TreeReader::DocumentOutline(const pugi::xml_node& node, std::string_view
 
 void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, const Frame& frame,
                            Art* into) {
-    Outline outline = DocumentOutline(node, name, frame);
+    const std::vector<pugi::xml_node> members = MemberRecords(context_, node);
+    Outline outline = DocumentOutline(node, name, frame, members);
     if (outline.empty()) return;
+    if (!members.empty() && members.size() != outline.size())
+        context_.Warn(node, "ignored " + std::to_string(members.size()) + " member records for " +
+                                std::to_string(outline.size()) + " contours");
+    const bool ownRecords = members.size() == outline.size();
     PaintStyle paint = ReadPaintStyle(node, frame.style, frame.ctm, context_);
-    // Several contours become a group of paths: the document's paths have one each.
+    // Several contours become one compound path, painted as one shape: holes stay holes.
     Art* holder = into;
     if (outline.size() > 1) {
-        holder = NewArt(ArtKind::Group, into, node);
+        holder = NewArt(ArtKind::CompoundPath, into, node);
         ReadArtIdentity(node, frame.style, context_, holder);
+        holder->style = paint;
         Keep(node, frame, holder);
     }
     std::string corners = ReadHostText(context_, node, quill_attr::kCorners).value_or("");
-    for (const auto& contour : outline) {
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const Contour& contour = outline[i];
         if (contour.nodes.size() > kMostPathAnchors) {
             context_.Warn(node, "skipped: a path of more than " + std::to_string(kMostPathAnchors) +
                                     " anchors");
@@ -205,6 +222,10 @@ void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, co
         Art* path = NewArt(ArtKind::Path, holder, node);
         if (outline.size() == 1) ReadArtIdentity(node, frame.style, context_, path);
         if (outline.size() == 1) Keep(node, frame, path);
+        if (ownRecords) {
+            ReadArtIdentity(members[i], Style(), context_, path);
+            corners = ReadHostText(context_, members[i], quill_attr::kCorners).value_or("");
+        }
         path->style = paint;
         document_.SetSegments(path, DocumentSegments(contour, corners));
         document_.SetClosed(path, contour.closed);
@@ -271,7 +292,7 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
     document->SetKeepsStyleSheets(std::any_of(styles.begin(), styles.end(), [&](const auto& s) {
         return context.SvgName(s) == "style";
     }));
-    // Most elements become one piece of art (a path of several contours a few).
+    // Most elements become one piece of art (a path of several contours a few more).
     document->ReserveArt(std::min(context.ElementCount(), kMostArt));
     Frame frame;
     frame.ctm = page.toParent;

@@ -47,6 +47,20 @@ bool Keyword(std::string_view value, std::initializer_list<std::pair<const char*
     return false;
 }
 
+// A weight, or one relative to the inherited weight as CSS steps it.
+bool ApplyFontWeight(Style& s, std::string_view v, Environment&) {
+    constexpr int kLightest = 1, kHeaviest = 1000;
+    if (v == "bolder")
+        return s.fontWeight = s.fontWeight < 400 ? 400 : s.fontWeight < 600 ? 700 : 900, true;
+    if (v == "lighter")
+        return s.fontWeight = s.fontWeight < 600 ? 100 : s.fontWeight < 800 ? 400 : 700, true;
+    if (Keyword<int>(v, {{"normal", 400}, {"bold", 700}}, &s.fontWeight)) return true;
+    auto weight = ParseNumber(v);
+    if (!weight || *weight < kLightest || *weight > kHeaviest) return false;
+    s.fontWeight = static_cast<int>(*weight);
+    return true;
+}
+
 bool ApplyPaint(Paint* target, std::string_view value) {
     auto paint = ParsePaint(value);
     if (paint) *target = *paint;
@@ -186,6 +200,17 @@ const Property kProperties[] = {
      }},
     {"font-family", [](Style& s, std::string_view v,
                        Environment&) { return s.fontFamily = std::string(v), true; }},
+    {"font-weight", ApplyFontWeight},
+    {"font-style",
+     [](Style& s, std::string_view v, Environment&) {
+         // "oblique" may be followed by an angle, which fonts do not offer.
+         if (v.rfind("oblique", 0) == 0) v = "oblique";
+         return Keyword<FontSlant>(v,
+                                   {{"normal", FontSlant::Upright},
+                                    {"italic", FontSlant::Italic},
+                                    {"oblique", FontSlant::Oblique}},
+                                   &s.fontSlant);
+     }},
     {"text-anchor",
      [](Style& s, std::string_view v, Environment&) {
          return Keyword<int>(

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/fonts/font_description.h"
 #include "host/svg/svg_color.h"
 #include "host/svg/svg_context.h"
 #include "host/svg/svg_length.h"
@@ -26,6 +27,8 @@ struct Style {
     bool evenOdd = false;
     bool visible = true;  // visibility
     std::string fontFamily;
+    int fontWeight = 400;  // 1 to 1000
+    FontSlant fontSlant = FontSlant::Upright;
     double fontSize = 16;
     int textAnchor = 0;  // kLeftJustify (start), kCenterJustify (middle), kRightJustify (end)
     double letterSpacing = 0;

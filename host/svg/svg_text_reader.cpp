@@ -117,7 +117,7 @@ TextStyle ReadTextStyle(const pugi::xml_node& node, const Style& style, double s
     TextStyle t;
     auto families = FontFamilies(style.fontFamily);
     auto font = ReadHostText(context, node, quill_attr::kFont);
-    t.font = font ? *font : families.empty() ? std::string() : families.front();
+    t.font = font ? *font : FullFontName(families, style.fontWeight, style.fontSlant);
     t.size = Checked(style.fontSize * scale, node, context);
     t.baselineShift = Checked(style.baselineShift * scale, node, context);
     double tracking =

@@ -51,15 +51,17 @@ BuildResult RebuildAngleDimension(AIArtHandle piece) {
     MeasuredAngle measured;
     measured.path = LinkedPath(piece, tags::kAngleLink, tags::kAngleMarker);
     if (!measured.path || !ReadMeasuredAnchors(piece, &measured)) return kNothingRebuilt;
-    // The new group first: a locked layer refuses it, and the old dimension then stays.
-    AIErr result = PrepareDimensionGroup();
+    // The new dimension first: the old one goes only once the new one stands.
+    const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return {result, BuildOutcome::NothingBuilt};
-    DisposeOldDimension(piece);
     const BuildResult made = PrepareAngleArt(AngleSource::Sides);
-    if (made.outcome == BuildOutcome::NothingBuilt) return made;
-    LinkAngle(measured.path, measured.indices[0], measured.indices[1], measured.indices[2]);
-    return StartAngleDimension(
+    if (made.outcome != BuildOutcome::Built) return ReplaceOldDimension(piece, made);
+    const AIErr linked =
+        LinkAngle(measured.path, measured.indices[0], measured.indices[1], measured.indices[2]);
+    BuildResult built = StartAngleDimension(
         AngleFromVertex(measured.points[1], measured.points[0], measured.points[2]));
+    if (built.code == kNoErr) built.code = linked != kNoErr ? linked : made.code;
+    return ReplaceOldDimension(piece, built);
 }
 
 }  // namespace quill

@@ -44,16 +44,18 @@ bool FindMeasuredCircle(AIArtHandle piece, MeasuredCircle* measured) {
 BuildResult RebuildCircleDimension(AIArtHandle piece) {
     MeasuredCircle measured;
     if (!FindMeasuredCircle(piece, &measured)) return kNothingRebuilt;
-    DisposeOldDimension(piece);
-    AIErr result = PrepareDimensionGroup();
+    // The new dimension first: the old one goes only once the new one stands.
+    const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return {result, BuildOutcome::NothingBuilt};
     const BuildResult made = StartCircleDimension(measured, CircleStartedFrom::Link);
-    if (made.outcome == BuildOutcome::NothingBuilt) return made;
-    LinkCircle(measured.path, measured.anchors[0], measured.anchors[1]);
+    if (made.outcome != BuildOutcome::Built) return ReplaceOldDimension(piece, made);
+    const AIErr linked = LinkCircle(measured.path, measured.anchors[0], measured.anchors[1]);
     const CircleGeometry& circle = BuildState().circle;
     const Point pointer =
         PointAt(circle.centre, circle.radius + kRebuiltBendOutside, circle.leaderAngle);
-    return {BuildCircleDimension(pointer, DragKeys{}).code, BuildOutcome::Built};
+    BuildResult built = BuildCircleDimension(pointer, DragKeys{});
+    if (built.code == kNoErr) built.code = linked != kNoErr ? linked : made.code;
+    return ReplaceOldDimension(piece, built);
 }
 
 }  // namespace quill

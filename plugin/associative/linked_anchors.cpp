@@ -2,6 +2,7 @@
 
 #include "plugin/associative/links.h"
 #include "plugin/associative/texts.h"
+#include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/services/alert.h"
 #include "plugin/services/host_art.h"
@@ -33,6 +34,9 @@ void TellMeasuredPathNotFound() {
     ShowAlert(texts::kMeasuredPathNotFound.c_str());
 }
 
+namespace {
+
+// The group of the piece, or the piece alone when it lies loose on a layer.
 AIErr DisposeOldDimension(AIArtHandle piece) {
     AIArtHandle parent = nullptr;
     AIBoolean layerGroup = true;
@@ -40,6 +44,21 @@ AIErr DisposeOldDimension(AIArtHandle piece) {
         sAIArt->IsArtLayerGroup(parent, &layerGroup) == kNoErr && !layerGroup)
         return DisposeArt(parent);
     return DisposeArt(piece);
+}
+
+}  // namespace
+
+BuildResult ReplaceOldDimension(AIArtHandle piece, const BuildResult& built) {
+    DimensionArtSet& set = ArtSet();
+    const AIErr failed = built.code != kNoErr ? built.code : set.unfinished;
+    if (built.outcome == BuildOutcome::Built && failed == kNoErr) {
+        DisposeOldDimension(piece);
+        return built;
+    }
+    // Straight to the host: asking whether the group is valid may be what fails.
+    if (set.group) sAIArt->DisposeArt(set.group);
+    set = DimensionArtSet{};
+    return {failed, BuildOutcome::NothingBuilt};
 }
 
 }  // namespace quill

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "plugin/dimensions/build_outcome.h"
 #include "plugin/geometry/types.h"
 #include "sdk/types.h"
 
@@ -21,8 +22,9 @@ bool ReadLinkedAnchor(AIArtHandle piece, const char* indexTag, AIArtHandle path,
 /// Tells the user that the measured path of a dimension cannot be found.
 void TellMeasuredPathNotFound();
 
-/// Disposes of the old dimension: the group of the piece, or the piece alone when it
-/// lies loose on a layer.
-AIErr DisposeOldDimension(AIArtHandle piece);
+/// The end of every rebuild: the new dimension `built` replaces the old one, that of
+/// `piece`, only when it was made whole; otherwise the new group goes and the old
+/// dimension stays exactly as it was (NothingBuilt, with the code of what failed).
+BuildResult ReplaceOldDimension(AIArtHandle piece, const BuildResult& built);
 
 }  // namespace quill

@@ -44,42 +44,50 @@ bool FindAnchor(AIArtHandle piece, const char* linkTag, const char* indexTag,
     return true;
 }
 
+// Both anchors the piece's links name. Every measured path that cannot be found is told:
+// the whole segment's one path once, each point's path on its own.
+bool FindBothAnchors(AIArtHandle piece, bool wholeSegment, MeasuredAnchor* first,
+                     MeasuredAnchor* second) {
+    if (wholeSegment)
+        return FindAnchor(piece, tags::kSegmentLink, tags::kIndex1, first) &&
+               FindAnchor(piece, tags::kSegmentLink, tags::kIndex2, second);
+    const bool foundFirst = FindAnchor(piece, tags::kFirstPointLink, tags::kIndex1, first);
+    const bool foundSecond = FindAnchor(piece, tags::kSecondPointLink, tags::kIndex2, second);
+    return foundFirst && foundSecond;
+}
+
+AIErr WriteLinks(bool wholeSegment, const MeasuredAnchor& first, const MeasuredAnchor& second) {
+    if (wholeSegment) return LinkSegment(first.path, first.index, second.index);
+    const AIErr linkedFirst = LinkFirstPoint(first.path, first.index);
+    const AIErr linkedSecond = LinkSecondPoint(second.path, second.index);
+    return linkedFirst != kNoErr ? linkedFirst : linkedSecond;
+}
+
 }  // namespace
 
 BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
-    MeasuredAnchor first, second;
     const bool wholeSegment = HasTag(piece, tags::kSegmentLink);
-    if (wholeSegment) {
-        if (!FindAnchor(piece, tags::kSegmentLink, tags::kIndex1, &first)) return kNothingRebuilt;
-        if (!FindAnchor(piece, tags::kSegmentLink, tags::kIndex2, &second)) return kNothingRebuilt;
-    } else {
-        if (!HasTag(piece, tags::kFirstPointLink) || !HasTag(piece, tags::kSecondPointLink))
-            return kNothingRebuilt;
-        if (!FindAnchor(piece, tags::kFirstPointLink, tags::kIndex1, &first))
-            return kNothingRebuilt;
-        if (!FindAnchor(piece, tags::kSecondPointLink, tags::kIndex2, &second))
-            return kNothingRebuilt;
-    }
+    // A dimension whose second point was no anchor has nothing to be rebuilt on.
+    if (!wholeSegment &&
+        (!HasTag(piece, tags::kFirstPointLink) || !HasTag(piece, tags::kSecondPointLink)))
+        return kNothingRebuilt;
+    MeasuredAnchor first, second;
+    if (!FindBothAnchors(piece, wholeSegment, &first, &second)) return kNothingRebuilt;
     // Two links naming one point (a link edited by hand) would build nothing: the old
     // dimension is kept rather than replaced by nothing.
     if (SamePoint(first.point, second.point)) {
         ShowAlert(texts::kDistinctPoints.c_str());
         return kNothingRebuilt;
     }
-    DisposeOldDimension(piece);
-
-    AIErr result = PrepareDimensionGroup();
-    if (result != kNoErr) return {result, BuildOutcome::NothingBuilt};
+    // The new dimension first: the old one goes only once the new one stands.
+    const AIErr prepared = PrepareDimensionGroup();
+    if (prepared != kNoErr) return {prepared, BuildOutcome::NothingBuilt};
     const Association association = Settings().dimensionType != kBothWaysType
                                         ? Association::Associative
                                         : Association::NotAssociative;
-    result = CreateSegmentArtSet(0, association).code;
-    if (wholeSegment) {
-        result = LinkSegment(first.path, first.index, second.index);
-    } else {
-        result = LinkFirstPoint(first.path, first.index);
-        result = LinkSecondPoint(second.path, second.index);
-    }
+    const BuildResult made = CreateSegmentArtSet(0, association);
+    if (made.outcome != BuildOutcome::Built) return ReplaceOldDimension(piece, made);
+    const AIErr linked = WriteLinks(wholeSegment, first, second);
     DimensionBuildState& state = BuildState();
     state.first = first.point;
     state.second = second.point;
@@ -87,7 +95,9 @@ BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
     state.direction = DirectionAngle(first.point, second.point);
     state.textRotation = 0;
     // The rebuilt dimension follows the pointer to be placed again.
-    return {BuildSegmentDimension(clickPointer).code, BuildOutcome::Built};
+    BuildResult built = BuildSegmentDimension(clickPointer);
+    if (built.code == kNoErr) built.code = linked != kNoErr ? linked : made.code;
+    return ReplaceOldDimension(piece, built);
 }
 
 }  // namespace quill

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "plugin/dimensions/circle_geometry.h"
 #include "plugin/geometry/types.h"
@@ -13,10 +14,14 @@
 namespace quill {
 
 struct DimensionBuildState {
-    Point first, second;                 // the measured points
-    float direction = 0;                 // from the first point to the second
-    float textRotation = 0;              // the rotation the label was last given
-    Point lineStart, lineEnd;            // the dimension line's ends after the offset
+    Point first, second;       // the measured points
+    float direction = 0;       // from the first point to the second
+    float textRotation = 0;    // the rotation the label was last given
+    Point lineStart, lineEnd;  // the dimension line's ends after the offset
+    // Where the pointer stood when the horizontal or vertical line of each slot was last
+    // placed (its y or its x is the line's level); Escape keeps the line there. Unset until
+    // the slot's line is first placed.
+    std::optional<Point> linePlace[2];
     AIArtHandle measuredPath = nullptr;  // the clicked path (both-ways type, curve, arc)
     std::int16_t measuredSegment = -1;   // the clicked segment's start anchor (curve, arc)
     CircleGeometry circle;               // a circle dimension

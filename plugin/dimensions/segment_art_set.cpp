@@ -1,5 +1,6 @@
 #include "plugin/dimensions/segment_art_set.h"
 
+#include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/pieces.h"
 #include "plugin/services/host_art.h"
@@ -42,6 +43,7 @@ BuildResult CreateSegmentArtSet(int slot, Association association) {
     if (!GroupIsValid()) return {kNoErr, BuildOutcome::NothingBuilt};
     DimensionSlot& pieces = ArtSet().slots[slot];
     pieces = DimensionSlot{};
+    BuildState().linePlace[slot].reset();  // a new line: not placed yet
     AIErr result = CreateTexts(pieces);
     if (result == kNoErr) result = NewPathPiece(pieces.label, 2, &pieces.extension[0]);
     if (result == kNoErr) result = NewPathPiece(pieces.extension[0], 2, &pieces.extension[1]);

@@ -1,6 +1,7 @@
 #include "plugin/dimensions/segment_builds.h"
 
 #include <cmath>
+#include <optional>
 
 #include "plugin/dimensions/arrowheads.h"
 #include "plugin/dimensions/build_state.h"
@@ -128,6 +129,12 @@ AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, P
     if (axisOf < 0) std::swap(d.first, d.second);  // always measured left to right, upwards
     SettingsRecord& s = Settings();
     const float from = d.vertical ? d.first.h : d.first.v;
+    // Escape moves the label alone: the line stays where it was last placed.
+    std::optional<Point>& placed = BuildState().linePlace[d.slot];
+    if (keys.escape && placed)
+        d.level = d.vertical ? placed->h : placed->v;
+    else
+        placed = d.vertical ? Point{d.level, pointer.v} : Point{pointer.h, d.level};
     if (keys.shift) d.level = from + RoundDownMagnitude(d.level - from, kAxisStep);
     s.lineOffset = d.level - from;
 

@@ -62,35 +62,49 @@ AIArtHandle MeasuredObject() {
     return object;
 }
 
+// Where the line of a both-ways slot goes: at the pointer, or under Escape where it was
+// last placed, so that only a label moves.
+Point LinePlace(int slot, Point pointer, const DragKeys& keys) {
+    const std::optional<Point>& placed = BuildState().linePlace[slot];
+    return keys.escape && placed ? *placed : pointer;
+}
+
 // The horizontal part over the object's bounds in slot 0, the vertical part in slot 1.
+// Under Escape both lines stay and the label of the line nearer the pointer moves to it.
 AIErr DragBothWays(Point pointer, const DragKeys& keys) {
     AIArtHandle object = MeasuredObject();
     AIRealRect bounds{};
     if (!IsValidArt(object) || sAIArt->GetArtBounds(object, &bounds) != kNoErr) return kNoErr;
+    if (!IsValidArt(ArtSet().slots[1].lineA) &&
+        CreateSegmentArtSet(1, Association::NotAssociative).outcome != BuildOutcome::Built)
+        return kNoErr;
+    const Point horizontalPlace = LinePlace(0, pointer, keys);
+    const Point verticalPlace = LinePlace(1, pointer, keys);
+    const bool horizontalLabelMoves =
+        std::fabs(pointer.v - horizontalPlace.v) <= std::fabs(pointer.h - verticalPlace.h);
     DragKeys honoured;
     honoured.control = keys.control;
-    honoured.escape = keys.escape;
 
     AxisDimension horizontal;
-    const float edgeY = pointer.v > bounds.top ? bounds.top : bounds.bottom;
+    const float edgeY = horizontalPlace.v > bounds.top ? bounds.top : bounds.bottom;
     horizontal.first = {bounds.left, edgeY};
     horizontal.second = {bounds.right, edgeY};
-    horizontal.level = pointer.v;
+    horizontal.level = horizontalPlace.v;
     BuildState().first = horizontal.first;
     BuildState().second = horizontal.second;
+    honoured.escape = keys.escape && horizontalLabelMoves;
     AIErr result = BuildAxisDimension(horizontal, honoured, pointer);
 
-    if (!IsValidArt(ArtSet().slots[1].lineA))
-        result = CreateSegmentArtSet(1, Association::NotAssociative).code;
     AxisDimension vertical;
-    const float edgeX = pointer.h > bounds.left ? bounds.right : bounds.left;
+    const float edgeX = verticalPlace.h > bounds.left ? bounds.right : bounds.left;
     vertical.slot = 1;
     vertical.first = {edgeX, bounds.bottom};
     vertical.second = {edgeX, bounds.top};
-    vertical.level = pointer.h;
+    vertical.level = verticalPlace.h;
     vertical.vertical = true;
     vertical.textOffsetDirection = 0;
     vertical.textRotation = Settings().horizontalText ? 0 : kHalfPi;
+    honoured.escape = keys.escape && !horizontalLabelMoves;
     result = BuildAxisDimension(vertical, honoured, pointer);
     return result;
 }

@@ -63,7 +63,7 @@ AIErr DrawAnnotation(const AIAnnotatorMessage& message) {
     // Before start-up, or without the suites it draws with, nothing is drawn.
     if (!sAIAnnotatorDrawer || !sAIDocumentView || !sAILayer) return kNoErr;
     AnnotationDrawer drawer(message);
-    const std::int32_t tool = Tools().currentTool;
+    const std::int32_t tool = Tools().ActingTool();
     const bool lengthsTool = tool == kLengthsTool;
     const AIRGBColor marksColour = MarksColour(drawer);
     if (lengthsTool && Tools().dragActive) DrawRubberBand(drawer);

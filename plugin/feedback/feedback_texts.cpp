@@ -62,9 +62,8 @@ void AddPolygonArea(Lines& lines, const HoverState& hover) {
     if (!hasArea || !WritesNoMeasure(s.unit))
         lines.push_back(Joined(texts::kSegmentLength.c_str(), LengthReadout(length)));
     if (!hasArea) return;
-    std::string line = Joined(texts::kAreaLine.c_str(), area.c_str());
-    if (s.unit == kMicrometres) line += texts::kSquareMicrometres.c_str();
-    lines.push_back(line);
+    // The area's text carries its unit, square micrometres included.
+    lines.push_back(Joined(texts::kAreaLine.c_str(), area.c_str()));
 }
 
 Lines SegmentLines(const HoverState& hover) {
@@ -256,7 +255,7 @@ bool IsPathKind(HoverKind kind) {
 
 std::vector<std::string> FeedbackLines() {
     const HoverState& hover = CurrentHover();
-    switch (Tools().currentTool) {
+    switch (Tools().ActingTool()) {
         case kSegmentTool:
             return SegmentLines(hover);
         case kAngleTool:

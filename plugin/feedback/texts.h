@@ -8,7 +8,6 @@ namespace quill::texts {
 constexpr Cp1252Literal kScaleLine("Échelle=");
 constexpr Cp1252Literal kScaleBar(" /");
 constexpr Cp1252Literal kAreaLine("Aire=");
-constexpr Cp1252Literal kSquareMicrometres("µm2");
 
 // Segment tool
 constexpr Cp1252Literal kAnchor1("Point d'ancrage 1");

@@ -112,7 +112,7 @@ void LengthsMarks(AnnotationDrawer& drawer, const HoverState& hover) {
 
 void DrawToolMarks(AnnotationDrawer& drawer) {
     const HoverState& hover = CurrentHover();
-    switch (Tools().currentTool) {
+    switch (Tools().ActingTool()) {
         case kSegmentTool:
             SegmentMarks(drawer, hover);
             break;

@@ -45,6 +45,15 @@ const char* SignText(std::int32_t symbol) {
     }
 }
 
+const char* ToleranceHeading(int index) {
+    return index == 0 ? texts::kTolerance1.c_str() : texts::kTolerance2.c_str();
+}
+
+// A help line the page shows for each tolerance says which one it speaks of.
+std::string ForTolerance(int index, const char* help) {
+    return std::string(ToleranceHeading(index)) + " " + help;
+}
+
 // One tolerance's items, `shift` rows below tolerance 1's place.
 void DescribeTolerance(PanelUi& ui, SettingsRecord& settings, int index, float shift) {
     ToleranceSetting& tolerance = settings.tolerances[index];
@@ -52,12 +61,12 @@ void DescribeTolerance(PanelUi& ui, SettingsRecord& settings, int index, float s
                     index == 0 ? texts::kWithTolerance1.c_str() : texts::kWithTolerance2.c_str(),
                     tolerance.shown))
         tolerance.shown = !tolerance.shown;
-    ui.Help(tolerance.shown ? texts::kToleranceOn.c_str() : texts::kToleranceOff.c_str());
+    ui.Help(ForTolerance(
+        index, tolerance.shown ? texts::kToleranceOn.c_str() : texts::kToleranceOff.c_str()));
 
     const Band valueBand = Shifted(kValueBand, shift);
     const std::string heading =
-        std::string(index == 0 ? texts::kTolerance1.c_str() : texts::kTolerance2.c_str()) + " " +
-        SignText(tolerance.symbol) + tolerance.text;
+        std::string(ToleranceHeading(index)) + " " + SignText(tolerance.symbol) + tolerance.text;
     ui.Text(kLabelColumn, {valueBand.top - 0.9f, valueBand.top}, heading.c_str());
     const double times = tolerance.stepTimesTen ? 10.0 : 1.0;
     double value = tolerance.value;
@@ -138,10 +147,15 @@ void DescribeTolerancesPage(PanelUi& ui, SettingsRecord& settings, PanelState&) 
     DescribeTolerance(ui, settings, 1, kSecondToleranceShift);
     const bool sameSteps =
         settings.tolerances[0].stepTimesTen == settings.tolerances[1].stepTimesTen;
-    for (const ToleranceSetting& tolerance : settings.tolerances) {
-        ui.Help(tolerance.stepTimesTen ? texts::kToleranceStepsTimesTen.c_str()
-                                       : texts::kToleranceSteps.c_str());
-        if (sameSteps) break;
+    for (int index = 0; index < 2; ++index) {
+        const char* steps = settings.tolerances[index].stepTimesTen
+                                ? texts::kToleranceStepsTimesTen.c_str()
+                                : texts::kToleranceSteps.c_str();
+        if (sameSteps) {
+            ui.Help(steps);
+            break;
+        }
+        ui.Help(ForTolerance(index, steps));
     }
     ui.Help(texts::kToleranceTimesTen.c_str());
     ui.Help(texts::kToleranceSigns.c_str());

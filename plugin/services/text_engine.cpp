@@ -60,6 +60,11 @@ TextRange::~TextRange() {
 void TextRange::SetContents(const char* utf8) {
     Check(sTextRange->SetContents(ref_, utf8));
 }
+int32_t TextRange::Size() const {
+    int32_t characters = 0;
+    Check(sTextRange->GetSize(ref_, &characters));
+    return characters;
+}
 void TextRange::SetLocalCharFeatures(const CharFeatures& features) {
     Check(sTextRange->SetLocalCharFeatures(ref_, features.ref()));
 }

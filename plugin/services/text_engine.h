@@ -51,6 +51,8 @@ class TextRange {
     TextRange& operator=(const TextRange&) = delete;
     /// Replaces the text; `utf8` is the host's text, "\r" between paragraphs.
     void SetContents(const char* utf8);
+    /// The number of characters of the text.
+    int32_t Size() const;
     void SetLocalCharFeatures(const CharFeatures& features);
     void SetLocalParaFeatures(const ParaFeatures& features);
 

@@ -65,7 +65,12 @@ void ReadField(const SettingField& field, SettingsRecord& settings, OnError onEr
         if (onError == OnError::Stops) throw;
         value = start;
     }
-    if (field.outOfRange == OutOfRange::Refused && !IsWithinRange(field, value)) return;
+    // A number outside the field's range is no more usable than one that could not be
+    // read: the field takes the read's start, or keeps its value where the row says so.
+    if (!IsWithinRange(field, value)) {
+        if (field.outOfRange == OutOfRange::Refused) return;
+        value = start;
+    }
     field.access.set(settings, value);
 }
 

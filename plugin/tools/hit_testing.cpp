@@ -15,6 +15,8 @@ namespace quill {
 namespace {
 
 constexpr char kCrossingSnap[] = "A i o";
+// Dimensions stacked on one point that a point test looks through, at most.
+constexpr int kMaxPiecesLookedThrough = 16;
 
 // Locks a path for the time of a test and restores its locked attribute afterwards.
 class TemporaryLock {
@@ -81,6 +83,26 @@ AIToolHitData HitAt(Point pointer, AIReal tolerance, int32_t request) {
     sAIHitTest->Release(ref);
     ai::Check(error);
     return data;
+}
+
+namespace {
+
+AIToolHitData PointBeneath(Point pointer, bool* dimensionHit, int depth) {
+    const AIToolHitData point = HitAt(pointer, kHoverTolerance, kPointHitRequest);
+    if (!point.hit || !HasTag(point.art, tags::kPiece)) return point;
+    *dimensionHit = true;
+    if (depth == kMaxPiecesLookedThrough) return AIToolHitData{};
+    TemporaryLock lock(point.art);
+    const AIToolHitData beneath = PointBeneath(pointer, dimensionHit, depth + 1);
+    lock.Restore();
+    return beneath;
+}
+
+}  // namespace
+
+AIToolHitData PointThroughDimensions(Point pointer, bool* dimensionHit) {
+    *dimensionHit = false;
+    return PointBeneath(pointer, dimensionHit, 0);
 }
 
 bool IsDimensionLine(AIArtHandle art) {

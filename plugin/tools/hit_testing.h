@@ -15,6 +15,11 @@ constexpr AIReal kSecondPathTolerance = 2.0f;
 /// One host hit test at the pointer; the hit record is released whatever happens.
 AIToolHitData HitAt(Point pointer, AIReal tolerance, int32_t request);
 
+/// The point test at the pointer, looking through the pieces of dimensions that lie on
+/// top (an extension line starts on the very point it measures): the first hit that is
+/// no dimension piece, or no hit. `dimensionHit` is set when a dimension piece was hit.
+AIToolHitData PointThroughDimensions(Point pointer, bool* dimensionHit);
+
 /// Whether the art is a clickable piece of a dimension: it carries a kind marker.
 bool IsDimensionLine(AIArtHandle art);
 

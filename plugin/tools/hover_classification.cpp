@@ -12,9 +12,11 @@ namespace quill {
 namespace {
 
 void ClassifyForSegmentTool(HoverState& hover, Point pointer) {
-    const AIToolHitData point = HitAt(pointer, kHoverTolerance, kPointHitRequest);
+    // A point that a dimension already measures lies under that dimension's extension
+    // line: the line is looked through. Dimension art alone classifies as nothing.
+    bool dimensionHit = false;
+    const AIToolHitData point = PointThroughDimensions(pointer, &dimensionHit);
     if (point.hit) {
-        if (HasTag(point.art, tags::kPiece)) return;
         hover.path = point.art;
         hover.hoverPoint = FromHost(point.point);
         hover.anchor = point.segment;
@@ -22,6 +24,7 @@ void ClassifyForSegmentTool(HoverState& hover, Point pointer) {
             point.type == kAnchorPointType ? HoverKind::AnchorHit : HoverKind::SnappedPointHit;
         return;
     }
+    if (dimensionHit) return;
     const AIToolHitData hit = HitAt(pointer, kHoverTolerance, kSegmentHitRequest);
     if (!hit.hit || hit.type != kSegmentType) return;
     const bool dimensionLine = IsDimensionLine(hit.art);

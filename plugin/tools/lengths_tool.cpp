@@ -151,6 +151,10 @@ AIErr LengthsClick(const ToolClick& click) {
     }
     const HoverState& hover = CurrentHover();
     if (hover.kind == HoverKind::AnchorHit) return PickAnchor(hover);
+    // A dimension's line that the host's hit did not take (on a locked layer, say) is no
+    // path to measure.
+    if (hover.kind == HoverKind::DimensionSegmentHit || hover.kind == HoverKind::DimensionArcHit)
+        return kNoErr;
     if (IsSegmentKind(hover.kind)) return TogglePath(hover.path, click.pointer);
     return ClickOnEmptyCanvas(click.pointer);
 }

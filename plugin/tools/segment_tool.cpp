@@ -110,8 +110,11 @@ AIErr SecondPoint(const ClickedPoint& clicked, Point clickPointer) {
         result = LinkSecondPoint(clicked.path, clicked.anchor);
     state.direction = DirectionAngle(state.first, state.second);
     state.textRotation = 0;
-    if (!BothWays()) result = NoteAbandoned(BuildSegmentDimension(clickPointer));
-    return StartDrag(result);
+    if (BothWays()) return StartDrag(result);
+    const BuildResult built = BuildSegmentDimension(clickPointer);
+    // A dimension given up (the user was told why) leaves nothing to drag.
+    if (built.outcome == BuildOutcome::Abandoned) return NoteAbandoned(built);
+    return StartDrag(built.code);
 }
 
 // An anchor point (linked), a snapped point or a crossing.
@@ -212,9 +215,10 @@ AIErr ClickOnDimensionLine(AIArtHandle piece, Point clickPointer) {
 }
 
 AIErr ClickOnHover(const ToolClick& click) {
-    // A click on another kind of dimension belongs to its own tool.
+    // A press on another kind of dimension belongs to its own tool; the Segment tool stays
+    // current for the presses after it.
     const std::int32_t owner = ToolOfDimensionPiece(click);
-    if (owner == kAngleTool || owner == kCircleTool) return HandClickTo(owner, click);
+    if (owner == kAngleTool || owner == kCircleTool) return HandPressTo(owner, click);
     const HoverState& hover = CurrentHover();
     if (hover.kind == HoverKind::DimensionSegmentHit)
         return ClickOnDimensionLine(hover.path, click.pointer);
@@ -272,9 +276,31 @@ AIErr SegmentDrag(const AIToolMessage* message, const DragKeys& keys) {
     return NoteAbandoned(DragSegmentDimension(Gesture().measure, Tools().cursor, keys));
 }
 
+// Whether the dimension just placed measured between the build state's two points: a
+// curve-following one measures along its curve, and a both-ways one on a curve or an arc
+// takes its points from the bounds only while it is dragged.
+bool MeasuredTwoPoints() {
+    const SegmentMeasure measure = Gesture().measure;
+    return measure == SegmentMeasure::BetweenPoints ||
+           (measure == SegmentMeasure::Arc && !BothWays());
+}
+
+// Two presses on one point measure nothing: the user is told and the dimension goes.
+bool RefuseZeroLength() {
+    const DimensionBuildState& state = BuildState();
+    if (Gesture().measure != SegmentMeasure::BetweenPoints || BothWays() || !ArtSet().group ||
+        !SamePoint(state.first, state.second))
+        return false;
+    ShowAlert(texts::kDistinctPoints.c_str());
+    DisposeArt(ArtSet().group);
+    ArtSet() = DimensionArtSet{};
+    Tools().built[kSegmentTool] = false;
+    return true;
+}
+
 AIErr SegmentMouseUp() {
     ToolState& tools = Tools();
-    if (tools.dragActive)
+    if (tools.dragActive && !RefuseZeroLength() && MeasuredTwoPoints())
         Memory().Add(BuildState().first, BuildState().second, Settings().memoryCapacity);
     Gesture().measure = SegmentMeasure::BetweenPoints;
     tools.straightSegmentClick = false;

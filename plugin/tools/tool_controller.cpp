@@ -4,9 +4,12 @@
 
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
+#include "plugin/dimensions/dimension_debris.h"
+#include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/services/alert.h"
 #include "plugin/services/error_boundary.h"
+#include "plugin/services/host_art.h"
 #include "plugin/services/keyboard.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/panel_state.h"
@@ -39,6 +42,11 @@ struct GestureWatch {
 };
 GestureWatch gesture;
 
+// Whether the dimension under construction is one this gesture made or finished.
+bool MadeByThisGesture(const DimensionArtSet& set) {
+    return set.group && (set.group != gesture.groupAtDown || gesture.firstPointAtDown);
+}
+
 // At mouse-up after a failed step, or with a piece the host would not finish: the
 // dimension this gesture made, or built on from its first point, goes whole, so that
 // nothing half-built stays in the drawing. A dimension finished before the gesture
@@ -46,17 +54,30 @@ GestureWatch gesture;
 AIErr DisposeHalfBuiltDimension(AIErr failed) {
     DimensionArtSet& set = ArtSet();
     if (failed == kNoErr) failed = set.unfinished;
-    if (failed == kNoErr || !set.group ||
-        (set.group == gesture.groupAtDown && !gesture.firstPointAtDown))
-        return kNoErr;
+    if (failed == kNoErr || !MadeByThisGesture(set)) return kNoErr;
     // Straight to the host: asking whether the group is valid may be what fails.
     sAIArt->DisposeArt(set.group);
     set = DimensionArtSet{};
     ToolState& tools = Tools();
     tools.clickCount = 0;
     tools.dragActive = false;
-    tools.built[tools.currentTool] = false;
+    tools.built[tools.ActingTool()] = false;
     return failed;
+}
+
+// At mouse-up: a dimension this gesture made that shows nothing (no pieces, or every
+// piece at one point) goes; one waiting for its second point stays.
+AIErr DisposeEmptyDimension() {
+    DimensionArtSet& set = ArtSet();
+    if (!MadeByThisGesture(set) || set.onlyFirstPoint || !IsValidArt(set.group) ||
+        !ShowsNothing(set.group))
+        return kNoErr;
+    const AIErr result = DisposeArt(set.group);
+    set = DimensionArtSet{};
+    ToolState& tools = Tools();
+    tools.clickCount = 0;
+    tools.built[tools.ActingTool()] = false;
+    return result;
 }
 
 AIErr SelectToolIndex(std::int32_t index) {
@@ -113,9 +134,27 @@ void ClearClickFlags() {
     Gesture().measure = SegmentMeasure::BetweenPoints;
 }
 
+// No drag goes on after its mouse-up, nor into another tool: nothing of it is drawn or
+// read any more.
+void ClearDragState() {
+    ToolState& tools = Tools();
+    tools.dragActive = false;
+    tools.dragAlt = false;
+    tools.dragControl = false;
+    tools.dragEscape = false;
+}
+
+// The select message of a tool the plug-in asked for to hand a click over: the gesture
+// handed over goes on, so nothing of it is reset.
+bool IsHandOverSelection(const AIToolMessage* message) {
+    const ToolState& tools = Tools();
+    return tools.handOverSelection != 0 && message->tool == tools.tools[tools.handOverSelection];
+}
+
 AIErr MouseDown(AIToolMessage* message) {
     ToolState& tools = Tools();
     tools.dragActive = false;
+    tools.pressTool = 0;
     ClearClickFlags();
     tools.cursor = Pointer(message);
     RefreshStrokeWidths();
@@ -145,6 +184,14 @@ AIErr MouseDown(AIToolMessage* message) {
 
 AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
     ToolState& tools = Tools();
+    if (IsHandOverSelection(message)) {
+        tools.currentTool = tools.handOverSelection;
+        tools.handOverSelection = 0;
+        return sAIAnnotator->SetAnnotatorActive(annotator, true);
+    }
+    tools.handOverSelection = 0;
+    tools.pressTool = 0;
+    ClearDragState();
     tools.clickCount = 0;
     Panel().phase = PanelPhase::Closed;
     Settings().SetMarksForToolSelection();
@@ -162,6 +209,8 @@ AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
 }
 
 AIErr DeselectTool(AIToolMessage*, AIAnnotatorHandle annotator) {
+    // The tool left for a hand-over: its gesture goes on in the tool selected.
+    if (Tools().handOverSelection != 0) return kNoErr;
     // A measurement left after its first point is abandoned with the tool.
     AbandonFirstPointOnly();
     AIErr result = sAIAnnotator->SetAnnotatorActive(annotator, false);
@@ -209,7 +258,7 @@ AIErr ToolMouseDrag(AIToolMessage* message) {
     tools.dragControl = keys.control;
     tools.dragEscape = keys.escape;
     tools.cursor = Pointer(message);
-    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
+    const ToolBehaviour& tool = BehaviourOf(tools.ActingTool());
     gesture.lastError = CodeOf([&] { return tool.drag ? tool.drag(message, keys) : kNoErr; });
     return gesture.lastError;
 }
@@ -217,13 +266,19 @@ AIErr ToolMouseDrag(AIToolMessage* message) {
 AIErr ToolMouseUp(AIToolMessage*) {
     ToolState& tools = Tools();
     if (tools.clickCount > 1) tools.clickCount = 0;
-    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
+    const ToolBehaviour& tool = BehaviourOf(tools.ActingTool());
     const AIErr result = CodeOf([&] { return tool.mouseUp ? tool.mouseUp() : kNoErr; });
     // The group given up is told, unless the step that failed told it already.
     const AIErr givenUp = DisposeHalfBuiltDimension(result != kNoErr ? result : gesture.lastError);
     const bool toldAlready = result == kNoErr && givenUp == gesture.lastError;
+    const AIErr emptied = CodeOf([] { return DisposeEmptyDimension(); });
     gesture = GestureWatch{};
-    return result != kNoErr ? result : toldAlready ? kNoErr : givenUp;
+    ClearDragState();
+    tools.pressTool = 0;
+    tools.handOverSelection = 0;
+    if (result != kNoErr) return result;
+    if (givenUp != kNoErr) return toldAlready ? kNoErr : givenUp;
+    return emptied;
 }
 
 }  // namespace quill

@@ -24,6 +24,12 @@ constexpr int kToolCount = 6;
 
 struct ToolState {
     std::int32_t currentTool = kSegmentTool;
+    // The tool a press was handed to for that press alone (its drag and mouse-up go there
+    // too); 0 when the press is the current tool's own.
+    std::int32_t pressTool = 0;
+    // The tool the plug-in has just asked the host to select for a hand-over: the deselect
+    // and select messages of that change keep the gesture being handed over. 0: none.
+    std::int32_t handOverSelection = 0;
     AIToolHandle tools[kToolCount + 1] = {};  // by tool index; [0] unused
     Point cursor;                             // latest pointer position, artwork coordinates
     Point selectionPoint;                     // pointer position when the tool was selected
@@ -38,6 +44,9 @@ struct ToolState {
     bool dragControl = false;
     bool dragEscape = false;
     AIRGBColor smartGuideColour{0, 0, 0};
+
+    /// The tool the events of the press under way belong to.
+    std::int32_t ActingTool() const { return pressTool != 0 ? pressTool : currentTool; }
 };
 
 ToolState& Tools();

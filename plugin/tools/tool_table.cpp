@@ -2,6 +2,7 @@
 
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/services/host_art.h"
+#include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
 #include "plugin/tools/tool_state.h"
 
@@ -24,7 +25,20 @@ const ToolBehaviour& BehaviourOf(std::int32_t index) {
 }
 
 AIErr HandClickTo(std::int32_t tool, const ToolClick& click) {
-    Tools().currentTool = tool;
+    ToolState& tools = Tools();
+    tools.handOverSelection = tool;
+    if (sAITool->SetSelectedTool(tools.tools[tool]) != kNoErr) {
+        tools.handOverSelection = 0;
+        return HandPressTo(tool, click);
+    }
+    tools.currentTool = tool;
+    tools.pressTool = 0;
+    const ToolBehaviour& behaviour = BehaviourOf(tool);
+    return behaviour.click ? behaviour.click(click) : kNoErr;
+}
+
+AIErr HandPressTo(std::int32_t tool, const ToolClick& click) {
+    Tools().pressTool = tool;
     const ToolBehaviour& behaviour = BehaviourOf(tool);
     return behaviour.click ? behaviour.click(click) : kNoErr;
 }
@@ -47,10 +61,9 @@ AIErr FollowBuild(std::int32_t tool, const BuildResult& built) {
 
 AIErr NameCurrentGroup() {
     const ToolState& tools = Tools();
-    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
-    if (!tool.groupName || tools.currentTool < 1 || tools.currentTool > kToolCount ||
-        !tools.built[tools.currentTool])
-        return kNoErr;
+    const std::int32_t acting = tools.ActingTool();
+    const ToolBehaviour& tool = BehaviourOf(acting);
+    if (!tool.groupName || acting < 1 || acting > kToolCount || !tools.built[acting]) return kNoErr;
     return NameDimensionGroup(tool.groupName());
 }
 

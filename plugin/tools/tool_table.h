@@ -48,10 +48,14 @@ extern const ToolBehaviour kBezierBehaviour;
 extern const ToolBehaviour kLengthsBehaviour;
 extern const ToolBehaviour kParametersBehaviour;
 
-/// A click on another tool's dimension: that tool becomes the current one and takes the
-/// click over. The host's palette follows at the next tool selection; selecting the tool
-/// through the host now would reset the gesture being handed over.
+/// A click on another tool's dimension: that tool becomes the current one, in the host's
+/// palette too, and takes the click over; the gesture it starts outlives the deselect and
+/// select messages of that change. Should the host refuse the change, the click is handed
+/// over for this press only.
 AIErr HandClickTo(std::int32_t tool, const ToolClick& click);
+
+/// The press alone goes to `tool`: its click, drag and mouse-up; the current tool stays.
+AIErr HandPressTo(std::int32_t tool, const ToolClick& click);
 
 /// The tool whose dimension carries the marker of the art clicked ("mods", "moda",
 /// "modc"), or 0.
@@ -61,7 +65,7 @@ std::int32_t ToolOfDimensionPiece(const ToolClick& click);
 /// follows the pointer. Anything else leaves the gesture as it is. The build's code.
 AIErr FollowBuild(std::int32_t tool, const BuildResult& built);
 
-/// Names the current group after the current tool's kind of dimension, when that tool has
+/// Names the current group after the acting tool's kind of dimension, when that tool has
 /// a dimension under construction.
 AIErr NameCurrentGroup();
 

@@ -149,20 +149,6 @@ TEST(SvgImport, BasicShapesHaveTheirAnchors) {
     EXPECT_NEAR(std::hypot(s0.out.h - s0.p.h, s0.out.v - s0.p.v), 7.5f * 0.5522848f, 1e-4);
 }
 
-TEST(SvgImport, SeveralContoursBecomeAGroupOfPaths) {
-    auto doc = LoadSvgText(
-        Svg("width=\"100\" height=\"100\"",
-            "<path id=\"ring\" fill-rule=\"evenodd\" d=\"M0 0H10V10H0Z M2 2H8V8H2Z\"/>"));
-    Art* group = FirstArt(*doc, ArtKind::Group);
-    ASSERT_TRUE(group);
-    EXPECT_EQ(group->name, "ring");
-    ASSERT_EQ(group->children().size(), 2u);
-    for (const auto& child : group->children()) {
-        EXPECT_TRUE(child->closed);
-        EXPECT_TRUE(child->style.evenOdd);
-    }
-}
-
 TEST(SvgImport, LayersWithTitlesAndStates) {
     std::string body =
         "<title>ignored</title>"

@@ -196,6 +196,9 @@ void ExpectSameArt(const Art& a, const Art& b, const std::string& where) {
             return ExpectSamePath(a, b, where);
         case ArtKind::Text:
             return ExpectSameText(a, b, where);
+        case ArtKind::CompoundPath:
+            EXPECT_EQ(a.style.evenOdd, b.style.evenOdd) << where;
+            return ExpectSameChildren(a, b, where);
     }
 }
 

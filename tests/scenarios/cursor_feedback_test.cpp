@@ -60,6 +60,11 @@ TEST(CursorFeedback, SegmentToolTellsWhatTheClickWillMeasure) {
     auto scaled =
         RunScenario("pref EchelleNum 1.0\npref EchelleDen 2.0\n" + shapes + "move 150 100\n").dump;
     EXPECT_EQ(Texts(scaled), (Lines{"Échelle=1 /2", "L segment=70,6 mm", "Aire=2 489 mm2"}));
+    // In micrometres the area's unit is written once.
+    auto micrometres = RunScenario(shapes + "pref UnitePrefs 0\npref Precision 0\nrestart\n" +
+                                   "tool segment\nmove 150 100\n")
+                           .dump;
+    EXPECT_EQ(Texts(micrometres), (Lines{"L segment=35 278 µm", "Aire=622 260 800 µm2"}));
 
     // A curve: its whole length, the path drawn over and a ring on the point.
     auto curve = RunScenario(shapes + "move 100 280\n").dump;

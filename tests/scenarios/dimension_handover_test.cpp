@@ -2,11 +2,13 @@
 // rebuilds the dimension on the current settings and anchors.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/scenario.h"
 
@@ -22,11 +24,15 @@ std::string Saved(const std::string& name, const std::string& script) {
     return file;
 }
 
-const nlohmann::json& Label(const nlohmann::json& dump) {
-    for (const auto& piece : OnlyGroup(dump)["art"])
+const nlohmann::json& LabelOf(const nlohmann::json& group) {
+    for (const auto& piece : group["art"])
         if (piece.contains("contents")) return piece;
     static const nlohmann::json none;
     return none;
+}
+
+const nlohmann::json& Label(const nlohmann::json& dump) {
+    return LabelOf(OnlyGroup(dump));
 }
 
 TEST(DimensionHandOver, TheSegmentToolGivesAnAngleDimensionToTheAngleTool) {
@@ -62,6 +68,65 @@ TEST(DimensionHandOver, TheParametersToolGivesASegmentDimensionToTheSegmentTool)
     EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
     EXPECT_EQ(Label(s.dump)["contents"], "150 pt");
     std::remove(file.c_str());
+}
+
+// The texts the feedback wrote beside the pointer in the last pass.
+std::vector<std::string> FeedbackTexts(const nlohmann::json& dump) {
+    std::vector<std::string> texts;
+    for (const auto& op : dump["annotation"])
+        if (op["op"] == "text") texts.push_back(op["text"]);
+    return texts;
+}
+
+bool Shows(const nlohmann::json& dump, const std::string& text) {
+    const auto texts = FeedbackTexts(dump);
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+TEST(DimensionHandOver, TheToolTakingTheClickIsSelectedInTheHost) {
+    // A segment dimension (its line at y 112) clicked by the Parameters and the Lengths &
+    // Areas tools; then the pointer over an anchor and two clicks of a new measurement.
+    const std::string drawing =
+        "doc new\npath name base : 100,100 200,100\npath name other : 100,200 200,200\n"
+        "startup\ntool segment\nclick 100 100\nclick 200 100\n";
+    for (const std::string from : {"parameters", "lengths"}) {
+        SCOPED_TRACE(from);
+        auto s = RunScenario(kPrefs + drawing + "tool " + from +
+                             "\nclick 115 112\nmove 100 200\n"
+                             "dump " +
+                             ::testing::TempDir() +
+                             "quill_handover_hover.json\n"
+                             "click 100 200\nclick 200 200\n");
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        EXPECT_EQ(s.dump["host"]["selectedTool"], "Outil Segment");
+        EXPECT_EQ(s.dump["tool"], "segment");
+        const auto hover =
+            nlohmann::json::parse(ReadFile(::testing::TempDir() + "quill_handover_hover.json"));
+        EXPECT_EQ(hover["cursor"], 21001);
+        EXPECT_TRUE(Shows(hover, "Point d'ancrage 1")) << hover["annotation"];
+        const auto& groups = *LayerArt(s.dump, "Dimensions");
+        ASSERT_EQ(groups.size(), 2u);
+        EXPECT_EQ(groups[1]["name"], "Segment oblique");
+        EXPECT_EQ(LabelOf(groups[1])["contents"], "100 pt");
+    }
+}
+
+TEST(DimensionHandOver, TheSegmentToolLendsOnePressToTheAngleTool) {
+    // An angle dimension's arc pressed with the Segment tool is the Angle tool's press;
+    // the presses after it are the Segment tool's again.
+    auto s = RunScenario(kPrefs +
+                         "pref RayonAngle 40.0\ndoc new\n"
+                         "path name corner : 200,100 100,100 150,186.60254\n"
+                         "path name base : 300,100 400,100\nstartup\ntool angle\nclick 100 100\n"
+                         "tool segment\nclick 198.19478 156.69291\nmove 300 100\n"
+                         "click 300 100\nclick 400 100\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
+    EXPECT_EQ(s.dump["host"]["selectedTool"], "Outil Segment");
+    const auto& groups = *LayerArt(s.dump, "Dimensions");
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0]["name"], "Angle");
+    EXPECT_EQ(groups[1]["name"], "Segment oblique");
 }
 
 }  // namespace

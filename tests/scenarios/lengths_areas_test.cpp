@@ -170,5 +170,20 @@ TEST(LengthsAreas, OtherDimensionsGoToTheirTools) {
     EXPECT_EQ(OnlyGroup(s.dump)["art"].back()["contents"], "100 pt");
 }
 
+TEST(LengthsAreas, ADimensionLineIsNoPathToCollect) {
+    // The dimension layer locked: the host hits nothing at the line, the tool's walk finds
+    // the line; nothing is collected, and nothing waits to be written.
+    auto s = RunClean(kPrefs +
+                      "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n"
+                      "click 100 100\nclick 200 100\nlayer Dimensions locked\n"
+                      "layer \"Calque 1\"\ntool lengths\nclick 120 112\nmove 300 300\n");
+    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
+    for (const json& op : s.dump["annotation"]) {
+        if (op["op"] != "text") continue;
+        EXPECT_NE(op["text"], "Clic pour créer le texte.");
+    }
+    for (const json& piece : OnlyGroup(s.dump)["art"]) EXPECT_FALSE(piece.value("selected", false));
+}
+
 }  // namespace
 }  // namespace quill::testing

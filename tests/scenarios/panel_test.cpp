@@ -111,7 +111,8 @@ TEST(ParametersPanel, EveryPageShowsItsItemsAndHelp) {
          {"Couleurs :", "Couleur des traits.",
           "Surimpression du contour :", "Couleurs affichées près du curseur :"}},
         {10,
-         {"Tolérance 1 : -0,25", "Tolérance 2 : +0,12", "Il n'y aura pas de texte de tolérance.",
+         {"Tolérance 1 : -0,25", "Tolérance 2 : +0,12",
+          "Tolérance 2 : Il n'y aura pas de texte de tolérance.",
           "De 0,001 en 0,001 ou de 0,01 en 0,01 avec SHIFT ou de 0,0001 en 0,0001 avec ALT.",
           "+, - ou ± avant la valeur de la tolérance."}},
         {11, {"Nom du calque.", "Dimensions", "a", "7"}},
@@ -331,6 +332,19 @@ TEST(ParametersPanel, ColoursComeFromTheHostsPicker) {
     EXPECT_FLOAT_EQ(Stored(s)["NoirCMJN"].get<float>(), 0.5f);
     EXPECT_EQ(Stored(s)["TypeCoulTexte"], 1);
     EXPECT_TRUE(Shows(s.dump, "Couleur du texte."));
+}
+
+TEST(ParametersPanel, TheTolerancesHelpSaysWhichToleranceItSpeaksOf) {
+    auto s = RunPanel(StartWith("pref AvecToleranceUn true\npref CoefToleranceDeux true\n") +
+                      OpenPage(10));
+    for (const std::string text :
+         {"Tolérance 1 : Il y aura un texte de tolérance.",
+          "Tolérance 2 : Il n'y aura pas de texte de tolérance.",
+          "Tolérance 1 : De 0,001 en 0,001 ou de 0,01 en 0,01 avec SHIFT ou de 0,0001 en 0,0001 "
+          "avec ALT.",
+          "Tolérance 2 : De 0,01 en 0,01 ou de 0,1 en 0,1 avec SHIFT ou de 0,001 en 0,001 avec "
+          "ALT."})
+        EXPECT_TRUE(Shows(s.dump, text)) << text;
 }
 
 }  // namespace

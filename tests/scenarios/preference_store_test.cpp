@@ -64,6 +64,21 @@ TEST(PreferenceStore, DamagedValuesKeepTheRecordSane) {
     EXPECT_EQ(groups[0]["art"].back()["contents"], "352,78 mm");  // 1000 pt, space grouping
 }
 
+TEST(PreferenceStore, StoredNumbersOutsideTheirRangeFallBack) {
+    // Units 12 and -1 and arrowhead shape 40 are no values of theirs: the read's fallbacks
+    // (millimetres, the default shape) are taken, and the label is written.
+    for (const std::string unit : {"12", "-1"}) {
+        SCOPED_TRACE(unit);
+        auto s = RunScenario("pref Precision 1\npref UnitePrefs " + unit +
+                             "\npref NumeroDeFleche 40\ndoc new\npath : 100,100 200,100\n"
+                             "startup\ntool segment\nclick 100 100\nclick 200 100\n");
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        const auto& pieces = OnlyGroup(s.dump)["art"];
+        ASSERT_EQ(pieces.size(), 7u) << pieces;  // label, 2 extension lines, 2 lines, 2 heads
+        EXPECT_EQ(pieces.back()["contents"], "35,3 mm");
+    }
+}
+
 TEST(PreferenceStore, FailingReadsAndWritesTellTheUser) {
     const std::string readAlert = "Une erreur s'est produite pendant la lecture des préférences.";
     const std::string writeAlert = "Une erreur s'est produite pendant l'écriture des préférences.";

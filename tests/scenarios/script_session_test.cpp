@@ -50,13 +50,22 @@ TEST(ScriptSession, FailuresThatInjectNothingAreTold) {
     auto unknown = RunKeepingWarnings("doc new\nfail Nonsense.GetArtType 1\n", &warnings);
     EXPECT_EQ(unknown.outcome.exitCode, 2);
     EXPECT_NE(unknown.outcome.message.find("no suite Nonsense"), std::string::npos);
+    // A function its suite does not have is an error at its line, short or full name.
+    for (const std::string suite : {"Art", "AI Art Suite"}) {
+        auto missing =
+            RunKeepingWarnings("doc new\nfail \"" + suite + ".NoSuchFunction\" 1\n", &warnings);
+        EXPECT_EQ(missing.outcome.exitCode, 2);
+        EXPECT_NE(missing.outcome.message.find("line 2"), std::string::npos)
+            << missing.outcome.message;
+        EXPECT_NE(missing.outcome.message.find("no function NoSuchFunction"), std::string::npos);
+    }
     auto unreached = RunKeepingWarnings(
-        "doc new\nfail Art.NoSuchFunction 1\nfail Art.NewArt 1\npath : 1,1 2,2\nstartup\n"
+        "doc new\nfail Art.DuplicateArt 1\nfail Art.NewArt 1\npath : 1,1 2,2\nstartup\n"
         "tool segment\nclick 1 1\n",
         &warnings);
     ASSERT_EQ(unreached.outcome.exitCode, 0) << unreached.outcome.message;
     EXPECT_EQ(warnings, std::vector<std::string>{
-                            "fail Art.NoSuchFunction: no call of Art.NoSuchFunction was made"});
+                            "fail Art.DuplicateArt: no call of Art.DuplicateArt was made"});
 }
 
 TEST(ScriptSession, GroupsNestNoDeeperThanADrawingKeepsThem) {

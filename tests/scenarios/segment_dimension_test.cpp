@@ -189,6 +189,40 @@ TEST(SegmentDimension, HorizontalVerticalAndBothWays) {
     for (const auto& piece : art) EXPECT_FALSE(piece["tags"].contains("mods"));
 }
 
+TEST(SegmentDimension, EscapeMovesOnlyTheLabelOfHorizontalVerticalAndBothWays) {
+    // Horizontal: the line stays at 150, where the last drag without Escape put it; the
+    // label off the line leaves it whole (no line B). Arrowhead 1 is the second piece.
+    auto horizontal = RunScenario(kPrefs +
+                                  "pref TypeDeCote 1\ndoc new\npath name seg : 100,100 200,120\n"
+                                  "startup\ntool segment\ndown 150 110\ndrag 150 150\n"
+                                  "drag 170 250 esc\nup 170 250 esc\n");
+    const auto& hArt = OnlyGroup(horizontal.dump)["art"];
+    ASSERT_EQ(hArt.size(), 6u);
+    EXPECT_POINT_NEAR(AnchorOf(&hArt[1], 0), 100, 150, 1e-4);
+    EXPECT_POINT_NEAR(hArt.back()["anchor"], 170, 250, 1e-4);
+    // Vertical, pressed and dragged at once with Escape: the line at the press.
+    auto vertical = RunScenario(kPrefs +
+                                "pref TypeDeCote 2\ndoc new\npath name seg : 100,100 130,200\n"
+                                "startup\ntool segment\ndown 115 150\ndrag 300 170 esc\n"
+                                "up 300 170 esc\n");
+    const auto& vArt = OnlyGroup(vertical.dump)["art"];
+    ASSERT_EQ(vArt.size(), 6u);
+    EXPECT_POINT_NEAR(AnchorOf(&vArt[1], 0), 115, 100, 1e-4);
+    EXPECT_POINT_NEAR(vArt.back()["anchor"], 300, 170, 1e-4);
+    // Both ways: both lines stay; the label of the line nearer the pointer moves, the
+    // other stays on its line.
+    auto both = RunScenario(kPrefs +
+                            "pref TypeDeCote 3\ndoc new\n"
+                            "path closed name box : 100,100 200,100 200,160 100,160\n"
+                            "startup\ntool segment\ndown 150 100\ndrag 260 180\n"
+                            "drag 240 190 esc\nup 240 190 esc\n");
+    const auto& art = OnlyGroup(both.dump)["art"];
+    ASSERT_EQ(art.size(), 13u);                            // the horizontal line whole: no line B
+    EXPECT_POINT_NEAR(art[5]["anchor"], 240, 190, 1e-4);   // the horizontal's label
+    EXPECT_POINT_NEAR(art[12]["anchor"], 260, 130, 1e-4);  // the vertical's, on its line
+    EXPECT_POINT_NEAR(art[1]["segments"][0]["p"], 100, 180, 1e-4);
+}
+
 TEST(SegmentDimension, RefusalsLeaveTheDrawingAsItWas) {
     auto s = RunScenario(kPrefs +
                          "doc new\npath name base : 100,100 200,100\n"

@@ -33,6 +33,31 @@ inline std::string HalfBuilt(const nlohmann::json& dump) {
     return "";
 }
 
+/// A dimension group of the dimension layer that shows nothing ("an empty dimension":
+/// no pieces; "a zero-length dimension": every anchor of its paths at one point and no
+/// text with a character), or "" when there is none.
+inline std::string EmptyOrZeroLengthDimension(const nlohmann::json& dump) {
+    for (const auto& layer : dump["layers"]) {
+        if (layer["title"] != "Dimensions") continue;
+        for (const auto& group : layer["art"]) {
+            if (group["type"] != "group") continue;
+            if (group["art"].empty()) return "an empty dimension";
+            std::vector<nlohmann::json> points;
+            bool shows = false;
+            for (const auto& piece : group["art"]) {
+                if (piece["type"] == "text" && piece["contents"] != "") shows = true;
+                if (piece["type"] != "path") continue;
+                for (const auto& segment : piece["segments"]) points.push_back(segment["p"]);
+            }
+            const bool onePoint =
+                std::all_of(points.begin(), points.end(),
+                            [&](const nlohmann::json& p) { return p == points.front(); });
+            if (!shows && onePoint) return "a zero-length dimension";
+        }
+    }
+    return "";
+}
+
 /// The drawing's own art: every layer but the dimensions', without the tags and
 /// selection the tools may set on it, each closed path from its least anchor (a partial
 /// length picked on a closed path renumbers its anchors from the pick). An empty layer

@@ -77,9 +77,15 @@ TEST_F(SettingsTable, ReadTakesEveryRowFromTheStore) {
                 stored = testing::IntegerValue(value.integer + step);
                 break;
             }
-            case FieldKind::Real:
-                stored = testing::RealValue(value.real + shift);
+            case FieldKind::Real: {
+                // Within the row's range, which the read holds to: a small part of it.
+                double real = value.real + shift;
+                if (!IsWithin(field.range, real))
+                    real = *field.range.least +
+                           (*field.range.most - *field.range.least) * shift / 1000;
+                stored = testing::RealValue(real);
                 break;
+            }
             case FieldKind::Text:
                 stored = testing::TextValue(std::string(value.text) + "x");
                 break;

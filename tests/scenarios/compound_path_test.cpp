@@ -1,0 +1,92 @@
+// A flange drawn by another editor as one compound path, its window a hole: the tools see
+// the hole's edges as any path's, and the drawing saves back as one path with its holes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "support/scenario.h"
+#include "support/temp_path.h"
+
+namespace quill::testing {
+namespace {
+
+using nlohmann::json;
+
+const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\n";
+
+// In points, y upwards: the plate from (50, 150) to (250, 250), the window from (120, 180)
+// to (180, 220), drawn the other way round.
+const char* const kFlange =
+    R"(<svg xmlns="http://www.w3.org/2000/svg" width="400pt" height="300pt" viewBox="0 0 400 300">
+  <path id="flange" fill="#404040" stroke="black" fill-rule="evenodd"
+        d="M 50 50 H 250 V 150 H 50 Z M 120 80 V 120 H 180 V 80 Z"/>
+</svg>
+)";
+
+std::string FlangeFile() {
+    const std::string file = TempPath("flange.svg");
+    std::ofstream(file) << kFlange;
+    return file;
+}
+
+const json& Compound(const json& dump) {
+    return dump["layers"][0]["art"][0];
+}
+
+TEST(CompoundPath, TheWindowsEdgeIsDimensionedAndTheFlangeSavesAsOnePathWithItsHole) {
+    const std::string saved = TempPath("flange_dimensioned.svg");
+    Scenario s = RunScenario(kPrefs + "doc open " + FlangeFile() +
+                             "\nstartup\ntool segment\nclick 150 220\ndoc save " + saved + "\n");
+    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
+    EXPECT_EQ(OnlyGroup(s.dump)["art"].back()["contents"], "60 pt");
+    const json& flange = Compound(s.dump);
+    EXPECT_EQ(flange["type"], "compound");
+    EXPECT_EQ(flange["fillRule"], "evenodd");
+    ASSERT_EQ(flange["art"].size(), 2u);
+    EXPECT_FALSE(flange["art"][1]["tags"].empty());  // the window carries the link
+
+    // One <path> of both contours, with its fill rule and the window's link inside it.
+    const std::string text = ReadFile(saved);
+    const std::regex onePath(
+        R"re(<path quill:name="flange" d="M[^"MZ]*Z M[^"MZ]*Z"[^>]*fill-rule="evenodd")re");
+    EXPECT_TRUE(std::regex_search(text, onePath)) << text;
+
+    Scenario reopened = RunScenario("doc open " + saved + "\n");
+    ASSERT_EQ(reopened.outcome.exitCode, 0) << reopened.outcome.message;
+    const json& again = Compound(reopened.dump);
+    EXPECT_EQ(again["type"], "compound");
+    EXPECT_EQ(again["name"], "flange");
+    EXPECT_EQ(again["fillRule"], "evenodd");
+    ASSERT_EQ(again["art"].size(), 2u);
+    EXPECT_EQ(again["art"][1]["tags"], flange["art"][1]["tags"]);
+    EXPECT_EQ(again["art"][1]["segments"], flange["art"][1]["segments"]);
+}
+
+TEST(CompoundPath, LengthsAndAreasMeasuresTheMembersAsPaths) {
+    // The window's area alone; with the plate, the areas add up as any two paths' do.
+    struct Row {
+        const char* clicks;
+        const char* area;
+    };
+    const Row rows[] = {{"click 150 220\n", "A (sélection) = 2 400 pt2"},
+                        {"click 150 220\nclick 50 200\n", "A (sélection) = 22 400 pt2"}};
+    for (const Row& row : rows) {
+        Scenario s =
+            RunScenario(kPrefs +
+                        "pref LALongTotale false\npref LALongPartie false\n"
+                        "pref LANbrTraces false\npref LANbrPoints false\n"
+                        "doc open " +
+                        FlangeFile() + "\nstartup\ntool lengths\n" + row.clicks + "click 350 50\n");
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        const json& texts = OnlyGroup(s.dump)["art"];
+        ASSERT_EQ(texts.size(), 1u) << row.clicks;
+        EXPECT_EQ(texts[0]["contents"], row.area) << row.clicks;
+    }
+}
+
+}  // namespace
+}  // namespace quill::testing
