@@ -68,7 +68,7 @@ void Add(Hasher& hash, const host::Art& art) {
             hash.Value(t.size);
         hash.Value(t.baselineShift), hash.Value(t.tracking), hash.Value(t.justification);
         hash.Value(t.firstLineIndent), hash.Value(t.startIndent), hash.Colour(t.fill);
-        hash.Value(t.fillOverprint);
+        hash.Value(t.fillOverprint), hash.Value(t.lineStep);
     }
     hash.Value(art.children().size());
     for (const auto& child : art.children()) Add(hash, *child);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/document/kept_markup.h"
+#include "host/document/stroke_space.h"
 #include "sdk/sdk.h"
 
 namespace host {
@@ -81,6 +82,10 @@ struct PaintStyle {
     bool evenOdd = false;
 };
 
+/// The step from one paragraph's baseline to the next, in multiples of the font size,
+/// unless a text has its own.
+inline constexpr float kDefaultLineStep = 1.2f;
+
 /// Character and paragraph features of a point text (one run: the whole text).
 struct TextStyle {
     std::string font;  // full font name
@@ -90,6 +95,7 @@ struct TextStyle {
     int justification = kLeftJustify;
     float firstLineIndent = 0;
     float startIndent = 0;
+    float lineStep = kDefaultLineStep;  // between paragraphs' baselines, in font sizes
     Color fill{Color::Kind::Gray, {1, 0, 0, 0}, 0, ""};  // black ink
     bool fillOverprint = false;
 };
@@ -124,6 +130,10 @@ class Art {
     bool closed = false;
 
     std::int32_t attributes = 0;  // kArtSelected, kArtLocked, ...
+
+    /// A path's stroke space, kept only for paths drawn stretched or skewed in the file
+    /// they came from; nearly always none. Art made by the plug-in never has one.
+    std::unique_ptr<StrokeSpace> strokeSpace;
 
     /// A point text's own part, made when first asked for: other art carries none.
     PointText& text() {

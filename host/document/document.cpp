@@ -209,6 +209,7 @@ std::unique_ptr<Art> CloneTree(const Art& source, std::unique_ptr<Art> copy) {
     copy->segments = source.segments;
     copy->closed = source.closed;
     copy->style = source.style;
+    if (source.strokeSpace) copy->strokeSpace = std::make_unique<StrokeSpace>(*source.strokeSpace);
     if (source.kind() == ArtKind::Text) copy->text() = source.text();
     if (const KeptMarkup* kept = source.kept()) {
         // The id stays with the original: references to it mean that one.

@@ -50,7 +50,8 @@ AIRealRect PointTextBounds(const Art& text, FontCatalog& fonts) {
     }
     double shift = text.text().style.baselineShift;
     double top = shift + metrics.ascent * size;
-    double bottom = shift - kLineStepPerSize * size * static_cast<double>(lines.size() - 1) +
+    double bottom = shift -
+                    text.text().style.lineStep * size * static_cast<double>(lines.size() - 1) +
                     metrics.descent * size;
     const AIRealMatrix& m = text.text().matrix;
     const double corners[4][2] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};

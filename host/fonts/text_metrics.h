@@ -7,16 +7,13 @@
 
 namespace host {
 
-/// Line step of a point text with several paragraphs, in multiples of the font size.
-inline constexpr double kLineStepPerSize = 1.2;
-
 /// The width of one line of text at `size` points with `tracking` (thousandths of an
 /// em added between characters), in points.
 double LineWidth(FontFace* face, const std::u32string& line, double size, int tracking);
 
 /// The bounds (document points, y upwards: top > bottom) of a point text: every line
 /// placed by its justification about the anchor, the first baseline raised by the
-/// baseline shift and each next one 1.2 × size lower, from the font's descent to its
+/// baseline shift and each next one its line step × size lower, from the font's descent to its
 /// ascent; then the box's corners taken through the text's matrix.
 AIRealRect PointTextBounds(const Art& text, FontCatalog& fonts);
 

@@ -95,6 +95,8 @@ void Transform(Document& document, Art& art, const AIRealMatrix& matrix, float l
             std::vector<AIPathSegment> moved = art.segments;
             for (AIPathSegment& s : moved) s = Moved(matrix, s);
             document.SetSegments(&art, std::move(moved));
+            art.strokeSpace =
+                MovedStrokeSpace(art.strokeSpace.get(), matrix.a, matrix.b, matrix.c, matrix.d);
         }
     } else if (art.kind() == ArtKind::Text && (flags & kTransformObjects)) {
         document.SetMatrix(&art, Concat(art.text().matrix, matrix));

@@ -89,15 +89,18 @@ Json PathJson(const Art& art) {
     for (const auto& s : art.segments)
         segments.push_back(Json{
             {"p", Pair(s.p)}, {"in", Pair(s.in)}, {"out", Pair(s.out)}, {"corner", s.corner != 0}});
-    return Json{{"type", "path"},
-                {"name", art.name},
-                {"tags", TagsJson(art)},
-                {"closed", art.closed},
-                {"locked", (art.attributes & kArtLocked) != 0},
-                {"hidden", (art.attributes & kArtHidden) != 0},
-                {"selected", (art.attributes & kArtSelected) != 0},
-                {"segments", segments},
-                {"style", StyleJson(art.style)}};
+    Json path{{"type", "path"},
+              {"name", art.name},
+              {"tags", TagsJson(art)},
+              {"closed", art.closed},
+              {"locked", (art.attributes & kArtLocked) != 0},
+              {"hidden", (art.attributes & kArtHidden) != 0},
+              {"selected", (art.attributes & kArtSelected) != 0},
+              {"segments", segments},
+              {"style", StyleJson(art.style)}};
+    if (const StrokeSpace* space = art.strokeSpace.get())
+        path["strokeSpace"] = {space->a, space->b, space->c, space->d};
+    return path;
 }
 
 Json TextJson(const Art& art, FontCatalog& fonts) {

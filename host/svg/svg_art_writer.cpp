@@ -9,14 +9,13 @@
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_segments.h"
+#include "host/svg/svg_stroke_space.h"
 #include "host/svg/svg_style.h"
 
 namespace host::svg {
 
 namespace {
 
-// The line height of the paragraphs of a point text, as shown in the file.
-constexpr const char* kLineAdvance = "1.2em";
 constexpr float kTrackingPerEm = 1000;
 
 std::string HostName(const char* localName) {
@@ -34,23 +33,31 @@ bool Retracted(AIRealPoint handle, AIRealPoint anchor) {
     return handle.h == anchor.h && handle.v == anchor.v;
 }
 
-void AppendPair(std::string& d, AIRealPoint p) {
+// A point as the document holds it, or mapped by `back` into the space the path is
+// written in (with every digit of the double, so that it reads back the same).
+void AppendPair(std::string& d, AIRealPoint p, const Matrix* back) {
+    if (back) {
+        const Point q = back->Apply({p.h, p.v});
+        d += FormatDouble(q.x) + ' ' + FormatDouble(q.y);
+        return;
+    }
     AppendFloat(d, p.h);
     d += ' ';
     AppendFloat(d, p.v);
 }
 
-void AppendSegment(std::string& d, const AIPathSegment& from, const AIPathSegment& to) {
+void AppendSegment(std::string& d, const AIPathSegment& from, const AIPathSegment& to,
+                   const Matrix* back) {
     if (Retracted(from.out, from.p) && Retracted(to.in, to.p)) {
         d += " L ";
-        return AppendPair(d, to.p);
+        return AppendPair(d, to.p, back);
     }
     d += " C ";
-    AppendPair(d, from.out);
+    AppendPair(d, from.out, back);
     d += ' ';
-    AppendPair(d, to.in);
+    AppendPair(d, to.in, back);
     d += ' ';
-    AppendPair(d, to.p);
+    AppendPair(d, to.p, back);
 }
 
 // Name, tags and attributes; hidden art is also hidden for other programs.
@@ -137,20 +144,26 @@ void WritePathPaint(pugi::xml_node node, const PaintStyle& s, float scale) {
 
 // What the path data cannot say about the anchors.
 void WriteAnchorRecords(pugi::xml_node node, const std::vector<AIPathSegment>& segments,
-                        bool closed) {
+                        bool closed, const StrokeSpace* stroke = nullptr) {
     std::string corners = CornerRecord(segments);
     if (!corners.empty()) Set(node, HostName(quill_attr::kCorners), corners);
-    std::string ends = EndHandleRecord(segments, closed);
+    // The record is in the path's own coordinates, those of its stroke space if it has one.
+    std::string ends =
+        EndHandleRecord(stroke ? SegmentsInSpace(segments, *stroke) : segments, closed);
     if (!ends.empty()) Set(node, HostName(quill_attr::kEndHandles), ends);
 }
 
 pugi::xml_node WritePath(pugi::xml_node parent, const Art& art, const Matrix& space) {
     pugi::xml_node node = parent.append_child("path");
     WriteIdentity(node, art);
+    // Written in the user space a reference needs, the path has the file's transform
+    // back, for which its stroke space only stands.
+    const StrokeSpace* stroke = IsIdentity(space) ? art.strokeSpace.get() : nullptr;
+    if (stroke) Set(node, "transform", StrokeSpaceTransform(*stroke));
     const SegmentsWritten segments(art, space);
-    Set(node, "d", PathData(segments.get(), art.closed));
+    Set(node, "d", PathData(segments.get(), art.closed, stroke));
     WritePathPaint(node, art.style, PointSize(space));
-    WriteAnchorRecords(node, segments.get(), art.closed);
+    WriteAnchorRecords(node, segments.get(), art.closed, stroke);
     return node;
 }
 
@@ -165,12 +178,21 @@ bool HasOwnRecord(const Art& member) {
 pugi::xml_node WriteCompoundPath(pugi::xml_node parent, const Art& art, const Matrix& space) {
     pugi::xml_node node = parent.append_child("path");
     WriteIdentity(node, art);
+    // The contours of one <path> share its transform: the first member's stroke space is
+    // the shape's (unless the shape is written in a reference's user space, as a path).
+    const StrokeSpace* stroke = nullptr;
+    for (const auto& member : art.children()) {
+        if (member->segments.empty()) continue;
+        if (IsIdentity(space)) stroke = member->strokeSpace.get();
+        break;
+    }
+    if (stroke) Set(node, "transform", StrokeSpaceTransform(*stroke));
     std::string d;
     bool records = false;
     for (const auto& member : art.children()) {
         if (member->segments.empty()) continue;
         if (!d.empty()) d += ' ';
-        d += PathData(SegmentsWritten(*member, space).get(), member->closed);
+        d += PathData(SegmentsWritten(*member, space).get(), member->closed, stroke);
         records = records || HasOwnRecord(*member);
     }
     Set(node, "d", d);
@@ -182,7 +204,7 @@ pugi::xml_node WriteCompoundPath(pugi::xml_node parent, const Art& art, const Ma
         if (member->segments.empty()) continue;
         pugi::xml_node record = node.append_child(recordName.c_str());
         WriteIdentity(record, *member);
-        WriteAnchorRecords(record, SegmentsWritten(*member, space).get(), member->closed);
+        WriteAnchorRecords(record, SegmentsWritten(*member, space).get(), member->closed, stroke);
     }
     return node;
 }
@@ -224,7 +246,7 @@ void WriteTextFeatures(pugi::xml_node node, const TextStyle& t) {
 }
 
 // Paragraphs as lines; contents that lines cannot hold exactly are kept whole as well.
-void WriteContents(pugi::xml_node node, const std::string& contents) {
+void WriteContents(pugi::xml_node node, const std::string& contents, float lineStep) {
     bool exact = IsXmlSafe(contents) && contents.find_first_of("\n\t") == std::string::npos;
     if (!exact) WriteHostText(node, quill_attr::kContents, contents);
     std::string visible = IsXmlSafe(contents) ? contents : PercentEscape(contents);
@@ -237,13 +259,14 @@ void WriteContents(pugi::xml_node node, const std::string& contents) {
     // Under xml:space="preserve" whatever stands between the lines is drawn: an empty
     // text before each line and at the end keeps the file's indentation out of them.
     auto noIndentation = [&] { node.append_child(pugi::node_pcdata).set_value(""); };
+    const std::string advance = FormatFloat(lineStep) + "em";
     std::size_t start = 0;
     for (bool first = true;; first = false) {
         std::size_t end = visible.find('\r', start);
         noIndentation();
         pugi::xml_node line = node.append_child("tspan");
         Set(line, "x", "0");
-        Set(line, first ? "y" : "dy", first ? "0" : kLineAdvance);
+        Set(line, first ? "y" : "dy", first ? "0" : advance);
         std::string paragraph =
             visible.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!paragraph.empty()) line.append_child(pugi::node_pcdata).set_value(paragraph.c_str());
@@ -266,23 +289,26 @@ pugi::xml_node WriteText(pugi::xml_node parent, const Art& art, const Matrix& sp
             f(m.f) + ")");
     Set(node, "xml:space", "preserve");
     WriteTextFeatures(node, art.text().style);
-    WriteContents(node, art.text().contents);
+    WriteContents(node, art.text().contents, art.text().style.lineStep);
     return node;
 }
 
 }  // namespace
 
-std::string PathData(const std::vector<AIPathSegment>& segments, bool closed) {
+std::string PathData(const std::vector<AIPathSegment>& segments, bool closed,
+                     const StrokeSpace* space) {
     if (segments.empty()) return "";
+    const Matrix back = space ? FromDocument(*space) : Matrix();
+    const Matrix* mapped = space ? &back : nullptr;
     // Written in one string, sized for the usual numbers of a curve.
     std::string d;
     d.reserve(segments.size() * 64);
     d += "M ";
-    AppendPair(d, segments.front().p);
+    AppendPair(d, segments.front().p, mapped);
     for (std::size_t i = 1; i < segments.size(); ++i)
-        AppendSegment(d, segments[i - 1], segments[i]);
+        AppendSegment(d, segments[i - 1], segments[i], mapped);
     if (closed) {
-        AppendSegment(d, segments.back(), segments.front());
+        AppendSegment(d, segments.back(), segments.front(), mapped);
         d += " Z";
     }
     return d;

@@ -14,7 +14,9 @@ namespace host::svg {
 void WriteArt(pugi::xml_node parent, const Art& art, const WriteSpace& outer);
 
 /// The path data of the segments: every segment written out, the closing one too,
-/// so that reading it back gives the same anchors.
-std::string PathData(const std::vector<AIPathSegment>& segments, bool closed);
+/// so that reading it back gives the same anchors; in the coordinates of `space` when
+/// there is one (the path is then written with that space as its transform).
+std::string PathData(const std::vector<AIPathSegment>& segments, bool closed,
+                     const StrokeSpace* space = nullptr);
 
 }  // namespace host::svg

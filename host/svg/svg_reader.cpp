@@ -227,6 +227,9 @@ void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, co
             corners = ReadHostText(context_, members[i], quill_attr::kCorners).value_or("");
         }
         path->style = paint;
+        // A stroke stretched or skewed by its transform keeps that shape.
+        if (paint.strokePaint)
+            path->strokeSpace = MakeStrokeSpace(frame.ctm.a, frame.ctm.b, frame.ctm.c, frame.ctm.d);
         document_.SetSegments(path, DocumentSegments(contour, corners));
         document_.SetClosed(path, contour.closed);
     }

@@ -28,7 +28,20 @@ struct Environment {
 
 using Applier = bool (*)(Style&, std::string_view, Environment&);
 
+// "0.35 px": in a property a length is one word, and renderers ignore this one.
+bool UnitStandsApart(std::string_view value) {
+    const std::string_view text = Trim(value);
+    NumberScanner scanner(text);
+    if (!scanner.ReadNumber() || scanner.AtEnd()) return false;
+    const char before = text[scanner.position() - 1];
+    return before == ' ' || before == '\t' || before == '\r' || before == '\n' || before == ',';
+}
+
 double Length(std::string_view value, LengthAxis axis, Environment& env, bool* ok) {
+    if (UnitStandsApart(value)) {
+        *ok = false;
+        return 0;
+    }
     std::string problem;
     auto length = ParseLength(value, axis, env.lengths, &problem);
     if (length) return *length;

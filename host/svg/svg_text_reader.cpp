@@ -5,6 +5,7 @@
 #include "host/svg/svg_host_attributes.h"
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
+#include "host/svg/svg_text_lines.h"
 
 namespace host::svg {
 
@@ -19,23 +20,24 @@ bool IsBlank(std::string_view text) {
 
 struct TextCollector {
     ReaderContext& context;
+    bool preserve;  // xml:space="preserve"
     std::string text;
     int lineSpans = 0;  // tspans seen that position a line
 
-    // A tspan placed on its own line.
-    bool StartsLine(const pugi::xml_node& node) const {
-        if (context.SvgName(node) != "tspan") return false;
-        std::string_view role = context.Attribute(node, Namespace::Sodipodi, "role").value();
-        return node.attribute("y") || node.attribute("dy") || role == "line";
-    }
+    bool StartsLine(const pugi::xml_node& node) const { return svg::StartsLine(node, context); }
 
     void Collect(const pugi::xml_node& node, int depth) {
         if (depth > kDeepestTextNesting) return;
         for (auto child : node.children()) {
             if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-                // White space that only lays out the lines of the file is no text.
-                bool layout = IsBlank(child.value()) && (StartsLine(child.previous_sibling()) ||
-                                                         StartsLine(child.next_sibling()));
+                // White space that only lays out the lines of the file is no text. Under
+                // xml:space="preserve" it is drawn, at the end of the line before it, where
+                // it moves a centred or right-aligned line; before the first line it is
+                // drawn alone, unseen.
+                bool layout = IsBlank(child.value()) &&
+                              (preserve ? lineSpans == 0 && StartsLine(child.next_sibling())
+                                        : StartsLine(child.previous_sibling()) ||
+                                              StartsLine(child.next_sibling()));
                 if (!layout) text += child.value();
                 continue;
             }
@@ -81,11 +83,13 @@ bool PreservesSpaces(pugi::xml_node node) {
     return false;
 }
 
-// The first coordinate of a list attribute ("x", "y"), on the element or its first tspan.
+// The first coordinate of a list attribute ("x", "y"), on the element or, when
+// `orFirstSpan`, its first tspan that has one.
 double FirstCoordinate(const pugi::xml_node& node, const char* attribute, LengthAxis axis,
-                       const LengthContext& lengths, ReaderContext& context) {
+                       const LengthContext& lengths, ReaderContext& context,
+                       bool orFirstSpan = true) {
     pugi::xml_node holder = node;
-    if (!node.attribute(attribute))
+    if (!node.attribute(attribute) && orFirstSpan)
         for (auto child : node.children())
             if (context.SvgName(child) == "tspan" && child.attribute(attribute)) {
                 holder = child;
@@ -138,8 +142,13 @@ TextStyle ReadTextStyle(const pugi::xml_node& node, const Style& style, double s
 
 Art* ReadText(Document& document, Art* parent, const pugi::xml_node& node, const Frame& frame,
               double outerScale, ReaderContext& context) {
-    double x = FirstCoordinate(node, "x", LengthAxis::Horizontal, frame.lengths, context);
-    double y = FirstCoordinate(node, "y", LengthAxis::Vertical, frame.lengths, context);
+    // The text's shift of its first character (dx, dy) moves the whole line with it; a
+    // tspan's shifts place the next lines.
+    double x = FirstCoordinate(node, "x", LengthAxis::Horizontal, frame.lengths, context) +
+               FirstCoordinate(node, "dx", LengthAxis::Horizontal, frame.lengths, context, false);
+    const double firstY = FirstCoordinate(node, "y", LengthAxis::Vertical, frame.lengths, context);
+    double y =
+        firstY + FirstCoordinate(node, "dy", LengthAxis::Vertical, frame.lengths, context, false);
     // The text's own space has y upwards: flip SVG's, then place it at (x, y).
     Matrix m = frame.ctm * Translation(x, y) * Scaling(1, -1);
     double scale = outerScale > 0 && std::isfinite(outerScale) ? outerScale : 1;
@@ -149,11 +158,17 @@ Art* ReadText(Document& document, Art* parent, const pugi::xml_node& node, const
     if (auto exact = ReadHostText(context, node, quill_attr::kContents)) {
         art->text().contents = *exact;
     } else {
-        TextCollector collector{context, {}, 0};
+        const bool preserve = PreservesSpaces(node);
+        TextCollector collector{context, preserve, {}, 0};
         collector.Collect(node, 0);
-        art->text().contents = ArrangeSpaces(collector.text, PreservesSpaces(node));
+        art->text().contents = ArrangeSpaces(collector.text, preserve);
     }
     art->text().style = ReadTextStyle(node, frame.style, scale, context);
+    // The lines keep their distance; the host's own step when the file does not say.
+    auto step = SecondLineStep(node, firstY, frame.lengths, context);
+    const double sizes = step && frame.style.fontSize > 0 ? *step / frame.style.fontSize : 0;
+    if (sizes > 0 && sizes <= kLargestCoordinate)
+        art->text().style.lineStep = static_cast<float>(sizes);
     AIRealMatrix matrix{Checked(m.a / scale, node, context), Checked(m.b / scale, node, context),
                         Checked(m.c / scale, node, context), Checked(m.d / scale, node, context),
                         Checked(m.e, node, context),         Checked(m.f, node, context)};

@@ -265,6 +265,21 @@ TEST(SvgImport, PaintFromAttributesStylesAndGroups) {
     EXPECT_FLOAT_EQ(e.fill.v[0], 0.5f);
 }
 
+// Renderers take "0.35 px" for no length at all and keep the inherited width.
+TEST(SvgImport, ALengthWhoseUnitStandsApartIsIgnored) {
+    std::string warnings;
+    auto doc = LoadSvgText(Svg("width=\"100\" height=\"100\" viewBox=\"0 0 100 100\"",
+                               "<g stroke-width=\"3\"><path d=\"M0 0 L 10 0\" stroke=\"red\" "
+                               "stroke-width=\"0.35 px\"/><path d=\"M0 0 L 10 0\" stroke=\"red\" "
+                               "stroke-width=\" 0.35px \"/></g>"),
+                           &warnings);
+    auto paths = Paths(*doc);
+    ASSERT_EQ(paths.size(), 2u);
+    EXPECT_FLOAT_EQ(paths[0]->style.width, 2.25f);  // 3 px
+    EXPECT_FLOAT_EQ(paths[1]->style.width, 0.2625f);
+    EXPECT_NE(warnings.find("ignored stroke-width=\"0.35 px\""), std::string::npos) << warnings;
+}
+
 TEST(SvgImport, ElementsWithoutArtAreKeptWithoutAWord) {
     std::string body =
         "<defs><linearGradient id=\"shade\"><stop offset=\"0\" "

@@ -147,10 +147,7 @@ double DifferingShare(const Picture& a, const Picture& b, int channelStep, int f
 }
 
 // Another program's view of the export: librsvg draws the saved drawing as it draws the
-// original. Left out are the drawings with what the document does not keep: line
-// spacing of multi-line texts (hc-sr04), different stroke widths
-// along two axes (groups, transforms), a stroke width that librsvg refuses but the host
-// reads ("0.35 px" in negative-scale).
+// original, every drawing of the corpus.
 TEST(SvgRender, ASavedDrawingLooksLikeTheOriginal) {
     QUILL_SKIP_WITHOUT_CORPUS();
     const char* const kDrawings[] = {
@@ -166,11 +163,15 @@ TEST(SvgRender, ASavedDrawingLooksLikeTheOriginal) {
         "fritzing__Stepper_Motor_Bipolar_breadboard_leg.svg",
         "fritzing__arduino_Uno_Rev3_pcb.svg",
         "fritzing__dip_8_300mil.svg",
+        "fritzing__hc-sr04_bf8299a_002.svg",
         "resvg__M-A-trimmed.svg",
         "resvg__mm-values.svg",
         "resvg__nested-transforms-1.svg",
         "resvg__preserveAspectRatio-with-viewBox-not-at-zero-pos.svg",
+        "svgpathtools__groups.svg",
+        "svgpathtools__negative-scale.svg",
         "svgpathtools__test.svg",
+        "svgpathtools__transforms.svg",
         "svgpathtools__zero-radius-arcs.svg",
         "tracespace__full-circle.svg",
         "tracespace__region-with-arcs.svg",
