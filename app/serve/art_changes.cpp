@@ -91,7 +91,8 @@ std::uint64_t Fingerprint(const host::Art& art) {
 
 std::string ArtSvg(const host::Art& art) {
     pugi::xml_document xml;
-    host::svg::WriteArt(xml, art);
+    host::svg::WrittenIds ids;
+    host::svg::WriteArt(xml, art, {host::svg::Matrix(), &ids});
     StringWriter out;
     xml.first_child().print(out, "", pugi::format_raw);
     return out.text;

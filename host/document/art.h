@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/document/kept_markup.h"
 #include "host/document/stroke_space.h"
 #include "sdk/sdk.h"
 
@@ -142,6 +143,13 @@ class Art {
     /// The point text's part, or one at its defaults for art that has none.
     const PointText& text() const { return text_ ? *text_ : NoText(); }
 
+    /// What the file said of the art that the document does not model; nullptr for
+    /// nearly all art.
+    const KeptMarkup* kept() const { return kept_.get(); }
+    KeptMarkup& keep() {
+        if (!kept_) kept_ = std::make_unique<KeptMarkup>();
+        return *kept_;
+    }
     /// The compound path this path is a member of, or nullptr.
     Art* compound() const {
         return parent_ && parent_->kind_ == ArtKind::CompoundPath ? parent_ : nullptr;
@@ -159,6 +167,7 @@ class Art {
     Layer* layerOfGroup_ = nullptr;
     std::vector<std::unique_ptr<Art>> children_;
     std::unique_ptr<PointText> text_;
+    std::unique_ptr<KeptMarkup> kept_;
     static const PointText& NoText();
 };
 

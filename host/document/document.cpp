@@ -211,6 +211,14 @@ std::unique_ptr<Art> CloneTree(const Art& source, std::unique_ptr<Art> copy) {
     copy->style = source.style;
     if (source.strokeSpace) copy->strokeSpace = std::make_unique<StrokeSpace>(*source.strokeSpace);
     if (source.kind() == ArtKind::Text) copy->text() = source.text();
+    if (const KeptMarkup* kept = source.kept()) {
+        // The id stays with the original: references to it mean that one.
+        KeptMarkup& copied = copy->keep() = *kept;
+        auto& attributes = copied.attributes;
+        attributes.erase(std::remove_if(attributes.begin(), attributes.end(),
+                                        [](const auto& a) { return a.first == "id"; }),
+                         attributes.end());
+    }
     return copy;
 }
 }  // namespace

@@ -64,6 +64,14 @@ class Document {
     float height() const { return height_; }
     const FileSpace& fileSpace() const { return fileSpace_; }
     void SetFileSpace(const FileSpace& space) { fileSpace_ = space; }
+    /// What the file said outside the art that the document does not model: the root
+    /// element's attributes and the elements that stood beside the layers.
+    const KeptMarkup& kept() const { return kept_; }
+    KeptMarkup& keep() { return kept_; }
+    /// Whether the file's style sheets are among what is kept: their rules would reach
+    /// the art as it is saved.
+    bool keepsStyleSheets() const { return keepsStyleSheets_; }
+    void SetKeepsStyleSheets(bool keeps) { keepsStyleSheets_ = keeps; }
 
     // Layers, from bottom (index 0) to top.
     const std::vector<std::unique_ptr<Layer>>& layers() const { return layers_; }
@@ -137,6 +145,8 @@ class Document {
 
     float width_, height_;
     FileSpace fileSpace_;
+    KeptMarkup kept_;
+    bool keepsStyleSheets_ = false;
     std::vector<std::unique_ptr<Layer>> layers_;
     Layer* current_ = nullptr;
     std::unordered_map<ObjectId, Art*> arts_;

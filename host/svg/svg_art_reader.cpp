@@ -32,8 +32,7 @@ std::optional<Rgb> FirstStopColor(pugi::xml_node gradient, ReaderContext& contex
 }
 
 // The colour a paint shows, or nullopt for no paint.
-std::optional<Rgb> PaintColor(const Paint& paint, const Style& style, const pugi::xml_node& node,
-                              ReaderContext& context) {
+std::optional<Rgb> PaintColor(const Paint& paint, const Style& style, ReaderContext& context) {
     switch (paint.kind) {
         case Paint::Kind::None:
             return std::nullopt;
@@ -44,17 +43,11 @@ std::optional<Rgb> PaintColor(const Paint& paint, const Style& style, const pugi
         case Paint::Kind::Reference:
             break;
     }
+    // The file keeps the reference; the document paints with the gradient's first colour.
     pugi::xml_node server = context.FindById(paint.reference);
     std::string_view kind = context.SvgName(server);
-    if (kind == "linearGradient" || kind == "radialGradient") {
-        if (context.FirstTime("gradient " + paint.reference))
-            context.Warn(server, "gradients are not supported; painted with the first colour");
-        auto first = FirstStopColor(server, context);
-        if (first) return first;
-    } else if (context.FirstTime("paint " + paint.reference)) {
-        context.Warn(node, "paint url(#" + paint.reference + ") is not supported" +
-                               (paint.hasFallback ? "; its fallback is used" : "; not painted"));
-    }
+    if (kind == "linearGradient" || kind == "radialGradient")
+        if (auto first = FirstStopColor(server, context)) return first;
     if (paint.hasFallback && !paint.fallbackNone) return paint.fallback;
     return std::nullopt;
 }
@@ -68,7 +61,7 @@ struct DocumentPaint {
 // not painted with it), else the visible one.
 DocumentPaint ReadDocumentPaint(const Paint& paint, const Style& style, const pugi::xml_node& node,
                                 const char* recordName, ReaderContext& context) {
-    auto visible = PaintColor(paint, style, node, context);
+    auto visible = PaintColor(paint, style, context);
     DocumentPaint result{visible.has_value(), visible ? RgbColor(*visible) : Color()};
     if (auto record = ReadHostText(context, node, recordName)) {
         if (auto exact = ParseColorRecord(*record))

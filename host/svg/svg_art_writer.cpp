@@ -5,6 +5,7 @@
 #include "host/fonts/font_description.h"
 #include "host/svg/svg_document_colors.h"
 #include "host/svg/svg_host_attributes.h"
+#include "host/svg/svg_inline_style.h"
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_segments.h"
@@ -78,48 +79,92 @@ void WritePaint(pugi::xml_node node, const char* property, const char* recordNam
     if (!record.empty()) WriteHostText(node, recordName, record);
 }
 
-void WriteStroke(pugi::xml_node node, const PaintStyle& s) {
+// Lengths are divided by `scale`, the size of a point in the element's user space.
+void WriteStroke(pugi::xml_node node, const PaintStyle& s, float scale) {
     static const char* caps[] = {"butt", "round", "square"};
     static const char* joins[] = {"miter", "round", "bevel"};
-    Set(node, "stroke-width", FormatFloat(s.width));
+    Set(node, "stroke-width", FormatFloat(s.width / scale));
     if (s.cap > 0 && s.cap <= 2) Set(node, "stroke-linecap", caps[s.cap]);
     if (s.join > 0 && s.join <= 2) Set(node, "stroke-linejoin", joins[s.join]);
     if (s.miterLimit != 4) Set(node, "stroke-miterlimit", FormatFloat(s.miterLimit));
     if (!s.dash.empty()) {
         std::string dashes;
-        for (float d : s.dash) dashes += (dashes.empty() ? "" : " ") + FormatFloat(d);
+        for (float d : s.dash) dashes += (dashes.empty() ? "" : " ") + FormatFloat(d / scale);
         Set(node, "stroke-dasharray", dashes);
     }
-    if (s.dashOffset != 0) Set(node, "stroke-dashoffset", FormatFloat(s.dashOffset));
+    if (s.dashOffset != 0) Set(node, "stroke-dashoffset", FormatFloat(s.dashOffset / scale));
 }
 
-void WritePathPaint(pugi::xml_node node, const PaintStyle& s) {
+// The segments in a user space other than the document's.
+std::vector<AIPathSegment> SegmentsIn(const Matrix& space,
+                                      const std::vector<AIPathSegment>& segments) {
+    const Matrix toUser = Inverse(space).value_or(Matrix());
+    auto map = [&](AIRealPoint p) {
+        Point q = toUser.Apply({p.h, p.v});
+        return AIRealPoint{static_cast<AIReal>(q.x), static_cast<AIReal>(q.y)};
+    };
+    std::vector<AIPathSegment> mapped = segments;
+    for (AIPathSegment& s : mapped) {
+        s.p = map(s.p);
+        s.in = map(s.in);
+        s.out = map(s.out);
+    }
+    return mapped;
+}
+
+// A path's segments as written in `space`: the document's own when it is the page's.
+class SegmentsWritten {
+ public:
+    SegmentsWritten(const Art& path, const Matrix& space)
+        : inDocument_(IsIdentity(space)),
+          moved_(inDocument_ ? std::vector<AIPathSegment>() : SegmentsIn(space, path.segments)),
+          segments_(inDocument_ ? path.segments : moved_) {}
+    SegmentsWritten(const SegmentsWritten&) = delete;
+    const std::vector<AIPathSegment>& get() const { return segments_; }
+
+ private:
+    bool inDocument_;
+    std::vector<AIPathSegment> moved_;
+    const std::vector<AIPathSegment>& segments_;
+};
+
+// Lengths are divided by the size of a point in the element's user space.
+float PointSize(const Matrix& space) {
+    return IsIdentity(space) ? 1.0f : static_cast<float>(space.MeanScale());
+}
+
+void WritePathPaint(pugi::xml_node node, const PaintStyle& s, float scale) {
     WritePaint(node, "fill", quill_attr::kFillColor, s.fillPaint, s.fill);
     if (s.evenOdd) Set(node, "fill-rule", "evenodd");
     WritePaint(node, "stroke", quill_attr::kStrokeColor, s.strokePaint, s.stroke);
-    WriteStroke(node, s);
+    WriteStroke(node, s, scale);
     if (s.fillOverprint) Set(node, HostName(quill_attr::kFillOverprint), "true");
     if (s.strokeOverprint) Set(node, HostName(quill_attr::kStrokeOverprint), "true");
 }
 
 // What the path data cannot say about the anchors.
-void WriteAnchorRecords(pugi::xml_node node, const Art& path, const StrokeSpace* space = nullptr) {
-    std::string corners = CornerRecord(path.segments);
+void WriteAnchorRecords(pugi::xml_node node, const std::vector<AIPathSegment>& segments,
+                        bool closed, const StrokeSpace* stroke = nullptr) {
+    std::string corners = CornerRecord(segments);
     if (!corners.empty()) Set(node, HostName(quill_attr::kCorners), corners);
     // The record is in the path's own coordinates, those of its stroke space if it has one.
-    std::string ends = EndHandleRecord(
-        space ? SegmentsInSpace(path.segments, *space) : path.segments, path.closed);
+    std::string ends =
+        EndHandleRecord(stroke ? SegmentsInSpace(segments, *stroke) : segments, closed);
     if (!ends.empty()) Set(node, HostName(quill_attr::kEndHandles), ends);
 }
 
-void WritePath(pugi::xml_node parent, const Art& art) {
+pugi::xml_node WritePath(pugi::xml_node parent, const Art& art, const Matrix& space) {
     pugi::xml_node node = parent.append_child("path");
     WriteIdentity(node, art);
-    const StrokeSpace* space = art.strokeSpace.get();
-    if (space) Set(node, "transform", StrokeSpaceTransform(*space));
-    Set(node, "d", PathData(art.segments, art.closed, space));
-    WritePathPaint(node, art.style);
-    WriteAnchorRecords(node, art, space);
+    // Written in the user space a reference needs, the path has the file's transform
+    // back, for which its stroke space only stands.
+    const StrokeSpace* stroke = IsIdentity(space) ? art.strokeSpace.get() : nullptr;
+    if (stroke) Set(node, "transform", StrokeSpaceTransform(*stroke));
+    const SegmentsWritten segments(art, space);
+    Set(node, "d", PathData(segments.get(), art.closed, stroke));
+    WritePathPaint(node, art.style, PointSize(space));
+    WriteAnchorRecords(node, segments.get(), art.closed, stroke);
+    return node;
 }
 
 bool HasOwnRecord(const Art& member) {
@@ -130,37 +175,38 @@ bool HasOwnRecord(const Art& member) {
 
 // One <path> of every member's contour, painted as the compound path is; the members'
 // own records follow inside it, one for each, when any of them has one.
-void WriteCompoundPath(pugi::xml_node parent, const Art& art) {
+pugi::xml_node WriteCompoundPath(pugi::xml_node parent, const Art& art, const Matrix& space) {
     pugi::xml_node node = parent.append_child("path");
     WriteIdentity(node, art);
     // The contours of one <path> share its transform: the first member's stroke space is
-    // the shape's.
-    const StrokeSpace* space = nullptr;
-    for (const auto& member : art.children())
-        if (!member->segments.empty()) {
-            space = member->strokeSpace.get();
-            break;
-        }
-    if (space) Set(node, "transform", StrokeSpaceTransform(*space));
+    // the shape's (unless the shape is written in a reference's user space, as a path).
+    const StrokeSpace* stroke = nullptr;
+    for (const auto& member : art.children()) {
+        if (member->segments.empty()) continue;
+        if (IsIdentity(space)) stroke = member->strokeSpace.get();
+        break;
+    }
+    if (stroke) Set(node, "transform", StrokeSpaceTransform(*stroke));
     std::string d;
     bool records = false;
     for (const auto& member : art.children()) {
         if (member->segments.empty()) continue;
         if (!d.empty()) d += ' ';
-        d += PathData(member->segments, member->closed, space);
+        d += PathData(SegmentsWritten(*member, space).get(), member->closed, stroke);
         records = records || HasOwnRecord(*member);
     }
     Set(node, "d", d);
-    WritePathPaint(node, art.style);
+    WritePathPaint(node, art.style, PointSize(space));
     if (!art.style.evenOdd) Set(node, "fill-rule", "nonzero");
-    if (!records) return;
+    if (!records) return node;
     const std::string recordName = HostName(quill_attr::kMember);
     for (const auto& member : art.children()) {
         if (member->segments.empty()) continue;
         pugi::xml_node record = node.append_child(recordName.c_str());
         WriteIdentity(record, *member);
-        WriteAnchorRecords(record, *member, space);
+        WriteAnchorRecords(record, SegmentsWritten(*member, space).get(), member->closed, stroke);
     }
+    return node;
 }
 
 // The family that leads other programs to the same face, with its weight and style; the
@@ -230,17 +276,21 @@ void WriteContents(pugi::xml_node node, const std::string& contents, float lineS
     noIndentation();
 }
 
-void WriteText(pugi::xml_node parent, const Art& art) {
+pugi::xml_node WriteText(pugi::xml_node parent, const Art& art, const Matrix& space) {
     pugi::xml_node node = parent.append_child("text");
     WriteIdentity(node, art);
     // The text's own space has y upwards, SVG's downwards: flip it before the matrix.
-    const AIRealMatrix& m = art.text().matrix;
+    const AIRealMatrix& t = art.text().matrix;
+    Matrix m{t.a, t.b, t.c, t.d, t.tx, t.ty};
+    if (!IsIdentity(space)) m = Inverse(space).value_or(Matrix()) * m;
+    auto f = [](double v) { return FormatFloat(static_cast<float>(v)); };
     Set(node, "transform",
-        "matrix(" + FormatFloat(m.a) + " " + FormatFloat(m.b) + " " + FormatFloat(-m.c) + " " +
-            FormatFloat(-m.d) + " " + FormatFloat(m.tx) + " " + FormatFloat(m.ty) + ")");
+        "matrix(" + f(m.a) + " " + f(m.b) + " " + f(-m.c) + " " + f(-m.d) + " " + f(m.e) + " " +
+            f(m.f) + ")");
     Set(node, "xml:space", "preserve");
     WriteTextFeatures(node, art.text().style);
     WriteContents(node, art.text().contents, art.text().style.lineStep);
+    return node;
 }
 
 }  // namespace
@@ -264,20 +314,35 @@ std::string PathData(const std::vector<AIPathSegment>& segments, bool closed,
     return d;
 }
 
-void WriteArt(pugi::xml_node parent, const Art& art) {
+void WriteArt(pugi::xml_node parent, const Art& art, const WriteSpace& outer) {
+    const KeptMarkup* kept = art.kept();
+    if (kept && !kept->element.empty()) return WriteKeptElement(parent, *kept, outer);
+    const WriteSpace own{OwnSpace(art, outer.toDocument), outer.ids, outer.styleInline};
+    pugi::xml_node node;
     switch (art.kind()) {
         case ArtKind::Path:
-            return WritePath(parent, art);
+            node = WritePath(parent, art, own.toDocument);
+            break;
         case ArtKind::Text:
-            return WriteText(parent, art);
+            node = WriteText(parent, art, own.toDocument);
+            break;
         case ArtKind::CompoundPath:
-            return WriteCompoundPath(parent, art);
+            node = WriteCompoundPath(parent, art, own.toDocument);
+            break;
         case ArtKind::Group:
+            node = parent.append_child("g");
+            WriteIdentity(node, art);
+            for (const auto& child : art.children()) WriteArt(node, *child, own);
             break;
     }
-    pugi::xml_node group = parent.append_child("g");
-    WriteIdentity(group, art);
-    for (const auto& child : art.children()) WriteArt(group, *child);
+    if (kept) {
+        if (art.kind() != ArtKind::Group && art.kind() != ArtKind::Text)
+            AppendKeptMarkup(node, kept->children, *own.ids);
+        const std::string transform = RelativeTransform(outer.toDocument, own.toDocument);
+        if (!transform.empty()) Set(node, "transform", transform);
+        WriteKeptAttributes(node, *kept, art.kind() != ArtKind::Group, *own.ids);
+    }
+    if (outer.styleInline) WriteStyleInline(node, art.kind());
 }
 
 }  // namespace host::svg

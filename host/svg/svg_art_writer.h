@@ -5,11 +5,13 @@
 #include <pugixml.hpp>
 
 #include "host/document/art.h"
+#include "host/svg/svg_kept_writer.h"
 
 namespace host::svg {
 
-/// Appends `art` (a group with its children, a path or a point text) to `parent`.
-void WriteArt(pugi::xml_node parent, const Art& art);
+/// Appends `art` (a group with its children, a path or a point text, or an element kept
+/// whole) to `parent`, whose content is written in `outer`, with what the file kept of it.
+void WriteArt(pugi::xml_node parent, const Art& art, const WriteSpace& outer);
 
 /// The path data of the segments: every segment written out, the closing one too,
 /// so that reading it back gives the same anchors; in the coordinates of `space` when

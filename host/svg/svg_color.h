@@ -10,10 +10,12 @@ namespace host::svg {
 /// Components from 0 to 1.
 struct Rgb {
     double r = 0, g = 0, b = 0;
+    double alpha = 1;  // 0 transparent
 };
 
 /// A colour: a name of CSS's table (case-insensitive), #rgb, #rgba, #rrggbb, #rrggbbaa,
-/// rgb() or rgba() with integers or percentages (alpha ignored). nullopt otherwise.
+/// rgb() or rgba() with integers or percentages, hsl() or hsla(), with their alpha.
+/// nullopt otherwise.
 std::optional<Rgb> ParseColor(std::string_view text);
 
 /// The value of `fill` or `stroke`.

@@ -89,15 +89,25 @@ void ReaderContext::Index(const pugi::xml_node& root) {
             ids_.emplace(id.value(), node);  // first one wins
             idOffsets_.push_back(node.offset_debug());
         }
-        const char* name = node.name();
-        const char* colon = std::strrchr(name, ':');
-        if (std::strcmp(colon ? colon + 1 : name, "style") == 0) styleElements_.push_back(node);
+        const std::string_view name = node.name();
+        const auto colon = name.rfind(':');
+        if (name.substr(colon == std::string_view::npos ? 0 : colon + 1) == "style")
+            styleElements_.push_back(node);
+        if (name.size() >= 8 && name.substr(name.size() - 8) == "textPath" &&
+            SvgName(node) == "textPath")
+            NoteTextPathTarget(node);
         for (auto child = node.last_child(); child; child = child.previous_sibling())
             if (child.type() == pugi::node_element) pending.push_back(child);
     }
     // An element with an id whose place is unknown could be anywhere: nothing is released.
     std::sort(idOffsets_.begin(), idOffsets_.end());
     releasable_ = idOffsets_.empty() || idOffsets_.front() >= 0;
+}
+
+void ReaderContext::NoteTextPathTarget(const pugi::xml_node& textPath) {
+    auto href = Attribute(textPath, Namespace::XLink, "href");
+    std::string_view target = href ? href.value() : textPath.attribute("href").value();
+    if (!target.empty() && target.front() == '#') textPathTargets_.emplace(target.substr(1));
 }
 
 const std::vector<ReaderContext::HostAttribute>& ReaderContext::HostAttributes(

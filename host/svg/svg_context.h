@@ -40,6 +40,10 @@ class ReaderContext {
     /// The attribute of that namespace and local name (an empty attribute if absent).
     pugi::xml_attribute Attribute(const pugi::xml_node& node, Namespace ns,
                                   const char* localName) const;
+    /// Whether the root declares that prefix ("dc" of xmlns:dc).
+    bool DeclaresPrefix(std::string_view prefix) const {
+        return namespaceOfPrefix_.count(std::string(prefix)) > 0;
+    }
     /// Whether the root declares the namespace (under a prefix).
     bool Declares(Namespace ns) const { return !Prefixes(ns).empty(); }
     /// "prefix:" for every prefix the root declares for the namespace, in order.
@@ -69,6 +73,10 @@ class ReaderContext {
     void SetRules(std::shared_ptr<const RuleSet> rules) { rules_ = std::move(rules); }
     /// Elements read stay in the tree (see Release).
     void KeepTree() { releasable_ = false; }
+
+    /// Whether a text runs along the element of that id (by a `textPath`): its
+    /// coordinates must then be written in the user space the file gave them.
+    bool IsFollowedByText(const std::string& id) const { return textPathTargets_.count(id) > 0; }
 
     /// "<path id="p1">", the element as a message names it.
     std::string Describe(const pugi::xml_node& node) const;
@@ -111,6 +119,7 @@ class ReaderContext {
 
  private:
     std::string PlaceOfLine(std::ptrdiff_t offset) const;  // "FILE:LINE: "
+    void NoteTextPathTarget(const pugi::xml_node& textPath);
 
     std::string fileName_;
     std::vector<std::size_t> lineStarts_;
@@ -119,6 +128,7 @@ class ReaderContext {
     std::unordered_map<std::string, pugi::xml_node> ids_;
     std::vector<pugi::xml_node> styleElements_;
     std::shared_ptr<const RuleSet> rules_;
+    std::unordered_set<std::string> textPathTargets_;
     std::vector<std::string> warnings_;
     std::unordered_set<std::string> onceKeys_;
     std::function<void(std::ptrdiff_t)> progress_;

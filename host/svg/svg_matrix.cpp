@@ -32,6 +32,19 @@ bool IsNameCharacter(char c) {
 
 }  // namespace
 
+std::optional<Matrix> Inverse(const Matrix& m) {
+    const double det = m.Determinant();
+    if (det == 0 || !std::isfinite(det)) return std::nullopt;
+    Matrix inverse{m.d / det,
+                   -m.b / det,
+                   -m.c / det,
+                   m.a / det,
+                   (m.c * m.f - m.d * m.e) / det,
+                   (m.b * m.e - m.a * m.f) / det};
+    if (!inverse.IsFinite()) return std::nullopt;
+    return inverse;
+}
+
 double Matrix::MeanScale() const {
     return std::sqrt(std::fabs(Determinant()));
 }

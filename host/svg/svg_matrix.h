@@ -25,6 +25,9 @@ struct Matrix {
     bool IsFinite() const;
 };
 
+/// The map that undoes `m`; nullopt when it flattens the plane or is not finite.
+std::optional<Matrix> Inverse(const Matrix& m);
+
 /// The map `outer` after `inner`: first inner, then outer.
 Matrix operator*(const Matrix& outer, const Matrix& inner);
 

@@ -14,6 +14,8 @@ constexpr const char* kQuillNamespace = "https://quill.invalid/ns/1";
 constexpr const char* kQuillPrefix = "quill";
 constexpr const char* kInkscapePrefix = "inkscape";
 constexpr const char* kSodipodiPrefix = "sodipodi";
+/// Kept elements may say xlink:href, also in a file that forgot to declare it.
+constexpr const char* kXLinkPrefix = "xlink";
 
 // Local names in the host's namespace.
 namespace quill_attr {

@@ -7,6 +7,7 @@
 
 #include "host/svg/svg_art_reader.h"
 #include "host/svg/svg_host_attributes.h"
+#include "host/svg/svg_kept_reader.h"
 #include "host/svg/svg_layers.h"
 #include "host/svg/svg_members.h"
 #include "host/svg/svg_names.h"
@@ -29,13 +30,20 @@ constexpr std::size_t kMostArt = 250000;
 constexpr std::size_t kMostAnchorsInDrawing = 2 * kMostAnchors;
 constexpr std::size_t kArtBetweenProgress = 4096;
 
-// Elements that draw nothing where they stand (definitions, descriptions): no warning.
-constexpr std::string_view kSilentElements[] = {"defs",
+// Elements the document has art for; any other element is kept whole at its place.
+constexpr std::string_view kArtElements[] = {"g",    "a",        "switch", "svg",    "use",
+                                             "text", "path",     "rect",   "circle", "ellipse",
+                                             "line", "polyline", "polygon"};
+
+// Elements that draw nothing where they stand (definitions, descriptions): beside the
+// layers, their place among the drawing's art does not matter.
+constexpr std::string_view kDrawingNothing[] = {"defs",
                                                 "style",
                                                 "symbol",
                                                 "title",
                                                 "desc",
                                                 "metadata",
+                                                "script",
                                                 "linearGradient",
                                                 "radialGradient",
                                                 "pattern",
@@ -55,27 +63,6 @@ constexpr std::string_view kSilentElements[] = {"defs",
                                                 "set",
                                                 "missing-glyph"};
 
-// Elements that would draw but that the host has no art for.
-struct Unsupported {
-    std::string_view element;  // its length known: compared to every element's name
-    const char* reason;
-};
-constexpr Unsupported kUnsupportedElements[] = {
-    {"image", "images are not supported"},  {"foreignObject", "foreign objects are not supported"},
-    {"video", "videos are not supported"},  {"audio", "sounds are not supported"},
-    {"iframe", "frames are not supported"}, {"canvas", "canvases are not supported"},
-    {"script", "scripts are not run"}};
-
-// Properties naming definitions that the host cannot apply.
-constexpr Unsupported kUnsupportedReferences[] = {
-    {"clip-path", "clipping paths are not supported; drawn unclipped"},
-    {"mask", "masks are not supported; drawn unmasked"},
-    {"filter", "filters are not supported; drawn unfiltered"},
-    {"marker-start", "markers are not supported; not drawn"},
-    {"marker-mid", "markers are not supported; not drawn"},
-    {"marker-end", "markers are not supported; not drawn"},
-    {"marker", "markers are not supported; not drawn"}};
-
 template <class Table>
 bool InTable(const Table& table, std::string_view name) {
     return std::find_if(std::begin(table), std::end(table),
@@ -92,7 +79,10 @@ class TreeReader {
 
  private:
     Art* NewArt(ArtKind kind, Art* into, const pugi::xml_node& node);
-    void WarnUnsupportedReferences(const pugi::xml_node& node);
+    void KeepWhole(const pugi::xml_node& node, const Frame& parent, Art* into);
+    void Keep(const pugi::xml_node& node, const Frame& frame, Art* art) {
+        KeepMarkup(node, frame, useStack_.empty(), context_, art);
+    }
     Outline DocumentOutline(const pugi::xml_node& node, std::string_view name, const Frame& frame,
                             const std::vector<pugi::xml_node>& members);
     void ReadShape(const pugi::xml_node& node, std::string_view name, const Frame& frame,
@@ -117,28 +107,9 @@ Art* TreeReader::NewArt(ArtKind kind, Art* into, const pugi::xml_node& node) {
     return art;
 }
 
-void TreeReader::WarnUnsupportedReferences(const pugi::xml_node& node) {
-    // Most elements name none of these properties: one look at their attributes says so.
-    const RuleSet* rules = context_.Rules();
-    bool mayName = false;
-    for (const auto& entry : kUnsupportedReferences)
-        mayName = mayName || (rules && rules->Declares(entry.element));
-    for (const auto& attribute : node.attributes()) {
-        const std::string_view name = attribute.name();
-        mayName = mayName || name == "style";
-        for (const auto& entry : kUnsupportedReferences) mayName = mayName || name == entry.element;
-    }
-    if (!mayName) return;
-    for (const auto& entry : kUnsupportedReferences) {
-        std::string value = DeclaredValue(node, entry.element, context_);
-        if (value.empty() || value == "none" || value == "inherit") continue;
-        auto open = value.find("#"), close = value.find(')');
-        std::string id =
-            open == std::string::npos ? value : value.substr(open + 1, close - open - 1);
-        pugi::xml_node definition = context_.FindById(id);
-        if (context_.FirstTime(std::string(entry.element) + " " + id))
-            context_.Warn(definition ? definition : node, entry.reason);
-    }
+void TreeReader::KeepWhole(const pugi::xml_node& node, const Frame& parent, Art* into) {
+    Art* piece = NewArt(ArtKind::Group, into, node);
+    KeepWholeElement(node, parent.ctm, piece);
 }
 
 void TreeReader::ReadChildren(const pugi::xml_node& node, const Frame& frame, Art* into,
@@ -153,26 +124,28 @@ void TreeReader::ReadChildren(const pugi::xml_node& node, const Frame& frame, Ar
 
 void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Art* into,
                              int depth) {
+    if (node.type() != pugi::node_element) return;
     std::string_view name = context_.SvgName(node);
-    if (name.empty() || InTable(kSilentElements, name)) return;
-    for (const auto& entry : kUnsupportedElements)
-        if (name == entry.element)
-            return context_.Warn(node, std::string("skipped: ") + entry.reason);
+    if (!InTable(kArtElements, name) || (name == "text" && IsTextWithoutArt(node, context_)))
+        return KeepWhole(node, parent, into);
     if (depth > kDeepestNesting)
         return context_.Warn(
             node, "skipped: nested more than " + std::to_string(kDeepestNesting) + " deep");
     Frame frame = ChildFrame(node, parent, context_);
-    WarnUnsupportedReferences(node);
     if (name == "g" || name == "a" || name == "switch") {
         if (Document::DepthInside(into) > kDeepestGroups)
             return context_.Warn(node, "skipped: groups nested more than " +
                                            std::to_string(kDeepestGroups) + " deep");
         Art* group = NewArt(ArtKind::Group, into, node);
         ReadArtIdentity(node, frame.style, context_, group);
+        Keep(node, frame, group);
         if (name != "switch") return ReadChildren(node, frame, group, depth);
-        // A switch draws its first child that draws anything.
+        // A switch draws its first child that draws anything and asks for no extension
+        // (editors put their own private data first, for themselves).
         for (auto child : node.children())
-            if (!context_.SvgName(child).empty())
+            if (!context_.SvgName(child).empty() &&
+                !InTable(kDrawingNothing, context_.SvgName(child)) &&
+                !*child.attribute("requiredExtensions").value())
                 return ReadElement(child, frame, group, depth + 1);
     } else if (name == "svg") {
         ReadViewport(node, node, frame, into, depth);
@@ -182,11 +155,9 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
         if (++artCount_ > kMostArt)
             context_.Fail(node,
                           "more than " + std::to_string(kMostArt) + " objects in the drawing");
-        ReadText(document_, into, node, frame, parent.ctm.MeanScale(), context_);
+        Keep(node, frame, ReadText(document_, into, node, frame, parent.ctm.MeanScale(), context_));
     } else if (IsShapeElement(name)) {
         ReadShape(node, name, frame, into);
-    } else {
-        context_.Warn(node, "skipped: unknown element");
     }
 }
 
@@ -238,6 +209,7 @@ void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, co
         holder = NewArt(ArtKind::CompoundPath, into, node);
         ReadArtIdentity(node, frame.style, context_, holder);
         holder->style = paint;
+        Keep(node, frame, holder);
     }
     std::string corners = ReadHostText(context_, node, quill_attr::kCorners).value_or("");
     for (std::size_t i = 0; i < outline.size(); ++i) {
@@ -249,6 +221,7 @@ void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, co
         }
         Art* path = NewArt(ArtKind::Path, holder, node);
         if (outline.size() == 1) ReadArtIdentity(node, frame.style, context_, path);
+        if (outline.size() == 1) Keep(node, frame, path);
         if (ownRecords) {
             ReadArtIdentity(members[i], Style(), context_, path);
             corners = ReadHostText(context_, members[i], quill_attr::kCorners).value_or("");
@@ -283,6 +256,7 @@ void TreeReader::ReadUse(const pugi::xml_node& node, const Frame& frame, Art* in
                     LengthAttribute(node, "y", LengthAxis::Vertical, frame.lengths, 0, context_));
     Art* group = NewArt(ArtKind::Group, into, node);
     ReadArtIdentity(node, frame.style, context_, group);
+    Keep(node, frame, group);
     useStack_.push_back(target);
     std::string_view kind = context_.SvgName(target);
     if (kind == "symbol" || kind == "svg")
@@ -303,6 +277,7 @@ void TreeReader::ReadViewport(const pugi::xml_node& node, const pugi::xml_node& 
     if (!inner.ctm.IsFinite()) context_.Fail(node, "viewport out of range");
     Art* group = NewArt(ArtKind::Group, into, node);
     ReadArtIdentity(node, frame.style, context_, group);
+    Keep(node, frame, group);
     if (!viewport.drawsNothing) ReadChildren(node, inner, group, depth);
 }
 
@@ -315,6 +290,11 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
                                                static_cast<float>(page.pageHeight));
     const Matrix& m = page.toParent;
     document->SetFileSpace(FileSpace{m.a, m.b, m.c, m.d, m.e, m.f, true});
+    KeepRootMarkup(root, context, *document);
+    const auto& styles = context.StyleElements();
+    document->SetKeepsStyleSheets(std::any_of(styles.begin(), styles.end(), [&](const auto& s) {
+        return context.SvgName(s) == "style";
+    }));
     // Most elements become one piece of art (a path of several contours a few more).
     document->ReserveArt(std::min(context.ElementCount(), kMostArt));
     Frame frame;
@@ -329,11 +309,16 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
         if (IsLayerGroup(child, context)) {
             Frame layerFrame = ChildFrame(child, frame, context);
             Layer* layer = layers.NewLayer(child, layerFrame.style);
+            KeepLayerMarkup(child, layerFrame, context, layer->group());
             // A layer's art stands as deep as art outside any layer: saved, such art is
             // written into a layer, and must read back as it was.
             reader.ReadChildren(child, layerFrame, layer->group(), 0);
-        } else if (!context.SvgName(child).empty() &&
-                   !InTable(kSilentElements, context.SvgName(child))) {
+        } else if (child.type() != pugi::node_element) {
+            continue;
+        } else if (context.SvgName(child).empty() ||
+                   InTable(kDrawingNothing, context.SvgName(child))) {
+            KeepBesideLayers(child, *document);
+        } else {
             reader.ReadElement(child, frame, layers.StrayLayer()->group(), 1);
         }
     }

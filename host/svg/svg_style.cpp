@@ -1,5 +1,6 @@
 #include "host/svg/svg_style.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <utility>
@@ -139,6 +140,17 @@ bool ApplyBaselineShift(Style& s, std::string_view value, Environment& env) {
     return shift.has_value();
 }
 
+// A number or a percentage, clamped to 0..1.
+bool ApplyOpacity(double* target, std::string_view value) {
+    NumberScanner scanner(value);
+    auto number = scanner.ReadNumber();
+    if (!number) return false;
+    if (scanner.Peek() == '%') scanner.Advance(), *number /= 100;
+    if (!scanner.AtEnd() || !std::isfinite(*number)) return false;
+    *target = std::clamp(*number, 0.0, 1.0);
+    return true;
+}
+
 struct Property {
     std::string_view name;  // its length known: compared to every attribute's name
     Applier apply;
@@ -230,11 +242,42 @@ const Property kProperties[] = {
     {"display",
      [](Style& s, std::string_view v, Environment&) { return s.displayNone = v == "none", true; }},
     {"baseline-shift", ApplyBaselineShift},
+    {"opacity",
+     [](Style& s, std::string_view v, Environment&) { return ApplyOpacity(&s.opacity, v); }},
+    {"fill-opacity",
+     [](Style& s, std::string_view v, Environment&) { return ApplyOpacity(&s.fillOpacity, v); }},
+    {"stroke-opacity",
+     [](Style& s, std::string_view v, Environment&) { return ApplyOpacity(&s.strokeOpacity, v); }},
 };
+
+// Properties the document does not model: their declarations are kept as written.
+constexpr std::string_view kUnmodeledProperties[] = {"clip-path",
+                                                     "clip-rule",
+                                                     "mask",
+                                                     "filter",
+                                                     "marker",
+                                                     "marker-start",
+                                                     "marker-mid",
+                                                     "marker-end",
+                                                     "paint-order",
+                                                     "mix-blend-mode",
+                                                     "isolation",
+                                                     "vector-effect",
+                                                     "shape-rendering",
+                                                     "text-rendering",
+                                                     "image-rendering",
+                                                     "color-interpolation",
+                                                     "color-interpolation-filters",
+                                                     "enable-background",
+                                                     "text-decoration",
+                                                     "word-spacing"};
+const Property kKeptAsWritten{"", nullptr};
 
 const Property* FindProperty(std::string_view name) {
     for (const auto& property : kProperties)
         if (name == property.name) return &property;
+    for (const auto& unmodeled : kUnmodeledProperties)
+        if (name == unmodeled) return &kKeptAsWritten;
     return nullptr;
 }
 
@@ -296,6 +339,10 @@ std::vector<Declaration> ElementDeclarations(const pugi::xml_node& node, const R
 
 void Apply(Style& style, const Declaration& d, Environment& env) {
     const Property* property = FindProperty(d.name);
+    if (!property->apply) {
+        style.unmodeled.append(d.name).append(":").append(d.value).append(";");
+        return;
+    }
     if (d.value == "inherit") {
         // Inherited properties already hold the parent's value.
         if (d.name == "display") style.displayNone = env.parent.displayNone;
@@ -320,6 +367,8 @@ Style CascadeStyle(const Style& parent, const pugi::xml_node& node, const Length
     Style style = parent;
     style.displayNone = false;
     style.baselineShift = 0;
+    style.opacity = 1;
+    style.unmodeled.clear();
     std::vector<Declaration> declarations = ElementDeclarations(node, context.Rules());
     Environment env{parent, lengths, context, node};
     // The font size comes first: the element's other lengths in em depend on it.

@@ -32,10 +32,17 @@ struct Style {
     double fontSize = 16;
     int textAnchor = 0;  // kLeftJustify (start), kCenterJustify (middle), kRightJustify (end)
     double letterSpacing = 0;
+    double fillOpacity = 1;  // 0 transparent to 1 opaque
+    double strokeOpacity = 1;
 
     // Not inherited: reset for each element before its own declarations apply.
     bool displayNone = false;
     double baselineShift = 0;  // user units, upwards
+    double opacity = 1;        // of the element as a whole, its children included
+    /// The element's own declarations of properties the document has no word for
+    /// (clipping, masks, filters, markers, blending...), as CSS: "clip-path:url(#c);".
+    /// Inherited ones among them reach the children through the element in the file.
+    std::string unmodeled;
 
     static Paint BlackPaint();
 };

@@ -4,6 +4,7 @@
 
 #include "host/svg/svg_art_writer.h"
 #include "host/svg/svg_host_attributes.h"
+#include "host/svg/svg_inline_style.h"
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 
@@ -29,8 +30,15 @@ struct Progress {
     }
 };
 
+// The user space the layer's art is written in: the document's, or the one the file's
+// layer group had when references are drawn in it.
+Matrix LayerSpace(const Layer& layer) {
+    return OwnSpace(*layer.group(), Matrix());
+}
+
 // The layer's group without its art.
-void SetLayerGroup(pugi::xml_node group, const Layer& layer, float pageHeight) {
+void SetLayerGroup(pugi::xml_node group, const Layer& layer, float pageHeight,
+                   const WriteSpace& space) {
     Set(group, Qualified(kInkscapePrefix, "groupmode"), "layer");
     // Other programs show the title; the host reads its own exact record.
     Set(group, Qualified(kInkscapePrefix, "label"),
@@ -45,7 +53,15 @@ void SetLayerGroup(pugi::xml_node group, const Layer& layer, float pageHeight) {
     const AIRGBColor& c = layer.color;
     Set(group, Qualified(kQuillPrefix, quill_attr::kLayerColor),
         std::to_string(c.red) + " " + std::to_string(c.green) + " " + std::to_string(c.blue));
-    Set(group, "transform", "matrix(1 0 0 -1 0 " + FormatFloat(pageHeight) + ")");
+    if (IsIdentity(space.toDocument)) {
+        Set(group, "transform", "matrix(1 0 0 -1 0 " + FormatFloat(pageHeight) + ")");
+    } else {
+        const Matrix page = Matrix{1, 0, 0, -1, 0, pageHeight} * space.toDocument;
+        Set(group, "transform", RelativeTransform(Matrix(), page));
+    }
+    if (const KeptMarkup* kept = layer.group()->kept())
+        WriteKeptAttributes(group, *kept, false, *space.ids);
+    if (space.styleInline) WriteStyleInline(group, ArtKind::Group);
 }
 
 // The declaration and the root element without its layers.
@@ -58,12 +74,15 @@ pugi::xml_node SetRoot(pugi::xml_document& xml, const Document& document) {
     Set(root, std::string("xmlns:") + kQuillPrefix, kQuillNamespace);
     Set(root, std::string("xmlns:") + kInkscapePrefix, kInkscapeNamespace);
     Set(root, std::string("xmlns:") + kSodipodiPrefix, kSodipodiNamespace);
+    Set(root, std::string("xmlns:") + kXLinkPrefix, kXLinkNamespace);
     Set(root, "version", "1.1");
     const std::string width = FormatFloat(document.width()),
                       height = FormatFloat(document.height());
     Set(root, "width", width + "pt");
     Set(root, "height", height + "pt");
     Set(root, "viewBox", "0 0 " + width + " " + height);
+    for (const auto& [name, value] : document.kept().attributes)
+        if (!root.attribute(name.c_str())) Set(root, name, value);
     return root;
 }
 
@@ -108,12 +127,15 @@ void Write(pugi::xml_writer& out, const char* text) {
 void WriteSvgTree(const Document& document, pugi::xml_document& xml,
                   const std::function<void(double)>& report) {
     pugi::xml_node root = SetRoot(xml, document);
+    WrittenIds ids;
+    AppendKeptMarkup(root, document.kept().element, ids);
     Progress progress{report, TopArtCount(document)};
     for (const auto& layer : document.layers()) {
         pugi::xml_node group = root.append_child("g");
-        SetLayerGroup(group, *layer, document.height());
+        const WriteSpace space{LayerSpace(*layer), &ids, document.keepsStyleSheets()};
+        SetLayerGroup(group, *layer, document.height(), space);
         for (const auto& art : layer->group()->children()) {
-            WriteArt(group, *art);
+            WriteArt(group, *art, space);
             progress.Step();
         }
     }
@@ -123,13 +145,17 @@ void WriteSvg(const Document& document, pugi::xml_writer& out,
               const std::function<void(double)>& report) {
     pugi::xml_document xml;
     pugi::xml_node root = SetRoot(xml, document);
+    WrittenIds ids;
+    // What stood beside the layers comes first, printed with the root's start.
+    AppendKeptMarkup(root, document.kept().element, ids);
     WriteBeforeChildren(
         root, [&](TextWriter& text) { xml.save(text, kIndent, kFormat, pugi::encoding_utf8); },
         out);
     Progress progress{report, TopArtCount(document)};
     for (const auto& layer : document.layers()) {
         pugi::xml_node group = root.append_child("g");
-        SetLayerGroup(group, *layer, document.height());
+        const WriteSpace space{LayerSpace(*layer), &ids, document.keepsStyleSheets()};
+        SetLayerGroup(group, *layer, document.height(), space);
         const auto& arts = layer->group()->children();
         auto print = [&](pugi::xml_node node, unsigned depth, pugi::xml_writer& to) {
             node.print(to, kIndent, kFormat, pugi::encoding_utf8, depth);
@@ -140,7 +166,7 @@ void WriteSvg(const Document& document, pugi::xml_writer& out,
             WriteBeforeChildren(
                 group, [&](TextWriter& text) { print(group, 1, text); }, out);
             for (const auto& art : arts) {
-                WriteArt(group, *art);
+                WriteArt(group, *art, space);
                 print(group.first_child(), 2, out);
                 group.remove_child(group.first_child());
                 progress.Step();
