@@ -218,6 +218,13 @@ std::string NameWithStyleWords(const std::string& family, int weight, FontSlant 
     std::string words = weights[std::clamp(weight / 100, 1, 9) - 1];
     if (slant == FontSlant::Italic) words += "Italic";
     if (slant == FontSlant::Oblique) words += "Oblique";
+    // A family whose name ends in style words of its own ("ComicSansMS-Bold") says
+    // "Regular" after them, so that its name is not read back as that style.
+    FontDescription probe;
+    const std::size_t cut = family.rfind('-');
+    if (words.empty() && cut != std::string::npos && cut > 0 &&
+        ReadStyleWord(std::string_view(family).substr(cut + 1), &probe))
+        words = "Regular";
     return words.empty() ? family : family + "-" + words;
 }
 

@@ -138,6 +138,35 @@ TextStyle ReadTextStyle(const pugi::xml_node& node, const Style& style, double s
     return t;
 }
 
+bool HoldsCharacters(const pugi::xml_node& node, int depth) {
+    if (depth > kDeepestTextNesting) return false;
+    for (auto child : node.children())
+        if (child.type() == pugi::node_element ? HoldsCharacters(child, depth + 1)
+                                               : !IsBlank(child.value()))
+            return true;
+    return false;
+}
+
+// The style the characters are drawn in. The host keeps one style for a whole text, so a
+// text whose characters all lie in spans (as editors write a line: <text><tspan
+// font-size=...>9</tspan></text>) takes the style of its first span that holds any.
+Style CharacterStyle(const pugi::xml_node& node, const Frame& frame, ReaderContext& context,
+                     int depth = 0) {
+    if (depth > kDeepestTextNesting) return frame.style;
+    pugi::xml_node firstSpan;
+    for (auto child : node.children()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            if (!IsBlank(child.value())) return frame.style;
+            continue;
+        }
+        std::string_view name = context.SvgName(child);
+        if (name != "tspan" && name != "a") continue;
+        if (!firstSpan && HoldsCharacters(child, depth + 1)) firstSpan = child;
+    }
+    if (!firstSpan) return frame.style;
+    return CharacterStyle(firstSpan, ChildFrame(firstSpan, frame, context), context, depth + 1);
+}
+
 }  // namespace
 
 Art* ReadText(Document& document, Art* parent, const pugi::xml_node& node, const Frame& frame,
@@ -163,7 +192,7 @@ Art* ReadText(Document& document, Art* parent, const pugi::xml_node& node, const
         collector.Collect(node, 0);
         art->text().contents = ArrangeSpaces(collector.text, preserve);
     }
-    art->text().style = ReadTextStyle(node, frame.style, scale, context);
+    art->text().style = ReadTextStyle(node, CharacterStyle(node, frame, context), scale, context);
     // The lines keep their distance; the host's own step when the file does not say.
     auto step = SecondLineStep(node, firstY, frame.lengths, context);
     const double sizes = step && frame.style.fontSize > 0 ? *step / frame.style.fontSize : 0;

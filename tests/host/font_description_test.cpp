@@ -66,10 +66,21 @@ TEST(FontDescription, AStyleSheetsFamiliesWeightAndSlantNameOneFace) {
         {{"Helvetica"}, 700, FontSlant::Italic, "Helvetica-BoldItalic"},
         {{"Helvetica"}, 650, FontSlant::Upright, "Helvetica-SemiBold"},
         {{"Arial Black"}, 400, FontSlant::Upright, "Arial Black"},
+        // A missing family named like a PostScript face keeps its own style words.
+        {{"ComicSansMS-Bold"}, 400, FontSlant::Upright, "ComicSansMS-Bold-Regular"},
+        {{"ComicSansMS-Bold"}, 700, FontSlant::Upright, "ComicSansMS-Bold-Bold"},
         {{}, 400, FontSlant::Upright, ""},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(FullFontName(row.families, row.weight, row.slant), row.fullName);
+    for (const Row& row : rows) {
+        const std::string fullName = FullFontName(row.families, row.weight, row.slant);
+        EXPECT_EQ(fullName, row.fullName);
+        // A missing face is written back as the family and style it was read from.
+        const FontDescription font = DescribeFont(fullName);
+        if (!font.installed && !row.families.empty()) {
+            EXPECT_EQ(font.family, row.families.front()) << fullName;
+            EXPECT_EQ(font.weight, row.weight / 100 * 100) << fullName;
+        }
+    }
     EXPECT_EQ(CssFontWeight(400), "normal");
     EXPECT_EQ(CssFontWeight(700), "bold");
     EXPECT_EQ(CssFontWeight(300), "300");

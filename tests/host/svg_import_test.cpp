@@ -317,13 +317,15 @@ TEST(SvgImport, TextsAsPointTexts) {
         "world </text>"
         "<text x=\"0\" y=\"40\"><tspan x=\"0\" y=\"40\">One</tspan>\n  <tspan x=\"0\" "
         "dy=\"8\">Two</tspan></text>"
+        // Its characters all in one span: the text is drawn in the span's style.
+        "<text x=\"0\" y=\"60\">\n <tspan font-size=\"10\" font-weight=\"bold\">9</tspan></text>"
         "</g>";
     auto doc = LoadSvgText(Svg("width=\"100\" height=\"100\" viewBox=\"0 0 100 100\"", body));
     std::vector<Art*> texts;
     doc->ForEachArt([&](Art& a) {
         if (a.kind() == ArtKind::Text) texts.push_back(&a);
     });
-    ASSERT_EQ(texts.size(), 2u);
+    ASSERT_EQ(texts.size(), 3u);
     const Art& label = *texts[0];
     EXPECT_EQ(label.name, "label");
     EXPECT_EQ(label.text().contents, "Hello world");
@@ -336,6 +338,9 @@ TEST(SvgImport, TextsAsPointTexts) {
     EXPECT_NEAR(label.text().matrix.a, 1, 1e-6);  // the scale went into the size
     EXPECT_NEAR(label.text().matrix.d, 1, 1e-6);
     EXPECT_EQ(texts[1]->text().contents, "One\rTwo");
+    EXPECT_FLOAT_EQ(texts[1]->text().style.size, 9);
+    EXPECT_FLOAT_EQ(texts[2]->text().style.size, 15);
+    EXPECT_EQ(texts[2]->text().style.font, "DejaVu Sans Bold");
 }
 
 TEST(SvgImport, AFileOfTheHostEditedElsewhere) {
