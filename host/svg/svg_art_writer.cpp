@@ -98,18 +98,7 @@ void WriteStroke(pugi::xml_node node, const PaintStyle& s, float scale) {
 // The segments in a user space other than the document's.
 std::vector<AIPathSegment> SegmentsIn(const Matrix& space,
                                       const std::vector<AIPathSegment>& segments) {
-    const Matrix toUser = Inverse(space).value_or(Matrix());
-    auto map = [&](AIRealPoint p) {
-        Point q = toUser.Apply({p.h, p.v});
-        return AIRealPoint{static_cast<AIReal>(q.x), static_cast<AIReal>(q.y)};
-    };
-    std::vector<AIPathSegment> mapped = segments;
-    for (AIPathSegment& s : mapped) {
-        s.p = map(s.p);
-        s.in = map(s.in);
-        s.out = map(s.out);
-    }
-    return mapped;
+    return SegmentsMapped(segments, Inverse(space).value_or(Matrix()));
 }
 
 // A path's segments as written in `space`: the document's own when it is the page's.

@@ -15,20 +15,24 @@ Matrix FromDocument(const StrokeSpace& space) {
     return Matrix{space.d / det, -space.b / det, -space.c / det, space.a / det, 0, 0};
 }
 
-std::vector<AIPathSegment> SegmentsInSpace(const std::vector<AIPathSegment>& segments,
-                                           const StrokeSpace& space) {
-    const Matrix back = FromDocument(space);
-    auto map = [&](AIRealPoint p) {
-        const Point q = back.Apply({p.h, p.v});
+std::vector<AIPathSegment> SegmentsMapped(const std::vector<AIPathSegment>& segments,
+                                          const Matrix& map) {
+    auto apply = [&](AIRealPoint p) {
+        const Point q = map.Apply({p.h, p.v});
         return AIRealPoint{static_cast<float>(q.x), static_cast<float>(q.y)};
     };
     std::vector<AIPathSegment> mapped = segments;
     for (AIPathSegment& s : mapped) {
-        s.p = map(s.p);
-        s.in = map(s.in);
-        s.out = map(s.out);
+        s.p = apply(s.p);
+        s.in = apply(s.in);
+        s.out = apply(s.out);
     }
     return mapped;
+}
+
+std::vector<AIPathSegment> SegmentsInSpace(const std::vector<AIPathSegment>& segments,
+                                           const StrokeSpace& space) {
+    return SegmentsMapped(segments, FromDocument(space));
 }
 
 }  // namespace host::svg

@@ -17,6 +17,10 @@ std::string StrokeSpaceTransform(const StrokeSpace& space);
 /// The map from document points to the stroke space's own coordinates.
 Matrix FromDocument(const StrokeSpace& space);
 
+/// The segments with every point mapped by `map` (single precision, as records keep).
+std::vector<AIPathSegment> SegmentsMapped(const std::vector<AIPathSegment>& segments,
+                                          const Matrix& map);
+
 /// The segments in the stroke space's coordinates (single precision, as records keep).
 std::vector<AIPathSegment> SegmentsInSpace(const std::vector<AIPathSegment>& segments,
                                            const StrokeSpace& space);

@@ -70,19 +70,6 @@ TEST(DimensionHandOver, TheParametersToolGivesASegmentDimensionToTheSegmentTool)
     std::remove(file.c_str());
 }
 
-// The texts the feedback wrote beside the pointer in the last pass.
-std::vector<std::string> FeedbackTexts(const nlohmann::json& dump) {
-    std::vector<std::string> texts;
-    for (const auto& op : dump["annotation"])
-        if (op["op"] == "text") texts.push_back(op["text"]);
-    return texts;
-}
-
-bool Shows(const nlohmann::json& dump, const std::string& text) {
-    const auto texts = FeedbackTexts(dump);
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
-
 TEST(DimensionHandOver, TheToolTakingTheClickIsSelectedInTheHost) {
     // A segment dimension (its line at y 112) clicked by the Parameters and the Lengths &
     // Areas tools; then the pointer over an anchor and two clicks of a new measurement.

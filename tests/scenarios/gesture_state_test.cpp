@@ -14,18 +14,6 @@ namespace {
 
 const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\npref AffCoulAnno false\n";
 
-std::vector<std::string> FeedbackTexts(const nlohmann::json& dump) {
-    std::vector<std::string> texts;
-    for (const auto& op : dump["annotation"])
-        if (op["op"] == "text") texts.push_back(op["text"]);
-    return texts;
-}
-
-bool Shows(const nlohmann::json& dump, const std::string& text) {
-    const auto texts = FeedbackTexts(dump);
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
-
 TEST(GestureState, TheLengthsToolStartsWithoutTheLastDrag) {
     // A Segment, Angle or Circle dimension dragged into place, then the Lengths & Areas
     // tool over an anchor: its hint, no rubber band.

@@ -31,16 +31,6 @@ std::string StartWith(const std::string& prefs) {
     return prefs.empty() ? kStart : kStart + prefs + "restart\n";
 }
 
-std::vector<std::string> Texts(const nlohmann::json& dump) {
-    std::vector<std::string> texts;
-    for (const auto& op : dump["annotation"])
-        if (op["op"] == "text") texts.push_back(op["text"]);
-    return texts;
-}
-bool Shows(const nlohmann::json& dump, const std::string& text) {
-    const auto texts = Texts(dump);
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
 const nlohmann::json& Stored(const Scenario& s) {
     return s.dump["prefs"]["ORLQUILL"];
 }
@@ -52,7 +42,7 @@ Scenario RunPanel(const std::string& script) {
 
 TEST(ParametersPanel, TheChooserOpensAtAClickAndPicksItsRowsAtTheZoomOfTheClick) {
     auto closed = RunPanel(kStart + "move 100 700\n");
-    EXPECT_EQ(Texts(closed.dump),
+    EXPECT_EQ(FeedbackTexts(closed.dump),
               std::vector<std::string>{"Cliquez pour afficher les paramètres."});
 
     auto chooser = RunPanel(kStart + "click 100 700\n");
@@ -75,7 +65,7 @@ TEST(ParametersPanel, TheChooserOpensAtAClickAndPicksItsRowsAtTheZoomOfTheClick)
 
     // Left of the list the panel is empty, and the next click closes it.
     auto empty = RunPanel(kStart + "click 100 700\n" + Click(10, 9));
-    EXPECT_TRUE(Texts(empty.dump).empty());
+    EXPECT_TRUE(FeedbackTexts(empty.dump).empty());
     auto closedAgain = RunPanel(kStart + "click 100 700\n" + Click(10, 9) + Click(10, 9));
     EXPECT_TRUE(Shows(closedAgain.dump, "Cliquez pour afficher les paramètres."));
 
@@ -83,7 +73,7 @@ TEST(ParametersPanel, TheChooserOpensAtAClickAndPicksItsRowsAtTheZoomOfTheClick)
     auto dimension = RunPanel(
         "doc new\npath : 100,100 200,100\nstartup\ntool segment\nclick 100 100\nclick 200 100\n"
         "tool parameters\nmove 115 112\n");
-    EXPECT_TRUE(Texts(dimension.dump).empty());
+    EXPECT_TRUE(FeedbackTexts(dimension.dump).empty());
 }
 
 TEST(ParametersPanel, EveryPageShowsItsItemsAndHelp) {

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "host/scripting/dump_writer.h"
 #include "host/scripting/script_runner.h"
@@ -81,5 +83,19 @@ inline DumpPoint PointOf(const nlohmann::json& p) {
         EXPECT_NEAR(point_.h, (h_), (eps)) << "h of " << (actual); \
         EXPECT_NEAR(point_.v, (v_), (eps)) << "v of " << (actual); \
     } while (0)
+
+/// The texts the feedback wrote beside the pointer in the dump's last annotation pass.
+inline std::vector<std::string> FeedbackTexts(const nlohmann::json& dump) {
+    std::vector<std::string> texts;
+    for (const auto& op : dump["annotation"])
+        if (op["op"] == "text") texts.push_back(op["text"]);
+    return texts;
+}
+
+/// Whether the last annotation pass wrote `text`.
+inline bool Shows(const nlohmann::json& dump, const std::string& text) {
+    const auto texts = FeedbackTexts(dump);
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
 
 }  // namespace quill::testing
