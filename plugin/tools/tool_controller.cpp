@@ -211,9 +211,12 @@ AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
 AIErr DeselectTool(AIToolMessage*, AIAnnotatorHandle annotator) {
     // The tool left for a hand-over: its gesture goes on in the tool selected.
     if (Tools().handOverSelection != 0) return kNoErr;
-    // A measurement left after its first point is abandoned with the tool.
+    // A measurement left after its first point is abandoned with the tool, and so is a
+    // dimension that shows nothing after a press whose mouse-up never came.
     AbandonFirstPointOnly();
+    const AIErr emptied = CodeOf([] { return DisposeEmptyDimension(); });
     AIErr result = sAIAnnotator->SetAnnotatorActive(annotator, false);
+    if (result == kNoErr) result = emptied;
     for (bool& built : Tools().built) built = false;
     return result;
 }

@@ -69,6 +69,8 @@ TEST(GestureState, NoGestureLeavesADimensionThatShowsNothing) {
         {"pref TypeDeCote 1\nrestart\ntool segment\nclick 100 100\nclick 100 100\n", {distinct}},
         {"pref TypeDeCote 2\nrestart\ntool segment\nclick 200 100\ndown 200 100\nup 200 100\n",
          {distinct}},
+        // A press whose mouse-up never comes, the tool chosen again, then another tool.
+        {"tool segment\ndown 300 300\ntool segment\ntool parameters\n", {}},
     };
     for (const auto& [gesture, alerts] : rows) {
         SCOPED_TRACE(gesture);
