@@ -20,6 +20,8 @@ struct KeptMarkup {
     /// other namespaces, paint references ("fill" "url(#g)"), and "style" holding the
     /// declarations of properties the document has no word for (clip-path, filter...).
     std::vector<std::pair<std::string, std::string>> attributes;
+    /// The element a group was read from when it was no `g` (a link `a`, a `switch`).
+    std::string elementName;
     /// An element the document has no art for (an image, a gradient, a title...), whole,
     /// as it stood in the file; the art that holds it is an empty group.
     std::string element;

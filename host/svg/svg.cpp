@@ -22,7 +22,8 @@ namespace host {
 
 namespace {
 
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata;
+constexpr unsigned kParseOptions =
+    pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_comments;
 // Bytes handed to the system at once when a file is written.
 constexpr std::size_t kWriteBuffer = std::size_t{1} << 20;
 

@@ -319,7 +319,8 @@ void WriteArt(pugi::xml_node parent, const Art& art, const WriteSpace& outer) {
             node = WriteCompoundPath(parent, art, own.toDocument);
             break;
         case ArtKind::Group:
-            node = parent.append_child("g");
+            node = parent.append_child(
+                kept && !kept->elementName.empty() ? kept->elementName.c_str() : "g");
             WriteIdentity(node, art);
             for (const auto& child : art.children()) WriteArt(node, *child, own);
             break;

@@ -39,16 +39,31 @@ bool HasPrefix(const char* name, const std::vector<std::string>& prefixes) {
 // longer match them.
 constexpr std::string_view kRebuildingAttributes[] = {"type", "path-effect", "original-d"};
 
+// Attributes that neither draw nor place anything: what scripts, assistive software and
+// a switch's choice read.
+constexpr std::string_view kDescriptiveAttributes[] = {"class",
+                                                       "role",
+                                                       "lang",
+                                                       "tabindex",
+                                                       "focusable",
+                                                       "systemLanguage",
+                                                       "requiredFeatures",
+                                                       "requiredExtensions"};
+
 // Whether an attribute goes back to the file as it was: the id, the class (which the
-// kept style sheets select), and attributes of other namespaces than the host's and
-// xlink (whose references the document follows itself).
+// kept style sheets select), descriptive attributes (data-*, aria-*, role...), and
+// attributes of other namespaces than the host's and xlink (whose references the
+// document follows itself).
 bool IsKeptAttribute(const char* name, ReaderContext& context) {
-    if (std::strcmp(name, "id") == 0 || std::strcmp(name, "class") == 0) return true;
+    const std::string_view text(name);
+    if (text == "id" || text.substr(0, 5) == "data-" || text.substr(0, 5) == "aria-") return true;
+    for (std::string_view descriptive : kDescriptiveAttributes)
+        if (text == descriptive) return true;
     const char* colon = std::strchr(name, ':');
     if (!colon) return false;
     if (HasPrefix(name, context.Prefixes(Namespace::Quill))) return false;
     const std::string_view prefix(name, static_cast<std::size_t>(colon - name));
-    if (prefix == "xml") return std::strcmp(colon, ":space") != 0;  // written by the host
+    if (prefix == "xml") return true;
     if (prefix == "xmlns" || prefix == "xlink" ||
         HasPrefix(name, context.Prefixes(Namespace::XLink)))
         return false;
@@ -58,6 +73,22 @@ bool IsKeptAttribute(const char* name, ReaderContext& context) {
             if (rebuilding == colon + 1) return false;
     // A prefix the root does not declare would be unbound where the host writes it.
     return context.DeclaresPrefix(prefix);
+}
+
+// Where a link leads and how: its target, under the xlink prefix the host declares.
+void KeepLinkAttribute(const pugi::xml_attribute& attribute, ReaderContext& context,
+                       std::vector<std::pair<std::string, std::string>>& attributes) {
+    const std::string_view name = attribute.name();
+    if (name == "href" || name == "target") {
+        attributes.emplace_back(name, attribute.value());
+        return;
+    }
+    const auto colon = name.find(':');
+    if (colon == std::string_view::npos ||
+        !HasPrefix(attribute.name(), context.Prefixes(Namespace::XLink)))
+        return;
+    attributes.emplace_back(std::string(kXLinkPrefix) + std::string(name.substr(colon)),
+                            attribute.value());
 }
 
 std::string PaintReference(const Paint& paint) {
@@ -115,10 +146,16 @@ void KeepMarkup(const pugi::xml_node& node, const Frame& frame, bool keepId, Rea
                 Art* art) {
     const Style& style = frame.style;
     std::vector<std::pair<std::string, std::string>> attributes;
+    const bool link = context.SvgName(node) == "a";
+    const bool text = art->kind() == ArtKind::Text;
     for (const auto& attribute : node.attributes()) {
         const char* name = attribute.name();
+        // A text says its own xml:space when it is written.
+        if (text && std::strcmp(name, "xml:space") == 0) continue;
         if ((keepId || std::strcmp(name, "id") != 0) && IsKeptAttribute(name, context))
             attributes.emplace_back(name, attribute.value());
+        else if (link)
+            KeepLinkAttribute(attribute, context, attributes);
     }
     // A text along the element draws in its user space as much as a reference does.
     const auto id = node.attribute("id");
@@ -169,7 +206,8 @@ void KeepLayerMarkup(const pugi::xml_node& node, const Frame& frame, ReaderConte
 
 void KeepWholeElement(pugi::xml_node node, const Matrix& parentSpace, Art* piece) {
     // Namespaces declared between the root and the element go with it.
-    for (auto up = node.parent(); up && up.parent() && up.parent().type() != pugi::node_document;
+    for (auto up = node.parent(); node.type() == pugi::node_element && up && up.parent() &&
+                                  up.parent().type() != pugi::node_document;
          up = up.parent())
         for (const auto& attribute : up.attributes()) {
             const std::string_view name = attribute.name();

@@ -11,7 +11,8 @@ namespace host::svg {
 namespace {
 
 // As the file was read: white space between elements is text of its own.
-constexpr unsigned kMarkupParsing = pugi::parse_default | pugi::parse_ws_pcdata;
+constexpr unsigned kMarkupParsing =
+    pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_comments;
 
 Matrix FromPlaneMap(const PlaneMap& m) {
     return {m.a, m.b, m.c, m.d, m.e, m.f};

@@ -76,6 +76,7 @@ class TreeReader {
 
     void ReadElement(const pugi::xml_node& node, const Frame& parent, Art* into, int depth);
     void ReadChildren(const pugi::xml_node& node, const Frame& frame, Art* into, int depth);
+    void ReadSwitchChildren(const pugi::xml_node& node, const Frame& frame, Art* group, int depth);
 
  private:
     Art* NewArt(ArtKind kind, Art* into, const pugi::xml_node& node);
@@ -122,8 +123,29 @@ void TreeReader::ReadChildren(const pugi::xml_node& node, const Frame& frame, Ar
     }
 }
 
+// A switch draws its first child that draws anything and asks for no extension (editors
+// put their own private data first, for themselves); the others are kept as they stand,
+// so that the saved switch still offers them.
+void TreeReader::ReadSwitchChildren(const pugi::xml_node& node, const Frame& frame, Art* group,
+                                    int depth) {
+    bool drawn = false;
+    for (auto child : node.children()) {
+        if (child.type() != pugi::node_element && child.type() != pugi::node_comment) continue;
+        const std::string_view name = context_.SvgName(child);
+        if (!drawn && !name.empty() && !InTable(kDrawingNothing, name) &&
+            !*child.attribute("requiredExtensions").value()) {
+            drawn = true;
+            ReadElement(child, frame, group, depth + 1);
+        } else {
+            KeepWhole(child, frame, group);
+        }
+    }
+}
+
 void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Art* into,
                              int depth) {
+    // A comment stays where it was among the art.
+    if (node.type() == pugi::node_comment) return KeepWhole(node, parent, into);
     if (node.type() != pugi::node_element) return;
     std::string_view name = context_.SvgName(node);
     if (!InTable(kArtElements, name) || (name == "text" && IsTextWithoutArt(node, context_)))
@@ -139,14 +161,9 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
         Art* group = NewArt(ArtKind::Group, into, node);
         ReadArtIdentity(node, frame.style, context_, group);
         Keep(node, frame, group);
+        if (name != "g") group->keep().elementName = std::string(name);
         if (name != "switch") return ReadChildren(node, frame, group, depth);
-        // A switch draws its first child that draws anything and asks for no extension
-        // (editors put their own private data first, for themselves).
-        for (auto child : node.children())
-            if (!context_.SvgName(child).empty() &&
-                !InTable(kDrawingNothing, context_.SvgName(child)) &&
-                !*child.attribute("requiredExtensions").value())
-                return ReadElement(child, frame, group, depth + 1);
+        ReadSwitchChildren(node, frame, group, depth);
     } else if (name == "svg") {
         ReadViewport(node, node, frame, into, depth);
     } else if (name == "use") {
@@ -313,6 +330,8 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
             // A layer's art stands as deep as art outside any layer: saved, such art is
             // written into a layer, and must read back as it was.
             reader.ReadChildren(child, layerFrame, layer->group(), 0);
+        } else if (child.type() == pugi::node_comment) {
+            KeepBesideLayers(child, *document);
         } else if (child.type() != pugi::node_element) {
             continue;
         } else if (context.SvgName(child).empty() ||

@@ -22,13 +22,18 @@ struct TextCollector {
     ReaderContext& context;
     bool preserve;  // xml:space="preserve"
     std::string text;
-    int lineSpans = 0;  // tspans seen that position a line
+    int lineSpans = 0;      // tspans seen that position a line
+    bool comments = false;  // a comment stood among the characters: the host drops it
 
     bool StartsLine(const pugi::xml_node& node) const { return svg::StartsLine(node, context); }
 
     void Collect(const pugi::xml_node& node, int depth) {
         if (depth > kDeepestTextNesting) return;
         for (auto child : node.children()) {
+            if (child.type() == pugi::node_comment) {
+                comments = true;
+                continue;
+            }
             if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
                 // White space that only lays out the lines of the file is no text. Under
                 // xml:space="preserve" it is drawn, at the end of the line before it, where
@@ -141,8 +146,9 @@ TextStyle ReadTextStyle(const pugi::xml_node& node, const Style& style, double s
 bool HoldsCharacters(const pugi::xml_node& node, int depth) {
     if (depth > kDeepestTextNesting) return false;
     for (auto child : node.children())
-        if (child.type() == pugi::node_element ? HoldsCharacters(child, depth + 1)
-                                               : !IsBlank(child.value()))
+        if (child.type() == pugi::node_element
+                ? HoldsCharacters(child, depth + 1)
+                : child.type() != pugi::node_comment && !IsBlank(child.value()))
             return true;
     return false;
 }
@@ -188,9 +194,10 @@ Art* ReadText(Document& document, Art* parent, const pugi::xml_node& node, const
         art->text().contents = *exact;
     } else {
         const bool preserve = PreservesSpaces(node);
-        TextCollector collector{context, preserve, {}, 0};
+        TextCollector collector{context, preserve, {}, 0, false};
         collector.Collect(node, 0);
         art->text().contents = ArrangeSpaces(collector.text, preserve);
+        if (collector.comments) context.Warn(node, "skipped: a comment inside a text");
     }
     art->text().style = ReadTextStyle(node, CharacterStyle(node, frame, context), scale, context);
     // The lines keep their distance; the host's own step when the file does not say.

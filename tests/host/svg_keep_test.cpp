@@ -29,7 +29,8 @@ struct SavedFile {
     std::map<std::string, int> idCount;
 
     explicit SavedFile(const std::string& path) {
-        EXPECT_TRUE(xml.load_file(path.c_str())) << path;
+        EXPECT_TRUE(xml.load_file(path.c_str(), pugi::parse_default | pugi::parse_comments))
+            << path;
         for (auto node : xml.select_nodes("//*[@id]")) {
             const std::string id = node.node().attribute("id").value();
             byId[id] = node.node();
@@ -92,7 +93,13 @@ TEST(SvgKeep, WhatTheHostDoesNotModelIsWrittenBackWhereItStood) {
                                                              {"unseen", "path"},
                                                              {"arrow", "path"},
                                                              {"curve", "path"},
-                                                             {"curved", "text"}};
+                                                             {"curved", "text"},
+                                                             {"link", "a"},
+                                                             {"linked", "path"},
+                                                             {"choice", "switch"},
+                                                             {"private", "foreignObject"},
+                                                             {"chosen", "path"},
+                                                             {"fallback", "rect"}};
     for (const auto& [id, element] : kElements) {
         EXPECT_EQ(saved.idCount[id], 1) << id;
         EXPECT_EQ(saved.Name(id), element) << id;
@@ -115,11 +122,21 @@ TEST(SvgKeep, WhatTheHostDoesNotModelIsWrittenBackWhereItStood) {
         {"faded", "opacity", "0.5"},
         {"faded", "fill-opacity", "0.5"},
         {"unseen", "stroke-opacity", "0"},
-        {"namedview1", "inkscape:zoom", "1.5"}};
+        {"namedview1", "inkscape:zoom", "1.5"},
+        {"link", "href", "https://example.org/plate"},
+        {"link", "target", "_blank"},
+        {"link", "xlink:title", "Plate"},
+        {"linked", "data-part", "B-7"},
+        {"linked", "role", "img"},
+        {"linked", "aria-label", "plate"}};
     for (const auto& [id, name, value] : kAttributes)
         EXPECT_EQ(saved.Attribute(id, name), value) << id << " " << name;
     EXPECT_EQ(std::string(saved.byId["note"].child("div").text().get()), "Note");
     EXPECT_TRUE(saved.xml.select_node("//rdf:RDF/cc:Work/dc:title"));
+    // A switch offers its choices in their order; a comment stays where it stood.
+    EXPECT_EQ(std::string(saved.byId["private"].next_sibling().attribute("id").value()), "chosen");
+    EXPECT_EQ(std::string(saved.byId["link"].previous_sibling().value()),
+              " links, choices and what scripts read ");
 }
 
 TEST(SvgKeep, ASavedFileSavedAgainIsTheSameFile) {
@@ -227,7 +244,13 @@ TEST(SvgKeep, TextsWithoutArtAreKeptWholeAndASwitchSkipsEditorsExtensions) {
                            : std::string(art.name));
     });
     const std::vector<std::string> expected{
-        "said", "<text id=\"again\">", "<text id=\"along\">", "", "drawn", "line"};
+        "said",
+        "<text id=\"again\">",
+        "<text id=\"along\">",
+        "",
+        "<foreignObject requiredExtensions=\"https://editor.example/private\"/>",
+        "drawn",
+        "line"};
     EXPECT_EQ(seen, expected);
     // The path a text follows is written in the user space the text draws it in.
     Art* line = ArtNamed(*document, "line");
