@@ -6,6 +6,7 @@
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_text_lines.h"
+#include "host/svg/svg_text_losses.h"
 
 namespace host::svg {
 
@@ -198,6 +199,7 @@ Art* ReadText(Document& document, Art* parent, const pugi::xml_node& node, const
         collector.Collect(node, 0);
         art->text().contents = ArrangeSpaces(collector.text, preserve);
         if (collector.comments) context.Warn(node, "skipped: a comment inside a text");
+        WarnTextLosses(node, frame.style, context);
     }
     art->text().style = ReadTextStyle(node, CharacterStyle(node, frame, context), scale, context);
     // The lines keep their distance; the host's own step when the file does not say.

@@ -1,0 +1,16 @@
+// What of a text from another editor the host's text cannot hold: it is told when the
+// file is read, since saving writes the text as the host's one-style text of lines.
+#pragma once
+
+#include <pugixml.hpp>
+
+#include "host/svg/svg_context.h"
+#include "host/svg/svg_style.h"
+
+namespace host::svg {
+
+/// Warns, once each, of what `text` (styled `style`) draws that the host's text drops:
+/// positions or rotations of single characters, a stroke, children that are no text.
+void WarnTextLosses(const pugi::xml_node& text, const Style& style, ReaderContext& context);
+
+}  // namespace host::svg
