@@ -68,6 +68,9 @@ class Document {
     /// element's attributes and the elements that stood beside the layers.
     const KeptMarkup& kept() const { return kept_; }
     KeptMarkup& keep() { return kept_; }
+    /// The comments that stood before the root element, as written.
+    const std::string& prologue() const { return prologue_; }
+    void SetPrologue(std::string comments) { prologue_ = std::move(comments); }
     /// Whether the file's style sheets are among what is kept: their rules would reach
     /// the art as it is saved.
     bool keepsStyleSheets() const { return keepsStyleSheets_; }
@@ -146,6 +149,7 @@ class Document {
     float width_, height_;
     FileSpace fileSpace_;
     KeptMarkup kept_;
+    std::string prologue_;
     bool keepsStyleSheets_ = false;
     std::vector<std::unique_ptr<Layer>> layers_;
     Layer* current_ = nullptr;

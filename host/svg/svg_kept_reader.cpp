@@ -223,6 +223,10 @@ void KeepWholeElement(pugi::xml_node node, const Matrix& parentSpace, Art* piece
 }
 
 void KeepRootMarkup(const pugi::xml_node& root, ReaderContext& context, Document& document) {
+    std::string prologue;
+    for (auto before = root.previous_sibling(); before; before = before.previous_sibling())
+        if (before.type() == pugi::node_comment) prologue.insert(0, Markup(before));
+    document.SetPrologue(std::move(prologue));
     KeptMarkup& kept = document.keep();
     // The host declares its own prefixes, SVG's and xlink's.
     const std::string_view ownPrefixes[] = {kQuillPrefix, kInkscapePrefix, kSodipodiPrefix,

@@ -26,7 +26,7 @@ void KeepLayerMarkup(const pugi::xml_node& node, const Frame& frame, ReaderConte
 void KeepWholeElement(pugi::xml_node node, const Matrix& parentSpace, Art* piece);
 
 /// Keeps on the document the root's id, attributes of other namespaces and namespace
-/// declarations.
+/// declarations, and the comments before the root.
 void KeepRootMarkup(const pugi::xml_node& root, ReaderContext& context, Document& document);
 
 /// Keeps on the document an element that stands beside the layers (definitions,

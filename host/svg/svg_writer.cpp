@@ -69,6 +69,9 @@ pugi::xml_node SetRoot(pugi::xml_document& xml, const Document& document) {
     auto declaration = xml.append_child(pugi::node_declaration);
     declaration.append_attribute("version") = "1.0";
     declaration.append_attribute("encoding") = "UTF-8";
+    const std::string& prologue = document.prologue();
+    xml.append_buffer(prologue.data(), prologue.size(), pugi::parse_default | pugi::parse_comments,
+                      pugi::encoding_utf8);
     pugi::xml_node root = xml.append_child("svg");
     Set(root, "xmlns", kSvgNamespace);
     Set(root, std::string("xmlns:") + kQuillPrefix, kQuillNamespace);

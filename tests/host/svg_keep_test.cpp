@@ -134,6 +134,8 @@ TEST(SvgKeep, WhatTheHostDoesNotModelIsWrittenBackWhereItStood) {
     EXPECT_EQ(std::string(saved.byId["note"].child("div").text().get()), "Note");
     EXPECT_TRUE(saved.xml.select_node("//rdf:RDF/cc:Work/dc:title"));
     // A switch offers its choices in their order; a comment stays where it stood.
+    EXPECT_EQ(std::string(saved.xml.first_child().value()),
+              " Kept markup: what a saved drawing must still hold ");
     EXPECT_EQ(std::string(saved.byId["private"].next_sibling().attribute("id").value()), "chosen");
     EXPECT_EQ(std::string(saved.byId["link"].previous_sibling().value()),
               " links, choices and what scripts read ");
