@@ -4,13 +4,15 @@
 
 #include <pugixml.hpp>
 
+#include "host/svg/svg_art_reader.h"
 #include "host/svg/svg_context.h"
-#include "host/svg/svg_style.h"
 
 namespace host::svg {
 
-/// Warns, once each, of what `text` (styled `style`) draws that the host's text drops:
-/// positions or rotations of single characters, a stroke, children that are no text.
-void WarnTextLosses(const pugi::xml_node& text, const Style& style, ReaderContext& context);
+/// Warns, once each, of what `text` (read in `frame`, its characters drawn in `used`)
+/// draws that the host's text drops: positions or rotations of single characters, a
+/// stroke, spans of characters styled apart, children that are no text.
+void WarnTextLosses(const pugi::xml_node& text, const Frame& frame, const Style& used,
+                    ReaderContext& context);
 
 }  // namespace host::svg

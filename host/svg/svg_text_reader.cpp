@@ -191,6 +191,7 @@ Art* ReadText(Document& document, Art* parent, const pugi::xml_node& node, const
     Art* art = document.NewArt(ArtKind::Text, kPlaceInsideOnTop, parent);
     if (!art) context.Fail(node, "the text has no place in the document");
     ReadArtIdentity(node, frame.style, context, art);
+    const Style used = CharacterStyle(node, frame, context);
     if (auto exact = ReadHostText(context, node, quill_attr::kContents)) {
         art->text().contents = *exact;
     } else {
@@ -199,9 +200,9 @@ Art* ReadText(Document& document, Art* parent, const pugi::xml_node& node, const
         collector.Collect(node, 0);
         art->text().contents = ArrangeSpaces(collector.text, preserve);
         if (collector.comments) context.Warn(node, "skipped: a comment inside a text");
-        WarnTextLosses(node, frame.style, context);
+        WarnTextLosses(node, frame, used, context);
     }
-    art->text().style = ReadTextStyle(node, CharacterStyle(node, frame, context), scale, context);
+    art->text().style = ReadTextStyle(node, used, scale, context);
     // The lines keep their distance; the host's own step when the file does not say.
     auto step = SecondLineStep(node, firstY, frame.lengths, context);
     const double sizes = step && frame.style.fontSize > 0 ? *step / frame.style.fontSize : 0;

@@ -42,6 +42,41 @@ TEST(SvgTextPosition, TheTextsShiftMovesItsAnchorButNotATspansShift) {
     }
 }
 
+// What the host's one-style text of lines cannot hold is told, once per kind and text;
+// a text of lines in one style, as editors and the host write them, tells nothing.
+TEST(SvgTextPosition, WhatATextLosesIsTold) {
+    struct Row {
+        const char* body;
+        const char* warnings;
+    };
+    const Row kRows[] = {
+        {"<text x=\"10\" y=\"20\"><tspan x=\"10\" y=\"20\" font-size=\"8\">One</tspan>"
+         "<tspan x=\"10\" dy=\"8\" font-size=\"8\">Two</tspan></text>",
+         ""},
+        {"<text x=\"10 20 30\" y=\"20\" rotate=\"5\">abc</text>",
+         "ignored: positions of single characters (the text keeps its lines)|"
+         "ignored: rotations of single characters|"},
+        {"<text x=\"10\" y=\"20\" stroke=\"blue\">a<!-- why -->b<title>t</title>"
+         "<title>u</title></text>",
+         "skipped: a comment inside a text|ignored: the text's stroke|"
+         "skipped: a <title> inside a text|"},
+        {"<text x=\"10\" y=\"20\">ab<tspan fill=\"red\">c</tspan></text>",
+         "ignored: characters styled apart from the text's first ones|"},
+    };
+    for (const Row& row : kRows) {
+        std::string warnings;
+        ASSERT_TRUE(LoadSvgText(Page("", row.body), &warnings)) << row.body;
+        std::string told;
+        for (std::size_t at = 0; at < warnings.size();) {
+            const std::size_t end = std::min(warnings.find('\n', at), warnings.size());
+            const std::string line = warnings.substr(at, end - at);
+            told += line.substr(line.find(">: ") + 3) + "|";  // after "FILE:LINE: <text>: "
+            at = end + 1;
+        }
+        EXPECT_EQ(told, row.warnings) << row.body;
+    }
+}
+
 TEST(SvgTextPosition, PreservedSpacesBetweenLinesEndTheLineBeforeThem) {
     const std::string lines =
         "<text x=\"200\" y=\"100\" text-anchor=\"middle\">\n  "
