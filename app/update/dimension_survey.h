@@ -23,10 +23,12 @@ struct SurveyedDimension {
     DimensionKind kind = DimensionKind::Other;
     /// Its link names what it measures, so that its tool's press rebuilds it.
     bool associative = false;
-    std::string name;      // the group's name, UTF-8
-    int ordinal = 0;       // its place in the layer, 1 at the bottom
-    std::string label;     // the label's text, UTF-8; empty when it shows none
-    AIRealPoint position;  // the label's anchor, else the link piece's first anchor
+    std::string name;   // the group's name, UTF-8
+    int ordinal = 0;    // its place in the layer, 1 at the bottom
+    std::string label;  // the label's text, UTF-8; empty when it shows none
+    /// The label's anchor, else the link piece's first anchor, else the first anchor of
+    /// any of its paths (0,0 when it has none).
+    AIRealPoint position{0, 0};
 };
 
 /// The dimension groups (groups holding art tagged as dimension pieces) of the layer
