@@ -1,5 +1,6 @@
-// quill update on a drawing of 1,000 dimensions (segments, angles and circles in equal
-// shares of a grid) whose measured paths were all moved since: opening the drawing,
+// quill update on a drawing of 1,000 dimensions in millimetres (segments of the three
+// types, angles and circles in equal shares of a grid) whose measured paths were all
+// moved since: opening the drawing,
 // starting the plug-in, rebuilding every dimension through its tool's press, drag and
 // release, and writing the drawing. Reports the whole time and the time per dimension.
 #include <benchmark/benchmark.h>
@@ -12,6 +13,9 @@
 #include "app/update/update_session.h"
 #include "bench_timing.h"
 #include "host/core/host.h"
+#include "host/prefs/preference_store.h"
+#include "host/scripting/script_runner.h"
+#include "host/scripting/session_actions.h"
 #include "host/svg/svg.h"
 
 namespace {
@@ -48,7 +52,7 @@ void DimensionCell(host::Host& host, int i, float x, float y) {
     host::Document& doc = host.document();
     switch (i % 3) {
         case 0:
-            AddPath(doc, {Corner(x, y), Corner(x + 80, y)}, false);
+            AddPath(doc, {Corner(x, y), Corner(x + 80, y + 20)}, false);
             host.SelectToolByTitle("Outil Segment", &error);
             host.SendMouseEvent(host::MouseEvent::Down, {x, y}, {});
             host.SendMouseEvent(host::MouseEvent::Up, {x, y}, {});
@@ -74,14 +78,27 @@ void DimensionCell(host::Host& host, int i, float x, float y) {
     }
 }
 
-// Draws and dimensions the grid, moves every measured path, saves the drawing.
+// Segment dimensions take the three types by turns: the plug-in reads "TypeDeCote" at
+// start-up, so it is started again when the type changes.
+bool UseSegmentType(host::Host& host, int type, std::string* error) {
+    host.preferences().Put(host::kPluginPreferencePrefix, "TypeDeCote",
+                           host::PreferenceValue::Integer(type));
+    host.ShutdownPlugins();
+    return host.StartPlugin(QUILL_DEFAULT_PLUGIN, error);
+}
+
+// Draws and dimensions the grid in millimetres, moves every measured path, saves the
+// drawing with its settings.
 bool MakeDrawing(const std::string& file, std::string* error) {
     host::Host host;
     host::SetCurrentHost(&host);
     host.ReplaceDocument(std::make_unique<host::Document>(kColumns * kCell, kColumns * kCell));
     host::Layer* paths = host.document().currentLayer();
+    host.preferences().Put(host::kPluginPreferencePrefix, "UnitePrefs",
+                           host::PreferenceValue::Integer(1));
     if (!host.StartPlugin(QUILL_DEFAULT_PLUGIN, error)) return false;
     for (int i = 0; i < kDimensions; ++i) {
+        if (i % 3 == 0 && !UseSegmentType(host, (i / 3) % 3, error)) return false;
         host.document().SetCurrentLayer(paths);
         DimensionCell(host, i, kCell * static_cast<float>(i % kColumns) + 10,
                       kCell * static_cast<float>(i / kColumns) + 10);
@@ -92,8 +109,8 @@ bool MakeDrawing(const std::string& file, std::string* error) {
             for (AIRealPoint* p : {&s.p, &s.in, &s.out}) *p = {p->h + kMoveH, p->v + kMoveV};
         host.document().SetSegments(art.get(), moved);
     }
+    const bool saved = host::SaveDrawing(host, file, error);
     host.ShutdownPlugins();
-    const bool saved = host::SaveSvgDocument(host.document(), file, error);
     host::SetCurrentHost(nullptr);
     return saved;
 }
@@ -113,6 +130,11 @@ void BM_UpdateDrawing(benchmark::State& state) {
     const auto& d = run.dimensions;
     state.counters["dimensions"] = static_cast<double>(d.size());
     state.counters["rebuilt"] = quill::update::CountOf(d, quill::update::UpdateStatus::Rebuilt);
+    int keptKind = 0;
+    for (const auto& outcome : d)
+        keptKind += outcome.status == quill::update::UpdateStatus::Rebuilt &&
+                    outcome.newLabel.find(" mm") != std::string::npos;
+    state.counters["in_mm"] = keptKind;
     state.counters["total_ms"] = ns / 1e6;
     state.counters["per_dimension_us"] = d.empty() ? 0 : ns / 1e3 / static_cast<double>(d.size());
     std::remove(in.c_str());

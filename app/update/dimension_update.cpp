@@ -33,7 +33,7 @@ constexpr float kCrossingTolerance = 2;
 // Points tried on each segment of the line, spread from its middle towards its ends.
 constexpr int kPressSteps = 16;
 // How far beside the line a press may be tried, in points: within the hover tolerance.
-constexpr double kPressAside[] = {0, 2, -2, 3.5, -3.5};
+constexpr double kPressAside[] = {0, 2, -2, 3.5, -3.5, 3.95, -3.95};
 // Presses tried on one line before it is given up.
 constexpr std::size_t kMostPresses = 3;
 
