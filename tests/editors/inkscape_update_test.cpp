@@ -72,13 +72,14 @@ drag 220 720
 up 220 720
 )";
 
-// What Inkscape is asked to do: move the tab by (15, 6) points and the vertical
-// dimension by 15 to the right (20 pixels each way, y down), scale the part by 1.5 about
-// its middle, delete the path "gone".
+// What Inkscape is asked to do: move the tab by (15, 6) points, the vertical dimension by
+// 15 to the right and the radius's by (-15, 15) (20 pixels each way, y down), scale the
+// part by 1.5 about its middle, delete the path "gone".
 const char* const kEdits =
     "select-by-id:tab;transform-translate:20,-8;select-clear;"
     "select-by-id:part;transform-scale:1.5;select-clear;"
     "select-by-id:dim-verti;transform-translate:20,0;select-clear;"
+    "select-by-id:dim-radius;transform-translate:-20,-20;select-clear;"
     "select-by-id:gone;delete;";
 
 bool HasInkscape() {
@@ -93,6 +94,8 @@ std::string EditedInInkscape(const std::string& dimensioned) {
                              "<path id=\"$1\" quill:name=\"$1\"");
     svg = std::regex_replace(svg, std::regex(R"re(<g quill:name="Segment verti")re"),
                              "<g id=\"dim-verti\" quill:name=\"Segment verti\"");
+    svg = std::regex_replace(svg, std::regex(R"re(<g quill:name="Cercle Rayon")re"),
+                             "<g id=\"dim-radius\" quill:name=\"Cercle Rayon\"");
     const std::string withIds = TempPath("inkscape_ids.svg"), edited = TempPath("edited.svg");
     std::ofstream(withIds) << svg;
     const std::string command = "inkscape --actions=\"" + std::string(kEdits) +
@@ -129,14 +132,15 @@ DumpPoint LinePress(const nlohmann::json& group) {
     return {0, 0};
 }
 
-// A user's rebuild of one segment dimension of `file`: its line pressed at `press`, the
-// pointer dragged to `release`, with the type it was made with.
-nlohmann::json HandRebuild(const std::string& file, int type, DumpPoint press, DumpPoint release) {
+// A user's rebuild of one dimension of `file` with `tool`: its line pressed at `press`,
+// the pointer dragged to `release`, with the segment type it was made with.
+nlohmann::json HandRebuild(const std::string& file, const std::string& tool, int type,
+                           DumpPoint press, DumpPoint release) {
     const auto at = [](DumpPoint p) { return std::to_string(p.h) + " " + std::to_string(p.v); };
     const Scenario hand =
         RunScenario(kSettings + "pref TypeDeCote " + std::to_string(type) + "\ndoc open " + file +
-                    "\nstartup\ntool segment\nzoom 64\nmove " + at(press) + "\ndown " + at(press) +
-                    "\ndrag " + at(release) + "\nup " + at(release) + "\n");
+                    "\nstartup\ntool " + tool + "\nzoom 64\nmove " + at(press) + "\ndown " +
+                    at(press) + "\ndrag " + at(release) + "\nup " + at(release) + "\n");
     EXPECT_EQ(hand.outcome.exitCode, 0) << hand.outcome.message;
     return Dimensions(hand.dump).back();  // a rebuilt dimension stands on top
 }
@@ -194,18 +198,19 @@ TEST(InkscapeEdits, UpdateRebuildsEachDimensionAsMadeWhereItWasLeft) {
     const auto& now = Dimensions(updated);
     ASSERT_EQ(now.size(), 8u);
     for (std::size_t i = 0; i < now.size(); ++i) EXPECT_EQ(now[i]["name"], was[i]["name"]) << i;
-    for (std::size_t i : {0, 1, 3, 6, 7}) ExpectSameDimension(was[i], now[i]);
+    for (std::size_t i : {0, 1, 3, 6}) ExpectSameDimension(was[i], now[i]);
 
     // The moved tab's dimension 30 points above it again, the scaled part's 30 points to
-    // its left, the moved vertical dimension where Inkscape left it: as a user's press
-    // and drag rebuild them.
+    // its left, the moved vertical dimension and radius where Inkscape left them: as a
+    // user's press and drag rebuild them.
     const std::vector<DumpPoint> part = AnchorsOf(before, "part");
     ASSERT_EQ(part.size(), 2u);
     const DumpPoint partRelease{(part[0].h + part[1].h) / 2 - 16.64,
                                 (part[0].v + part[1].v) / 2 + 24.96};
-    ExpectSameDimension(HandRebuild(edited, 2, LinePress(was[2]), {345, 150}), now[2]);
-    ExpectSameDimension(HandRebuild(edited, 0, LinePress(was[4]), {495, 136}), now[4]);
-    ExpectSameDimension(HandRebuild(edited, 0, LinePress(was[5]), partRelease), now[5]);
+    ExpectSameDimension(HandRebuild(edited, "segment", 2, LinePress(was[2]), {345, 150}), now[2]);
+    ExpectSameDimension(HandRebuild(edited, "segment", 0, LinePress(was[4]), {495, 136}), now[4]);
+    ExpectSameDimension(HandRebuild(edited, "segment", 0, LinePress(was[5]), partRelease), now[5]);
+    ExpectSameDimension(HandRebuild(edited, "circle", 0, LinePress(was[7]), {205, 735}), now[7]);
 
     // A second run finds everything true already.
     const update::UpdateRun second = update::UpdateDrawing(out, again, options);
