@@ -98,6 +98,17 @@ const char* KindName(DimensionKind kind) {
     return "other";
 }
 
+const char* MarkerOf(DimensionKind kind) {
+    switch (kind) {
+        case DimensionKind::Angle:
+            return tags::kAngleMarker;
+        case DimensionKind::Circle:
+            return tags::kCircleMarker;
+        default:
+            return tags::kSegmentMarker;
+    }
+}
+
 std::string LabelOf(const host::Art& group) {
     std::string label;
     for (const auto& child : group.children()) {

@@ -14,6 +14,10 @@ enum class DimensionKind { Segment, Angle, Circle, Other };
 /// The kind's name in reports: "segment", "angle", "circle", "other".
 const char* KindName(DimensionKind kind);
 
+/// The tag that marks the lines of a dimension of that kind ("mods", "moda", "modc"; a
+/// segment's for other kinds).
+const char* MarkerOf(DimensionKind kind);
+
 /// One dimension group as the drawing holds it before the update.
 struct SurveyedDimension {
     host::ObjectId group = 0;

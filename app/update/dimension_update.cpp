@@ -57,17 +57,6 @@ const char* ToolOf(DimensionKind kind) {
     }
 }
 
-const char* MarkerOf(DimensionKind kind) {
-    switch (kind) {
-        case DimensionKind::Angle:
-            return tags::kAngleMarker;
-        case DimensionKind::Circle:
-            return tags::kCircleMarker;
-        default:
-            return tags::kSegmentMarker;
-    }
-}
-
 Vec BezierPoint(const AIPathSegment& a, const AIPathSegment& b, double t) {
     const double s = 1 - t;
     return (s * s * s) * FromHost(a.p) + (3 * s * s * t) * FromHost(a.out) +

@@ -27,9 +27,9 @@ struct DimensionOutcome {
 /// host has started from `plugin`, each in its place in the layer's order; the others
 /// stay as they are. Dimensions whose pieces show settings the store has not (their
 /// segment type, dashes...) are rebuilt after the plug-in is started again with those;
-/// the store holds its own settings again at the end. The view is zoomed in first, so
-/// that the drag's snapping to remembered points reaches no further than a fraction of a
-/// point. The outcomes are in the layer's order, bottom to top.
+/// the store (which should be kept in no file) holds its own settings again at the end. The view is
+/// zoomed in first, so that the drag's snapping to remembered points reaches no further than a
+/// fraction of a point. The outcomes are in the layer's order, bottom to top.
 std::vector<DimensionOutcome> UpdateDimensions(host::Host& host, const std::string& plugin);
 
 }  // namespace quill::update

@@ -148,6 +148,53 @@ TEST(UpdateDrawing, TellsWhyALinkLeadsNowhereAndKeepsTheDimension) {
     std::remove(out.c_str());
 }
 
+// Dimensions made with other settings than the drawing was saved with: each rebuilt after
+// its measured path moved is the one it replaces, moved along.
+TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
+    const std::string file = ::testing::TempDir() + "quill_update_looks.svg", out = file + ".out";
+    const Scenario made = RunScenario(
+        "pref Precision 1\npref UnitePrefs 1\npref TypeDeCote 1\npref NumeroDeFleche 3\n"
+        "pref Zoom 200\npref TraitsPointilles true\npref TiretUn 3\npref TrouUn 2\n"
+        "pref AvecToleranceUn true\npref DoubleMesure true\npref Corps 9\n"
+        "doc new\npath name a : 100,100 200,150\npath name b : 100,300 220,300\n"
+        "circle 400 400 40 name c\nstartup\ntool segment\nclick 100 100\ndown 200 150\n"
+        "drag 150 190\nup 150 190\npref Diametre true\nrestart\ntool circle\n"
+        "down 428.28427 428.28427\ndrag 470 470\nup 470 470\n"
+        "pref TypeDeCote 0\npref NumeroDeFleche 4\npref Zoom 150\npref TraitsPointilles false\n"
+        "pref AvecToleranceUn false\npref DoubleMesure false\npref Corps 12\npref Diametre false\n"
+        "restart\ntool segment\nclick 100 300\ndown 220 300\ndrag 160 330\nup 160 330\n"
+        "doc save " +
+        file + "\n");
+    ASSERT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
+    std::string svg = ReadFile(file);
+    for (const char* name : {"a", "b", "c"})
+        svg =
+            std::regex_replace(svg, std::regex("<path (quill:name=\"" + std::string(name) + "\")"),
+                               "<path transform=\"translate(7 -4)\" $1");
+    std::ofstream(file) << svg;
+    const nlohmann::json before = Opened(file);
+    update::UpdateOptions options;
+    options.plugin = QUILL_PLUGIN;
+    const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+    ASSERT_EQ(update::SummaryLine(run.dimensions),
+              "3 dimensions: 3 rebuilt, 0 not rebuilt, 0 not associative");
+    const nlohmann::json updated = Opened(out);
+    const auto& was = *LayerArt(before, "Dimensions");
+    const auto& now = *LayerArt(updated, "Dimensions");
+    ASSERT_EQ(now.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(now[i]["name"], was[i]["name"]);
+        ExpectMoved(was[i], now[i], 7, -4);
+        for (std::size_t k = 0; k < now[i]["art"].size(); ++k)
+            EXPECT_EQ(now[i]["art"][k].value("style", nlohmann::json()),
+                      was[i]["art"][k].value("style", nlohmann::json()));
+    }
+    // The drawing's own settings stay those it was saved with.
+    EXPECT_NE(ReadFile(out).find("\"TypeDeCote\":0"), std::string::npos);
+    std::remove(file.c_str());
+    std::remove(out.c_str());
+}
+
 TEST(UpdateDrawing, TakesTheSettingsOfPrefsElseOfTheDrawingElseOfTheUser) {
     const std::string dir = ::testing::TempDir(), made = dir + "quill_update_settings.svg",
                       file = made + ".edited.svg", out = made + ".out.svg",
