@@ -22,10 +22,6 @@ host::PlaneMap MoveOf(const host::Document& document, const host::Art& art) {
     return move;
 }
 
-Vec Moved(const host::PlaneMap& m, Vec p) {
-    return {m.a * p.x + m.c * p.y + m.e, m.b * p.x + m.d * p.y + m.f};
-}
-
 Vec Unmoved(const host::PlaneMap& m, Vec p) {
     const double det = m.a * m.d - m.b * m.c;
     if (!(std::fabs(det) > 1e-12)) return p;

@@ -15,7 +15,4 @@ host::PlaneMap MoveOf(const host::Document& document, const host::Art& art);
 /// Where `p` stood before `move`; `p` itself when the move cannot be undone.
 Vec Unmoved(const host::PlaneMap& move, Vec p);
 
-/// Where `move` takes `p`.
-Vec Moved(const host::PlaneMap& move, Vec p);
-
 }  // namespace quill::update
