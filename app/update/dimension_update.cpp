@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 #include <utility>
 
 #include "app/update/covering_pieces.h"
@@ -86,8 +87,8 @@ bool ReachesTheLine(host::Host& host, const host::Art& line, const char* marker,
         return false;
     if (CrossesOtherArt(host, line, p)) return false;
     const host::Hit press = host::HitTest(doc, index, p, kPressTolerance, kAllHitRequest, nullptr);
-    for (const char* other : {tags::kSegmentMarker, tags::kAngleMarker, tags::kCircleMarker})
-        if (press.art && other != marker && press.art->FindTag(other)) return false;
+    for (std::string_view other : {tags::kSegmentMarker, tags::kAngleMarker, tags::kCircleMarker})
+        if (press.art && other != marker && press.art->FindTag(std::string(other))) return false;
     return true;
 }
 
