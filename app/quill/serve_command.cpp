@@ -12,6 +12,7 @@
 
 #include "app/quill/command.h"
 #include "app/serve/server.h"
+#include "host/prefs/preference_files.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ bool ParseArguments(int argc, char** argv, quill::serve::ServerOptions* options)
             options->address = argv[++i];
         } else if (a == "--prefs" && hasValue) {
             options->session.prefsPath = argv[++i];
+            options->session.prefsChosen = true;
         } else if (a == "--plugin" && hasValue) {
             options->session.pluginPath = argv[++i];
         } else if (a.rfind("--", 0) == 0 || !options->session.drawingPath.empty()) {
@@ -41,19 +43,13 @@ bool ParseArguments(int argc, char** argv, quill::serve::ServerOptions* options)
     return true;
 }
 
-// $XDG_CONFIG_HOME/quill/preferences.json, or ~/.config/quill/preferences.json.
+// The user's preference file, in a folder made for it.
 std::string DefaultPrefsFile() {
-    std::string folder;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
-        folder = config;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        folder = std::string(home) + "/.config";
-    else
-        return {};
-    folder += "/quill";
+    const std::string file = host::UserPreferenceFile();
+    if (file.empty()) return file;
     std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    return folder + "/preferences.json";
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
+    return file;
 }
 
 // Interrupt and terminate are waited for by a thread of their own, which stops the

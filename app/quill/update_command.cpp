@@ -67,6 +67,7 @@ int Update(int argc, char** argv) {
         std::fprintf(stderr, "quill update: %s\n", run.error.c_str());
         return kNotUpdated;
     }
+    std::printf("quill update: the settings are %s\n", run.settings.c_str());
     for (const DimensionOutcome& outcome : run.dimensions) {
         const std::vector<std::string> lines = OutcomeLines({outcome});
         if (lines.empty()) continue;

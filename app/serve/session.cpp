@@ -107,13 +107,16 @@ Session::Session(const SessionOptions& options, std::string* error)
         *error = options.pluginPath + ": cannot be copied: " + copyError.message();
         return;
     }
-    std::string prefsError;
-    if (!options.prefsPath.empty() &&
-        !host_->preferences().BindFile(options.prefsPath, &prefsError))
-        host_->log().warnings.push_back(prefsError);
-    if (!options.drawingPath.empty() &&
-        !host::OpenDrawing(*host_, options.drawingPath, &prefsError))
-        host_->log().warnings.push_back(prefsError);
+    std::string openError, prefsError;
+    if (!options.drawingPath.empty() && !host::OpenDrawing(*host_, options.drawingPath, &openError))
+        host_->log().warnings.push_back(openError);
+    // The settings: those of --prefs, else those the drawing was saved with (kept in no
+    // file), else the user's own.
+    const bool drawingSettings =
+        !options.prefsChosen && host::UseDrawingSettings(*host_, &prefsError);
+    if (!drawingSettings && !options.prefsPath.empty())
+        host_->preferences().BindFile(options.prefsPath, &prefsError);
+    if (!prefsError.empty()) host_->log().warnings.push_back(prefsError);
     if (!host_->StartPlugin(library, error)) return;
     FitView(1);
 }
@@ -266,7 +269,7 @@ json Session::Open(const std::string& name, const std::string& bytes) {
 bool Session::Save(std::string* svg, std::string* error) {
     HostTurn turn(host_.get());
     const std::string path = WorkFile("drawing.svg");
-    if (!host::SaveSvgDocument(host_->document(), path, error)) return false;
+    if (!host::SaveDrawing(*host_, path, error)) return false;
     if (ReadFile(path, svg)) return true;
     *error = "the saved drawing cannot be read back";
     return false;

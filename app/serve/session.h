@@ -16,9 +16,10 @@ namespace quill::serve {
 
 struct SessionOptions {
     std::string pluginPath;
-    std::string prefsPath;    // the preference file every session keeps
-    std::string drawingPath;  // the drawing a new session opens, or empty
-    std::string workDir;      // where the session's private files go
+    std::string prefsPath;     // the preference file every session keeps
+    std::string drawingPath;   // the drawing a new session opens, or empty
+    std::string workDir;       // where the session's private files go
+    bool prefsChosen = false;  // named by --prefs: it wins over a drawing's own settings
 };
 
 /// The margin of artwork around the page that the view shows, in points.

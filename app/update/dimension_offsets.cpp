@@ -1,5 +1,6 @@
 #include "app/update/dimension_offsets.h"
 
+#include "app/update/file_moves.h"
 #include "app/update/link_tags.h"
 
 namespace quill::update {
@@ -33,8 +34,11 @@ const host::Art* MainLine(const host::Art& group, const char* marker) {
 
 // Extension lines run across the dimension line from the measured points: the two-anchor
 // pieces without a marker that stand square to it.
-void ReadSegment(const host::Art& group, const host::Art& lineA, double gap, OldPlacement* old) {
+void ReadSegment(const host::Document& document, const host::Art& group, const host::Art& lineA,
+                 double gap, OldPlacement* old) {
     if (lineA.segments.size() < 2) return;
+    old->alongAxis = group.name == group_names::kHorizontal || group.name == group_names::kVertical;
+    old->movedElsewhere = !MoveOf(document, lineA).IsIdentity();
     old->lineStart = Anchor(lineA, 0);
     old->lineEnd = Anchor(lineA, lineA.segments.size() - 1);
     const Vec along = Unit(old->lineEnd - old->lineStart);
@@ -45,6 +49,7 @@ void ReadSegment(const host::Art& group, const host::Art& lineA, double gap, Old
             a.FindTag(tags::kSegmentMarker) || measured.size() == 2)
             continue;
         const Vec from = Anchor(a, 0), outwards = Unit(Anchor(a, 1) - from);
+        if (!MoveOf(document, a).IsIdentity()) old->movedElsewhere = true;
         if (Length(outwards) > 0 && std::fabs(Dot(outwards, along)) < kAngleTolerance)
             measured.push_back(from - gap * outwards);
     }
@@ -80,8 +85,13 @@ bool ArcRadius(const host::Art& arc, double* radius, bool* reflex) {
 
 // The landing runs left when the leader points into the left half, so it tells on which
 // side of the circle a three-point leader's bend stands.
-void ReadCircle(const host::Art& group, const host::Art& leader, OldPlacement* old) {
+void ReadCircle(const host::Document& document, const host::Art& group, const host::Art& leader,
+                OldPlacement* old) {
     const auto& s = leader.segments;
+    if (s.size() > 1) {
+        const Vec bend = Anchor(leader, 1);
+        old->shift = bend - Unmoved(MoveOf(document, leader), bend);
+    }
     if (s.size() == 3) {
         const Vec landingEnd = Anchor(leader, 0), bend = Anchor(leader, 1),
                   last = Anchor(leader, 2);
@@ -119,7 +129,8 @@ void ReadCircle(const host::Art& group, const host::Art& leader, OldPlacement* o
 Vec SegmentRelease(const OldPlacement& old, const std::vector<AIPathSegment>& anchors) {
     const Vec first = FromHost(anchors[0].p), second = FromHost(anchors[1].p);
     const Vec middle = 0.5 * (first + second);
-    if (!old.known) return FootOnLine(middle, old.lineStart, old.lineEnd);
+    if (!old.known || old.movedElsewhere) return FootOnLine(middle, old.lineStart, old.lineEnd);
+    if (old.alongAxis) return middle + (old.foot - old.middle);
     // Which extension line was the first point's is not told: the turn is taken modulo a
     // half turn, the smaller of the two.
     double turn = std::remainder(Direction(second - first) - old.direction, kPi);
@@ -142,8 +153,8 @@ Vec AngleRelease(const OldPlacement& old, const std::vector<AIPathSegment>& anch
     return vertex + (reflex ? -radius : radius) * inside;
 }
 
-Vec CircleRelease(const OldPlacement& old, const std::vector<AIPathSegment>& anchors,
-                  const host::Art& rebuilt) {
+Vec CircleReleaseInPlace(const OldPlacement& old, const std::vector<AIPathSegment>& anchors,
+                         const host::Art& rebuilt) {
     const AIPathSegment& a = anchors[0];
     const bool inRetracted = a.in.h == a.p.h && a.in.v == a.p.v;
     Vec centre;
@@ -171,15 +182,22 @@ Vec CircleRelease(const OldPlacement& old, const std::vector<AIPathSegment>& anc
     return centre + (radius + old.beyondLast + inset) * u;
 }
 
+// Where the leader stood relative to the circle, moved on as far as another editor moved
+// it.
+Vec CircleRelease(const OldPlacement& old, const std::vector<AIPathSegment>& anchors,
+                  const host::Art& rebuilt) {
+    return CircleReleaseInPlace(old, anchors, rebuilt) + old.shift;
+}
+
 }  // namespace
 
-OldPlacement ReadOldPlacement(const host::Art& group, const host::Art& linkPiece,
-                              DimensionKind kind, double extensionGap) {
+OldPlacement ReadOldPlacement(const host::Document& document, const host::Art& group,
+                              const host::Art& linkPiece, DimensionKind kind, double extensionGap) {
     OldPlacement old;
     old.kind = kind;
-    if (kind == DimensionKind::Segment) ReadSegment(group, linkPiece, extensionGap, &old);
+    if (kind == DimensionKind::Segment) ReadSegment(document, group, linkPiece, extensionGap, &old);
     if (kind == DimensionKind::Angle) old.known = ArcRadius(linkPiece, &old.radius, &old.reflex);
-    if (kind == DimensionKind::Circle) ReadCircle(group, linkPiece, &old);
+    if (kind == DimensionKind::Circle) ReadCircle(document, group, linkPiece, &old);
     return old;
 }
 

@@ -17,9 +17,13 @@ struct OldPlacement {
     bool known = false;  // the pieces told where the measured geometry stood
 
     // Segment: the middle of the measured points, the direction between them, and the
-    // foot of that middle on the dimension line; the dimension line itself.
+    // foot of that middle on the dimension line; the dimension line itself. A horizontal or
+    // vertical dimension keeps its offset's direction when the points turn.
     Vec middle, foot, lineStart, lineEnd;
     double direction = 0;
+    bool alongAxis = false;
+    // Another editor moved it: its line stays where it was left, on the points as they are.
+    bool movedElsewhere = false;
 
     // Angle: the arc's radius, and whether the reflex angle was measured.
     double radius = 0;
@@ -32,12 +36,16 @@ struct OldPlacement {
     bool bendInside = false;
     bool landingOnly = false;
     double beyondLast = 0, bendDistance = 0, radiusLineReach = 0;
+    // How far another editor moved the leader's bend.
+    Vec shift;
 };
 
-/// Reads the placement of `group` (its link piece `linkPiece`); `extensionGap` is the
-/// "Gap" between a measured point and its extension line, in points.
-OldPlacement ReadOldPlacement(const host::Art& group, const host::Art& linkPiece,
-                              DimensionKind kind, double extensionGap);
+/// Reads the placement of `group` (its link piece `linkPiece`) in `document`: how far it
+/// stood from what it measures, or, when another editor moved it (a transform on it in
+/// the file), where it was left; `extensionGap` is the "Gap" between a measured point and
+/// its extension line, in points.
+OldPlacement ReadOldPlacement(const host::Document& document, const host::Art& group,
+                              const host::Art& linkPiece, DimensionKind kind, double extensionGap);
 
 /// The release point for the rebuilt dimension `rebuilt` (as the press built it) that
 /// gives it the old placement on `anchors`, the measured anchors as they are now (in the

@@ -60,6 +60,11 @@ SurveyedDimension Survey(const host::Art& group, int ordinal) {
     } markers[] = {{tags::kSegmentMarker, DimensionKind::Segment},
                    {tags::kAngleMarker, DimensionKind::Angle},
                    {tags::kCircleMarker, DimensionKind::Circle}};
+    for (const auto& child : group.children())
+        if (child->kind() == host::ArtKind::Path && !child->segments.empty()) {
+            d.position = child->segments[0].p;
+            break;
+        }
     for (const auto& m : markers) {
         if (const host::Art* piece = MarkedPiece(group, m.marker)) {
             d.kind = m.kind;
@@ -91,6 +96,17 @@ const char* KindName(DimensionKind kind) {
             break;
     }
     return "other";
+}
+
+const char* MarkerOf(DimensionKind kind) {
+    switch (kind) {
+        case DimensionKind::Angle:
+            return tags::kAngleMarker;
+        case DimensionKind::Circle:
+            return tags::kCircleMarker;
+        default:
+            return tags::kSegmentMarker;
+    }
 }
 
 std::string LabelOf(const host::Art& group) {

@@ -23,10 +23,13 @@ struct DimensionOutcome {
     std::string newLabel;  // the rebuilt dimension's label; the old one when not rebuilt
 };
 
-/// Rebuilds every associative dimension of the host's document, bottom to top, through
-/// the plug-in the host has started; the others stay as they are. The view is zoomed in
-/// first, so that the drag's snapping to remembered points reaches no further than a
-/// fraction of a point.
-std::vector<DimensionOutcome> UpdateDimensions(host::Host& host);
+/// Rebuilds every associative dimension of the host's document through the plug-in the
+/// host has started from `plugin`, each in its place in the layer's order; the others
+/// stay as they are. Dimensions whose pieces show settings the store has not (their
+/// segment type, dashes...) are rebuilt after the plug-in is started again with those;
+/// the store (which should be kept in no file) holds its own settings again at the end. The view is
+/// zoomed in first, so that the drag's snapping to remembered points reaches no further than a
+/// fraction of a point. The outcomes are in the layer's order, bottom to top.
+std::vector<DimensionOutcome> UpdateDimensions(host::Host& host, const std::string& plugin);
 
 }  // namespace quill::update

@@ -1,7 +1,8 @@
 #include "app/update/update_session.h"
 
+#include "app/update/update_settings.h"
 #include "host/core/event_state.h"
-#include "host/prefs/preference_store.h"
+#include "host/scripting/session_actions.h"
 #include "host/svg/svg.h"
 
 namespace quill::update {
@@ -34,13 +35,14 @@ UpdateRun UpdateDrawing(const std::string& in, const std::string& out,
     if (!document) return run;
     host::Host host;
     CurrentHostScope scope(host);
-    if (!options.prefs.empty() && !host.preferences().BindFile(options.prefs, &run.error))
-        return run;
     host.ReplaceDocument(std::move(document));
-    if (!host.StartPlugin(options.plugin, &run.error)) return run;
-    run.dimensions = UpdateDimensions(host);
+    std::string skipped;
+    run.settings = ChooseSettings(options.prefs, host, &skipped, &run.error);
+    if (!skipped.empty()) run.warnings.push_back(skipped);
+    if (run.settings.empty() || !host.StartPlugin(options.plugin, &run.error)) return run;
+    run.dimensions = UpdateDimensions(host, options.plugin);
     host.ShutdownPlugins();
-    SaveSvgDocument(host.document(), out, &run.error);
+    host::SaveDrawing(host, out, &run.error);
     return run;
 }
 

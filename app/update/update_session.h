@@ -11,14 +11,15 @@ namespace quill::update {
 
 struct UpdateOptions {
     std::string plugin = QUILL_DEFAULT_PLUGIN;  // the plug-in library to load
-    std::string prefs;  // the preference store's file; empty: the settings' defaults
+    std::string prefs;  // a preference file whose settings win over the drawing's own
 };
 
 struct UpdateRun {
     /// Empty when the drawing was read, updated and written; otherwise why not (nothing
     /// was written then).
     std::string error;
-    std::vector<std::string> warnings;  // what reading the drawing skipped
+    std::vector<std::string> warnings;  // what reading the drawing or the settings skipped
+    std::string settings;               // whose settings the dimensions were rebuilt with
     std::vector<DimensionOutcome> dimensions;
 };
 

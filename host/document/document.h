@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "host/document/art.h"
@@ -71,6 +72,18 @@ class Document {
     /// The comments that stood before the root element, as written.
     const std::string& prologue() const { return prologue_; }
     void SetPrologue(std::string comments) { prologue_ = std::move(comments); }
+    /// The plug-in's settings the drawing was saved with (`{PREFIX: {KEY: VALUE}}` JSON),
+    /// so that its dimensions can be rebuilt as they were made; empty when none.
+    const std::string& pluginSettings() const { return pluginSettings_; }
+    void SetPluginSettings(std::string settings) { pluginSettings_ = std::move(settings); }
+    /// Where the `transform` of an art's own element in the file moved it, in document
+    /// points (its geometry already stands there): so that a tool can tell art another
+    /// editor moved from art drawn there. The identity for art whose element had none.
+    PlaneMap FileMove(ObjectId art) const {
+        const auto found = fileMoves_.find(art);
+        return found == fileMoves_.end() ? PlaneMap() : found->second;
+    }
+    void NoteFileMove(ObjectId art, const PlaneMap& move) { fileMoves_[art] = move; }
     /// Whether the file's style sheets are among what is kept: their rules would reach
     /// the art as it is saved.
     bool keepsStyleSheets() const { return keepsStyleSheets_; }
@@ -150,6 +163,8 @@ class Document {
     FileSpace fileSpace_;
     KeptMarkup kept_;
     std::string prologue_;
+    std::string pluginSettings_;
+    std::unordered_map<ObjectId, PlaneMap> fileMoves_;
     bool keepsStyleSheets_ = false;
     std::vector<std::unique_ptr<Layer>> layers_;
     Layer* current_ = nullptr;

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "host/prefs/preference_json.h"
 #include "host/text/windows1252.h"
 
 namespace host {
@@ -103,44 +104,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-bool ValueFromJson(const Json& j, PreferenceValue* value) {
-    if (j.is_boolean()) {
-        *value = PreferenceValue::Flag(j.get<bool>());
-    } else if (j.is_number_integer()) {
-        if (j.is_number_unsigned() &&
-            j.get<std::uint64_t>() >
-                static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
-            return false;
-        auto n = j.get<std::int64_t>();
-        if (n < std::numeric_limits<std::int32_t>::min() ||
-            n > std::numeric_limits<std::int32_t>::max())
-            return false;
-        *value = PreferenceValue::Integer(static_cast<std::int32_t>(n));
-    } else if (j.is_number_float()) {
-        *value = PreferenceValue::Real(j.get<double>());
-    } else if (j.is_string()) {
-        *value = PreferenceValue::Text(Utf8ToWindows1252(j.get<std::string>()));
-    } else {
-        return false;
-    }
-    return true;
-}
-
-Json ValueToJson(const PreferenceValue& v) {
-    switch (v.kind) {
-        case PreferenceValue::Kind::Flag:
-            return v.flag;
-        case PreferenceValue::Kind::Integer:
-            return v.integer;
-        case PreferenceValue::Kind::Real:
-            // JSON has no infinities or NaN; such a real is kept as a text-free zero.
-            return std::isfinite(v.real) ? Json(v.real) : Json(0.0);
-        case PreferenceValue::Kind::Text:
-            return Windows1252ToUtf8(v.text);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 bool PreferenceStore::BindFile(const std::string& path, std::string* error) {
@@ -173,7 +136,7 @@ bool PreferenceStore::BindFile(const std::string& path, std::string* error) {
         }
         for (const auto& [key, j] : keys.items()) {
             PreferenceValue value;
-            if (!ValueFromJson(j, &value)) {
+            if (!PreferenceValueFromJson(j, &value)) {
                 skipped += " \"" + prefix + "/" + key + "\"";
                 keptValues_[{prefix, key}] = j.dump();
                 continue;
@@ -204,7 +167,7 @@ void PreferenceStore::Save() {
             const bool unchanged = utf8 != utf8Texts_.end() &&
                                    value.kind == PreferenceValue::Kind::Text &&
                                    Utf8ToWindows1252(utf8->second) == value.text;
-            group[key] = unchanged ? Json(utf8->second) : ValueToJson(value);
+            group[key] = unchanged ? Json(utf8->second) : PreferenceValueToJson(value);
         }
         root[prefix] = group;
     }

@@ -136,7 +136,7 @@ RunOutcome ScriptRunner::RunDocument(const ScriptCommand& c) {
     } else if (c.verb == "doc open") {
         if (!OpenDrawing(host_, Resolve(c.texts[0]), &error)) return Error(2, c, error);
     } else if (c.verb == "doc save") {
-        if (!SaveSvgDocument(host_.document(), Resolve(c.texts[0]), &error))
+        if (!SaveDrawing(host_, Resolve(c.texts[0]), &error))
             return Error(2, c, error);
     } else if (c.verb == "coords") {
         fileCoordinates_ = c.texts[0] == "file";

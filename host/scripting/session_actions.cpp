@@ -1,7 +1,9 @@
 #include "host/scripting/session_actions.h"
 
 #include "host/core/event_state.h"
+#include "host/prefs/preference_json.h"
 #include "host/scripting/script_parser.h"
+#include "host/scripting/script_runner.h"
 #include "host/svg/svg.h"
 
 namespace host {
@@ -13,6 +15,34 @@ bool OpenDrawing(Host& host, const std::string& path, std::string* error) {
     if (!document) return false;
     host.ReplaceDocument(std::move(document));
     return true;
+}
+
+namespace {
+
+// Every piece of a dimension carries it.
+constexpr const char* kDimensionPieceTag = "orl";
+
+bool HoldsDimensions(const Document& document) {
+    bool found = false;
+    document.ForEachArt([&](Art& art) { found = found || art.FindTag(kDimensionPieceTag); });
+    return found;
+}
+
+}  // namespace
+
+bool SaveDrawing(Host& host, const std::string& path, std::string* error) {
+    Document& document = host.document();
+    document.SetPluginSettings(HoldsDimensions(document)
+                                   ? PrefixEntriesJson(host.preferences(), kPluginPreferencePrefix)
+                                   : std::string());
+    return SaveSvgDocument(document, path, error);
+}
+
+bool UseDrawingSettings(Host& host, std::string* error) {
+    const std::string& settings = host.document().pluginSettings();
+    if (settings.empty()) return false;
+    host.preferences() = PreferenceStore();
+    return PutPreferenceJson(settings, &host.preferences(), error);
 }
 
 bool SelectNamedTool(Host& host, const std::string& name, std::string* error) {

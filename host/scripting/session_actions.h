@@ -15,6 +15,15 @@ namespace host {
 /// session's warnings. False with `error` set, the open document kept, when it cannot be read.
 bool OpenDrawing(Host& host, const std::string& path, std::string* error);
 
+/// Writes the open document as an SVG drawing; one that holds dimensions carries the
+/// plug-in's settings in force with it, so that its dimensions can be rebuilt as they
+/// were made. False with `error` set when it cannot be written.
+bool SaveDrawing(Host& host, const std::string& path, std::string* error);
+
+/// Makes the settings the open drawing carries the plug-in's, in a store kept in no file
+/// (the user's own is left as it is). False when the drawing carries none.
+bool UseDrawingSettings(Host& host, std::string* error);
+
 /// Selects the plug-in tool a script names (`segment`, `angle`, ...).
 bool SelectNamedTool(Host& host, const std::string& name, std::string* error);
 

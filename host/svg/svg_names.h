@@ -53,6 +53,9 @@ constexpr const char* kContents = "contents";
 /// An element inside a compound path's <path>, one per member in the order of its
 /// contours, with the member's name, attributes, tags, corners and end handles.
 constexpr const char* kMember = "member";
+/// An element inside a root-level <metadata>: the plug-in's settings the drawing was saved
+/// with, as JSON text.
+constexpr const char* kSettings = "settings";
 }  // namespace quill_attr
 
 }  // namespace host::svg

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_segments.h"
+#include "host/svg/svg_settings.h"
 #include "host/svg/svg_shapes.h"
 #include "host/svg/svg_style_sheets.h"
 #include "host/svg/svg_text_reader.h"
@@ -91,6 +93,7 @@ class TreeReader {
     void ReadUse(const pugi::xml_node& node, const Frame& frame, Art* into, int depth);
     void ReadViewport(const pugi::xml_node& node, const pugi::xml_node& sizeSource,
                       const Frame& frame, Art* into, int depth);
+    void NoteMove(const pugi::xml_node& node, const Frame& parent, const Frame& frame, Art* art);
 
     Document& document_;
     ReaderContext& context_;
@@ -162,6 +165,7 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
         ReadArtIdentity(node, frame.style, context_, group);
         Keep(node, frame, group);
         if (name != "g") group->keep().elementName = std::string(name);
+        NoteMove(node, parent, frame, group);
         if (name != "switch") return ReadChildren(node, frame, group, depth);
         ReadSwitchChildren(node, frame, group, depth);
     } else if (name == "svg") {
@@ -174,8 +178,23 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
                           "more than " + std::to_string(kMostArt) + " objects in the drawing");
         Keep(node, frame, ReadText(document_, into, node, frame, parent.ctm.MeanScale(), context_));
     } else if (IsShapeElement(name)) {
+        const std::size_t before = into->children().size();
         ReadShape(node, name, frame, into);
+        if (into->children().size() > before)
+            NoteMove(node, parent, frame, into->children().back().get());
     }
+}
+
+// What the element's own transform did to it, as the document sees it: the parent's space
+// to points, after the transform, after the way back.
+void TreeReader::NoteMove(const pugi::xml_node& node, const Frame& parent, const Frame& frame,
+                          Art* art) {
+    if (!*node.attribute("transform").value() || !useStack_.empty()) return;
+    const std::optional<Matrix> back = Inverse(parent.ctm);
+    if (!back) return;
+    const Matrix m = frame.ctm * *back;
+    const PlaneMap move{m.a, m.b, m.c, m.d, m.e, m.f};
+    if (!move.IsIdentity()) document_.NoteFileMove(art->id(), move);
 }
 
 // The outline in document points, with the end handles the host recorded for an open
@@ -336,7 +355,8 @@ std::unique_ptr<Document> ReadSvgTree(const pugi::xml_node& root, ReaderContext&
             continue;
         } else if (context.SvgName(child).empty() ||
                    InTable(kDrawingNothing, context.SvgName(child))) {
-            KeepBesideLayers(child, *document);
+            if (context.SvgName(child) != "metadata" || TakeHostSettings(child, context, *document))
+                KeepBesideLayers(child, *document);
         } else {
             reader.ReadElement(child, frame, layers.StrayLayer()->group(), 1);
         }

@@ -7,6 +7,7 @@
 #include "host/svg/svg_inline_style.h"
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
+#include "host/svg/svg_settings.h"
 
 namespace host::svg {
 
@@ -132,6 +133,7 @@ void WriteSvgTree(const Document& document, pugi::xml_document& xml,
     pugi::xml_node root = SetRoot(xml, document);
     WrittenIds ids;
     AppendKeptMarkup(root, document.kept().element, ids);
+    AppendHostSettings(root, document);
     Progress progress{report, TopArtCount(document)};
     for (const auto& layer : document.layers()) {
         pugi::xml_node group = root.append_child("g");
@@ -151,6 +153,7 @@ void WriteSvg(const Document& document, pugi::xml_writer& out,
     WrittenIds ids;
     // What stood beside the layers comes first, printed with the root's start.
     AppendKeptMarkup(root, document.kept().element, ids);
+    AppendHostSettings(root, document);
     WriteBeforeChildren(
         root, [&](TextWriter& text) { xml.save(text, kIndent, kFormat, pugi::encoding_utf8); },
         out);

@@ -1,8 +1,11 @@
 // A browser tab's session driven as the page drives it: events in, only what changed out.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 #include "app/serve/session.h"
@@ -64,6 +67,47 @@ TEST(ServeSession, AnswersCarryOnlyWhatChanged) {
     json broken = s.Open("broken.svg", "<svg");
     EXPECT_NE(broken["error"].get<std::string>().find("broken.svg"), std::string::npos);
     EXPECT_FALSE(broken.contains("disposed"));  // the open drawing stays
+}
+
+// A session started on a drawing that carries the settings it was dimensioned with uses
+// them, unless --prefs named a file; the user's store is left as it was.
+TEST(ServeSession, StartsOnADrawingWithItsOwnSettingsUnlessPrefsAreChosen) {
+    const std::string dir = ::testing::TempDir(), drawing = dir + "quill_serve_settings.svg",
+                      user = dir + "quill_serve_user_prefs.json";
+    std::ofstream(drawing)
+        << "<svg xmlns='http://www.w3.org/2000/svg' xmlns:quill='https://quill.invalid/ns/1' "
+           "width='300pt' height='300pt' viewBox='0 0 300 300'><metadata><quill:settings>"
+           "{\"ORLQUILL\":{\"UnitePrefs\":1,\"Precision\":1}}</quill:settings></metadata>"
+           "<path d='M100 200 L200 200' stroke='black'/></svg>";
+    const std::string userStore = R"({"ORLQUILL": {"UnitePrefs": 6}})";
+    for (const auto& [chosen, label] :
+         {std::pair{false, ">35,3 mm<"}, std::pair{true, ">100 pt<"}}) {
+        std::ofstream(user) << userStore;
+        quill::serve::SessionOptions options = Options();
+        options.drawingPath = drawing;
+        options.prefsPath = user;
+        options.prefsChosen = chosen;
+        std::string error;
+        quill::serve::Session s(options, &error);
+        ASSERT_EQ(error, "");
+        Event(s, "tool");
+        Event(s, "down", 100, 100);
+        Event(s, "up", 100, 100);
+        Event(s, "down", 200, 100);
+        Event(s, "drag", 150, 120);
+        Event(s, "up", 150, 120);
+        std::string svg;
+        ASSERT_TRUE(s.Save(&svg, &error)) << error;
+        EXPECT_NE(svg.find(label), std::string::npos) << svg;
+        EXPECT_NE(svg.find("<quill:settings>"), std::string::npos);
+        std::stringstream kept;
+        kept << std::ifstream(user).rdbuf();
+        if (!chosen) {
+            EXPECT_EQ(kept.str(), userStore);
+        }
+    }
+    std::remove(drawing.c_str());
+    std::remove(user.c_str());
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <string>
@@ -98,12 +100,16 @@ TEST(UpdateDrawing, RebuildsMovedDimensionsWhereTheyStoodAndReportsTheLostOne) {
     const auto& before = *LayerArt(edited, "Dimensions");
     const auto& now = *LayerArt(updated, "Dimensions");
     ASSERT_EQ(now.size(), 5u);
-    // Kept as they were, at the bottom: the lost one and the free one.
-    EXPECT_EQ(now[0], before[1]);
-    EXPECT_EQ(now[1], before[2]);
-    // The rebuilt ones on top, in their old order: the segment on its new anchors, 30
+    // Kept as they were: the lost one and the free one, which the report places at its
+    // own label.
+    EXPECT_EQ(now[1], before[1]);
+    EXPECT_EQ(now[2], before[2]);
+    const auto& freeLabel = before[2]["art"].back()["anchor"];
+    EXPECT_POINT_NEAR(report["dimensions"][2]["position"], freeLabel[0].get<double>(),
+                      freeLabel[1].get<double>(), 1e-3);
+    // The rebuilt ones in their places in the layer: the segment on its new anchors, 30
     // points above them as before; the angle and the circle moved with their paths.
-    const auto& segment = now[2];
+    const auto& segment = now[0];
     EXPECT_EQ(segment["name"], "Segment oblique");
     EXPECT_EQ(segment["art"].back()["contents"], "150 pt");
     EXPECT_POINT_NEAR(segment["art"].back()["anchor"], 185, 150, 1e-3);
@@ -116,7 +122,7 @@ TEST(UpdateDrawing, RebuildsMovedDimensionsWhereTheyStoodAndReportsTheLostOne) {
     EXPECT_EQ(update::OutcomeLines(second.dimensions).size(), 1u);
     const nlohmann::json reopened = Opened(again);
     const auto& third = *LayerArt(reopened, "Dimensions");
-    for (std::size_t i = 2; i < 5; ++i) ExpectMoved(now[i], third[i], 0, 0);
+    for (std::size_t i : {0, 3, 4}) ExpectMoved(now[i], third[i], 0, 0);
     for (const auto& f : {file, out, again}) std::remove(f.c_str());
 }
 
@@ -140,6 +146,104 @@ TEST(UpdateDrawing, TellsWhyALinkLeadsNowhereAndKeepsTheDimension) {
     }
     std::remove(file.c_str());
     std::remove(out.c_str());
+}
+
+// Dimensions made with other settings than the drawing was saved with: each rebuilt after
+// its measured path moved is the one it replaces, moved along.
+TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
+    const std::string file = ::testing::TempDir() + "quill_update_looks.svg", out = file + ".out";
+    const Scenario made = RunScenario(
+        "pref Precision 1\npref UnitePrefs 1\npref TypeDeCote 1\npref NumeroDeFleche 3\n"
+        "pref Zoom 200\npref TraitsPointilles true\npref TiretUn 3\npref TrouUn 2\n"
+        "pref AvecToleranceUn true\npref DoubleMesure true\npref Corps 9\n"
+        "doc new\npath name a : 100,100 200,150\npath name b : 100,300 220,300\n"
+        "circle 400 400 40 name c\nstartup\ntool segment\nclick 100 100\ndown 200 150\n"
+        "drag 150 190\nup 150 190\npref Diametre true\nrestart\ntool circle\n"
+        "down 428.28427 428.28427\ndrag 470 470\nup 470 470\n"
+        "pref TypeDeCote 0\npref NumeroDeFleche 4\npref Zoom 150\npref TraitsPointilles false\n"
+        "pref AvecToleranceUn false\npref DoubleMesure false\npref Corps 12\npref Diametre false\n"
+        "restart\ntool segment\nclick 100 300\ndown 220 300\ndrag 160 330\nup 160 330\n"
+        "doc save " +
+        file + "\n");
+    ASSERT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
+    std::string svg = ReadFile(file);
+    for (const char* name : {"a", "b", "c"})
+        svg =
+            std::regex_replace(svg, std::regex("<path (quill:name=\"" + std::string(name) + "\")"),
+                               "<path transform=\"translate(7 -4)\" $1");
+    std::ofstream(file) << svg;
+    const nlohmann::json before = Opened(file);
+    update::UpdateOptions options;
+    options.plugin = QUILL_PLUGIN;
+    const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+    ASSERT_EQ(update::SummaryLine(run.dimensions),
+              "3 dimensions: 3 rebuilt, 0 not rebuilt, 0 not associative");
+    const nlohmann::json updated = Opened(out);
+    const auto& was = *LayerArt(before, "Dimensions");
+    const auto& now = *LayerArt(updated, "Dimensions");
+    ASSERT_EQ(now.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(now[i]["name"], was[i]["name"]);
+        ExpectMoved(was[i], now[i], 7, -4);
+        for (std::size_t k = 0; k < now[i]["art"].size(); ++k)
+            EXPECT_EQ(now[i]["art"][k].value("style", nlohmann::json()),
+                      was[i]["art"][k].value("style", nlohmann::json()));
+    }
+    // The drawing's own settings stay those it was saved with.
+    EXPECT_NE(ReadFile(out).find("\"TypeDeCote\":0"), std::string::npos);
+    std::remove(file.c_str());
+    std::remove(out.c_str());
+}
+
+TEST(UpdateDrawing, TakesTheSettingsOfPrefsElseOfTheDrawingElseOfTheUser) {
+    const std::string dir = ::testing::TempDir(), made = dir + "quill_update_settings.svg",
+                      file = made + ".edited.svg", out = made + ".out.svg",
+                      prefs = dir + "quill_update_prefs.json", config = dir + "quill_update_xdg",
+                      user = config + "/quill/preferences.json";
+    RunScenario(
+        "pref UnitePrefs 1\npref Precision 1\ndoc new\npath name base : 100,100 200,100\n"
+        "startup\ntool segment\nclick 100 100\nclick 200 100\ndoc save " +
+        made + "\n");
+    const std::string svg = std::regex_replace(
+        ReadFile(made), std::regex(R"((name="base"[^>]*d=")[^"]*)"), "$1M 100 100 L 250 100");
+    const std::string withoutSettings = std::regex_replace(
+        svg, std::regex(R"(<metadata>\s*<quill:settings>[^<]*</quill:settings>\s*</metadata>)"),
+        "");
+    ASSERT_NE(withoutSettings, svg);
+    std::filesystem::create_directories(config + "/quill");
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    std::ofstream(prefs) << R"({"ORLQUILL": {"UnitePrefs": 6, "Precision": 1}})";
+    const struct {
+        bool prefsFile, drawingSettings, userStore;
+        const char* settings;
+        const char* label;
+    } rows[] = {
+        {true, true, true, "PREFS", "150 pt"},
+        {false, true, true, "the drawing's", "52,9 mm"},
+        {false, false, true, "USER", "5,3 cm"},
+        {false, false, false, "the defaults", "150 pt"},
+    };
+    update::UpdateOptions options;
+    options.plugin = QUILL_PLUGIN;
+    for (const auto& row : rows) {
+        std::ofstream(file) << (row.drawingSettings ? svg : withoutSettings);
+        std::remove(user.c_str());
+        const std::string userStore = R"({"ORLQUILL": {"UnitePrefs": 2, "Precision": 1}})";
+        if (row.userStore) std::ofstream(user) << userStore;
+        options.prefs = row.prefsFile ? prefs : "";
+        const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+        const std::string source = row.settings;
+        EXPECT_EQ(run.settings, source == "PREFS" ? prefs : source == "USER" ? user : source);
+        ASSERT_EQ(run.dimensions.size(), 1u);
+        EXPECT_EQ(run.dimensions[0].newLabel, row.label) << run.settings;
+        // The user's store is only read.
+        if (row.userStore) {
+            EXPECT_EQ(ReadFile(user), userStore);
+        }
+    }
+    options.prefs = dir + "no_such_prefs.json";
+    EXPECT_NE(update::UpdateDrawing(file, out, options).error, "");
+    for (const auto& f : {made, file, out, prefs}) std::remove(f.c_str());
 }
 
 }  // namespace
