@@ -1,5 +1,7 @@
 #include "app/update/update_session.h"
 
+#include <sys/stat.h>
+
 #include "host/core/event_state.h"
 #include "host/prefs/preference_store.h"
 #include "host/svg/svg.h"
@@ -23,6 +25,13 @@ class CurrentHostScope {
     host::Host* previous_;
 };
 
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat first {
+    }, second{};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 }  // namespace
 
 UpdateRun UpdateDrawing(const std::string& in, const std::string& out,
@@ -32,6 +41,11 @@ UpdateRun UpdateDrawing(const std::string& in, const std::string& out,
     auto document = host::LoadSvgDocument(in, &run.error, &warnings);
     if (!warnings.empty()) run.warnings.push_back(warnings);
     if (!document) return run;
+    if (!warnings.empty() && !options.overwriteWhatWasSkipped && SameFile(in, out)) {
+        run.error = in + ": not written over: reading it skipped what the drawing would lose";
+        run.refusedForSkipped = true;
+        return run;
+    }
     host::Host host;
     CurrentHostScope scope(host);
     if (!options.prefs.empty() && !host.preferences().BindFile(options.prefs, &run.error))
@@ -40,6 +54,7 @@ UpdateRun UpdateDrawing(const std::string& in, const std::string& out,
     if (!host.StartPlugin(options.plugin, &run.error)) return run;
     run.dimensions = UpdateDimensions(host);
     host.ShutdownPlugins();
+    run.prefsError = host.preferences().writeError();
     SaveSvgDocument(host.document(), out, &run.error);
     return run;
 }

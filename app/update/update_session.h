@@ -12,6 +12,9 @@ namespace quill::update {
 struct UpdateOptions {
     std::string plugin = QUILL_DEFAULT_PLUGIN;  // the plug-in library to load
     std::string prefs;  // the preference store's file; empty: the settings' defaults
+    /// Writes over the drawing read even when reading it skipped something, which the
+    /// written drawing then lacks; otherwise such a drawing is refused, left as it was.
+    bool overwriteWhatWasSkipped = false;
 };
 
 struct UpdateRun {
@@ -20,6 +23,8 @@ struct UpdateRun {
     std::string error;
     std::vector<std::string> warnings;  // what reading the drawing skipped
     std::vector<DimensionOutcome> dimensions;
+    bool refusedForSkipped = false;  // nothing written: it would lose what was skipped
+    std::string prefsError;          // the preference file could not be written: why
 };
 
 /// Updates the drawing `in` and writes it to `out` (which may be `in`: the file is
