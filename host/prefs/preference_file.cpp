@@ -83,7 +83,8 @@ std::vector<GroupText> GroupsOf(const PreferenceFileContents& contents) {
         }
         groups.push_back(std::move(group));
     }
-    for (const auto& [place, raw] : contents.keptValues) {
+    for (const auto& [where, raw] : contents.keptValues) {
+        const PreferencePlace& place = where;  // a lambda may not capture a binding
         auto group = std::find_if(groups.begin(), groups.end(),
                                   [&](const GroupText& g) { return g.prefix == place.first; });
         if (group == groups.end()) group = groups.insert(groups.end(), {place.first, {}, {}});
