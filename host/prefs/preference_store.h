@@ -33,9 +33,10 @@ class PreferenceStore {
 
     /// Keeps the store in `path`: reads it now (a missing file is an empty store). A
     /// damaged file gives false with `error` set; nothing of it is lost: a file that is
-    /// not JSON is moved aside to `path` + ".damaged" at the next change, and entries of
-    /// no preference kind, and texts Windows-1252 cannot hold, are written back as they
-    /// were read for as long as nobody replaces them.
+    /// not JSON, or nests deeper than kDeepestJsonNesting, is moved aside to `path` +
+    /// ".damaged" at the next change, and entries of no preference kind, and texts
+    /// Windows-1252 cannot hold, are written back as they were read for as long as
+    /// nobody replaces them.
     bool BindFile(const std::string& path, std::string* error);
     /// Why the last write of the file failed ("PATH: reason"), or empty once a write
     /// succeeded: every change is in the file then.
