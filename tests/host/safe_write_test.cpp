@@ -183,6 +183,31 @@ TEST(SafeWrite, AFullDiskLeavesTheFileAsItWas) {
     EXPECT_EQ(failures, 0);
 }
 
+// Two processes saving one drawing over and over: the file is always the whole of one.
+TEST(SafeWrite, ConcurrentWritersLeaveOneWholeFile) {
+    Scratch dir;
+    const std::string path = dir / "drawing.svg";
+    const std::string first(300000, 'a'), second(200000, 'b');
+    const auto writer = [&](const std::string& bytes) {
+        return [&, bytes] {
+            std::string error;
+            for (int i = 0; i < 30; ++i) {
+                if (!WriteFileSafely(path, bytes, &error)) return 1;
+                const std::string now = Slurp(path);
+                if (now != first && now != second) return 2;
+            }
+            return 0;
+        };
+    };
+    const pid_t other = ::fork();
+    if (other == 0) ::_exit(writer(second)());
+    EXPECT_EQ(ExitOfChild(writer(first)), 0);
+    int status = -1;
+    ::waitpid(other, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(dir.Entries(), 1u);
+}
+
 TEST(SafeWrite, TemporariesOfProcessesThatEndedAreRemoved) {
     Scratch dir;
     const pid_t ended = ::fork();
