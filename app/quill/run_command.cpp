@@ -8,6 +8,7 @@
 
 #include "app/quill/command.h"
 #include "host/core/event_state.h"
+#include "host/prefs/preference_store.h"
 #include "host/scripting/dump_writer.h"
 #include "host/scripting/script_runner.h"
 #include "host/svg/annotation_picture.h"
@@ -84,7 +85,12 @@ int Run(int argc, char** argv) {
         std::fprintf(stderr, "quill run: %s\n", error.c_str());
         if (outcome.exitCode == 0) outcome.exitCode = kOtherFailure;
     }
-    if (outcome.exitCode != 0)
+    // A change the preference file could not keep is lost at exit: the run failed.
+    if (const std::string& lost = host.preferences().writeError(); !lost.empty()) {
+        std::fprintf(stderr, "quill run: %s\n", lost.c_str());
+        if (outcome.exitCode == 0) outcome.exitCode = kOtherFailure;
+    }
+    if (outcome.exitCode != 0 && !outcome.message.empty())
         std::fprintf(stderr, "quill run: %s: %s\n", args.script.c_str(), outcome.message.c_str());
     return outcome.exitCode;
 }

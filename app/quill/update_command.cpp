@@ -1,13 +1,13 @@
-// quill update DRAWING.svg [-o OUT.svg] [--report FILE.json] [--prefs FILE.json]
+// quill update DRAWING.svg [-o OUT.svg] [--force] [--report FILE.json] [--prefs FILE.json]
 // [--plugin LIBRARY]: rebuilds every associative dimension of a drawing on the current
 // positions of what it measures, through the plug-in's own tools, and writes the drawing.
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "app/quill/command.h"
 #include "app/update/update_report.h"
 #include "app/update/update_session.h"
+#include "host/io/safe_write.h"
 
 namespace {
 
@@ -15,9 +15,11 @@ constexpr int kAllRebuilt = 0;
 constexpr int kSomeNotRebuilt = 1;
 constexpr int kUsageError = 2;
 constexpr int kNotUpdated = 3;
+constexpr int kRefusedForSkipped = 4;
 
 constexpr const char* kUsage =
-    "update DRAWING.svg [-o OUT.svg] [--report FILE.json] [--prefs FILE.json] [--plugin LIBRARY]";
+    "update DRAWING.svg [-o OUT.svg] [--force] [--report FILE.json] [--prefs FILE.json] "
+    "[--plugin LIBRARY]";
 
 struct UpdateArguments {
     std::string drawing, out, report;
@@ -30,6 +32,8 @@ bool ParseArguments(int argc, char** argv, UpdateArguments* args) {
         const bool hasValue = i + 1 < argc;
         if (a == "-o" && hasValue) {
             args->out = argv[++i];
+        } else if (a == "--force") {
+            args->options.overwriteWhatWasSkipped = true;
         } else if (a == "--report" && hasValue) {
             args->report = argv[++i];
         } else if (a == "--prefs" && hasValue) {
@@ -46,13 +50,6 @@ bool ParseArguments(int argc, char** argv, UpdateArguments* args) {
     return !args->drawing.empty();
 }
 
-bool WriteText(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-    file.close();
-    return static_cast<bool>(file);
-}
-
 int Update(int argc, char** argv) {
     UpdateArguments args;
     if (!ParseArguments(argc, argv, &args)) {
@@ -63,6 +60,11 @@ int Update(int argc, char** argv) {
     const UpdateRun run = UpdateDrawing(args.drawing, args.out, args.options);
     for (const std::string& warning : run.warnings)
         std::fprintf(stderr, "quill update: %s\n", warning.c_str());
+    if (run.refusedForSkipped) {
+        std::fprintf(stderr, "quill update: %s (-o OUT.svg writes it elsewhere, --force over it)\n",
+                     run.error.c_str());
+        return kRefusedForSkipped;
+    }
     if (!run.error.empty()) {
         std::fprintf(stderr, "quill update: %s\n", run.error.c_str());
         return kNotUpdated;
@@ -75,8 +77,10 @@ int Update(int argc, char** argv) {
         std::fprintf(to, "quill update: %s\n", lines.front().c_str());
     }
     std::printf("quill update: %s\n", SummaryLine(run.dimensions).c_str());
-    if (!args.report.empty() && !WriteText(args.report, ReportJson(args.drawing, run.dimensions))) {
-        std::fprintf(stderr, "quill update: %s: cannot be written\n", args.report.c_str());
+    std::string error;
+    if (!args.report.empty() &&
+        !host::WriteFileSafely(args.report, ReportJson(args.drawing, run.dimensions), &error)) {
+        std::fprintf(stderr, "quill update: %s\n", error.c_str());
         return kNotUpdated;
     }
     return CountOf(run.dimensions, UpdateStatus::NotRebuilt) == 0 ? kAllRebuilt : kSomeNotRebuilt;

@@ -1,5 +1,7 @@
 #include "app/update/update_session.h"
 
+#include <sys/stat.h>
+
 #include "app/update/update_settings.h"
 #include "host/core/event_state.h"
 #include "host/scripting/session_actions.h"
@@ -24,6 +26,13 @@ class CurrentHostScope {
     host::Host* previous_;
 };
 
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat first {
+    }, second{};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 }  // namespace
 
 UpdateRun UpdateDrawing(const std::string& in, const std::string& out,
@@ -33,6 +42,11 @@ UpdateRun UpdateDrawing(const std::string& in, const std::string& out,
     auto document = host::LoadSvgDocument(in, &run.error, &warnings);
     if (!warnings.empty()) run.warnings.push_back(warnings);
     if (!document) return run;
+    if (!warnings.empty() && !options.overwriteWhatWasSkipped && SameFile(in, out)) {
+        run.error = in + ": not written over: reading it skipped what the drawing would lose";
+        run.refusedForSkipped = true;
+        return run;
+    }
     host::Host host;
     CurrentHostScope scope(host);
     host.ReplaceDocument(std::move(document));

@@ -12,6 +12,9 @@ namespace quill::update {
 struct UpdateOptions {
     std::string plugin = QUILL_DEFAULT_PLUGIN;  // the plug-in library to load
     std::string prefs;  // a preference file whose settings win over the drawing's own
+    /// Writes over the drawing read even when reading it skipped something, which the
+    /// written drawing then lacks; otherwise such a drawing is refused, left as it was.
+    bool overwriteWhatWasSkipped = false;
 };
 
 struct UpdateRun {
@@ -21,6 +24,7 @@ struct UpdateRun {
     std::vector<std::string> warnings;  // what reading the drawing or the settings skipped
     std::string settings;               // whose settings the dimensions were rebuilt with
     std::vector<DimensionOutcome> dimensions;
+    bool refusedForSkipped = false;  // nothing written: it would lose what was skipped
 };
 
 /// Updates the drawing `in` and writes it to `out` (which may be `in`: the file is

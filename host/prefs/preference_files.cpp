@@ -19,7 +19,7 @@ std::string UserPreferenceFile() {
     return folder + "/quill/preferences.json";
 }
 
-bool ReadPreferenceFile(const std::string& path, PreferenceStore* store, std::string* error) {
+bool ReadSettingsFile(const std::string& path, PreferenceStore* store, std::string* error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::stringstream text;

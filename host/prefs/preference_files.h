@@ -15,6 +15,6 @@ std::string UserPreferenceFile();
 /// Puts the entries of the preference file `path` into the store, which stays bound to
 /// whatever it was (the file is never written). A missing file gives false and no error;
 /// a damaged one false with `error` set.
-bool ReadPreferenceFile(const std::string& path, PreferenceStore* store, std::string* error);
+bool ReadSettingsFile(const std::string& path, PreferenceStore* store, std::string* error);
 
 }  // namespace host

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "host/io/json_nesting.h"
 #include "host/text/windows1252.h"
 
 namespace host {
@@ -57,9 +58,10 @@ std::string PrefixEntriesJson(const PreferenceStore& store, const std::string& p
 }
 
 bool PutPreferenceJson(const std::string& text, PreferenceStore* store, std::string* error) {
-    const Json root = Json::parse(text, nullptr, false);
+    std::string why;
+    const Json root = ParseNestedJson(text, &why);
     if (root.is_discarded() || !root.is_object()) {
-        *error = "the settings are not a JSON object";
+        *error = "the settings are not a JSON object" + (why.empty() ? "" : " (" + why + ")");
         return false;
     }
     std::string skipped;

@@ -3,13 +3,11 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <limits>
-#include <nlohmann/json.hpp>
-#include <sstream>
 
-#include "host/prefs/preference_json.h"
-#include "host/text/windows1252.h"
+#include "host/io/folder_lock.h"
+#include "host/io/safe_write.h"
 
 namespace host {
 
@@ -40,15 +38,17 @@ PreferenceValue PreferenceValue::Text(std::string v) {
 
 const PreferenceValue* PreferenceStore::Find(const std::string& prefix,
                                              const std::string& key) const {
-    auto group = entries_.find(prefix);
-    if (group == entries_.end()) return nullptr;
+    auto group = contents_.entries.find(prefix);
+    if (group == contents_.entries.end()) return nullptr;
     auto it = group->second.find(key);
     return it == group->second.end() ? nullptr : &it->second;
 }
 
 void PreferenceStore::Put(const std::string& prefix, const std::string& key,
                           PreferenceValue value) {
-    entries_[prefix][key] = std::move(value);
+    contents_.entries[prefix][key] = std::move(value);
+    contents_.keptValues.erase({prefix, key});
+    if (!path_.empty()) changed_.insert({prefix, key});
     Save();
 }
 
@@ -100,106 +100,72 @@ AIErr PreferenceStore::GetText(const std::string& prefix, const std::string& key
     return kNoErr;
 }
 
-namespace {
-
-using Json = nlohmann::ordered_json;
-
-}  // namespace
-
 bool PreferenceStore::BindFile(const std::string& path, std::string* error) {
     path_ = path;
-    entries_.clear();
-    keptGroups_.clear();
-    keptValues_.clear();
-    utf8Texts_.clear();
-    fileDamaged_ = false;
+    changed_.clear();
     writeError_.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return true;  // a first run: the file appears with the first change
-    std::stringstream text;
-    text << in.rdbuf();
-    Json root = Json::parse(text.str(), nullptr, false);
-    if (root.is_discarded() || !root.is_object()) {
-        *error = path +
-                 ": damaged preference file (not a JSON object); starting with an empty "
-                 "store, the file is moved to " +
-                 path + ".damaged at the next change";
-        fileDamaged_ = true;
-        return false;
+    std::string message;
+    ReadPreferenceFile(path, &contents_, &message);
+    // A damaged file is moved aside, whole, by the first write (Save reads it again).
+    if (message.empty()) return true;
+    *error = message;
+    return false;
+}
+
+bool PreferenceStore::ChangedHere(const std::string& prefix) const {
+    auto next = changed_.lower_bound({prefix, std::string()});
+    return next != changed_.end() && next->first == prefix;
+}
+
+void PreferenceStore::MergeFromFile(const PreferenceFileContents& onDisk) {
+    PreferenceFileContents& mine = contents_;
+    for (const auto& [prefix, raw] : onDisk.keptGroups) {
+        if (ChangedHere(prefix)) continue;
+        mine.keptGroups[prefix] = raw;
+        mine.entries.erase(prefix);
     }
-    std::string skipped;
-    for (const auto& [prefix, keys] : root.items()) {
-        if (!keys.is_object()) {
-            skipped += " \"" + prefix + "\"";
-            keptGroups_[prefix] = keys.dump();
-            continue;
-        }
-        for (const auto& [key, j] : keys.items()) {
-            PreferenceValue value;
-            if (!PreferenceValueFromJson(j, &value)) {
-                skipped += " \"" + prefix + "/" + key + "\"";
-                keptValues_[{prefix, key}] = j.dump();
-                continue;
-            }
-            entries_[prefix][key] = value;
-            if (j.is_string() && Windows1252ToUtf8(value.text) != j.get<std::string>())
-                utf8Texts_[{prefix, key}] = j.get<std::string>();
+    for (const auto& [prefix, keys] : onDisk.entries) {
+        if (!ChangedHere(prefix)) mine.keptGroups.erase(prefix);
+        for (const auto& [key, value] : keys) {
+            if (changed_.count({prefix, key})) continue;
+            mine.entries[prefix][key] = value;
+            mine.keptValues.erase({prefix, key});
+            mine.utf8Texts.erase({prefix, key});
         }
     }
-    if (!skipped.empty()) {
-        *error = path + ": entries of no preference kind were skipped (and are kept in the file):" +
-                 skipped;
-        return false;
+    for (const auto& [place, text] : onDisk.utf8Texts)
+        if (!changed_.count(place)) mine.utf8Texts[place] = text;
+    for (const auto& [place, raw] : onDisk.keptValues) {
+        if (changed_.count(place)) continue;
+        mine.keptValues[place] = raw;
+        auto group = mine.entries.find(place.first);
+        if (group == mine.entries.end()) continue;
+        group->second.erase(place.second);
+        if (group->second.empty()) mine.entries.erase(group);
     }
-    return true;
 }
 
 void PreferenceStore::Save() {
     if (path_.empty()) return;
-    Json root = Json::object();
-    for (const auto& [prefix, raw] : keptGroups_)
-        if (!entries_.count(prefix)) root[prefix] = Json::parse(raw);
-    for (const auto& [prefix, keys] : entries_) {
-        Json group = Json::object();
-        for (const auto& [key, value] : keys) {
-            // A text the program never changed goes back as the file had it.
-            const auto utf8 = utf8Texts_.find({prefix, key});
-            const bool unchanged = utf8 != utf8Texts_.end() &&
-                                   value.kind == PreferenceValue::Kind::Text &&
-                                   Utf8ToWindows1252(utf8->second) == value.text;
-            group[key] = unchanged ? Json(utf8->second) : PreferenceValueToJson(value);
-        }
-        root[prefix] = group;
-    }
-    for (const auto& [place, raw] : keptValues_) {
-        if (!root.contains(place.first)) root[place.first] = Json::object();
-        Json& group = root[place.first];
-        if (group.is_object() && !group.contains(place.second))
-            group[place.second] = Json::parse(raw);
-    }
-    // A file that was not JSON at all is moved aside, whole, before it is replaced.
-    if (fileDamaged_) {
+    FolderLock lock(path_, &writeError_);
+    if (!lock.held()) return;
+    PreferenceFileContents onDisk;
+    std::string ignored;
+    const PreferenceFileState state = ReadPreferenceFile(path_, &onDisk, &ignored);
+    if (state == PreferenceFileState::Read) MergeFromFile(onDisk);
+    // A file that is not JSON at all is moved aside, whole, before it is replaced.
+    if (state == PreferenceFileState::Damaged) {
         const std::string aside = path_ + ".damaged";
         if (std::rename(path_.c_str(), aside.c_str()) != 0 && errno != ENOENT) {
-            writeError_ = path_ + ": the damaged preference file cannot be moved to " + aside;
-            return;
-        }
-        fileDamaged_ = false;
-    }
-    std::string temporary = path_ + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << root.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
-        if (!out) {
-            writeError_ = path_ + ": the preference file cannot be written";
+            writeError_ = path_ + ": the damaged preference file cannot be moved to " + aside +
+                          ": " + std::strerror(errno);
             return;
         }
     }
-    // Written beside and renamed, so that a failed write never leaves half a file.
-    if (std::rename(temporary.c_str(), path_.c_str()) != 0)
-        writeError_ = path_ + ": the preference file cannot be replaced";
-    else
+    if (WriteFileSafely(path_, PreferenceFileText(contents_), &writeError_)) {
         writeError_.clear();
+        changed_.clear();
+    }
 }
 
 void PreferenceStore::NoteUsed(const std::string& prefix, const std::string& key) {

@@ -2,12 +2,12 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <fstream>
 
 #include "host/core/event_state.h"
 #include "host/core/plugins.h"
 #include "host/core/registrations.h"
 #include "host/fonts/text_metrics.h"
+#include "host/io/safe_write.h"
 #include "host/prefs/preference_store.h"
 #include "host/scripting/script_parser.h"
 #include "host/suites/art_bounds.h"
@@ -333,14 +333,7 @@ std::string DumpText(Host& host) {
 }
 
 bool WriteDump(Host& host, const std::string& path, std::string* error) {
-    std::string text = DumpText(host);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    if (!out) {
-        *error = path + ": the dump cannot be written";
-        return false;
-    }
-    return true;
+    return WriteFileSafely(path, DumpText(host), error);
 }
 
 }  // namespace host

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <pugixml.hpp>
 
+#include "host/svg/safe_xml_writer.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_writer.h"
 
@@ -200,14 +201,11 @@ bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
         ground.append_attribute("fill") = "white";
         AppendDrawing(root, document, view);
         AppendOverlay(root, document, view, pass);
-        const std::string partial = path + ".part";
-        if (!xml.save_file(partial.c_str(), "  ", pugi::format_default, pugi::encoding_utf8) ||
-            std::rename(partial.c_str(), path.c_str()) != 0) {
-            *error = path + ": cannot write: " + std::strerror(errno);
-            std::remove(partial.c_str());
-            return false;
-        }
-        return true;
+        SafeFile file;
+        if (!file.Open(path, error)) return false;
+        SafeXmlWriter writer(file);
+        xml.save(writer, "  ", pugi::format_default, pugi::encoding_utf8);
+        return file.Commit(error);
     } catch (const std::exception& e) {
         *error = path + ": " + e.what();
         return false;

@@ -10,6 +10,8 @@
 #include <mutex>
 #include <optional>
 
+#include "host/io/safe_write.h"
+
 namespace host {
 
 namespace {
@@ -29,7 +31,7 @@ namespace {
     X(cairo_image_surface_create)               \
     X(cairo_surface_status)                     \
     X(cairo_surface_flush)                      \
-    X(cairo_surface_write_to_png)               \
+    X(cairo_surface_write_to_png_stream)        \
     X(cairo_surface_destroy)                    \
     X(cairo_status_to_string)                   \
     X(cairo_create)                             \
@@ -201,10 +203,20 @@ bool RenderSvgToPng(const std::string& svgPath, const std::string& pngPath,
         return Fail(error, message);
     }
     rsvg.cairo_surface_flush(surface.get());
-    cairo_status_t written = rsvg.cairo_surface_write_to_png(surface.get(), pngPath.c_str());
+    SafeFile file;
+    std::string writeError;
+    if (!file.Open(pngPath, &writeError)) return Fail(error, writeError);
+    cairo_status_t written = rsvg.cairo_surface_write_to_png_stream(
+        surface.get(),
+        [](void* into, const unsigned char* data, unsigned int length) {
+            static_cast<SafeFile*>(into)->Write(data, length);
+            return CAIRO_STATUS_SUCCESS;
+        },
+        &file);
     if (written != CAIRO_STATUS_SUCCESS)
         return Fail(error, pngPath + ": cannot be written (" +
                                OneLine(rsvg.cairo_status_to_string(written)) + ")");
+    if (!file.Commit(&writeError)) return Fail(error, writeError);
     return true;
 }
 

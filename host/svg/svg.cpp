@@ -13,6 +13,7 @@
 #include <new>
 #include <string_view>
 
+#include "host/svg/safe_xml_writer.h"
 #include "host/svg/svg_context.h"
 #include "host/svg/svg_progress.h"
 #include "host/svg/svg_reader.h"
@@ -24,8 +25,6 @@ namespace {
 
 constexpr unsigned kParseOptions =
     pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_comments;
-// Bytes handed to the system at once when a file is written.
-constexpr std::size_t kWriteBuffer = std::size_t{1} << 20;
 
 // A file's bytes, in a buffer that is not cleared before they are read into it.
 class FileText {
@@ -90,47 +89,6 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-// The file written through a large buffer; errors are kept for the end.
-class FileWriter : public pugi::xml_writer {
- public:
-    explicit FileWriter(std::FILE* file) : file_(file) { buffer_.reserve(kWriteBuffer); }
-    void write(const void* data, size_t size) override {
-        const char* bytes = static_cast<const char*>(data);
-        if (buffer_.size() + size > kWriteBuffer) Flush();
-        if (size >= kWriteBuffer)
-            ok_ = ok_ && std::fwrite(bytes, 1, size, file_) == size;
-        else
-            buffer_.insert(buffer_.end(), bytes, bytes + size);
-    }
-    bool Finish() {
-        Flush();
-        return ok_;
-    }
-
- private:
-    void Flush() {
-        if (!buffer_.empty())
-            ok_ = ok_ && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
-        buffer_.clear();
-    }
-    std::FILE* file_;
-    std::vector<char> buffer_;
-    bool ok_ = true;
-};
-
-bool WriteFile(const Document& document, const std::string& path, svg::ProgressLine& progress) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    FileWriter writer(file);
-    svg::WriteSvg(document, writer, [&](double done) { progress.Show(done); });
-    const bool written = writer.Finish();
-    const int saved = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written) errno = saved;
-    return written && closed;
-}
-
 }  // namespace
 
 std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* error,
@@ -184,23 +142,15 @@ bool SaveSvgDocument(const Document& document, const std::string& path, std::str
     if (!error) error = &ignoredError;
     svg::ProgressLine progress("saving", path);
     try {
-        // Written beside the file and moved over it, so that a failed save leaves the
-        // previous file whole.
-        const std::string partial = path + ".part";
-        if (!WriteFile(document, partial, progress)) {
-            *error = path + ": cannot write " + partial + ": " + std::strerror(errno);
-            std::remove(partial.c_str());
-            progress.Done();
-            return false;
-        }
-        if (std::rename(partial.c_str(), path.c_str()) != 0) {
-            *error = path + ": cannot write: " + std::strerror(errno);
-            std::remove(partial.c_str());
-            progress.Done();
-            return false;
+        SafeFile file;
+        bool saved = file.Open(path, error);
+        if (saved) {
+            SafeXmlWriter writer(file);
+            svg::WriteSvg(document, writer, [&](double done) { progress.Show(done); });
+            saved = file.Commit(error);
         }
         progress.Done();
-        return true;
+        return saved;
     } catch (const std::bad_alloc&) {
         *error = path + ": out of memory";
     } catch (const std::exception& e) {

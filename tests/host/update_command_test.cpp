@@ -52,4 +52,40 @@ TEST(QuillUpdate, ExitStatusLinesAndReport) {
     for (const auto& f : {drawing, script, errors, report, out}) std::remove(f.c_str());
 }
 
+// A drawing whose reading skipped something is not written over unless told so; written
+// elsewhere it may be.
+TEST(QuillUpdate, ADrawingReadWithLossesIsNotWrittenOverUnlessForced) {
+    const std::string dir = ::testing::TempDir(), drawing = dir + "quill_update_lossy.svg",
+                      out = dir + "quill_update_lossy.out.svg",
+                      errors = dir + "quill_update_lossy.err";
+    const std::string lossy =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">"
+        "<path d=\"M0 0L10 0\" stroke=\"black\"/><use href=\"#nowhere\"/></svg>\n";
+    std::ofstream(drawing) << lossy;
+    std::remove(out.c_str());
+    EXPECT_EQ(Quill("update " + drawing, errors), 4);
+    EXPECT_NE(Read(errors).find(drawing + ": not written over: reading it skipped"),
+              std::string::npos)
+        << Read(errors);
+    EXPECT_EQ(Read(drawing), lossy);
+    EXPECT_EQ(Quill("update " + drawing + " -o " + drawing, errors), 4);  // the same file
+    EXPECT_EQ(Quill("update " + drawing + " -o " + out, errors), 0) << Read(errors);
+    EXPECT_NE(Read(out).find("<path"), std::string::npos);
+    EXPECT_EQ(Quill("update " + drawing + " --force", errors), 0) << Read(errors);
+    EXPECT_NE(Read(drawing), lossy);
+    for (const auto& f : {drawing, out, errors}) std::remove(f.c_str());
+}
+
+// quill run fails when a change to the preference file could not be written.
+TEST(QuillRun, APreferenceFileNotWrittenFailsTheRun) {
+    const std::string dir = ::testing::TempDir(), script = dir + "quill_run_prefs.qs",
+                      errors = dir + "quill_run_prefs.err";
+    std::ofstream(script) << "prefs " << dir << "no_such_folder/prefs.json\npref Precision 2\n";
+    EXPECT_EQ(Quill("run " + script, errors), 1);
+    EXPECT_NE(Read(errors).find("no_such_folder: cannot be locked: No such file or directory"),
+              std::string::npos)
+        << Read(errors);
+    for (const auto& f : {script, errors}) std::remove(f.c_str());
+}
+
 }  // namespace

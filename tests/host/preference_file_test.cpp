@@ -1,0 +1,143 @@
+// The preference file as several writers and hostile files meet it: keys of other
+// writers kept, nesting past the limit refused without a crash, foreign values written
+// back as compact as they were read, and a write that failed told.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "host/prefs/preference_store.h"
+#include "support/child_process.h"
+#include "support/temp_path.h"
+
+namespace host {
+namespace {
+
+using quill::testing::ExitOfChild;
+using quill::testing::TempPath;
+
+std::string Slurp(const std::string& path) {
+    std::stringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+std::string Nested(std::size_t depth) {
+    return std::string(depth, '[') + "7" + std::string(depth, ']');
+}
+
+std::int32_t IntegerOf(const PreferenceStore& store, const std::string& key) {
+    const PreferenceValue* value = store.Find("P", key);
+    return value ? value->integer : -1;
+}
+
+TEST(PreferenceFile, NestingPastTheLimitIsRefusedAndTheFileMovedAsideWhole) {
+    const std::string path = TempPath("prefs_deep.json");
+    for (const std::string& text :
+         {Nested(100000), "{\"Autre\": {\"Arbre\": " + Nested(300) + "}, \"P\": {\"a\": 1}}"}) {
+        std::remove((path + ".damaged").c_str());
+        std::ofstream(path) << text;
+        PreferenceStore store;
+        std::string error;
+        EXPECT_FALSE(store.BindFile(path, &error));
+        EXPECT_NE(error.find("nested more than 256 deep"), std::string::npos) << error;
+        EXPECT_TRUE(store.entries().empty());
+        store.Put("P", "b", PreferenceValue::Integer(2));
+        EXPECT_EQ(store.writeError(), "");
+        EXPECT_EQ(Slurp(path + ".damaged"), text);
+        PreferenceStore again;
+        ASSERT_TRUE(again.BindFile(path, &error)) << error;
+        EXPECT_EQ(IntegerOf(again, "b"), 2);
+    }
+    std::remove((path + ".damaged").c_str());
+}
+
+TEST(PreferenceFile, NestedForeignValuesAreWrittenBackAsCompactAsRead) {
+    const std::string path = TempPath("prefs_foreign.json");
+    const std::string tree = Nested(250);
+    std::ofstream(path) << "{\"Autre\": {\"Arbre\": " << tree << "}, \"Liste\": [1, [2]]}";
+    const auto before = std::filesystem::file_size(path);
+    PreferenceStore store;
+    std::string error;
+    store.BindFile(path, &error);
+    for (int i = 0; i < 5; ++i) store.Put("P", "a", PreferenceValue::Integer(i));
+    const std::string written = Slurp(path);
+    EXPECT_NE(written.find("\"Arbre\": " + tree), std::string::npos);
+    EXPECT_NE(written.find("\"Liste\": [1,[2]]"), std::string::npos) << written;
+    EXPECT_LT(written.size(), before + 40) << written;
+}
+
+TEST(PreferenceFile, TwoStoresOfOneFileKeepEachOthersKeys) {
+    const std::string path = TempPath("prefs_two_stores.json");
+    std::remove(path.c_str());
+    PreferenceStore first, second;
+    std::string error;
+    first.BindFile(path, &error);
+    second.BindFile(path, &error);
+    first.Put("P", "x", PreferenceValue::Integer(1));
+    second.Put("P", "y", PreferenceValue::Integer(2));
+    second.Put("P", "x", PreferenceValue::Integer(5));
+    // The first store changed x before the second did: the second's value stays.
+    first.Put("P", "z", PreferenceValue::Integer(3));
+    PreferenceStore reread;
+    ASSERT_TRUE(reread.BindFile(path, &error)) << error;
+    EXPECT_EQ(IntegerOf(reread, "x"), 5);
+    EXPECT_EQ(IntegerOf(reread, "y"), 2);
+    EXPECT_EQ(IntegerOf(reread, "z"), 3);
+    EXPECT_EQ(IntegerOf(first, "x"), 5);  // the store took what the file had
+}
+
+TEST(PreferenceFile, ConcurrentProcessesKeepEveryKey) {
+    const std::string path = TempPath("prefs_concurrent.json");
+    std::remove(path.c_str());
+    constexpr int kKeys = 60;
+    const auto writer = [&](const std::string& side) {
+        return [&path, side] {
+            PreferenceStore store;
+            std::string error;
+            store.BindFile(path, &error);
+            for (int i = 0; i < kKeys; ++i) {
+                store.Put("P", side + std::to_string(i), PreferenceValue::Integer(i));
+                if (!store.writeError().empty()) return 1;
+            }
+            return 0;
+        };
+    };
+    const pid_t other = ::fork();
+    if (other == 0) ::_exit(writer("b")());
+    EXPECT_EQ(ExitOfChild(writer("a")), 0);
+    int status = 0;
+    ::waitpid(other, &status, 0);
+    EXPECT_EQ(status, 0);
+    PreferenceStore reread;
+    std::string error;
+    ASSERT_TRUE(reread.BindFile(path, &error)) << error;
+    for (const char* side : {"a", "b"})
+        for (int i = 0; i < kKeys; ++i)
+            EXPECT_EQ(IntegerOf(reread, side + std::to_string(i)), i) << side << i;
+}
+
+TEST(PreferenceFile, AWriteThatFailedIsToldUntilOneSucceeds) {
+    const std::string folder = TempPath("prefs_folder");
+    std::filesystem::remove_all(folder);
+    PreferenceStore store;
+    std::string error;
+    store.BindFile(folder + "/prefs.json", &error);
+    store.Put("P", "a", PreferenceValue::Integer(1));
+    EXPECT_EQ(store.writeError(), folder + ": cannot be locked: No such file or directory");
+    ::mkdir(folder.c_str(), 0755);
+    store.Put("P", "b", PreferenceValue::Integer(2));
+    EXPECT_EQ(store.writeError(), "");
+    PreferenceStore reread;
+    ASSERT_TRUE(reread.BindFile(folder + "/prefs.json", &error)) << error;
+    EXPECT_EQ(IntegerOf(reread, "a"), 1);  // the change the failed write held is written
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace host
