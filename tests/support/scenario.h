@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -21,6 +22,24 @@ struct Scenario {
     nlohmann::json dump;
 };
 
+/// With QUILL_DUMP_DIR set, every scenario's script and dump are kept there, one pair per
+/// run, named after the test: a change meant to keep behaviour can be compared run by run.
+inline void KeepScenarioDump(const std::string& script, const std::string& dump) {
+    const char* dir = std::getenv("QUILL_DUMP_DIR");
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (!dir || !*dir || !test) return;
+    static std::string lastTest;
+    static int runInTest = 0;
+    const std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    runInTest = name == lastTest ? runInTest + 1 : 0;
+    lastTest = name;
+    std::string base = std::string(dir) + "/" + name + "." + std::to_string(runInTest);
+    for (char& c : base)
+        if (c == '/' && &c >= &base[std::string(dir).size() + 1]) c = '_';
+    std::ofstream(base + ".qs") << script;
+    std::ofstream(base + ".json") << dump;
+}
+
 /// Runs the script with the built plug-in; `inspect` sees the host before it goes away.
 template <class Inspect>
 Scenario RunScenarioInspecting(const std::string& script, Inspect&& inspect) {
@@ -31,7 +50,9 @@ Scenario RunScenarioInspecting(const std::string& script, Inspect&& inspect) {
         scenario.outcome = runner.Run(script);
         inspect(host);
     }
-    scenario.dump = nlohmann::json::parse(host::DumpText(host));
+    const std::string dump = host::DumpText(host);
+    KeepScenarioDump(script, dump);
+    scenario.dump = nlohmann::json::parse(dump);
     return scenario;
 }
 
