@@ -112,16 +112,6 @@ int MeasuredEnd(const ClickedCurve& click, int anchors) {
     return click.segmentStart == 0 ? 1 : 0;
 }
 
-CurveBuildState& CurveBuild() {
-    static CurveBuildState state;
-    return state;
-}
-
-MarkList& Marks() {
-    static MarkList list;
-    return list;
-}
-
 BuildResult AbandonCurveMarks(const char* alert) {
     const AIErr code = DisposeArt(ArtSet().group);
     ArtSet().group = nullptr;

@@ -4,11 +4,6 @@
 
 namespace quill {
 
-DimensionArtSet& ArtSet() {
-    static DimensionArtSet set;
-    return set;
-}
-
 void AbandonFirstPointOnly() {
     if (!ArtSet().onlyFirstPoint) return;
     DisposeArt(ArtSet().group);

@@ -43,6 +43,8 @@ struct DimensionArtSet {
     AIErr unfinished = kNoErr;
 };
 
+/// Part of the plug-in object's state record bound to the message being handled
+/// (frame/quill_state.h).
 DimensionArtSet& ArtSet();
 
 /// Disposes of a group left with a dimension's first point only, and forgets its pieces.

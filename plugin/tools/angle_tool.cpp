@@ -173,11 +173,6 @@ const char* AngleGroupName() {
 
 }  // namespace
 
-AngleGesture& AngleClicks() {
-    static AngleGesture gesture;
-    return gesture;
-}
-
 const ToolBehaviour kAngleBehaviour{
     AngleClassify, AngleCursor,    texts::kAngleNeedsSomething.c_str(), AngleClick, AngleDrag,
     nullptr,       AngleGroupName,

@@ -173,11 +173,6 @@ AIErr CircleMouseUp() {
 
 }  // namespace
 
-CircleGesture& CircleEnds() {
-    static CircleGesture gesture;
-    return gesture;
-}
-
 const ToolBehaviour kCircleBehaviour{
     CircleClassify, CircleCursor,    texts::kCircleNeedsSomething.c_str(), CircleClick, CircleDrag,
     CircleMouseUp,  CircleGroupName,

@@ -55,11 +55,6 @@ AIErr CurrentSet(AIArtSet* set) {
 
 }  // namespace
 
-LengthsMeasures& Measures() {
-    static LengthsMeasures measures;
-    return measures;
-}
-
 AIErr SelectArt(AIArtHandle art, bool selected) {
     return sAIArt->SetArtUserAttr(art, kFullSelection, selected ? kFullSelection : 0);
 }
@@ -98,28 +93,6 @@ bool HasMeasuredPaths() {
 }
 
 namespace {
-
-// A path the rubber band walks: its bounds, and how the last pass showed it.
-struct BandPath {
-    AIArtHandle art = nullptr;
-    AIRealRect bounds{};
-    bool bounded = false;    // the bounds could be read
-    std::int8_t shown = -1;  // 1 selected, 0 not, -1 not yet set by this band
-};
-
-// The paths of the document as the band's first pass read them. The document does not
-// change while the band is dragged, only the selection: every later pass of the same
-// band tests the bounds read then, and changes the selection of the paths that crossed
-// the band's edge.
-struct RubberBand {
-    bool walked = false;
-    std::vector<BandPath> paths;
-};
-
-RubberBand& Band() {
-    static RubberBand band;
-    return band;
-}
 
 // Every path that is not dimension art, with its bounds; each loses its "spa".
 AIErr WalkDocument(RubberBand& band) {

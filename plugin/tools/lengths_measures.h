@@ -1,7 +1,7 @@
 // What the Lengths & Areas tool has collected and measured, for its clicks and for the
 // cursor feedback: the set of collected paths, the partial-length pick, the corner of the
-// selection rectangle and the results as the tool writes them. Global, used only on the
-// host's thread; the tool alone writes it.
+// selection rectangle and the results as the tool writes them. Part of the plug-in
+// object's state record, used only on the host's thread; the tool alone writes it.
 #pragma once
 
 #include <cstdint>
@@ -38,7 +38,29 @@ struct LengthsMeasures {
     LengthsResults results;
 };
 
+/// Part of the plug-in object's state record bound to the message being handled
+/// (frame/quill_state.h).
 LengthsMeasures& Measures();
+
+// A path the rubber band walks: its bounds, and how the last pass showed it.
+struct BandPath {
+    AIArtHandle art = nullptr;
+    AIRealRect bounds{};
+    bool bounded = false;    // the bounds could be read
+    std::int8_t shown = -1;  // 1 selected, 0 not, -1 not yet set by this band
+};
+
+// The paths of the document as the band's first pass read them. The document does not
+// change while the band is dragged, only the selection: every later pass of the same
+// band tests the bounds read then, and changes the selection of the paths that crossed
+// the band's edge.
+struct RubberBand {
+    bool walked = false;
+    std::vector<BandPath> paths;
+};
+
+/// The rubber band of the press under way.
+RubberBand& Band();
 
 /// The rubber band's selection between `corner1` (the press) and `corner2` (the pointer),
 /// document points, either way round: the set is emptied, then every path of the document

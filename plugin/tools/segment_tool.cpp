@@ -329,11 +329,6 @@ std::int32_t SegmentCursor(HoverKind kind, bool) {
 
 }  // namespace
 
-SegmentGesture& Gesture() {
-    static SegmentGesture gesture;
-    return gesture;
-}
-
 const ToolBehaviour kSegmentBehaviour{
     ClassifySegmentHover, SegmentCursor,  nullptr,          SegmentClick,
     SegmentDrag,          SegmentMouseUp, SegmentGroupName,

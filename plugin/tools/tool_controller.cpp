@@ -33,17 +33,9 @@ Point Pointer(const AIToolMessage* message) {
     return {message->cursor.h, message->cursor.v};
 }
 
-// What a gesture (mouse-down to mouse-up) found in place when it began, and the code of
-// its latest step: a dimension whose last reshape failed is half-built.
-struct GestureWatch {
-    AIArtHandle groupAtDown = nullptr;
-    bool firstPointAtDown = false;
-    AIErr lastError = kNoErr;
-};
-GestureWatch gesture;
-
 // Whether the dimension under construction is one this gesture made or finished.
 bool MadeByThisGesture(const DimensionArtSet& set) {
+    const GestureWatch& gesture = Tools().gesture;
     return set.group && (set.group != gesture.groupAtDown || gesture.firstPointAtDown);
 }
 
@@ -247,6 +239,7 @@ AIErr TrackToolCursor(AIToolMessage* message) {
 }
 
 AIErr ToolMouseDown(AIToolMessage* message) {
+    GestureWatch& gesture = Tools().gesture;
     gesture = GestureWatch{ArtSet().group, ArtSet().onlyFirstPoint, kNoErr};
     ArtSet().unfinished = kNoErr;
     gesture.lastError = CodeOf([&] { return MouseDown(message); });
@@ -262,6 +255,7 @@ AIErr ToolMouseDrag(AIToolMessage* message) {
     tools.dragEscape = keys.escape;
     tools.cursor = Pointer(message);
     const ToolBehaviour& tool = BehaviourOf(tools.ActingTool());
+    GestureWatch& gesture = tools.gesture;
     gesture.lastError = CodeOf([&] { return tool.drag ? tool.drag(message, keys) : kNoErr; });
     return gesture.lastError;
 }
@@ -271,6 +265,7 @@ AIErr ToolMouseUp(AIToolMessage*) {
     if (tools.clickCount > 1) tools.clickCount = 0;
     const ToolBehaviour& tool = BehaviourOf(tools.ActingTool());
     const AIErr result = CodeOf([&] { return tool.mouseUp ? tool.mouseUp() : kNoErr; });
+    GestureWatch& gesture = tools.gesture;
     // The group given up is told, unless the step that failed told it already.
     const AIErr givenUp = DisposeHalfBuiltDimension(result != kNoErr ? result : gesture.lastError);
     const bool toldAlready = result == kNoErr && givenUp == gesture.lastError;

@@ -6,6 +6,7 @@
 
 #include "host/core/host.h"
 #include "host/suites/handles.h"
+#include "plugin/frame/quill_state.h"
 #include "plugin/services/host_geometry.h"
 #include "plugin/tools/hover_state.h"
 #include "support/document_suites.h"
@@ -44,6 +45,8 @@ class HoverTest : public ::testing::Test {
 
     host::Host host_;
     testing::PluginSuites suites_;
+    QuillState state_;
+    StateBinding bound_{state_};
 };
 
 TEST_F(HoverTest, AnchorsVerticesSegmentsArcsAndCrossings) {

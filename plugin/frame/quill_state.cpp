@@ -1,0 +1,93 @@
+// The accessors of every floor, answering the record bound to the message being handled.
+#include "plugin/frame/quill_state.h"
+
+namespace quill {
+
+namespace {
+
+// The record of the message being handled; the frame's one link to the plug-in's state.
+QuillState* bound = nullptr;
+
+QuillState& Bound() {
+    return *bound;
+}
+
+}  // namespace
+
+StateBinding::StateBinding(QuillState& state) : previous_(bound) {
+    bound = &state;
+}
+
+StateBinding::~StateBinding() {
+    bound = previous_;
+}
+
+SettingsRecord& Settings() {
+    return Bound().settings;
+}
+
+PanelState& Panel() {
+    return Bound().panel;
+}
+
+ToolState& Tools() {
+    return Bound().tools;
+}
+
+HoverState& CurrentHover() {
+    return Bound().hover;
+}
+
+SegmentGesture& Gesture() {
+    return Bound().segmentGesture;
+}
+
+SegmentMemory& Memory() {
+    return Bound().segmentMemory;
+}
+
+AngleGesture& AngleClicks() {
+    return Bound().angleGesture;
+}
+
+CircleGesture& CircleEnds() {
+    return Bound().circleGesture;
+}
+
+LengthsMeasures& Measures() {
+    return Bound().lengthsMeasures;
+}
+
+RubberBand& Band() {
+    return Bound().rubberBand;
+}
+
+DimensionArtSet& ArtSet() {
+    return Bound().artSet;
+}
+
+DimensionBuildState& BuildState() {
+    return Bound().buildState;
+}
+
+AngleBuildState& AngleBuild() {
+    return Bound().angleBuild;
+}
+
+CurveBuildState& CurveBuild() {
+    return Bound().curveBuild;
+}
+
+MarkList& Marks() {
+    return Bound().marks;
+}
+
+PaintStyles& Styles() {
+    return Bound().styles;
+}
+
+AILayerHandle& UntitledDimensionLayer() {
+    return Bound().untitledDimensionLayer;
+}
+
+}  // namespace quill
