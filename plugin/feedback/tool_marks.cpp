@@ -5,8 +5,8 @@
 #include "plugin/feedback/feedback_texts.h"
 #include "plugin/services/host_geometry.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/lengths_measures.h"
-#include "plugin/tools/segment_gesture.h"
+#include "plugin/tools/lengths_tool.h"
+#include "plugin/tools/segment_tool.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -32,7 +32,7 @@ void MarkCurve(AnnotationDrawer& drawer, const HoverState& hover) {
 
 void SegmentMarks(AnnotationDrawer& drawer, const HoverState& hover) {
     // While a curve is being dimensioned, the point it was clicked at.
-    if (Tools().dragActive && Gesture().measure == SegmentMeasure::Curve) {
+    if (Tools().dragActive && TheSegmentTool().gesture().measure == SegmentMeasure::Curve) {
         DrawPointMark(drawer, BuildState().curvePoint, RingKind::OnCurve);
         return;
     }
@@ -103,7 +103,7 @@ void LengthsMarks(AnnotationDrawer& drawer, const HoverState& hover) {
         collected ? DrawMinusSign(drawer, pointer) : DrawPlusSign(drawer, pointer);
         return;
     }
-    const PartialLengthPick& pick = Measures().pick;
+    const PartialLengthPick& pick = TheLengthsTool().measures().pick;
     if (pick.path == hover.path)
         DrawPartialPathMark(drawer, path.Anchors(), path.Closed(), pick.anchor, hover.segmentStart);
 }

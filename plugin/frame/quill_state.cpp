@@ -1,6 +1,8 @@
 // The accessors of every floor, answering the record bound to the message being handled.
 #include "plugin/frame/quill_state.h"
 
+#include "plugin/tools/tool_table.h"
+
 namespace quill {
 
 namespace {
@@ -38,28 +40,32 @@ HoverState& CurrentHover() {
     return Bound().hover;
 }
 
-SegmentGesture& Gesture() {
-    return Bound().segmentGesture;
+Tool& ToolAt(std::int32_t index) {
+    QuillState& state = Bound();
+    switch (index) {
+        case kSegmentTool:
+            return state.segmentTool;
+        case kAngleTool:
+            return state.angleTool;
+        case kCircleTool:
+            return state.circleTool;
+        case kBezierTool:
+            return state.bezierTool;
+        case kLengthsTool:
+            return state.lengthsTool;
+        case kParametersTool:
+            return state.parametersTool;
+        default:
+            return state.noTool;
+    }
 }
 
-SegmentMemory& Memory() {
-    return Bound().segmentMemory;
+SegmentTool& TheSegmentTool() {
+    return Bound().segmentTool;
 }
 
-AngleGesture& AngleClicks() {
-    return Bound().angleGesture;
-}
-
-CircleGesture& CircleEnds() {
-    return Bound().circleGesture;
-}
-
-LengthsMeasures& Measures() {
-    return Bound().lengthsMeasures;
-}
-
-RubberBand& Band() {
-    return Bound().rubberBand;
+LengthsTool& TheLengthsTool() {
+    return Bound().lengthsTool;
 }
 
 DimensionArtSet& ArtSet() {

@@ -14,14 +14,15 @@
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/paint_styles.h"
+#include "plugin/panel/parameters_tool.h"
 #include "plugin/settings/panel_state.h"
 #include "plugin/settings/settings_record.h"
-#include "plugin/tools/angle_gesture.h"
-#include "plugin/tools/circle_gesture.h"
+#include "plugin/tools/angle_tool.h"
+#include "plugin/tools/bezier_tool.h"
+#include "plugin/tools/circle_tool.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/lengths_measures.h"
-#include "plugin/tools/segment_gesture.h"
-#include "plugin/tools/segment_memory.h"
+#include "plugin/tools/lengths_tool.h"
+#include "plugin/tools/segment_tool.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -31,12 +32,15 @@ struct QuillState {
     PanelState panel;
     ToolState tools;
     HoverState hover;
-    SegmentGesture segmentGesture;
-    SegmentMemory segmentMemory;
-    AngleGesture angleGesture;
-    CircleGesture circleGesture;
-    LengthsMeasures lengthsMeasures;
-    RubberBand rubberBand;
+    // The six tools, each with its own gesture and memory, and a tool that does nothing
+    // for an index out of range.
+    SegmentTool segmentTool;
+    AngleTool angleTool;
+    CircleTool circleTool;
+    BezierTool bezierTool;
+    LengthsTool lengthsTool;
+    ParametersTool parametersTool;
+    Tool noTool;
     DimensionArtSet artSet;
     DimensionBuildState buildState;
     AngleBuildState angleBuild;

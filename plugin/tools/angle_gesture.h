@@ -21,8 +21,4 @@ struct AngleGesture {
     PendingSide firstSide;  // while the click count is 1
 };
 
-/// Part of the plug-in object's state record bound to the message being handled
-/// (frame/quill_state.h).
-AngleGesture& AngleClicks();
-
 }  // namespace quill

@@ -1,9 +1,5 @@
-// The Bézier tool: it classifies with the host's hit tests and leaves the cursor alone
-// over what it cannot use. With "Partager" on, a click divides the path, the straight
-// segment or the angle at the vertex clicked; with it off, a click at an end of an open
-// curve marks the point at the set length from that end, and a click on a circle marks
-// its centre. The drag sizes the marks; a click on another kind of dimension belongs to
-// that kind's tool.
+#include "plugin/tools/bezier_tool.h"
+
 #include <vector>
 
 #include "plugin/dimensions/curve_marks.h"
@@ -21,29 +17,6 @@
 namespace quill {
 
 namespace {
-
-AIErr BezierClassify(Point pointer) {
-    return ClassifyUnderPointer(pointer, HoverTool::Bezier);
-}
-
-std::int32_t BezierCursor(HoverKind kind, bool) {
-    switch (kind) {
-        case HoverKind::AnchorHit:
-            return cursors::kAnchor;
-        case HoverKind::StraightSegmentHit:
-            return cursors::kStraightSegment;
-        case HoverKind::CurveHit:
-            return cursors::kCurve;
-        case HoverKind::ArcHit:
-            return cursors::kArc;
-        default:
-            return 0;
-    }
-}
-
-const char* BezierGroupName() {
-    return texts::kGroupBezier.c_str();
-}
 
 // Marks were made: the Bézier tool has a marking under way, its group takes the tool's
 // name, and the drag sizes the marks.
@@ -129,7 +102,32 @@ AIErr ClickInDivisionMode(const HoverState& hover) {
     }
 }
 
-AIErr BezierClick(const ToolClick& click) {
+}  // namespace
+
+AIErr BezierTool::Classify(Point pointer) {
+    return ClassifyUnderPointer(pointer, HoverTool::Bezier);
+}
+
+std::int32_t BezierTool::Cursor(HoverKind kind, bool) const {
+    switch (kind) {
+        case HoverKind::AnchorHit:
+            return cursors::kAnchor;
+        case HoverKind::StraightSegmentHit:
+            return cursors::kStraightSegment;
+        case HoverKind::CurveHit:
+            return cursors::kCurve;
+        case HoverKind::ArcHit:
+            return cursors::kArc;
+        default:
+            return 0;
+    }
+}
+
+const char* BezierTool::NothingClickedAlert() const {
+    return texts::kBezierNeedsSomething.c_str();
+}
+
+AIErr BezierTool::Click(const ToolClick& click) {
     const std::int32_t owner = ToolOfDimensionPiece(click);
     if (owner != 0) return HandClickTo(owner, click);
     const HoverState& hover = CurrentHover();
@@ -137,15 +135,12 @@ AIErr BezierClick(const ToolClick& click) {
 }
 
 // The controller drags only while marks follow the pointer.
-AIErr BezierDrag(const AIToolMessage*, const DragKeys& keys) {
-    return DragCurveMarks(Tools().cursor, keys).code;
+AIErr BezierTool::Drag(const ToolEvent& event) {
+    return DragCurveMarks(Tools().cursor, event.keys).code;
 }
 
-}  // namespace
-
-const ToolBehaviour kBezierBehaviour{
-    BezierClassify, BezierCursor,    texts::kBezierNeedsSomething.c_str(), BezierClick, BezierDrag,
-    nullptr,        BezierGroupName,
-};
+const char* BezierTool::GroupName() const {
+    return texts::kGroupBezier.c_str();
+}
 
 }  // namespace quill

@@ -14,8 +14,4 @@ struct CircleGesture {
     std::int16_t firstAnchor = -1;
 };
 
-/// Part of the plug-in object's state record bound to the message being handled
-/// (frame/quill_state.h).
-CircleGesture& CircleEnds();
-
 }  // namespace quill

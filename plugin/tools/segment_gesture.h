@@ -19,8 +19,4 @@ struct SegmentGesture {
     SegmentMeasure measure = SegmentMeasure::BetweenPoints;
 };
 
-/// Part of the plug-in object's state record bound to the message being handled
-/// (frame/quill_state.h).
-SegmentGesture& Gesture();
-
 }  // namespace quill

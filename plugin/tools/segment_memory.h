@@ -33,8 +33,4 @@ class SegmentMemory {
     std::vector<RememberedSegment> entries_;  // newest first
 };
 
-/// Part of the plug-in object's state record bound to the message being handled
-/// (frame/quill_state.h).
-SegmentMemory& Memory();
-
 }  // namespace quill
