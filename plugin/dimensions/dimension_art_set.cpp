@@ -4,6 +4,11 @@
 
 namespace quill {
 
+BuildResult Reported(BuildResult result) {
+    if (result.unfinished == kNoErr) result.unfinished = ArtSet().unfinished;
+    return result;
+}
+
 void AbandonFirstPointOnly() {
     if (!ArtSet().onlyFirstPoint) return;
     DisposeArt(ArtSet().group);

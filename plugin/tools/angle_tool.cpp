@@ -58,13 +58,13 @@ AIErr ClickOnVertex(const HoverState& hover) {
         DisposeNewGroup();  // the path changed since the pointer passed over it
         return kNoErr;
     }
-    const BuildResult made = PrepareAngleArt(AngleSource::Sides);
+    const BuildResult made = Kept(PrepareAngleArt(AngleSource::Sides));
     if (made.outcome == BuildOutcome::NothingBuilt) return made.code;
     const Angle angle = AngleFromVertex(anchors[static_cast<std::size_t>(hover.anchor)].p,
                                         anchors[static_cast<std::size_t>(hover.previous)].p,
                                         anchors[static_cast<std::size_t>(hover.next)].p);
     LinkAngle(hover.path, hover.previous, hover.anchor, hover.next);
-    return StartDrag(StartAngleDimension(angle));
+    return StartDrag(Kept(StartAngleDimension(angle)));
 }
 
 std::int16_t AnchorIndex(const PendingSide& first, const HoverState& second, SideEnd end) {
@@ -85,7 +85,7 @@ AIErr ClickOnSecondSide(const PendingSide& first, const HoverState& hover) {
         AbandonGroup(texts::kParallelSides.c_str());
         return kNoErr;
     }
-    const BuildResult made = PrepareAngleArt(AngleSource::Sides);
+    const BuildResult made = Kept(PrepareAngleArt(AngleSource::Sides));
     if (made.outcome == BuildOutcome::NothingBuilt) return made.code;
     if (samePath) {
         if (const auto corner = SharedAnchor(side1, side2))
@@ -93,7 +93,7 @@ AIErr ClickOnSecondSide(const PendingSide& first, const HoverState& hover) {
                       AnchorIndex(first, hover, corner->vertex),
                       AnchorIndex(first, hover, corner->second));
     }
-    return StartDrag(StartAngleDimension(*angle));
+    return StartDrag(Kept(StartAngleDimension(*angle)));
 }
 
 AIErr ClickOnSide(AngleGesture& gesture, const HoverState& hover) {
@@ -116,10 +116,10 @@ AIErr ClickOnSide(AngleGesture& gesture, const HoverState& hover) {
 AIErr ClickOnArc(const HoverState& hover, Point pointer) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    const BuildResult made = PrepareAngleArt(AngleSource::Arc);
+    const BuildResult made = Kept(PrepareAngleArt(AngleSource::Arc));
     if (made.outcome == BuildOutcome::NothingBuilt) return made.code;
     const Angle angle = AngleFromArc(hover.centre, hover.segmentPoints[0], hover.segmentPoints[1]);
-    return StartDrag(StartArcAngleDimension(angle, pointer));
+    return StartDrag(Kept(StartArcAngleDimension(angle, pointer)));
 }
 
 // The arc of an angle dimension, or its right-angle square.
@@ -152,7 +152,7 @@ AIErr AngleTool::Click(const ToolClick& click) {
     const std::int32_t owner = ToolOfDimensionPiece(click);
     if (owner != 0 && owner != kAngleTool) return HandClickTo(owner, click);
     const HoverState& hover = CurrentHover();
-    if (OnAngleDimension(hover)) return StartDrag(RebuildAngleDimension(hover.path));
+    if (OnAngleDimension(hover)) return StartDrag(Kept(RebuildAngleDimension(hover.path)));
     if (hover.kind == HoverKind::AnchorHit) return ClickOnVertex(hover);
     if (hover.kind == HoverKind::StraightSegmentHit) return ClickOnSide(gesture_, hover);
     if (Tools().clickCount == 1) {
@@ -165,7 +165,7 @@ AIErr AngleTool::Click(const ToolClick& click) {
 
 // The controller drags only while a dimension follows the pointer.
 AIErr AngleTool::Drag(const ToolEvent& event) {
-    return DragAngleDimension(Tools().cursor, event.keys).code;
+    return Kept(DragAngleDimension(Tools().cursor, event.keys)).code;
 }
 
 const char* AngleTool::GroupName() const {

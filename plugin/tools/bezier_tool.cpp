@@ -31,7 +31,7 @@ AIErr StartDrag(const BuildResult& built) {
 AIErr ClickOnCircle(const HoverState& hover) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    return StartDrag(DrawCentreMark(hover.centre, hover.radius));
+    return StartDrag(Kept(DrawCentreMark(hover.centre, hover.radius)));
 }
 
 AIErr ClickOnCurveEnd(const HoverState& hover) {
@@ -43,7 +43,7 @@ AIErr ClickOnCurveEnd(const HoverState& hover) {
     click.segmentStart = hover.segmentStart;
     click.segmentEnd = hover.segmentEnd;
     click.clicked = hover.hoverPoint;
-    return StartDrag(StartPointOnCurve(click));
+    return StartDrag(Kept(StartPointOnCurve(click)));
 }
 
 AIErr ClickInPointMode(const HoverState& hover) {
@@ -62,30 +62,30 @@ AIErr ClickInPointMode(const HoverState& hover) {
 AIErr ClickOnSegment(const HoverState& hover) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    return StartDrag(
-        StartSegmentDivision(hover.segmentPoints[0], hover.segmentPoints[1], hover.hoverPoint));
+    return StartDrag(Kept(
+        StartSegmentDivision(hover.segmentPoints[0], hover.segmentPoints[1], hover.hoverPoint)));
 }
 
 AIErr ClickOnVertex(const HoverState& hover) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    if (hover.notVertex) return AbandonCurveMarks(texts::kNotAVertex.c_str()).code;
+    if (hover.notVertex) return Kept(AbandonCurveMarks(texts::kNotAVertex.c_str())).code;
     const std::vector<PathSegment> anchors = ReadAnchors(hover.path);
     const auto within = [&](std::int16_t i) {
         return i >= 0 && static_cast<std::size_t>(i) < anchors.size();
     };
     // The path changed since the pointer passed over it.
     if (!within(hover.previous) || !within(hover.anchor) || !within(hover.next))
-        return AbandonCurveMarks(nullptr).code;
+        return Kept(AbandonCurveMarks(nullptr)).code;
     const auto at = [&](std::int16_t i) { return anchors[static_cast<std::size_t>(i)].p; };
     const Angle angle = AngleFromVertex(at(hover.anchor), at(hover.previous), at(hover.next));
-    return StartDrag(StartAngleDivision(angle));
+    return StartDrag(Kept(StartAngleDivision(angle)));
 }
 
 AIErr ClickOnPath(const HoverState& hover) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    return StartDrag(StartPathDivision(hover.path, hover.hoverPoint));
+    return StartDrag(Kept(StartPathDivision(hover.path, hover.hoverPoint)));
 }
 
 AIErr ClickInDivisionMode(const HoverState& hover) {
@@ -136,7 +136,7 @@ AIErr BezierTool::Click(const ToolClick& click) {
 
 // The controller drags only while marks follow the pointer.
 AIErr BezierTool::Drag(const ToolEvent& event) {
-    return DragCurveMarks(Tools().cursor, event.keys).code;
+    return Kept(DragCurveMarks(Tools().cursor, event.keys)).code;
 }
 
 const char* BezierTool::GroupName() const {

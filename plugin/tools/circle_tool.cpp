@@ -87,7 +87,7 @@ AIErr ClickOnSecondEnd(const CircleGesture& ends, const HoverState& hover) {
     measured.path = hover.path;
     measured.anchors[0] = ends.firstAnchor;
     measured.anchors[1] = hover.anchor;
-    const BuildResult started = StartCircleDimension(measured, CircleStartedFrom::TwoAnchors);
+    const BuildResult started = Kept(StartCircleDimension(measured, CircleStartedFrom::TwoAnchors));
     result = NotePieces(started);
     return started.outcome == BuildOutcome::NothingBuilt ? result : StartDrag(result);
 }
@@ -100,7 +100,7 @@ AIErr ClickOnArc(const HoverState& hover) {
     measured.path = hover.path;
     measured.anchors[0] = hover.segmentStart;
     measured.anchors[1] = hover.segmentEnd;
-    const BuildResult started = StartCircleDimension(measured, CircleStartedFrom::ArcClick);
+    const BuildResult started = Kept(StartCircleDimension(measured, CircleStartedFrom::ArcClick));
     result = NotePieces(started);
     if (started.outcome == BuildOutcome::NothingBuilt) return result;
     return StartDrag(LinkCircle(hover.path, hover.segmentStart, hover.segmentEnd));
@@ -109,7 +109,7 @@ AIErr ClickOnArc(const HoverState& hover) {
 // A line of an existing circle dimension: the dimension is rebuilt and follows the
 // pointer.
 AIErr ClickOnCircleDimension(AIArtHandle piece) {
-    return FollowBuild(kCircleTool, RebuildCircleDimension(piece));
+    return FollowBuild(kCircleTool, Kept(RebuildCircleDimension(piece)));
 }
 
 // The line of a circle dimension that was clicked, or nullptr.
@@ -160,11 +160,11 @@ AIErr CircleTool::Click(const ToolClick& click) {
 }
 
 AIErr CircleTool::Drag(const ToolEvent& event) {
-    return DragCircleDimension(Tools().cursor, event.keys).code;
+    return Kept(DragCircleDimension(Tools().cursor, event.keys)).code;
 }
 
 AIErr CircleTool::MouseUp(const ToolEvent&) {
-    return DisposeLeaderNeverShaped();
+    return Kept(DisposeLeaderNeverShaped()).code;
 }
 
 const char* CircleTool::GroupName() const {

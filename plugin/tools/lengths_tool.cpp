@@ -93,14 +93,14 @@ bool WriteResults(LengthsMeasures& measures, Point at, AIErr* result) {
     HostSteps steps;
     steps << CreateResultTexts(texts);
     if (!texts.ready) {
-        DisposeArt(ArtSet().group);
+        Kept(AbandonResultTexts());
         *result = steps.Last();
         return false;
     }
     LengthsResults& results = measures.results;
     steps << ComputeMeasures(measures);
     steps << FillResultTexts(texts, results);
-    steps << PlaceResultTexts(texts, results, at, BuildState().textRotation);
+    steps << Kept(PlaceResultTexts(texts, results, at, BuildState().textRotation)).code;
     results.text[kPartialLength].clear();
     Tools().built[kLengthsTool] = true;
     steps << NameCurrentGroup();

@@ -86,7 +86,7 @@ AIErr FirstPoint(SegmentGesture& gesture, const ClickedPoint& clicked) {
     gesture.lastClickFree = clicked.free;
     gesture.firstPath = clicked.path;
     gesture.firstAnchor = clicked.anchor;
-    result = NotePieces(CreateSegmentArtSet(0, AssociationFor(clicked.snapped)));
+    result = NotePieces(Kept(CreateSegmentArtSet(0, AssociationFor(clicked.snapped))));
     if (clicked.path) result = LinkFirstPoint(clicked.path, clicked.anchor);
     ArtSet().onlyFirstPoint = true;
     Tools().clickCount = 1;
@@ -106,7 +106,7 @@ AIErr SecondPoint(SegmentGesture& gesture, const ClickedPoint& clicked, Point cl
     state.direction = DirectionAngle(state.first, state.second);
     state.textRotation = 0;
     if (BothWays()) return StartDrag(result);
-    const BuildResult built = BuildSegmentDimension(clickPointer);
+    const BuildResult built = Kept(BuildSegmentDimension(clickPointer));
     // A dimension given up (the user was told why) leaves nothing to drag.
     if (built.outcome == BuildOutcome::Abandoned) return NoteAbandoned(built);
     return StartDrag(built.code);
@@ -145,7 +145,7 @@ AIErr ClickOnStraightSegment(const HoverState& hover, Point clickPointer) {
     if (result != kNoErr) return result;
     Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
     DimensionBuildState& state = BuildState();
-    result = NotePieces(CreateSegmentArtSet(0, AssociationFor(false)));
+    result = NotePieces(Kept(CreateSegmentArtSet(0, AssociationFor(false))));
     state.first = hover.segmentPoints[0];
     state.second = hover.segmentPoints[1];
     state.measuredPath = hover.path;
@@ -154,7 +154,7 @@ AIErr ClickOnStraightSegment(const HoverState& hover, Point clickPointer) {
     Tools().straightSegmentClick = true;
     if (!BothWays()) {
         result = LinkSegment(hover.path, hover.segmentStart, hover.segmentEnd);
-        result = NoteAbandoned(BuildSegmentDimension(clickPointer));
+        result = NoteAbandoned(Kept(BuildSegmentDimension(clickPointer)));
     }
     return StartDrag(result);
 }
@@ -176,7 +176,7 @@ BuildResult StartCurvedSegmentDimension(const HoverState& hover, SegmentMeasure 
         arc.start = hover.segmentPoints[0];
         arc.end = hover.segmentPoints[1];
         arc.pointer = hover.pointer;
-        return StartArcDimension(arc);
+        return Kept(StartArcDimension(arc));
     }
     CurveClick curve;
     curve.path = hover.path;
@@ -184,7 +184,7 @@ BuildResult StartCurvedSegmentDimension(const HoverState& hover, SegmentMeasure 
     curve.t = hover.t;
     curve.point = hover.hoverPoint;
     curve.pointer = hover.pointer;
-    return StartCurveDimension(curve);
+    return Kept(StartCurveDimension(curve));
 }
 
 // A whole curved segment: the curve-following dimension, or the arc-length one.
@@ -198,7 +198,7 @@ AIErr ClickOnCurvedSegment(SegmentGesture& gesture, const HoverState& hover,
     state.measuredPath = hover.path;
     state.measuredSegment = hover.segmentStart;
     if (BothWays())
-        return StartDrag(NotePieces(CreateSegmentArtSet(0, Association::NotAssociative)));
+        return StartDrag(NotePieces(Kept(CreateSegmentArtSet(0, Association::NotAssociative))));
     const BuildResult started = StartCurvedSegmentDimension(hover, measure);
     NotePieces(started);
     return StartDrag(NoteAbandoned(started));
@@ -207,7 +207,7 @@ AIErr ClickOnCurvedSegment(SegmentGesture& gesture, const HoverState& hover,
 // A line of an existing segment dimension: the dimension is rebuilt and follows the
 // pointer.
 AIErr ClickOnDimensionLine(AIArtHandle piece, Point clickPointer) {
-    return FollowBuild(kSegmentTool, RebuildSegmentDimension(piece, clickPointer));
+    return FollowBuild(kSegmentTool, Kept(RebuildSegmentDimension(piece, clickPointer)));
 }
 
 AIErr ClickOnHover(SegmentGesture& gesture, const ToolClick& click) {
@@ -300,7 +300,7 @@ AIErr SegmentTool::Click(const ToolClick& click) {
 
 AIErr SegmentTool::Drag(const ToolEvent& event) {
     SnapToMemory(memory_, event.message);
-    return NoteAbandoned(DragSegmentDimension(gesture_.measure, Tools().cursor, event.keys));
+    return NoteAbandoned(Kept(DragSegmentDimension(gesture_.measure, Tools().cursor, event.keys)));
 }
 
 AIErr SegmentTool::MouseUp(const ToolEvent&) {

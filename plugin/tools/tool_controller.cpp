@@ -59,7 +59,7 @@ bool MadeByThisGesture(const DimensionArtSet& set) {
 // stays. The code to report, 0 when nothing went.
 AIErr DisposeHalfBuiltDimension(AIErr failed) {
     DimensionArtSet& set = ArtSet();
-    if (failed == kNoErr) failed = set.unfinished;
+    if (failed == kNoErr) failed = Tools().gesture.unfinished;
     if (failed == kNoErr || !MadeByThisGesture(set)) return kNoErr;
     // Straight to the host: asking whether the group is valid may be what fails.
     sAIArt->DisposeArt(set.group);

@@ -23,12 +23,14 @@ enum ToolIndex : std::int32_t {
 };
 constexpr int kToolCount = 6;
 
-/// What the press under way (mouse-down to mouse-up) found in place when it began, and the
-/// code of its latest step: a dimension whose last reshape failed is half-built.
+/// What the press under way (mouse-down to mouse-up) found in place when it began, the
+/// code of its latest step, and the piece its latest build left unfinished: a dimension
+/// whose last reshape failed, or with a piece the host would not finish, is half-built.
 struct GestureWatch {
     AIArtHandle groupAtDown = nullptr;
     bool firstPointAtDown = false;
     AIErr lastError = kNoErr;
+    AIErr unfinished = kNoErr;
 };
 
 struct ToolState {

@@ -4,6 +4,7 @@
 #include "plugin/services/host_art.h"
 #include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
+#include "plugin/settings/settings_record.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -39,6 +40,14 @@ AIErr FollowBuild(std::int32_t tool, const BuildResult& built) {
         Tools().dragActive = true;
     }
     return built.code;
+}
+
+BuildResult Kept(const BuildResult& built) {
+    SettingsRecord& settings = Settings();
+    if (built.lineOffset) settings.lineOffset = *built.lineOffset;
+    if (built.angleRadius) settings.angleRadius = *built.angleRadius;
+    Tools().gesture.unfinished = built.unfinished;
+    return built;
 }
 
 AIErr NameCurrentGroup() {

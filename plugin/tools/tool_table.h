@@ -31,6 +31,10 @@ std::int32_t ToolOfDimensionPiece(const ToolClick& click);
 /// follows the pointer. Anything else leaves the gesture as it is. The build's code.
 AIErr FollowBuild(std::int32_t tool, const BuildResult& built);
 
+/// Keeps what a build chose for the settings ("Attaches", "RayonAngle") and notes for the
+/// press under way whether it left a piece unfinished. Answers `built`.
+BuildResult Kept(const BuildResult& built);
+
 /// Names the current group after the acting tool's kind of dimension, when that tool has
 /// a dimension under construction.
 AIErr NameCurrentGroup();
