@@ -37,14 +37,15 @@ AIRGBColor MarksColour(AnnotationDrawer& drawer) {
 }
 
 // The selection rectangle from the press to the pointer, dashed in the drawer's own
-// colour (the dashes stay on for the rest of the pass), and the paths it takes in.
+// colour (the dashes stay on for the rest of the pass); the tool's drag selected what it
+// takes in.
 void DrawRubberBand(AnnotationDrawer& drawer) {
-    LengthsTool& lengths = TheLengthsTool();
+    const LengthsTool& lengths = TheLengthsTool();
     const AIPoint a = drawer.ToView(lengths.measures().corner), b = drawer.ToView(Tools().cursor);
     drawer.Dashed(true);
     drawer.Rectangle(
         {std::min(a.h, b.h), std::min(a.v, b.v), std::max(a.h, b.h), std::max(a.v, b.v)}, false);
-    drawer.Record(lengths.CollectInBand(Tools().cursor));
+    drawer.Record(lengths.bandCode());
 }
 
 void DrawTexts(AnnotationDrawer& drawer, AIPoint anchor, bool lengthsTool) {

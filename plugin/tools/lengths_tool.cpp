@@ -154,11 +154,16 @@ AIErr LengthsTool::Click(const ToolClick& click) {
     if (hover.kind == HoverKind::DimensionSegmentHit || hover.kind == HoverKind::DimensionArcHit)
         return kNoErr;
     if (IsSegmentKind(hover.kind)) return TogglePath(measures_, hover.path, click.pointer);
-    return ClickOnEmptyCanvas(measures_, click.pointer);
+    const AIErr result = ClickOnEmptyCanvas(measures_, click.pointer);
+    // A rubber band starts here, as yet a point: it takes no path in.
+    if (Tools().dragActive) CollectInBand(click.pointer);
+    return result;
 }
 
-// Every drag draws the whole view again: the pass draws the rubber band.
-AIErr LengthsTool::Drag(const ToolEvent&) {
+// The band selects what it takes in; the whole view is drawn again, and the pass draws
+// the band.
+AIErr LengthsTool::Drag(const ToolEvent& event) {
+    CollectInBand(event.pointer);
     return InvalidateWholeView();
 }
 
@@ -172,8 +177,8 @@ const char* LengthsTool::GroupName() const {
     return texts::kGroupLengths.c_str();
 }
 
-AIErr LengthsTool::CollectInBand(Point corner2) {
-    return CollectInRectangle(band_, measures_, measures_.corner, corner2);
+void LengthsTool::CollectInBand(Point corner2) {
+    bandCode_ = CollectInRectangle(band_, measures_, measures_.corner, corner2);
 }
 
 }  // namespace quill

@@ -20,15 +20,18 @@ class LengthsTool : public Tool {
     AIErr MouseUp(const ToolEvent& event) override;
     const char* GroupName() const override;
 
-    /// The rubber band from the press to `corner2` (document points) selects and collects
-    /// the paths inside it; see `CollectInRectangle`.
-    AIErr CollectInBand(Point corner2);
-
     const LengthsMeasures& measures() const { return measures_; }
+    /// The code of the rubber band's latest selection, for the pass that draws the band.
+    AIErr bandCode() const { return bandCode_; }
 
  private:
     LengthsMeasures measures_;  // `MeasureSet` and what was measured of it
     RubberBand band_;           // the rubber band of the press under way
+    AIErr bandCode_ = kNoErr;
+
+    // The rubber band from the press to `corner2` (document points) selects and collects
+    // the paths inside it; see `CollectInRectangle`.
+    void CollectInBand(Point corner2);
 };
 
 /// The Lengths & Areas tool of the plug-in object's state record (frame/quill_state.h).
