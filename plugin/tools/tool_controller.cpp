@@ -20,13 +20,11 @@
 #include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
 #include "plugin/tools/tool_table.h"
+#include "sdk/quill_vocabulary.h"
 
 namespace quill {
 
 namespace {
-
-// Tolerance of the hit test of a click, in points.
-constexpr AIReal kClickTolerance = 8.0f;
 
 // The event record of a message, with the keys its phase reads (see `ToolEvent`).
 ToolEvent EventOf(const AIToolMessage* message, ToolPhase phase) {
@@ -159,7 +157,8 @@ AIErr MouseDown(const ToolEvent& event) {
 
     AIHitRef hitRef = nullptr;
     const AIRealPoint at{tools.cursor.h, tools.cursor.v};
-    AIErr result = sAIHitTest->HitTestEx(nullptr, &at, kClickTolerance, kAllHitRequest, &hitRef);
+    AIErr result =
+        sAIHitTest->HitTestEx(nullptr, &at, vocabulary::kClickTolerance, kAllHitRequest, &hitRef);
     if (result != kNoErr) return result;
     AIToolHitData hit{};
     result = sAIHitTest->GetHitData(hitRef, &hit);

@@ -14,8 +14,13 @@
 
 #include "host/scripting/dump_writer.h"
 #include "host/scripting/script_runner.h"
+#include "sdk/quill_vocabulary.h"
 
 namespace quill::testing {
+
+// The names the plug-in and the drawing share: its tags and its cursor ids.
+namespace tags = vocabulary::tags;
+namespace cursors = vocabulary::cursors;
 
 struct Scenario {
     host::RunOutcome outcome;
