@@ -246,6 +246,13 @@ Lines LengthsLines(const HoverState& hover) {
     return lines;
 }
 
+// The lines of each tool, by row: entry i - 1 is tool i. The Parameters tool shows its
+// panel instead.
+using LinesOfTool = Lines (*)(const HoverState& hover);
+constexpr LinesOfTool kLinesByTool[kToolCount] = {
+    SegmentLines, AngleLines, CircleLines, BezierLines, LengthsLines, nullptr,
+};
+
 }  // namespace
 
 bool IsPathKind(HoverKind kind) {
@@ -254,21 +261,9 @@ bool IsPathKind(HoverKind kind) {
 }
 
 std::vector<std::string> FeedbackLines() {
-    const HoverState& hover = CurrentHover();
-    switch (Tools().ActingTool()) {
-        case kSegmentTool:
-            return SegmentLines(hover);
-        case kAngleTool:
-            return AngleLines(hover);
-        case kCircleTool:
-            return CircleLines(hover);
-        case kBezierTool:
-            return BezierLines(hover);
-        case kLengthsTool:
-            return LengthsLines(hover);
-        default:
-            return {};
-    }
+    const std::int32_t tool = Tools().ActingTool();
+    if (tool < 1 || tool > kToolCount || !kLinesByTool[tool - 1]) return {};
+    return kLinesByTool[tool - 1](CurrentHover());
 }
 
 }  // namespace quill

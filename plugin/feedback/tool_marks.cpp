@@ -108,29 +108,19 @@ void LengthsMarks(AnnotationDrawer& drawer, const HoverState& hover) {
         DrawPartialPathMark(drawer, path.Anchors(), path.Closed(), pick.anchor, hover.segmentStart);
 }
 
+// The marks of each tool, by row: entry i - 1 is tool i. The Parameters tool marks
+// nothing.
+using MarksOfTool = void (*)(AnnotationDrawer& drawer, const HoverState& hover);
+constexpr MarksOfTool kMarksByTool[kToolCount] = {
+    SegmentMarks, AngleMarks, CircleMarks, BezierMarks, LengthsMarks, nullptr,
+};
+
 }  // namespace
 
 void DrawToolMarks(AnnotationDrawer& drawer) {
-    const HoverState& hover = CurrentHover();
-    switch (Tools().ActingTool()) {
-        case kSegmentTool:
-            SegmentMarks(drawer, hover);
-            break;
-        case kAngleTool:
-            AngleMarks(drawer, hover);
-            break;
-        case kCircleTool:
-            CircleMarks(drawer, hover);
-            break;
-        case kBezierTool:
-            BezierMarks(drawer, hover);
-            break;
-        case kLengthsTool:
-            LengthsMarks(drawer, hover);
-            break;
-        default:
-            break;
-    }
+    const std::int32_t tool = Tools().ActingTool();
+    if (tool < 1 || tool > kToolCount || !kMarksByTool[tool - 1]) return;
+    kMarksByTool[tool - 1](drawer, CurrentHover());
 }
 
 }  // namespace quill
