@@ -46,14 +46,14 @@ QuillPlugIn::QuillPlugIn(const QuillPlugIn& kept, KeepFields keep)
       annotator_(kept.annotator_),
       appShutdownNotifier_(kept.appShutdownNotifier_),
       selectionChangedNotifier_(kept.selectionChangedNotifier_),
-      customColorChangedNotifier_(kept.customColorChangedNotifier_),
-      state_(kept.state_) {}
+      customColorChangedNotifier_(kept.customColorChangedNotifier_) {}
 
 QuillPlugIn* QuillPlugIn::Reestablish(QuillPlugIn* object) {
     // Reading the fields needs no virtual operation, so the stale object can be copied;
     // building it again from the copy gives it the new code's operations.
     const QuillPlugIn kept(*object, KeepFields{});
-    // The state was copied whole; the stale object's own copy is given back first.
+    // The state starts afresh, as the unloaded code's would: its tools' operations were
+    // that code's. What the stale record holds is given back first.
     object->state_.~QuillState();
     return new (object) QuillPlugIn(kept, KeepFields{});
 }

@@ -11,7 +11,7 @@ class QuillPlugIn : public Plugin {
  public:
     /// Named "Quill"; nothing registered yet.
     explicit QuillPlugIn(SPPluginRef pluginRef);
-    /// Copies every field of `kept` (see Reestablish).
+    /// Copies every field of `kept` (see Reestablish) but its state, which starts afresh.
     QuillPlugIn(const QuillPlugIn& kept, KeepFields);
 
     /// Rebuilds `object` in place once the library's code was unloaded and loaded again
