@@ -142,6 +142,139 @@ EventSocketHandlers SocketHandlers(const std::shared_ptr<Sessions>& sessions,
     return handlers;
 }
 
+// What the route handlers share: the tabs' sessions, the port of the event socket (0
+// when there is none) and the folder of the page's files.
+struct Routes {
+    std::shared_ptr<Sessions> sessions;
+    const std::atomic<int>* socketPort = nullptr;
+    std::string webDir;
+};
+
+// The guard before every route: only our own page, at the address we gave, with the token.
+// A page of another site (or a name rebound to this machine) reaches nothing.
+httplib::Server::HandlerResponse Guard(const std::string& address, const std::atomic<int>& port,
+                                       const std::string& prefix, const httplib::Request& req,
+                                       httplib::Response& res) {
+    const std::string origin = req.get_header_value("Origin");
+    const std::string hostHeader = req.get_header_value("Host");
+    if (!HostAllowed(hostHeader, address, port)) {
+        Refuse(res, 403, "unknown host");
+        return httplib::Server::HandlerResponse::Handled;
+    }
+    if (!origin.empty() && origin != "http://" + hostHeader) {
+        Refuse(res, 403, "requests from other origins are refused");
+        return httplib::Server::HandlerResponse::Handled;
+    }
+    if (req.path.compare(0, prefix.size() + 1, prefix + "/") != 0) {
+        Refuse(res, 403, "the address lacks the session's token");
+        return httplib::Server::HandlerResponse::Handled;
+    }
+    res.set_header("Cache-Control", "no-store");
+    res.set_header("X-Content-Type-Options", "nosniff");
+    return httplib::Server::HandlerResponse::Unhandled;
+}
+
+// The session a request names (?session=ID), or nullptr with the answer set.
+std::shared_ptr<Session> SessionOf(const Routes& routes, const httplib::Request& req,
+                                   httplib::Response& res) {
+    const std::string id = req.get_param_value("session");
+    if (!ValidSessionId(id)) {
+        Refuse(res, 400, "a session id (letters, digits, '-') is expected");
+        return nullptr;
+    }
+    std::string why;
+    auto session = routes.sessions->Get(id, &why);
+    if (!session) Refuse(res, 500, why);
+    return session;
+}
+
+// GET /api/state: the session's drawing and tools, and where its event socket listens.
+void SendState(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    auto session = SessionOf(routes, req, res);
+    if (!session) return;
+    std::lock_guard<std::mutex> guard(session->lock());
+    json state = session->State();
+    if (*routes.socketPort) state["eventPort"] = routes.socketPort->load();
+    res.set_content(state.dump(), "application/json");
+}
+
+// POST /api/event: an event, when the page has no socket.
+void TakeEvent(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    auto session = SessionOf(routes, req, res);
+    if (!session) return;
+    const auto [status, answer] = AnswerEvent(*session, req.body);
+    res.status = status;
+    res.set_content(answer.dump(), "application/json");
+}
+
+// POST /api/open?name=NAME: a drawing sent by the page replaces the session's.
+void OpenDrawing(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    auto session = SessionOf(routes, req, res);
+    if (!session) return;
+    std::string name = req.get_param_value("name");
+    if (name.empty() || name.size() > 200) name = "drawing.svg";
+    std::lock_guard<std::mutex> guard(session->lock());
+    json answer = session->Open(name, req.body);
+    if (answer.contains("error")) res.status = 422;
+    res.set_content(answer.dump(), "application/json");
+}
+
+// GET /api/save: the drawing as SVG.
+void SaveDrawing(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    auto session = SessionOf(routes, req, res);
+    if (!session) return;
+    std::lock_guard<std::mutex> guard(session->lock());
+    std::string body, why;
+    if (!session->Save(&body, &why)) return Refuse(res, 500, why);
+    res.set_content(body, "image/svg+xml");
+}
+
+// GET /api/png: the drawing as a picture.
+void ExportPicture(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    auto session = SessionOf(routes, req, res);
+    if (!session) return;
+    std::lock_guard<std::mutex> guard(session->lock());
+    std::string body, why;
+    if (!session->ExportPng(&body, &why)) return Refuse(res, 500, why);
+    res.set_content(body, "image/png");
+}
+
+// GET /api/resource/icon/ID, /api/resource/cursor/ID: the plug-in's icons and cursors,
+// read under the session's lock like everything else of it.
+void SendResource(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    auto session = SessionOf(routes, req, res);
+    if (!session) return;
+    const bool icon = req.matches[1] == "icon";
+    std::lock_guard<std::mutex> guard(session->lock());
+    const auto* bytes = session->Resource(icon ? kIconResourceType : kCursorResourceType,
+                                          std::stoi(req.matches[2]));
+    if (!bytes) return Refuse(res, 404, "no such resource");
+    if (icon) {
+        res.set_content(std::string(bytes->begin(), bytes->end()), "image/svg+xml");
+        return;
+    }
+    // A cursor: little-endian int16 hot spot x, y, then its picture.
+    if (bytes->size() < 4) return Refuse(res, 500, "a cursor resource is too short");
+    const auto hot = [&](std::size_t at) {
+        return static_cast<std::int16_t>((*bytes)[at] | (*bytes)[at + 1] << 8);
+    };
+    res.set_content(json{{"hotX", hot(0)},
+                         {"hotY", hot(2)},
+                         {"svg", std::string(bytes->begin() + 4, bytes->end())}}
+                        .dump(),
+                    "application/json");
+}
+
+// GET /, /NAME.html, .js, .css: the page and its modules.
+void SendPageFile(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    const std::string file = req.matches[1].length() ? req.matches[1].str() : "index.html";
+    std::ifstream in(routes.webDir + "/" + file, std::ios::binary);
+    if (!in) return Refuse(res, 404, "no such file");
+    std::stringstream text;
+    text << in.rdbuf();
+    res.set_content(text.str(), ContentType(file));
+}
+
 }  // namespace
 
 bool Serve(const ServerOptions& options, const std::function<void(const std::string&)>& ready,
@@ -149,8 +282,9 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
     httplib::Server server;
     const std::string token = options.token.empty() ? RandomHex(16) : options.token;
     const std::string prefix = "/" + token;
-    auto sessions = std::make_shared<Sessions>(options.session);
     std::atomic<int> port{options.port};
+    std::atomic<int> socketPort{0};
+    const Routes routes{std::make_shared<Sessions>(options.session), &socketPort, options.webDir};
 
     server.set_payload_max_length(kLargestUpload);
     // A tab sends an event after each answer: one connection kept for all, each answer
@@ -158,129 +292,27 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
     server.set_keep_alive_max_count(100000);
     server.set_keep_alive_timeout(60);
     server.set_tcp_nodelay(true);
-    // Only our own page, at the address we gave, with the token: a page of another site
-    // (or a name rebound to this machine) reaches nothing.
     server.set_pre_routing_handler([&](const httplib::Request& req, httplib::Response& res) {
-        const std::string origin = req.get_header_value("Origin");
-        const std::string hostHeader = req.get_header_value("Host");
-        if (!HostAllowed(hostHeader, options.address, port)) {
-            Refuse(res, 403, "unknown host");
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        if (!origin.empty() && origin != "http://" + hostHeader) {
-            Refuse(res, 403, "requests from other origins are refused");
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        if (req.path.compare(0, prefix.size() + 1, prefix + "/") != 0) {
-            Refuse(res, 403, "the address lacks the session's token");
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        res.set_header("Cache-Control", "no-store");
-        res.set_header("X-Content-Type-Options", "nosniff");
-        return httplib::Server::HandlerResponse::Unhandled;
+        return Guard(options.address, port, prefix, req, res);
     });
 
-    // The session a request names (?session=ID), or nullptr with the answer set.
-    const auto sessionOf = [sessions](const httplib::Request& req,
-                                      httplib::Response& res) -> std::shared_ptr<Session> {
-        const std::string id = req.get_param_value("session");
-        if (!ValidSessionId(id)) {
-            Refuse(res, 400, "a session id (letters, digits, '-') is expected");
-            return nullptr;
-        }
-        std::string why;
-        auto session = sessions->Get(id, &why);
-        if (!session) Refuse(res, 500, why);
-        return session;
-    };
-
-    std::atomic<int> socketPort{0};
-    const EventSocket socket(options.address,
-                             SocketHandlers(sessions, prefix, options.address, port, socketPort));
+    const EventSocket socket(options.address, SocketHandlers(routes.sessions, prefix,
+                                                             options.address, port, socketPort));
     socketPort = socket.port();
 
-    server.Get(prefix + "/api/state",
-               [sessionOf, &socketPort](const httplib::Request& req, httplib::Response& res) {
-                   if (auto session = sessionOf(req, res)) {
-                       std::lock_guard<std::mutex> guard(session->lock());
-                       json state = session->State();
-                       if (socketPort) state["eventPort"] = socketPort.load();
-                       res.set_content(state.dump(), "application/json");
-                   }
-               });
-    // Events also come this way when the page has no socket.
-    server.Post(prefix + "/api/event",
-                [sessionOf](const httplib::Request& req, httplib::Response& res) {
-                    auto session = sessionOf(req, res);
-                    if (!session) return;
-                    const auto [status, answer] = AnswerEvent(*session, req.body);
-                    res.status = status;
-                    res.set_content(answer.dump(), "application/json");
-                });
-    server.Post(prefix + "/api/open",
-                [sessionOf](const httplib::Request& req, httplib::Response& res) {
-                    auto session = sessionOf(req, res);
-                    if (!session) return;
-                    std::string name = req.get_param_value("name");
-                    if (name.empty() || name.size() > 200) name = "drawing.svg";
-                    std::lock_guard<std::mutex> guard(session->lock());
-                    json answer = session->Open(name, req.body);
-                    if (answer.contains("error")) res.status = 422;
-                    res.set_content(answer.dump(), "application/json");
-                });
-    server.Get(prefix + "/api/save",
-               [sessionOf](const httplib::Request& req, httplib::Response& res) {
-                   auto session = sessionOf(req, res);
-                   if (!session) return;
-                   std::lock_guard<std::mutex> guard(session->lock());
-                   std::string body, why;
-                   if (!session->Save(&body, &why)) return Refuse(res, 500, why);
-                   res.set_content(body, "image/svg+xml");
-               });
-    server.Get(prefix + "/api/png",
-               [sessionOf](const httplib::Request& req, httplib::Response& res) {
-                   auto session = sessionOf(req, res);
-                   if (!session) return;
-                   std::lock_guard<std::mutex> guard(session->lock());
-                   std::string body, why;
-                   if (!session->ExportPng(&body, &why)) return Refuse(res, 500, why);
-                   res.set_content(body, "image/png");
-               });
-    // The plug-in's icons and cursors: /api/resource/icon/ID, /api/resource/cursor/ID.
-    server.Get(prefix + R"(/api/resource/(icon|cursor)/(\d{1,9}))",
-               [sessionOf](const httplib::Request& req, httplib::Response& res) {
-                   auto session = sessionOf(req, res);
-                   if (!session) return;
-                   const bool icon = req.matches[1] == "icon";
-                   const auto* bytes = session->Resource(
-                       icon ? kIconResourceType : kCursorResourceType, std::stoi(req.matches[2]));
-                   if (!bytes) return Refuse(res, 404, "no such resource");
-                   if (icon) {
-                       res.set_content(std::string(bytes->begin(), bytes->end()), "image/svg+xml");
-                       return;
-                   }
-                   // A cursor: little-endian int16 hot spot x, y, then its picture.
-                   if (bytes->size() < 4) return Refuse(res, 500, "a cursor resource is too short");
-                   const auto hot = [&](std::size_t at) {
-                       return static_cast<std::int16_t>((*bytes)[at] | (*bytes)[at + 1] << 8);
-                   };
-                   res.set_content(json{{"hotX", hot(0)},
-                                        {"hotY", hot(2)},
-                                        {"svg", std::string(bytes->begin() + 4, bytes->end())}}
-                                       .dump(),
-                                   "application/json");
-               });
-    // The page and its modules.
-    const std::string webDir = options.webDir;
-    server.Get(prefix + R"(/([a-z_]*\.(html|js|css))?)", [webDir](const httplib::Request& req,
-                                                                  httplib::Response& res) {
-        const std::string file = req.matches[1].length() ? req.matches[1].str() : "index.html";
-        std::ifstream in(webDir + "/" + file, std::ios::binary);
-        if (!in) return Refuse(res, 404, "no such file");
-        std::stringstream text;
-        text << in.rdbuf();
-        res.set_content(text.str(), ContentType(file));
-    });
+    using Handler = void (*)(const Routes&, const httplib::Request&, httplib::Response&);
+    const auto route = [&routes](Handler handler) {
+        return [&routes, handler](const httplib::Request& req, httplib::Response& res) {
+            handler(routes, req, res);
+        };
+    };
+    server.Get(prefix + "/api/state", route(SendState));
+    server.Post(prefix + "/api/event", route(TakeEvent));
+    server.Post(prefix + "/api/open", route(OpenDrawing));
+    server.Get(prefix + "/api/save", route(SaveDrawing));
+    server.Get(prefix + "/api/png", route(ExportPicture));
+    server.Get(prefix + R"(/api/resource/(icon|cursor)/(\d{1,9}))", route(SendResource));
+    server.Get(prefix + R"(/([a-z_]*\.(html|js|css))?)", route(SendPageFile));
 
     port = options.port == 0
                ? server.bind_to_any_port(options.address)

@@ -19,6 +19,7 @@
 #include "host/scripting/script_parser.h"
 #include "host/scripting/script_runner.h"
 #include "host/text/windows1252.h"
+#include "sdk/quill_vocabulary.h"
 
 namespace quill::update {
 
@@ -28,9 +29,9 @@ namespace {
 // within 8 pixels, an eighth of a point at this zoom.
 constexpr float kUpdateZoom = 64;
 // The plug-in's hit tolerances, in points: a press, and the pointer's classification.
-constexpr float kPressTolerance = 8;
-constexpr float kHoverTolerance = 4;
-constexpr float kCrossingTolerance = 2;
+constexpr float kPressTolerance = vocabulary::kClickTolerance;
+constexpr float kHoverTolerance = vocabulary::kHoverTolerance;
+constexpr float kCrossingTolerance = vocabulary::kSecondPathTolerance;
 // Points tried on each segment of the line, spread from its middle towards its ends.
 constexpr int kPressSteps = 16;
 // How far beside the line a press may be tried, in points: within the hover tolerance.

@@ -8,6 +8,7 @@
 #include "plugin/associative/texts.h"
 #include "plugin/dimensions/angle_build_state.h"
 #include "plugin/dimensions/angle_dimension.h"
+#include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/services/alert.h"
 #include "plugin/services/host_art.h"
@@ -50,18 +51,18 @@ bool ReadMeasuredAnchors(AIArtHandle piece, MeasuredAngle* measured) {
 BuildResult RebuildAngleDimension(AIArtHandle piece) {
     MeasuredAngle measured;
     measured.path = LinkedPath(piece, tags::kAngleLink, tags::kAngleMarker);
-    if (!measured.path || !ReadMeasuredAnchors(piece, &measured)) return kNothingRebuilt;
+    if (!measured.path || !ReadMeasuredAnchors(piece, &measured)) return Reported(kNothingRebuilt);
     // The new dimension first: the old one goes only once the new one stands.
     const AIErr result = PrepareDimensionGroup();
-    if (result != kNoErr) return {result, BuildOutcome::NothingBuilt};
+    if (result != kNoErr) return Reported({result, BuildOutcome::NothingBuilt});
     const BuildResult made = PrepareAngleArt(AngleSource::Sides);
-    if (made.outcome != BuildOutcome::Built) return ReplaceOldDimension(piece, made);
+    if (made.outcome != BuildOutcome::Built) return Reported(ReplaceOldDimension(piece, made));
     const AIErr linked =
         LinkAngle(measured.path, measured.indices[0], measured.indices[1], measured.indices[2]);
     BuildResult built = StartAngleDimension(
         AngleFromVertex(measured.points[1], measured.points[0], measured.points[2]));
     if (built.code == kNoErr) built.code = linked != kNoErr ? linked : made.code;
-    return ReplaceOldDimension(piece, built);
+    return Reported(ReplaceOldDimension(piece, built));
 }
 
 }  // namespace quill

@@ -8,6 +8,7 @@
 #include "plugin/associative/texts.h"
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/circle_dimension.h"
+#include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/geometry/vectors.h"
 #include "plugin/services/alert.h"
@@ -43,19 +44,19 @@ bool FindMeasuredCircle(AIArtHandle piece, MeasuredCircle* measured) {
 
 BuildResult RebuildCircleDimension(AIArtHandle piece) {
     MeasuredCircle measured;
-    if (!FindMeasuredCircle(piece, &measured)) return kNothingRebuilt;
+    if (!FindMeasuredCircle(piece, &measured)) return Reported(kNothingRebuilt);
     // The new dimension first: the old one goes only once the new one stands.
     const AIErr result = PrepareDimensionGroup();
-    if (result != kNoErr) return {result, BuildOutcome::NothingBuilt};
+    if (result != kNoErr) return Reported({result, BuildOutcome::NothingBuilt});
     const BuildResult made = StartCircleDimension(measured, CircleStartedFrom::Link);
-    if (made.outcome != BuildOutcome::Built) return ReplaceOldDimension(piece, made);
+    if (made.outcome != BuildOutcome::Built) return Reported(ReplaceOldDimension(piece, made));
     const AIErr linked = LinkCircle(measured.path, measured.anchors[0], measured.anchors[1]);
     const CircleGeometry& circle = BuildState().circle;
     const Point pointer =
         PointAt(circle.centre, circle.radius + kRebuiltBendOutside, circle.leaderAngle);
     BuildResult built = BuildCircleDimension(pointer, DragKeys{});
     if (built.code == kNoErr) built.code = linked != kNoErr ? linked : made.code;
-    return ReplaceOldDimension(piece, built);
+    return Reported(ReplaceOldDimension(piece, built));
 }
 
 }  // namespace quill

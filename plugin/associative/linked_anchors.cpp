@@ -50,15 +50,19 @@ AIErr DisposeOldDimension(AIArtHandle piece) {
 
 BuildResult ReplaceOldDimension(AIArtHandle piece, const BuildResult& built) {
     DimensionArtSet& set = ArtSet();
-    const AIErr failed = built.code != kNoErr ? built.code : set.unfinished;
+    const AIErr failed = built.code != kNoErr ? built.code : built.unfinished;
     if (built.outcome == BuildOutcome::Built && failed == kNoErr) {
         DisposeOldDimension(piece);
-        return built;
+        return Reported(built);
     }
     // Straight to the host: asking whether the group is valid may be what fails.
     if (set.group) sAIArt->DisposeArt(set.group);
     set = DimensionArtSet{};
-    return {failed, BuildOutcome::NothingBuilt};
+    // What the build chose for the settings stands, as it would have without the links.
+    BuildResult given{failed, BuildOutcome::NothingBuilt};
+    given.lineOffset = built.lineOffset;
+    given.angleRadius = built.angleRadius;
+    return Reported(given);
 }
 
 }  // namespace quill

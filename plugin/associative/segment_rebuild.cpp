@@ -6,6 +6,7 @@
 #include "plugin/associative/links.h"
 #include "plugin/associative/texts.h"
 #include "plugin/dimensions/build_state.h"
+#include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/segment_art_set.h"
 #include "plugin/dimensions/segment_dimension.h"
@@ -70,23 +71,23 @@ BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
     // A dimension whose second point was no anchor has nothing to be rebuilt on.
     if (!wholeSegment &&
         (!HasTag(piece, tags::kFirstPointLink) || !HasTag(piece, tags::kSecondPointLink)))
-        return kNothingRebuilt;
+        return Reported(kNothingRebuilt);
     MeasuredAnchor first, second;
-    if (!FindBothAnchors(piece, wholeSegment, &first, &second)) return kNothingRebuilt;
+    if (!FindBothAnchors(piece, wholeSegment, &first, &second)) return Reported(kNothingRebuilt);
     // Two links naming one point (a link edited by hand) would build nothing: the old
     // dimension is kept rather than replaced by nothing.
     if (SamePoint(first.point, second.point)) {
         ShowAlert(texts::kDistinctPoints.c_str());
-        return kNothingRebuilt;
+        return Reported(kNothingRebuilt);
     }
     // The new dimension first: the old one goes only once the new one stands.
     const AIErr prepared = PrepareDimensionGroup();
-    if (prepared != kNoErr) return {prepared, BuildOutcome::NothingBuilt};
+    if (prepared != kNoErr) return Reported({prepared, BuildOutcome::NothingBuilt});
     const Association association = Settings().dimensionType != kBothWaysType
                                         ? Association::Associative
                                         : Association::NotAssociative;
     const BuildResult made = CreateSegmentArtSet(0, association);
-    if (made.outcome != BuildOutcome::Built) return ReplaceOldDimension(piece, made);
+    if (made.outcome != BuildOutcome::Built) return Reported(ReplaceOldDimension(piece, made));
     const AIErr linked = WriteLinks(wholeSegment, first, second);
     DimensionBuildState& state = BuildState();
     state.first = first.point;
@@ -97,7 +98,7 @@ BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
     // The rebuilt dimension follows the pointer to be placed again.
     BuildResult built = BuildSegmentDimension(clickPointer);
     if (built.code == kNoErr) built.code = linked != kNoErr ? linked : made.code;
-    return ReplaceOldDimension(piece, built);
+    return Reported(ReplaceOldDimension(piece, built));
 }
 
 }  // namespace quill

@@ -22,6 +22,8 @@ struct AngleBuildState {
     bool rightAngle = false;
 };
 
+/// Part of the plug-in object's state record bound to the message being handled
+/// (frame/quill_state.h).
 AngleBuildState& AngleBuild();
 
 }  // namespace quill

@@ -144,7 +144,7 @@ BuildResult StartAngleDimension(const Angle& angle) {
     d.firstDirection = DirectionAngle(angle.vertex, angle.first);
     d.style = CurrentArcStyle();
     d.pointer = angle.vertex;
-    return {BuildAngleDimension(d), BuildOutcome::Built};
+    return Reported({BuildAngleDimension(d), BuildOutcome::Built});
 }
 
 BuildResult StartArcAngleDimension(const Angle& angle, Point pointer) {
@@ -154,8 +154,11 @@ BuildResult StartArcAngleDimension(const Angle& angle, Point pointer) {
     state.source = AngleSource::Arc;
     // In arc mode the working radius, in points, is held in "RayonAngle".
     const float arcRadius = PointDistance(angle.vertex, angle.first);
-    Settings().angleRadius = arcRadius + Settings().lineOffset;
-    return {BuildArcAngleDimension(pointer, DragKeys{}, BuildPhase::AtClick), BuildOutcome::Built};
+    BuildResult built;
+    built.angleRadius = arcRadius + Settings().lineOffset;
+    built.code = BuildArcAngleDimension(static_cast<float>(*built.angleRadius), pointer, DragKeys{},
+                                        BuildPhase::AtClick);
+    return Reported(built);
 }
 
 BuildResult DragAngleDimension(Point pointer, const DragKeys& keys) {
@@ -167,8 +170,10 @@ BuildResult DragAngleDimension(Point pointer, const DragKeys& keys) {
     }
     state.outside = !StrictlyInsideOpening(state.angle, pointer);
     if (state.source == AngleSource::Arc) {
-        Settings().angleRadius = distance;
-        return {BuildArcAngleDimension(pointer, keys, BuildPhase::WhileDragging)};
+        BuildResult built;
+        built.angleRadius = distance;
+        built.code = BuildArcAngleDimension(distance, pointer, keys, BuildPhase::WhileDragging);
+        return Reported(built);
     }
     AngleDrawing d;
     d.vertex = state.angle.vertex;
@@ -180,7 +185,7 @@ BuildResult DragAngleDimension(Point pointer, const DragKeys& keys) {
     d.keys = keys;
     d.pointer = pointer;
     d.phase = BuildPhase::WhileDragging;
-    return {BuildAngleDimension(d)};
+    return Reported({BuildAngleDimension(d)});
 }
 
 }  // namespace quill

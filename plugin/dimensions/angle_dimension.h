@@ -51,7 +51,7 @@ AIErr BuildAngleDimension(const AngleDrawing& drawing);
 /// Arc mode: the arc at the radius held in "RayonAngle" (points), the radius lines from
 /// the arc's ends through the centre, the label on the arc's middle direction on the
 /// pointer's side (the other side with Alt). Esc moves only the label to the pointer.
-AIErr BuildArcAngleDimension(Point pointer, const DragKeys& keys, BuildPhase phase);
+AIErr BuildArcAngleDimension(float radius, Point pointer, const DragKeys& keys, BuildPhase phase);
 
 /// The first drawing of an angle between sides, at "RayonAngle" millimetres, no key held.
 BuildResult StartAngleDimension(const Angle& angle);

@@ -28,7 +28,7 @@ AIErr CreateTexts(DimensionSlot& pieces) {
 
 BuildResult PrepareAngleArt(AngleSource source) {
     DimensionArtSet& set = ArtSet();
-    if (!IsValidArt(set.group)) return {kNoErr, BuildOutcome::NothingBuilt};
+    if (!IsValidArt(set.group)) return Reported({kNoErr, BuildOutcome::NothingBuilt});
     DimensionSlot& pieces = set.slots[0];
     pieces = DimensionSlot{};
     set.angleArc = nullptr;
@@ -43,7 +43,7 @@ BuildResult PrepareAngleArt(AngleSource source) {
     if (result == kNoErr) result = NewPathPiece(below, 0, &set.angleArc);
     if (result == kNoErr) result = NewPathPiece(set.angleArc, 0, &pieces.arrowhead[0]);
     if (result == kNoErr) result = NewPathPiece(pieces.arrowhead[0], 0, &pieces.arrowhead[1]);
-    return {result, BuildOutcome::Built};
+    return Reported({result, BuildOutcome::Built});
 }
 
 bool EnsureAngleArc(AIErr* result) {

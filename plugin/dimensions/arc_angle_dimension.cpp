@@ -67,14 +67,14 @@ Point LabelPlace(Point vertex, float radius, float towards, Point pointer, bool 
 
 }  // namespace
 
-AIErr BuildArcAngleDimension(Point pointer, const DragKeys& keys, BuildPhase phase) {
+AIErr BuildArcAngleDimension(float radius, Point pointer, const DragKeys& keys, BuildPhase phase) {
     if (keys.escape) return PlaceAngleLabel(pointer);
     RefreshStrokeWidths();
     const AngleBuildState& state = AngleBuild();
     const Angle& angle = state.angle;
     AngleDrawing d;
     d.vertex = angle.vertex;
-    d.radius = static_cast<float>(Settings().angleRadius);
+    d.radius = radius;
     d.opening = angle.opening;
     d.firstDirection = DirectionAngle(angle.vertex, angle.first);
     d.outside = state.outside;

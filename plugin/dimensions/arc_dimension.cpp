@@ -87,23 +87,24 @@ BuildResult StartArcDimension(const ArcClick& click) {
     state.second = click.end;
     state.arcSweep = SignedSweep(state.arcCentre, state.first, state.second);
     const BuildResult made = CreateArcArtSet();
-    if (made.outcome == BuildOutcome::NothingBuilt) return made;
-    return {BuildArcDimension(DragKeys{}, click.pointer, BuildPhase::AtClick), BuildOutcome::Built};
+    if (made.outcome == BuildOutcome::NothingBuilt) return Reported(made);
+    return Reported(BuildArcDimension(DragKeys{}, click.pointer, BuildPhase::AtClick));
 }
 
-AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
+BuildResult BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     const bool dragging = phase == BuildPhase::WhileDragging;
     DimensionBuildState& state = BuildState();
-    SettingsRecord& s = Settings();
+    const SettingsRecord& s = Settings();
     DimensionSlot& pieces = ArtSet().slots[0];
-    if (dragging && keys.escape) return PlaceLabel(pieces.label, pointer, 0);
+    if (dragging && keys.escape) return Reported({PlaceLabel(pieces.label, pointer, 0)});
+    BuildResult result;
     if (dragging) {
-        float offset = PointDistance(state.arcCentre, pointer) - state.arcRadius;
-        if (keys.shift) offset = std::ceil(offset / kOffsetStep) * kOffsetStep;
-        s.lineOffset = offset;
+        float dragged = PointDistance(state.arcCentre, pointer) - state.arcRadius;
+        if (keys.shift) dragged = std::ceil(dragged / kOffsetStep) * kOffsetStep;
+        result.lineOffset = dragged;
     }
     RefreshStrokeWidths();
-    const auto offset = static_cast<float>(s.lineOffset);
+    const auto offset = static_cast<float>(result.lineOffset.value_or(s.lineOffset));
     const float radius = state.arcRadius + offset;
     HostSteps steps;
     steps << PlaceRadialExtensionLines(state, offset);
@@ -128,7 +129,8 @@ AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     steps << PlaceLabel(pieces.label, {onArc.h, onArc.v + static_cast<float>(s.textOffset)}, 0);
     state.textRotation = 0;
     steps << PlaceToleranceTexts(0, kHorizontalType, 0);
-    return steps.Last();
+    result.code = steps.Last();
+    return Reported(result);
 }
 
 }  // namespace quill

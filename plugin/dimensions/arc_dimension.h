@@ -22,6 +22,6 @@ struct ArcClick {
 BuildResult StartArcDimension(const ArcClick& click);
 /// The arc dimension for the current "Attaches"; while dragging the offset follows
 /// the pointer (Shift: in steps of 10 points) and Escape moves only the label.
-AIErr BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase);
+BuildResult BuildArcDimension(const DragKeys& keys, Point pointer, BuildPhase phase);
 
 }  // namespace quill

@@ -37,6 +37,8 @@ struct DimensionBuildState {
     bool curveSide = false;
 };
 
+/// Part of the plug-in object's state record bound to the message being handled
+/// (frame/quill_state.h).
 DimensionBuildState& BuildState();
 
 }  // namespace quill

@@ -35,7 +35,7 @@ AIErr MarkAsCircleDimension(AIArtHandle line) {
 
 BuildResult CreateCircleArtSet() {
     DimensionArtSet& set = ArtSet();
-    if (!IsValidArt(set.group)) return {kNoErr, BuildOutcome::NothingBuilt};
+    if (!IsValidArt(set.group)) return Reported({kNoErr, BuildOutcome::NothingBuilt});
     DimensionSlot& pieces = set.slots[0];
     pieces = DimensionSlot{};
     set.leader = set.radiusLine = nullptr;
@@ -53,7 +53,7 @@ BuildResult CreateCircleArtSet() {
         steps << NewPathPiece(pieces.arrowhead[0], 0, &pieces.arrowhead[1]);
     }
     BuildState().circle.underConstruction = true;
-    return {steps.Last(), BuildOutcome::Built};
+    return Reported({steps.Last(), BuildOutcome::Built});
 }
 
 AIErr EnsureRadiusLine() {
@@ -66,16 +66,16 @@ AIErr EnsureRadiusLine() {
     return result;
 }
 
-AIErr DisposeLeaderNeverShaped() {
+BuildResult DisposeLeaderNeverShaped() {
     AIArtHandle& leader = ArtSet().leader;
-    if (!IsValidArt(leader)) return kNoErr;
+    if (!IsValidArt(leader)) return Reported({});
     AIPathSegment first[kLeaderSegments]{};
-    if (sAIPath->GetPathSegments(leader, 0, kLeaderSegments, first) != kNoErr) return kNoErr;
+    if (sAIPath->GetPathSegments(leader, 0, kLeaderSegments, first) != kNoErr) return Reported({});
     for (const AIPathSegment& segment : first)
-        if (segment.p.h != 0 || segment.p.v != 0) return kNoErr;
+        if (segment.p.h != 0 || segment.p.v != 0) return Reported({});
     const AIErr result = DisposeArt(leader);
     leader = nullptr;
-    return result;
+    return Reported({result});
 }
 
 }  // namespace quill

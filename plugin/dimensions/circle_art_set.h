@@ -21,6 +21,6 @@ AIErr EnsureRadiusLine();
 
 /// A leader whose first three anchors all stand at the origin was never shaped by a
 /// build: it is disposed. Safe when the leader is gone.
-AIErr DisposeLeaderNeverShaped();
+BuildResult DisposeLeaderNeverShaped();
 
 }  // namespace quill

@@ -145,7 +145,7 @@ BuildResult StartCircleDimension(const MeasuredCircle& measured, CircleStartedFr
     if (start != CircleStartedFrom::Link) c.leaderAngle = kQuarterPi;
     if (start == CircleStartedFrom::ArcClick && c.bendDistance == 0)
         c.bendDistance = kFirstBendDistance;
-    return CreateCircleArtSet();
+    return Reported(CreateCircleArtSet());
 }
 
 BuildResult DragCircleDimension(Point pointer, const DragKeys& keys) {
@@ -157,19 +157,19 @@ BuildResult DragCircleDimension(Point pointer, const DragKeys& keys) {
     // opposite side.
     if (keys.alt)
         pointer = PointAt(c.centre, c.bendDistance, Settings().radiusLine ? phi : phi + kPi);
-    return BuildCircleDimension(pointer, keys);
+    return Reported(BuildCircleDimension(pointer, keys));
 }
 
 BuildResult BuildCircleDimension(Point pointer, const DragKeys& keys) {
     CircleGeometry& c = BuildState().circle;
     DimensionArtSet& set = ArtSet();
     if (!c.underConstruction || !IsValidArt(set.leader))
-        return {kNoErr, BuildOutcome::NothingBuilt};
+        return Reported({kNoErr, BuildOutcome::NothingBuilt});
     HostSteps steps;
     if (keys.escape) {
         steps << PlaceLabel(set.slots[0].label, pointer, 0);
         steps << PlaceCircleToleranceTexts();
-        return {steps.Last(), BuildOutcome::Built};
+        return Reported({steps.Last(), BuildOutcome::Built});
     }
     RefreshStrokeWidths();
     steps << PlaceRadiusLine(c, keys);
@@ -180,7 +180,7 @@ BuildResult BuildCircleDimension(Point pointer, const DragKeys& keys) {
     steps << SetLeader(leader);
     c.bendDistance = PointDistance(c.centre, leader.points[1]);
     steps << PlaceCircleLabel(c, leader, keys);
-    return {steps.Last(), BuildOutcome::Built};
+    return Reported({steps.Last(), BuildOutcome::Built});
 }
 
 AIErr PlaceCircleArrowheads(Point onCircle, Point opposite, float leaderAngle,

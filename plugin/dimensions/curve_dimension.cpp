@@ -66,8 +66,9 @@ BuildResult AbandonTooLargeOffset() {
     const AIErr result = DisposeArt(ArtSet().group);
     ArtSet() = DimensionArtSet{};
     ShowAlert(texts::kOffsetTooLarge.c_str());
-    Settings().lineOffset = kRestartOffset;
-    return {result, BuildOutcome::Abandoned};
+    BuildResult abandoned{result, BuildOutcome::Abandoned};
+    abandoned.lineOffset = kRestartOffset;
+    return Reported(abandoned);
 }
 
 float MeasuredLength(const std::vector<PathSegment>& path) {
@@ -88,8 +89,9 @@ BuildResult StartCurveDimension(const CurveClick& click) {
     state.curveTangent = std::atan2(tangent.v, tangent.h);
     state.curveSide = false;
     const BuildResult made = CreateCurveArtSet();
-    if (made.outcome == BuildOutcome::NothingBuilt) return made;
-    return BuildCurveDimension(click.pointer, static_cast<float>(Settings().lineOffset), {});
+    if (made.outcome == BuildOutcome::NothingBuilt) return Reported(made);
+    return Reported(
+        BuildCurveDimension(click.pointer, static_cast<float>(Settings().lineOffset), {}));
 }
 
 BuildResult DragCurveDimension(Point pointer, const DragKeys& keys) {
@@ -99,21 +101,23 @@ BuildResult DragCurveDimension(Point pointer, const DragKeys& keys) {
     const float cross = std::cos(state.curveTangent) * (pointer.v - at.v) -
                         std::sin(state.curveTangent) * (pointer.h - at.h);
     state.curveSide = cross < 0;
-    Settings().lineOffset = distance;
-    return BuildCurveDimension(pointer, distance, keys);
+    // The offset follows the pointer, unless the build gave the dimension up.
+    BuildResult built = BuildCurveDimension(pointer, distance, keys);
+    if (!built.lineOffset) built.lineOffset = distance;
+    return Reported(built);
 }
 
 BuildResult BuildCurveDimension(Point pointer, float offset, const DragKeys& keys) {
     DimensionBuildState& state = BuildState();
     DimensionSlot& pieces = ArtSet().slots[0];
     AIArtHandle path = state.measuredPath;
-    if (!IsValidArt(path) || !IsValidArt(pieces.lineA) || offset == 0) return {};
+    if (!IsValidArt(path) || !IsValidArt(pieces.lineA) || offset == 0) return Reported({});
     RefreshStrokeWidths();
     AIErr result = kNoErr;
     EnsureExtensionLines(0, &result);
     if (keys.escape) {
         result = PlaceLabel(pieces.label, pointer, 0);
-        return {PlaceToleranceTexts(0, kHorizontalType, 0)};
+        return Reported({PlaceToleranceTexts(0, kHorizontalType, 0)});
     }
     const bool sideAtStart = state.curveSide;
     bool side = state.curveSide;
@@ -124,20 +128,20 @@ BuildResult BuildCurveDimension(Point pointer, float offset, const DragKeys& key
     if (keys.shift) offset = std::ceil(offset / kOffsetStep) * kOffsetStep;
 
     const std::vector<PathSegment> measured = ReadAnchors(path);
-    if (measured.size() < 2) return {};
+    if (measured.size() < 2) return Reported({});
     int newPaths = 0;
     AIArtHandle outline = OutlineAround(path, ArtSet().group, offset, &newPaths);
-    if (newPaths >= 2) return AbandonTooLargeOffset();
-    if (!outline) return {};
+    if (newPaths >= 2) return Reported(AbandonTooLargeOffset());
+    if (!outline) return Reported({});
     const Point e0 = measured.front().p, e1 = measured.back().p;
     std::vector<PathSegment> line = LongSide(ReadAnchors(outline), e0, e1, offset, side);
-    if (line.size() < 2) return {DisposeArt(outline)};
+    if (line.size() < 2) return Reported({DisposeArt(outline)});
 
     AIArtHandle newLine = nullptr;
     result = sAIArt->DuplicateArt(outline, kPlaceAbove, outline, &newLine);
     DisposeArt(outline);
     // Without its copy the old line stays, so that the next drag event tries again.
-    if (result != kNoErr) return {result};
+    if (result != kNoErr) return Reported({result});
     DisposeArt(pieces.lineA);
     pieces.lineA = newLine;
     result = PlaceCurveExtensionLines(e0, e1, line, offset, side);
@@ -161,7 +165,7 @@ BuildResult BuildCurveDimension(Point pointer, float offset, const DragKeys& key
         result = PlaceToleranceTexts(0, kHorizontalType, 0);
     }
     state.curveSide = sideAtStart;
-    return {result};
+    return Reported({result});
 }
 
 }  // namespace quill

@@ -91,13 +91,14 @@ CurveBuildState& NewMarking(CurveMarking marking) {
 }
 
 BuildResult Started(AIErr code) {
-    return {code, IsValidArt(ArtSet().group) ? BuildOutcome::Built : BuildOutcome::NothingBuilt};
+    return Reported(
+        {code, IsValidArt(ArtSet().group) ? BuildOutcome::Built : BuildOutcome::NothingBuilt});
 }
 
 // A host read failed: the group made for the marks goes, and with it the marking.
 BuildResult FailedRead(const ai::Error& error) {
     AbandonCurveMarks(nullptr);
-    return {error.code(), BuildOutcome::Abandoned};
+    return Reported({error.code(), BuildOutcome::Abandoned});
 }
 
 }  // namespace
@@ -112,23 +113,13 @@ int MeasuredEnd(const ClickedCurve& click, int anchors) {
     return click.segmentStart == 0 ? 1 : 0;
 }
 
-CurveBuildState& CurveBuild() {
-    static CurveBuildState state;
-    return state;
-}
-
-MarkList& Marks() {
-    static MarkList list;
-    return list;
-}
-
 BuildResult AbandonCurveMarks(const char* alert) {
     const AIErr code = DisposeArt(ArtSet().group);
     ArtSet().group = nullptr;
     Marks().marks.clear();
     CurveBuild() = CurveBuildState{};
     if (alert) ShowAlert(alert);
-    return {code, BuildOutcome::Abandoned};
+    return Reported({code, BuildOutcome::Abandoned});
 }
 
 BuildResult StartPointOnCurve(const ClickedCurve& click) {
@@ -138,18 +129,18 @@ BuildResult StartPointOnCurve(const ClickedCurve& click) {
     try {
         const HostPath path(click.path);
         const HostBezierService service;
-        if (path.Closed()) return AbandonCurveMarks(texts::kPathMustBeOpen.c_str());
+        if (path.Closed()) return Reported(AbandonCurveMarks(texts::kPathMustBeOpen.c_str()));
         const int anchors = path.AnchorCount();
         const int end = anchors < 2 ? 0 : MeasuredEnd(click, anchors);
-        if (end == 0) return AbandonCurveMarks(nullptr);
+        if (end == 0) return Reported(AbandonCurveMarks(nullptr));
         const float along = static_cast<float>(Settings().lengthOnCurve) * kPointsPerMillimetre;
         const float total = PathLengthBetween(path, service, 0, anchors - 1);
-        if (along > total) return AbandonCurveMarks(texts::kPointBeyondCurve.c_str());
+        if (along > total) return Reported(AbandonCurveMarks(texts::kPointBeyondCurve.c_str()));
         state.point = PointAtLength(path, service, end > 0 ? along : total - along);
     } catch (const ai::Error& error) {
-        return FailedRead(error);
+        return Reported(FailedRead(error));
     }
-    return Started(MarkPointAtLength(MarkLengthSetting()));
+    return Reported(Started(MarkPointAtLength(MarkLengthSetting())));
 }
 
 BuildResult StartPathDivision(AIArtHandle art, Point clicked) {
@@ -160,7 +151,7 @@ BuildResult StartPathDivision(AIArtHandle art, Point clicked) {
         const HostPath path(art);
         const HostBezierService service;
         const int anchors = path.AnchorCount();
-        if (anchors < 2) return AbandonCurveMarks(nullptr);
+        if (anchors < 2) return Reported(AbandonCurveMarks(nullptr));
         state.closed = path.Closed();
         state.ends.push_back(PositionOnSegment(path, service, 0, 0));
         const Bezier first = SegmentBezier(path, 0);
@@ -168,9 +159,9 @@ BuildResult StartPathDivision(AIArtHandle art, Point clicked) {
         if (!state.closed) state.ends.push_back(PositionOnSegment(path, service, anchors - 2, 1));
         state.divisions = DividePath(path, service, Settings().divisions);
     } catch (const ai::Error& error) {
-        return FailedRead(error);
+        return Reported(FailedRead(error));
     }
-    return Started(MarkPathDivision(clicked, MarkLengthSetting(), DragKeys{}));
+    return Reported(Started(MarkPathDivision(clicked, MarkLengthSetting(), DragKeys{})));
 }
 
 BuildResult StartSegmentDivision(Point a, Point b, Point clicked) {
@@ -179,7 +170,7 @@ BuildResult StartSegmentDivision(Point a, Point b, Point clicked) {
     state.segmentEnds[0] = a;
     state.segmentEnds[1] = b;
     state.segmentDirection = DirectionAngle(a, b);
-    return Started(MarkSegmentDivision(clicked, MarkLengthSetting(), DragKeys{}));
+    return Reported(Started(MarkSegmentDivision(clicked, MarkLengthSetting(), DragKeys{})));
 }
 
 BuildResult StartAngleDivision(const Angle& angle) {
@@ -187,7 +178,7 @@ BuildResult StartAngleDivision(const Angle& angle) {
     state.clicked = angle.vertex;
     state.angle = angle;
     state.firstDirection = DirectionAngle(angle.vertex, angle.first);
-    return Started(MarkAngleDivision(angle.vertex, MarkLengthSetting(), DragKeys{}));
+    return Reported(Started(MarkAngleDivision(angle.vertex, MarkLengthSetting(), DragKeys{})));
 }
 
 BuildResult DrawCentreMark(Point c, float r) {
@@ -201,7 +192,7 @@ BuildResult DrawCentreMark(Point c, float r) {
         {{c.h, c.v + 2 * g}, {c.h, c.v + 2 * g + r}},
         {{c.h, c.v - 2 * g}, {c.h, c.v - 2 * g - r}},
     };
-    return Started(DrawMarks(marks, MarkPaths::Pieces));
+    return Reported(Started(DrawMarks(marks, MarkPaths::Pieces)));
 }
 
 AIErr MarkPointAtLength(float markLength) {
@@ -266,15 +257,15 @@ BuildResult DragCurveMarks(Point pointer, const DragKeys& keys) {
     if (keys.shift) length = std::ceil(length / kMarkLengthStep) * kMarkLengthStep;
     switch (state.marking) {
         case CurveMarking::PointOnCurve:
-            return {MarkPointAtLength(length)};
+            return Reported({MarkPointAtLength(length)});
         case CurveMarking::PathDivision:
-            return {MarkPathDivision(pointer, length, keys)};
+            return Reported({MarkPathDivision(pointer, length, keys)});
         case CurveMarking::SegmentDivision:
-            return {MarkSegmentDivision(pointer, length, keys)};
+            return Reported({MarkSegmentDivision(pointer, length, keys)});
         case CurveMarking::AngleDivision:
-            return {MarkAngleDivision(pointer, length, keys)};
+            return Reported({MarkAngleDivision(pointer, length, keys)});
         default:
-            return {kNoErr, BuildOutcome::NothingBuilt};
+            return Reported({kNoErr, BuildOutcome::NothingBuilt});
     }
 }
 

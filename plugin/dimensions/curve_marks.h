@@ -53,6 +53,8 @@ struct CurveBuildState {
     bool outside = false;
 };
 
+/// Part of the plug-in object's state record bound to the message being handled
+/// (frame/quill_state.h).
 CurveBuildState& CurveBuild();
 
 /// The mark paths of the drawing under way, in the current dimension group, bottom to
@@ -62,6 +64,8 @@ struct MarkList {
     std::vector<AIArtHandle> marks;
 };
 
+/// Part of the plug-in object's state record bound to the message being handled
+/// (frame/quill_state.h).
 MarkList& Marks();
 
 /// A click in point mode on an open curve: its anchor `anchor` (−1 when a segment was

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "plugin/dimensions/build_outcome.h"
 #include "sdk/errors.h"
 #include "sdk/types.h"
 
@@ -38,12 +39,18 @@ struct DimensionArtSet {
     /// disposes of it, and so does leaving the tool.
     bool onlyFirstPoint = false;
     /// The code of the latest piece the host would not finish (it was disposed), 0 when
-    /// every piece was made: the tool controller clears it at mouse-down and gives up at
-    /// mouse-up the dimension of a gesture that had one.
+    /// every piece was made: noted by the primitives, told by the builders in their result
+    /// (`Reported`), cleared at every mouse-down.
     AIErr unfinished = kNoErr;
 };
 
+/// Part of the plug-in object's state record bound to the message being handled
+/// (frame/quill_state.h).
 DimensionArtSet& ArtSet();
+
+/// `result`, telling the piece left unfinished since the press began unless it tells one
+/// already. Every builder answers through it.
+BuildResult Reported(BuildResult result);
 
 /// Disposes of a group left with a dimension's first point only, and forgets its pieces.
 void AbandonFirstPointOnly();

@@ -52,10 +52,6 @@ AIErr FindLayer(const std::string& title, AILayerHandle* found, bool* locked) {
     return kNoErr;
 }
 
-// A layer made for the dimensions whose title the host refused: the next dimension
-// titles it again rather than make one more.
-AILayerHandle untitledLayer = nullptr;
-
 // Whether `layer` is still one of the document's layers.
 bool IsLayerOfDocument(AILayerHandle layer) {
     int32_t count = 0;
@@ -70,6 +66,7 @@ bool IsLayerOfDocument(AILayerHandle layer) {
 // A new layer on top titled `title`; when the title is refused the layer stays, kept
 // for the next try, and the click is abandoned with the host's code.
 AIErr MakeDimensionLayer(const std::string& title, AILayerHandle* layer) {
+    AILayerHandle& untitledLayer = UntitledDimensionLayer();
     if (!IsLayerOfDocument(untitledLayer)) {
         untitledLayer = nullptr;
         if (const AIErr result = sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &untitledLayer))

@@ -15,6 +15,10 @@ AIErr PrepareDimensionGroup();
 /// group is gone.
 AIErr NameDimensionGroup(const char* name);
 
+/// A layer made for the dimensions whose title the host refused: the next dimension titles
+/// it again rather than make one more. Null when there is none.
+AILayerHandle& UntitledDimensionLayer();
+
 /// Disposes the art when the handle names live art; safe on an unset or stale handle.
 AIErr DisposeArt(AIArtHandle art);
 

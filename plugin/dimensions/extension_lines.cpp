@@ -34,11 +34,10 @@ bool EnsureExtensionLines(int slot, AIErr* result) {
     return true;
 }
 
-AIErr PlaceExtensionLines(float angle) {
+AIErr PlaceExtensionLines(float angle, float offset) {
     AIErr result = kNoErr;
     if (!EnsureExtensionLines(0, &result)) return result;
     const SettingsRecord& s = Settings();
-    const auto offset = static_cast<float>(s.lineOffset);
     const auto gap = static_cast<float>(s.extensionGap);
     const auto overshoot = ExtensionOvershoot();
     const Point from = offset > 0 ? Point{0, gap} : Point{0, -gap};

@@ -17,6 +17,6 @@ float ExtensionOvershoot();
 /// frame (x along the angle, y to its left) from "Gap" off each measured point to
 /// 0.04 × "Zoom" beyond the dimension line at "Attaches", then turned by the angle and
 /// moved to the first and second measured points.
-AIErr PlaceExtensionLines(float angle);
+AIErr PlaceExtensionLines(float angle, float offset);
 
 }  // namespace quill

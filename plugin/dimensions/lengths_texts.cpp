@@ -93,9 +93,9 @@ AIErr FillResultTexts(const ResultTexts& texts, const LengthsResults& results) {
     return kNoErr;
 }
 
-AIErr PlaceResultTexts(ResultTexts& texts, const LengthsResults& results, Point at,
-                       float rotation) {
-    if (!texts.ready) return kNoErr;
+BuildResult PlaceResultTexts(ResultTexts& texts, const LengthsResults& results, Point at,
+                             float rotation) {
+    if (!texts.ready) return Reported({});
     const int step = static_cast<int>(kLineStepRatio * Settings().textSize);
     HostSteps steps;
     if (results.text[kPartialLength].empty() && texts.text[kPartialLength]) {
@@ -109,7 +109,11 @@ AIErr PlaceResultTexts(ResultTexts& texts, const LengthsResults& results, Point 
         steps << PlaceLabel(text, anchor, rotation);
         ++line;
     }
-    return steps.Last();
+    return Reported({steps.Last()});
+}
+
+BuildResult AbandonResultTexts() {
+    return Reported({DisposeArt(ArtSet().group), BuildOutcome::Abandoned});
 }
 
 }  // namespace quill

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "plugin/dimensions/build_outcome.h"
 #include "plugin/geometry/types.h"
 #include "plugin/settings/settings_record.h"
 #include "sdk/types.h"
@@ -57,6 +58,10 @@ AIErr FillResultTexts(const ResultTexts& texts, const LengthsResults& results);
 /// (truncated to whole points) times k below the first, each turned by `rotation`
 /// (radians) about its anchor. The partial length's text is disposed when its result
 /// is empty, and takes no line.
-AIErr PlaceResultTexts(ResultTexts& texts, const LengthsResults& results, Point at, float rotation);
+BuildResult PlaceResultTexts(ResultTexts& texts, const LengthsResults& results, Point at,
+                             float rotation);
+
+/// The texts could not be made: the group made for them goes. The dispose's code.
+BuildResult AbandonResultTexts();
 
 }  // namespace quill

@@ -4,11 +4,6 @@
 
 namespace quill {
 
-PaintStyles& Styles() {
-    static PaintStyles styles;
-    return styles;
-}
-
 AIColor HostColour(const ColourSetting& colour) {
     AIColor host{};
     switch (colour.kind) {

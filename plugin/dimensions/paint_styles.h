@@ -15,6 +15,8 @@ struct PaintStyles {
     AIColor textColour{};
 };
 
+/// Part of the plug-in object's state record bound to the message being handled
+/// (frame/quill_state.h).
 PaintStyles& Styles();
 
 /// The host colour of a colour setting (grey, RGB or CMYK). A custom colour of the

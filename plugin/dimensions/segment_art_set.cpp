@@ -40,7 +40,7 @@ bool GroupIsValid() {
 }  // namespace
 
 BuildResult CreateSegmentArtSet(int slot, Association association) {
-    if (!GroupIsValid()) return {kNoErr, BuildOutcome::NothingBuilt};
+    if (!GroupIsValid()) return Reported({kNoErr, BuildOutcome::NothingBuilt});
     DimensionSlot& pieces = ArtSet().slots[slot];
     pieces = DimensionSlot{};
     BuildState().linePlace[slot].reset();  // a new line: not placed yet
@@ -54,13 +54,13 @@ BuildResult CreateSegmentArtSet(int slot, Association association) {
         result = MarkLine(pieces.lineA, true);
     }
     if (result == kNoErr) result = CreateArrowheads(pieces, pieces.lineA);
-    return {result, BuildOutcome::Built};
+    return Reported({result, BuildOutcome::Built});
 }
 
 // The texts and extension lines every dimension has, then `line` below them and the
 // arrowheads below it; no markers.
 BuildResult CreateUnmarkedArtSet(AIArtHandle* line) {
-    if (!GroupIsValid()) return {kNoErr, BuildOutcome::NothingBuilt};
+    if (!GroupIsValid()) return Reported({kNoErr, BuildOutcome::NothingBuilt});
     DimensionSlot& pieces = ArtSet().slots[0];
     pieces = DimensionSlot{};
     AIErr result = CreateTexts(pieces);
@@ -68,15 +68,15 @@ BuildResult CreateUnmarkedArtSet(AIArtHandle* line) {
     if (result == kNoErr) result = NewPathPiece(pieces.extension[0], 2, &pieces.extension[1]);
     if (result == kNoErr) result = NewPathPiece(pieces.extension[1], 2, line);
     if (result == kNoErr) result = CreateArrowheads(pieces, *line);
-    return {result, BuildOutcome::Built};
+    return Reported({result, BuildOutcome::Built});
 }
 
 BuildResult CreateCurveArtSet() {
-    return CreateUnmarkedArtSet(&ArtSet().slots[0].lineA);
+    return Reported(CreateUnmarkedArtSet(&ArtSet().slots[0].lineA));
 }
 
 BuildResult CreateArcArtSet() {
-    return CreateUnmarkedArtSet(&ArtSet().dimensionArc);
+    return Reported(CreateUnmarkedArtSet(&ArtSet().dimensionArc));
 }
 
 }  // namespace quill

@@ -57,7 +57,7 @@ BuildResult AbandonEqualPoints() {
     ShowAlert(texts::kDistinctPoints.c_str());
     const AIErr result = DisposeArt(ArtSet().group);
     ArtSet() = DimensionArtSet{};
-    return {result, BuildOutcome::Abandoned};
+    return Reported({result, BuildOutcome::Abandoned});
 }
 
 AIErr PlaceAxisExtensionLines(const AxisDimension& d, float level) {
@@ -87,8 +87,9 @@ void ComposeLengthText(double points, LabelText& label) {
 
 BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhase phase) {
     DimensionBuildState& state = BuildState();
-    if (SamePoint(state.first, state.second)) return AbandonEqualPoints();
-    SettingsRecord& s = Settings();
+    if (SamePoint(state.first, state.second)) return Reported(AbandonEqualPoints());
+    const SettingsRecord& s = Settings();
+    BuildResult result;
     const float theta = state.direction;
     float offset = static_cast<float>(s.lineOffset);
     float offsetAngle = theta + kHalfPi;
@@ -102,10 +103,10 @@ BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhas
             offset = OffsetForPointer(state.first, state.second, pointer);
         }
         if (keys.shift) offset = RoundUpMagnitude(offset, kCentimetre);
-        s.lineOffset = offset;
+        result.lineOffset = offset;
     }
     HostSteps steps;
-    steps << PlaceExtensionLines(extensionAngle);
+    steps << PlaceExtensionLines(extensionAngle, offset);
     const Point e1 = PointAt(state.first, offset, offsetAngle);
     const Point e2 = PointAt(state.second, offset, offsetAngle);
     steps << PlaceArrowheads(e1, e2, theta, keys.Arrows(), 0);
@@ -120,14 +121,15 @@ BuildResult BuildObliqueDimension(const DragKeys& keys, Point pointer, BuildPhas
         e1, e2, theta, length, LineInset(keys.Arrows()), theta + kHalfPi, state.textRotation};
     steps << LayOutDimensionLine(0, layout, keys, pointer);
     steps << PlaceToleranceTexts(0, kObliqueType, theta);
-    return {steps.Last(), BuildOutcome::Built};
+    result.code = steps.Last();
+    return Reported(result);
 }
 
-AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, Point pointer) {
+BuildResult BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys,
+                               Point pointer) {
     AxisDimension d = dimension;
     const float axisOf = d.vertical ? d.second.v - d.first.v : d.second.h - d.first.h;
     if (axisOf < 0) std::swap(d.first, d.second);  // always measured left to right, upwards
-    SettingsRecord& s = Settings();
     const float from = d.vertical ? d.first.h : d.first.v;
     // Escape moves the label alone: the line stays where it was last placed.
     std::optional<Point>& placed = BuildState().linePlace[d.slot];
@@ -136,7 +138,8 @@ AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, P
     else
         placed = d.vertical ? Point{d.level, pointer.v} : Point{pointer.h, d.level};
     if (keys.shift) d.level = from + RoundDownMagnitude(d.level - from, kAxisStep);
-    s.lineOffset = d.level - from;
+    BuildResult result;
+    result.lineOffset = d.level - from;
 
     HostSteps steps;
     steps << PlaceAxisExtensionLines(d, d.level);
@@ -157,7 +160,8 @@ AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, P
         e1, e2, direction, length, LineInset(keys.Arrows()), d.textOffsetDirection, d.textRotation};
     steps << LayOutDimensionLine(d.slot, layout, keys, pointer);
     steps << PlaceToleranceTexts(d.slot, d.vertical ? kVerticalType : kHorizontalType, direction);
-    return steps.Last();
+    result.code = steps.Last();
+    return Reported(result);
 }
 
 }  // namespace quill

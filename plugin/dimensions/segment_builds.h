@@ -26,7 +26,7 @@ struct AxisDimension {
     float textOffsetDirection = kHalfPi;  // where "DecalageSegY" moves the label
     float textRotation = 0;
 };
-AIErr BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, Point pointer);
+BuildResult BuildAxisDimension(const AxisDimension& dimension, const DragKeys& keys, Point pointer);
 
 /// The label text of a length of `points`, in the main unit (and the second measure).
 void ComposeLengthText(double points, LabelText& label);

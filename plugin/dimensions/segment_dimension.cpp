@@ -32,7 +32,7 @@ Kind KindForEvent(std::int32_t type, const DragKeys& keys) {
 
 // A horizontal or vertical dimension between the measured points of the state, its line
 // at the pointer's level. The points are kept in reading order: left to right, upwards.
-AIErr BuildAxisFromState(Axis axis, float level, const DragKeys& keys, Point pointer) {
+BuildResult BuildAxisFromState(Axis axis, float level, const DragKeys& keys, Point pointer) {
     const bool vertical = axis == Axis::Vertical;
     DimensionBuildState& state = BuildState();
     const float along = vertical ? state.second.v - state.first.v : state.second.h - state.first.h;
@@ -47,7 +47,7 @@ AIErr BuildAxisFromState(Axis axis, float level, const DragKeys& keys, Point poi
     d.vertical = vertical;
     d.textOffsetDirection = kHalfPi;
     d.textRotation = vertical && !Settings().horizontalText ? kHalfPi : 0;
-    return BuildAxisDimension(d, keys, pointer);
+    return Reported(BuildAxisDimension(d, keys, pointer));
 }
 
 // The object a both-ways dimension measures: the clicked path, or its group on request.
@@ -71,13 +71,13 @@ Point LinePlace(int slot, Point pointer, const DragKeys& keys) {
 
 // The horizontal part over the object's bounds in slot 0, the vertical part in slot 1.
 // Under Escape both lines stay and the label of the line nearer the pointer moves to it.
-AIErr DragBothWays(Point pointer, const DragKeys& keys) {
+BuildResult DragBothWays(Point pointer, const DragKeys& keys) {
     AIArtHandle object = MeasuredObject();
     AIRealRect bounds{};
-    if (!IsValidArt(object) || sAIArt->GetArtBounds(object, &bounds) != kNoErr) return kNoErr;
+    if (!IsValidArt(object) || sAIArt->GetArtBounds(object, &bounds) != kNoErr) return Reported({});
     if (!IsValidArt(ArtSet().slots[1].lineA) &&
         CreateSegmentArtSet(1, Association::NotAssociative).outcome != BuildOutcome::Built)
-        return kNoErr;
+        return Reported({});
     const Point horizontalPlace = LinePlace(0, pointer, keys);
     const Point verticalPlace = LinePlace(1, pointer, keys);
     const bool horizontalLabelMoves =
@@ -93,7 +93,8 @@ AIErr DragBothWays(Point pointer, const DragKeys& keys) {
     BuildState().first = horizontal.first;
     BuildState().second = horizontal.second;
     honoured.escape = keys.escape && horizontalLabelMoves;
-    AIErr result = BuildAxisDimension(horizontal, honoured, pointer);
+    // The horizontal part's code and offset give way to the vertical part's.
+    BuildAxisDimension(horizontal, honoured, pointer);
 
     AxisDimension vertical;
     const float edgeX = verticalPlace.h > bounds.left ? bounds.right : bounds.left;
@@ -105,8 +106,7 @@ AIErr DragBothWays(Point pointer, const DragKeys& keys) {
     vertical.textOffsetDirection = 0;
     vertical.textRotation = Settings().horizontalText ? 0 : kHalfPi;
     honoured.escape = keys.escape && !horizontalLabelMoves;
-    result = BuildAxisDimension(vertical, honoured, pointer);
-    return result;
+    return Reported(BuildAxisDimension(vertical, honoured, pointer));
 }
 
 }  // namespace
@@ -116,29 +116,30 @@ BuildResult BuildSegmentDimension(Point clickPointer) {
     const DragKeys none;
     switch (Settings().dimensionType) {
         case kObliqueType:
-            return BuildObliqueDimension(none, clickPointer, BuildPhase::AtClick);
+            return Reported(BuildObliqueDimension(none, clickPointer, BuildPhase::AtClick));
         case kHorizontalType:
-            return {BuildAxisFromState(Axis::Horizontal, clickPointer.v, none, clickPointer)};
+            return Reported(
+                BuildAxisFromState(Axis::Horizontal, clickPointer.v, none, clickPointer));
         case kVerticalType:
-            return {BuildAxisFromState(Axis::Vertical, clickPointer.h, none, clickPointer)};
+            return Reported(BuildAxisFromState(Axis::Vertical, clickPointer.h, none, clickPointer));
         default:
-            return {};
+            return Reported({});
     }
 }
 
 BuildResult DragSegmentDimension(SegmentMeasure measure, Point pointer, const DragKeys& keys) {
     const std::int32_t type = Settings().dimensionType;
-    if (type == kBothWaysType) return {DragBothWays(pointer, keys)};
+    if (type == kBothWaysType) return Reported(DragBothWays(pointer, keys));
     if (measure == SegmentMeasure::Arc)
-        return {BuildArcDimension(keys, pointer, BuildPhase::WhileDragging)};
-    if (measure == SegmentMeasure::Curve) return DragCurveDimension(pointer, keys);
+        return Reported(BuildArcDimension(keys, pointer, BuildPhase::WhileDragging));
+    if (measure == SegmentMeasure::Curve) return Reported(DragCurveDimension(pointer, keys));
     switch (KindForEvent(type, keys)) {
         case Kind::Horizontal:
-            return {BuildAxisFromState(Axis::Horizontal, pointer.v, keys, pointer)};
+            return Reported(BuildAxisFromState(Axis::Horizontal, pointer.v, keys, pointer));
         case Kind::Vertical:
-            return {BuildAxisFromState(Axis::Vertical, pointer.h, keys, pointer)};
+            return Reported(BuildAxisFromState(Axis::Vertical, pointer.h, keys, pointer));
         default:
-            return BuildObliqueDimension(keys, pointer, BuildPhase::WhileDragging);
+            return Reported(BuildObliqueDimension(keys, pointer, BuildPhase::WhileDragging));
     }
 }
 

@@ -12,7 +12,7 @@
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/lengths_measures.h"
+#include "plugin/tools/lengths_tool.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -37,13 +37,15 @@ AIRGBColor MarksColour(AnnotationDrawer& drawer) {
 }
 
 // The selection rectangle from the press to the pointer, dashed in the drawer's own
-// colour (the dashes stay on for the rest of the pass), and the paths it takes in.
+// colour (the dashes stay on for the rest of the pass); the tool's drag selected what it
+// takes in.
 void DrawRubberBand(AnnotationDrawer& drawer) {
-    const AIPoint a = drawer.ToView(Measures().corner), b = drawer.ToView(Tools().cursor);
+    const LengthsTool& lengths = TheLengthsTool();
+    const AIPoint a = drawer.ToView(lengths.measures().corner), b = drawer.ToView(Tools().cursor);
     drawer.Dashed(true);
     drawer.Rectangle(
         {std::min(a.h, b.h), std::min(a.v, b.v), std::max(a.h, b.h), std::max(a.v, b.v)}, false);
-    drawer.Record(CollectInRectangle(Measures().corner, Tools().cursor));
+    drawer.Record(lengths.bandCode());
 }
 
 void DrawTexts(AnnotationDrawer& drawer, AIPoint anchor, bool lengthsTool) {

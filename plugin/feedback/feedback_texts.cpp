@@ -16,8 +16,8 @@
 #include "plugin/text/label.h"
 #include "plugin/text/number_writers.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/lengths_measures.h"
-#include "plugin/tools/segment_gesture.h"
+#include "plugin/tools/lengths_tool.h"
+#include "plugin/tools/segment_tool.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -203,7 +203,7 @@ void AddAnchorLengths(Lines& lines, const HoverState& hover) {
     const bool second = Tools().clickCount > 0;
     lines.push_back(second ? texts::kSecondPoint.c_str() : texts::kFirstPoint.c_str());
     lines.push_back(Joined(texts::kWholeCurveLength.c_str(), LengthReadout(hover.pathLength)));
-    const PartialLengthPick& pick = Measures().pick;
+    const PartialLengthPick& pick = TheLengthsTool().measures().pick;
     if (second && pick.path == hover.path)
         lines.push_back(
             Joined(texts::kPartCurveLength.c_str(),
@@ -212,7 +212,7 @@ void AddAnchorLengths(Lines& lines, const HoverState& hover) {
 
 // The results of the collected paths, one line per result the settings show.
 void AddResults(Lines& lines) {
-    const LengthsResults& results = Measures().results;
+    const LengthsResults& results = TheLengthsTool().measures().results;
     for (int r = kTotalLength; r < kLengthsResultCount; ++r) {
         const auto result = static_cast<LengthsResult>(r);
         if (!ResultShown(Settings(), result)) continue;
@@ -235,7 +235,7 @@ Lines LengthsLines(const HoverState& hover) {
         AddAnchorLengths(lines, hover);
     } else if (IsPathKind(hover.kind)) {
         AddResults(lines);
-    } else if (!drag && HasMeasuredPaths()) {
+    } else if (!drag && HasMeasuredPaths(TheLengthsTool().measures())) {
         lines.push_back(NoResultShown() ? texts::kDeselectsAll.c_str()
                                         : texts::kClickToWrite.c_str());
     } else {
@@ -246,6 +246,13 @@ Lines LengthsLines(const HoverState& hover) {
     return lines;
 }
 
+// The lines of each tool, by row: entry i - 1 is tool i. The Parameters tool shows its
+// panel instead.
+using LinesOfTool = Lines (*)(const HoverState& hover);
+constexpr LinesOfTool kLinesByTool[kToolCount] = {
+    SegmentLines, AngleLines, CircleLines, BezierLines, LengthsLines, nullptr,
+};
+
 }  // namespace
 
 bool IsPathKind(HoverKind kind) {
@@ -254,21 +261,9 @@ bool IsPathKind(HoverKind kind) {
 }
 
 std::vector<std::string> FeedbackLines() {
-    const HoverState& hover = CurrentHover();
-    switch (Tools().ActingTool()) {
-        case kSegmentTool:
-            return SegmentLines(hover);
-        case kAngleTool:
-            return AngleLines(hover);
-        case kCircleTool:
-            return CircleLines(hover);
-        case kBezierTool:
-            return BezierLines(hover);
-        case kLengthsTool:
-            return LengthsLines(hover);
-        default:
-            return {};
-    }
+    const std::int32_t tool = Tools().ActingTool();
+    if (tool < 1 || tool > kToolCount || !kLinesByTool[tool - 1]) return {};
+    return kLinesByTool[tool - 1](CurrentHover());
 }
 
 }  // namespace quill

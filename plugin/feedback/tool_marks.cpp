@@ -5,8 +5,8 @@
 #include "plugin/feedback/feedback_texts.h"
 #include "plugin/services/host_geometry.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/lengths_measures.h"
-#include "plugin/tools/segment_gesture.h"
+#include "plugin/tools/lengths_tool.h"
+#include "plugin/tools/segment_tool.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
@@ -32,7 +32,7 @@ void MarkCurve(AnnotationDrawer& drawer, const HoverState& hover) {
 
 void SegmentMarks(AnnotationDrawer& drawer, const HoverState& hover) {
     // While a curve is being dimensioned, the point it was clicked at.
-    if (Tools().dragActive && Gesture().measure == SegmentMeasure::Curve) {
+    if (Tools().dragActive && TheSegmentTool().gesture().measure == SegmentMeasure::Curve) {
         DrawPointMark(drawer, BuildState().curvePoint, RingKind::OnCurve);
         return;
     }
@@ -103,34 +103,24 @@ void LengthsMarks(AnnotationDrawer& drawer, const HoverState& hover) {
         collected ? DrawMinusSign(drawer, pointer) : DrawPlusSign(drawer, pointer);
         return;
     }
-    const PartialLengthPick& pick = Measures().pick;
+    const PartialLengthPick& pick = TheLengthsTool().measures().pick;
     if (pick.path == hover.path)
         DrawPartialPathMark(drawer, path.Anchors(), path.Closed(), pick.anchor, hover.segmentStart);
 }
 
+// The marks of each tool, by row: entry i - 1 is tool i. The Parameters tool marks
+// nothing.
+using MarksOfTool = void (*)(AnnotationDrawer& drawer, const HoverState& hover);
+constexpr MarksOfTool kMarksByTool[kToolCount] = {
+    SegmentMarks, AngleMarks, CircleMarks, BezierMarks, LengthsMarks, nullptr,
+};
+
 }  // namespace
 
 void DrawToolMarks(AnnotationDrawer& drawer) {
-    const HoverState& hover = CurrentHover();
-    switch (Tools().ActingTool()) {
-        case kSegmentTool:
-            SegmentMarks(drawer, hover);
-            break;
-        case kAngleTool:
-            AngleMarks(drawer, hover);
-            break;
-        case kCircleTool:
-            CircleMarks(drawer, hover);
-            break;
-        case kBezierTool:
-            BezierMarks(drawer, hover);
-            break;
-        case kLengthsTool:
-            LengthsMarks(drawer, hover);
-            break;
-        default:
-            break;
-    }
+    const std::int32_t tool = Tools().ActingTool();
+    if (tool < 1 || tool > kToolCount || !kMarksByTool[tool - 1]) return;
+    kMarksByTool[tool - 1](drawer, CurrentHover());
 }
 
 }  // namespace quill

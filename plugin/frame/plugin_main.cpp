@@ -29,6 +29,7 @@ QuillPlugIn* StartUp(SPMessageData* message, QuillPlugIn* plugin, ASErr* result)
         return nullptr;
     }
     message->globals = plugin;
+    const StateBinding bound(plugin->state());
     *result = plugin->StartupPlugin(message);
     if (*result == kNoErr) return plugin;
     delete plugin;
@@ -44,7 +45,10 @@ ASErr HandleMessage(const char* caller, const char* selector, SPMessageData* mes
         if (Equal(selector, kSPInterfaceStartupSelector)) {
             plugin = StartUp(message, plugin, &result);
         } else if (Equal(selector, kSPInterfaceShutdownSelector) && plugin) {
-            plugin->ShutdownPlugin(message);
+            {
+                const StateBinding bound(plugin->state());
+                plugin->ShutdownPlugin(message);
+            }
             delete plugin;
             plugin = nullptr;
             message->globals = nullptr;
@@ -53,9 +57,11 @@ ASErr HandleMessage(const char* caller, const char* selector, SPMessageData* mes
     if (plugin) {
         if (Equal(caller, kSPAccessCaller) && Equal(selector, kSPAccessReloadSelector)) {
             plugin = QuillPlugIn::Reestablish(plugin);
+            const StateBinding bound(plugin->state());
             result = plugin->ReloadPlugin(message);
         } else if (plugin->HoldsSuites()) {
             // Start-up is routed here too, right after it succeeded.
+            const StateBinding bound(plugin->state());
             result = plugin->Message(caller, selector, message);
         }
     }

@@ -52,6 +52,9 @@ QuillPlugIn* QuillPlugIn::Reestablish(QuillPlugIn* object) {
     // Reading the fields needs no virtual operation, so the stale object can be copied;
     // building it again from the copy gives it the new code's operations.
     const QuillPlugIn kept(*object, KeepFields{});
+    // The state starts afresh, as the unloaded code's would: its tools' operations were
+    // that code's. What the stale record holds is given back first.
+    object->state_.~QuillState();
     return new (object) QuillPlugIn(kept, KeepFields{});
 }
 

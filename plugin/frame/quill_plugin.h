@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plugin/frame/plugin.h"
+#include "plugin/frame/quill_state.h"
 
 namespace quill {
 
@@ -10,7 +11,7 @@ class QuillPlugIn : public Plugin {
  public:
     /// Named "Quill"; nothing registered yet.
     explicit QuillPlugIn(SPPluginRef pluginRef);
-    /// Copies every field of `kept` (see Reestablish).
+    /// Copies every field of `kept` (see Reestablish) but its state, which starts afresh.
     QuillPlugIn(const QuillPlugIn& kept, KeepFields);
 
     /// Rebuilds `object` in place once the library's code was unloaded and loaded again
@@ -48,6 +49,8 @@ class QuillPlugIn : public Plugin {
     ASErr DrawAnnotation(AIAnnotatorMessage* message);
 
     AIAnnotatorHandle annotator() const { return annotator_; }
+    /// What Quill keeps from start-up to shutdown; bound for every message it handles.
+    QuillState& state() { return state_; }
 
  private:
     ASErr AddPluginOption();
@@ -59,6 +62,7 @@ class QuillPlugIn : public Plugin {
     AINotifierHandle appShutdownNotifier_;
     AINotifierHandle selectionChangedNotifier_;
     AINotifierHandle customColorChangedNotifier_;
+    QuillState state_;
 };
 
 }  // namespace quill

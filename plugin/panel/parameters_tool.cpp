@@ -1,6 +1,5 @@
-// The Parameters tool: over the drawing it sees only the lines and arcs of existing
-// dimensions; its clicks go to the panel, but for those on a dimension, which go to the
-// tool that made it.
+#include "plugin/panel/parameters_tool.h"
+
 #include "plugin/panel/panel_click.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_classification.h"
@@ -8,30 +7,24 @@
 
 namespace quill {
 
-namespace {
+AIErr ParametersTool::Classify(Point pointer) {
+    return ClassifyParametersHover(pointer);
+}
 
-std::int32_t ParametersCursor(HoverKind kind, bool) {
+std::int32_t ParametersTool::Cursor(HoverKind kind, bool) const {
     return kind == HoverKind::DimensionSegmentHit || kind == HoverKind::DimensionArcHit
                ? cursors::kDimension
                : cursors::kNothing;
 }
 
-AIErr ParametersClick(const ToolClick& click) {
+AIErr ParametersTool::Click(const ToolClick& click) {
     const std::int32_t owner = ToolOfDimensionPiece(click);
     if (owner != 0) return HandClickTo(owner, click);
     return PanelClick(click.pointer, click.shift, click.alt);
 }
 
-}  // namespace
-
-const ToolBehaviour kParametersBehaviour{
-    ClassifyParametersHover,
-    ParametersCursor,
-    nullptr,
-    ParametersClick,
-    nullptr,
-    PanelMouseUp,
-    nullptr,
-};
+AIErr ParametersTool::MouseUp(const ToolEvent&) {
+    return PanelMouseUp();
+}
 
 }  // namespace quill

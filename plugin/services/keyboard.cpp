@@ -22,27 +22,23 @@ void ReleaseKeyboardState() {}
 
 namespace quill {
 
-namespace {
-AIKeyboardStateSuite* keyboardState = nullptr;
-}
-
 bool KeyIsDown(std::int32_t virtualKey) {
-    if (!keyboardState) {
+    if (!sAIKeyboardState) {
         const void* suite = nullptr;
         if (!sSPBasic || sSPBasic->AcquireSuite(kAIKeyboardStateSuite, kAIKeyboardStateSuiteVersion,
                                                 &suite) != kNoErr)
             return false;
-        keyboardState = static_cast<AIKeyboardStateSuite*>(const_cast<void*>(suite));
+        sAIKeyboardState = static_cast<AIKeyboardStateSuite*>(const_cast<void*>(suite));
     }
     AIBoolean down = 0;
-    if (keyboardState->GetKeyState(virtualKey, &down) != kNoErr) return false;
+    if (sAIKeyboardState->GetKeyState(virtualKey, &down) != kNoErr) return false;
     return down != 0;
 }
 
 void ReleaseKeyboardState() {
-    if (!keyboardState) return;
+    if (!sAIKeyboardState) return;
     if (sSPBasic) sSPBasic->ReleaseSuite(kAIKeyboardStateSuite, kAIKeyboardStateSuiteVersion);
-    keyboardState = nullptr;
+    sAIKeyboardState = nullptr;
 }
 
 }  // namespace quill

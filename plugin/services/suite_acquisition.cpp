@@ -18,9 +18,6 @@ const ImportSuite kBasicSuites[] = {
     {kADMBasicSuite, kADMBasicSuiteVersion, &sADMBasic},
 };
 
-// Suites objects holding the suites in this process; the host loads a library once.
-std::int16_t holderCount = 0;
-
 const void* GlobalOf(const ImportSuite& row) {
     const void* suite = nullptr;
     std::memcpy(&suite, row.global, sizeof suite);
@@ -58,7 +55,7 @@ Suites::Suites(const ImportSuite* imports) : imports_(imports) {
 }
 
 Suites::~Suites() {
-    if (!counted_ || --holderCount != 0) return;
+    if (!counted_ || --suitesHolderCount != 0) return;
     ReleaseRequiredSuites();
     ReleaseOptionalSuites();
     // Suites taken on demand go with the others.
@@ -66,11 +63,11 @@ Suites::~Suites() {
 }
 
 std::int16_t Suites::HolderCount() {
-    return holderCount;
+    return suitesHolderCount;
 }
 
 ASErr Suites::AcquireRequiredSuites() {
-    if (holderCount == 0) {
+    if (suitesHolderCount == 0) {
         if (!sSPBasic) return kSuiteNotFoundErr;
         ASErr error = kNoErr;
         for (const ImportSuite& row : kBasicSuites)
@@ -83,7 +80,7 @@ ASErr Suites::AcquireRequiredSuites() {
             return error;
         }
     }
-    ++holderCount;
+    ++suitesHolderCount;
     counted_ = true;
     return kNoErr;
 }

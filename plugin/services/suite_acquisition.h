@@ -42,7 +42,7 @@ class Suites {
     std::int16_t OptionalCount() const { return optionalCount_; }
     std::int16_t RequiredCount() const { return requiredCount_; }
     std::int16_t AcquiredOptionalCount() const { return acquiredOptionalCount_; }
-    /// How many Suites objects hold the suites in this process.
+    /// How many Suites objects hold the suites in this process (`suitesHolderCount`).
     static std::int16_t HolderCount();
 
  private:
@@ -58,5 +58,8 @@ class Suites {
     const ImportSuite* imports_;
     bool counted_ = false;  // raised the process-wide count
 };
+
+/// How many `Suites` objects hold the suites in this process; the frame keeps it.
+extern std::int16_t suitesHolderCount;
 
 }  // namespace quill

@@ -1,11 +1,14 @@
 // The host suites the plug-in holds, one global pointer each, filled at start-up by
-// the suite acquisition and cleared when they are released.
+// the suite acquisition and cleared when they are released. They are the frame's global
+// state and are defined there (frame/suite_globals.cpp).
 #pragma once
 
 #include "sdk/sdk.h"
 
 extern "C" {
 extern SPBasicSuite* sSPBasic;
+/// Taken on first use where the host reports the keys held (see keyboard.h).
+extern AIKeyboardStateSuite* sAIKeyboardState;
 
 extern SPAccessSuite* sSPAccess;
 extern SPPluginsSuite* sSPPlugins;

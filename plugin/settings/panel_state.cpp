@@ -31,11 +31,6 @@ void PanelState::ClearPageFlags() {
     for (bool& open : pageOpen) open = false;
 }
 
-PanelState& Panel() {
-    static PanelState panel;
-    return panel;
-}
-
 void ClosePanelAtMouseUp(PanelState& panel, bool groupRecalled) {
     if (groupRecalled && panel.phase == PanelPhase::Page) {
         panel.phase = PanelPhase::Chooser;

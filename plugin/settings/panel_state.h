@@ -85,7 +85,8 @@ struct PanelState {
     void ClearPageFlags();
 };
 
-/// The one panel state, for the life of the plug-in.
+/// The panel state of the plug-in object, bound to the message being handled
+/// (frame/quill_state.h).
 PanelState& Panel();
 
 /// The panel's step at mouse-up, after the page write: the click that recalled a group

@@ -9,11 +9,6 @@ namespace quill {
 static_assert(sizeof(ToleranceSetting::text) == sizeof(NumberText),
               "a tolerance text holds what the tolerance writer writes");
 
-SettingsRecord& Settings() {
-    static SettingsRecord settings;
-    return settings;
-}
-
 const SettingsRecord& DefaultSettings() {
     static const SettingsRecord defaults;
     return defaults;

@@ -204,7 +204,8 @@ struct SettingsRecord {
 /// default font, known only once the host is asked).
 const SettingsRecord& DefaultSettings();
 
-/// The one settings record.
+/// The settings record of the plug-in object, bound to the message being handled
+/// (frame/quill_state.h).
 SettingsRecord& Settings();
 
 }  // namespace quill

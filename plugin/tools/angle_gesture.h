@@ -21,6 +21,4 @@ struct AngleGesture {
     PendingSide firstSide;  // while the click count is 1
 };
 
-AngleGesture& AngleClicks();
-
 }  // namespace quill

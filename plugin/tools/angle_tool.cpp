@@ -1,8 +1,5 @@
-// The Angle tool: it classifies with the host's hit tests and shows where its pending
-// click stands. A click on a vertex, on two sides one after the other, or on a circular arc
-// measures an angle; a click on an angle dimension's arc rebuilds it; a click on another
-// kind of dimension belongs to that kind's tool. The drag sets the arc's radius and which
-// of the two angles is measured.
+#include "plugin/tools/angle_tool.h"
+
 #include <optional>
 #include <vector>
 
@@ -16,7 +13,6 @@
 #include "plugin/services/host_art.h"
 #include "plugin/services/host_geometry.h"
 #include "plugin/services/tags.h"
-#include "plugin/tools/angle_gesture.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_state.h"
 #include "plugin/tools/texts.h"
@@ -27,20 +23,6 @@
 namespace quill {
 
 namespace {
-
-AIErr AngleClassify(Point pointer) {
-    return ClassifyUnderPointer(pointer, HoverTool::Angle);
-}
-
-std::int32_t AngleCursor(HoverKind kind, bool shiftAndAlt) {
-    const ToolState& tools = Tools();
-    const bool pending = tools.clickCount > 0;
-    if (kind == HoverKind::AnchorHit || (pending && !tools.straightSegmentClick) || shiftAndAlt)
-        return cursors::kAnchor;
-    if (kind == HoverKind::StraightSegmentHit || (pending && tools.straightSegmentClick))
-        return cursors::kStraightSegment;
-    return CursorFromCurveOn(kAngleTool, kind);
-}
 
 // A dimension was built: it follows the pointer, its group takes the tool's name.
 AIErr StartDrag(const BuildResult& built) {
@@ -76,13 +58,13 @@ AIErr ClickOnVertex(const HoverState& hover) {
         DisposeNewGroup();  // the path changed since the pointer passed over it
         return kNoErr;
     }
-    const BuildResult made = PrepareAngleArt(AngleSource::Sides);
+    const BuildResult made = Kept(PrepareAngleArt(AngleSource::Sides));
     if (made.outcome == BuildOutcome::NothingBuilt) return made.code;
     const Angle angle = AngleFromVertex(anchors[static_cast<std::size_t>(hover.anchor)].p,
                                         anchors[static_cast<std::size_t>(hover.previous)].p,
                                         anchors[static_cast<std::size_t>(hover.next)].p);
     LinkAngle(hover.path, hover.previous, hover.anchor, hover.next);
-    return StartDrag(StartAngleDimension(angle));
+    return StartDrag(Kept(StartAngleDimension(angle)));
 }
 
 std::int16_t AnchorIndex(const PendingSide& first, const HoverState& second, SideEnd end) {
@@ -91,11 +73,10 @@ std::int16_t AnchorIndex(const PendingSide& first, const HoverState& second, Sid
     return which == 0 ? second.segmentStart : second.segmentEnd;
 }
 
-AIErr ClickOnSecondSide(const HoverState& hover) {
+AIErr ClickOnSecondSide(const PendingSide& first, const HoverState& hover) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
     Tools().clickCount = 2;
-    const PendingSide& first = AngleClicks().firstSide;
     const Side side1{first.points[0], first.points[1], first.click};
     const Side side2{hover.segmentPoints[0], hover.segmentPoints[1], hover.hoverPoint};
     const bool samePath = first.path == hover.path;
@@ -104,7 +85,7 @@ AIErr ClickOnSecondSide(const HoverState& hover) {
         AbandonGroup(texts::kParallelSides.c_str());
         return kNoErr;
     }
-    const BuildResult made = PrepareAngleArt(AngleSource::Sides);
+    const BuildResult made = Kept(PrepareAngleArt(AngleSource::Sides));
     if (made.outcome == BuildOutcome::NothingBuilt) return made.code;
     if (samePath) {
         if (const auto corner = SharedAnchor(side1, side2))
@@ -112,14 +93,14 @@ AIErr ClickOnSecondSide(const HoverState& hover) {
                       AnchorIndex(first, hover, corner->vertex),
                       AnchorIndex(first, hover, corner->second));
     }
-    return StartDrag(StartAngleDimension(*angle));
+    return StartDrag(Kept(StartAngleDimension(*angle)));
 }
 
-AIErr ClickOnSide(const HoverState& hover) {
+AIErr ClickOnSide(AngleGesture& gesture, const HoverState& hover) {
     Tools().straightSegmentClick = true;
     if (Tools().clickCount == 0) {
         // The first side: remembered until the second is clicked.
-        PendingSide& side = AngleClicks().firstSide;
+        PendingSide& side = gesture.firstSide;
         side.path = hover.path;
         side.anchors[0] = hover.segmentStart;
         side.anchors[1] = hover.segmentEnd;
@@ -129,16 +110,16 @@ AIErr ClickOnSide(const HoverState& hover) {
         Tools().clickCount = 1;
         return kNoErr;
     }
-    return ClickOnSecondSide(hover);
+    return ClickOnSecondSide(gesture.firstSide, hover);
 }
 
 AIErr ClickOnArc(const HoverState& hover, Point pointer) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    const BuildResult made = PrepareAngleArt(AngleSource::Arc);
+    const BuildResult made = Kept(PrepareAngleArt(AngleSource::Arc));
     if (made.outcome == BuildOutcome::NothingBuilt) return made.code;
     const Angle angle = AngleFromArc(hover.centre, hover.segmentPoints[0], hover.segmentPoints[1]);
-    return StartDrag(StartArcAngleDimension(angle, pointer));
+    return StartDrag(Kept(StartArcAngleDimension(angle, pointer)));
 }
 
 // The arc of an angle dimension, or its right-angle square.
@@ -147,13 +128,33 @@ bool OnAngleDimension(const HoverState& hover) {
            (hover.kind == HoverKind::DimensionSegmentHit && HasTag(hover.path, tags::kAngleMarker));
 }
 
-AIErr AngleClick(const ToolClick& click) {
+}  // namespace
+
+AIErr AngleTool::Classify(Point pointer) {
+    return ClassifyUnderPointer(pointer, HoverTool::Angle);
+}
+
+std::int32_t AngleTool::Cursor(HoverKind kind, bool shiftAndAlt) const {
+    const ToolState& tools = Tools();
+    const bool pending = tools.clickCount > 0;
+    if (kind == HoverKind::AnchorHit || (pending && !tools.straightSegmentClick) || shiftAndAlt)
+        return cursors::kAnchor;
+    if (kind == HoverKind::StraightSegmentHit || (pending && tools.straightSegmentClick))
+        return cursors::kStraightSegment;
+    return CursorFromCurveOn(kAngleTool, kind);
+}
+
+const char* AngleTool::NothingClickedAlert() const {
+    return texts::kAngleNeedsSomething.c_str();
+}
+
+AIErr AngleTool::Click(const ToolClick& click) {
     const std::int32_t owner = ToolOfDimensionPiece(click);
     if (owner != 0 && owner != kAngleTool) return HandClickTo(owner, click);
     const HoverState& hover = CurrentHover();
-    if (OnAngleDimension(hover)) return StartDrag(RebuildAngleDimension(hover.path));
+    if (OnAngleDimension(hover)) return StartDrag(Kept(RebuildAngleDimension(hover.path)));
     if (hover.kind == HoverKind::AnchorHit) return ClickOnVertex(hover);
-    if (hover.kind == HoverKind::StraightSegmentHit) return ClickOnSide(hover);
+    if (hover.kind == HoverKind::StraightSegmentHit) return ClickOnSide(gesture_, hover);
     if (Tools().clickCount == 1) {
         ShowAlert(texts::kSecondSideNeeded.c_str());
         return kNoErr;
@@ -163,24 +164,12 @@ AIErr AngleClick(const ToolClick& click) {
 }
 
 // The controller drags only while a dimension follows the pointer.
-AIErr AngleDrag(const AIToolMessage*, const DragKeys& keys) {
-    return DragAngleDimension(Tools().cursor, keys).code;
+AIErr AngleTool::Drag(const ToolEvent& event) {
+    return Kept(DragAngleDimension(Tools().cursor, event.keys)).code;
 }
 
-const char* AngleGroupName() {
+const char* AngleTool::GroupName() const {
     return texts::kGroupAngle.c_str();
 }
-
-}  // namespace
-
-AngleGesture& AngleClicks() {
-    static AngleGesture gesture;
-    return gesture;
-}
-
-const ToolBehaviour kAngleBehaviour{
-    AngleClassify, AngleCursor,    texts::kAngleNeedsSomething.c_str(), AngleClick, AngleDrag,
-    nullptr,       AngleGroupName,
-};
 
 }  // namespace quill

@@ -1,9 +1,5 @@
-// The Bézier tool: it classifies with the host's hit tests and leaves the cursor alone
-// over what it cannot use. With "Partager" on, a click divides the path, the straight
-// segment or the angle at the vertex clicked; with it off, a click at an end of an open
-// curve marks the point at the set length from that end, and a click on a circle marks
-// its centre. The drag sizes the marks; a click on another kind of dimension belongs to
-// that kind's tool.
+#include "plugin/tools/bezier_tool.h"
+
 #include <vector>
 
 #include "plugin/dimensions/curve_marks.h"
@@ -22,29 +18,6 @@ namespace quill {
 
 namespace {
 
-AIErr BezierClassify(Point pointer) {
-    return ClassifyUnderPointer(pointer, HoverTool::Bezier);
-}
-
-std::int32_t BezierCursor(HoverKind kind, bool) {
-    switch (kind) {
-        case HoverKind::AnchorHit:
-            return cursors::kAnchor;
-        case HoverKind::StraightSegmentHit:
-            return cursors::kStraightSegment;
-        case HoverKind::CurveHit:
-            return cursors::kCurve;
-        case HoverKind::ArcHit:
-            return cursors::kArc;
-        default:
-            return 0;
-    }
-}
-
-const char* BezierGroupName() {
-    return texts::kGroupBezier.c_str();
-}
-
 // Marks were made: the Bézier tool has a marking under way, its group takes the tool's
 // name, and the drag sizes the marks.
 AIErr StartDrag(const BuildResult& built) {
@@ -58,7 +31,7 @@ AIErr StartDrag(const BuildResult& built) {
 AIErr ClickOnCircle(const HoverState& hover) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    return StartDrag(DrawCentreMark(hover.centre, hover.radius));
+    return StartDrag(Kept(DrawCentreMark(hover.centre, hover.radius)));
 }
 
 AIErr ClickOnCurveEnd(const HoverState& hover) {
@@ -70,7 +43,7 @@ AIErr ClickOnCurveEnd(const HoverState& hover) {
     click.segmentStart = hover.segmentStart;
     click.segmentEnd = hover.segmentEnd;
     click.clicked = hover.hoverPoint;
-    return StartDrag(StartPointOnCurve(click));
+    return StartDrag(Kept(StartPointOnCurve(click)));
 }
 
 AIErr ClickInPointMode(const HoverState& hover) {
@@ -89,30 +62,30 @@ AIErr ClickInPointMode(const HoverState& hover) {
 AIErr ClickOnSegment(const HoverState& hover) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    return StartDrag(
-        StartSegmentDivision(hover.segmentPoints[0], hover.segmentPoints[1], hover.hoverPoint));
+    return StartDrag(Kept(
+        StartSegmentDivision(hover.segmentPoints[0], hover.segmentPoints[1], hover.hoverPoint)));
 }
 
 AIErr ClickOnVertex(const HoverState& hover) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    if (hover.notVertex) return AbandonCurveMarks(texts::kNotAVertex.c_str()).code;
+    if (hover.notVertex) return Kept(AbandonCurveMarks(texts::kNotAVertex.c_str())).code;
     const std::vector<PathSegment> anchors = ReadAnchors(hover.path);
     const auto within = [&](std::int16_t i) {
         return i >= 0 && static_cast<std::size_t>(i) < anchors.size();
     };
     // The path changed since the pointer passed over it.
     if (!within(hover.previous) || !within(hover.anchor) || !within(hover.next))
-        return AbandonCurveMarks(nullptr).code;
+        return Kept(AbandonCurveMarks(nullptr)).code;
     const auto at = [&](std::int16_t i) { return anchors[static_cast<std::size_t>(i)].p; };
     const Angle angle = AngleFromVertex(at(hover.anchor), at(hover.previous), at(hover.next));
-    return StartDrag(StartAngleDivision(angle));
+    return StartDrag(Kept(StartAngleDivision(angle)));
 }
 
 AIErr ClickOnPath(const HoverState& hover) {
     const AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
-    return StartDrag(StartPathDivision(hover.path, hover.hoverPoint));
+    return StartDrag(Kept(StartPathDivision(hover.path, hover.hoverPoint)));
 }
 
 AIErr ClickInDivisionMode(const HoverState& hover) {
@@ -129,7 +102,32 @@ AIErr ClickInDivisionMode(const HoverState& hover) {
     }
 }
 
-AIErr BezierClick(const ToolClick& click) {
+}  // namespace
+
+AIErr BezierTool::Classify(Point pointer) {
+    return ClassifyUnderPointer(pointer, HoverTool::Bezier);
+}
+
+std::int32_t BezierTool::Cursor(HoverKind kind, bool) const {
+    switch (kind) {
+        case HoverKind::AnchorHit:
+            return cursors::kAnchor;
+        case HoverKind::StraightSegmentHit:
+            return cursors::kStraightSegment;
+        case HoverKind::CurveHit:
+            return cursors::kCurve;
+        case HoverKind::ArcHit:
+            return cursors::kArc;
+        default:
+            return 0;
+    }
+}
+
+const char* BezierTool::NothingClickedAlert() const {
+    return texts::kBezierNeedsSomething.c_str();
+}
+
+AIErr BezierTool::Click(const ToolClick& click) {
     const std::int32_t owner = ToolOfDimensionPiece(click);
     if (owner != 0) return HandClickTo(owner, click);
     const HoverState& hover = CurrentHover();
@@ -137,15 +135,12 @@ AIErr BezierClick(const ToolClick& click) {
 }
 
 // The controller drags only while marks follow the pointer.
-AIErr BezierDrag(const AIToolMessage*, const DragKeys& keys) {
-    return DragCurveMarks(Tools().cursor, keys).code;
+AIErr BezierTool::Drag(const ToolEvent& event) {
+    return Kept(DragCurveMarks(Tools().cursor, event.keys)).code;
 }
 
-}  // namespace
-
-const ToolBehaviour kBezierBehaviour{
-    BezierClassify, BezierCursor,    texts::kBezierNeedsSomething.c_str(), BezierClick, BezierDrag,
-    nullptr,        BezierGroupName,
-};
+const char* BezierTool::GroupName() const {
+    return texts::kGroupBezier.c_str();
+}
 
 }  // namespace quill

@@ -14,6 +14,4 @@ struct CircleGesture {
     std::int16_t firstAnchor = -1;
 };
 
-CircleGesture& CircleEnds();
-
 }  // namespace quill

@@ -1,8 +1,5 @@
-// The Circle tool: it classifies with the host's hit tests. Its click measures a
-// circular arc at once, or the arc between two of its anchors clicked in turn, or
-// rebuilds the circle dimension clicked; the lines of segment and angle dimensions go
-// to their own tools. Its drag places the leader and the label; its mouse-up removes a
-// leader that was never placed.
+#include "plugin/tools/circle_tool.h"
+
 #include "plugin/associative/circle_rebuild.h"
 #include "plugin/associative/links.h"
 #include "plugin/dimensions/circle_art_set.h"
@@ -18,7 +15,6 @@
 #include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
-#include "plugin/tools/circle_gesture.h"
 #include "plugin/tools/hover_state.h"
 #include "plugin/tools/texts.h"
 #include "plugin/tools/tool_cursor.h"
@@ -28,19 +24,6 @@
 namespace quill {
 
 namespace {
-
-AIErr CircleClassify(Point pointer) {
-    return ClassifyUnderPointer(pointer, HoverTool::Circle);
-}
-
-std::int32_t CircleCursor(HoverKind kind, bool) {
-    return MeasuringCursor(kCircleTool, kind);
-}
-
-const char* CircleGroupName() {
-    return Settings().diameter ? texts::kGroupCircleDiameter.c_str()
-                               : texts::kGroupCircleRadius.c_str();
-}
 
 // Pieces made for a circle dimension: one is under construction.
 AIErr NotePieces(const BuildResult& made) {
@@ -77,8 +60,8 @@ AIErr RefuseSecondEnd(const char* alert) {
     return RefuseEnd(alert);
 }
 
-AIErr ClickOnFirstEnd(const HoverState& hover) {
-    CircleEnds() = CircleGesture{hover.path, hover.anchor};
+AIErr ClickOnFirstEnd(CircleGesture& ends, const HoverState& hover) {
+    ends = CircleGesture{hover.path, hover.anchor};
     Tools().clickCount = 1;
     PathSegment end;
     if (!ReadArcEnd(hover.path, hover.anchor, &end)) return RefuseEnd(texts::kNotAnArcEnd.c_str());
@@ -87,11 +70,10 @@ AIErr ClickOnFirstEnd(const HoverState& hover) {
 
 // The circle through both ends, tangent at the first one to its handle. No link: the
 // dimension does not rebuild.
-AIErr ClickOnSecondEnd(const HoverState& hover) {
+AIErr ClickOnSecondEnd(const CircleGesture& ends, const HoverState& hover) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
     Tools().clickCount = 2;
-    const CircleGesture& ends = CircleEnds();
     if (hover.path != ends.firstPath) return RefuseSecondEnd(texts::kEndsOnOnePath.c_str());
     PathSegment first, second;
     if (!ReadArcEnd(hover.path, hover.anchor, &second) ||
@@ -105,7 +87,7 @@ AIErr ClickOnSecondEnd(const HoverState& hover) {
     measured.path = hover.path;
     measured.anchors[0] = ends.firstAnchor;
     measured.anchors[1] = hover.anchor;
-    const BuildResult started = StartCircleDimension(measured, CircleStartedFrom::TwoAnchors);
+    const BuildResult started = Kept(StartCircleDimension(measured, CircleStartedFrom::TwoAnchors));
     result = NotePieces(started);
     return started.outcome == BuildOutcome::NothingBuilt ? result : StartDrag(result);
 }
@@ -118,7 +100,7 @@ AIErr ClickOnArc(const HoverState& hover) {
     measured.path = hover.path;
     measured.anchors[0] = hover.segmentStart;
     measured.anchors[1] = hover.segmentEnd;
-    const BuildResult started = StartCircleDimension(measured, CircleStartedFrom::ArcClick);
+    const BuildResult started = Kept(StartCircleDimension(measured, CircleStartedFrom::ArcClick));
     result = NotePieces(started);
     if (started.outcome == BuildOutcome::NothingBuilt) return result;
     return StartDrag(LinkCircle(hover.path, hover.segmentStart, hover.segmentEnd));
@@ -127,7 +109,7 @@ AIErr ClickOnArc(const HoverState& hover) {
 // A line of an existing circle dimension: the dimension is rebuilt and follows the
 // pointer.
 AIErr ClickOnCircleDimension(AIArtHandle piece) {
-    return FollowBuild(kCircleTool, RebuildCircleDimension(piece));
+    return FollowBuild(kCircleTool, Kept(RebuildCircleDimension(piece)));
 }
 
 // The line of a circle dimension that was clicked, or nullptr.
@@ -138,13 +120,13 @@ AIArtHandle ClickedCircleDimension(const ToolClick& click, const HoverState& hov
     return dimension && HasTag(hover.path, tags::kCircleMarker) ? hover.path : nullptr;
 }
 
-AIErr ClickOnHover(const ToolClick& click) {
+AIErr ClickOnHover(CircleGesture& ends, const ToolClick& click) {
     const HoverState& hover = CurrentHover();
     if (AIArtHandle piece = ClickedCircleDimension(click, hover))
         return ClickOnCircleDimension(piece);
     const bool firstEndClicked = Tools().clickCount == 1;
     if (hover.kind == HoverKind::AnchorHit)
-        return firstEndClicked ? ClickOnSecondEnd(hover) : ClickOnFirstEnd(hover);
+        return firstEndClicked ? ClickOnSecondEnd(ends, hover) : ClickOnFirstEnd(ends, hover);
     if (firstEndClicked) {
         ShowAlert(texts::kSecondArcEndNeeded.c_str());
         return kNoErr;
@@ -153,34 +135,41 @@ AIErr ClickOnHover(const ToolClick& click) {
     return kNoErr;
 }
 
+}  // namespace
+
+AIErr CircleTool::Classify(Point pointer) {
+    return ClassifyUnderPointer(pointer, HoverTool::Circle);
+}
+
+std::int32_t CircleTool::Cursor(HoverKind kind, bool) const {
+    return MeasuringCursor(kCircleTool, kind);
+}
+
+const char* CircleTool::NothingClickedAlert() const {
+    return texts::kCircleNeedsSomething.c_str();
+}
+
 // What the click did is told by the dimension it made; the host hears how the group's
 // naming went.
-AIErr CircleClick(const ToolClick& click) {
+AIErr CircleTool::Click(const ToolClick& click) {
     // The lines of segment and angle dimensions belong to their own tools.
     const std::int32_t owner = ToolOfDimensionPiece(click);
     if (owner != 0 && owner != kCircleTool) return HandClickTo(owner, click);
-    ClickOnHover(click);
+    ClickOnHover(gesture_, click);
     return NameCurrentGroup();
 }
 
-AIErr CircleDrag(const AIToolMessage*, const DragKeys& keys) {
-    return DragCircleDimension(Tools().cursor, keys).code;
+AIErr CircleTool::Drag(const ToolEvent& event) {
+    return Kept(DragCircleDimension(Tools().cursor, event.keys)).code;
 }
 
-AIErr CircleMouseUp() {
-    return DisposeLeaderNeverShaped();
+AIErr CircleTool::MouseUp(const ToolEvent&) {
+    return Kept(DisposeLeaderNeverShaped()).code;
 }
 
-}  // namespace
-
-CircleGesture& CircleEnds() {
-    static CircleGesture gesture;
-    return gesture;
+const char* CircleTool::GroupName() const {
+    return Settings().diameter ? texts::kGroupCircleDiameter.c_str()
+                               : texts::kGroupCircleRadius.c_str();
 }
-
-const ToolBehaviour kCircleBehaviour{
-    CircleClassify, CircleCursor,    texts::kCircleNeedsSomething.c_str(), CircleClick, CircleDrag,
-    CircleMouseUp,  CircleGroupName,
-};
 
 }  // namespace quill

@@ -55,11 +55,6 @@ void Classify(HoverState& hover, Point pointer, HoverTool tool) {
 
 }  // namespace
 
-HoverState& CurrentHover() {
-    static HoverState hover;
-    return hover;
-}
-
 AIErr ClassifyUnderPointer(Point pointer, HoverTool tool) {
     switch (tool) {
         case HoverTool::Angle:

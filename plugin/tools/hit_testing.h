@@ -4,13 +4,14 @@
 
 #include "plugin/geometry/types.h"
 #include "plugin/tools/hover_state.h"
+#include "sdk/quill_vocabulary.h"
 #include "sdk/sdk.h"
 
 namespace quill {
 
-/// Tolerances of the hit tests, in points.
-constexpr AIReal kHoverTolerance = 4.0f;
-constexpr AIReal kSecondPathTolerance = 2.0f;
+/// Tolerances of the hit tests, in points (the boundary's vocabulary).
+using vocabulary::kHoverTolerance;
+using vocabulary::kSecondPathTolerance;
 
 /// One host hit test at the pointer; the hit record is released whatever happens.
 AIToolHitData HitAt(Point pointer, AIReal tolerance, int32_t request);

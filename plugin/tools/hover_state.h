@@ -47,7 +47,8 @@ enum class HoverTool { Angle, Bezier, Circle };
 /// Whether the kind is one of the segment kinds (straight, curve, arc, dimension line or arc).
 bool IsSegmentKind(HoverKind kind);
 
-/// The classification of the last cursor-tracking event.
+/// The classification of the last cursor-tracking event, in the plug-in object's state
+/// record (frame/quill_state.h).
 HoverState& CurrentHover();
 
 /// Classifies what lies under the pointer (document points) for the tool into

@@ -41,8 +41,8 @@ std::string CountText(int count) {
 }
 
 // The collected set, made again when it is missing or gone.
-AIErr CurrentSet(AIArtSet* set) {
-    AIArtSet& current = Measures().set;
+AIErr CurrentSet(LengthsMeasures& measures, AIArtSet* set) {
+    AIArtSet& current = measures.set;
     std::size_t count = 0;
     if (!current || sAIArtSet->CountArtSet(current, &count) != kNoErr) {
         current = nullptr;
@@ -55,11 +55,6 @@ AIErr CurrentSet(AIArtSet* set) {
 
 }  // namespace
 
-LengthsMeasures& Measures() {
-    static LengthsMeasures measures;
-    return measures;
-}
-
 AIErr SelectArt(AIArtHandle art, bool selected) {
     return sAIArt->SetArtUserAttr(art, kFullSelection, selected ? kFullSelection : 0);
 }
@@ -69,17 +64,17 @@ bool FullySelected(AIArtHandle art) {
     return sAIArt->GetArtUserAttr(art, kArtFullySelected, &attributes) == kNoErr && attributes != 0;
 }
 
-AIErr RenewMeasureSet() {
-    AIArtSet& set = Measures().set;
+AIErr RenewMeasureSet(LengthsMeasures& measures) {
+    AIArtSet& set = measures.set;
     if (set) sAIArtSet->DisposeArtSet(&set);
     set = nullptr;
     return sAIArtSet->NewArtSet(&set);
 }
 
-AIErr MeasuredPaths(std::vector<AIArtHandle>* paths) {
+AIErr MeasuredPaths(LengthsMeasures& measures, std::vector<AIArtHandle>* paths) {
     paths->clear();
     AIArtSet set = nullptr;
-    AIErr result = CurrentSet(&set);
+    AIErr result = CurrentSet(measures, &set);
     std::size_t count = 0;
     if (result == kNoErr) result = sAIArtSet->CountArtSet(set, &count);
     paths->reserve(count);
@@ -91,35 +86,13 @@ AIErr MeasuredPaths(std::vector<AIArtHandle>* paths) {
     return result;
 }
 
-bool HasMeasuredPaths() {
+bool HasMeasuredPaths(const LengthsMeasures& measures) {
     std::size_t count = 0;
-    AIArtSet set = Measures().set;
+    AIArtSet set = measures.set;
     return set && sAIArtSet->CountArtSet(set, &count) == kNoErr && count > 0;
 }
 
 namespace {
-
-// A path the rubber band walks: its bounds, and how the last pass showed it.
-struct BandPath {
-    AIArtHandle art = nullptr;
-    AIRealRect bounds{};
-    bool bounded = false;    // the bounds could be read
-    std::int8_t shown = -1;  // 1 selected, 0 not, -1 not yet set by this band
-};
-
-// The paths of the document as the band's first pass read them. The document does not
-// change while the band is dragged, only the selection: every later pass of the same
-// band tests the bounds read then, and changes the selection of the paths that crossed
-// the band's edge.
-struct RubberBand {
-    bool walked = false;
-    std::vector<BandPath> paths;
-};
-
-RubberBand& Band() {
-    static RubberBand band;
-    return band;
-}
 
 // Every path that is not dimension art, with its bounds; each loses its "spa".
 AIErr WalkDocument(RubberBand& band) {
@@ -144,19 +117,15 @@ AIErr WalkDocument(RubberBand& band) {
 
 }  // namespace
 
-void ForgetRubberBand() {
-    Band() = RubberBand{};
-}
-
-AIErr CollectInRectangle(Point corner1, Point corner2) {
-    RubberBand& band = Band();
+AIErr CollectInRectangle(RubberBand& band, LengthsMeasures& measures, Point corner1,
+                         Point corner2) {
     AIErr first = kNoErr;
     if (!band.walked) {
         first = WalkDocument(band);
         if (!band.walked) return first;
     }
-    Keep(first, RenewMeasureSet());
-    const AIArtSet set = Measures().set;
+    Keep(first, RenewMeasureSet(measures));
+    const AIArtSet set = measures.set;
     if (!set) return first;
     const AIRealRect rectangle{std::min(corner1.h, corner2.h), std::max(corner1.v, corner2.v),
                                std::max(corner1.h, corner2.h), std::min(corner1.v, corner2.v)};
@@ -173,10 +142,10 @@ AIErr CollectInRectangle(Point corner1, Point corner2) {
     return first;
 }
 
-AIErr ComputeMeasures() {
+AIErr ComputeMeasures(LengthsMeasures& collected) {
     try {
         std::vector<AIArtHandle> members;
-        ai::Check(MeasuredPaths(&members));
+        ai::Check(MeasuredPaths(collected, &members));
         std::vector<HostPath> readers;
         readers.reserve(members.size());
         for (AIArtHandle art : members) {
@@ -189,7 +158,7 @@ AIErr ComputeMeasures() {
         std::vector<const PathReader*> paths;
         for (const HostPath& reader : readers) paths.push_back(&reader);
         const SelectionMeasures measures = MeasureSelection(paths, HostBezierService());
-        LengthsResults& results = Measures().results;
+        LengthsResults& results = collected.results;
         results.text[kTotalLength] = LengthReadout(measures.length);
         LabelText area;
         FormatArea(measures.area, MainMeasureFormat(Settings()), area);

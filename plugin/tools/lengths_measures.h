@@ -1,7 +1,7 @@
 // What the Lengths & Areas tool has collected and measured, for its clicks and for the
 // cursor feedback: the set of collected paths, the partial-length pick, the corner of the
-// selection rectangle and the results as the tool writes them. Global, used only on the
-// host's thread; the tool alone writes it.
+// selection rectangle and the results as the tool writes them. Part of the plug-in
+// object's state record, used only on the host's thread; the tool alone writes it.
 #pragma once
 
 #include <cstdint>
@@ -38,28 +38,39 @@ struct LengthsMeasures {
     LengthsResults results;
 };
 
-LengthsMeasures& Measures();
+// A path the rubber band walks: its bounds, and how the last pass showed it.
+struct BandPath {
+    AIArtHandle art = nullptr;
+    AIRealRect bounds{};
+    bool bounded = false;    // the bounds could be read
+    std::int8_t shown = -1;  // 1 selected, 0 not, -1 not yet set by this band
+};
+
+// The paths of the document as the band's first pass read them. The document does not
+// change while the band is dragged, only the selection: every later pass of the same
+// band tests the bounds read then, and changes the selection of the paths that crossed
+// the band's edge.
+struct RubberBand {
+    bool walked = false;
+    std::vector<BandPath> paths;
+};
 
 /// The rubber band's selection between `corner1` (the press) and `corner2` (the pointer),
 /// document points, either way round: the set is emptied, then every path of the document
 /// that does not carry "orl" whose bounds lie inside the rectangle (the host's rectangle
 /// test "AIRealRectInAIRealRect", edges included) is selected and collected in paint
 /// order, any other deselected; every path walked loses its "spa". Draws nothing. The
-/// paths and their bounds are read at the first call after `ForgetRubberBand` (the
-/// document does not change while a band is dragged); later calls change the selection
+/// paths and their bounds are read at the first call with a new band (the document does
+/// not change while a band is dragged); later calls change the selection
 /// of the paths whose side of the edge changed. The code of the first failing host call,
 /// the walk going on past it.
-AIErr CollectInRectangle(Point corner1, Point corner2);
+AIErr CollectInRectangle(RubberBand& band, LengthsMeasures& measures, Point corner1, Point corner2);
 
-/// A new rubber band: the next `CollectInRectangle` reads the document again. The tool
-/// calls it at every press and mouse-up.
-void ForgetRubberBand();
-
-/// Measures the collected paths into `Measures().results` (the partial length is left
+/// Measures the collected paths into their `results` (the partial length is left
 /// alone): a member that is dimension art ("orl") is deselected and not counted. Lengths
 /// in the main unit at the drawing scale with "Precision" and the unit always written,
 /// the area in that unit squared, the counts without decimals. The host's code.
-AIErr ComputeMeasures();
+AIErr ComputeMeasures(LengthsMeasures& collected);
 
 /// A length in points as the tool writes it (Windows-1252): the unit of "UnitePrefs" at
 /// the drawing scale, "Precision", the unit always written (inches as " po", fractional
@@ -76,14 +87,14 @@ float PathLength(AIArtHandle path);
 float PartialPathLength(AIArtHandle path, int from, int to);
 
 /// Whether any path is collected.
-bool HasMeasuredPaths();
+bool HasMeasuredPaths(const LengthsMeasures& measures);
 
 /// The collected paths in collection order (the set is made when missing). The host's
 /// code; the paths read until a failure.
-AIErr MeasuredPaths(std::vector<AIArtHandle>* paths);
+AIErr MeasuredPaths(LengthsMeasures& measures, std::vector<AIArtHandle>* paths);
 
 /// Disposes of the set and makes a new empty one. The host's code.
-AIErr RenewMeasureSet();
+AIErr RenewMeasureSet(LengthsMeasures& measures);
 
 /// Shows the art fully selected, or not selected at all.
 AIErr SelectArt(AIArtHandle art, bool selected);

@@ -1,9 +1,5 @@
-// The Lengths & Areas tool: it classifies by proximity and measures what it has collected
-// at every cursor-tracking event. Its click collects a path or takes it out again, picks
-// the two anchors of a partial length, or, on empty canvas, writes the results at the
-// click and starts a new collection (the drag that follows is a selection rectangle);
-// the lines of other dimensions go to their tools. While it drags, the whole view is drawn
-// again for the rubber band; its mouse-up ends the rubber band.
+#include "plugin/tools/lengths_tool.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -29,17 +25,6 @@ namespace quill {
 
 namespace {
 
-// What lies under the pointer, then the live measures of the collection beside it.
-AIErr LengthsClassify(Point pointer) {
-    const AIErr classified = ClassifyLengthsHover(pointer);
-    const AIErr measured = ComputeMeasures();
-    return classified != kNoErr ? classified : measured;
-}
-
-std::int32_t LengthsCursor(HoverKind kind, bool) {
-    return MeasuringCursor(kLengthsTool, kind);
-}
-
 // A closed path is renumbered so that the picked anchor becomes anchor 0, and the pick
 // with it: the partial length then runs forwards from that anchor.
 AIErr RenumberFromPick(PartialLengthPick& pick) {
@@ -58,9 +43,9 @@ AIErr RenumberFromPick(PartialLengthPick& pick) {
     return result;
 }
 
-AIErr PickAnchor(const HoverState& hover) {
+AIErr PickAnchor(LengthsMeasures& measures, const HoverState& hover) {
     ToolState& tools = Tools();
-    PartialLengthPick& pick = Measures().pick;
+    PartialLengthPick& pick = measures.pick;
     if (tools.clickCount != 1) {
         tools.clickCount = 1;
         pick = PartialLengthPick{hover.path, hover.anchor};
@@ -72,17 +57,17 @@ AIErr PickAnchor(const HoverState& hover) {
         tools.clickCount = 0;
         return kNoErr;
     }
-    Measures().results.text[kPartialLength] =
+    measures.results.text[kPartialLength] =
         LengthReadout(PartialPathLength(pick.path, pick.anchor, hover.anchor));
     return kNoErr;
 }
 
 // In the collection or out of it; the collection alone is then shown selected.
-AIErr TogglePath(AIArtHandle path, Point pointer) {
+AIErr TogglePath(LengthsMeasures& measures, AIArtHandle path, Point pointer) {
     std::vector<AIArtHandle> members;
     HostSteps steps;
-    steps << MeasuredPaths(&members);  // the set is made when there is none yet
-    const AIArtSet set = Measures().set;
+    steps << MeasuredPaths(measures, &members);  // the set is made when there is none yet
+    const AIArtSet set = measures.set;
     if (FullySelected(path)) {
         steps << WriteTag(path, tags::kOutOfMeasure, tags::kMarkerValue);
         steps << SelectArt(path, false);
@@ -92,30 +77,30 @@ AIErr TogglePath(AIArtHandle path, Point pointer) {
         steps << sAIArtSet->AddArtToArtSet(set, path);
     }
     steps << sAIMatchingArt->DeselectAll();
-    steps << MeasuredPaths(&members);
+    steps << MeasuredPaths(measures, &members);
     for (AIArtHandle member : members) steps << SelectArt(member, true);
-    steps << ComputeMeasures();
-    Measures().corner = pointer;
+    steps << ComputeMeasures(measures);
+    measures.corner = pointer;
     return steps.Last();
 }
 
 // The results as texts at the click, in a new dimension group. False when the click is
 // refused (a locked layer) or the texts could not be made: the drawing is left as it was.
-bool WriteResults(Point at, AIErr* result) {
+bool WriteResults(LengthsMeasures& measures, Point at, AIErr* result) {
     *result = PrepareDimensionGroup();
     if (*result != kNoErr) return false;
     ResultTexts texts;
     HostSteps steps;
     steps << CreateResultTexts(texts);
     if (!texts.ready) {
-        DisposeArt(ArtSet().group);
+        Kept(AbandonResultTexts());
         *result = steps.Last();
         return false;
     }
-    LengthsResults& results = Measures().results;
-    steps << ComputeMeasures();
+    LengthsResults& results = measures.results;
+    steps << ComputeMeasures(measures);
     steps << FillResultTexts(texts, results);
-    steps << PlaceResultTexts(texts, results, at, BuildState().textRotation);
+    steps << Kept(PlaceResultTexts(texts, results, at, BuildState().textRotation)).code;
     results.text[kPartialLength].clear();
     Tools().built[kLengthsTool] = true;
     steps << NameCurrentGroup();
@@ -124,61 +109,76 @@ bool WriteResults(Point at, AIErr* result) {
 }
 
 // Writes what was collected, if anything, and starts a new collection from this press.
-AIErr ClickOnEmptyCanvas(Point pointer) {
+AIErr ClickOnEmptyCanvas(LengthsMeasures& measures, Point pointer) {
     AIErr written = kNoErr;
-    if (HasMeasuredPaths() && !WriteResults(pointer, &written)) return written;
+    if (HasMeasuredPaths(measures) && !WriteResults(measures, pointer, &written)) return written;
     std::vector<AIArtHandle> members;
     HostSteps steps;
-    steps << MeasuredPaths(&members);
+    steps << MeasuredPaths(measures, &members);
     for (AIArtHandle member : members) {
         steps << RemoveTag(member, tags::kOutOfMeasure);
         steps << SelectArt(member, false);
     }
-    steps << RenewMeasureSet();
-    Measures().corner = pointer;
+    steps << RenewMeasureSet(measures);
+    measures.corner = pointer;
     Tools().dragActive = true;
     return written != kNoErr ? written : steps.Last();
 }
 
-AIErr LengthsClick(const ToolClick& click) {
-    ForgetRubberBand();
+}  // namespace
+
+// What lies under the pointer, then the live measures of the collection beside it.
+AIErr LengthsTool::Classify(Point pointer) {
+    const AIErr classified = ClassifyLengthsHover(pointer);
+    const AIErr measured = ComputeMeasures(measures_);
+    return classified != kNoErr ? classified : measured;
+}
+
+std::int32_t LengthsTool::Cursor(HoverKind kind, bool) const {
+    return MeasuringCursor(kLengthsTool, kind);
+}
+
+AIErr LengthsTool::Click(const ToolClick& click) {
+    band_ = RubberBand{};
     // The lines of other dimensions belong to their own tools.
     if (const std::int32_t owner = ToolOfDimensionPiece(click)) {
         // The owner reads what lies under the pointer its own way: this tool's walk would
         // have it take the end of the line for an anchor to measure from.
-        if (const auto classify = BehaviourOf(owner).classify) classify(click.pointer);
+        ToolAt(owner).Classify(click.pointer);
         return HandClickTo(owner, click);
     }
     const HoverState& hover = CurrentHover();
-    if (hover.kind == HoverKind::AnchorHit) return PickAnchor(hover);
+    if (hover.kind == HoverKind::AnchorHit) return PickAnchor(measures_, hover);
     // A dimension's line that the host's hit did not take (on a locked layer, say) is no
     // path to measure.
     if (hover.kind == HoverKind::DimensionSegmentHit || hover.kind == HoverKind::DimensionArcHit)
         return kNoErr;
-    if (IsSegmentKind(hover.kind)) return TogglePath(hover.path, click.pointer);
-    return ClickOnEmptyCanvas(click.pointer);
+    if (IsSegmentKind(hover.kind)) return TogglePath(measures_, hover.path, click.pointer);
+    const AIErr result = ClickOnEmptyCanvas(measures_, click.pointer);
+    // A rubber band starts here, as yet a point: it takes no path in.
+    if (Tools().dragActive) CollectInBand(click.pointer);
+    return result;
 }
 
-// Every drag draws the whole view again: the pass draws the rubber band.
-AIErr RedrawForRubberBand(const AIToolMessage*, const DragKeys&) {
+// The band selects what it takes in; the whole view is drawn again, and the pass draws
+// the band.
+AIErr LengthsTool::Drag(const ToolEvent& event) {
+    CollectInBand(event.pointer);
     return InvalidateWholeView();
 }
 
-AIErr EndRubberBand() {
+AIErr LengthsTool::MouseUp(const ToolEvent&) {
     Tools().dragActive = false;
-    ForgetRubberBand();
+    band_ = RubberBand{};
     return kNoErr;
 }
 
-const char* LengthsGroupName() {
+const char* LengthsTool::GroupName() const {
     return texts::kGroupLengths.c_str();
 }
 
-}  // namespace
-
-const ToolBehaviour kLengthsBehaviour{
-    LengthsClassify,     LengthsCursor, nullptr,          LengthsClick,
-    RedrawForRubberBand, EndRubberBand, LengthsGroupName,
-};
+void LengthsTool::CollectInBand(Point corner2) {
+    bandCode_ = CollectInRectangle(band_, measures_, measures_.corner, corner2);
+}
 
 }  // namespace quill

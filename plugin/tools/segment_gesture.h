@@ -19,6 +19,4 @@ struct SegmentGesture {
     SegmentMeasure measure = SegmentMeasure::BetweenPoints;
 };
 
-SegmentGesture& Gesture();
-
 }  // namespace quill

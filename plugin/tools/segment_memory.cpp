@@ -4,11 +4,6 @@
 
 namespace quill {
 
-SegmentMemory& Memory() {
-    static SegmentMemory memory;
-    return memory;
-}
-
 void SegmentMemory::Add(Point a, Point b, int capacity) {
     for (const auto& entry : entries_) {
         const bool firstKnown = SamePoint(entry.first, a) || SamePoint(entry.first, b);

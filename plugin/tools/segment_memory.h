@@ -33,6 +33,4 @@ class SegmentMemory {
     std::vector<RememberedSegment> entries_;  // newest first
 };
 
-SegmentMemory& Memory();
-
 }  // namespace quill

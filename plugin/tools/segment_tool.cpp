@@ -1,6 +1,5 @@
-// The Segment tool: its click fixes the measured points (or measures a whole segment,
-// arc or curve) and starts the dimension; its drag places the dimension, snapping to the
-// ends of the segments measured last; its mouse-up remembers the measured segment.
+#include "plugin/tools/segment_tool.h"
+
 #include <cmath>
 
 #include "plugin/associative/links.h"
@@ -22,8 +21,6 @@
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_classification.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/segment_gesture.h"
-#include "plugin/tools/segment_memory.h"
 #include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
 #include "plugin/tools/tool_table.h"
@@ -81,27 +78,25 @@ struct ClickedPoint {
     std::int16_t anchor = -1;
 };
 
-AIErr FirstPoint(const ClickedPoint& clicked) {
+AIErr FirstPoint(SegmentGesture& gesture, const ClickedPoint& clicked) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
     BuildState().first = clicked.point;
-    SegmentGesture& gesture = Gesture();
     gesture.firstSnapped = clicked.snapped;
     gesture.lastClickFree = clicked.free;
     gesture.firstPath = clicked.path;
     gesture.firstAnchor = clicked.anchor;
-    result = NotePieces(CreateSegmentArtSet(0, AssociationFor(clicked.snapped)));
+    result = NotePieces(Kept(CreateSegmentArtSet(0, AssociationFor(clicked.snapped))));
     if (clicked.path) result = LinkFirstPoint(clicked.path, clicked.anchor);
     ArtSet().onlyFirstPoint = true;
     Tools().clickCount = 1;
     return result;
 }
 
-AIErr SecondPoint(const ClickedPoint& clicked, Point clickPointer) {
+AIErr SecondPoint(SegmentGesture& gesture, const ClickedPoint& clicked, Point clickPointer) {
     DimensionBuildState& state = BuildState();
-    const SegmentGesture& gesture = Gesture();
     state.second = clicked.point;
-    Gesture().lastClickFree = clicked.free;
+    gesture.lastClickFree = clicked.free;
     ArtSet().onlyFirstPoint = false;
     Tools().clickCount = 2;
     AIErr result = kNoErr;
@@ -111,26 +106,26 @@ AIErr SecondPoint(const ClickedPoint& clicked, Point clickPointer) {
     state.direction = DirectionAngle(state.first, state.second);
     state.textRotation = 0;
     if (BothWays()) return StartDrag(result);
-    const BuildResult built = BuildSegmentDimension(clickPointer);
+    const BuildResult built = Kept(BuildSegmentDimension(clickPointer));
     // A dimension given up (the user was told why) leaves nothing to drag.
     if (built.outcome == BuildOutcome::Abandoned) return NoteAbandoned(built);
     return StartDrag(built.code);
 }
 
 // An anchor point (linked), a snapped point or a crossing.
-AIErr ClickOnPoint(const HoverState& hover, Point clickPointer) {
+AIErr ClickOnPoint(SegmentGesture& gesture, const HoverState& hover, Point clickPointer) {
     ClickedPoint clicked;
     clicked.point = hover.hoverPoint;
     clicked.snapped = hover.kind == HoverKind::SnappedPointHit;
     clicked.path = hover.kind == HoverKind::AnchorHit ? hover.path : nullptr;
     clicked.anchor = hover.anchor;
-    if (Tools().clickCount == 0) return FirstPoint(clicked);
+    if (Tools().clickCount == 0) return FirstPoint(gesture, clicked);
     BuildState().measuredPath = hover.path;  // what a both-ways dimension measures
-    return SecondPoint(clicked, clickPointer);
+    return SecondPoint(gesture, clicked, clickPointer);
 }
 
-AIErr ClickOnNothing(Point pointer) {
-    if (Tools().clickCount == 1 && !Gesture().lastClickFree) {
+AIErr ClickOnNothing(SegmentGesture& gesture, Point pointer) {
+    if (Tools().clickCount == 1 && !gesture.lastClickFree) {
         ShowAlert(texts::kSecondPointNeeded.c_str());
         return kNoErr;
     }
@@ -141,8 +136,8 @@ AIErr ClickOnNothing(Point pointer) {
     ClickedPoint clicked;
     clicked.point = pointer;
     clicked.free = true;
-    if (Tools().clickCount == 0) return FirstPoint(clicked);
-    return SecondPoint(clicked, pointer);
+    if (Tools().clickCount == 0) return FirstPoint(gesture, clicked);
+    return SecondPoint(gesture, clicked, pointer);
 }
 
 AIErr ClickOnStraightSegment(const HoverState& hover, Point clickPointer) {
@@ -150,7 +145,7 @@ AIErr ClickOnStraightSegment(const HoverState& hover, Point clickPointer) {
     if (result != kNoErr) return result;
     Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
     DimensionBuildState& state = BuildState();
-    result = NotePieces(CreateSegmentArtSet(0, AssociationFor(false)));
+    result = NotePieces(Kept(CreateSegmentArtSet(0, AssociationFor(false))));
     state.first = hover.segmentPoints[0];
     state.second = hover.segmentPoints[1];
     state.measuredPath = hover.path;
@@ -159,7 +154,7 @@ AIErr ClickOnStraightSegment(const HoverState& hover, Point clickPointer) {
     Tools().straightSegmentClick = true;
     if (!BothWays()) {
         result = LinkSegment(hover.path, hover.segmentStart, hover.segmentEnd);
-        result = NoteAbandoned(BuildSegmentDimension(clickPointer));
+        result = NoteAbandoned(Kept(BuildSegmentDimension(clickPointer)));
     }
     return StartDrag(result);
 }
@@ -181,7 +176,7 @@ BuildResult StartCurvedSegmentDimension(const HoverState& hover, SegmentMeasure 
         arc.start = hover.segmentPoints[0];
         arc.end = hover.segmentPoints[1];
         arc.pointer = hover.pointer;
-        return StartArcDimension(arc);
+        return Kept(StartArcDimension(arc));
     }
     CurveClick curve;
     curve.path = hover.path;
@@ -189,20 +184,21 @@ BuildResult StartCurvedSegmentDimension(const HoverState& hover, SegmentMeasure 
     curve.t = hover.t;
     curve.point = hover.hoverPoint;
     curve.pointer = hover.pointer;
-    return StartCurveDimension(curve);
+    return Kept(StartCurveDimension(curve));
 }
 
 // A whole curved segment: the curve-following dimension, or the arc-length one.
-AIErr ClickOnCurvedSegment(const HoverState& hover, SegmentMeasure measure) {
+AIErr ClickOnCurvedSegment(SegmentGesture& gesture, const HoverState& hover,
+                           SegmentMeasure measure) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr || RefuseClosedPath(hover.path)) return result;
     Tools().clickCount = 0;  // a whole measurement: a pending first point is dropped
-    Gesture().measure = measure;
+    gesture.measure = measure;
     DimensionBuildState& state = BuildState();
     state.measuredPath = hover.path;
     state.measuredSegment = hover.segmentStart;
     if (BothWays())
-        return StartDrag(NotePieces(CreateSegmentArtSet(0, Association::NotAssociative)));
+        return StartDrag(NotePieces(Kept(CreateSegmentArtSet(0, Association::NotAssociative))));
     const BuildResult started = StartCurvedSegmentDimension(hover, measure);
     NotePieces(started);
     return StartDrag(NoteAbandoned(started));
@@ -211,10 +207,10 @@ AIErr ClickOnCurvedSegment(const HoverState& hover, SegmentMeasure measure) {
 // A line of an existing segment dimension: the dimension is rebuilt and follows the
 // pointer.
 AIErr ClickOnDimensionLine(AIArtHandle piece, Point clickPointer) {
-    return FollowBuild(kSegmentTool, RebuildSegmentDimension(piece, clickPointer));
+    return FollowBuild(kSegmentTool, Kept(RebuildSegmentDimension(piece, clickPointer)));
 }
 
-AIErr ClickOnHover(const ToolClick& click) {
+AIErr ClickOnHover(SegmentGesture& gesture, const ToolClick& click) {
     // A press on another kind of dimension belongs to its own tool; the Segment tool stays
     // current for the presses after it.
     const std::int32_t owner = ToolOfDimensionPiece(click);
@@ -227,28 +223,21 @@ AIErr ClickOnHover(const ToolClick& click) {
         case HoverKind::AnchorHit:
         case HoverKind::SnappedPointHit:
         case HoverKind::CrossingHit:
-            return ClickOnPoint(hover, click.pointer);
+            return ClickOnPoint(gesture, hover, click.pointer);
         case HoverKind::None:
-            return ClickOnNothing(click.pointer);
+            return ClickOnNothing(gesture, click.pointer);
         case HoverKind::StraightSegmentHit:
             return ClickOnStraightSegment(hover, click.pointer);
         case HoverKind::CurveHit:
-            return ClickOnCurvedSegment(hover, SegmentMeasure::Curve);
+            return ClickOnCurvedSegment(gesture, hover, SegmentMeasure::Curve);
         case HoverKind::ArcHit:
-            return ClickOnCurvedSegment(hover, SegmentMeasure::Arc);
+            return ClickOnCurvedSegment(gesture, hover, SegmentMeasure::Arc);
         default:
             return kNoErr;
     }
 }
 
-// What the click did is told by the dimension it made; the host hears how the group's
-// naming went.
-AIErr SegmentClick(const ToolClick& click) {
-    ClickOnHover(click);
-    return NameCurrentGroup();
-}
-
-void SnapToMemory(const AIToolMessage* message) {
+void SnapToMemory(const SegmentMemory& memory, const AIToolMessage* message) {
     ToolState& tools = Tools();
     AIReal zoom = 1;
     if (sAIDocumentView->GetDocumentViewZoom(nullptr, &zoom) != kNoErr || zoom <= 0) zoom = 1;
@@ -265,30 +254,24 @@ void SnapToMemory(const AIToolMessage* message) {
                    tools.straightSegmentClick ? cursors::kStraightSegment : cursors::kNothing);
     };
     Point found;
-    if (Memory().FindClose(close, missed, &found)) {
+    if (memory.FindClose(close, missed, &found)) {
         tools.cursor = found;
         ShowCursor(message, cursors::kAnchor);
     }
 }
 
-AIErr SegmentDrag(const AIToolMessage* message, const DragKeys& keys) {
-    SnapToMemory(message);
-    return NoteAbandoned(DragSegmentDimension(Gesture().measure, Tools().cursor, keys));
-}
-
 // Whether the dimension just placed measured between the build state's two points: a
 // curve-following one measures along its curve, and a both-ways one on a curve or an arc
 // takes its points from the bounds only while it is dragged.
-bool MeasuredTwoPoints() {
-    const SegmentMeasure measure = Gesture().measure;
+bool MeasuredTwoPoints(SegmentMeasure measure) {
     return measure == SegmentMeasure::BetweenPoints ||
            (measure == SegmentMeasure::Arc && !BothWays());
 }
 
 // Two presses on one point measure nothing: the user is told and the dimension goes.
-bool RefuseZeroLength() {
+bool RefuseZeroLength(SegmentMeasure measure) {
     const DimensionBuildState& state = BuildState();
-    if (Gesture().measure != SegmentMeasure::BetweenPoints || BothWays() || !ArtSet().group ||
+    if (measure != SegmentMeasure::BetweenPoints || BothWays() || !ArtSet().group ||
         !SamePoint(state.first, state.second))
         return false;
     ShowAlert(texts::kDistinctPoints.c_str());
@@ -298,19 +281,42 @@ bool RefuseZeroLength() {
     return true;
 }
 
-AIErr SegmentMouseUp() {
+}  // namespace
+
+AIErr SegmentTool::Classify(Point pointer) {
+    return ClassifySegmentHover(pointer);
+}
+
+std::int32_t SegmentTool::Cursor(HoverKind kind, bool) const {
+    return MeasuringCursor(kSegmentTool, kind);
+}
+
+// What the click did is told by the dimension it made; the host hears how the group's
+// naming went.
+AIErr SegmentTool::Click(const ToolClick& click) {
+    ClickOnHover(gesture_, click);
+    return NameCurrentGroup();
+}
+
+AIErr SegmentTool::Drag(const ToolEvent& event) {
+    SnapToMemory(memory_, event.message);
+    return NoteAbandoned(Kept(DragSegmentDimension(gesture_.measure, Tools().cursor, event.keys)));
+}
+
+AIErr SegmentTool::MouseUp(const ToolEvent&) {
     ToolState& tools = Tools();
-    if (tools.dragActive && !RefuseZeroLength() && MeasuredTwoPoints())
-        Memory().Add(BuildState().first, BuildState().second, Settings().memoryCapacity);
-    Gesture().measure = SegmentMeasure::BetweenPoints;
+    if (tools.dragActive && !RefuseZeroLength(gesture_.measure) &&
+        MeasuredTwoPoints(gesture_.measure))
+        memory_.Add(BuildState().first, BuildState().second, Settings().memoryCapacity);
+    gesture_.measure = SegmentMeasure::BetweenPoints;
     tools.straightSegmentClick = false;
     return kNoErr;
 }
 
-const char* SegmentGroupName() {
+const char* SegmentTool::GroupName() const {
     if (BothWays()) return texts::kGroupSegmentBoth.c_str();
-    if (Gesture().measure == SegmentMeasure::Curve) return texts::kGroupSegmentCurve.c_str();
-    if (Gesture().measure == SegmentMeasure::Arc) return texts::kGroupSegmentArc.c_str();
+    if (gesture_.measure == SegmentMeasure::Curve) return texts::kGroupSegmentCurve.c_str();
+    if (gesture_.measure == SegmentMeasure::Arc) return texts::kGroupSegmentArc.c_str();
     switch (Settings().dimensionType) {
         case kObliqueType:
             return texts::kGroupSegmentOblique.c_str();
@@ -322,21 +328,5 @@ const char* SegmentGroupName() {
             return texts::kGroupSegmentError.c_str();
     }
 }
-
-std::int32_t SegmentCursor(HoverKind kind, bool) {
-    return MeasuringCursor(kSegmentTool, kind);
-}
-
-}  // namespace
-
-SegmentGesture& Gesture() {
-    static SegmentGesture gesture;
-    return gesture;
-}
-
-const ToolBehaviour kSegmentBehaviour{
-    ClassifySegmentHover, SegmentCursor,  nullptr,          SegmentClick,
-    SegmentDrag,          SegmentMouseUp, SegmentGroupName,
-};
 
 }  // namespace quill

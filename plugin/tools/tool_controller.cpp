@@ -16,34 +16,38 @@
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/lengths_measures.h"
-#include "plugin/tools/segment_gesture.h"
+#include "plugin/tools/lengths_tool.h"
 #include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
 #include "plugin/tools/tool_table.h"
+#include "sdk/quill_vocabulary.h"
 
 namespace quill {
 
 namespace {
 
-// Tolerance of the hit test of a click, in points.
-constexpr AIReal kClickTolerance = 8.0f;
-
-Point Pointer(const AIToolMessage* message) {
-    return {message->cursor.h, message->cursor.v};
+// The event record of a message, with the keys its phase reads (see `ToolEvent`).
+ToolEvent EventOf(const AIToolMessage* message, ToolPhase phase) {
+    ToolEvent event;
+    event.message = message;
+    event.pointer = {message->cursor.h, message->cursor.v};
+    event.phase = phase;
+    DragKeys& keys = event.keys;
+    if (phase == ToolPhase::Release) return event;
+    keys.shift = KeyIsDown(kVirtualKeyShift);
+    keys.alt = KeyIsDown(kVirtualKeyAlt);
+    if (phase != ToolPhase::Drag) return event;
+    keys.control = KeyIsDown(kVirtualKeyControl);
+    keys.escape = KeyIsDown(kVirtualKeyEscape);
+    keys.space = KeyIsDown(kVirtualKeySpace);
+    keys.leftShift = KeyIsDown(kVirtualKeyLeftShift);
+    keys.rightShift = KeyIsDown(kVirtualKeyRightShift);
+    return event;
 }
-
-// What a gesture (mouse-down to mouse-up) found in place when it began, and the code of
-// its latest step: a dimension whose last reshape failed is half-built.
-struct GestureWatch {
-    AIArtHandle groupAtDown = nullptr;
-    bool firstPointAtDown = false;
-    AIErr lastError = kNoErr;
-};
-GestureWatch gesture;
 
 // Whether the dimension under construction is one this gesture made or finished.
 bool MadeByThisGesture(const DimensionArtSet& set) {
+    const GestureWatch& gesture = Tools().gesture;
     return set.group && (set.group != gesture.groupAtDown || gesture.firstPointAtDown);
 }
 
@@ -53,7 +57,7 @@ bool MadeByThisGesture(const DimensionArtSet& set) {
 // stays. The code to report, 0 when nothing went.
 AIErr DisposeHalfBuiltDimension(AIErr failed) {
     DimensionArtSet& set = ArtSet();
-    if (failed == kNoErr) failed = set.unfinished;
+    if (failed == kNoErr) failed = Tools().gesture.unfinished;
     if (failed == kNoErr || !MadeByThisGesture(set)) return kNoErr;
     // Straight to the host: asking whether the group is valid may be what fails.
     sAIArt->DisposeArt(set.group);
@@ -94,18 +98,6 @@ AIErr SwitchToNextTool() {
     return SelectToolIndex(next);
 }
 
-DragKeys ReadDragKeys() {
-    DragKeys keys;
-    keys.shift = KeyIsDown(kVirtualKeyShift);
-    keys.alt = KeyIsDown(kVirtualKeyAlt);
-    keys.control = KeyIsDown(kVirtualKeyControl);
-    keys.escape = KeyIsDown(kVirtualKeyEscape);
-    keys.space = KeyIsDown(kVirtualKeySpace);
-    keys.leftShift = KeyIsDown(kVirtualKeyLeftShift);
-    keys.rightShift = KeyIsDown(kVirtualKeyRightShift);
-    return keys;
-}
-
 // The smart-guide colour of the host, in 16-bit components; a missing value counts 0.
 AIRGBColor SmartGuideColour() {
     const char* keys[3] = {"snapomatic/Color/red", "snapomatic/Color/green",
@@ -131,7 +123,7 @@ void MeasureHoveredPath() {
 // The gesture of the last click is over: nothing measured yet.
 void ClearClickFlags() {
     Tools().straightSegmentClick = false;
-    Gesture().measure = SegmentMeasure::BetweenPoints;
+    for (std::int32_t index = 1; index <= kToolCount; ++index) ToolAt(index).PressBegins();
 }
 
 // No drag goes on after its mouse-up, nor into another tool: nothing of it is drawn or
@@ -151,33 +143,33 @@ bool IsHandOverSelection(const AIToolMessage* message) {
     return tools.handOverSelection != 0 && message->tool == tools.tools[tools.handOverSelection];
 }
 
-AIErr MouseDown(AIToolMessage* message) {
+AIErr MouseDown(const ToolEvent& event) {
     ToolState& tools = Tools();
     tools.dragActive = false;
     tools.pressTool = 0;
     ClearClickFlags();
-    tools.cursor = Pointer(message);
+    tools.cursor = event.pointer;
     RefreshStrokeWidths();
-    const bool shift = KeyIsDown(kVirtualKeyShift), alt = KeyIsDown(kVirtualKeyAlt);
+    const bool shift = event.keys.shift, alt = event.keys.alt;
     const bool panelPage = AnyPanelPageOpen();
     if (shift && !alt && !panelPage) return SwitchToNextTool();
     if (alt && !shift && !panelPage) return SelectToolIndex(kParametersTool);
 
     AIHitRef hitRef = nullptr;
     const AIRealPoint at{tools.cursor.h, tools.cursor.v};
-    AIErr result = sAIHitTest->HitTestEx(nullptr, &at, kClickTolerance, kAllHitRequest, &hitRef);
+    AIErr result =
+        sAIHitTest->HitTestEx(nullptr, &at, vocabulary::kClickTolerance, kAllHitRequest, &hitRef);
     if (result != kNoErr) return result;
     AIToolHitData hit{};
     result = sAIHitTest->GetHitData(hitRef, &hit);
     sAIHitTest->Release(hitRef);
     if (result != kNoErr) return result;
-    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
-    if (!hit.hit && tool.nothingClickedAlert) {
-        ShowAlert(tool.nothingClickedAlert);
+    Tool& tool = ToolAt(tools.currentTool);
+    if (!hit.hit && tool.NothingClickedAlert()) {
+        ShowAlert(tool.NothingClickedAlert());
         return result;
     }
-    if (!tool.click) return result;
-    return tool.click(ToolClick{hit, shift, alt, tools.cursor});
+    return tool.Click(ToolClick{hit, shift, alt, tools.cursor});
 }
 
 }  // namespace
@@ -197,10 +189,10 @@ AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
     Settings().SetMarksForToolSelection();
     ClearClickFlags();
     BuildState() = DimensionBuildState{};
-    Gesture() = SegmentGesture{};
+    for (std::int32_t index = 1; index <= kToolCount; ++index) ToolAt(index).ToolSelected();
     ArtSet().onlyFirstPoint = false;
     tools.smartGuideColour = SmartGuideColour();
-    tools.selectionPoint = Pointer(message);
+    tools.selectionPoint = {message->cursor.h, message->cursor.v};
     BuildPaintStyles();
     for (std::int32_t index = 1; index <= kToolCount; ++index)
         if (tools.tools[index] == message->tool) tools.currentTool = index;
@@ -226,9 +218,10 @@ AIErr EditTool(AIToolMessage*) {
 }
 
 AIErr TrackToolCursor(AIToolMessage* message) {
-    const bool shift = KeyIsDown(kVirtualKeyShift), alt = KeyIsDown(kVirtualKeyAlt);
+    const ToolEvent event = EventOf(message, ToolPhase::Track);
+    const bool shift = event.keys.shift, alt = event.keys.alt;
     ToolState& tools = Tools();
-    tools.cursor = Pointer(message);
+    tools.cursor = event.pointer;
     const bool panelPage = AnyPanelPageOpen();
     if (alt && !shift && !panelPage) {
         ShowCursor(message, cursors::kParametersTool);
@@ -238,39 +231,44 @@ AIErr TrackToolCursor(AIToolMessage* message) {
         ShowCursor(message, cursors::kNextTool);
         return kNoErr;
     }
-    const ToolBehaviour& tool = BehaviourOf(tools.currentTool);
-    const AIErr result = tool.classify ? tool.classify(tools.cursor) : kNoErr;
+    Tool& tool = ToolAt(tools.currentTool);
+    const AIErr result = tool.Classify(tools.cursor);
     MeasureHoveredPath();
-    const std::int32_t cursor = tool.cursor ? tool.cursor(CurrentHover().kind, shift && alt) : 0;
+    const std::int32_t cursor = tool.Cursor(CurrentHover().kind, shift && alt);
     if (cursor != 0) ShowCursor(message, cursor);
     return result;
 }
 
 AIErr ToolMouseDown(AIToolMessage* message) {
+    GestureWatch& gesture = Tools().gesture;
     gesture = GestureWatch{ArtSet().group, ArtSet().onlyFirstPoint, kNoErr};
     ArtSet().unfinished = kNoErr;
-    gesture.lastError = CodeOf([&] { return MouseDown(message); });
+    const ToolEvent event = EventOf(message, ToolPhase::Press);
+    gesture.lastError = CodeOf([&] { return MouseDown(event); });
     return gesture.lastError;
 }
 
 AIErr ToolMouseDrag(AIToolMessage* message) {
     ToolState& tools = Tools();
     if (!tools.dragActive) return kNoErr;
-    const DragKeys keys = ReadDragKeys();
-    tools.dragAlt = keys.alt;
-    tools.dragControl = keys.control;
-    tools.dragEscape = keys.escape;
-    tools.cursor = Pointer(message);
-    const ToolBehaviour& tool = BehaviourOf(tools.ActingTool());
-    gesture.lastError = CodeOf([&] { return tool.drag ? tool.drag(message, keys) : kNoErr; });
+    const ToolEvent event = EventOf(message, ToolPhase::Drag);
+    tools.dragAlt = event.keys.alt;
+    tools.dragControl = event.keys.control;
+    tools.dragEscape = event.keys.escape;
+    tools.cursor = event.pointer;
+    Tool& tool = ToolAt(tools.ActingTool());
+    GestureWatch& gesture = tools.gesture;
+    gesture.lastError = CodeOf([&] { return tool.Drag(event); });
     return gesture.lastError;
 }
 
-AIErr ToolMouseUp(AIToolMessage*) {
+AIErr ToolMouseUp(AIToolMessage* message) {
+    const ToolEvent event = EventOf(message, ToolPhase::Release);
     ToolState& tools = Tools();
     if (tools.clickCount > 1) tools.clickCount = 0;
-    const ToolBehaviour& tool = BehaviourOf(tools.ActingTool());
-    const AIErr result = CodeOf([&] { return tool.mouseUp ? tool.mouseUp() : kNoErr; });
+    Tool& tool = ToolAt(tools.ActingTool());
+    const AIErr result = CodeOf([&] { return tool.MouseUp(event); });
+    GestureWatch& gesture = tools.gesture;
     // The group given up is told, unless the step that failed told it already.
     const AIErr givenUp = DisposeHalfBuiltDimension(result != kNoErr ? result : gesture.lastError);
     const bool toldAlready = result == kNoErr && givenUp == gesture.lastError;

@@ -1,12 +1,13 @@
 // The interaction state shared by the tool controller, the tools and the feedback:
-// which tool is current, the click under way, the drag, the keys. Global from start-up
-// to shutdown; used only on the host's thread. Only the tools write it: the builders
-// they call return what happened instead.
+// which tool is current, the click under way, the drag, the keys. Part of the plug-in
+// object's state record, from start-up to shutdown; used only on the host's thread. Only
+// the tools write it: the builders they call return what happened instead.
 #pragma once
 
 #include <cstdint>
 
 #include "plugin/geometry/types.h"
+#include "sdk/errors.h"
 #include "sdk/types.h"
 
 namespace quill {
@@ -21,6 +22,16 @@ enum ToolIndex : std::int32_t {
     kParametersTool = 6,
 };
 constexpr int kToolCount = 6;
+
+/// What the press under way (mouse-down to mouse-up) found in place when it began, the
+/// code of its latest step, and the piece its latest build left unfinished: a dimension
+/// whose last reshape failed, or with a piece the host would not finish, is half-built.
+struct GestureWatch {
+    AIArtHandle groupAtDown = nullptr;
+    bool firstPointAtDown = false;
+    AIErr lastError = kNoErr;
+    AIErr unfinished = kNoErr;
+};
 
 struct ToolState {
     std::int32_t currentTool = kSegmentTool;
@@ -44,11 +55,14 @@ struct ToolState {
     bool dragControl = false;
     bool dragEscape = false;
     AIRGBColor smartGuideColour{0, 0, 0};
+    GestureWatch gesture;
 
     /// The tool the events of the press under way belong to.
     std::int32_t ActingTool() const { return pressTool != 0 ? pressTool : currentTool; }
 };
 
+/// Part of the plug-in object's state record bound to the message being handled
+/// (frame/quill_state.h).
 ToolState& Tools();
 
 }  // namespace quill

@@ -4,25 +4,10 @@
 #include "plugin/services/host_art.h"
 #include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
+#include "plugin/settings/settings_record.h"
 #include "plugin/tools/tool_state.h"
 
 namespace quill {
-
-namespace {
-
-const ToolBehaviour kNoBehaviour{};
-
-}  // namespace
-
-const ToolBehaviour& BehaviourOf(std::int32_t index) {
-    // Entry i - 1 is the tool of index i, in the order of registration.
-    static const ToolBehaviour* const kRows[kToolCount] = {
-        &kSegmentBehaviour, &kAngleBehaviour,   &kCircleBehaviour,
-        &kBezierBehaviour,  &kLengthsBehaviour, &kParametersBehaviour,
-    };
-    if (index < 1 || index > kToolCount) return kNoBehaviour;
-    return *kRows[index - 1];
-}
 
 AIErr HandClickTo(std::int32_t tool, const ToolClick& click) {
     ToolState& tools = Tools();
@@ -33,14 +18,12 @@ AIErr HandClickTo(std::int32_t tool, const ToolClick& click) {
     }
     tools.currentTool = tool;
     tools.pressTool = 0;
-    const ToolBehaviour& behaviour = BehaviourOf(tool);
-    return behaviour.click ? behaviour.click(click) : kNoErr;
+    return ToolAt(tool).Click(click);
 }
 
 AIErr HandPressTo(std::int32_t tool, const ToolClick& click) {
     Tools().pressTool = tool;
-    const ToolBehaviour& behaviour = BehaviourOf(tool);
-    return behaviour.click ? behaviour.click(click) : kNoErr;
+    return ToolAt(tool).Click(click);
 }
 
 std::int32_t ToolOfDimensionPiece(const ToolClick& click) {
@@ -59,12 +42,21 @@ AIErr FollowBuild(std::int32_t tool, const BuildResult& built) {
     return built.code;
 }
 
+BuildResult Kept(const BuildResult& built) {
+    SettingsRecord& settings = Settings();
+    if (built.lineOffset) settings.lineOffset = *built.lineOffset;
+    if (built.angleRadius) settings.angleRadius = *built.angleRadius;
+    Tools().gesture.unfinished = built.unfinished;
+    return built;
+}
+
 AIErr NameCurrentGroup() {
     const ToolState& tools = Tools();
     const std::int32_t acting = tools.ActingTool();
-    const ToolBehaviour& tool = BehaviourOf(acting);
-    if (!tool.groupName || acting < 1 || acting > kToolCount || !tools.built[acting]) return kNoErr;
-    return NameDimensionGroup(tool.groupName());
+    if (acting < 1 || acting > kToolCount || !tools.built[acting]) return kNoErr;
+    const char* name = ToolAt(acting).GroupName();
+    if (!name) return kNoErr;
+    return NameDimensionGroup(name);
 }
 
 }  // namespace quill

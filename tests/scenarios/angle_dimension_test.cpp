@@ -62,13 +62,13 @@ TEST(AngleDimension, AVertexIsMeasuredAndTheArcFollowsThePointer) {
     EXPECT_GT(AnchorOf(p.arrow1, 3)[1].get<double>(), 110.3855);
     // The arc carries the link: the anchors of the first side, the vertex, the second side.
     const auto& tags = (*p.arc)["tags"];
-    EXPECT_EQ(tags["orl"], "jj");
-    EXPECT_EQ(tags["moda"], "jj");
-    EXPECT_EQ(tags["ang"], "0");
-    EXPECT_EQ(tags["num1"], "0");
-    EXPECT_EQ(tags["num2"], "1");
-    EXPECT_EQ(tags["num3"], "2");
-    EXPECT_EQ(s.dump["layers"][0]["art"][0]["tags"]["ang"], "0");
+    EXPECT_EQ(tags[tags::kPiece], "jj");
+    EXPECT_EQ(tags[tags::kAngleMarker], "jj");
+    EXPECT_EQ(tags[tags::kAngleLink], "0");
+    EXPECT_EQ(tags[tags::kIndex1], "0");
+    EXPECT_EQ(tags[tags::kIndex2], "1");
+    EXPECT_EQ(tags[tags::kIndex3], "2");
+    EXPECT_EQ(s.dump["layers"][0]["art"][0]["tags"][tags::kAngleLink], "0");
 }
 
 TEST(AngleDimension, OutsideTheSectorTheReflexAngleIsMeasuredAndAltFlipsItBack) {
@@ -156,7 +156,7 @@ TEST(AngleDimension, ARightAngleIsASquareWithinThePrecision) {
     EXPECT_POINT_NEAR(squareArt[0]["segments"][0]["p"], 128.346457, 100, 1e-3);
     EXPECT_POINT_NEAR(squareArt[0]["segments"][1]["p"], 128.346457, 128.346457, 1e-3);
     EXPECT_POINT_NEAR(squareArt[0]["segments"][2]["p"], 100, 128.346457, 1e-3);
-    EXPECT_EQ(squareArt[0]["tags"]["moda"], "jj");
+    EXPECT_EQ(squareArt[0]["tags"][tags::kAngleMarker], "jj");
     auto arc = corner("pref Precision 2\n", almostRight);
     EXPECT_EQ((*AnglePieces(OnlyGroup(arc.dump)).label)["contents"], "90,5°");
     auto exact = corner("pref Precision 2\n", "100,200");
@@ -171,16 +171,16 @@ TEST(AngleDimension, ARightAngleIsASquareWithinThePrecision) {
 TEST(AngleDimension, TwoSidesSharingAnAnchorMeasureAtThatAnchor) {
     // Clicked near their far ends, the sides still meet at the anchor they share.
     auto pending = RunScenario(kCorner + "click 190 100\nmove 300 400\n");
-    EXPECT_EQ(pending.dump["cursor"], 21002);  // the second side is awaited
+    EXPECT_EQ(pending.dump["cursor"], cursors::kStraightSegment);  // the second side is awaited
     EXPECT_EQ(LayerArt(pending.dump, "Dimensions"), nullptr);
     auto s = RunScenario(kCorner + "click 190 100\nclick 145 177.94229\n");
     ASSERT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
     const Pieces p = AnglePieces(OnlyGroup(s.dump));
     EXPECT_EQ((*p.label)["contents"], "60°");
     EXPECT_POINT_NEAR((*p.label)["anchor"], 114.729251, 108.503937, 1e-3);
-    EXPECT_EQ((*p.arc)["tags"]["num1"], "0");
-    EXPECT_EQ((*p.arc)["tags"]["num2"], "1");
-    EXPECT_EQ((*p.arc)["tags"]["num3"], "2");
+    EXPECT_EQ((*p.arc)["tags"][tags::kIndex1], "0");
+    EXPECT_EQ((*p.arc)["tags"][tags::kIndex2], "1");
+    EXPECT_EQ((*p.arc)["tags"][tags::kIndex3], "2");
 }
 
 TEST(AngleDimension, CrossingSidesMeasureTheHalvesThatWereClicked) {
@@ -194,8 +194,9 @@ TEST(AngleDimension, CrossingSidesMeasureTheHalvesThatWereClicked) {
     Pieces p = AnglePieces(OnlyGroup(obtuse.dump));
     EXPECT_EQ((*p.label)["contents"], "120°");
     EXPECT_POINT_NEAR((*p.label)["anchor"], 391.496063, 314.729251, 1e-3);
-    EXPECT_FALSE((*p.arc)["tags"].contains("ang"));  // two paths: nothing to rebuild from
-    EXPECT_FALSE((*p.arc)["tags"].contains("moda"));
+    EXPECT_FALSE(
+        (*p.arc)["tags"].contains(tags::kAngleLink));  // two paths: nothing to rebuild from
+    EXPECT_FALSE((*p.arc)["tags"].contains(tags::kAngleMarker));
     auto acute = RunScenario(lines + "click 460 300\nclick 415 325.98076\n");
     p = AnglePieces(OnlyGroup(acute.dump));
     EXPECT_EQ((*p.label)["contents"], "60°");
@@ -297,7 +298,7 @@ TEST(SavedAngleDimensions, AReopenedDimensionRebuildsOnTheMovedAnchor) {
     const Pieces p = AnglePieces(OnlyGroup(s.dump));  // the old dimension replaced
     EXPECT_EQ((*p.label)["contents"], "45°");
     EXPECT_POINT_NEAR((*p.label)["anchor"], 131.426454, 113.017263, 1e-3);  // 0.6 R, 22.5°
-    EXPECT_EQ((*p.arc)["tags"]["ang"], "0");
+    EXPECT_EQ((*p.arc)["tags"][tags::kAngleLink], "0");
 
     // The measured path gone, or a link edited beyond its anchors: the user is told and
     // the old dimension stays.

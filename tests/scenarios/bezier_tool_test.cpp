@@ -86,7 +86,7 @@ TEST(BezierTool, DividesPathsSegmentsAndAnglesIntoEqualParts) {
         ExpectAcross(e[1], OnEll(300), kH);
         for (int k = 1; k < n; ++k) ExpectAcross(e[k + 1], OnEll(300.0 * k / n), kH);
         EXPECT_TRUE(e[0]["selected"]);
-        EXPECT_FALSE(e[0]["tags"].contains("orl"));
+        EXPECT_FALSE(e[0]["tags"].contains(tags::kPiece));
 
         const auto q = MarksOf(RunScenario(start + kSquare + kTool + "click 45 0\n"), n);
         ExpectAcross(q[0], OnSquare(0), kH);
@@ -152,7 +152,7 @@ TEST(BezierTool, PointModeMarksTheCentreOfACircle) {
     ExpectLine(s[1], 214.4, 200, 234.4, 200);
     ExpectLine(s[2], 185.6, 200, 165.6, 200);
     ExpectLine(s[5], 200, 185.6, 200, 165.6);
-    EXPECT_EQ(s[5]["tags"]["orl"], "jj");
+    EXPECT_EQ(s[5]["tags"][tags::kPiece], "jj");
     EXPECT_FALSE(s[5]["style"]["dash"].empty());
     const auto l = MarksOf(RunScenario(setup + "click 570.71068 570.71068\n"), 6);
     ExpectLine(l[5], 500, 482, 500, 382);

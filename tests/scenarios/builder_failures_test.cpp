@@ -39,7 +39,7 @@ TEST(BuilderFailures, AClickWhoseGroupCannotBeMadeChangesNothing) {
     EXPECT_TRUE(art == nullptr || art->empty());
     const auto& base = s.dump["layers"][0]["art"][0];
     EXPECT_EQ(base["name"], "base");
-    EXPECT_FALSE(base["tags"].contains("segpt1"));
+    EXPECT_FALSE(base["tags"].contains(tags::kFirstPointLink));
 }
 
 TEST(BuilderFailures, ALayerWhoseStateCannotBeReadIsNotCalledLocked) {

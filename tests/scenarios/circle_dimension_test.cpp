@@ -55,9 +55,9 @@ CirclePieces PiecesOf(const Scenario& scenario) {
     for (const json& piece : (*p.group)["art"]) {
         if (piece["type"] == "text")
             (p.label ? p.tolerances.push_back(&piece) : void(p.label = &piece));
-        else if (piece["tags"].contains("red"))
+        else if (piece["tags"].contains(tags::kMainLine))
             p.leader = &piece;
-        else if (piece["tags"].contains("modc"))
+        else if (piece["tags"].contains(tags::kCircleMarker))
             p.radiusLine = &piece;
         else
             p.arrowheads.push_back(&piece);
@@ -110,11 +110,15 @@ TEST(CircleDimension, RadiusOnTheHostsCircleIsBuiltPieceByPiece) {
     EXPECT_NEAR((*p.tolerances[0])["anchor"][0].get<double>(),
                 (*p.label)["bounds"][2].get<double>(), 1e-3);
     // The links: on the circle, and on both lines with the arc's anchors 0 and 1.
-    EXPECT_EQ(s.dump["layers"][0]["art"][0]["tags"]["cer"], "0");
-    const json link = {{"orl", "jj"}, {"modc", "jj"}, {"cer", "0"}, {"num1", "0"}, {"num2", "1"}};
+    EXPECT_EQ(s.dump["layers"][0]["art"][0]["tags"][tags::kCircleLink], "0");
+    const json link = {{tags::kPiece, "jj"},
+                       {tags::kCircleMarker, "jj"},
+                       {tags::kCircleLink, "0"},
+                       {tags::kIndex1, "0"},
+                       {tags::kIndex2, "1"}};
     EXPECT_EQ((*p.radiusLine)["tags"], link);
     json mainLine = link;
-    mainLine["red"] = "jj";
+    mainLine[tags::kMainLine] = "jj";
     EXPECT_EQ((*p.leader)["tags"], mainLine);
 }
 
@@ -225,7 +229,7 @@ TEST(CircleDimension, ArcOfAPathClickedWholeOrByItsTwoEnds) {
     p = PiecesOf(s);
     ExpectAnchor(p.leader, 2, {135.35534, 335.35534}, "two ends");
     EXPECT_EQ((*p.label)["contents"], "R 50 pt");
-    EXPECT_FALSE((*p.leader)["tags"].contains("cer"));
+    EXPECT_FALSE((*p.leader)["tags"].contains(tags::kCircleLink));
     EXPECT_TRUE(s.dump["layers"][0]["art"][0]["tags"].empty());
     const Scenario clicked =
         RunClean(start + "click 150 300\ndown 100 350\n" + place + "click 217 400\n");
@@ -285,8 +289,9 @@ TEST(CircleDimension, LinesOfOtherDimensionsGoToTheirTools) {
     std::ofstream(file) << std::regex_replace(text, std::regex(R"(quill:name="side")"),
                                               R"(quill:tag-orl="jj" quill:tag-moda="jj")");
     const std::string open = "doc open " + file + "\nstartup\ntool circle\n";
-    EXPECT_EQ(RunClean(open + "move 400 400 shift alt\n").dump["cursor"], 21000);
-    EXPECT_EQ(RunClean(open + "click 150 100\nmove 400 400 shift alt\n").dump["cursor"], 21001);
+    EXPECT_EQ(RunClean(open + "move 400 400 shift alt\n").dump["cursor"], cursors::kNothing);
+    EXPECT_EQ(RunClean(open + "click 150 100\nmove 400 400 shift alt\n").dump["cursor"],
+              cursors::kAnchor);
     std::remove(file.c_str());
 }
 
@@ -319,7 +324,7 @@ TEST(CircleDimension, SavedDimensionRebuildsOnTheMovedAnchors) {
     ASSERT_TRUE(p.label);
     EXPECT_EQ((*p.label)["contents"], "R 80 pt");
     ExpectAnchors(p.leader, {{244.015748, 300}, {210, 300}, {180, 300}}, "rebuilt");
-    EXPECT_EQ((*p.leader)["tags"]["cer"], "0");  // the path keeps its identifier
+    EXPECT_EQ((*p.leader)["tags"][tags::kCircleLink], "0");  // the path keeps its identifier
 }
 
 TEST(CircleDimension, ARebuildWithoutItsPathKeepsTheOldDimension) {

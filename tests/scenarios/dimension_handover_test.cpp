@@ -89,7 +89,7 @@ TEST(DimensionHandOver, TheToolTakingTheClickIsSelectedInTheHost) {
         EXPECT_EQ(s.dump["tool"], "segment");
         const auto hover =
             nlohmann::json::parse(ReadFile(::testing::TempDir() + "quill_handover_hover.json"));
-        EXPECT_EQ(hover["cursor"], 21001);
+        EXPECT_EQ(hover["cursor"], cursors::kAnchor);
         EXPECT_TRUE(Shows(hover, "Point d'ancrage 1")) << hover["annotation"];
         const auto& groups = *LayerArt(s.dump, "Dimensions");
         ASSERT_EQ(groups.size(), 2u);

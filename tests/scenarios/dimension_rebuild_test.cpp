@@ -89,11 +89,12 @@ TEST(DimensionRebuild, ADimensionFromAMeasuredCornerIsLinkedAtBothEnds) {
     ASSERT_EQ(groups.size(), 2u);
     int linkedLines = 0;
     for (const json& piece : groups[1]["art"]) {
-        if (!piece["tags"].contains("mods")) continue;
+        if (!piece["tags"].contains(tags::kSegmentMarker)) continue;
         ++linkedLines;
-        for (const char* tag : {"segpt1", "num1", "segpt2", "num2"})
+        for (const char* tag :
+             {tags::kFirstPointLink, tags::kIndex1, tags::kSecondPointLink, tags::kIndex2})
             EXPECT_TRUE(piece["tags"].contains(tag)) << tag << piece["tags"];
-        EXPECT_EQ(piece["tags"]["num1"], "1");  // the rectangle's bottom-right anchor
+        EXPECT_EQ(piece["tags"][tags::kIndex1], "1");  // the rectangle's bottom-right anchor
     }
     EXPECT_GT(linkedLines, 0);
 }

@@ -6,7 +6,9 @@
 
 #include "host/core/host.h"
 #include "host/suites/handles.h"
+#include "plugin/frame/quill_state.h"
 #include "plugin/services/host_geometry.h"
+#include "plugin/services/tags.h"
 #include "plugin/tools/hover_state.h"
 #include "support/document_suites.h"
 
@@ -44,6 +46,8 @@ class HoverTest : public ::testing::Test {
 
     host::Host host_;
     testing::PluginSuites suites_;
+    QuillState state_;
+    StateBinding bound_{state_};
 };
 
 TEST_F(HoverTest, AnchorsVerticesSegmentsArcsAndCrossings) {
@@ -79,11 +83,11 @@ TEST_F(HoverTest, AnchorsVerticesSegmentsArcsAndCrossings) {
 
 TEST_F(HoverTest, DimensionArtIsInvisibleButForItsLines) {
     host::Art* piece = Polyline({{0, 0}, {100, 0}});
-    piece->SetTag("orl", "jj");
+    piece->SetTag(tags::kPiece, "jj");
     EXPECT_EQ(Classify(50, 1, HoverTool::Angle).kind, HoverKind::None);
     EXPECT_EQ(Classify(0, 1, HoverTool::Angle).kind, HoverKind::None);
     EXPECT_EQ(Classify(0, 1, HoverTool::Bezier).kind, HoverKind::AnchorHit);
-    piece->SetTag("mods", "jj");
+    piece->SetTag(tags::kSegmentMarker, "jj");
     EXPECT_EQ(Classify(50, 1, HoverTool::Angle).kind, HoverKind::DimensionSegmentHit);
 }
 

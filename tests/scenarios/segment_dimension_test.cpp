@@ -58,19 +58,19 @@ TEST(SegmentDimension, ObliqueBetweenTwoAnchorsIsBuiltPieceByPiece) {
     EXPECT_EQ((*p.arrow1)["closed"], true);
     EXPECT_EQ((*p.arrow1)["style"]["stroke"], nullptr);
     // Every piece is dimension art; both line pieces carry the links and the marker.
-    for (const auto& piece : group["art"]) EXPECT_EQ(piece["tags"]["orl"], "jj");
-    EXPECT_EQ((*p.lineA)["tags"]["red"], "jj");
-    EXPECT_FALSE((*p.lineB)["tags"].contains("red"));
+    for (const auto& piece : group["art"]) EXPECT_EQ(piece["tags"][tags::kPiece], "jj");
+    EXPECT_EQ((*p.lineA)["tags"][tags::kMainLine], "jj");
+    EXPECT_FALSE((*p.lineB)["tags"].contains(tags::kMainLine));
     for (const auto* line : {p.lineA, p.lineB}) {
-        EXPECT_EQ((*line)["tags"]["mods"], "jj");
-        EXPECT_EQ((*line)["tags"]["segpt1"], "0");
-        EXPECT_EQ((*line)["tags"]["num1"], "0");
-        EXPECT_EQ((*line)["tags"]["segpt2"], "0");
-        EXPECT_EQ((*line)["tags"]["num2"], "1");
+        EXPECT_EQ((*line)["tags"][tags::kSegmentMarker], "jj");
+        EXPECT_EQ((*line)["tags"][tags::kFirstPointLink], "0");
+        EXPECT_EQ((*line)["tags"][tags::kIndex1], "0");
+        EXPECT_EQ((*line)["tags"][tags::kSecondPointLink], "0");
+        EXPECT_EQ((*line)["tags"][tags::kIndex2], "1");
     }
     const auto& measured = s.dump["layers"][0]["art"][0];
-    EXPECT_EQ(measured["tags"]["segpt1"], "0");
-    EXPECT_EQ(measured["tags"]["segpt2"], "0");
+    EXPECT_EQ(measured["tags"][tags::kFirstPointLink], "0");
+    EXPECT_EQ(measured["tags"][tags::kSecondPointLink], "0");
 }
 
 TEST(SegmentDimension, SecondMeasureToleranceTextsAndAnotherArrowhead) {
@@ -154,9 +154,9 @@ TEST(SegmentDimension, HorizontalVerticalAndBothWays) {
     EXPECT_POINT_NEAR(AnchorOf(p.lineA, 0), 110.5, 200, 1e-4);
     EXPECT_POINT_NEAR(AnchorOf(p.extension1, 0), 100, 100, 1e-4);
     EXPECT_POINT_NEAR(AnchorOf(p.extension1, 1), 100, 206, 1e-4);
-    EXPECT_EQ((*p.lineA)["tags"]["surseg"], "0");
-    EXPECT_EQ((*p.lineA)["tags"]["num1"], "0");
-    EXPECT_EQ((*p.lineA)["tags"]["num2"], "1");
+    EXPECT_EQ((*p.lineA)["tags"][tags::kSegmentLink], "0");
+    EXPECT_EQ((*p.lineA)["tags"][tags::kIndex1], "0");
+    EXPECT_EQ((*p.lineA)["tags"][tags::kIndex2], "1");
 
     auto vertical = RunScenario(kPrefs +
                                 "pref TypeDeCote 2\ndoc new\n"
@@ -186,7 +186,7 @@ TEST(SegmentDimension, HorizontalVerticalAndBothWays) {
     EXPECT_POINT_NEAR(art[6]["anchor"], 150, 180, 1e-4);
     EXPECT_EQ(art[13]["contents"], "60 pt");
     EXPECT_POINT_NEAR(art[13]["anchor"], 260, 130, 1e-4);
-    for (const auto& piece : art) EXPECT_FALSE(piece["tags"].contains("mods"));
+    for (const auto& piece : art) EXPECT_FALSE(piece["tags"].contains(tags::kSegmentMarker));
 }
 
 TEST(SegmentDimension, EscapeMovesOnlyTheLabelOfHorizontalVerticalAndBothWays) {
@@ -312,18 +312,18 @@ TEST(SegmentDimension, LinksAreSharedAndFollowedByARebuild) {
                          "click 120 112\nup 120 112\n");   // rebuilds the first one
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
     const auto& drawing = s.dump["layers"][0]["art"];
-    EXPECT_EQ(drawing[0]["tags"]["segpt1"], "0");
-    EXPECT_EQ(drawing[1]["tags"]["segpt1"], "1");
+    EXPECT_EQ(drawing[0]["tags"][tags::kFirstPointLink], "0");
+    EXPECT_EQ(drawing[1]["tags"][tags::kFirstPointLink], "1");
     const auto& groups = *LayerArt(s.dump, "Dimensions");
     ASSERT_EQ(groups.size(), 3u);
     // The first dimension was disposed and built again on top, from the same links.
     const auto& second = groups[0]["art"];
-    EXPECT_EQ(second[2]["tags"]["segpt1"], "0");
-    EXPECT_EQ(second[2]["tags"]["num1"], "1");
-    EXPECT_EQ(second[2]["tags"]["num2"], "2");
-    EXPECT_EQ(groups[1]["art"][2]["tags"]["segpt1"], "1");
+    EXPECT_EQ(second[2]["tags"][tags::kFirstPointLink], "0");
+    EXPECT_EQ(second[2]["tags"][tags::kIndex1], "1");
+    EXPECT_EQ(second[2]["tags"][tags::kIndex2], "2");
+    EXPECT_EQ(groups[1]["art"][2]["tags"][tags::kFirstPointLink], "1");
     const Pieces rebuilt = SegmentPieces(groups[2]);
-    EXPECT_EQ((*rebuilt.lineA)["tags"]["segpt2"], "0");
+    EXPECT_EQ((*rebuilt.lineA)["tags"][tags::kSecondPointLink], "0");
     EXPECT_POINT_NEAR(AnchorOf(rebuilt.lineA, 0), 110.5, 112, 1e-4);
 }
 
@@ -344,7 +344,7 @@ TEST(SegmentDimension, StaleHandlesAndMemorySnapping) {
                             "click 100 100\nclick 200 100\n"
                             "click 100 300\ndown 150 300\n"
                             "drag 203 103 alt\n");
-    EXPECT_EQ(snap.dump["cursor"], 21001);
+    EXPECT_EQ(snap.dump["cursor"], cursors::kAnchor);
     const auto& art = LayerArt(snap.dump, "Dimensions")->back()["art"];
     // The offset runs from the second point to the snapped end (200, 100).
     EXPECT_POINT_NEAR(art[1]["segments"][0]["p"], 150, 100, 1e-3);

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "app/serve/session.h"
+#include "sdk/quill_vocabulary.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ TEST(ServeSession, AnswersCarryOnlyWhatChanged) {
 
     EXPECT_EQ(Event(s, "tool")["tool"], "segment");
     json hover = Event(s, "move", 100, 100);
-    EXPECT_EQ(hover["cursor"], 21001);
+    EXPECT_EQ(hover["cursor"], quill::vocabulary::cursors::kAnchor);
     EXPECT_FALSE(hover.contains("art"));  // nothing in the drawing changed
     EXPECT_NE(hover["annotation"].get<std::string>().find("Point d'ancrage 1"), std::string::npos);
     Event(s, "down", 100, 100);

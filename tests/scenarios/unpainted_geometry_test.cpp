@@ -28,8 +28,10 @@ TEST(UnpaintedGeometry, AnchorsAndEdgesOfUnstrokedPathsAreMeasured) {
     ASSERT_EQ(groups.size(), 2u);
     for (const nlohmann::json& group : groups) EXPECT_EQ(group["art"].back()["contents"], "75 pt");
     // Between two anchors of the filled one; along an edge of the unpainted one.
-    EXPECT_TRUE(groups[0]["art"][2]["tags"].contains("segpt2")) << groups[0]["art"][2]["tags"];
-    EXPECT_TRUE(groups[1]["art"][2]["tags"].contains("surseg")) << groups[1]["art"][2]["tags"];
+    EXPECT_TRUE(groups[0]["art"][2]["tags"].contains(tags::kSecondPointLink))
+        << groups[0]["art"][2]["tags"];
+    EXPECT_TRUE(groups[1]["art"][2]["tags"].contains(tags::kSegmentLink))
+        << groups[1]["art"][2]["tags"];
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -13,13 +14,36 @@
 
 #include "host/scripting/dump_writer.h"
 #include "host/scripting/script_runner.h"
+#include "sdk/quill_vocabulary.h"
 
 namespace quill::testing {
+
+// The names the plug-in and the drawing share: its tags and its cursor ids.
+namespace tags = vocabulary::tags;
+namespace cursors = vocabulary::cursors;
 
 struct Scenario {
     host::RunOutcome outcome;
     nlohmann::json dump;
 };
+
+/// With QUILL_DUMP_DIR set, every scenario's script and dump are kept there, one pair per
+/// run, named after the test: a change meant to keep behaviour can be compared run by run.
+inline void KeepScenarioDump(const std::string& script, const std::string& dump) {
+    const char* dir = std::getenv("QUILL_DUMP_DIR");
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (!dir || !*dir || !test) return;
+    static std::string lastTest;
+    static int runInTest = 0;
+    const std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    runInTest = name == lastTest ? runInTest + 1 : 0;
+    lastTest = name;
+    std::string base = std::string(dir) + "/" + name + "." + std::to_string(runInTest);
+    for (char& c : base)
+        if (c == '/' && &c >= &base[std::string(dir).size() + 1]) c = '_';
+    std::ofstream(base + ".qs") << script;
+    std::ofstream(base + ".json") << dump;
+}
 
 /// Runs the script with the built plug-in; `inspect` sees the host before it goes away.
 template <class Inspect>
@@ -31,7 +55,9 @@ Scenario RunScenarioInspecting(const std::string& script, Inspect&& inspect) {
         scenario.outcome = runner.Run(script);
         inspect(host);
     }
-    scenario.dump = nlohmann::json::parse(host::DumpText(host));
+    const std::string dump = host::DumpText(host);
+    KeepScenarioDump(script, dump);
+    scenario.dump = nlohmann::json::parse(dump);
     return scenario;
 }
 

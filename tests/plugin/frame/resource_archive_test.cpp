@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sdk/quill_vocabulary.h"
 #include "sdk/sdk.h"
 
 namespace quill {
@@ -82,7 +83,8 @@ TEST(ResourceArchive, LinkedArchiveCarriesTheProductsResources) {
         const std::string icon = Contents(FindResource(archive, kIconResourceType, id));
         EXPECT_EQ(icon.rfind("<svg", 0), 0u) << id;
     }
-    for (std::int32_t id = 21000; id <= 21010; ++id) {
+    for (std::int32_t id = vocabulary::cursors::kNothing;
+         id <= vocabulary::cursors::kParametersTool; ++id) {
         const ResourceBytes cursor = FindResource(archive, kCursorResourceType, id);
         ASSERT_GT(cursor.size, 4u) << id;
         EXPECT_EQ(cursor.data[0] | cursor.data[1] << 8, 8) << id;  // the hot spot

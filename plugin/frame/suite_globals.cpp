@@ -1,7 +1,11 @@
+// The frame's global state: the host's suites, one pointer each, and how many `Suites`
+// objects hold them in this process.
+#include "plugin/services/suite_acquisition.h"
 #include "plugin/services/suites.h"
 
 extern "C" {
 SPBasicSuite* sSPBasic = nullptr;
+AIKeyboardStateSuite* sAIKeyboardState = nullptr;
 SPAccessSuite* sSPAccess = nullptr;
 SPPluginsSuite* sSPPlugins = nullptr;
 AINotifierSuite* sAINotifier = nullptr;
@@ -48,3 +52,9 @@ AIDictionarySuite* sAIDictionary = nullptr;
 AISwatchListSuite* sAISwatchList = nullptr;
 AISwatchGroupSuite* sAISwatchGroup = nullptr;
 }
+
+namespace quill {
+
+std::int16_t suitesHolderCount = 0;
+
+}  // namespace quill

@@ -1,0 +1,18 @@
+// The Parameters tool: over the drawing it sees only the lines and arcs of existing
+// dimensions; its clicks go to the panel, but for those on a dimension, which go to the
+// tool that made it.
+#pragma once
+
+#include "plugin/tools/tool.h"
+
+namespace quill {
+
+class ParametersTool : public Tool {
+ public:
+    AIErr Classify(Point pointer) override;
+    std::int32_t Cursor(HoverKind kind, bool shiftAndAlt) const override;
+    AIErr Click(const ToolClick& click) override;
+    AIErr MouseUp(const ToolEvent& event) override;
+};
+
+}  // namespace quill

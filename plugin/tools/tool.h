@@ -1,0 +1,62 @@
+// A tool: what it does at every tool event, so that the controller holds no switch over
+// the current tool and a new tool is a file of its own plus a row of the table. Each tool
+// object keeps its own gesture and memory as members; the plug-in object owns the six.
+#pragma once
+
+#include <cstdint>
+
+#include "plugin/dimensions/drag_keys.h"
+#include "plugin/geometry/types.h"
+#include "plugin/tools/hover_state.h"
+#include "sdk/sdk.h"
+
+namespace quill {
+
+/// Which tool event a message is.
+enum class ToolPhase { Track, Press, Drag, Release };
+
+/// One tool event as the host delivered it, read once by the controller: where the
+/// pointer is (document points, y upwards), the keys held and which event it is. A
+/// tracking event and a press carry Shift and Alt only, a drag every key the builders
+/// read, a release none: on Windows reading a key also clears its "pressed since" state.
+struct ToolEvent {
+    const AIToolMessage* message = nullptr;  // the host's message, for the cursor shown
+    Point pointer;
+    DragKeys keys;
+    ToolPhase phase = ToolPhase::Track;
+};
+
+/// A mouse-down of the current tool, after the host's hit test at the pointer.
+struct ToolClick {
+    const AIToolHitData& hit;
+    bool shift = false;
+    bool alt = false;
+    Point pointer;  // document points
+};
+
+/// One tool's behaviour. Every operation does nothing and answers kNoErr unless the tool
+/// says otherwise.
+class Tool {
+ public:
+    virtual ~Tool() = default;
+
+    /// Classifies what lies under the pointer into `CurrentHover()`.
+    virtual AIErr Classify(Point) { return kNoErr; }
+    /// The cursor for what the last classification found; 0 leaves the cursor unchanged.
+    virtual std::int32_t Cursor(HoverKind, bool /*shiftAndAlt*/) const { return 0; }
+    /// Told to the user when a click hits nothing (Windows-1252); nullptr: the click goes
+    /// to `Click`.
+    virtual const char* NothingClickedAlert() const { return nullptr; }
+    virtual AIErr Click(const ToolClick&) { return kNoErr; }
+    /// While the drag is active.
+    virtual AIErr Drag(const ToolEvent&) { return kNoErr; }
+    virtual AIErr MouseUp(const ToolEvent&) { return kNoErr; }
+    /// The name of the dimension groups the tool makes (Windows-1252); nullptr: none.
+    virtual const char* GroupName() const { return nullptr; }
+    /// Any tool was selected: the tool forgets what its last gesture left.
+    virtual void ToolSelected() {}
+    /// A mouse-down begins, whichever tool it goes to.
+    virtual void PressBegins() {}
+};
+
+}  // namespace quill
