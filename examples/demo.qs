@@ -61,7 +61,8 @@ drag 25 200
 up 25 200
 
 # Oblique: the chamfer, measured as one straight segment, placed 8 mm outside it.
-# The fillet: the length of its arc. The cam: its length along the curve, below it.
+# The fillet: the length of its arc. The cam: its length along the curve, 8 mm below it.
+# The last drag of each curved one holds Escape: its label alone moves, off the line.
 shutdown
 pref TypeDeCote 0
 startup
@@ -78,8 +79,9 @@ drag 258.66 17
 drag 276.76 4 esc
 up 276.76 4 esc
 
-# Angles at the chamfer's two corners, inside the plate, on arcs of 10 and 13 mm: the first by
-# its vertex, the second by its two sides (the chamfer, then the right edge).
+# Angles at the chamfer's two corners, inside the plate, on arcs of 10 and 13 mm (the
+# pointer's distance from the corner): the first by its vertex, the second by its two
+# sides (the chamfer, then the right edge).
 tool angle
 down 425.20 311.81
 drag 414.35 285.62
@@ -103,9 +105,9 @@ down 165.79 222.48
 drag 177.81 234.51
 up 177.81 234.51
 
-# Bézier: the cam divided into four equal parts (Ctrl while dragging leaves out the end
-# marks); then, without "Partager", a centre mark on each bore and the point 50 mm along
-# the cam from its left end.
+# Bézier: the cam divided into four equal parts, by marks 4 mm long (the pointer 4 points
+# from the press; Ctrl leaves out the end marks); then, without "Partager", a centre mark
+# on each bore and the point 50 mm along the cam from its left end, marked 8 mm long.
 tool bezier
 down 187.85 47.89
 drag 187.85 51.89 ctrl
