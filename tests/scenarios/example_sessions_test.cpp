@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 #include <string>
 
+#include "support/example_scenario.h"
 #include "support/half_built.h"
-#include "support/scenario.h"
 
 namespace quill::testing {
 namespace {
@@ -18,17 +17,13 @@ TEST(ExampleSessions, LeaveNoEmptyOrZeroLengthDimension) {
         if (entry.path().extension() != ".qs") continue;
         SCOPED_TRACE(entry.path().filename().string());
         ++sessions;
-        // Run as they are, but for their saves (the test writes nothing beside them), and
-        // the tool left at the end: a measurement waiting for its second point goes with it.
-        std::string script = std::regex_replace(ReadFile(entry.path().string()),
-                                                std::regex(R"(\n\s*doc save [^\n]*)"), "\n");
+        // The tool left at the end goes, and a measurement waiting for its second point
+        // with it.
+        std::string script = ExampleScript(entry.path().filename().string());
         if (script.find("\ntool ") != std::string::npos) script += "\ntool parameters\n";
-        host::Host host;
-        host::ScriptRunner runner(host, host::RunOptions{QUILL_DEFAULT_PLUGIN, examples.string()});
-        const host::RunOutcome outcome = runner.Run(script);
-        ASSERT_EQ(outcome.exitCode, 0) << outcome.message;
-        const auto dump = nlohmann::json::parse(host::DumpText(host));
-        EXPECT_EQ(EmptyOrZeroLengthDimension(dump), "");
+        const Scenario s = RunExampleScenario(script);
+        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        EXPECT_EQ(EmptyOrZeroLengthDimension(s.dump), "");
     }
     EXPECT_GT(sessions, 0);
 }

@@ -46,12 +46,14 @@ inline void KeepScenarioDump(const std::string& script, const std::string& dump)
 }
 
 /// Runs the script with the built plug-in; `inspect` sees the host before it goes away.
+/// The files the script names are found from `baseDir`.
 template <class Inspect>
-Scenario RunScenarioInspecting(const std::string& script, Inspect&& inspect) {
+Scenario RunScenarioInspecting(const std::string& script, Inspect&& inspect,
+                               const std::string& baseDir = QUILL_SOURCE_DIR) {
     host::Host host;
     Scenario scenario;
     {
-        host::ScriptRunner runner(host, host::RunOptions{QUILL_DEFAULT_PLUGIN, QUILL_SOURCE_DIR});
+        host::ScriptRunner runner(host, host::RunOptions{QUILL_DEFAULT_PLUGIN, baseDir});
         scenario.outcome = runner.Run(script);
         inspect(host);
     }
