@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "app/serve/event_socket.h"
+#include "host/io/json_nesting.h"
 #include "sdk/messages.h"
 
 namespace quill::serve {
@@ -97,6 +98,11 @@ bool HostAllowed(const std::string& host, const std::string& address, int port) 
 // The answer to one event of a session: its status and body. A malformed event is
 // refused with 400 and the session goes on.
 std::pair<int, json> AnswerEvent(Session& session, const std::string& body) {
+    // Printing or copying a value recurses once per level: a deeper event is refused
+    // before it is parsed.
+    if (host::JsonNestingDepth(body) > host::kDeepestJsonNesting)
+        return {400, json{{"error", "the event is nested more than " +
+                                        std::to_string(host::kDeepestJsonNesting) + " deep"}}};
     json event = json::parse(body, nullptr, false);
     if (event.is_discarded()) return {400, json{{"error", "the event is not JSON"}}};
     std::lock_guard<std::mutex> guard(session.lock());

@@ -65,8 +65,12 @@ std::set<std::int32_t> Keys(const json& event) {
     for (const json& name : *it) {
         const std::int32_t key =
             name.is_string() ? host::VirtualKeyOfScriptName(name.get<std::string>()) : 0;
+        // A string is printed as it was sent, anything else by its kind alone.
         if (key == 0)
-            Malformed("unknown key " + name.dump() + " (shift lshift rshift alt ctrl space esc)");
+            Malformed(
+                "unknown key " +
+                (name.is_string() ? name.dump() : std::string("of kind ") + name.type_name()) +
+                " (shift lshift rshift alt ctrl space esc)");
         keys.insert(key);
     }
     return keys;
