@@ -9,6 +9,7 @@
 #include "host/core/event_state.h"
 #include "host/core/plugins.h"
 #include "host/core/registrations.h"
+#include "host/io/safe_write.h"
 #include "host/prefs/preference_store.h"
 #include "host/scripting/script_parser.h"
 #include "host/scripting/session_actions.h"
@@ -190,6 +191,12 @@ json Session::Changes(bool everything) {
     json warnings = json::array();
     for (; warningsSent_ < log.warnings.size(); ++warningsSent_)
         warnings.push_back(log.warnings[warningsSent_]);
+    // A change of settings the preference file could not keep is lost when the server
+    // stops: told once, until the file is written again.
+    if (const std::string& lost = host_->preferences().writeError(); lost != prefsErrorSent_) {
+        if (!lost.empty()) warnings.push_back("the settings are not saved: " + lost);
+        prefsErrorSent_ = lost;
+    }
     if (!warnings.empty()) out["warnings"] = std::move(warnings);
     return out;
 }
@@ -250,11 +257,12 @@ json Session::Handle(const json& event) {
 json Session::Open(const std::string& name, const std::string& bytes) {
     HostTurn turn(host_.get());
     const std::string path = WorkFile("upload.svg");
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
     std::string error;
+    if (!host::WriteFileSafely(path, bytes, &error)) {
+        json out = Changes(false);
+        out["error"] = name + ": cannot be kept by the server: " + error;
+        return out;
+    }
     const std::size_t warningsBefore = host_->log().warnings.size();
     const bool opened = host::OpenDrawing(*host_, path, &error);
     for (std::size_t i = warningsBefore; i < host_->log().warnings.size(); ++i)

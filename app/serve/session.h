@@ -60,7 +60,7 @@ class Session {
     ArtChanges art_;
     std::string workDir_;
     std::size_t alertsSent_ = 0, warningsSent_ = 0;
-    std::string annotationSent_, viewSent_;
+    std::string annotationSent_, viewSent_, prefsErrorSent_;
     AIRealPoint pointer_{0, 0};
     bool pressed_ = false;
 };

@@ -28,13 +28,13 @@ std::string FirstLine(int fd) {
 
 }  // namespace
 
-ServeProcess::ServeProcess(const std::string& tempDir) {
+ServeProcess::ServeProcess(const std::string& tempDir, const std::string& prefsPath) {
     std::string folder = (std::filesystem::temp_directory_path() / "quill-serve-test-XXXXXX");
     if (!::mkdtemp(folder.data())) return;
     prefsDir_ = folder;
     int out[2];
     if (::pipe(out) != 0) return;
-    const std::string prefs = prefsDir_ + "/prefs.json";
+    const std::string prefs = prefsPath.empty() ? prefsDir_ + "/prefs.json" : prefsPath;
     pid_ = ::fork();
     if (pid_ == 0) {
         ::dup2(out[1], 1);

@@ -18,9 +18,10 @@ struct HttpAnswer {
 
 class ServeProcess {
  public:
-    /// Starts `quill serve` on a free port with a preference file of its own, with TMPDIR
-    /// set to `tempDir` when not empty; running() is false when it printed no address.
-    explicit ServeProcess(const std::string& tempDir = "");
+    /// Starts `quill serve` on a free port with a preference file of its own (or
+    /// `prefsPath`), with TMPDIR set to `tempDir` when not empty; running() is false when
+    /// it printed no address.
+    explicit ServeProcess(const std::string& tempDir = "", const std::string& prefsPath = "");
     /// Interrupts the server and waits for it.
     ~ServeProcess();
     ServeProcess(const ServeProcess&) = delete;
