@@ -204,23 +204,44 @@ void SendState(const Routes& routes, const httplib::Request& req, httplib::Respo
     res.set_content(state.dump(), "application/json");
 }
 
+// The body of a request, counted as it arrives (in chunks or not, inflated when it
+// came compressed) and refused with 413 past kLargestUpload; false with the answer set.
+bool ReadBody(const httplib::ContentReader& reader, httplib::Response& res, std::string* body) {
+    bool tooLarge = false;
+    const bool read = reader([&](const char* bytes, std::size_t size) {
+        tooLarge = body->size() + size > kLargestUpload;
+        if (!tooLarge) body->append(bytes, size);
+        return !tooLarge;
+    });
+    if (read) return true;
+    const int status = tooLarge || res.status == 413 ? 413 : res.status == 415 ? 415 : 400;
+    Refuse(res, status,
+           status == 413 ? "the request is larger than " +
+                               std::to_string(kLargestUpload / (1024 * 1024)) + " MiB"
+           : status == 415 ? std::string("the request's encoding is not supported")
+                           : std::string("the request's body cannot be read"));
+    return false;
+}
+
 // POST /api/event: an event, when the page has no socket.
-void TakeEvent(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+void TakeEvent(const Routes& routes, const httplib::Request& req, httplib::Response& res,
+               const std::string& body) {
     auto session = SessionOf(routes, req, res);
     if (!session) return;
-    const auto [status, answer] = AnswerEvent(*session, req.body);
+    const auto [status, answer] = AnswerEvent(*session, body);
     res.status = status;
     res.set_content(answer.dump(), "application/json");
 }
 
 // POST /api/open?name=NAME: a drawing sent by the page replaces the session's.
-void OpenDrawing(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+void OpenDrawing(const Routes& routes, const httplib::Request& req, httplib::Response& res,
+                 const std::string& body) {
     auto session = SessionOf(routes, req, res);
     if (!session) return;
     std::string name = req.get_param_value("name");
     if (name.empty() || name.size() > 200) name = "drawing.svg";
     std::lock_guard<std::mutex> guard(session->lock());
-    json answer = session->Open(name, req.body);
+    json answer = session->Open(name, body);
     if (answer.contains("error")) res.status = 422;
     res.set_content(answer.dump(), "application/json");
 }
@@ -312,9 +333,18 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
             handler(routes, req, res);
         };
     };
+    using BodyHandler =
+        void (*)(const Routes&, const httplib::Request&, httplib::Response&, const std::string&);
+    const auto routeWithBody = [&routes](BodyHandler handler) {
+        return [&routes, handler](const httplib::Request& req, httplib::Response& res,
+                                  const httplib::ContentReader& reader) {
+            std::string body;
+            if (ReadBody(reader, res, &body)) handler(routes, req, res, body);
+        };
+    };
     server.Get(prefix + "/api/state", route(SendState));
-    server.Post(prefix + "/api/event", route(TakeEvent));
-    server.Post(prefix + "/api/open", route(OpenDrawing));
+    server.Post(prefix + "/api/event", routeWithBody(TakeEvent));
+    server.Post(prefix + "/api/open", routeWithBody(OpenDrawing));
     server.Get(prefix + "/api/save", route(SaveDrawing));
     server.Get(prefix + "/api/png", route(ExportPicture));
     server.Get(prefix + R"(/api/resource/(icon|cursor)/(\d{1,9}))", route(SendResource));
