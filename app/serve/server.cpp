@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "app/serve/event_socket.h"
+#include "app/serve/guarded_server.h"
 #include "host/io/json_nesting.h"
 #include "sdk/messages.h"
 
@@ -306,7 +307,7 @@ void SendPageFile(const Routes& routes, const httplib::Request& req, httplib::Re
 
 bool Serve(const ServerOptions& options, const std::function<void(const std::string&)>& ready,
            std::string* error) {
-    httplib::Server server;
+    GuardedServer server;
     const std::string token = options.token.empty() ? RandomHex(16) : options.token;
     const std::string prefix = "/" + token;
     std::atomic<int> port{options.port};
@@ -314,11 +315,6 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
     const Routes routes{std::make_shared<Sessions>(options.session), &socketPort, options.webDir};
 
     server.set_payload_max_length(kLargestUpload);
-    // A tab sends an event after each answer: one connection kept for all, each answer
-    // sent at once.
-    server.set_keep_alive_max_count(100000);
-    server.set_keep_alive_timeout(60);
-    server.set_tcp_nodelay(true);
     server.set_pre_routing_handler([&](const httplib::Request& req, httplib::Response& res) {
         return Guard(options.address, port, prefix, req, res);
     });
