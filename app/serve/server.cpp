@@ -13,6 +13,7 @@
 
 #include "app/serve/event_socket.h"
 #include "app/serve/guarded_server.h"
+#include "app/serve/sessions.h"
 #include "host/io/json_nesting.h"
 #include "sdk/messages.h"
 
@@ -53,34 +54,6 @@ void Refuse(httplib::Response& res, int status, const std::string& message) {
     res.status = status;
     res.set_content(json{{"error", message}}.dump(), "application/json");
 }
-
-// The tabs' sessions by the id each page made for itself.
-class Sessions {
- public:
-    explicit Sessions(SessionOptions options) : options_(std::move(options)) {}
-
-    /// The session of that id, started if new; nullptr with `error` when it cannot start.
-    std::shared_ptr<Session> Get(const std::string& id, std::string* error) {
-        std::lock_guard<std::mutex> guard(lock_);
-        for (auto it = sessions_.begin(); it != sessions_.end(); ++it)
-            if (it->first == id) {
-                sessions_.splice(sessions_.begin(), sessions_, it);
-                return it->second;
-            }
-        SessionOptions options = options_;
-        options.workDir = options_.workDir + "/" + id;
-        auto session = std::make_shared<Session>(options, error);
-        if (!error->empty()) return nullptr;
-        sessions_.emplace_front(id, session);
-        if (sessions_.size() > kMostSessions) sessions_.pop_back();
-        return session;
-    }
-
- private:
-    SessionOptions options_;
-    std::mutex lock_;
-    std::list<std::pair<std::string, std::shared_ptr<Session>>> sessions_;  // latest first
-};
 
 bool ValidSessionId(const std::string& id) {
     if (id.empty() || id.size() > 64) return false;
@@ -142,7 +115,9 @@ EventSocketHandlers SocketHandlers(const std::shared_ptr<Sessions>& sessions,
     };
     handlers.answer = [sessions](const std::string& id, const std::string& message) {
         std::string why;
-        auto session = sessions->Get(id, &why);
+        bool gone = false;
+        auto session = sessions->Get(id, false, &gone, &why);
+        if (gone) return json{{"error", kSessionGone}, {"gone", true}}.dump();
         if (!session) return json{{"error", why}}.dump();
         return AnswerEvent(*session, message).second.dump();
     };
@@ -181,23 +156,31 @@ httplib::Server::HandlerResponse Guard(const std::string& address, const std::at
     return httplib::Server::HandlerResponse::Unhandled;
 }
 
-// The session a request names (?session=ID), or nullptr with the answer set.
+// The session a request names (?session=ID), or nullptr with the answer set: 410 for
+// a session that gave way to another tab's (or that the page never started: only the
+// page's first request, `start`, starts one).
 std::shared_ptr<Session> SessionOf(const Routes& routes, const httplib::Request& req,
-                                   httplib::Response& res) {
+                                   httplib::Response& res, bool start = false) {
     const std::string id = req.get_param_value("session");
     if (!ValidSessionId(id)) {
         Refuse(res, 400, "a session id (letters, digits, '-') is expected");
         return nullptr;
     }
     std::string why;
-    auto session = routes.sessions->Get(id, &why);
-    if (!session) Refuse(res, 500, why);
+    bool gone = false;
+    auto session = routes.sessions->Get(id, start, &gone, &why);
+    if (gone) {
+        res.status = 410;
+        res.set_content(json{{"error", kSessionGone}, {"gone", true}}.dump(), "application/json");
+    } else if (!session) {
+        Refuse(res, 500, why);
+    }
     return session;
 }
 
 // GET /api/state: the session's drawing and tools, and where its event socket listens.
 void SendState(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
-    auto session = SessionOf(routes, req, res);
+    auto session = SessionOf(routes, req, res, true);
     if (!session) return;
     std::lock_guard<std::mutex> guard(session->lock());
     json state = session->State();

@@ -13,8 +13,6 @@ namespace quill::serve {
 
 /// The largest drawing the page may upload, and the largest event.
 inline constexpr std::size_t kLargestUpload = 32 * 1024 * 1024;
-/// Sessions kept at once; the one unused longest gives way to a new tab.
-inline constexpr std::size_t kMostSessions = 16;
 
 struct ServerOptions {
     std::string address = "127.0.0.1";

@@ -4,10 +4,12 @@
 // is open (a message costs a fraction of a millisecond, a fetch several), by fetch
 // otherwise.
 export class Connection {
-  constructor(session, onChanges, onRefusal) {
+  constructor(session, onChanges, onRefusal, onGone) {
     this.session = session;
     this.onChanges = onChanges;
     this.onRefusal = onRefusal;
+    this.onGone = onGone;  // the server no longer keeps this tab's session
+    this.gone = false;
     this.queue = [];
     this.busy = false;
     this.socket = null;
@@ -63,6 +65,7 @@ export class Connection {
   }
 
   send(event, started = performance.now()) {
+    if (this.gone) return;
     const last = this.queue[this.queue.length - 1];
     const coalesces = (event.type === 'move' || event.type === 'drag') && last &&
       last.event.type === event.type && last.event.keys.join() === event.keys.join();
@@ -79,12 +82,21 @@ export class Connection {
       try {
         const { ok, body } = await this.exchange(event);
         if (ok) this.onChanges(body, started);
+        else if (body.gone) this.lost(body.error);
         else this.onRefusal(body.error);
       } catch (e) {
         this.onRefusal(`the server does not answer (${e.message})`);
       }
     }
     this.busy = false;
+  }
+
+  // The session is gone: nothing more is sent, the page is told once.
+  lost(message) {
+    this.queue = [];
+    if (this.gone) return;
+    this.gone = true;
+    this.onGone(message);
   }
 
   // Opens a drawing: the changes, or the refusal's message.
@@ -94,7 +106,9 @@ export class Connection {
     });
     if (answer.status === 413) return { error: `${file.name}: larger than the 32 MiB a drawing may be` };
     try {
-      return await answer.json();
+      const body = await answer.json();
+      if (body.gone) this.lost(body.error);
+      return body;
     } catch {
       return { error: `${file.name}: the server's answer cannot be read (${answer.status})` };
     }
@@ -102,7 +116,11 @@ export class Connection {
 
   async download(path) {
     const answer = await fetch(this.url(path));
-    if (!answer.ok) throw new Error((await answer.json()).error);
+    if (!answer.ok) {
+      const body = await answer.json();
+      if (body.gone) this.lost(body.error);
+      throw new Error(body.error);
+    }
     return answer.blob();
   }
 }

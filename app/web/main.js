@@ -6,7 +6,7 @@ import { Drawing } from './drawing.js';
 const $ = (id) => document.getElementById(id);
 const scroller = $('scroller'), sheet = $('sheet');
 const drawing = new Drawing(sheet, $('drawing'), $('overlay'));
-const connection = new Connection(crypto.randomUUID(), applyChanges, showMessage);
+const connection = new Connection(crypto.randomUUID(), applyChanges, showMessage, sessionGone);
 const cursors = new Map();
 // What the page shows of its work, for anyone watching it (the browser tests).
 window.quill = { applied: 0, tool: null, cursor: null, messages: [] };
@@ -24,6 +24,27 @@ function showMessage(text) {
   $('message').textContent = text;
   window.quill.messages.push(text);
 }
+
+// The server gave this tab's session to another tab: what the page still shows can be
+// downloaded as it is drawn, then the page reloaded for a new session.
+function sessionGone(text) {
+  showMessage(text);
+  window.quill.gone = text;
+  $('gone-text').textContent = text;
+  $('gone').showModal();
+}
+$('gone').addEventListener('close', () => {
+  if ($('gone').returnValue === 'reload') location.reload();
+});
+$('gone-download').addEventListener('click', (e) => {
+  e.preventDefault();
+  const svg = new XMLSerializer().serializeToString($('drawing'));
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
+  link.download = 'dessin-affiché.svg';
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+});
 
 // --- what the server says changed --------------------------------------------------------
 

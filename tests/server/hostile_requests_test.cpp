@@ -24,6 +24,7 @@ bool StillAnswers(const ServeProcess& server) {
 TEST(HostileRequests, DeeplyNestedEventsAreRefusedBeforeTheyAreRead) {
     ServeProcess server;
     ASSERT_TRUE(server.running());
+    ASSERT_EQ(server.Send(server.Request("GET", "/api/state?session=deep")).status, 200);
     const std::string deep(1'000'000, '[');
     struct Row {
         const char* what;
@@ -122,6 +123,7 @@ TEST(HostileRequests, BodiesAreCountedAsTheyArriveChunkedOrCompressed) {
     const std::string line =
         "<svg xmlns='http://www.w3.org/2000/svg' width='300pt' height='300pt' viewBox='0 0 300 "
         "300'><path d='M100 200 L200 200' stroke='black'/></svg>";
+    ASSERT_EQ(server.Send(server.Request("GET", "/api/state?session=small")).status, 200);
     const HttpAnswer small = SendChunked(server, "/api/open?session=small&name=line.svg", line);
     EXPECT_EQ(small.status, 200);
     EXPECT_NE(small.body.find("\"art\""), std::string::npos);

@@ -120,6 +120,22 @@ const cases = {
     assert.ok(!('error' in answers.good[1]) && 'cursor' in answers.good[1]);
     assert.deepEqual(answers.noToken, []);
   },
+
+  // Last: the sessions it starts push out every other of the run.
+  async 'a tab whose session gave way is told, and can download what it still shows'(page, dir) {
+    await openDrawing(page, 'line.svg', LINE);
+    await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
+    await page.evaluate(async () => {
+      for (let i = 0; i < 16; i += 1) await fetch(`api/state?session=crowd-${i}`);
+    });
+    await page.click('#palette button[data-tool="segment"]');
+    await page.waitForSelector('#gone[open]');
+    assert.match(await page.textContent('#gone-text'), /^Cette session a été remplacée/);
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#gone-download')]);
+    const shown = join(dir, 'shown.svg');
+    await download.saveAs(shown);
+    assert.match(readFileSync(shown, 'utf8'), /<path[^>]*d="M/);
+  },
 };
 
 // A handshake from another site's page is refused, as its requests are.
