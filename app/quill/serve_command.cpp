@@ -12,6 +12,7 @@
 
 #include "app/quill/command.h"
 #include "app/serve/server.h"
+#include "app/serve/work_folder.h"
 #include "host/prefs/preference_files.h"
 
 namespace {
@@ -80,14 +81,15 @@ int Serve(int argc, char** argv) {
     }
     if (options.session.prefsPath.empty()) options.session.prefsPath = DefaultPrefsFile();
     if (const char* web = std::getenv("QUILL_WEB_DIR"); web && *web) options.webDir = web;
-    std::string work = (std::filesystem::temp_directory_path() / "quill-serve-XXXXXX").string();
-    if (!mkdtemp(work.data())) {
-        std::perror("quill serve: cannot make a working folder");
+    std::error_code noTemp;
+    quill::serve::RemoveStaleWorkFolders(std::filesystem::temp_directory_path(noTemp).string());
+    std::string work, error;
+    if (!quill::serve::MakeWorkFolder(&work, &error)) {
+        std::fprintf(stderr, "quill serve: %s\n", error.c_str());
         return 1;
     }
     options.session.workDir = work;
     StopOnSignals();
-    std::string error;
     const bool ok = quill::serve::Serve(
         options,
         [](const std::string& address) {
