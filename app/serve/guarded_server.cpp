@@ -42,6 +42,11 @@ class GuardedServer::Queue : public httplib::TaskQueue {
 };
 
 GuardedServer::GuardedServer() {
+    // What the answers' Keep-Alive header tells, and the accepted sockets' own timeouts.
+    set_keep_alive_timeout(kIdleSeconds);
+    set_keep_alive_max_count(kMostRequestsPerConnection);
+    set_read_timeout(kQuietSeconds);
+    set_write_timeout(kQuietSeconds);
     if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) wake_[0] = wake_[1] = -1;
     new_task_queue = [this]() -> httplib::TaskQueue* {
         auto* queue = new Queue(*this);
