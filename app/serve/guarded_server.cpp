@@ -116,10 +116,13 @@ void GuardedServer::Wait(std::unique_ptr<Connection> connection) {
     }
     const int fd = connection->fd;
     waiting_[fd] = std::move(connection);
+    Wake();
+}
+
+void GuardedServer::Wake() {
+    // A full pipe fails the write: the watcher has a wake-up waiting already.
     const char wake = 1;
-    if (::write(wake_[1], &wake, 1) < 0) {
-        // The pipe is full: the watcher is awake already.
-    }
+    [[maybe_unused]] const ssize_t written = wake_[1] >= 0 ? ::write(wake_[1], &wake, 1) : 0;
 }
 
 void GuardedServer::Close(std::unique_ptr<Connection> connection) {
@@ -196,10 +199,7 @@ void GuardedServer::StopWaiting() {
         queue_ = nullptr;
         waiting.swap(waiting_);
     }
-    const char wake = 1;
-    if (wake_[1] >= 0 && ::write(wake_[1], &wake, 1) < 0) {
-        // The pipe is full: the watcher is awake already.
-    }
+    Wake();
     if (watcher_.joinable() && watcher_.get_id() != std::this_thread::get_id()) watcher_.join();
     for (auto& [fd, connection] : waiting) Close(std::move(connection));
 }

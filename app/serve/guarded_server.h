@@ -51,6 +51,7 @@ class GuardedServer : public httplib::Server {
     void Wait(std::unique_ptr<Connection> connection);
     void Close(std::unique_ptr<Connection> connection);
     void WatchWaiting();
+    void Wake();
     bool ReadHead(Connection& connection, bool* gone);
     void StopWaiting();
 
