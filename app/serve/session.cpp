@@ -260,7 +260,7 @@ json Session::Open(const std::string& name, const std::string& bytes) {
     std::string error;
     if (!host::WriteFileSafely(path, bytes, &error)) {
         json out = Changes(false);
-        out["error"] = name + ": cannot be kept by the server: " + error;
+        out["error"] = name + ": cannot be kept by the server: " + Replaced(error, path, name);
         return out;
     }
     const std::size_t warningsBefore = host_->log().warnings.size();

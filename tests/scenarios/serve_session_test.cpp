@@ -68,6 +68,15 @@ TEST(ServeSession, AnswersCarryOnlyWhatChanged) {
     json broken = s.Open("broken.svg", "<svg");
     EXPECT_NE(broken["error"].get<std::string>().find("broken.svg"), std::string::npos);
     EXPECT_FALSE(broken.contains("disposed"));  // the open drawing stays
+
+    // An upload the server cannot keep (its folder gone) is refused as such; the open
+    // drawing stays.
+    std::filesystem::remove_all(Options().workDir);
+    json unkept = s.Open("line.svg", line);
+    EXPECT_EQ(
+        unkept["error"].get<std::string>().rfind("line.svg: cannot be kept by the server: ", 0), 0u)
+        << unkept.dump();
+    EXPECT_FALSE(unkept.contains("disposed"));
 }
 
 // A session started on a drawing that carries the settings it was dimensioned with uses
