@@ -6,7 +6,7 @@ packages=(cmake ninja-build g++ pkg-config clang-format
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
   libpugixml-dev nlohmann-json3-dev librsvg2-dev librsvg2-bin
   g++-mingw-w64-i686 wine64 clang libclang-rt-14-dev
-  libcpp-httplib-dev libboost-dev nodejs chromium inkscape)
+  libcpp-httplib-dev zlib1g-dev libboost-dev nodejs chromium inkscape)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
