@@ -44,8 +44,8 @@ TEST(ReplacedSession, ItsTabIsToldWhateverItAsks) {
         EXPECT_EQ(body.value("error", "").rfind("Cette session a été remplacée", 0), 0u);
     }
     // The sessions kept go on.
-    const quill::testing::HttpAnswer kept = server.Send(
-        server.Request("POST", "/api/event?session=tab-" + std::to_string(kMostSessions - 1), event));
+    const quill::testing::HttpAnswer kept = server.Send(server.Request(
+        "POST", "/api/event?session=tab-" + std::to_string(kMostSessions - 1), event));
     EXPECT_EQ(kept.status, 200);
 }
 
