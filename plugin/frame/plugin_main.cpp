@@ -64,6 +64,9 @@ ASErr HandleMessage(const char* caller, const char* selector, SPMessageData* mes
             const StateBinding bound(plugin->state());
             result = plugin->Message(caller, selector, message);
         }
+        // The state goes while the code of its tools' operations is still loaded.
+        if (Equal(caller, kSPAccessCaller) && Equal(selector, kSPAccessUnloadSelector))
+            plugin->ReleaseState();
     }
     // Failures have been reported, where they are reported at all; the host is told 0.
     return result == kUnhandledMsgErr ? kNoErr : result;

@@ -52,9 +52,8 @@ QuillPlugIn* QuillPlugIn::Reestablish(QuillPlugIn* object) {
     // Reading the fields needs no virtual operation, so the stale object can be copied;
     // building it again from the copy gives it the new code's operations.
     const QuillPlugIn kept(*object, KeepFields{});
-    // The state starts afresh, as the unloaded code's would: its tools' operations were
-    // that code's. What the stale record holds is given back first.
-    object->state_.~QuillState();
+    // The state starts afresh, as the unloaded code's would: it was given back at unload,
+    // while its tools' operations were still there to do it.
     return new (object) QuillPlugIn(kept, KeepFields{});
 }
 

@@ -2,6 +2,8 @@
 // notifications, its About item and the product layer of the router.
 #pragma once
 
+#include <optional>
+
 #include "plugin/frame/plugin.h"
 #include "plugin/frame/quill_state.h"
 
@@ -50,7 +52,10 @@ class QuillPlugIn : public Plugin {
 
     AIAnnotatorHandle annotator() const { return annotator_; }
     /// What Quill keeps from start-up to shutdown; bound for every message it handles.
-    QuillState& state() { return state_; }
+    QuillState& state() { return *state_; }
+    /// Gives the state back before the library is unloaded: its tools' operations are
+    /// that library's code, which a record outliving it could no longer reach.
+    void ReleaseState() { state_.reset(); }
 
  private:
     ASErr AddPluginOption();
@@ -62,7 +67,7 @@ class QuillPlugIn : public Plugin {
     AINotifierHandle appShutdownNotifier_;
     AINotifierHandle selectionChangedNotifier_;
     AINotifierHandle customColorChangedNotifier_;
-    QuillState state_;
+    std::optional<QuillState> state_{std::in_place};
 };
 
 }  // namespace quill
