@@ -171,7 +171,11 @@ Style CharacterStyle(const pugi::xml_node& node, const Frame& frame, ReaderConte
         if (!firstSpan && HoldsCharacters(child, depth + 1)) firstSpan = child;
     }
     if (!firstSpan) return frame.style;
-    return CharacterStyle(firstSpan, ChildFrame(firstSpan, frame, context), context, depth + 1);
+    Style style =
+        CharacterStyle(firstSpan, ChildFrame(firstSpan, frame, context), context, depth + 1);
+    // A span's baseline shift is not inherited: it moves the span from its text's own.
+    style.baselineShift += frame.style.baselineShift;
+    return style;
 }
 
 }  // namespace

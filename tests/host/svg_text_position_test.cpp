@@ -100,6 +100,8 @@ TEST(SvgTextPosition, PreservedSpacesBetweenLinesEndTheLineBeforeThem) {
     }
 }
 
+// A text of several lines keeps its lines' distance and its baseline shift (the
+// two-line labels of a second unit are shifted so).
 TEST(SvgTextPosition, LinesKeepTheirDistanceThroughSaveAndOpen) {
     struct Row {
         const char* secondLine;
@@ -111,20 +113,23 @@ TEST(SvgTextPosition, LinesKeepTheirDistanceThroughSaveAndOpen) {
                         {"x=\"0\" y=\"100\"", 1.2f}};  // on the first: the host's own step
     for (const Row& row : rows) {
         SCOPED_TRACE(row.secondLine);
-        auto document = LoadSvgText(
-            Page("", std::string("<text font-size=\"20\"><tspan x=\"0\" y=\"100\">one</tspan>"
-                                 "<tspan ") +
-                         row.secondLine + ">two</tspan></text>"));
+        auto document =
+            LoadSvgText(Page("", std::string("<text font-size=\"20\" baseline-shift=\"-4\">"
+                                             "<tspan x=\"0\" y=\"100\">one</tspan>"
+                                             "<tspan ") +
+                                     row.secondLine + ">two</tspan></text>"));
         ASSERT_TRUE(document);
         auto texts = Texts(*document);
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_FLOAT_EQ(texts[0]->text().style.lineStep, row.step);
+        EXPECT_FLOAT_EQ(texts[0]->text().style.baselineShift, -4);
         const std::string saved = TempSvgPath("saved.svg");
         std::string error, warnings;
         ASSERT_TRUE(SaveSvgDocument(*document, saved, &error)) << error;
         auto reopened = LoadSvgDocument(saved, &error, &warnings);
         ASSERT_TRUE(reopened) << error;
         EXPECT_FLOAT_EQ(Texts(*reopened).at(0)->text().style.lineStep, row.step);
+        EXPECT_FLOAT_EQ(Texts(*reopened).at(0)->text().style.baselineShift, -4);
     }
 }
 
