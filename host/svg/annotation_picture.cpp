@@ -10,6 +10,7 @@
 #include "host/svg/safe_xml_writer.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_writer.h"
+#include "host/svg/xml_text_writer.h"
 
 namespace host {
 
@@ -165,13 +166,6 @@ void AppendOverlay(pugi::xml_node root, const Document& document, const ViewFram
     for (const DrawOp& op : pass) AppendOp(feedback, op);
 }
 
-struct StringWriter : pugi::xml_writer {
-    std::string text;
-    void write(const void* data, std::size_t size) override {
-        text.append(static_cast<const char*>(data), size);
-    }
-};
-
 }  // namespace
 
 std::string AnnotationOverlaySvg(const Document& document, const ViewFrame& view,
@@ -179,7 +173,7 @@ std::string AnnotationOverlaySvg(const Document& document, const ViewFrame& view
     pugi::xml_document xml;
     pugi::xml_node root = xml.append_child("g");
     AppendOverlay(root, document, view, pass);
-    StringWriter out;
+    svg::XmlTextWriter out;
     for (pugi::xml_node child : root.children()) child.print(out, "", pugi::format_raw);
     return out.text;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "host/svg/svg_names.h"
+#include "host/svg/xml_text_writer.h"
 
 namespace host::svg {
 
@@ -12,17 +13,9 @@ namespace {
 
 constexpr int kDeepestTextNesting = 32;
 
-class StringWriter : public pugi::xml_writer {
- public:
-    void write(const void* data, size_t size) override {
-        text.append(static_cast<const char*>(data), size);
-    }
-    std::string text;
-};
-
 // The element as the file wrote it, its white space included.
 std::string Markup(const pugi::xml_node& node) {
-    StringWriter out;
+    XmlTextWriter out;
     node.print(out, "", pugi::format_raw, pugi::encoding_utf8);
     return out.text;
 }

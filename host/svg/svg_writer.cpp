@@ -8,6 +8,7 @@
 #include "host/svg/svg_names.h"
 #include "host/svg/svg_numbers.h"
 #include "host/svg/svg_settings.h"
+#include "host/svg/xml_text_writer.h"
 
 namespace host::svg {
 
@@ -101,21 +102,13 @@ constexpr unsigned kFormat = pugi::format_default;
 // An element no drawing holds, given to a node for the time its start is printed.
 constexpr const char* kMark = "quill-mark";
 
-class TextWriter : public pugi::xml_writer {
- public:
-    void write(const void* data, size_t size) override {
-        text.append(static_cast<const char*>(data), size);
-    }
-    std::string text;
-};
-
 // What `print` writes before the children of `parent`, as it writes it when the
 // children are elements: `parent` is given one for the time it takes. Values are
 // escaped, so the mark's "<" can only be its own.
 template <class Print>
 void WriteBeforeChildren(pugi::xml_node parent, Print&& print, pugi::xml_writer& out) {
     pugi::xml_node mark = parent.append_child(kMark);
-    TextWriter text;
+    XmlTextWriter text;
     print(text);
     parent.remove_child(mark);
     const std::size_t at = text.text.rfind('\n', text.text.find(std::string("<") + kMark));
@@ -155,7 +148,7 @@ void WriteSvg(const Document& document, pugi::xml_writer& out,
     AppendKeptMarkup(root, document.kept().element, ids);
     AppendHostSettings(root, document);
     WriteBeforeChildren(
-        root, [&](TextWriter& text) { xml.save(text, kIndent, kFormat, pugi::encoding_utf8); },
+        root, [&](XmlTextWriter& text) { xml.save(text, kIndent, kFormat, pugi::encoding_utf8); },
         out);
     Progress progress{report, TopArtCount(document)};
     for (const auto& layer : document.layers()) {
@@ -170,7 +163,7 @@ void WriteSvg(const Document& document, pugi::xml_writer& out,
             print(group, 1, out);
         } else {
             WriteBeforeChildren(
-                group, [&](TextWriter& text) { print(group, 1, text); }, out);
+                group, [&](XmlTextWriter& text) { print(group, 1, text); }, out);
             for (const auto& art : arts) {
                 WriteArt(group, *art, space);
                 print(group.first_child(), 2, out);
