@@ -2,9 +2,11 @@
 // a tab's request is answered all the same, one address holds a bounded number of
 // connections, and a head that does not arrive in time is given up.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,28 @@ namespace {
 
 using quill::testing::ServeProcess;
 
-constexpr int kMostPerAddress = 32;  // as the server allows one address
+// How many of the connections were answered 503, waiting for answers up to a few seconds
+// (the refusal comes at once; the held connections themselves get nothing before their
+// ten seconds are up). A refused one among `held` is taken out of it.
+int RefusedAmong(const std::vector<int>& more, std::vector<int>& held) {
+    std::vector<pollfd> fds;
+    for (const int fd : held) fds.push_back({fd, POLLIN, 0});
+    for (const int fd : more) fds.push_back({fd, POLLIN, 0});
+    int refused = 0;
+    for (int round = 0; round < 50 && refused < 8; ++round) {
+        if (::poll(fds.data(), fds.size(), 100) <= 0) continue;
+        for (pollfd& p : fds) {
+            if (!(p.revents & POLLIN) || p.fd < 0) continue;
+            char answer[64] = {};
+            const ssize_t n = ::recv(p.fd, answer, sizeof answer - 1, MSG_DONTWAIT);
+            if (n > 0 && std::string(answer).compare(0, 12, "HTTP/1.1 503") == 0) ++refused;
+            p.fd = -p.fd - 1;  // poll skips it from now on
+        }
+    }
+    for (const pollfd& p : fds)
+        if (p.fd < 0) held.erase(std::remove(held.begin(), held.end(), -p.fd - 1), held.end());
+    return refused;
+}
 
 TEST(IdleConnections, HoldNoWorkerAndOneAddressHoldsFewOfThem) {
     ServeProcess server;
@@ -31,17 +54,18 @@ TEST(IdleConnections, HoldNoWorkerAndOneAddressHoldsFewOfThem) {
 
     EXPECT_EQ(server.Send(server.Request("GET", "/api/state?session=tab")).status, 200);
 
-    held.push_back(server.Connect());
-    held.push_back(server.Connect());
-    ASSERT_EQ(held.size(), static_cast<std::size_t>(kMostPerAddress));
-    const quill::testing::HttpAnswer refused =
-        server.Send(server.Request("GET", "/api/state?session=tab"));
-    EXPECT_EQ(refused.status, 503);
+    // Past the limit the address's connections are refused at once. Which ones depends on
+    // the order the workers take them up, how many does not: 10 more than the 30 held give
+    // 40, of which 8 at least are answered 503 (9 while the tab's is still counted).
+    std::vector<int> more;
+    for (int i = 0; i < 10; ++i) more.push_back(server.Connect());
+    EXPECT_GE(RefusedAmong(more, held), 8);
+    for (const int fd : more) ::close(fd);
 
     // The server gives up a head that does not come (within a minute: only a hang fails).
     char byte = 0;
     EXPECT_EQ(::recv(held.front(), &byte, 1, 0), 0) << "an idle connection is kept";
-    EXPECT_EQ(::recv(held[24], &byte, 1, 0), 0) << "a slow head is kept";
+    EXPECT_EQ(::recv(held.back(), &byte, 1, 0), 0) << "a slow head is kept";
     for (const int fd : held) ::close(fd);
     EXPECT_EQ(server.Send(server.Request("GET", "/api/state?session=tab")).status, 200);
 }
