@@ -40,13 +40,12 @@ Mark StraightSegmentMark(Point p, float theta, float lengthMm, bool oneSided, bo
 
 std::vector<PathPosition> DividePath(const PathReader& path, const BezierService& service,
                                      int parts) {
-    std::vector<PathPosition> points;
-    if (parts < 2) return points;
+    if (parts < 2) return {};
     const float total = PathTotalLength(path, service, 1.0, 1.0f);
     const float step = total / static_cast<float>(parts);
-    for (int k = 1; k < parts; ++k)
-        points.push_back(PointAtLength(path, service, static_cast<float>(k) * step));
-    return points;
+    std::vector<float> distances;
+    for (int k = 1; k < parts; ++k) distances.push_back(static_cast<float>(k) * step);
+    return PointsAtLengths(path, service, distances);
 }
 
 std::vector<Point> DivideSegment(Point a, Point b, int parts) {

@@ -1,6 +1,7 @@
 #include "plugin/geometry/path_lengths.h"
 
 #include <utility>
+#include <vector>
 
 #include "plugin/geometry/vectors.h"
 
@@ -60,9 +61,40 @@ float PathTotalLength(const PathReader& path, const BezierService& service, doub
     return static_cast<float>(points * unitFactor / scale);
 }
 
-PathPosition PointAtLength(const PathReader& path, const BezierService& service, float s) {
+namespace {
+
+// The lengths of a path's segments, each asked of the host once, when first needed.
+class SegmentLengths {
+ public:
+    SegmentLengths(const PathReader& path, const BezierService& service)
+        : path_(path), service_(service) {}
+
+    float operator[](int segment) {
+        const auto index = static_cast<std::size_t>(segment);
+        if (index >= known_.size()) {
+            known_.resize(index + 1, false);
+            lengths_.resize(index + 1, 0.0f);
+        }
+        if (!known_[index]) {
+            lengths_[index] = SegmentLength(path_, service_, segment);
+            known_[index] = true;
+        }
+        return lengths_[index];
+    }
+
+ private:
+    const PathReader& path_;
+    const BezierService& service_;
+    std::vector<float> lengths_;
+    std::vector<bool> known_;
+};
+
+// The distance is taken off segment after segment from the first, in this order, so
+// that every point lands where it would alone, to the last bit.
+PathPosition PositionAt(const PathReader& path, const BezierService& service,
+                        SegmentLengths& lengths, float s) {
     const int segments = path.Closed() ? path.AnchorCount() : path.AnchorCount() - 1;
-    float length = SegmentLength(path, service, 0);
+    float length = lengths[0];
     int i = 1;
     while (length < s) {
         // A distance past the end by rounding stays at the end of the last segment.
@@ -71,7 +103,7 @@ PathPosition PointAtLength(const PathReader& path, const BezierService& service,
             break;
         }
         s -= length;
-        length = SegmentLength(path, service, i);
+        length = lengths[i];
         ++i;
     }
     PathPosition position;
@@ -82,6 +114,22 @@ PathPosition PointAtLength(const PathReader& path, const BezierService& service,
     const Point tangent = service.Tangent(bezier, position.t);
     position.direction = DirectionAngle(position.point, position.point + tangent);
     return position;
+}
+
+}  // namespace
+
+PathPosition PointAtLength(const PathReader& path, const BezierService& service, float s) {
+    SegmentLengths lengths(path, service);
+    return PositionAt(path, service, lengths, s);
+}
+
+std::vector<PathPosition> PointsAtLengths(const PathReader& path, const BezierService& service,
+                                          const std::vector<float>& distances) {
+    SegmentLengths lengths(path, service);
+    std::vector<PathPosition> positions;
+    positions.reserve(distances.size());
+    for (const float s : distances) positions.push_back(PositionAt(path, service, lengths, s));
+    return positions;
 }
 
 }  // namespace quill

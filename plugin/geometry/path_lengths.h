@@ -2,6 +2,8 @@
 // length. Lengths in points, single precision, flatness 1.0 point throughout.
 #pragma once
 
+#include <vector>
+
 #include "plugin/geometry/services.h"
 #include "plugin/geometry/types.h"
 
@@ -42,5 +44,10 @@ struct PathPosition {
 /// The point at distance s (points, 0 ≤ s ≤ whole length) from anchor 0. A distance
 /// that ends exactly at a segment's end stays on that segment, at its full length.
 PathPosition PointAtLength(const PathReader& path, const BezierService& service, float s);
+
+/// The points at several distances, each exactly as `PointAtLength` finds it alone, with
+/// each segment's length asked of the host only once.
+std::vector<PathPosition> PointsAtLengths(const PathReader& path, const BezierService& service,
+                                          const std::vector<float>& distances);
 
 }  // namespace quill

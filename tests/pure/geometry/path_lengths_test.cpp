@@ -89,6 +89,18 @@ TEST(PathLengths, DividePathOpenAndClosed) {
     EXPECT_EQ(points[3].segment, 3);
     EXPECT_POINT_NEAR(points[3].point, (Point{0, 8}), 1e-3);
     EXPECT_NEAR(points[3].direction, -kHalfPi, 1e-5);
+    // Walking the path once for every point lands each exactly where it lands alone.
+    const FakePath pentagon = Pentagon(true);
+    const auto sevenths = DividePath(pentagon, service, 7);
+    const float step = PathTotalLength(pentagon, service, 1.0, 1.0f) / 7.0f;
+    for (std::size_t k = 0; k < sevenths.size(); ++k) {
+        const PathPosition alone =
+            PointAtLength(pentagon, service, static_cast<float>(k + 1) * step);
+        EXPECT_EQ(sevenths[k].segment, alone.segment);
+        EXPECT_EQ(sevenths[k].t, alone.t);
+        EXPECT_EQ(sevenths[k].point.h, alone.point.h);
+        EXPECT_EQ(sevenths[k].point.v, alone.point.v);
+    }
 }
 
 TEST(Marks, OneSidedIsHalfACentredMark) {
