@@ -46,6 +46,11 @@ const PreferenceValue* PreferenceStore::Find(const std::string& prefix,
 
 void PreferenceStore::Put(const std::string& prefix, const std::string& key,
                           PreferenceValue value) {
+    if (!path_.empty()) {
+        const auto known = known_.find({prefix, key});
+        if (known != known_.end() && known->second == value) return;
+        known_[{prefix, key}] = value;
+    }
     contents_.entries[prefix][key] = std::move(value);
     contents_.keptValues.erase({prefix, key});
     if (!path_.empty()) changed_.insert({prefix, key});
@@ -103,6 +108,7 @@ AIErr PreferenceStore::GetText(const std::string& prefix, const std::string& key
 bool PreferenceStore::BindFile(const std::string& path, std::string* error) {
     path_ = path;
     changed_.clear();
+    known_.clear();
     writeError_.clear();
     std::string message;
     ReadPreferenceFile(path, &contents_, &message);
@@ -170,6 +176,13 @@ void PreferenceStore::Save() {
 
 void PreferenceStore::NoteUsed(const std::string& prefix, const std::string& key) {
     used_.emplace(prefix, key);
+}
+
+void PreferenceStore::NoteRead(const std::string& prefix, const std::string& key) {
+    if (const PreferenceValue* value = Find(prefix, key))
+        known_[{prefix, key}] = *value;
+    else
+        known_.erase({prefix, key});
 }
 
 bool PreferenceStore::WasUsed(const std::string& prefix, const std::string& key) const {

@@ -1,10 +1,13 @@
 // The host's preference store: typed entries under (prefix, key), optionally kept in a
 // JSON file that is read when bound and rewritten after every change. Other processes
 // may rewrite the same file: each write takes the folder's lock, reads the file again
-// and keeps what is there, but for the keys this store changed since its last write.
+// and keeps what is there, but for the keys this store changed since its last write. A
+// key written back as its user last read it is no change: a page of settings stored
+// whole keeps what another process wrote meanwhile under the keys it did not touch.
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 
@@ -20,7 +23,8 @@ class PreferenceStore {
 
     const PreferenceValue* Find(const std::string& prefix, const std::string& key) const;
     /// Stores the value (replacing any entry of any kind) and rewrites the file; a file
-    /// that cannot be written is told by writeError().
+    /// that cannot be written is told by writeError(). With a file, a value equal to the
+    /// one last read there by NoteRead (or last put) changes nothing.
     void Put(const std::string& prefix, const std::string& key, PreferenceValue value);
 
     // Reads with the kind rules: an absent key leaves `out` untouched and is no error;
@@ -48,6 +52,8 @@ class PreferenceStore {
     /// front end can tell a setting the plug-in has from a key it never looks at.
     void NoteUsed(const std::string& prefix, const std::string& key);
     bool WasUsed(const std::string& prefix, const std::string& key) const;
+    /// Notes the value the store's user (the plug-in) has just read for the key.
+    void NoteRead(const std::string& prefix, const std::string& key);
 
  private:
     void Save();
@@ -58,6 +64,7 @@ class PreferenceStore {
     PreferenceFileContents contents_;
     std::set<PreferencePlace> changed_;  // put since the last write that succeeded
     std::set<std::pair<std::string, std::string>> used_;
+    std::map<PreferencePlace, PreferenceValue> known_;  // as the user last read or put them
     std::string path_;
     std::string writeError_;
 };

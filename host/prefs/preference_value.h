@@ -21,6 +21,22 @@ struct PreferenceValue {
     static PreferenceValue Text(std::string v);
 };
 
+/// Same kind and same value of that kind.
+inline bool operator==(const PreferenceValue& a, const PreferenceValue& b) {
+    if (a.kind != b.kind) return false;
+    switch (a.kind) {
+        case PreferenceValue::Kind::Flag:
+            return a.flag == b.flag;
+        case PreferenceValue::Kind::Integer:
+            return a.integer == b.integer;
+        case PreferenceValue::Kind::Real:
+            return a.real == b.real;
+        case PreferenceValue::Kind::Text:
+            return a.text == b.text;
+    }
+    return false;
+}
+
 /// Entries by prefix ("" for the host's own) and key.
 using PreferenceEntries = std::map<std::string, std::map<std::string, PreferenceValue>>;
 

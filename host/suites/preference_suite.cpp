@@ -27,6 +27,7 @@ ASErr AIAPI GetBoolean(const char* prefix, const char* key, AIBoolean* value) {
     return WithKey("GetBooleanPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!value) return kBadParameterErr;
         bool flag = *value != 0;
+        store.NoteRead(Prefix(prefix), key);
         AIErr error = store.GetFlag(Prefix(prefix), key, &flag);
         if (!error && store.Find(Prefix(prefix), key)) *value = flag;
         return error;
@@ -43,6 +44,7 @@ ASErr AIAPI PutBoolean(const char* prefix, const char* key, AIBoolean value) {
 ASErr AIAPI GetInteger(const char* prefix, const char* key, int32_t* value) {
     return WithKey("GetIntegerPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!value) return kBadParameterErr;
+        store.NoteRead(Prefix(prefix), key);
         return store.GetInteger(Prefix(prefix), key, value);
     });
 }
@@ -57,6 +59,7 @@ ASErr AIAPI PutInteger(const char* prefix, const char* key, int32_t value) {
 ASErr AIAPI GetReal(const char* prefix, const char* key, double* value) {
     return WithKey("GetRealPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!value) return kBadParameterErr;
+        store.NoteRead(Prefix(prefix), key);
         return store.GetReal(Prefix(prefix), key, value);
     });
 }
@@ -73,6 +76,7 @@ ASErr AIAPI PutReal(const char* prefix, const char* key, double value) {
 ASErr AIAPI GetString(const char* prefix, const char* key, char* value, size_t size) {
     return WithKey("GetStringPreference", prefix, key, [&](PreferenceStore& store) -> AIErr {
         if (!value || size == 0) return kBadParameterErr;
+        store.NoteRead(Prefix(prefix), key);
         const PreferenceValue* entry = store.Find(Prefix(prefix), key);
         if (!entry) return kNoErr;
         if (entry->kind != PreferenceValue::Kind::Text) return kWrongTypeErr;

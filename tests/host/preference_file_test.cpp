@@ -92,6 +92,32 @@ TEST(PreferenceFile, TwoStoresOfOneFileKeepEachOthersKeys) {
     EXPECT_EQ(IntegerOf(first, "x"), 5);  // the store took what the file had
 }
 
+// Two tabs started on millimetres; one chooses centimetres, the other stores its whole
+// page of settings as it read them plus one change: only that change reaches the file.
+TEST(PreferenceFile, AKeyWrittenBackAsReadLeavesAnotherStoresChoice) {
+    const std::string path = TempPath("prefs_written_back.json");
+    std::ofstream(path) << R"({"P": {"unit": 1, "prec": 1}})";
+    PreferenceStore first, second;
+    std::string error;
+    for (PreferenceStore* store : {&first, &second}) {
+        ASSERT_TRUE(store->BindFile(path, &error)) << error;
+        store->NoteRead("P", "unit");
+        store->NoteRead("P", "prec");
+    }
+    first.Put("P", "unit", PreferenceValue::Integer(2));
+    second.Put("P", "unit", PreferenceValue::Integer(1));
+    second.Put("P", "prec", PreferenceValue::Integer(3));
+    PreferenceStore reread;
+    ASSERT_TRUE(reread.BindFile(path, &error)) << error;
+    EXPECT_EQ(IntegerOf(reread, "unit"), 2);
+    EXPECT_EQ(IntegerOf(reread, "prec"), 3);
+    // Back to the value read, after another one was put, is a change of its own.
+    second.Put("P", "unit", PreferenceValue::Integer(4));
+    second.Put("P", "unit", PreferenceValue::Integer(1));
+    ASSERT_TRUE(reread.BindFile(path, &error)) << error;
+    EXPECT_EQ(IntegerOf(reread, "unit"), 1);
+}
+
 TEST(PreferenceFile, ConcurrentProcessesKeepEveryKey) {
     const std::string path = TempPath("prefs_concurrent.json");
     std::remove(path.c_str());
