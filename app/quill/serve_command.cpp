@@ -1,8 +1,10 @@
-// quill serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--plugin LIBRARY]:
-// the browser front end. Prints the page's address and serves until interrupted.
+// quill serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--idle-minutes M]
+// [--plugin LIBRARY]: the browser front end. Prints the page's address and serves until
+// interrupted; a session no tab has used for M minutes (default 30) is freed, unsaved.
 #include <pthread.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +35,12 @@ bool ParseArguments(int argc, char** argv, quill::serve::ServerOptions* options)
         } else if (a == "--prefs" && hasValue) {
             options->session.prefsPath = argv[++i];
             options->session.prefsChosen = true;
+        } else if (a == "--idle-minutes" && hasValue) {
+            char* end = nullptr;
+            const double minutes = std::strtod(argv[++i], &end);
+            if (*end != '\0' || !(minutes > 0 && minutes <= 7 * 24 * 60)) return false;
+            options->idleLimit = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                std::chrono::duration<double, std::ratio<60>>(minutes));
         } else if (a == "--plugin" && hasValue) {
             options->session.pluginPath = argv[++i];
         } else if (a.rfind("--", 0) == 0 || !options->session.drawingPath.empty()) {
@@ -75,7 +83,7 @@ int Serve(int argc, char** argv) {
     if (!ParseArguments(argc, argv, &options)) {
         std::fputs(
             "usage: quill serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] "
-            "[--plugin LIBRARY]\n",
+            "[--idle-minutes M] [--plugin LIBRARY]\n",
             stderr);
         return kUsageError;
     }
@@ -104,7 +112,9 @@ int Serve(int argc, char** argv) {
 }
 
 quill::CommandRegistration registration(quill::Command{
-    "serve", "serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--plugin LIBRARY]",
+    "serve",
+    "serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--idle-minutes M] [--plugin "
+    "LIBRARY]",
     Serve});
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "app/serve/event_socket.h"
 
+#include <algorithm>
+#include <atomic>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/beast/core.hpp>
@@ -8,10 +10,14 @@
 #include <chrono>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace quill::serve {
 
 namespace {
+
+// How long a stopping server waits for its pages' sockets to close.
+constexpr std::chrono::milliseconds kCloseWait{500};
 
 namespace beast = boost::beast;
 namespace http = beast::http;
@@ -24,8 +30,28 @@ using tcp = net::ip::tcp;
 // so a session's events are handled one at a time, in order.
 class Connection : public std::enable_shared_from_this<Connection> {
  public:
-    Connection(tcp::socket socket, const EventSocketHandlers& handlers)
-        : ws_(std::move(socket)), handlers_(handlers) {}
+    Connection(tcp::socket socket, const EventSocketHandlers& handlers, std::atomic<int>& live)
+        : ws_(std::move(socket)), handlers_(handlers), live_(live) {
+        ++live_;
+    }
+    ~Connection() {
+        if (open_) handlers_.closed(session_);
+        --live_;
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Closes the socket with a close frame that says why (once the answer being written
+    // is out), or drops a connection still in its handshake.
+    void Close(const std::string& reason) {
+        if (!open_) {
+            beast::error_code ignored;
+            beast::get_lowest_layer(ws_).socket().close(ignored);
+            return;
+        }
+        closeReason_ = reason;
+        if (!writing_) SendClose();
+    }
 
     void Start() {
         request_.emplace();
@@ -56,7 +82,10 @@ class Connection : public std::enable_shared_from_this<Connection> {
         ws_.text(true);
         buffer_.consume(buffer_.size());
         ws_.async_accept(request, [self = shared_from_this()](beast::error_code ec) {
-            if (!ec) self->Read();
+            if (ec) return;
+            self->open_ = true;
+            self->handlers_.opened(self->session_);
+            self->Read();
         });
     }
 
@@ -85,10 +114,20 @@ class Connection : public std::enable_shared_from_this<Connection> {
     void OnMessage() {
         answer_ = handlers_.answer(session_, beast::buffers_to_string(buffer_.data()));
         buffer_.consume(buffer_.size());
+        writing_ = true;
         ws_.async_write(net::buffer(answer_),
                         [self = shared_from_this()](beast::error_code ec, std::size_t) {
-                            if (!ec) self->Read();
+                            self->writing_ = false;
+                            if (ec) return;
+                            if (!self->closeReason_.empty()) return self->SendClose();
+                            self->Read();
                         });
+    }
+
+    void SendClose() {
+        websocket::close_reason reason(websocket::close_code::going_away);
+        reason.reason = closeReason_.c_str();
+        ws_.async_close(reason, [self = shared_from_this()](beast::error_code) {});
     }
 
     websocket::stream<beast::tcp_stream> ws_;
@@ -96,7 +135,9 @@ class Connection : public std::enable_shared_from_this<Connection> {
     beast::flat_buffer buffer_;
     std::optional<http::request_parser<http::empty_body>> request_;
     std::optional<http::response<http::string_body>> refusal_;
-    std::string session_, answer_;
+    std::atomic<int>& live_;
+    std::string session_, answer_, closeReason_;
+    bool open_ = false, writing_ = false;
 };
 
 }  // namespace
@@ -109,8 +150,31 @@ struct EventSocket::Impl {
     tcp::acceptor acceptor{context};
     int port = 0;
     std::thread thread;
+    std::atomic<int> live{0};
+    std::vector<std::weak_ptr<Connection>> connections;  // touched on the thread alone
 
     net::steady_timer pause{context};
+
+    void Track(const std::shared_ptr<Connection>& connection) {
+        connections.erase(std::remove_if(connections.begin(), connections.end(),
+                                         [](const auto& c) { return c.expired(); }),
+                          connections.end());
+        connections.push_back(connection);
+    }
+
+    // Tells every open page why its socket closes, and waits a little for the close
+    // frames to go out: a page told is a page that need not guess.
+    void CloseAll(const std::string& reason) {
+        net::post(context, [this, reason] {
+            beast::error_code ignored;
+            acceptor.close(ignored);
+            for (const auto& weak : connections)
+                if (auto connection = weak.lock()) connection->Close(reason);
+        });
+        const auto giveUp = std::chrono::steady_clock::now() + kCloseWait;
+        while (live > 0 && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 
     void Accept() {
         acceptor.async_accept(context, [this](beast::error_code ec, tcp::socket socket) {
@@ -122,7 +186,9 @@ struct EventSocket::Impl {
                 return;
             }
             socket.set_option(tcp::no_delay(true), ec);
-            std::make_shared<Connection>(std::move(socket), handlers)->Start();
+            auto connection = std::make_shared<Connection>(std::move(socket), handlers, live);
+            Track(connection);
+            connection->Start();
             Accept();
         });
     }
@@ -145,6 +211,7 @@ EventSocket::EventSocket(const std::string& address, EventSocketHandlers handler
 }
 
 EventSocket::~EventSocket() {
+    if (impl_->thread.joinable()) impl_->CloseAll(kStoppingReason);
     impl_->context.stop();
     if (impl_->thread.joinable()) impl_->thread.join();
 }

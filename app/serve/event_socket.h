@@ -12,6 +12,9 @@ namespace quill::serve {
 /// The largest message the page may send on the socket (events are a few hundred bytes).
 inline constexpr std::size_t kLargestEventMessage = 64 * 1024;
 
+/// Why the sockets close when the server stops: the page shows it.
+inline constexpr char kStoppingReason[] = "Le serveur Quill s'est arrêté.";
+
 /// What the socket asks of the server for one connection and each of its messages.
 struct EventSocketHandlers {
     /// Whether a handshake may go on: the request's target (path and query), its Host and
@@ -21,13 +24,15 @@ struct EventSocketHandlers {
         admit;
     /// The answer to one text message of that session.
     std::function<std::string(const std::string& session, const std::string& message)> answer;
+    /// A session's socket opened, and closed (by the page, or when the server stops).
+    std::function<void(const std::string&session)> opened, closed;
 };
 
 class EventSocket {
  public:
     /// Listens on `address` at a free port; port() is 0 when it cannot.
     EventSocket(const std::string& address, EventSocketHandlers handlers);
-    /// Closes every connection and waits for them.
+    /// Closes every connection, telling each page kStoppingReason, and waits for them.
     ~EventSocket();
     EventSocket(const EventSocket&) = delete;
     EventSocket& operator=(const EventSocket&) = delete;

@@ -11,8 +11,10 @@
 #include <random>
 #include <sstream>
 
+#include "app/serve/address_pages.h"
 #include "app/serve/event_socket.h"
 #include "app/serve/guarded_server.h"
+#include "app/serve/idle_sweeper.h"
 #include "app/serve/sessions.h"
 #include "host/io/json_nesting.h"
 #include "sdk/messages.h"
@@ -114,13 +116,14 @@ EventSocketHandlers SocketHandlers(const std::shared_ptr<Sessions>& sessions,
         return std::string();
     };
     handlers.answer = [sessions](const std::string& id, const std::string& message) {
-        std::string why;
-        bool gone = false;
+        std::string why, gone;
         auto session = sessions->Get(id, false, &gone, &why);
-        if (gone) return json{{"error", kSessionGone}, {"gone", true}}.dump();
+        if (!gone.empty()) return json{{"error", gone}, {"gone", true}}.dump();
         if (!session) return json{{"error", why}}.dump();
         return AnswerEvent(*session, message).second.dump();
     };
+    handlers.opened = [sessions](const std::string& id) { sessions->SocketOpened(id); };
+    handlers.closed = [sessions](const std::string& id) { sessions->SocketClosed(id); };
     return handlers;
 }
 
@@ -147,8 +150,12 @@ httplib::Server::HandlerResponse Guard(const std::string& address, const std::at
         Refuse(res, 403, "requests from other origins are refused");
         return httplib::Server::HandlerResponse::Handled;
     }
+    if (AnswerFavicon(req, res)) return httplib::Server::HandlerResponse::Handled;
     if (req.path.compare(0, prefix.size() + 1, prefix + "/") != 0) {
-        Refuse(res, 403, "the address lacks the session's token");
+        if (IsApiRequest(req))
+            Refuse(res, 403, "the address lacks the session's token");
+        else
+            AnswerUnknownAddress(403, res);
         return httplib::Server::HandlerResponse::Handled;
     }
     res.set_header("Cache-Control", "no-store");
@@ -157,8 +164,8 @@ httplib::Server::HandlerResponse Guard(const std::string& address, const std::at
 }
 
 // The session a request names (?session=ID), or nullptr with the answer set: 410 for
-// a session that gave way to another tab's (or that the page never started: only the
-// page's first request, `start`, starts one).
+// a session that gave way to another tab's or expired (or that the page never started:
+// only the page's first request, `start`, starts one).
 std::shared_ptr<Session> SessionOf(const Routes& routes, const httplib::Request& req,
                                    httplib::Response& res, bool start = false) {
     const std::string id = req.get_param_value("session");
@@ -166,14 +173,13 @@ std::shared_ptr<Session> SessionOf(const Routes& routes, const httplib::Request&
         Refuse(res, 400, "a session id (letters, digits, '-') is expected");
         return nullptr;
     }
-    std::string why;
-    bool gone = false;
+    std::string why, gone;
     auto session = routes.sessions->Get(id, start, &gone, &why);
-    if (gone) {
+    if (!gone.empty()) {
         res.status = 410;
-        res.set_content(json{{"error", kSessionGone}, {"gone", true}}.dump(), "application/json");
+        res.set_content(json{{"error", gone}, {"gone", true}}.dump(), "application/json");
     } else if (!session) {
-        Refuse(res, 500, why);
+        Refuse(res, 500, "La session ne peut pas démarrer : " + why);
     }
     return session;
 }
@@ -236,7 +242,8 @@ void SaveDrawing(const Routes& routes, const httplib::Request& req, httplib::Res
     if (!session) return;
     std::lock_guard<std::mutex> guard(session->lock());
     std::string body, why;
-    if (!session->Save(&body, &why)) return Refuse(res, 500, why);
+    if (!session->Save(&body, &why))
+        return Refuse(res, 500, "Le dessin ne peut pas être enregistré : " + why);
     res.set_content(body, "image/svg+xml");
 }
 
@@ -246,7 +253,8 @@ void ExportPicture(const Routes& routes, const httplib::Request& req, httplib::R
     if (!session) return;
     std::lock_guard<std::mutex> guard(session->lock());
     std::string body, why;
-    if (!session->ExportPng(&body, &why)) return Refuse(res, 500, why);
+    if (!session->ExportPng(&body, &why))
+        return Refuse(res, 500, "L'image ne peut pas être exportée : " + why);
     res.set_content(body, "image/png");
 }
 
@@ -280,7 +288,7 @@ void SendResource(const Routes& routes, const httplib::Request& req, httplib::Re
 void SendPageFile(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
     const std::string file = req.matches[1].length() ? req.matches[1].str() : "index.html";
     std::ifstream in(routes.webDir + "/" + file, std::ios::binary);
-    if (!in) return Refuse(res, 404, "no such file");
+    if (!in) return AnswerUnknownAddress(404, res);
     std::stringstream text;
     text << in.rdbuf();
     res.set_content(text.str(), ContentType(file));
@@ -295,9 +303,16 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
     const std::string prefix = "/" + token;
     std::atomic<int> port{options.port};
     std::atomic<int> socketPort{0};
-    const Routes routes{std::make_shared<Sessions>(options.session), &socketPort, options.webDir};
+    const Routes routes{std::make_shared<Sessions>(options.session, options.idleLimit), &socketPort,
+                        options.webDir};
+    const IdleSweeper sweeper(routes.sessions);
 
     server.set_payload_max_length(kLargestUpload);
+    // An address under the token that names nothing: the French page, for a browser.
+    server.set_error_handler([](const httplib::Request& req, httplib::Response& res) {
+        if (res.status == 404 && res.body.empty() && !IsApiRequest(req))
+            AnswerUnknownAddress(404, res);
+    });
     server.set_pre_routing_handler([&](const httplib::Request& req, httplib::Response& res) {
         return Guard(options.address, port, prefix, req, res);
     });

@@ -3,6 +3,7 @@
 // origin, or naming another host are refused.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -13,6 +14,8 @@ namespace quill::serve {
 
 /// The largest drawing the page may upload, and the largest event.
 inline constexpr std::size_t kLargestUpload = 32 * 1024 * 1024;
+/// How long a session no tab uses is kept, by default.
+inline constexpr std::chrono::minutes kDefaultIdleLimit{30};
 
 struct ServerOptions {
     std::string address = "127.0.0.1";
@@ -20,6 +23,8 @@ struct ServerOptions {
     std::string webDir;  // the page's files
     SessionOptions session;
     std::string token;  // empty: a random one
+    /// How long a session no tab uses is kept before it is freed, unsaved.
+    std::chrono::steady_clock::duration idleLimit = kDefaultIdleLimit;
 };
 
 /// Serves until Stop(); `ready` is called with the page's address once it listens.

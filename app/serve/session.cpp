@@ -159,6 +159,10 @@ json Session::Changes(bool everything) {
     host::Document& document = host_->document();
     json out = art_.Collect(document, everything);
     if (everything) out["reset"] = true;
+    if (!everything && (out.contains("art") || out.contains("disposed") || out.contains("layers") ||
+                        out.contains("order")))
+        unsaved_ = true;
+    out["unsaved"] = unsaved_;
     const host::View& view = host_->view();
     json viewJson = {{"zoom", view.zoom},
                      {"originH", view.origin.h},
@@ -194,7 +198,7 @@ json Session::Changes(bool everything) {
     // A change of settings the preference file could not keep is lost when the server
     // stops: told once, until the file is written again.
     if (const std::string& lost = host_->preferences().writeError(); lost != prefsErrorSent_) {
-        if (!lost.empty()) warnings.push_back("the settings are not saved: " + lost);
+        if (!lost.empty()) warnings.push_back("Les réglages ne sont pas enregistrés : " + lost);
         prefsErrorSent_ = lost;
     }
     if (!warnings.empty()) out["warnings"] = std::move(warnings);
@@ -260,7 +264,8 @@ json Session::Open(const std::string& name, const std::string& bytes) {
     std::string error;
     if (!host::WriteFileSafely(path, bytes, &error)) {
         json out = Changes(false);
-        out["error"] = name + ": cannot be kept by the server: " + Replaced(error, path, name);
+        out["error"] =
+            name + " : le serveur ne peut pas le garder (" + Replaced(error, path, name) + ")";
         return out;
     }
     const std::size_t warningsBefore = host_->log().warnings.size();
@@ -269,9 +274,11 @@ json Session::Open(const std::string& name, const std::string& bytes) {
         host_->log().warnings[i] = Replaced(host_->log().warnings[i], path, name);
     if (!opened) {
         json out = Changes(false);
-        out["error"] = Replaced(error, path, name);
+        out["error"] = name + " ne peut pas être ouvert ; le dessin ouvert reste (" +
+                       Replaced(error, path, name) + ")";
         return out;
     }
+    unsaved_ = false;
     FitView(host_->view().zoom);
     // The open document's tools see the new document at once, as after any event.
     host::SendPointer(*host_, "move", pointer_, {});
@@ -279,23 +286,30 @@ json Session::Open(const std::string& name, const std::string& bytes) {
 }
 
 bool Session::Save(std::string* svg, std::string* error) {
+    if (!WriteSvg(svg, error)) return false;
+    unsaved_ = false;
+    return true;
+}
+
+bool Session::WriteSvg(std::string* svg, std::string* error) {
     HostTurn turn(host_.get());
     const std::string path = WorkFile("drawing.svg");
     if (!host::SaveDrawing(*host_, path, error)) return false;
     if (ReadFile(path, svg)) return true;
-    *error = "the saved drawing cannot be read back";
+    *error = "le dessin enregistré ne peut pas être relu";
     return false;
 }
 
+// A picture is no save: the dimensions and their links are not in it.
 bool Session::ExportPng(std::string* png, std::string* error) {
     std::string svg;
-    if (!Save(&svg, error)) return false;
+    if (!WriteSvg(&svg, error)) return false;
     const std::string path = WorkFile("drawing.png");
     host::RenderOptions options;
     options.framing = host::RenderOptions::Framing::Everything;
     if (!host::RenderSvgToPng(WorkFile("drawing.svg"), path, options, error)) return false;
     if (ReadFile(path, png)) return true;
-    *error = "the picture cannot be read back";
+    *error = "l'image ne peut pas être relue";
     return false;
 }
 

@@ -43,7 +43,7 @@ class Session {
     nlohmann::json Handle(const nlohmann::json& event);
     /// Opens an uploaded drawing; the open one stays when it cannot be read.
     nlohmann::json Open(const std::string& name, const std::string& bytes);
-    /// The drawing as an SVG file; false with `error` set.
+    /// The drawing as an SVG file, which counts as saved; false with `error` set.
     bool Save(std::string* svg, std::string* error);
     /// The drawing as a PNG picture; false with `error` set.
     bool ExportPng(std::string* png, std::string* error);
@@ -52,6 +52,7 @@ class Session {
 
  private:
     nlohmann::json Changes(bool everything);
+    bool WriteSvg(std::string* svg, std::string* error);
     void FitView(float zoom);
     std::string WorkFile(const std::string& name) const;
 
@@ -63,6 +64,9 @@ class Session {
     std::string annotationSent_, viewSent_, prefsErrorSent_;
     AIRealPoint pointer_{0, 0};
     bool pressed_ = false;
+    // The drawing changed since it was opened or last saved; the page asks before it
+    // lets it go.
+    bool unsaved_ = false;
 };
 
 }  // namespace quill::serve

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
+#include <vector>
 
 namespace quill::testing {
 
@@ -28,20 +29,26 @@ std::string FirstLine(int fd) {
 
 }  // namespace
 
-ServeProcess::ServeProcess(const std::string& tempDir, const std::string& prefsPath) {
+ServeProcess::ServeProcess(const std::string& tempDir, const std::string& prefsPath,
+                           const std::vector<std::string>& extraArguments) {
     std::string folder = (std::filesystem::temp_directory_path() / "quill-serve-test-XXXXXX");
     if (!::mkdtemp(folder.data())) return;
     prefsDir_ = folder;
     int out[2];
     if (::pipe(out) != 0) return;
     const std::string prefs = prefsPath.empty() ? prefsDir_ + "/prefs.json" : prefsPath;
+    std::vector<std::string> arguments = {QUILL_BINARY, "serve", "--port",   "0",
+                                          "--prefs",    prefs,   "--plugin", QUILL_PLUGIN};
+    arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
     pid_ = ::fork();
     if (pid_ == 0) {
         ::dup2(out[1], 1);
         ::close(out[0]);
         if (!tempDir.empty()) ::setenv("TMPDIR", tempDir.c_str(), 1);
-        ::execl(QUILL_BINARY, QUILL_BINARY, "serve", "--port", "0", "--prefs", prefs.c_str(),
-                "--plugin", QUILL_PLUGIN, static_cast<char*>(nullptr));
+        ::execv(QUILL_BINARY, argv.data());
         ::_exit(127);
     }
     ::close(out[1]);

@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace quill::testing {
 
@@ -19,9 +20,10 @@ struct HttpAnswer {
 class ServeProcess {
  public:
     /// Starts `quill serve` on a free port with a preference file of its own (or
-    /// `prefsPath`), with TMPDIR set to `tempDir` when not empty; running() is false when
-    /// it printed no address.
-    explicit ServeProcess(const std::string& tempDir = "", const std::string& prefsPath = "");
+    /// `prefsPath`), with TMPDIR set to `tempDir` when not empty, and the options
+    /// `extraArguments`; running() is false when it printed no address.
+    explicit ServeProcess(const std::string& tempDir = "", const std::string& prefsPath = "",
+                          const std::vector<std::string>& extraArguments = {});
     /// Interrupts the server and waits for it.
     ~ServeProcess();
     ServeProcess(const ServeProcess&) = delete;
