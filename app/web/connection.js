@@ -2,7 +2,12 @@
 // move or drag waiting behind the one in flight is replaced by the next one, so that the
 // page never queues stale pointer positions. They go on the server's event socket when it
 // is open (a message costs a fraction of a millisecond, a fetch several), by fetch
-// otherwise.
+// otherwise. A server that stops says so as it closes the socket; one that vanishes is
+// noticed by the next request that fails.
+const KEEP_WHAT_IS_SHOWN = ' Ce que la page montre n\'est plus enregistré ; téléchargez-le pour le garder.';
+export const SERVER_STOPPED = 'Le serveur Quill s\'est arrêté.' + KEEP_WHAT_IS_SHOWN;
+export const SERVER_SILENT = 'Le serveur ne répond pas (il s\'est sans doute arrêté).' + KEEP_WHAT_IS_SHOWN;
+
 export class Connection {
   constructor(session, onChanges, onRefusal, onGone) {
     this.session = session;
@@ -21,9 +26,19 @@ export class Connection {
     return `${path}?${query}`;
   }
 
+  // The session's whole state; an error whose `gone` is set when the server no longer
+  // keeps this session, whose `silent` is set when the server does not answer.
   async state() {
-    const answer = await fetch(this.url('api/state'));
-    if (!answer.ok) throw new Error((await answer.json()).error);
+    let answer;
+    try {
+      answer = await fetch(this.url('api/state'));
+    } catch {
+      throw Object.assign(new Error(SERVER_SILENT), { silent: true });
+    }
+    if (!answer.ok) {
+      const body = await answer.json().catch(() => ({ error: `réponse illisible (${answer.status})` }));
+      throw Object.assign(new Error(body.error), { gone: Boolean(body.gone) });
+    }
     const state = await answer.json();
     if (state.eventPort && !this.socket) await this.openSocket(state.eventPort);
     return state;
@@ -39,9 +54,12 @@ export class Connection {
         resolve();
       };
       socket.onmessage = (e) => this.answered?.(JSON.parse(e.data));
-      socket.onclose = () => {
-        if (this.socket === socket) this.socket = null;
-        this.answered?.({ error: 'the server closed the event socket' });
+      socket.onclose = (e) => {
+        const wasOpen = this.socket === socket;
+        if (wasOpen) this.socket = null;
+        if (e.code === 1001 && e.reason) this.lost(e.reason + KEEP_WHAT_IS_SHOWN);
+        else if (wasOpen) this.checkServer();
+        this.answered?.({ error: 'Le serveur a fermé la connexion des évènements.' });
         resolve();
       };
     });
@@ -84,11 +102,22 @@ export class Connection {
         if (ok) this.onChanges(body, started);
         else if (body.gone) this.lost(body.error);
         else this.onRefusal(body.error);
-      } catch (e) {
-        this.onRefusal(`the server does not answer (${e.message})`);
+      } catch {
+        this.lost(SERVER_SILENT);
       }
     }
     this.busy = false;
+  }
+
+  // The socket closed without a word: events go by fetch from now on, if the server is
+  // still there.
+  async checkServer() {
+    try {
+      const answer = await fetch(this.url('api/state'));
+      if (answer.status === 410) this.lost((await answer.json()).error);
+    } catch {
+      this.lost(SERVER_SILENT);
+    }
   }
 
   // The session is gone: nothing more is sent, the page is told once.
@@ -101,23 +130,35 @@ export class Connection {
 
   // Opens a drawing: the changes, or the refusal's message.
   async open(file) {
-    const answer = await fetch(this.url('api/open', { name: file.name }), {
-      method: 'POST', headers: { 'Content-Type': 'image/svg+xml' }, body: file,
-    });
-    if (answer.status === 413) return { error: `${file.name}: larger than the 32 MiB a drawing may be` };
+    let answer;
+    try {
+      answer = await fetch(this.url('api/open', { name: file.name }), {
+        method: 'POST', headers: { 'Content-Type': 'image/svg+xml' }, body: file,
+      });
+    } catch {
+      this.lost(SERVER_SILENT);
+      return { error: SERVER_SILENT };
+    }
+    if (answer.status === 413) return { error: `${file.name} : plus grand que les 32 Mio qu'un dessin peut faire` };
     try {
       const body = await answer.json();
       if (body.gone) this.lost(body.error);
       return body;
     } catch {
-      return { error: `${file.name}: the server's answer cannot be read (${answer.status})` };
+      return { error: `${file.name} : la réponse du serveur est illisible (${answer.status})` };
     }
   }
 
   async download(path) {
-    const answer = await fetch(this.url(path));
+    let answer;
+    try {
+      answer = await fetch(this.url(path));
+    } catch {
+      this.lost(SERVER_SILENT);
+      throw new Error(SERVER_SILENT);
+    }
     if (!answer.ok) {
-      const body = await answer.json();
+      const body = await answer.json().catch(() => ({ error: `réponse illisible (${answer.status})` }));
       if (body.gone) this.lost(body.error);
       throw new Error(body.error);
     }

@@ -2,11 +2,13 @@
 // opening and saving. Everything the tools see goes to this tab's session on the server.
 import { Connection } from './connection.js';
 import { Drawing } from './drawing.js';
+import { RESTARTED_SESSION, WorkKeeping, replaceTabSessionId, tabSessionId } from './work_keeping.js';
 
 const $ = (id) => document.getElementById(id);
 const scroller = $('scroller'), sheet = $('sheet');
 const drawing = new Drawing(sheet, $('drawing'), $('overlay'));
-const connection = new Connection(crypto.randomUUID(), applyChanges, showMessage, sessionGone);
+const connection = new Connection(tabSessionId(), applyChanges, showMessage, sessionGone);
+const work = new WorkKeeping($('open-file'));
 const cursors = new Map();
 // What the page shows of its work, for anyone watching it (the browser tests).
 window.quill = { applied: 0, tool: null, cursor: null, messages: [] };
@@ -25,8 +27,8 @@ function showMessage(text) {
   window.quill.messages.push(text);
 }
 
-// The server gave this tab's session to another tab: what the page still shows can be
-// downloaded as it is drawn, then the page reloaded for a new session.
+// The server gave this tab's session to another tab, freed it, or stopped: what the page
+// still shows can be downloaded as it is drawn, then the page reloaded for a new session.
 function sessionGone(text) {
   showMessage(text);
   window.quill.gone = text;
@@ -43,6 +45,7 @@ $('gone-download').addEventListener('click', (e) => {
   link.href = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
   link.download = 'dessin-affiché.svg';
   link.click();
+  work.saved();
   setTimeout(() => URL.revokeObjectURL(link.href), 10000);
 });
 
@@ -77,6 +80,7 @@ async function setCursor(id) {
 
 function applyChanges(changes, started) {
   drawing.apply(changes);
+  work.note(changes);
   if (changes.tools) buildPalette(changes.tools);
   if ('tool' in changes) {
     window.quill.tool = changes.tool;
@@ -261,7 +265,8 @@ scroller.addEventListener('dragleave', () => scroller.classList.remove('dropping
 scroller.addEventListener('drop', (e) => {
   e.preventDefault();
   scroller.classList.remove('dropping');
-  if (e.dataTransfer.files.length) openFile(e.dataTransfer.files[0]);
+  const file = e.dataTransfer.files[0];
+  if (file) work.mayDiscard().then((agreed) => agreed && openFile(file));
 });
 
 async function download(path, name) {
@@ -271,6 +276,7 @@ async function download(path, name) {
     link.href = URL.createObjectURL(blob);
     link.download = name;
     link.click();
+    if (path === 'api/save') work.saved();
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
   } catch (e) {
     showMessage(e.message);
@@ -279,7 +285,15 @@ async function download(path, name) {
 $('save').addEventListener('click', () => download('api/save', 'dessin.svg'));
 $('export-png').addEventListener('click', () => download('api/png', 'dessin.png'));
 
-connection.state().then((state) => {
+// A tab reloaded long after it went finds its session freed: it starts another.
+connection.state().catch((e) => {
+  if (!e.gone) throw e;
+  connection.session = replaceTabSessionId();
+  return connection.state().then((state) => {
+    showMessage(RESTARTED_SESSION);
+    return state;
+  });
+}).then((state) => {
   applyChanges(state);
   document.body.dataset.ready = 'true';
 }, (e) => showMessage(e.message));

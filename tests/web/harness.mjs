@@ -61,3 +61,21 @@ export async function screenPoint(page, x, y) {
     return { x: box.left + (px - v.originH) * v.zoom * k, y: box.top + (v.originV - py) * v.zoom * k };
   }, [x, y]);
 }
+
+// A 300 pt square page with one open path from (100, 100) to (200, 100), y upwards.
+export const LINE = '<svg xmlns="http://www.w3.org/2000/svg" width="300pt" height="300pt" viewBox="0 0 300 300">' +
+  '<path id="base" d="M100 200 L200 200" stroke="black" fill="none"/></svg>';
+
+// The mouse moved to a document point, then clicked, pressed or released there.
+export async function at(page, action, x, y) {
+  const p = await screenPoint(page, x, y);
+  await page.mouse.move(p.x, p.y, { steps: 4 });
+  if (action === 'click') await page.mouse.click(p.x, p.y);
+  if (action === 'down') await page.mouse.down();
+  if (action === 'up') await page.mouse.up();
+  await settled(page);
+}
+
+export async function openDrawing(page, name, text) {
+  await page.setInputFiles('#open-file', { name, mimeType: 'image/svg+xml', buffer: Buffer.from(text) });
+}

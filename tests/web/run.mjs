@@ -4,26 +4,10 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { argument, launchBrowser, openPage, screenPoint, settled, startServer } from './harness.mjs';
+import { LINE, argument, at, launchBrowser, openDrawing, openPage, settled, startServer } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 const examples = new URL('../../examples/', import.meta.url).pathname;
-// A 300 pt square page with one open path from (100, 100) to (200, 100), y upwards.
-const LINE = '<svg xmlns="http://www.w3.org/2000/svg" width="300pt" height="300pt" viewBox="0 0 300 300">' +
-  '<path id="base" d="M100 200 L200 200" stroke="black" fill="none"/></svg>';
-
-async function at(page, action, x, y) {
-  const p = await screenPoint(page, x, y);
-  await page.mouse.move(p.x, p.y, { steps: 4 });
-  if (action === 'click') await page.mouse.click(p.x, p.y);
-  if (action === 'down') await page.mouse.down();
-  if (action === 'up') await page.mouse.up();
-  await settled(page);
-}
-
-async function openDrawing(page, name, text) {
-  await page.setInputFiles('#open-file', { name, mimeType: 'image/svg+xml', buffer: Buffer.from(text) });
-}
 
 const cases = {
   async 'the palette shows the plug-in tools with their icons and tool tips'(page) {

@@ -1,0 +1,165 @@
+// Browser tests of what keeps the user's work in `quill serve`: reloads, opening another
+// drawing, two tabs' settings, a server that stops, an address that is no longer good.
+//   node tests/web/work_keeping.mjs --quill build/quill
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { LINE, argument, at, launchBrowser, openDrawing, openPage, settled, startServer } from './harness.mjs';
+
+const quill = argument('--quill', 'build/quill');
+const OTHER = LINE.replace('M100 200 L200 200', 'M50 50 L250 250');
+
+// A 100 pt segment dimension on LINE's path.
+async function dimensionLine(page) {
+  await openDrawing(page, 'line.svg', LINE);
+  await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
+  await page.click('#palette button[data-tool="segment"]');
+  await at(page, 'click', 100, 100);
+  await at(page, 'down', 200, 100);
+  await at(page, 'move', 150, 130);
+  await at(page, 'up', 150, 130);
+}
+
+const labels = (page) => page.$$eval('g[data-layer="Dimensions"] > g text', (texts) =>
+  texts.map((t) => t.textContent));
+
+// Every dialog the browser raises is noted and accepted.
+function noteDialogs(page) {
+  const seen = [];
+  page.on('dialog', (dialog) => {
+    seen.push(dialog.type());
+    dialog.accept();
+  });
+  return seen;
+}
+
+// Clicks the Parameters panel opened at document point (50, 290): (dx, dy) are the
+// panel's own pixels right of and below that point.
+async function panelClick(page, dx, dy) {
+  const zoom = await page.evaluate(() => window.quillView().zoom);
+  await at(page, 'click', 50 + dx / zoom, 290 - dy / zoom);
+}
+async function openUnitPage(page) {
+  await openDrawing(page, 'line.svg', LINE);
+  await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
+  await page.click('#palette button[data-tool="parameters"]');
+  await settled(page);
+  await panelClick(page, 0, 0);  // the chooser
+  await panelClick(page, 100, 9);  // its first row: the unit
+}
+
+const cases = {
+  async 'a reloaded tab asks first, then shows the same drawing and dimension'(page) {
+    const dialogs = noteDialogs(page);
+    await dimensionLine(page);
+    assert.deepEqual(await labels(page), ['100 pt']);
+    const zoom = await page.textContent('#zoom-level');
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    assert.deepEqual(dialogs, ['beforeunload']);
+    assert.deepEqual(await labels(page), ['100 pt']);
+    assert.equal(await page.locator('[data-art]').count(), 2);  // the path and the dimension
+    assert.equal(await page.textContent('#zoom-level'), zoom);
+    assert.equal(await page.evaluate(() => window.quill.tool), 'segment');
+  },
+
+  async '"Ouvrir…" asks before a changed drawing is let go, and not once it is saved'(page) {
+    const dialogs = noteDialogs(page);
+    await dimensionLine(page);
+    let choosers = 0;
+    page.on('filechooser', () => { choosers += 1; });
+    await page.click('label:has(#open-file)');
+    await page.waitForSelector('#discard[open]');
+    assert.match(await page.textContent('#discard'), /modifications qui ne sont pas enregistrées/);
+    await page.click('#discard-cancel');
+    await page.waitForSelector('#discard:not([open])', { state: 'attached' });
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'),
+      page.click('label:has(#open-file)').then(() => page.click('#discard-open'))]);
+    await chooser.setFiles({ name: 'other.svg', mimeType: 'image/svg+xml', buffer: Buffer.from(OTHER) });
+    await page.waitForFunction(() => !document.querySelector('g[data-layer="Dimensions"] > g'));
+    assert.equal(choosers, 1);
+    // Opened and untouched: nothing to lose, no question.
+    await Promise.all([page.waitForEvent('filechooser'), page.click('label:has(#open-file)')]);
+    assert.ok(!(await page.isVisible('#discard')));
+    // Changed, then saved: no question either, when opening or leaving.
+    await dimensionLine(page);
+    await Promise.all([page.waitForEvent('download'), page.click('#save')]);
+    await Promise.all([page.waitForEvent('filechooser'), page.click('label:has(#open-file)')]);
+    assert.ok(!(await page.isVisible('#discard')));
+    await page.close({ runBeforeUnload: true });
+    assert.deepEqual(dialogs, []);
+  },
+
+  async 'closing a tab with a changed drawing asks first'(page) {
+    const dialogs = noteDialogs(page);
+    await dimensionLine(page);
+    const closed = new Promise((resolve) => page.on('close', resolve));
+    await page.close({ runBeforeUnload: true });
+    await closed;
+    assert.deepEqual(dialogs, ['beforeunload']);
+  },
+
+  async 'two tabs store only what each changed, and a new tab starts with both'(first, dir, context, url) {
+    const second = await openPage(context, url);
+    await openUnitPage(first);
+    await openUnitPage(second);
+    await panelClick(first, 100, 45);  // "Centimètres"
+    await panelClick(second, 60, 245);  // "Affiche l'unité : Non", the unit page stored whole
+    const stored = JSON.parse(readFileSync(join(dir, 'prefs.json'), 'utf8')).ORLQUILL;
+    assert.equal(stored.UnitePrefs, 2);
+    assert.equal(stored.AfficheUnite, false);
+    await second.close();
+    const third = await openPage(context, url);
+    await dimensionLine(third);
+    assert.deepEqual(await labels(third), ['3,5']);  // 100 pt in centimetres, no unit
+    await third.close();
+  },
+};
+
+// The server stops under an open tab: the tab says so and still gives what it shows.
+async function serverStops(context) {
+  const server = await startServer(quill);
+  const page = await openPage(context, server.url);
+  await dimensionLine(page);
+  server.stop();
+  await page.waitForSelector('#gone[open]');
+  assert.match(await page.textContent('#gone-text'), /^Le serveur Quill s'est arrêté\. /);
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#gone-download')]);
+  const shown = readFileSync(await download.path(), 'utf8');
+  assert.match(shown, /<path[^>]*d="M/);
+  assert.match(shown, />100 pt</);
+  // The address of a server gone, opened again once it runs anew.
+  const again = await startServer(quill);
+  const old = new URL(server.url);
+  const answer = await page.goto(`${new URL(again.url).origin}${old.pathname}`);
+  assert.equal(answer.status(), 403);
+  assert.match(await page.textContent('h1'), /Cette adresse n'est pas \(ou plus\) celle de Quill/);
+  await page.close();
+  again.stop();
+}
+
+const server = await startServer(quill);
+const context = await launchBrowser(server.dir);
+let failures = 0;
+const run = async (name, body) => {
+  try {
+    await body();
+    console.log(`ok   ${name}`);
+  } catch (e) {
+    failures += 1;
+    console.log(`FAIL ${name}\n${e.stack}`);
+  }
+};
+try {
+  for (const [name, test] of Object.entries(cases)) {
+    const page = await openPage(context, server.url);
+    await run(name, () => test(page, server.dir, context, server.url));
+    if (!page.isClosed()) await page.close();
+  }
+  await run('a stopped server is told in French, and what the tab shows can be downloaded',
+    () => serverStops(context));
+} finally {
+  await context.close();
+  server.stop();
+}
+process.exit(failures ? 1 : 0);
