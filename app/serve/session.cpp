@@ -113,15 +113,22 @@ Session::Session(const SessionOptions& options, std::string* error)
         return;
     }
     std::string openError, prefsError;
-    if (!options.drawingPath.empty() && !host::OpenDrawing(*host_, options.drawingPath, &openError))
-        host_->log().warnings.push_back(openError);
+    if (!options.drawingPath.empty()) {
+        const bool opened = host::OpenDrawing(*host_, options.drawingPath, &openError);
+        for (std::string& warning : host_->log().warnings)
+            warning = "À l'ouverture du dessin : " + warning;
+        if (!opened)
+            host_->log().warnings.push_back("Le dessin ne peut pas être ouvert : " + openError);
+    }
     // The settings: those of --prefs, else those the drawing was saved with (kept in no
     // file), else the user's own.
     const bool drawingSettings =
         !options.prefsChosen && host::UseDrawingSettings(*host_, &prefsError);
     if (!drawingSettings && !options.prefsPath.empty())
         host_->preferences().BindFile(options.prefsPath, &prefsError);
-    if (!prefsError.empty()) host_->log().warnings.push_back(prefsError);
+    if (!prefsError.empty())
+        host_->log().warnings.push_back("Les réglages ne peuvent pas être lus tels quels : " +
+                                        prefsError);
     if (!host_->StartPlugin(library, error)) return;
     FitView(1);
 }
@@ -271,7 +278,8 @@ json Session::Open(const std::string& name, const std::string& bytes) {
     const std::size_t warningsBefore = host_->log().warnings.size();
     const bool opened = host::OpenDrawing(*host_, path, &error);
     for (std::size_t i = warningsBefore; i < host_->log().warnings.size(); ++i)
-        host_->log().warnings[i] = Replaced(host_->log().warnings[i], path, name);
+        host_->log().warnings[i] =
+            "À l'ouverture de " + name + " : " + Replaced(host_->log().warnings[i], path, name);
     if (!opened) {
         json out = Changes(false);
         out["error"] = name + " ne peut pas être ouvert ; le dessin ouvert reste (" +
