@@ -213,6 +213,11 @@ bool ReadBody(const httplib::ContentReader& reader, httplib::Response& res, std:
     return false;
 }
 
+// GET /api/alive: a page without the event socket says it is still open.
+void KeepAlive(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    if (SessionOf(routes, req, res)) res.status = 204;
+}
+
 // POST /api/event: an event, when the page has no socket.
 void TakeEvent(const Routes& routes, const httplib::Request& req, httplib::Response& res,
                const std::string& body) {
@@ -337,6 +342,7 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
         };
     };
     server.Get(prefix + "/api/state", route(SendState));
+    server.Get(prefix + "/api/alive", route(KeepAlive));
     server.Post(prefix + "/api/event", routeWithBody(TakeEvent));
     server.Post(prefix + "/api/open", routeWithBody(OpenDrawing));
     server.Get(prefix + "/api/save", route(SaveDrawing));

@@ -8,6 +8,13 @@ const KEEP_WHAT_IS_SHOWN = ' Ce que la page montre n\'est plus enregistré ; té
 export const SERVER_STOPPED = 'Le serveur Quill s\'est arrêté.' + KEEP_WHAT_IS_SHOWN;
 export const SERVER_SILENT = 'Le serveur ne répond pas (il s\'est sans doute arrêté).' + KEEP_WHAT_IS_SHOWN;
 
+// An answer's JSON, or the error of an answer that is not JSON.
+const bodyOf = (answer) => answer.json().catch(() => ({ error: `Réponse illisible du serveur (${answer.status})` }));
+
+// How often a page without the event socket tells the server it is still open (the
+// server frees a session no page uses for half an hour).
+const ALIVE_EVERY_MS = 60 * 1000;
+
 export class Connection {
   constructor(session, onChanges, onRefusal, onGone) {
     this.session = session;
@@ -36,11 +43,12 @@ export class Connection {
       throw Object.assign(new Error(SERVER_SILENT), { silent: true });
     }
     if (!answer.ok) {
-      const body = await answer.json().catch(() => ({ error: `réponse illisible (${answer.status})` }));
+      const body = await bodyOf(answer);
       throw Object.assign(new Error(body.error), { gone: Boolean(body.gone) });
     }
     const state = await answer.json();
     if (state.eventPort && !this.socket) await this.openSocket(state.eventPort);
+    this.alive ??= setInterval(() => this.sayAlive(), ALIVE_EVERY_MS);
     return state;
   }
 
@@ -58,7 +66,7 @@ export class Connection {
         const wasOpen = this.socket === socket;
         if (wasOpen) this.socket = null;
         if (e.code === 1001 && e.reason) this.lost(e.reason + KEEP_WHAT_IS_SHOWN);
-        else if (wasOpen) this.checkServer();
+        else if (wasOpen) this.sayAlive();
         this.answered?.({ error: 'Le serveur a fermé la connexion des évènements.' });
         resolve();
       };
@@ -79,7 +87,8 @@ export class Connection {
       method: 'POST', headers: { 'Content-Type': 'application/json' },
       body: JSON.stringify(event),
     });
-    return { ok: answer.ok, body: await answer.json() };
+    const body = await bodyOf(answer);
+    return { ok: answer.ok, body };
   }
 
   send(event, started = performance.now()) {
@@ -103,17 +112,18 @@ export class Connection {
         else if (body.gone) this.lost(body.error);
         else this.onRefusal(body.error);
       } catch {
-        this.lost(SERVER_SILENT);
+        this.lost(SERVER_SILENT);  // the request itself failed: nobody listens
       }
     }
     this.busy = false;
   }
 
-  // The socket closed without a word: events go by fetch from now on, if the server is
-  // still there.
-  async checkServer() {
+  // Without the socket (or once it closed without a word): whether the server still
+  // keeps the session, which the request keeps in use.
+  async sayAlive() {
+    if (this.socket || this.gone) return;
     try {
-      const answer = await fetch(this.url('api/state'));
+      const answer = await fetch(this.url('api/alive'));
       if (answer.status === 410) this.lost((await answer.json()).error);
     } catch {
       this.lost(SERVER_SILENT);
@@ -158,7 +168,7 @@ export class Connection {
       throw new Error(SERVER_SILENT);
     }
     if (!answer.ok) {
-      const body = await answer.json().catch(() => ({ error: `réponse illisible (${answer.status})` }));
+      const body = await bodyOf(answer);
       if (body.gone) this.lost(body.error);
       throw new Error(body.error);
     }

@@ -23,7 +23,12 @@ export function startServer(quill, args = []) {
     server.stdout.on('data', (data) => {
       out += data;
       const match = out.match(/Quill is at (\S+)/);
-      if (match) resolve({ url: match[1], dir, stop: () => { server.kill('SIGTERM'); rmSync(dir, { recursive: true, force: true }); } });
+      if (match) {
+        resolve({ url: match[1], dir, stop: (signal = 'SIGTERM') => {
+          server.kill(signal);
+          rmSync(dir, { recursive: true, force: true });
+        } });
+      }
     });
   });
 }

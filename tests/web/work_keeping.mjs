@@ -116,22 +116,28 @@ const cases = {
   },
 };
 
-// The server stops under an open tab: the tab says so and still gives what it shows.
-async function serverStops(context) {
+// The server stops under an open tab, or vanishes: the tab says so and still gives what
+// it shows.
+async function serverStops(context, signal, told) {
   const server = await startServer(quill);
   const page = await openPage(context, server.url);
   await dimensionLine(page);
-  server.stop();
+  server.stop(signal);
   await page.waitForSelector('#gone[open]');
-  assert.match(await page.textContent('#gone-text'), /^Le serveur Quill s'est arrêté\. /);
+  assert.match(await page.textContent('#gone-text'), told);
   const [download] = await Promise.all([page.waitForEvent('download'), page.click('#gone-download')]);
   const shown = readFileSync(await download.path(), 'utf8');
   assert.match(shown, /<path[^>]*d="M/);
   assert.match(shown, />100 pt</);
-  // The address of a server gone, opened again once it runs anew.
+  await page.close();
+  return server;
+}
+
+// The address of a server gone, opened once another runs.
+async function oldAddress(context, gone) {
   const again = await startServer(quill);
-  const old = new URL(server.url);
-  const answer = await page.goto(`${new URL(again.url).origin}${old.pathname}`);
+  const page = await context.newPage();
+  const answer = await page.goto(`${new URL(again.url).origin}${new URL(gone.url).pathname}`);
   assert.equal(answer.status(), 403);
   assert.match(await page.textContent('h1'), /Cette adresse n'est pas \(ou plus\) celle de Quill/);
   await page.close();
@@ -156,8 +162,13 @@ try {
     await run(name, () => test(page, server.dir, context, server.url));
     if (!page.isClosed()) await page.close();
   }
-  await run('a stopped server is told in French, and what the tab shows can be downloaded',
-    () => serverStops(context));
+  let stopped = null;
+  await run('a stopped server is told in French, and what the tab shows can be downloaded', async () => {
+    stopped = await serverStops(context, 'SIGTERM', /^Le serveur Quill s'est arrêté\. /);
+  });
+  await run('a server gone without a word is noticed, and what the tab shows can be downloaded',
+    () => serverStops(context, 'SIGKILL', /^Le serveur ne répond pas/));
+  await run('an old address shows a French page', () => oldAddress(context, stopped ?? server));
 } finally {
   await context.close();
   server.stop();
