@@ -2,14 +2,20 @@
 // server keeps the session a while after its page goes), and a question before a drawing
 // that changed since it was opened or saved is let go, by opening another or by leaving.
 const SESSION_KEY = 'quill-session';
+// Set while a page of the tab holds the session: a tab duplicated by the browser copies it
+// along with the id, and takes a session of its own; a reload clears it first.
+const HELD_KEY = 'quill-session-held';
 
 // The session this tab had before a reload, or a new one.
 export function tabSessionId() {
   let id = sessionStorage.getItem(SESSION_KEY);
-  if (!id) {
+  if (!id || sessionStorage.getItem(HELD_KEY)) {
     id = crypto.randomUUID();
     sessionStorage.setItem(SESSION_KEY, id);
   }
+  sessionStorage.setItem(HELD_KEY, 'true');
+  window.addEventListener('pagehide', () => sessionStorage.removeItem(HELD_KEY));
+  window.addEventListener('pageshow', () => sessionStorage.setItem(HELD_KEY, 'true'));
   return id;
 }
 

@@ -63,6 +63,17 @@ const cases = {
     assert.equal(await page.evaluate(() => window.quill.tool), 'segment');
   },
 
+  async 'a copy of the tab (as the browser duplicates it) takes a session of its own'(page) {
+    await dimensionLine(page);
+    const [copy] = await Promise.all([page.waitForEvent('popup'),
+      page.evaluate(() => { window.open(location.href); })]);
+    await copy.waitForSelector('body[data-ready="true"]');
+    const id = (p) => p.evaluate(() => sessionStorage.getItem('quill-session'));
+    assert.notEqual(await id(copy), await id(page));
+    assert.deepEqual(await labels(copy), []);
+    await copy.close();
+  },
+
   async '"Ouvrir…" asks before a changed drawing is let go, and not once it is saved'(page) {
     const dialogs = noteDialogs(page);
     await dimensionLine(page);
