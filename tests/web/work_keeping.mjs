@@ -144,6 +144,23 @@ async function serverStops(context, signal, told) {
   return server;
 }
 
+// A tab back long after it went finds its session freed, and starts another, saying so.
+async function sessionExpired(context) {
+  const server = await startServer(quill, ['--idle-minutes', '0.005']);  // 0.3 s
+  const page = await openPage(context, server.url);
+  await dimensionLine(page);
+  const id = await page.evaluate(() => sessionStorage.getItem('quill-session'));
+  await page.goto('about:blank');
+  await new Promise((resolve) => setTimeout(resolve, 2000));
+  await page.goto(server.url);
+  await page.waitForSelector('body[data-ready="true"]');
+  assert.match(await page.textContent('#message'), /n'existait plus sur le serveur/);
+  assert.notEqual(await page.evaluate(() => sessionStorage.getItem('quill-session')), id);
+  assert.deepEqual(await labels(page), []);
+  await page.close();
+  server.stop();
+}
+
 // The address of a server gone, opened once another runs.
 async function oldAddress(context, gone) {
   const again = await startServer(quill);
@@ -173,6 +190,8 @@ try {
     await run(name, () => test(page, server.dir, context, server.url));
     if (!page.isClosed()) await page.close();
   }
+  await run('a tab back after its session expired starts another and says so',
+    () => sessionExpired(context));
   let stopped = null;
   await run('a stopped server is told in French, and what the tab shows can be downloaded', async () => {
     stopped = await serverStops(context, 'SIGTERM', /^Le serveur Quill s'est arrêté\. /);
