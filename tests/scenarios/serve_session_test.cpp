@@ -61,6 +61,17 @@ TEST(ServeSession, AnswersCarryOnlyWhatChanged) {
     EXPECT_EQ(ids.count(path), 1u);
     EXPECT_NE(last.find(">100 pt<"), std::string::npos);
 
+    // Hovering changes nothing; the dimension leaves the drawing unsaved until it is
+    // saved, which a picture is not.
+    EXPECT_EQ(opened["unsaved"], false);
+    EXPECT_EQ(hover["unsaved"], false);
+    EXPECT_EQ(answers.back()["unsaved"], true);
+    std::string bytes;
+    ASSERT_TRUE(s.ExportPng(&bytes, &error)) << error;
+    EXPECT_EQ(Event(s, "move", 10, 10)["unsaved"], true);
+    ASSERT_TRUE(s.Save(&bytes, &error)) << error;
+    EXPECT_EQ(Event(s, "move", 10, 10)["unsaved"], false);
+
     // Mistakes are refused with a message; the session goes on.
     EXPECT_THROW(s.Handle(json{{"type", "move"}, {"x", "a"}}), std::invalid_argument);
     EXPECT_THROW(s.Handle(json{{"type", "jump"}}), std::invalid_argument);
@@ -73,8 +84,9 @@ TEST(ServeSession, AnswersCarryOnlyWhatChanged) {
     // drawing stays.
     std::filesystem::remove_all(Options().workDir);
     json unkept = s.Open("line.svg", line);
-    EXPECT_EQ(
-        unkept["error"].get<std::string>().rfind("line.svg: cannot be kept by the server: ", 0), 0u)
+    EXPECT_EQ(unkept["error"].get<std::string>().rfind(
+                  "line.svg : le serveur ne peut pas le garder (line.svg: ", 0),
+              0u)
         << unkept.dump();
     EXPECT_FALSE(unkept.contains("disposed"));
 }
