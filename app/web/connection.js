@@ -5,7 +5,6 @@
 // otherwise. A server that stops says so as it closes the socket; one that vanishes is
 // noticed by the next request that fails.
 const KEEP_WHAT_IS_SHOWN = ' Ce que la page montre n\'est plus enregistré ; téléchargez-le pour le garder.';
-export const SERVER_STOPPED = 'Le serveur Quill s\'est arrêté.' + KEEP_WHAT_IS_SHOWN;
 export const SERVER_SILENT = 'Le serveur ne répond pas (il s\'est sans doute arrêté).' + KEEP_WHAT_IS_SHOWN;
 
 // An answer's JSON, or the error of an answer that is not JSON.
@@ -34,13 +33,13 @@ export class Connection {
   }
 
   // The session's whole state; an error whose `gone` is set when the server no longer
-  // keeps this session, whose `silent` is set when the server does not answer.
+  // keeps this session.
   async state() {
     let answer;
     try {
       answer = await fetch(this.url('api/state'));
     } catch {
-      throw Object.assign(new Error(SERVER_SILENT), { silent: true });
+      throw new Error(SERVER_SILENT);
     }
     if (!answer.ok) {
       const body = await bodyOf(answer);
