@@ -6,7 +6,6 @@
 
 #include "plugin/feedback/annotation_drawer.h"
 #include "plugin/feedback/colour_legend.h"
-#include "plugin/feedback/feedback_texts.h"
 #include "plugin/feedback/tool_marks.h"
 #include "plugin/panel/panel_drawing.h"
 #include "plugin/services/suites.h"
@@ -14,6 +13,7 @@
 #include "plugin/tools/hover_state.h"
 #include "plugin/tools/lengths_tool.h"
 #include "plugin/tools/tool_state.h"
+#include "plugin/tools/tool_table.h"
 
 namespace quill {
 
@@ -49,7 +49,8 @@ void DrawRubberBand(AnnotationDrawer& drawer) {
 }
 
 void DrawTexts(AnnotationDrawer& drawer, AIPoint anchor, bool lengthsTool) {
-    const std::vector<std::string> lines = FeedbackLines();
+    const std::vector<std::string> lines =
+        ToolAt(Tools().ActingTool()).FeedbackLines(CurrentHover());
     drawer.Colour(Tools().smartGuideColour);
     drawer.FontPreset(kFontPreset);
     int v = anchor.v + (lengthsTool ? kLengthsTextsBelow : 0);

@@ -9,8 +9,11 @@ namespace quill {
 
 class ParametersTool : public Tool {
  public:
+    // What it shows on hover (parameters_hover.cpp): no lines and no marks, its panel
+    // is drawn instead.
     AIErr Classify(Point pointer) override;
     std::int32_t Cursor(HoverKind kind, bool shiftAndAlt) const override;
+
     AIErr Click(const ToolClick& click) override;
     AIErr MouseUp(const ToolEvent& event) override;
 };

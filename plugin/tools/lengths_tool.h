@@ -13,8 +13,13 @@ namespace quill {
 
 class LengthsTool : public Tool {
  public:
+    // What it shows on hover (lengths_hover.cpp).
     AIErr Classify(Point pointer) override;
     std::int32_t Cursor(HoverKind kind, bool shiftAndAlt) const override;
+    bool ShowsPathLength(HoverKind kind) const override;
+    std::vector<std::string> FeedbackLines(const HoverState& hover) const override;
+    void FeedbackMarks(const HoverState& hover, HoverMarks& marks) const override;
+
     AIErr Click(const ToolClick& click) override;
     AIErr Drag(const ToolEvent& event) override;
     AIErr MouseUp(const ToolEvent& event) override;

@@ -1,12 +1,16 @@
-// A tool: what it does at every tool event, so that the controller holds no switch over
-// the current tool and a new tool is a file of its own plus a row of the table. Each tool
-// object keeps its own gesture and memory as members; the plug-in object owns the six.
+// A tool: what it does at every tool event and what it shows on hover, so that neither the
+// controller nor the feedback holds a switch over the current tool, and a new tool is a
+// file of its own for its clicks and drags, a hover file, and a row of the table. Each
+// tool object keeps its own gesture and memory as members; the plug-in object owns the six.
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "plugin/dimensions/drag_keys.h"
 #include "plugin/geometry/types.h"
+#include "plugin/tools/hover_marks.h"
 #include "plugin/tools/hover_state.h"
 #include "sdk/sdk.h"
 
@@ -44,6 +48,13 @@ class Tool {
     virtual AIErr Classify(Point) { return kNoErr; }
     /// The cursor for what the last classification found; 0 leaves the cursor unchanged.
     virtual std::int32_t Cursor(HoverKind, bool /*shiftAndAlt*/) const { return 0; }
+    /// Whether the lines beside the pointer show the hovered path's length for that kind:
+    /// the controller then measures it once per tracking event, not at every pass.
+    virtual bool ShowsPathLength(HoverKind kind) const { return kind == HoverKind::CurveHit; }
+    /// The lines beside the pointer for the last classification (Windows-1252), top first.
+    virtual std::vector<std::string> FeedbackLines(const HoverState&) const { return {}; }
+    /// The marks on what the last classification found, in drawing order.
+    virtual void FeedbackMarks(const HoverState&, HoverMarks&) const {}
     /// Told to the user when a click hits nothing (Windows-1252); nullptr: the click goes
     /// to `Click`.
     virtual const char* NothingClickedAlert() const { return nullptr; }

@@ -16,7 +16,7 @@
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/lengths_tool.h"
+#include "plugin/tools/lengths_measures.h"
 #include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
 #include "plugin/tools/tool_table.h"
@@ -111,13 +111,11 @@ AIRGBColor SmartGuideColour() {
     return {components[0], components[1], components[2]};
 }
 
-// The path length shown beside the pointer (over a curve; over an anchor with the
-// Lengths & Areas tool) is measured once per tracking event, not at every pass.
-void MeasureHoveredPath() {
+// The path length shown beside the pointer is measured once per tracking event, not at
+// every pass.
+void MeasureHoveredPath(const Tool& tool) {
     HoverState& hover = CurrentHover();
-    const bool shown = hover.kind == HoverKind::CurveHit ||
-                       (hover.kind == HoverKind::AnchorHit && Tools().currentTool == kLengthsTool);
-    if (shown && hover.path) hover.pathLength = PathLength(hover.path);
+    if (tool.ShowsPathLength(hover.kind) && hover.path) hover.pathLength = PathLength(hover.path);
 }
 
 // The gesture of the last click is over: nothing measured yet.
@@ -233,7 +231,7 @@ AIErr TrackToolCursor(AIToolMessage* message) {
     }
     Tool& tool = ToolAt(tools.currentTool);
     const AIErr result = tool.Classify(tools.cursor);
-    MeasureHoveredPath();
+    MeasureHoveredPath(tool);
     const std::int32_t cursor = tool.Cursor(CurrentHover().kind, shift && alt);
     if (cursor != 0) ShowCursor(message, cursor);
     return result;

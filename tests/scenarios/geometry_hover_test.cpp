@@ -39,8 +39,8 @@ class HoverTest : public ::testing::Test {
                      {{cx, cy - r}, {cx - k, cy - r}, {cx + k, cy - r}, 0}},
                     true);
     }
-    const HoverState& Classify(float x, float y, HoverTool tool) {
-        EXPECT_EQ(ClassifyUnderPointer({x, y}, tool), kNoErr);
+    const HoverState& Classify(float x, float y, Tool& tool) {
+        EXPECT_EQ(tool.Classify({x, y}), kNoErr);
         return CurrentHover();
     }
 
@@ -52,64 +52,64 @@ class HoverTest : public ::testing::Test {
 
 TEST_F(HoverTest, AnchorsVerticesSegmentsArcsAndCrossings) {
     host::Art* corner = Polyline({{0, 0}, {100, 0}, {100, 100}});
-    EXPECT_EQ(Classify(101, 1, HoverTool::Angle).kind, HoverKind::AnchorHit);
+    EXPECT_EQ(Classify(101, 1, state_.angleTool).kind, HoverKind::AnchorHit);
     EXPECT_FALSE(CurrentHover().notVertex);
     EXPECT_EQ(CurrentHover().previous, 0);
     EXPECT_EQ(CurrentHover().next, 2);
-    EXPECT_EQ(Classify(1, 1, HoverTool::Angle).kind, HoverKind::AnchorHit);
+    EXPECT_EQ(Classify(1, 1, state_.angleTool).kind, HoverKind::AnchorHit);
     EXPECT_TRUE(CurrentHover().notVertex);  // the first anchor of an open path
-    const HoverState& straight = Classify(50, 2, HoverTool::Angle);
+    const HoverState& straight = Classify(50, 2, state_.angleTool);
     EXPECT_EQ(straight.kind, HoverKind::StraightSegmentHit);
     EXPECT_EQ(straight.segmentStart, 0);
     EXPECT_EQ(straight.segmentEnd, 1);
     EXPECT_EQ(straight.hoverPoint.v, 2);  // the pointer, for the Angle tool
     Circle(300, 300, 50);
-    const HoverState& arc = Classify(300 + 35.5f, 300 + 35.5f, HoverTool::Circle);
+    const HoverState& arc = Classify(300 + 35.5f, 300 + 35.5f, state_.circleTool);
     EXPECT_EQ(arc.kind, HoverKind::ArcHit);
     EXPECT_NEAR(arc.centre.h, 300, 1e-2);
     EXPECT_NEAR(arc.radius, 50, 1e-2);
     // A line across the corner's first segment: a crossing, snapped to it. The line, on
     // top, is hit first and locked for the second test.
     host::Art* across = Polyline({{40, -30}, {60, 30}});
-    const HoverState& crossing = Classify(50.5f, 1, HoverTool::Angle);
+    const HoverState& crossing = Classify(50.5f, 1, state_.angleTool);
     EXPECT_EQ(crossing.kind, HoverKind::CrossingHit);
     EXPECT_NEAR(crossing.hoverPoint.h, 50, 1e-3);
     EXPECT_NEAR(crossing.hoverPoint.v, 0, 1e-3);
     EXPECT_EQ(across->attributes & kArtLocked, 0);  // unlocked again
     EXPECT_EQ(corner->attributes & kArtLocked, 0);
     // The Bézier tool does not look for crossings.
-    EXPECT_EQ(Classify(50.5f, 1, HoverTool::Bezier).kind, HoverKind::StraightSegmentHit);
+    EXPECT_EQ(Classify(50.5f, 1, state_.bezierTool).kind, HoverKind::StraightSegmentHit);
 }
 
 TEST_F(HoverTest, DimensionArtIsInvisibleButForItsLines) {
     host::Art* piece = Polyline({{0, 0}, {100, 0}});
     piece->SetTag(tags::kPiece, "jj");
-    EXPECT_EQ(Classify(50, 1, HoverTool::Angle).kind, HoverKind::None);
-    EXPECT_EQ(Classify(0, 1, HoverTool::Angle).kind, HoverKind::None);
-    EXPECT_EQ(Classify(0, 1, HoverTool::Bezier).kind, HoverKind::AnchorHit);
+    EXPECT_EQ(Classify(50, 1, state_.angleTool).kind, HoverKind::None);
+    EXPECT_EQ(Classify(0, 1, state_.angleTool).kind, HoverKind::None);
+    EXPECT_EQ(Classify(0, 1, state_.bezierTool).kind, HoverKind::AnchorHit);
     piece->SetTag(tags::kSegmentMarker, "jj");
-    EXPECT_EQ(Classify(50, 1, HoverTool::Angle).kind, HoverKind::DimensionSegmentHit);
+    EXPECT_EQ(Classify(50, 1, state_.angleTool).kind, HoverKind::DimensionSegmentHit);
 }
 
 TEST_F(HoverTest, AFailingHostCallIsReportedAndTheLockUndone) {
     host::Art* line = Polyline({{0, 0}, {100, 0}});
     host::Faults().Fail("HitTest.HitTestEx", kCantHappenErr, -1);
-    EXPECT_EQ(ClassifyUnderPointer({50, 1}, HoverTool::Angle), kCantHappenErr);
+    EXPECT_EQ(state_.angleTool.Classify({50, 1}), kCantHappenErr);
     EXPECT_EQ(CurrentHover().kind, HoverKind::None);
     host::Faults().Clear();
     host::Faults().Fail("CursorSnap.Track", kCantHappenErr, -1);
     host::Art* across = Polyline({{40, -30}, {60, 30}});
-    EXPECT_EQ(ClassifyUnderPointer({50.5f, 1}, HoverTool::Angle), kCantHappenErr);
+    EXPECT_EQ(state_.angleTool.Classify({50.5f, 1}), kCantHappenErr);
     EXPECT_EQ(line->attributes & kArtLocked, 0);
     EXPECT_EQ(across->attributes & kArtLocked, 0);
     host::Faults().Clear();
     // The lock taken back is asked again when the host refuses it once; refused twice,
     // the path stays locked and the classification fails with the host's code.
     host::Faults().Fail("Art.SetArtUserAttr", kBadParameterErr, 1, 1);
-    EXPECT_EQ(ClassifyUnderPointer({50.5f, 1}, HoverTool::Angle), kNoErr);
+    EXPECT_EQ(state_.angleTool.Classify({50.5f, 1}), kNoErr);
     EXPECT_EQ(across->attributes & kArtLocked, 0);
     host::Faults().Fail("Art.SetArtUserAttr", kBadParameterErr, 2, 1);
-    EXPECT_EQ(ClassifyUnderPointer({50.5f, 1}, HoverTool::Angle), kBadParameterErr);
+    EXPECT_EQ(state_.angleTool.Classify({50.5f, 1}), kBadParameterErr);
     EXPECT_NE(across->attributes & kArtLocked, 0);
     host::Faults().Clear();
 }
