@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -72,38 +73,36 @@ TEST(PreferenceFile, NestedForeignValuesAreWrittenBackAsCompactAsRead) {
     EXPECT_LT(written.size(), before + 40) << written;
 }
 
-TEST(PreferenceFile, TwoStoresOfOneFileKeepEachOthersKeys) {
-    const std::string path = TempPath("prefs_two_stores.json");
+// Each store writes only the keys it changed, over what the file holds then: a store's
+// later write keeps another's newer value, and two processes writing at once lose nothing.
+TEST(PreferenceFile, WritersOfOneFileKeepEachOthersKeys) {
+    const std::string path = TempPath("prefs_two_writers.json");
     std::remove(path.c_str());
-    PreferenceStore first, second;
-    std::string error;
-    first.BindFile(path, &error);
-    second.BindFile(path, &error);
-    first.Put("P", "x", PreferenceValue::Integer(1));
-    second.Put("P", "y", PreferenceValue::Integer(2));
-    second.Put("P", "x", PreferenceValue::Integer(5));
-    // The first store changed x before the second did: the second's value stays.
-    first.Put("P", "z", PreferenceValue::Integer(3));
-    PreferenceStore reread;
-    ASSERT_TRUE(reread.BindFile(path, &error)) << error;
-    EXPECT_EQ(IntegerOf(reread, "x"), 5);
-    EXPECT_EQ(IntegerOf(reread, "y"), 2);
-    EXPECT_EQ(IntegerOf(reread, "z"), 3);
-    EXPECT_EQ(IntegerOf(first, "x"), 5);  // the store took what the file had
-}
+    const auto store = [&path] {
+        auto bound = std::make_unique<PreferenceStore>();
+        std::string error;
+        bound->BindFile(path, &error);
+        return bound;
+    };
+    {
+        const auto first = store(), second = store();
+        first->Put("P", "x", PreferenceValue::Integer(1));
+        second->Put("P", "y", PreferenceValue::Integer(2));
+        second->Put("P", "x", PreferenceValue::Integer(5));
+        first->Put("P", "z", PreferenceValue::Integer(3));
+        EXPECT_EQ(IntegerOf(*store(), "x"), 5);
+        EXPECT_EQ(IntegerOf(*store(), "y"), 2);
+        EXPECT_EQ(IntegerOf(*store(), "z"), 3);
+        EXPECT_EQ(IntegerOf(*first, "x"), 5);  // the store took what the file had
+    }
 
-TEST(PreferenceFile, ConcurrentProcessesKeepEveryKey) {
-    const std::string path = TempPath("prefs_concurrent.json");
-    std::remove(path.c_str());
     constexpr int kKeys = 60;
     const auto writer = [&](const std::string& side) {
-        return [&path, side] {
-            PreferenceStore store;
-            std::string error;
-            store.BindFile(path, &error);
+        return [&store, side] {
+            const auto own = store();
             for (int i = 0; i < kKeys; ++i) {
-                store.Put("P", side + std::to_string(i), PreferenceValue::Integer(i));
-                if (!store.writeError().empty()) return 1;
+                own->Put("P", side + std::to_string(i), PreferenceValue::Integer(i));
+                if (!own->writeError().empty()) return 1;
             }
             return 0;
         };
@@ -114,12 +113,11 @@ TEST(PreferenceFile, ConcurrentProcessesKeepEveryKey) {
     int status = 0;
     ::waitpid(other, &status, 0);
     EXPECT_EQ(status, 0);
-    PreferenceStore reread;
-    std::string error;
-    ASSERT_TRUE(reread.BindFile(path, &error)) << error;
+    const auto reread = store();
     for (const char* side : {"a", "b"})
         for (int i = 0; i < kKeys; ++i)
-            EXPECT_EQ(IntegerOf(reread, side + std::to_string(i)), i) << side << i;
+            EXPECT_EQ(IntegerOf(*reread, side + std::to_string(i)), i) << side << i;
+    EXPECT_EQ(IntegerOf(*reread, "x"), 5);
 }
 
 TEST(PreferenceFile, AWriteThatFailedIsToldUntilOneSucceeds) {
