@@ -19,14 +19,10 @@
 namespace host {
 namespace {
 
+using quill::testing::FileText;
+
 using quill::testing::ExitOfChild;
 using quill::testing::TempPath;
-
-std::string Slurp(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 std::string Nested(std::size_t depth) {
     return std::string(depth, '[') + "7" + std::string(depth, ']');
@@ -50,7 +46,7 @@ TEST(PreferenceFile, NestingPastTheLimitIsRefusedAndTheFileMovedAsideWhole) {
         EXPECT_TRUE(store.entries().empty());
         store.Put("P", "b", PreferenceValue::Integer(2));
         EXPECT_EQ(store.writeError(), "");
-        EXPECT_EQ(Slurp(path + ".damaged"), text);
+        EXPECT_EQ(FileText(path + ".damaged"), text);
         PreferenceStore again;
         ASSERT_TRUE(again.BindFile(path, &error)) << error;
         EXPECT_EQ(IntegerOf(again, "b"), 2);
@@ -67,7 +63,7 @@ TEST(PreferenceFile, NestedForeignValuesAreWrittenBackAsCompactAsRead) {
     std::string error;
     store.BindFile(path, &error);
     for (int i = 0; i < 5; ++i) store.Put("P", "a", PreferenceValue::Integer(i));
-    const std::string written = Slurp(path);
+    const std::string written = FileText(path);
     EXPECT_NE(written.find("\"Arbre\": " + tree), std::string::npos);
     EXPECT_NE(written.find("\"Liste\": [1,[2]]"), std::string::npos) << written;
     EXPECT_LT(written.size(), before + 40) << written;

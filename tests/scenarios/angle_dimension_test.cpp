@@ -288,7 +288,7 @@ Scenario ClickTheArc(const std::string& file, const std::string& drawing) {
 
 TEST(SavedAngleDimensions, AReopenedDimensionRebuildsOnTheMovedAnchor) {
     const std::string file = SavedCorner("quill_saved_angle.svg");
-    const std::string text = ReadFile(file);
+    const std::string text = FileText(file);
     // Elsewhere, the second side turns to 45 degrees: its end moves to (170.71, 170.71).
     const std::regex side(R"((quill:name="corner"[^>]*d="M 200 100 L 100 100 L )150 186.60254)");
     ASSERT_TRUE(std::regex_search(text, side)) << text;

@@ -44,7 +44,7 @@ TEST(SavedDimensions, ASavedDrawingReopensWithoutAWarning) {
     // Every piece of a dimension is saved with attributes a drawing may carry (no miter
     // limit below 1), so the file reads back without a word.
     const std::string file = SavedDrawing("quill_saved_clean.svg");
-    EXPECT_EQ(ReadFile(file).find("stroke-miterlimit=\"0\""), std::string::npos);
+    EXPECT_EQ(FileText(file).find("stroke-miterlimit=\"0\""), std::string::npos);
     std::vector<std::string> warnings{"not run"};
     auto s = RunScenarioInspecting("doc open " + file + "\n",
                                    [&](host::Host& host) { warnings = host.log().warnings; });
@@ -56,7 +56,7 @@ TEST(SavedDimensions, ASavedDrawingReopensWithoutAWarning) {
 TEST(SavedDimensions, ReopenedDimensionsRebuildOnTheEditedDrawing) {
     const std::string file = SavedDrawing("quill_saved_moved.svg");
     // Elsewhere, the second anchor of the measured path moves 50 points to the right.
-    std::string text = ReadFile(file);
+    std::string text = FileText(file);
     const std::regex measured(R"((quill:name="base"[^>]*d="M 100 [0-9.]+ L )200)");
     ASSERT_TRUE(std::regex_search(text, measured)) << text;
     WriteFile(file, std::regex_replace(text, measured, "$01250"));
@@ -74,7 +74,7 @@ TEST(SavedDimensions, ReopenedDimensionsRebuildOnTheEditedDrawing) {
 
 TEST(SavedDimensions, LinksEditedByHandAreRefusedWithoutHarm) {
     const std::string file = SavedDrawing("quill_saved_edited.svg");
-    const std::string text = ReadFile(file);
+    const std::string text = FileText(file);
     for (const char* index : {"abc", "-1", "99", "", "1000000000000000000000"}) {
         WriteFile(file, std::regex_replace(text, std::regex(R"(quill:tag-num2="1")"),
                                            std::string("quill:tag-num2=\"") + index + "\""));
