@@ -3,8 +3,6 @@
 #include "plugin/feedback/feedback_marks.h"
 #include "plugin/tools/hover_marks.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/tool_state.h"
-#include "plugin/tools/tool_table.h"
 
 namespace quill {
 
@@ -37,9 +35,9 @@ class DrawnMarks : public HoverMarks {
 
 }  // namespace
 
-void DrawToolMarks(AnnotationDrawer& drawer) {
+void DrawToolMarks(AnnotationDrawer& drawer, const Tool& tool) {
     DrawnMarks marks(drawer);
-    ToolAt(Tools().ActingTool()).FeedbackMarks(CurrentHover(), marks);
+    tool.FeedbackMarks(CurrentHover(), marks);
 }
 
 }  // namespace quill

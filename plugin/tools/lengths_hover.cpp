@@ -164,4 +164,18 @@ void LengthsTool::FeedbackMarks(const HoverState& hover, HoverMarks& marks) cons
         marks.PartialPath(path.Anchors(), path.Closed(), pick.anchor, hover.segmentStart);
 }
 
+// The lines start below the plus and minus signs; the legend shows the text colour alone.
+FeedbackLayout LengthsTool::Layout() const {
+    FeedbackLayout layout;
+    layout.linesBelow = 20;
+    layout.legendTextOnly = true;
+    layout.legendRowGap = 4;
+    return layout;
+}
+
+// The rubber band from the press; the drag selected what it takes in.
+std::optional<DraggedBand> LengthsTool::Band() const {
+    return DraggedBand{measures_.corner, bandCode_};
+}
+
 }  // namespace quill

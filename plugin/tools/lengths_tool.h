@@ -19,6 +19,8 @@ class LengthsTool : public Tool {
     bool ShowsPathLength(HoverKind kind) const override;
     std::vector<std::string> FeedbackLines(const HoverState& hover) const override;
     void FeedbackMarks(const HoverState& hover, HoverMarks& marks) const override;
+    FeedbackLayout Layout() const override;
+    std::optional<DraggedBand> Band() const override;
 
     AIErr Click(const ToolClick& click) override;
     AIErr Drag(const ToolEvent& event) override;

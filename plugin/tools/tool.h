@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "plugin/dimensions/drag_keys.h"
 #include "plugin/geometry/types.h"
+#include "plugin/tools/feedback_layout.h"
 #include "plugin/tools/hover_marks.h"
 #include "plugin/tools/hover_state.h"
 #include "sdk/sdk.h"
@@ -55,6 +57,15 @@ class Tool {
     virtual std::vector<std::string> FeedbackLines(const HoverState&) const { return {}; }
     /// The marks on what the last classification found, in drawing order.
     virtual void FeedbackMarks(const HoverState&, HoverMarks&) const {}
+    /// Where the pass puts the lines, the colour legend and the marks.
+    virtual FeedbackLayout Layout() const { return {}; }
+    /// While a drag is active, the rectangle the pass draws dashed under the lines.
+    virtual std::optional<DraggedBand> Band() const { return std::nullopt; }
+    /// With no marks in its layout, the tool's own view drawn in their place and the code
+    /// of its drawing; nothing drawn, no code.
+    virtual std::optional<AIErr> DrawOwnView(const AIAnnotatorMessage&) const {
+        return std::nullopt;
+    }
     /// Told to the user when a click hits nothing (Windows-1252); nullptr: the click goes
     /// to `Click`.
     virtual const char* NothingClickedAlert() const { return nullptr; }
