@@ -160,6 +160,10 @@ AIErr LengthsTool::MouseUp(const ToolEvent&) {
     return kNoErr;
 }
 
+void LengthsTool::BecameCurrent() {
+    sAIMatchingArt->DeselectAll();
+}
+
 const char* LengthsTool::GroupName() const {
     return texts::kGroupLengths.c_str();
 }

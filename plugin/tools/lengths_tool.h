@@ -14,6 +14,7 @@ namespace quill {
 class LengthsTool : public Tool {
  public:
     // What it shows on hover (lengths_hover.cpp).
+    bool ShiftShowsNextTool() const override { return false; }
     AIErr Classify(Point pointer) override;
     std::int32_t Cursor(HoverKind kind, bool shiftAndAlt) const override;
     bool ShowsPathLength(HoverKind kind) const override;
@@ -26,6 +27,8 @@ class LengthsTool : public Tool {
     AIErr Drag(const ToolEvent& event) override;
     AIErr MouseUp(const ToolEvent& event) override;
     const char* GroupName() const override;
+    /// The selection it finds is not one it collected: nothing stays selected.
+    void BecameCurrent() override;
 
     const LengthsMeasures& measures() const { return measures_; }
     /// The code of the rubber band's latest selection, for the pass that draws the band.

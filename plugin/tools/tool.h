@@ -46,6 +46,9 @@ class Tool {
  public:
     virtual ~Tool() = default;
 
+    /// Whether Shift held over the drawing shows the cursor of the next tool, which a
+    /// Shift-click selects.
+    virtual bool ShiftShowsNextTool() const { return true; }
     /// Classifies what lies under the pointer into `CurrentHover()`.
     virtual AIErr Classify(Point) { return kNoErr; }
     /// The cursor for what the last classification found; 0 leaves the cursor unchanged.
@@ -77,6 +80,8 @@ class Tool {
     virtual const char* GroupName() const { return nullptr; }
     /// Any tool was selected: the tool forgets what its last gesture left.
     virtual void ToolSelected() {}
+    /// This tool was selected, after every tool forgot its last gesture.
+    virtual void BecameCurrent() {}
     /// A mouse-down begins, whichever tool it goes to.
     virtual void PressBegins() {}
 };

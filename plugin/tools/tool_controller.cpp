@@ -194,7 +194,7 @@ AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
     BuildPaintStyles();
     for (std::int32_t index = 1; index <= kToolCount; ++index)
         if (tools.tools[index] == message->tool) tools.currentTool = index;
-    if (tools.currentTool == kLengthsTool) sAIMatchingArt->DeselectAll();
+    ToolAt(tools.currentTool).BecameCurrent();
     return sAIAnnotator->SetAnnotatorActive(annotator, true);
 }
 
@@ -225,11 +225,11 @@ AIErr TrackToolCursor(AIToolMessage* message) {
         ShowCursor(message, cursors::kParametersTool);
         return kNoErr;
     }
-    if (shift && !alt && tools.currentTool != kLengthsTool && !panelPage) {
+    Tool& tool = ToolAt(tools.currentTool);
+    if (shift && !alt && tool.ShiftShowsNextTool() && !panelPage) {
         ShowCursor(message, cursors::kNextTool);
         return kNoErr;
     }
-    Tool& tool = ToolAt(tools.currentTool);
     const AIErr result = tool.Classify(tools.cursor);
     MeasureHoveredPath(tool);
     const std::int32_t cursor = tool.Cursor(CurrentHover().kind, shift && alt);
