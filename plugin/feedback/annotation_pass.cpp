@@ -1,29 +1,27 @@
 #include "plugin/feedback/annotation_pass.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "plugin/feedback/annotation_drawer.h"
 #include "plugin/feedback/colour_legend.h"
-#include "plugin/feedback/feedback_texts.h"
 #include "plugin/feedback/tool_marks.h"
-#include "plugin/panel/panel_drawing.h"
 #include "plugin/services/suites.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/lengths_tool.h"
 #include "plugin/tools/tool_state.h"
+#include "plugin/tools/tool_table.h"
 
 namespace quill {
 
 namespace {
 
-// Text layout, in view pixels: right of the anchor, one line every 12 pixels downwards;
-// the Lengths & Areas texts start lower, clear of the plus and minus signs.
+// Text layout, in view pixels: right of the anchor, one line every 12 pixels downwards,
+// from where the tool's layout says.
 constexpr int kTextLeft = 16;
 constexpr int kLineStep = 12;
-constexpr int kLengthsTextsBelow = 20;
 constexpr int kFontPreset = 0;
 
 // The colour of the current layer, which the marks are drawn in; black when unknown.
@@ -36,23 +34,22 @@ AIRGBColor MarksColour(AnnotationDrawer& drawer) {
     return colour;
 }
 
-// The selection rectangle from the press to the pointer, dashed in the drawer's own
+// The selection rectangle from its corner to the pointer, dashed in the drawer's own
 // colour (the dashes stay on for the rest of the pass); the tool's drag selected what it
 // takes in.
-void DrawRubberBand(AnnotationDrawer& drawer) {
-    const LengthsTool& lengths = TheLengthsTool();
-    const AIPoint a = drawer.ToView(lengths.measures().corner), b = drawer.ToView(Tools().cursor);
+void DrawRubberBand(AnnotationDrawer& drawer, const DraggedBand& band) {
+    const AIPoint a = drawer.ToView(band.corner), b = drawer.ToView(Tools().cursor);
     drawer.Dashed(true);
     drawer.Rectangle(
         {std::min(a.h, b.h), std::min(a.v, b.v), std::max(a.h, b.h), std::max(a.v, b.v)}, false);
-    drawer.Record(lengths.bandCode());
+    drawer.Record(band.code);
 }
 
-void DrawTexts(AnnotationDrawer& drawer, AIPoint anchor, bool lengthsTool) {
-    const std::vector<std::string> lines = FeedbackLines();
+void DrawTexts(AnnotationDrawer& drawer, AIPoint anchor, const Tool& tool, int linesBelow) {
+    const std::vector<std::string> lines = tool.FeedbackLines(CurrentHover());
     drawer.Colour(Tools().smartGuideColour);
     drawer.FontPreset(kFontPreset);
-    int v = anchor.v + (lengthsTool ? kLengthsTextsBelow : 0);
+    int v = anchor.v + linesBelow;
     for (const std::string& line : lines) {
         drawer.Text(line, {anchor.h + kTextLeft, v});
         v += kLineStep;
@@ -65,25 +62,22 @@ AIErr DrawAnnotation(const AIAnnotatorMessage& message) {
     // Before start-up, or without the suites it draws with, nothing is drawn.
     if (!sAIAnnotatorDrawer || !sAIDocumentView || !sAILayer) return kNoErr;
     AnnotationDrawer drawer(message);
-    const std::int32_t tool = Tools().ActingTool();
-    const bool lengthsTool = tool == kLengthsTool;
+    const Tool& tool = ToolAt(Tools().ActingTool());
+    const FeedbackLayout layout = tool.Layout();
     const AIRGBColor marksColour = MarksColour(drawer);
-    if (lengthsTool && Tools().dragActive) DrawRubberBand(drawer);
+    if (Tools().dragActive)
+        if (const std::optional<DraggedBand> band = tool.Band()) DrawRubberBand(drawer, *band);
     const AIPoint anchor = drawer.ToView(CurrentHover().pointer);
-    DrawTexts(drawer, anchor, lengthsTool);
-    if (Settings().showColoursNearCursor && tool != kParametersTool)
-        DrawColourLegend(drawer, anchor, Tools().smartGuideColour, lengthsTool,
-                         lengthsTool ? 4 : 8);
-    if (tool == kParametersTool) {
-        // The panel, unless the pointer is over a dimension, whose click goes to the tool
-        // that made it.
-        const HoverKind hover = CurrentHover().kind;
-        if (hover != HoverKind::DimensionSegmentHit && hover != HoverKind::DimensionArcHit)
-            drawer.Record(DrawPanel(message));
+    DrawTexts(drawer, anchor, tool, layout.linesBelow);
+    if (Settings().showColoursNearCursor && layout.legend)
+        DrawColourLegend(drawer, anchor, Tools().smartGuideColour, layout.legendTextOnly,
+                         layout.legendRowGap);
+    if (!layout.marks) {
+        if (const std::optional<AIErr> drawn = tool.DrawOwnView(message)) drawer.Record(*drawn);
         return drawer.Last();
     }
     drawer.Colour(marksColour);
-    DrawToolMarks(drawer);
+    DrawToolMarks(drawer, tool);
     return drawer.Last();
 }
 

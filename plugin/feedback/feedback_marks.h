@@ -7,11 +7,9 @@
 
 #include "plugin/feedback/annotation_drawer.h"
 #include "plugin/geometry/types.h"
+#include "plugin/tools/hover_marks.h"
 
 namespace quill {
-
-/// Ring kinds: 0 an anchor or snapped point, 1 a point on a curve.
-enum class RingKind : int { Anchor = 0, OnCurve = 1 };
 
 /// A ring of radius 5 − k pixels and line width 2 + k around the point.
 void DrawPointMark(AnnotationDrawer& drawer, Point artwork, RingKind kind);

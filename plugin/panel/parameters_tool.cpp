@@ -1,21 +1,9 @@
 #include "plugin/panel/parameters_tool.h"
 
 #include "plugin/panel/panel_click.h"
-#include "plugin/tools/cursors.h"
-#include "plugin/tools/hover_classification.h"
 #include "plugin/tools/tool_table.h"
 
 namespace quill {
-
-AIErr ParametersTool::Classify(Point pointer) {
-    return ClassifyParametersHover(pointer);
-}
-
-std::int32_t ParametersTool::Cursor(HoverKind kind, bool) const {
-    return kind == HoverKind::DimensionSegmentHit || kind == HoverKind::DimensionArcHit
-               ? cursors::kDimension
-               : cursors::kNothing;
-}
 
 AIErr ParametersTool::Click(const ToolClick& click) {
     const std::int32_t owner = ToolOfDimensionPiece(click);

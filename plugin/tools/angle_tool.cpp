@@ -13,10 +13,8 @@
 #include "plugin/services/host_art.h"
 #include "plugin/services/host_geometry.h"
 #include "plugin/services/tags.h"
-#include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_state.h"
 #include "plugin/tools/texts.h"
-#include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
 #include "plugin/tools/tool_table.h"
 
@@ -129,20 +127,6 @@ bool OnAngleDimension(const HoverState& hover) {
 }
 
 }  // namespace
-
-AIErr AngleTool::Classify(Point pointer) {
-    return ClassifyUnderPointer(pointer, HoverTool::Angle);
-}
-
-std::int32_t AngleTool::Cursor(HoverKind kind, bool shiftAndAlt) const {
-    const ToolState& tools = Tools();
-    const bool pending = tools.clickCount > 0;
-    if (kind == HoverKind::AnchorHit || (pending && !tools.straightSegmentClick) || shiftAndAlt)
-        return cursors::kAnchor;
-    if (kind == HoverKind::StraightSegmentHit || (pending && tools.straightSegmentClick))
-        return cursors::kStraightSegment;
-    return CursorFromCurveOn(kAngleTool, kind);
-}
 
 const char* AngleTool::NothingClickedAlert() const {
     return texts::kAngleNeedsSomething.c_str();

@@ -12,8 +12,12 @@ namespace quill {
 
 class AngleTool : public Tool {
  public:
+    // What it shows on hover (angle_hover.cpp).
     AIErr Classify(Point pointer) override;
     std::int32_t Cursor(HoverKind kind, bool shiftAndAlt) const override;
+    std::vector<std::string> FeedbackLines(const HoverState& hover) const override;
+    void FeedbackMarks(const HoverState& hover, HoverMarks& marks) const override;
+
     const char* NothingClickedAlert() const override;
     AIErr Click(const ToolClick& click) override;
     AIErr Drag(const ToolEvent& event) override;

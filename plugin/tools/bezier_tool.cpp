@@ -8,7 +8,6 @@
 #include "plugin/geometry/angles.h"
 #include "plugin/services/host_geometry.h"
 #include "plugin/settings/settings_record.h"
-#include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_state.h"
 #include "plugin/tools/texts.h"
 #include "plugin/tools/tool_state.h"
@@ -103,25 +102,6 @@ AIErr ClickInDivisionMode(const HoverState& hover) {
 }
 
 }  // namespace
-
-AIErr BezierTool::Classify(Point pointer) {
-    return ClassifyUnderPointer(pointer, HoverTool::Bezier);
-}
-
-std::int32_t BezierTool::Cursor(HoverKind kind, bool) const {
-    switch (kind) {
-        case HoverKind::AnchorHit:
-            return cursors::kAnchor;
-        case HoverKind::StraightSegmentHit:
-            return cursors::kStraightSegment;
-        case HoverKind::CurveHit:
-            return cursors::kCurve;
-        case HoverKind::ArcHit:
-            return cursors::kArc;
-        default:
-            return 0;
-    }
-}
 
 const char* BezierTool::NothingClickedAlert() const {
     return texts::kBezierNeedsSomething.c_str();

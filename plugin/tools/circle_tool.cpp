@@ -17,7 +17,6 @@
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/hover_state.h"
 #include "plugin/tools/texts.h"
-#include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
 #include "plugin/tools/tool_table.h"
 
@@ -136,14 +135,6 @@ AIErr ClickOnHover(CircleGesture& ends, const ToolClick& click) {
 }
 
 }  // namespace
-
-AIErr CircleTool::Classify(Point pointer) {
-    return ClassifyUnderPointer(pointer, HoverTool::Circle);
-}
-
-std::int32_t CircleTool::Cursor(HoverKind kind, bool) const {
-    return MeasuringCursor(kCircleTool, kind);
-}
 
 const char* CircleTool::NothingClickedAlert() const {
     return texts::kCircleNeedsSomething.c_str();

@@ -74,6 +74,11 @@ bool IsSegmentKind(HoverKind kind) {
     }
 }
 
+bool IsPathKind(HoverKind kind) {
+    return kind == HoverKind::StraightSegmentHit || kind == HoverKind::CurveHit ||
+           kind == HoverKind::ArcHit;
+}
+
 AIToolHitData HitAt(Point pointer, AIReal tolerance, int32_t request) {
     const AIRealPoint at = ToHost(pointer);
     AIHitRef ref = nullptr;

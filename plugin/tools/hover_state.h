@@ -41,22 +41,14 @@ struct HoverState {
     float pathLength = 0;
 };
 
-/// The tools that classify with the host's hit tests.
-enum class HoverTool { Angle, Bezier, Circle };
-
 /// Whether the kind is one of the segment kinds (straight, curve, arc, dimension line or arc).
 bool IsSegmentKind(HoverKind kind);
+
+/// A segment, a curve or an arc of a path: what the Lengths & Areas tool collects.
+bool IsPathKind(HoverKind kind);
 
 /// The classification of the last cursor-tracking event, in the plug-in object's state
 /// record (frame/quill_state.h).
 HoverState& CurrentHover();
-
-/// Classifies what lies under the pointer (document points) for the tool into
-/// `CurrentHover()`: an anchor (with whether it is an angle's vertex), a crossing of two
-/// paths (Angle and Circle tools), a straight segment, a circular arc or another curve;
-/// dimension art is invisible, but for the lines and arcs of dimensions and, with the
-/// Bézier tool, their anchors. Returns the code of a failing host call, leaving what was
-/// found until then; a path locked for the crossing test is always unlocked again.
-AIErr ClassifyUnderPointer(Point pointer, HoverTool tool);
 
 }  // namespace quill

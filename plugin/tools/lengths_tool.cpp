@@ -14,10 +14,8 @@
 #include "plugin/services/suites.h"
 #include "plugin/services/tags.h"
 #include "plugin/services/view_invalidation.h"
-#include "plugin/tools/hover_classification.h"
 #include "plugin/tools/lengths_measures.h"
 #include "plugin/tools/texts.h"
-#include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
 #include "plugin/tools/tool_table.h"
 
@@ -127,17 +125,6 @@ AIErr ClickOnEmptyCanvas(LengthsMeasures& measures, Point pointer) {
 
 }  // namespace
 
-// What lies under the pointer, then the live measures of the collection beside it.
-AIErr LengthsTool::Classify(Point pointer) {
-    const AIErr classified = ClassifyLengthsHover(pointer);
-    const AIErr measured = ComputeMeasures(measures_);
-    return classified != kNoErr ? classified : measured;
-}
-
-std::int32_t LengthsTool::Cursor(HoverKind kind, bool) const {
-    return MeasuringCursor(kLengthsTool, kind);
-}
-
 AIErr LengthsTool::Click(const ToolClick& click) {
     band_ = RubberBand{};
     // The lines of other dimensions belong to their own tools.
@@ -171,6 +158,10 @@ AIErr LengthsTool::MouseUp(const ToolEvent&) {
     Tools().dragActive = false;
     band_ = RubberBand{};
     return kNoErr;
+}
+
+void LengthsTool::BecameCurrent() {
+    sAIMatchingArt->DeselectAll();
 }
 
 const char* LengthsTool::GroupName() const {

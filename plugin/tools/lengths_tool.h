@@ -13,12 +13,22 @@ namespace quill {
 
 class LengthsTool : public Tool {
  public:
+    // What it shows on hover (lengths_hover.cpp).
+    bool ShiftShowsNextTool() const override { return false; }
     AIErr Classify(Point pointer) override;
     std::int32_t Cursor(HoverKind kind, bool shiftAndAlt) const override;
+    bool ShowsPathLength(HoverKind kind) const override;
+    std::vector<std::string> FeedbackLines(const HoverState& hover) const override;
+    void FeedbackMarks(const HoverState& hover, HoverMarks& marks) const override;
+    FeedbackLayout Layout() const override;
+    std::optional<DraggedBand> Band() const override;
+
     AIErr Click(const ToolClick& click) override;
     AIErr Drag(const ToolEvent& event) override;
     AIErr MouseUp(const ToolEvent& event) override;
     const char* GroupName() const override;
+    /// The selection it finds is not one it collected: nothing stays selected.
+    void BecameCurrent() override;
 
     const LengthsMeasures& measures() const { return measures_; }
     /// The code of the rubber band's latest selection, for the pass that draws the band.

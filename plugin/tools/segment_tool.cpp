@@ -19,7 +19,6 @@
 #include "plugin/services/tags.h"
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/cursors.h"
-#include "plugin/tools/hover_classification.h"
 #include "plugin/tools/hover_state.h"
 #include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
@@ -282,14 +281,6 @@ bool RefuseZeroLength(SegmentMeasure measure) {
 }
 
 }  // namespace
-
-AIErr SegmentTool::Classify(Point pointer) {
-    return ClassifySegmentHover(pointer);
-}
-
-std::int32_t SegmentTool::Cursor(HoverKind kind, bool) const {
-    return MeasuringCursor(kSegmentTool, kind);
-}
 
 // What the click did is told by the dimension it made; the host hears how the group's
 // naming went.

@@ -11,8 +11,12 @@ namespace quill {
 
 class SegmentTool : public Tool {
  public:
+    // What it shows on hover (segment_hover.cpp).
     AIErr Classify(Point pointer) override;
     std::int32_t Cursor(HoverKind kind, bool shiftAndAlt) const override;
+    std::vector<std::string> FeedbackLines(const HoverState& hover) const override;
+    void FeedbackMarks(const HoverState& hover, HoverMarks& marks) const override;
+
     AIErr Click(const ToolClick& click) override;
     AIErr Drag(const ToolEvent& event) override;
     AIErr MouseUp(const ToolEvent& event) override;

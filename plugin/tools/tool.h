@@ -1,12 +1,18 @@
-// A tool: what it does at every tool event, so that the controller holds no switch over
-// the current tool and a new tool is a file of its own plus a row of the table. Each tool
-// object keeps its own gesture and memory as members; the plug-in object owns the six.
+// A tool: what it does at every tool event and what it shows on hover, so that neither the
+// controller nor the feedback holds a switch over the current tool, and a new tool is a
+// file of its own for its clicks and drags, a hover file, and a row of the table. Each
+// tool object keeps its own gesture and memory as members; the plug-in object owns the six.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "plugin/dimensions/drag_keys.h"
 #include "plugin/geometry/types.h"
+#include "plugin/tools/feedback_layout.h"
+#include "plugin/tools/hover_marks.h"
 #include "plugin/tools/hover_state.h"
 #include "sdk/sdk.h"
 
@@ -40,10 +46,29 @@ class Tool {
  public:
     virtual ~Tool() = default;
 
+    /// Whether Shift held over the drawing shows the cursor of the next tool, which a
+    /// Shift-click selects.
+    virtual bool ShiftShowsNextTool() const { return true; }
     /// Classifies what lies under the pointer into `CurrentHover()`.
     virtual AIErr Classify(Point) { return kNoErr; }
     /// The cursor for what the last classification found; 0 leaves the cursor unchanged.
     virtual std::int32_t Cursor(HoverKind, bool /*shiftAndAlt*/) const { return 0; }
+    /// Whether the lines beside the pointer show the hovered path's length for that kind:
+    /// the controller then measures it once per tracking event, not at every pass.
+    virtual bool ShowsPathLength(HoverKind kind) const { return kind == HoverKind::CurveHit; }
+    /// The lines beside the pointer for the last classification (Windows-1252), top first.
+    virtual std::vector<std::string> FeedbackLines(const HoverState&) const { return {}; }
+    /// The marks on what the last classification found, in drawing order.
+    virtual void FeedbackMarks(const HoverState&, HoverMarks&) const {}
+    /// Where the pass puts the lines, the colour legend and the marks.
+    virtual FeedbackLayout Layout() const { return {}; }
+    /// While a drag is active, the rectangle the pass draws dashed under the lines.
+    virtual std::optional<DraggedBand> Band() const { return std::nullopt; }
+    /// With no marks in its layout, the tool's own view drawn in their place and the code
+    /// of its drawing; nothing drawn, no code.
+    virtual std::optional<AIErr> DrawOwnView(const AIAnnotatorMessage&) const {
+        return std::nullopt;
+    }
     /// Told to the user when a click hits nothing (Windows-1252); nullptr: the click goes
     /// to `Click`.
     virtual const char* NothingClickedAlert() const { return nullptr; }
@@ -55,6 +80,8 @@ class Tool {
     virtual const char* GroupName() const { return nullptr; }
     /// Any tool was selected: the tool forgets what its last gesture left.
     virtual void ToolSelected() {}
+    /// This tool was selected, after every tool forgot its last gesture.
+    virtual void BecameCurrent() {}
     /// A mouse-down begins, whichever tool it goes to.
     virtual void PressBegins() {}
 };

@@ -16,7 +16,7 @@
 #include "plugin/settings/settings_record.h"
 #include "plugin/tools/cursors.h"
 #include "plugin/tools/hover_state.h"
-#include "plugin/tools/lengths_tool.h"
+#include "plugin/tools/lengths_measures.h"
 #include "plugin/tools/tool_cursor.h"
 #include "plugin/tools/tool_state.h"
 #include "plugin/tools/tool_table.h"
@@ -111,13 +111,11 @@ AIRGBColor SmartGuideColour() {
     return {components[0], components[1], components[2]};
 }
 
-// The path length shown beside the pointer (over a curve; over an anchor with the
-// Lengths & Areas tool) is measured once per tracking event, not at every pass.
-void MeasureHoveredPath() {
+// The path length shown beside the pointer is measured once per tracking event, not at
+// every pass.
+void MeasureHoveredPath(const Tool& tool) {
     HoverState& hover = CurrentHover();
-    const bool shown = hover.kind == HoverKind::CurveHit ||
-                       (hover.kind == HoverKind::AnchorHit && Tools().currentTool == kLengthsTool);
-    if (shown && hover.path) hover.pathLength = PathLength(hover.path);
+    if (tool.ShowsPathLength(hover.kind) && hover.path) hover.pathLength = PathLength(hover.path);
 }
 
 // The gesture of the last click is over: nothing measured yet.
@@ -196,7 +194,7 @@ AIErr SelectTool(AIToolMessage* message, AIAnnotatorHandle annotator) {
     BuildPaintStyles();
     for (std::int32_t index = 1; index <= kToolCount; ++index)
         if (tools.tools[index] == message->tool) tools.currentTool = index;
-    if (tools.currentTool == kLengthsTool) sAIMatchingArt->DeselectAll();
+    ToolAt(tools.currentTool).BecameCurrent();
     return sAIAnnotator->SetAnnotatorActive(annotator, true);
 }
 
@@ -227,13 +225,13 @@ AIErr TrackToolCursor(AIToolMessage* message) {
         ShowCursor(message, cursors::kParametersTool);
         return kNoErr;
     }
-    if (shift && !alt && tools.currentTool != kLengthsTool && !panelPage) {
+    Tool& tool = ToolAt(tools.currentTool);
+    if (shift && !alt && tool.ShiftShowsNextTool() && !panelPage) {
         ShowCursor(message, cursors::kNextTool);
         return kNoErr;
     }
-    Tool& tool = ToolAt(tools.currentTool);
     const AIErr result = tool.Classify(tools.cursor);
-    MeasureHoveredPath();
+    MeasureHoveredPath(tool);
     const std::int32_t cursor = tool.Cursor(CurrentHover().kind, shift && alt);
     if (cursor != 0) ShowCursor(message, cursor);
     return result;

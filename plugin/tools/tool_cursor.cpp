@@ -3,7 +3,6 @@
 #include "plugin/services/suites.h"
 #include "plugin/settings/panel_state.h"
 #include "plugin/tools/cursors.h"
-#include "plugin/tools/tool_state.h"
 
 namespace quill {
 
@@ -11,7 +10,7 @@ void ShowCursor(const AIToolMessage* message, std::int32_t id) {
     if (sADMBasic) sADMBasic->SetPlatformCursor(message->d.self, id);
 }
 
-std::int32_t CursorFromCurveOn(std::int32_t tool, HoverKind kind) {
+std::int32_t CursorFromCurveOn(HoverKind kind) {
     switch (kind) {
         case HoverKind::CurveHit:
             return cursors::kCurve;
@@ -19,9 +18,6 @@ std::int32_t CursorFromCurveOn(std::int32_t tool, HoverKind kind) {
             return cursors::kArc;
         case HoverKind::CrossingHit:
             return cursors::kCrossing;
-        case HoverKind::SnappedPointHit:
-            if (tool == kSegmentTool) return cursors::kSnappedPoint;
-            return cursors::kNothing;
         case HoverKind::DimensionSegmentHit:
         case HoverKind::DimensionArcHit:
             return cursors::kDimension;
@@ -30,12 +26,10 @@ std::int32_t CursorFromCurveOn(std::int32_t tool, HoverKind kind) {
     }
 }
 
-std::int32_t MeasuringCursor(std::int32_t tool, HoverKind kind) {
+std::int32_t MeasuringCursor(HoverKind kind) {
     if (kind == HoverKind::AnchorHit) return cursors::kAnchor;
-    if (kind == HoverKind::StraightSegmentHit ||
-        (tool == kSegmentTool && Tools().straightSegmentClick))
-        return cursors::kStraightSegment;
-    return CursorFromCurveOn(tool, kind);
+    if (kind == HoverKind::StraightSegmentHit) return cursors::kStraightSegment;
+    return CursorFromCurveOn(kind);
 }
 
 bool AnyPanelPageOpen() {

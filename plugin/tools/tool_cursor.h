@@ -11,13 +11,12 @@ namespace quill {
 /// Shows cursor resource `id` for the tool event.
 void ShowCursor(const AIToolMessage* message, std::int32_t id);
 
-/// From CurveHit on, the rows every measuring tool shares; a snapped point shows its own
-/// cursor with the Segment tool only.
-std::int32_t CursorFromCurveOn(std::int32_t tool, HoverKind kind);
+/// From CurveHit on, the rows every measuring tool shares: curves, arcs, crossings and
+/// dimension lines; anything else (a snapped point too) shows the "nothing" cursor.
+std::int32_t CursorFromCurveOn(HoverKind kind);
 
-/// The Segment, Circle and Lengths & Areas tools: anchors, straight segments (also while
-/// the Segment tool's click on one is under way), then the shared rows.
-std::int32_t MeasuringCursor(std::int32_t tool, HoverKind kind);
+/// Anchors, straight segments, then the shared rows.
+std::int32_t MeasuringCursor(HoverKind kind);
 
 /// Whether a page of the parameters panel is open (Shift and Alt then do not switch
 /// tools).

@@ -89,7 +89,7 @@ bool HasInkscape() {
 // The drawing as Inkscape saved it, its paths and the vertical dimension given ids (as
 // Inkscape gives every object) so that its actions can pick them.
 std::string EditedInInkscape(const std::string& dimensioned) {
-    std::string svg = ReadFile(dimensioned);
+    std::string svg = FileText(dimensioned);
     svg = std::regex_replace(svg, std::regex(R"re(<path quill:name="(tab|part|gone)")re"),
                              "<path id=\"$1\" quill:name=\"$1\"");
     svg = std::regex_replace(svg, std::regex(R"re(<g quill:name="Segment verti")re"),

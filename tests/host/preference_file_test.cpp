@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -18,14 +19,10 @@
 namespace host {
 namespace {
 
+using quill::testing::FileText;
+
 using quill::testing::ExitOfChild;
 using quill::testing::TempPath;
-
-std::string Slurp(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 std::string Nested(std::size_t depth) {
     return std::string(depth, '[') + "7" + std::string(depth, ']');
@@ -49,7 +46,7 @@ TEST(PreferenceFile, NestingPastTheLimitIsRefusedAndTheFileMovedAsideWhole) {
         EXPECT_TRUE(store.entries().empty());
         store.Put("P", "b", PreferenceValue::Integer(2));
         EXPECT_EQ(store.writeError(), "");
-        EXPECT_EQ(Slurp(path + ".damaged"), text);
+        EXPECT_EQ(FileText(path + ".damaged"), text);
         PreferenceStore again;
         ASSERT_TRUE(again.BindFile(path, &error)) << error;
         EXPECT_EQ(IntegerOf(again, "b"), 2);
@@ -66,30 +63,74 @@ TEST(PreferenceFile, NestedForeignValuesAreWrittenBackAsCompactAsRead) {
     std::string error;
     store.BindFile(path, &error);
     for (int i = 0; i < 5; ++i) store.Put("P", "a", PreferenceValue::Integer(i));
-    const std::string written = Slurp(path);
+    const std::string written = FileText(path);
     EXPECT_NE(written.find("\"Arbre\": " + tree), std::string::npos);
     EXPECT_NE(written.find("\"Liste\": [1,[2]]"), std::string::npos) << written;
     EXPECT_LT(written.size(), before + 40) << written;
 }
 
-TEST(PreferenceFile, TwoStoresOfOneFileKeepEachOthersKeys) {
-    const std::string path = TempPath("prefs_two_stores.json");
+// Each store writes only the keys it changed, over what the file holds then: a store's
+// later write keeps another's newer value, and two processes writing at once lose nothing.
+TEST(PreferenceFile, WritersOfOneFileKeepEachOthersKeys) {
+    const std::string path = TempPath("prefs_two_writers.json");
     std::remove(path.c_str());
-    PreferenceStore first, second;
+    const auto store = [&path] {
+        auto bound = std::make_unique<PreferenceStore>();
+        std::string error;
+        bound->BindFile(path, &error);
+        return bound;
+    };
+    {
+        const auto first = store(), second = store();
+        first->Put("P", "x", PreferenceValue::Integer(1));
+        second->Put("P", "y", PreferenceValue::Integer(2));
+        second->Put("P", "x", PreferenceValue::Integer(5));
+        first->Put("P", "z", PreferenceValue::Integer(3));
+        EXPECT_EQ(IntegerOf(*store(), "x"), 5);
+        EXPECT_EQ(IntegerOf(*store(), "y"), 2);
+        EXPECT_EQ(IntegerOf(*store(), "z"), 3);
+        EXPECT_EQ(IntegerOf(*first, "x"), 5);  // the store took what the file had
+    }
+
+    constexpr int kKeys = 60;
+    const auto writer = [&](const std::string& side) {
+        return [&store, side] {
+            const auto own = store();
+            for (int i = 0; i < kKeys; ++i) {
+                own->Put("P", side + std::to_string(i), PreferenceValue::Integer(i));
+                if (!own->writeError().empty()) return 1;
+            }
+            return 0;
+        };
+    };
+    const pid_t other = ::fork();
+    if (other == 0) ::_exit(writer("b")());
+    EXPECT_EQ(ExitOfChild(writer("a")), 0);
+    int status = 0;
+    ::waitpid(other, &status, 0);
+    EXPECT_EQ(status, 0);
+    const auto reread = store();
+    for (const char* side : {"a", "b"})
+        for (int i = 0; i < kKeys; ++i)
+            EXPECT_EQ(IntegerOf(*reread, side + std::to_string(i)), i) << side << i;
+    EXPECT_EQ(IntegerOf(*reread, "x"), 5);
+}
+
+TEST(PreferenceFile, AWriteThatFailedIsToldUntilOneSucceeds) {
+    const std::string folder = TempPath("prefs_folder");
+    std::filesystem::remove_all(folder);
+    PreferenceStore store;
     std::string error;
-    first.BindFile(path, &error);
-    second.BindFile(path, &error);
-    first.Put("P", "x", PreferenceValue::Integer(1));
-    second.Put("P", "y", PreferenceValue::Integer(2));
-    second.Put("P", "x", PreferenceValue::Integer(5));
-    // The first store changed x before the second did: the second's value stays.
-    first.Put("P", "z", PreferenceValue::Integer(3));
+    store.BindFile(folder + "/prefs.json", &error);
+    store.Put("P", "a", PreferenceValue::Integer(1));
+    EXPECT_EQ(store.writeError(), folder + ": cannot be locked: No such file or directory");
+    ::mkdir(folder.c_str(), 0755);
+    store.Put("P", "b", PreferenceValue::Integer(2));
+    EXPECT_EQ(store.writeError(), "");
     PreferenceStore reread;
-    ASSERT_TRUE(reread.BindFile(path, &error)) << error;
-    EXPECT_EQ(IntegerOf(reread, "x"), 5);
-    EXPECT_EQ(IntegerOf(reread, "y"), 2);
-    EXPECT_EQ(IntegerOf(reread, "z"), 3);
-    EXPECT_EQ(IntegerOf(first, "x"), 5);  // the store took what the file had
+    ASSERT_TRUE(reread.BindFile(folder + "/prefs.json", &error)) << error;
+    EXPECT_EQ(IntegerOf(reread, "a"), 1);  // the change the failed write held is written
+    std::filesystem::remove_all(folder);
 }
 
 // Two tabs started on millimetres; one chooses centimetres, the other stores its whole
@@ -116,53 +157,6 @@ TEST(PreferenceFile, AKeyWrittenBackAsReadLeavesAnotherStoresChoice) {
     second.Put("P", "unit", PreferenceValue::Integer(1));
     ASSERT_TRUE(reread.BindFile(path, &error)) << error;
     EXPECT_EQ(IntegerOf(reread, "unit"), 1);
-}
-
-TEST(PreferenceFile, ConcurrentProcessesKeepEveryKey) {
-    const std::string path = TempPath("prefs_concurrent.json");
-    std::remove(path.c_str());
-    constexpr int kKeys = 60;
-    const auto writer = [&](const std::string& side) {
-        return [&path, side] {
-            PreferenceStore store;
-            std::string error;
-            store.BindFile(path, &error);
-            for (int i = 0; i < kKeys; ++i) {
-                store.Put("P", side + std::to_string(i), PreferenceValue::Integer(i));
-                if (!store.writeError().empty()) return 1;
-            }
-            return 0;
-        };
-    };
-    const pid_t other = ::fork();
-    if (other == 0) ::_exit(writer("b")());
-    EXPECT_EQ(ExitOfChild(writer("a")), 0);
-    int status = 0;
-    ::waitpid(other, &status, 0);
-    EXPECT_EQ(status, 0);
-    PreferenceStore reread;
-    std::string error;
-    ASSERT_TRUE(reread.BindFile(path, &error)) << error;
-    for (const char* side : {"a", "b"})
-        for (int i = 0; i < kKeys; ++i)
-            EXPECT_EQ(IntegerOf(reread, side + std::to_string(i)), i) << side << i;
-}
-
-TEST(PreferenceFile, AWriteThatFailedIsToldUntilOneSucceeds) {
-    const std::string folder = TempPath("prefs_folder");
-    std::filesystem::remove_all(folder);
-    PreferenceStore store;
-    std::string error;
-    store.BindFile(folder + "/prefs.json", &error);
-    store.Put("P", "a", PreferenceValue::Integer(1));
-    EXPECT_EQ(store.writeError(), folder + ": cannot be locked: No such file or directory");
-    ::mkdir(folder.c_str(), 0755);
-    store.Put("P", "b", PreferenceValue::Integer(2));
-    EXPECT_EQ(store.writeError(), "");
-    PreferenceStore reread;
-    ASSERT_TRUE(reread.BindFile(folder + "/prefs.json", &error)) << error;
-    EXPECT_EQ(IntegerOf(reread, "a"), 1);  // the change the failed write held is written
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

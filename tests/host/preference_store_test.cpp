@@ -7,16 +7,12 @@
 #include <sstream>
 
 #include "session_fixture.h"
+#include "support/temp_path.h"
 
 namespace host {
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using quill::testing::FileText;
 
 TEST(PreferenceStore, KindsReadAsThemselvesIntegersAndRealsAsEachOther) {
     PreferenceStore store;
@@ -75,7 +71,7 @@ TEST(PreferenceStore, FileRoundTripKeepsKindsAndText) {
     EXPECT_EQ(again.Find("", "snapomatic/Color/red")->real, 0.1);
     EXPECT_EQ(again.Find("ORLQUILL", "Virgule")->kind, PreferenceValue::Kind::Flag);
     // The file itself is UTF-8.
-    EXPECT_NE(Slurp(path).find("Cotés ’"), std::string::npos);
+    EXPECT_NE(FileText(path).find("Cotés ’"), std::string::npos);
 }
 
 TEST(PreferenceStore, DamagedFileStartsEmptyAndIsKeptUntilAChange) {
@@ -86,13 +82,13 @@ TEST(PreferenceStore, DamagedFileStartsEmptyAndIsKeptUntilAChange) {
     EXPECT_FALSE(store.BindFile(path, &error));
     EXPECT_NE(error.find("damaged"), std::string::npos);
     EXPECT_TRUE(store.entries().empty());
-    EXPECT_EQ(Slurp(path), "{\"ORLQUILL\": {\"Precision\": 2,");
+    EXPECT_EQ(FileText(path), "{\"ORLQUILL\": {\"Precision\": 2,");
     store.Put("ORLQUILL", "Precision", PreferenceValue::Integer(3));
     PreferenceStore again;
     ASSERT_TRUE(again.BindFile(path, &error)) << error;
     EXPECT_EQ(again.Find("ORLQUILL", "Precision")->integer, 3);
     // The damaged file was moved aside, whole, not lost.
-    EXPECT_EQ(Slurp(path + ".damaged"), "{\"ORLQUILL\": {\"Precision\": 2,");
+    EXPECT_EQ(FileText(path + ".damaged"), "{\"ORLQUILL\": {\"Precision\": 2,");
 }
 
 TEST(PreferenceStore, EntriesOfNoKindInAHandEditedFileAreSkipped) {
@@ -112,7 +108,7 @@ TEST(PreferenceStore, EntriesOfNoKindInAHandEditedFileAreSkipped) {
     // A change rewrites the file without losing what it could not read, nor another
     // prefix's text that Windows-1252 cannot hold.
     store.Put("ORLQUILL", "Precision", PreferenceValue::Integer(3));
-    const std::string written = Slurp(path);
+    const std::string written = FileText(path);
     for (const char* kept : {"\"Zoom\"", "\"Nul\": null", "99999999999", "18446744073709551615",
                              "\"Flat\": 3", "日本語 ☃"})
         EXPECT_NE(written.find(kept), std::string::npos) << kept;

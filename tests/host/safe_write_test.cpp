@@ -18,9 +18,12 @@
 
 #include "session_fixture.h"
 #include "support/child_process.h"
+#include "support/temp_path.h"
 
 namespace host {
 namespace {
+
+using quill::testing::FileText;
 
 using quill::testing::ExitOfChild;
 using quill::testing::Failed;
@@ -40,12 +43,6 @@ struct Scratch {
         return n;
     }
 };
-
-std::string Slurp(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 mode_t ModeOf(const std::string& path) {
     struct stat s {};
@@ -69,17 +66,17 @@ TEST(SafeWrite, ReplacesTheContentAloneKeepingModesLinksAndOtherNames) {
     ::symlink("private.svg", (dir / "link.svg").c_str());
     ASSERT_TRUE(WriteFileSafely(dir / "link.svg", "through the link", &error)) << error;
     EXPECT_TRUE(S_ISLNK(ModeOf(dir / "link.svg")));
-    EXPECT_EQ(Slurp(dir / "private.svg"), "through the link");
+    EXPECT_EQ(FileText(dir / "private.svg"), "through the link");
     // Another name of the file sees the new content too.
     ::link((dir / "fresh.svg").c_str(), (dir / "other-name.svg").c_str());
     ASSERT_TRUE(WriteFileSafely(dir / "fresh.svg", "both names", &error)) << error;
-    EXPECT_EQ(Slurp(dir / "other-name.svg"), "both names");
+    EXPECT_EQ(FileText(dir / "other-name.svg"), "both names");
     // A planted link under the name an earlier writer used is not followed.
     std::ofstream(dir / "victim") << "untouched";
     ::symlink("victim", (dir / "fresh.svg.part").c_str());
     ::symlink("victim", (dir / "fresh.svg.tmp").c_str());
     ASSERT_TRUE(WriteFileSafely(dir / "fresh.svg", "again", &error)) << error;
-    EXPECT_EQ(Slurp(dir / "victim"), "untouched");
+    EXPECT_EQ(FileText(dir / "victim"), "untouched");
     // A device is written to as the shell writes to it.
     EXPECT_TRUE(WriteFileSafely("/dev/null", "nothing", &error)) << error;
     // Nothing else was left in the folder.
@@ -97,7 +94,7 @@ TEST(SafeWrite, DocSaveKeepsTheDrawingsModeLinkAndOtherName) {
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
     EXPECT_TRUE(S_ISLNK(ModeOf(dir / "link.svg")));
     EXPECT_EQ(ModeOf(dir / "drawing.svg") & 07777, 0600u);
-    EXPECT_NE(Slurp(dir / "second-name.svg").find("<path"), std::string::npos);
+    EXPECT_NE(FileText(dir / "second-name.svg").find("<path"), std::string::npos);
     EXPECT_EQ(dir.Entries(), 3u);
 }
 
@@ -115,7 +112,7 @@ TEST(SafeWrite, RefusesWhatTheUserMayNotWriteAsTheShellDoes) {
         int failed = Failed(WriteFileSafely(dir / "theirs.svg", "mine", &error), "theirs written");
         failed += Failed(error != dir / "theirs.svg" + ": cannot write: Permission denied",
                          error.c_str());
-        failed += Failed(Slurp(dir / "theirs.svg") != "theirs", "theirs changed");
+        failed += Failed(FileText(dir / "theirs.svg") != "theirs", "theirs changed");
         failed += Failed(WriteFileSafely(dir / "closed/new.svg", "x", &error), "closed written");
         failed += Failed(error.find("cannot create a file in " + dir / "closed" +
                                     ": Permission denied") == std::string::npos,
@@ -148,7 +145,7 @@ TEST(SafeWrite, AFailedWriteLeavesTheFileAsItWasAndNoTemporary) {
         return failed;
     });
     EXPECT_EQ(failures, 0);
-    EXPECT_EQ(Slurp(dir / "second-name.svg"), "the drawing");
+    EXPECT_EQ(FileText(dir / "second-name.svg"), "the drawing");
     EXPECT_EQ(dir.Entries(), 2u);
 }
 
@@ -173,8 +170,8 @@ TEST(SafeWrite, AFullDiskLeavesTheFileAsItWas) {
             failed += Failed(error != dir / name + ": cannot write: No space left on device",
                              error.c_str());
         }
-        failed += Failed(Slurp(dir / "second-name.svg") != "the drawing", "drawing changed");
-        failed += Failed(Slurp(dir / "prefs.json").find("Precision") == std::string::npos,
+        failed += Failed(FileText(dir / "second-name.svg") != "the drawing", "drawing changed");
+        failed += Failed(FileText(dir / "prefs.json").find("Precision") == std::string::npos,
                          "preferences emptied");
         failed += Failed(dir.Entries() != 4, "a temporary was left");
         return failed;
@@ -193,7 +190,7 @@ TEST(SafeWrite, ConcurrentWritersLeaveOneWholeFile) {
             std::string error;
             for (int i = 0; i < 30; ++i) {
                 if (!WriteFileSafely(path, bytes, &error)) return 1;
-                const std::string now = Slurp(path);
+                const std::string now = FileText(path);
                 if (now != first && now != second) return 2;
             }
             return 0;

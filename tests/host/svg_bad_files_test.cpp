@@ -16,17 +16,12 @@
 
 namespace {
 
+using quill::testing::FileText;
+
 using quill::testing::TempPath;
 
 std::string DataPath(const std::string& name) {
     return std::string(QUILL_SOURCE_DIR) + "/tests/data/svg/" + name;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 struct BadFile {
@@ -167,7 +162,7 @@ std::string SavedSeedDrawing() {
     const std::string file = TempPath("svg_mutation_seed.svg");
     std::string error;
     EXPECT_TRUE(host::SaveSvgDocument(document, file, &error)) << error;
-    return ReadFile(file);
+    return FileText(file);
 }
 
 TEST(SvgBadFiles, RandomMutationsNeverCrashTheReader) {
@@ -175,8 +170,8 @@ TEST(SvgBadFiles, RandomMutationsNeverCrashTheReader) {
     const std::string seeds[] = {
         kSeedDrawing,
         SavedSeedDrawing(),
-        ReadFile(quill::testing::CorpusFile("svgpathtools__groups.svg")),
-        ReadFile(quill::testing::CorpusFile("resvg__M-A-trimmed.svg")),
+        FileText(quill::testing::CorpusFile("svgpathtools__groups.svg")),
+        FileText(quill::testing::CorpusFile("resvg__M-A-trimmed.svg")),
     };
     std::mt19937 random(20261205);
     const std::string path = TempPath("svg_mutation.svg");

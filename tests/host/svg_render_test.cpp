@@ -146,58 +146,6 @@ double DifferingShare(const Picture& a, const Picture& b, int channelStep, int f
     return static_cast<double>(differing) / (static_cast<double>(endRow - firstRow) * a.width);
 }
 
-// Another program's view of the export: librsvg draws the saved drawing as it draws the
-// original, every drawing of the corpus.
-TEST(SvgRender, ASavedDrawingLooksLikeTheOriginal) {
-    QUILL_SKIP_WITHOUT_CORPUS();
-    const char* const kDrawings[] = {
-        "build123d__counter_bore_hole_example.svg",
-        "build123d__filletpolyline_example.svg",
-        "build123d__general_ex13.svg",
-        "build123d__lego.svg",
-        "build123d__plate.svg",
-        "build123d__svg_import_test.svg",
-        "build123d__tech_drawing.svg",
-        "cadquery__box_custom_options_perspective.svg",
-        "cadquery__box_default_options.svg",
-        "fritzing__Stepper_Motor_Bipolar_breadboard_leg.svg",
-        "fritzing__arduino_Uno_Rev3_pcb.svg",
-        "fritzing__dip_8_300mil.svg",
-        "fritzing__hc-sr04_bf8299a_002.svg",
-        "resvg__M-A-trimmed.svg",
-        "resvg__mm-values.svg",
-        "resvg__nested-transforms-1.svg",
-        "resvg__preserveAspectRatio-with-viewBox-not-at-zero-pos.svg",
-        "svgpathtools__groups.svg",
-        "svgpathtools__negative-scale.svg",
-        "svgpathtools__test.svg",
-        "svgpathtools__transforms.svg",
-        "svgpathtools__zero-radius-arcs.svg",
-        "tracespace__full-circle.svg",
-        "tracespace__region-with-arcs.svg",
-        "w3c__coords-trans-01-b.svg",
-        "w3c__coords-units-03-b.svg",
-        "w3c__paths-data-01-t.svg",
-    };
-    const std::string saved = TempPath("render_saved.svg");
-    const std::string originalPng = TempPath("render_original.png");
-    const std::string savedPng = TempPath("render_saved.png");
-    for (const char* name : kDrawings) {
-        SCOPED_TRACE(name);
-        std::string error, warnings;
-        auto document = host::LoadSvgDocument(Corpus(name), &error, &warnings);
-        ASSERT_NE(document, nullptr) << error;
-        ASSERT_TRUE(host::SaveSvgDocument(*document, saved, &error)) << error;
-        ASSERT_TRUE(host::RenderSvgToPng(Corpus(name), originalPng, {600}, &error)) << error;
-        ASSERT_TRUE(host::RenderSvgToPng(saved, savedPng, {600}, &error)) << error;
-        Picture original = ReadPicture(originalPng), copy = ReadPicture(savedPng);
-        EXPECT_EQ(copy.width, original.width);
-        EXPECT_EQ(copy.height, original.height);
-        EXPECT_GT(original.inkedPixels, 100);
-        EXPECT_LT(DifferingShare(original, copy, 64), 0.002);
-    }
-}
-
 int RunQuill(const std::string& arguments) {
     std::string command = std::string(QUILL_BINARY) + " " + arguments + " 2>/dev/null";
     int status = std::system(command.c_str());

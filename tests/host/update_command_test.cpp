@@ -10,13 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "support/temp_path.h"
+
 namespace {
 
-std::string Read(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
+using quill::testing::FileText;
 
 int Quill(const std::string& arguments, const std::string& errors) {
     const int status = std::system(
@@ -36,19 +34,19 @@ TEST(QuillUpdate, ExitStatusLinesAndReport) {
     std::ofstream(script) << "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n"
                              "click 100 100\nclick 200 100\ndoc save " +
                                  drawing + "\n";
-    ASSERT_EQ(Quill("run " + script, errors), 0) << Read(errors);
-    const std::string svg = Read(drawing);
+    ASSERT_EQ(Quill("run " + script, errors), 0) << FileText(errors);
+    const std::string svg = FileText(drawing);
     std::ofstream(drawing) << std::regex_replace(
         svg, std::regex(R"(<path quill:name="base"[^>]*>)"), "");
     EXPECT_EQ(Quill("update " + drawing + " -o " + out + " --report " + report, errors), 1);
-    EXPECT_NE(Read(errors).find("#1 at 150,112: not rebuilt: measured path missing"),
+    EXPECT_NE(FileText(errors).find("#1 at 150,112: not rebuilt: measured path missing"),
               std::string::npos)
-        << Read(errors);
-    const auto json = nlohmann::json::parse(Read(report));
+        << FileText(errors);
+    const auto json = nlohmann::json::parse(FileText(report));
     EXPECT_EQ(json["summary"]["notRebuilt"], 1);
     EXPECT_EQ(json["dimensions"][0]["status"], "not rebuilt");
     EXPECT_EQ(json["dimensions"][0]["oldLabel"], json["dimensions"][0]["newLabel"]);
-    EXPECT_FALSE(Read(out).empty());
+    EXPECT_FALSE(FileText(out).empty());
     for (const auto& f : {drawing, script, errors, report, out}) std::remove(f.c_str());
 }
 
@@ -64,15 +62,15 @@ TEST(QuillUpdate, ADrawingReadWithLossesIsNotWrittenOverUnlessForced) {
     std::ofstream(drawing) << lossy;
     std::remove(out.c_str());
     EXPECT_EQ(Quill("update " + drawing, errors), 4);
-    EXPECT_NE(Read(errors).find(drawing + ": not written over: reading it skipped"),
+    EXPECT_NE(FileText(errors).find(drawing + ": not written over: reading it skipped"),
               std::string::npos)
-        << Read(errors);
-    EXPECT_EQ(Read(drawing), lossy);
+        << FileText(errors);
+    EXPECT_EQ(FileText(drawing), lossy);
     EXPECT_EQ(Quill("update " + drawing + " -o " + drawing, errors), 4);  // the same file
-    EXPECT_EQ(Quill("update " + drawing + " -o " + out, errors), 0) << Read(errors);
-    EXPECT_NE(Read(out).find("<path"), std::string::npos);
-    EXPECT_EQ(Quill("update " + drawing + " --force", errors), 0) << Read(errors);
-    EXPECT_NE(Read(drawing), lossy);
+    EXPECT_EQ(Quill("update " + drawing + " -o " + out, errors), 0) << FileText(errors);
+    EXPECT_NE(FileText(out).find("<path"), std::string::npos);
+    EXPECT_EQ(Quill("update " + drawing + " --force", errors), 0) << FileText(errors);
+    EXPECT_NE(FileText(drawing), lossy);
     for (const auto& f : {drawing, out, errors}) std::remove(f.c_str());
 }
 
@@ -82,9 +80,9 @@ TEST(QuillRun, APreferenceFileNotWrittenFailsTheRun) {
                       errors = dir + "quill_run_prefs.err";
     std::ofstream(script) << "prefs " << dir << "no_such_folder/prefs.json\npref Precision 2\n";
     EXPECT_EQ(Quill("run " + script, errors), 1);
-    EXPECT_NE(Read(errors).find("no_such_folder: cannot be locked: No such file or directory"),
+    EXPECT_NE(FileText(errors).find("no_such_folder: cannot be locked: No such file or directory"),
               std::string::npos)
-        << Read(errors);
+        << FileText(errors);
     for (const auto& f : {script, errors}) std::remove(f.c_str());
 }
 

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/temp_path.h"
+
 extern char** environ;
 
 namespace quill::roundtrip {
@@ -41,15 +43,8 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::stri
     } while (waited < 0 && errno == EINTR);
     run.exitCode = waited == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.signal = waited == pid && WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    run.output = ReadText(outputFile);
+    run.output = testing::FileText(outputFile);
     return run;
-}
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 bool WriteText(const std::string& path, const std::string& text) {

@@ -18,8 +18,6 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& inputFile,
                       const std::string& outputFile);
 
-/// The file's whole text, or "" when it cannot be read.
-std::string ReadText(const std::string& path);
 /// Writes the text; false when it cannot.
 bool WriteText(const std::string& path, const std::string& text);
 

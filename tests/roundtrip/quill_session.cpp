@@ -6,6 +6,8 @@
 #include <limits>
 #include <sstream>
 
+#include "support/temp_path.h"
+
 namespace quill::roundtrip {
 
 namespace {
@@ -104,7 +106,7 @@ QuillSession RunQuill(const std::string& folder, const std::string& stem,
     }
     session.run = RunProgram({QuillProgram(), "run", scriptPath, "--dump", dumpPath}, "",
                              folder + "/" + stem + ".log");
-    session.dump = Json::parse(ReadText(dumpPath), nullptr, false);
+    session.dump = Json::parse(testing::FileText(dumpPath), nullptr, false);
     if (session.dump.is_discarded()) session.dump = nullptr;
     return session;
 }

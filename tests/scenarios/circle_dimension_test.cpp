@@ -285,7 +285,7 @@ TEST(CircleDimension, LinesOfOtherDimensionsGoToTheirTools) {
     // Shift and Alt held shows.
     const std::string file = TempPath("circle_angle.svg");
     RunClean("doc new\npath name side : 100,100 200,100\ndoc save " + file + "\n");
-    const std::string text = ReadFile(file);
+    const std::string text = FileText(file);
     std::ofstream(file) << std::regex_replace(text, std::regex(R"(quill:name="side")"),
                                               R"(quill:tag-orl="jj" quill:tag-moda="jj")");
     const std::string open = "doc open " + file + "\nstartup\ntool circle\n";
@@ -303,7 +303,7 @@ Scenario RebuildAfterEditing(Edit&& edit) {
     RunClean(kPrefs + "doc new\n" + kQuarter +
              "startup\ntool circle\ndown 135.36 335.36\ndrag 200 400\nup 200 400\ndoc save " +
              file + "\n");
-    const std::string edited = edit(ReadFile(file));
+    const std::string edited = edit(FileText(file));
     std::ofstream(file) << edited;
     Scenario s = RunClean(kPrefs + "doc open " + file + "\nstartup\ntool circle\nclick 217 400\n");
     std::remove(file.c_str());

@@ -58,7 +58,7 @@ TEST(DimensionHandOver, TheParametersToolGivesASegmentDimensionToTheSegmentTool)
                                    "doc new\npath name base : 100,100 200,100\nstartup\n"
                                    "tool segment\nclick 100 100\nclick 200 100\n");
     // Elsewhere, the second anchor moves 50 points to the right.
-    const std::string text = ReadFile(file);
+    const std::string text = FileText(file);
     const std::regex second(R"((quill:name="base"[^>]*d="M 100 100 L )200 100)");
     ASSERT_TRUE(std::regex_search(text, second));
     std::ofstream(file) << std::regex_replace(text, second, "$01250 100");
@@ -88,7 +88,7 @@ TEST(DimensionHandOver, TheToolTakingTheClickIsSelectedInTheHost) {
         EXPECT_EQ(s.dump["host"]["selectedTool"], "Outil Segment");
         EXPECT_EQ(s.dump["tool"], "segment");
         const auto hover =
-            nlohmann::json::parse(ReadFile(::testing::TempDir() + "quill_handover_hover.json"));
+            nlohmann::json::parse(FileText(::testing::TempDir() + "quill_handover_hover.json"));
         EXPECT_EQ(hover["cursor"], cursors::kAnchor);
         EXPECT_TRUE(Shows(hover, "Point d'ancrage 1")) << hover["annotation"];
         const auto& groups = *LayerArt(s.dump, "Dimensions");

@@ -19,7 +19,7 @@ const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\npref RayonAngle
 
 // The Dimensions layer's art of a dump written by a `dump` line.
 json DimensionsIn(const std::string& file) {
-    const json dump = json::parse(ReadFile(file));
+    const json dump = json::parse(FileText(file));
     const json* art = LayerArt(dump, "Dimensions");
     return art ? *art : json();
 }
@@ -60,7 +60,7 @@ TEST(DimensionRebuild, EachMissingPathIsToldAndTheOldDimensionStays) {
                             "startup\ntool segment\nclick 100 100\nclick 200 100\ndoc save " +
                             file + "\n");
     ASSERT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
-    std::string text = ReadFile(file);
+    std::string text = FileText(file);
     for (const char* name : {"a", "b"}) {
         const std::regex path(std::string(R"(<path quill:name=")") + name + R"("[^>]*>)");
         ASSERT_TRUE(std::regex_search(text, path)) << text;

@@ -85,7 +85,7 @@ TEST(LengthsAreas, ASecondClickTakesThePathOutAgain) {
                                 ::testing::TempDir() +
                                 "quill_lengths_toggled.json\n"
                                 "click 400 600\n");
-    const json toggled = json::parse(ReadFile(::testing::TempDir() + "quill_lengths_toggled.json"));
+    const json toggled = json::parse(FileText(::testing::TempDir() + "quill_lengths_toggled.json"));
     EXPECT_EQ(Drawn(toggled, 0)["selected"], false);
     EXPECT_EQ(Drawn(toggled, 0)["tags"], json({{"spa", "jj"}}));
     EXPECT_EQ(Drawn(toggled, 1)["selected"], true);

@@ -292,7 +292,7 @@ TEST(ParametersPanel, AGroupPlacedFromAPageSurvivesARestartAndIsRecalledFromTheC
     auto s = RunPanel(kStart + OpenPage(1) + Click(100, 27) + Click(20, 63) + "move " + At(20, 45) +
                       "\ndump " + midway + "\n" + Click(100, 117) + Click(300, 300) +
                       "restart\nclick 100 700\n" + Click(25, 63) + "move " + At(25, 63) + "\n");
-    const auto placed = nlohmann::json::parse(ReadFile(midway));
+    const auto placed = nlohmann::json::parse(FileText(midway));
     EXPECT_EQ(placed["prefs"]["ORLQUILL"]["UnitePrefsQuatre"], 1.0);
     EXPECT_TRUE(Shows(placed, "L'unité sélectionnée sera placée dans le groupe de préférences 3."));
     // Recalled: the chooser shows group 4's values; only "NumSetPrefs" is written.

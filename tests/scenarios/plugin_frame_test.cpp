@@ -85,13 +85,7 @@ TEST(PluginLibrary, StartupRegistersEverythingTheUserSees) {
     const json& registered = run.dump["host"];
     EXPECT_EQ(registered["plugin"], "Quill");
     EXPECT_EQ(registered["selectedTool"], "Adobe Select Tool");
-    ASSERT_EQ(registered["tools"].size(), 6u);
-    EXPECT_EQ(registered["tools"][3]["title"], "Outil Bézier");
-    EXPECT_EQ(registered["tools"][5]["tooltip"], "Outil Paramètres 7.0");
-    for (const json& tool : registered["tools"]) {
-        EXPECT_EQ(tool["group"], registered["tools"][0]["group"]);
-        EXPECT_EQ(tool["toolset"], registered["tools"][0]["toolset"]);
-    }
+    EXPECT_EQ(registered["tools"].size(), 6u);  // their records: PluginRegistration
     EXPECT_EQ(registered["menus"],
               json::parse(R"([{"group": "About", "items": ["À propos des Orl-Outils…"]},
                               {"group": "À propos des Orl-Outils…", "items": ["Orl-Quill…"]}])"));
@@ -99,16 +93,6 @@ TEST(PluginLibrary, StartupRegistersEverythingTheUserSees) {
     EXPECT_EQ(registered["annotators"], json::parse(R"([{"name": "OrlAnno", "active": false}])"));
     EXPECT_EQ(run.dump["prefs"]["ORLQUILL"]["Precision"], 1);  // the settings were reset
     EXPECT_TRUE(run.dump["alerts"].empty());
-}
-
-TEST(PluginLibrary, ExampleStartupScriptShowsTheRegistrations) {
-    std::ifstream file(QUILL_SOURCE_DIR "/examples/startup.qs");
-    ASSERT_TRUE(file) << "examples/startup.qs";
-    const std::string script{std::istreambuf_iterator<char>(file), {}};
-    Session run = RunScript(script);
-    ASSERT_EQ(run.outcome.exitCode, 0) << run.outcome.message;
-    EXPECT_EQ(run.dump["host"]["tools"].size(), 6u);
-    EXPECT_EQ(run.dump["host"]["annotators"].size(), 1u);
 }
 
 TEST(PluginLibrary, SharedAboutSubmenuGetsOnlyTheItem) {

@@ -51,7 +51,7 @@ TEST(StretchedStroke, ADimensionMeasuresPointsAndTheStrokeKeepsItsSpace) {
     EXPECT_EQ(withSpace, 0);
 
     // In the file the rail is drawn in its space, the dimension's paths in points.
-    const std::string text = ReadFile(saved);
+    const std::string text = FileText(saved);
     auto element = [&](std::size_t at) { return text.substr(at, text.find('>', at) - at); };
     int stretched = 0, paths = 0;
     for (auto at = text.find("<path "); at != std::string::npos; at = text.find("<path ", at + 1)) {

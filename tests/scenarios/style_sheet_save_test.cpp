@@ -23,7 +23,7 @@ std::string Rendered(const std::string& svg) {
     options.widthPx = 400;
     std::string error;
     EXPECT_TRUE(host::RenderSvgToPng(svg, png, options, &error)) << error;
-    std::string picture = ReadFile(png);
+    std::string picture = FileText(png);
     std::remove(png.c_str());
     return picture;
 }
@@ -38,7 +38,7 @@ TEST(StyleSheetSave, TheSheetAndClassesStayAndReachNothingSaved) {
     ASSERT_TRUE(dimensions);
     ASSERT_EQ(dimensions->size(), 1u);
 
-    const std::string text = ReadFile(saved);
+    const std::string text = FileText(saved);
     const std::regex sheet(R"(<style>[^<]*path \{ stroke: #ff0000;[^<]*</style>)");
     EXPECT_TRUE(std::regex_search(text, sheet)) << text;
     for (const char* kept : {R"(class="part")", R"(class="plate")", R"(class="bore")"})

@@ -36,7 +36,7 @@ std::string EditedDrawing() {
                             "doc save " +
                             file + "\n");
     EXPECT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
-    std::string svg = ReadFile(file);
+    std::string svg = FileText(file);
     const auto edit = [&](const std::string& pattern, const std::string& with) {
         const std::regex re(pattern);
         EXPECT_TRUE(std::regex_search(svg, re)) << pattern;
@@ -132,7 +132,7 @@ TEST(UpdateDrawing, TellsWhyALinkLeadsNowhereAndKeepsTheDimension) {
         "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n"
         "click 100 100\nclick 200 100\ndoc save " +
         file + "\n");
-    const std::string svg = ReadFile(file);
+    const std::string svg = FileText(file);
     update::UpdateOptions options;
     options.plugin = QUILL_PLUGIN;
     for (const auto& [index, reason] :
@@ -166,7 +166,7 @@ TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
         "doc save " +
         file + "\n");
     ASSERT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
-    std::string svg = ReadFile(file);
+    std::string svg = FileText(file);
     for (const char* name : {"a", "b", "c"})
         svg =
             std::regex_replace(svg, std::regex("<path (quill:name=\"" + std::string(name) + "\")"),
@@ -190,7 +190,7 @@ TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
                       was[i]["art"][k].value("style", nlohmann::json()));
     }
     // The drawing's own settings stay those it was saved with.
-    EXPECT_NE(ReadFile(out).find("\"TypeDeCote\":0"), std::string::npos);
+    EXPECT_NE(FileText(out).find("\"TypeDeCote\":0"), std::string::npos);
     std::remove(file.c_str());
     std::remove(out.c_str());
 }
@@ -205,7 +205,7 @@ TEST(UpdateDrawing, TakesTheSettingsOfPrefsElseOfTheDrawingElseOfTheUser) {
         "startup\ntool segment\nclick 100 100\nclick 200 100\ndoc save " +
         made + "\n");
     const std::string svg = std::regex_replace(
-        ReadFile(made), std::regex(R"((name="base"[^>]*d=")[^"]*)"), "$1M 100 100 L 250 100");
+        FileText(made), std::regex(R"((name="base"[^>]*d=")[^"]*)"), "$1M 100 100 L 250 100");
     const std::string withoutSettings = std::regex_replace(
         svg, std::regex(R"(<metadata>\s*<quill:settings>[^<]*</quill:settings>\s*</metadata>)"),
         "");
@@ -238,7 +238,7 @@ TEST(UpdateDrawing, TakesTheSettingsOfPrefsElseOfTheDrawingElseOfTheUser) {
         EXPECT_EQ(run.dimensions[0].newLabel, row.label) << run.settings;
         // The user's store is only read.
         if (row.userStore) {
-            EXPECT_EQ(ReadFile(user), userStore);
+            EXPECT_EQ(FileText(user), userStore);
         }
     }
     options.prefs = dir + "no_such_prefs.json";

@@ -11,7 +11,7 @@ namespace quill::testing {
 
 /// The script of examples/`file` without its `doc save` lines.
 inline std::string ExampleScript(const std::string& file) {
-    return std::regex_replace(ReadFile(std::string(QUILL_SOURCE_DIR) + "/examples/" + file),
+    return std::regex_replace(FileText(std::string(QUILL_SOURCE_DIR) + "/examples/" + file),
                               std::regex(R"(\n\s*doc save [^\n]*)"), "\n");
 }
 

@@ -15,6 +15,7 @@
 #include "host/scripting/dump_writer.h"
 #include "host/scripting/script_runner.h"
 #include "sdk/quill_vocabulary.h"
+#include "support/temp_path.h"
 
 namespace quill::testing {
 
@@ -88,13 +89,6 @@ inline const nlohmann::json& OnlyGroup(const nlohmann::json& dump) {
 /// Anchor `i` of a path piece of the dump.
 inline const nlohmann::json& AnchorOf(const nlohmann::json* path, int i) {
     return (*path)["segments"][i]["p"];
-}
-
-/// The whole text of a file; empty when it cannot be read.
-inline std::string ReadFile(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
 }
 
 /// A point of the dump as two numbers.

@@ -1,12 +1,14 @@
 // Files of a test in the temporary folder, named apart for each process (the normal and
 // sanitizer builds, and other worktrees on the machine, may run the same test at once)
-// and removed when the test program ends.
+// and removed when the test program ends; and reading a file back whole.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -24,6 +26,12 @@ inline std::string TempPath(const std::string& name) {
     std::string path = ::testing::TempDir() + "quill_" + std::to_string(getpid()) + "_" + name;
     removal.paths.insert(path);
     return path;
+}
+
+/// The whole content of a file, byte for byte; empty when it cannot be read.
+inline std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace quill::testing
