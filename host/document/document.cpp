@@ -196,6 +196,7 @@ Art* Document::NewArt(ArtKind kind, int paintOrder, Art* prep) {
     if (HoldsArt(kind) && DepthInside(where->parent) > kDeepestGroups) return nullptr;
     Art* art = Insert(MakeArt(kind), *where);
     Register(*art);
+    CreatedTree(*art);
     NotifyAdded(*art);
     Changed();
     return art;
@@ -237,6 +238,7 @@ Art* Document::Duplicate(const Art& source, int paintOrder, Art* prep) {
     };
     Art* art = Insert(clone(source), *where);
     Register(*art);
+    CreatedTree(*art);
     NotifyAdded(*art);
     Changed();
     return art;
@@ -255,6 +257,7 @@ bool Document::Move(Art* art, int paintOrder, Art* prep) {
                                [&](const auto& a) { return a.get() == art; });
         if (static_cast<std::size_t>(it - siblings.begin()) < where->index) --where->index;
     }
+    Touch(*art);
     Insert(Detach(art), *where);
     Changed();
     return true;
@@ -262,6 +265,7 @@ bool Document::Move(Art* art, int paintOrder, Art* prep) {
 
 bool Document::Dispose(Art* art) {
     if (!art || art->layerOfGroup_ || !art->parent_) return false;
+    TouchTree(*art);
     Unregister(*art);
     Detach(art);  // the returned owner destroys the subtree here
     Changed();
@@ -271,18 +275,21 @@ bool Document::Dispose(Art* art) {
 bool Document::SetSegments(Art* path, std::vector<AIPathSegment> segments) {
     for (const AIPathSegment& s : segments)
         if (!InDrawingRange(s)) return false;
+    Touch(*path);
     path->segments = std::move(segments);
     GeometryChanged(path);
     return true;
 }
 
 void Document::SetClosed(Art* path, bool closed) {
+    Touch(*path);
     path->closed = closed;
     GeometryChanged(path);
 }
 
 bool Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
     if (!InDrawingRange(matrix)) return false;
+    Touch(*text);
     text->text().matrix = matrix;
     GeometryChanged(text);
     return true;
@@ -291,9 +298,11 @@ bool Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
 void Document::SetStyle(Art* art, const PaintStyle& style) {
     Art* compound = art->kind_ == ArtKind::CompoundPath ? art : art->compound();
     if (!compound) {
+        Touch(*art);
         art->style = style;
         return;
     }
+    TouchTree(*compound);
     compound->style = style;
     for (auto& member : compound->children_) member->style = style;
 }
@@ -311,6 +320,30 @@ void Document::ForEachArt(const std::function<void(Art&)>& f) const {
         }
     };
     for (const auto& layer : layers_) walk(*layer->group());
+}
+
+void Document::Touch(const Art& art) {
+    if (recorder_ && !art.layerOfGroup_) recorder_->WillChange(art);
+}
+
+void Document::TouchTree(const Art& art) {
+    if (!recorder_) return;
+    Touch(art);
+    for (const auto& child : art.children_) TouchTree(*child);
+}
+
+void Document::CreatedTree(const Art& art) {
+    if (!recorder_) return;
+    recorder_->Created(art);
+    for (const auto& child : art.children_) CreatedTree(*child);
+}
+
+ArtPlace Document::PlaceOf(const Art& art) const {
+    if (!art.parent_) return {};
+    const auto& siblings = art.parent_->children_;
+    auto it = std::find_if(siblings.begin(), siblings.end(),
+                           [&](const auto& a) { return a.get() == &art; });
+    return {art.parent_->id(), static_cast<std::size_t>(it - siblings.begin())};
 }
 
 void Document::AddObserver(DocumentObserver* observer) {

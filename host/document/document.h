@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/document/art.h"
+#include "host/document/art_record.h"
 #include "host/document/limits.h"
 
 namespace host {
@@ -23,6 +24,16 @@ class DocumentObserver {
     virtual void OnGeometryChanged(const Art& art) = 0;
     /// The art is about to be destroyed (children are reported one by one first).
     virtual void OnArtRemoved(const Art& art) = 0;
+};
+
+/// Told before art changes, so that the change can be taken back (the undo history).
+class ChangeRecorder {
+ public:
+    virtual ~ChangeRecorder() = default;
+    /// The art's own fields or its place are about to change, or it is about to go.
+    virtual void WillChange(const Art& art) = 0;
+    /// The art was just made; it did not exist before (its children are told one by one).
+    virtual void Created(const Art& art) = 0;
 };
 
 /// Result of placing art: where it goes in which parent.
@@ -142,6 +153,18 @@ class Document {
     /// back to front, a group before its children.
     void ForEachArt(const std::function<void(Art&)>& f) const;
 
+    /// The recorder told of every change from now on, or nullptr for none.
+    void SetRecorder(ChangeRecorder* recorder) { recorder_ = recorder; }
+    /// Call before writing an art's fields directly (name, tags, attributes, text, kept
+    /// markup): the recorder keeps how it was. Layer groups are not recorded.
+    void Touch(const Art& art);
+    /// Where the art stands among its parent's children.
+    ArtPlace PlaceOf(const Art& art) const;
+    /// Makes each art named stand as its record says: made, changed, moved or removed,
+    /// with the identity it had (document_restore.cpp). Records whose parent is gone are
+    /// dropped with their art. Nothing is recorded while restoring.
+    void Restore(const std::vector<std::pair<ObjectId, const ArtRecord*>>& records);
+
     void AddObserver(DocumentObserver* observer);
     void RemoveObserver(DocumentObserver* observer);
 
@@ -158,6 +181,8 @@ class Document {
     void Unregister(Art& art);
     void NotifyAdded(const Art& art);
     void Changed();
+    void TouchTree(const Art& art);
+    void CreatedTree(const Art& art);
 
     float width_, height_;
     FileSpace fileSpace_;
@@ -170,6 +195,7 @@ class Document {
     Layer* current_ = nullptr;
     std::unordered_map<ObjectId, Art*> arts_;
     std::vector<DocumentObserver*> observers_;
+    ChangeRecorder* recorder_ = nullptr;
     std::uint64_t version_ = 0;
 };
 

@@ -1,0 +1,46 @@
+#include "host/document/step_recorder.h"
+
+namespace host {
+
+void StepRecorder::Begin(Document& document) {
+    if (document_) document_->SetRecorder(nullptr);
+    changes_.clear();
+    seen_.clear();
+    document_ = &document;
+    document.SetRecorder(this);
+}
+
+void StepRecorder::WillChange(const Art& art) {
+    if (!seen_.emplace(art.id(), changes_.size()).second) return;
+    ArtChange change;
+    change.id = art.id();
+    change.before.fields = CopyOwnFields(art);
+    change.before.place = document_->PlaceOf(art);
+    changes_.push_back(std::move(change));
+}
+
+void StepRecorder::Created(const Art& art) {
+    if (!seen_.emplace(art.id(), changes_.size()).second) return;
+    ArtChange change;
+    change.id = art.id();
+    changes_.push_back(std::move(change));
+}
+
+std::vector<ArtChange> StepRecorder::End() {
+    if (!document_) return {};
+    document_->SetRecorder(nullptr);
+    std::vector<ArtChange> kept;
+    for (ArtChange& change : changes_) {
+        if (const Art* art = document_->FindArt(change.id)) {
+            change.after.fields = CopyOwnFields(*art);
+            change.after.place = document_->PlaceOf(*art);
+        }
+        if (!SameRecord(change.before, change.after)) kept.push_back(std::move(change));
+    }
+    changes_.clear();
+    seen_.clear();
+    document_ = nullptr;
+    return kept;
+}
+
+}  // namespace host
