@@ -154,6 +154,7 @@ Art* Document::Insert(std::unique_ptr<Art> art, const Placement& where) {
     auto& siblings = where.parent->children_;
     std::size_t index = std::min(where.index, siblings.size());
     siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(index), std::move(art));
+    if (recorder_) recorder_->ChildInserted(where.parent->id(), index);
     return raw;
 }
 
@@ -162,6 +163,9 @@ std::unique_ptr<Art> Document::Detach(Art* art) {
     auto it = std::find_if(siblings.begin(), siblings.end(),
                            [&](const auto& a) { return a.get() == art; });
     std::unique_ptr<Art> owned = std::move(*it);
+    if (recorder_)
+        recorder_->ChildRemoved(art->parent_->id(),
+                                static_cast<std::size_t>(it - siblings.begin()));
     siblings.erase(it);
     art->parent_ = nullptr;
     return owned;

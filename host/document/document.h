@@ -34,6 +34,10 @@ class ChangeRecorder {
     virtual void WillChange(const Art& art) = 0;
     /// The art was just made; it did not exist before (its children are told one by one).
     virtual void Created(const Art& art) = 0;
+    /// A child was put in (taken out of) `parent` at `index`: the places of the children
+    /// above it moved by one.
+    virtual void ChildInserted(ObjectId parent, std::size_t index) = 0;
+    virtual void ChildRemoved(ObjectId parent, std::size_t index) = 0;
 };
 
 /// Result of placing art: where it goes in which parent.

@@ -6,6 +6,7 @@ void StepRecorder::Begin(Document& document) {
     if (document_) document_->SetRecorder(nullptr);
     changes_.clear();
     seen_.clear();
+    childrenChanges_.clear();
     document_ = &document;
     document.SetRecorder(this);
 }
@@ -15,8 +16,27 @@ void StepRecorder::WillChange(const Art& art) {
     ArtChange change;
     change.id = art.id();
     change.before.fields = CopyOwnFields(art);
-    change.before.place = document_->PlaceOf(art);
+    change.before.place = PlaceAtBeginning(document_->PlaceOf(art));
     changes_.push_back(std::move(change));
+}
+
+ArtPlace StepRecorder::PlaceAtBeginning(ArtPlace place) const {
+    // Untouched so far, the art itself was neither put in nor taken out: only its
+    // siblings below it moved it.
+    for (auto it = childrenChanges_.rbegin(); it != childrenChanges_.rend(); ++it) {
+        if (it->parent != place.parent) continue;
+        if (it->inserted && it->index < place.index) --place.index;
+        if (!it->inserted && it->index <= place.index) ++place.index;
+    }
+    return place;
+}
+
+void StepRecorder::ChildInserted(ObjectId parent, std::size_t index) {
+    childrenChanges_.push_back({parent, index, true});
+}
+
+void StepRecorder::ChildRemoved(ObjectId parent, std::size_t index) {
+    childrenChanges_.push_back({parent, index, false});
 }
 
 void StepRecorder::Created(const Art& art) {
@@ -39,6 +59,7 @@ std::vector<ArtChange> StepRecorder::End() {
     }
     changes_.clear();
     seen_.clear();
+    childrenChanges_.clear();
     document_ = nullptr;
     return kept;
 }

@@ -28,11 +28,24 @@ class StepRecorder : public ChangeRecorder {
 
     void WillChange(const Art& art) override;
     void Created(const Art& art) override;
+    void ChildInserted(ObjectId parent, std::size_t index) override;
+    void ChildRemoved(ObjectId parent, std::size_t index) override;
 
  private:
+    /// Where an art untouched so far stood when the step began, from where it stands now.
+    ArtPlace PlaceAtBeginning(ArtPlace place) const;
+
     Document* document_ = nullptr;
     std::vector<ArtChange> changes_;
     std::unordered_map<ObjectId, std::size_t> seen_;  // identity -> index in changes_
+    /// Children put in and taken out so far, in order: an art first touched after them
+    /// stood elsewhere when the step began.
+    struct ChildrenChange {
+        ObjectId parent;
+        std::size_t index;
+        bool inserted;
+    };
+    std::vector<ChildrenChange> childrenChanges_;
 };
 
 }  // namespace host
