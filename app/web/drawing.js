@@ -4,12 +4,15 @@
 const SVG = 'http://www.w3.org/2000/svg';
 // Real size: a point is 4/3 of a CSS pixel.
 export const CSS_PIXELS_PER_POINT = 4 / 3;
+// The side of the square drawn on each selected anchor, view pixels.
+const ANCHOR_MARK_PX = 4;
 
 export class Drawing {
-  constructor(sheet, drawing, overlay) {
+  constructor(sheet, drawing, overlay, marks) {
     this.sheet = sheet;
     this.svg = drawing;
     this.overlay = overlay;
+    this.marks = marks;
     this.layers = new Map();
     this.art = new Map();
     this.view = null;
@@ -42,12 +45,28 @@ export class Drawing {
       for (const id of ids) if (this.art.has(id)) group?.append(this.art.get(id));
     }
     if (changes.annotation !== undefined) this.overlay.innerHTML = changes.annotation;
+    if (changes.selection) this.setSelection(changes.selection);
+  }
+
+  // The selection as the host draws it: each object's bounding box and its anchors,
+  // small squares, in view pixels.
+  setSelection({ boxes, anchors }) {
+    const rect = (x, y, width, height, kind) => {
+      const r = document.createElementNS(SVG, 'rect');
+      for (const [name, value] of Object.entries({ x, y, width, height })) r.setAttribute(name, value);
+      if (kind) r.setAttribute('class', kind);
+      return r;
+    };
+    const side = ANCHOR_MARK_PX;
+    this.marks.replaceChildren(
+      ...boxes.map(([l, t, r, b]) => rect(l, t, r - l, b - t, 'box')),
+      ...anchors.map(([x, y]) => rect(x - side / 2, y - side / 2, side, side, 'anchor')));
   }
 
   setView(view) {
     this.view = view;
     const width = view.widthPx * CSS_PIXELS_PER_POINT, height = view.heightPx * CSS_PIXELS_PER_POINT;
-    for (const svg of [this.svg, this.overlay]) {
+    for (const svg of [this.svg, this.overlay, this.marks]) {
       svg.setAttribute('width', width);
       svg.setAttribute('height', height);
     }
@@ -56,6 +75,7 @@ export class Drawing {
     this.svg.setAttribute('viewBox', [view.originH, view.pageHeight - view.originV,
       view.widthPx / view.zoom, view.heightPx / view.zoom].join(' '));
     this.overlay.setAttribute('viewBox', `0 0 ${view.widthPx} ${view.heightPx}`);
+    this.marks.setAttribute('viewBox', `0 0 ${view.widthPx} ${view.heightPx}`);
     this.page.setAttribute('width', view.pageWidth);
     this.page.setAttribute('height', view.pageHeight);
     for (const group of this.layers.values())
