@@ -1,5 +1,6 @@
-// The selection as the host draws it over the drawing: each selected object's bounding
-// box and the anchors of its paths, in view pixels (y downwards), for the page to draw.
+// The bounding box of each selected object, in view pixels (y downwards), for the page to
+// draw around the selection; the outlines and anchors of selected paths are drawn with
+// the annotation overlay (host/svg/annotation_picture.h).
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -8,10 +9,7 @@
 
 namespace quill::serve {
 
-/// The most anchors drawn; a selection of more shows its boxes alone beyond them.
-inline constexpr std::size_t kMostAnchorsDrawn = 5000;
-
-/// {"boxes": [[left, top, right, bottom], ...], "anchors": [[x, y], ...]}, view pixels.
+/// {"boxes": [[left, top, right, bottom], ...]}, view pixels, one per selected object.
 nlohmann::json SelectionMarks(host::Host& host);
 
 }  // namespace quill::serve

@@ -4,8 +4,6 @@
 const SVG = 'http://www.w3.org/2000/svg';
 // Real size: a point is 4/3 of a CSS pixel.
 export const CSS_PIXELS_PER_POINT = 4 / 3;
-// The side of the square drawn on each selected anchor, view pixels.
-const ANCHOR_MARK_PX = 4;
 
 export class Drawing {
   constructor(sheet, drawing, overlay, marks) {
@@ -48,19 +46,15 @@ export class Drawing {
     if (changes.selection) this.setSelection(changes.selection);
   }
 
-  // The selection as the host draws it: each object's bounding box and its anchors,
-  // small squares, in view pixels.
-  setSelection({ boxes, anchors }) {
-    const rect = (x, y, width, height, kind) => {
-      const r = document.createElementNS(SVG, 'rect');
-      for (const [name, value] of Object.entries({ x, y, width, height })) r.setAttribute(name, value);
-      if (kind) r.setAttribute('class', kind);
-      return r;
-    };
-    const side = ANCHOR_MARK_PX;
-    this.marks.replaceChildren(
-      ...boxes.map(([l, t, r, b]) => rect(l, t, r - l, b - t, 'box')),
-      ...anchors.map(([x, y]) => rect(x - side / 2, y - side / 2, side, side, 'anchor')));
+  // The bounding box of each selected object, view pixels; the anchors and outlines of
+  // selected paths come with the annotation overlay.
+  setSelection({ boxes }) {
+    this.marks.replaceChildren(...boxes.map(([l, t, r, b]) => {
+      const box = document.createElementNS(SVG, 'rect');
+      for (const [name, value] of Object.entries({ x: l, y: t, width: r - l, height: b - t }))
+        box.setAttribute(name, value);
+      return box;
+    }));
   }
 
   setView(view) {
