@@ -6,8 +6,12 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <cmath>
+#include <filesystem>
 #include <random>
+#include <string>
 
+#include "app/serve/session.h"
 #include "bench_drawing.h"
 #include "bench_timing.h"
 #include "host/core/host.h"
@@ -86,8 +90,55 @@ void DragOnePath(benchmark::State& state) {
     state.counters["max_us"] = quill::bench::Quantile(times, 1.0) / 1000;
 }
 
+// A 400-point page of `count` four-point paths, one zigzag per cell of a grid.
+std::string GridDrawing(int count, float* cell) {
+    const int side = static_cast<int>(std::ceil(std::sqrt(count)));
+    *cell = 400.0f / static_cast<float>(side);
+    std::string paths;
+    for (int i = 0; i < count; ++i) {
+        const float x = static_cast<float>(i % side) * *cell,
+                    y = static_cast<float>(i / side) * *cell, k = *cell * 0.8f;
+        paths += "<path d='M" + std::to_string(x) + " " + std::to_string(y) + " L" +
+                 std::to_string(x + k) + " " + std::to_string(y + k * 0.3f) + " L" +
+                 std::to_string(x + k * 0.2f) + " " + std::to_string(y + k * 0.7f) + "' " +
+                 "stroke='black' fill='none'/>";
+    }
+    return "<svg xmlns='http://www.w3.org/2000/svg' width='400pt' height='400pt' "
+           "viewBox='0 0 400 400'>" +
+           paths + "</svg>";
+}
+
+// The server's answer to one drag event of the selection tool moving one path of a
+// drawing of 100,000 paths: the event handled and what changed collected for the page.
+void ServerDragOnePath(benchmark::State& state) {
+    const auto dir = std::filesystem::temp_directory_path() / "quill-undo-bench";
+    std::string error;
+    quill::serve::Session session({QUILL_DEFAULT_PLUGIN, "", "", dir.string()}, &error);
+    float cell = 0;
+    session.Open("grid.svg", GridDrawing(kPaths, &cell));
+    session.Handle({{"type", "tool"}, {"name", "select"}});
+    std::vector<double> times;
+    std::mt19937 random(7);
+    const int side = static_cast<int>(400 / cell + 0.5f);
+    for (auto _ : state) {
+        const int i = static_cast<int>(random() % kPaths);
+        double x = (i % side) * cell, y = 400 - (i / side) * cell;
+        session.Handle({{"type", "down"}, {"x", x}, {"y", y}});
+        for (int step = 0; step < 5; ++step) {
+            x += 0.1;
+            times.push_back(quill::bench::TimeNs([&] {
+                session.Handle({{"type", "drag"}, {"x", x}, {"y", y}});
+            }));
+        }
+        session.Handle({{"type", "up"}, {"x", x}, {"y", y}});
+    }
+    state.counters["p50_us"] = quill::bench::Quantile(times, 0.5) / 1000;
+    state.counters["p99_us"] = quill::bench::Quantile(times, 0.99) / 1000;
+}
+
 }  // namespace
 
+BENCHMARK(ServerDragOnePath)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(StepsMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(DragOnePath)->Iterations(200)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
