@@ -31,12 +31,10 @@ bool Overlap(const AIRealRect& a, const AIRealRect& b) {
     return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
 }
 
-void CollectSelected(Art& art, std::vector<Art*>* found) {
-    if (art.attributes & kSelectionBits) {
-        found->push_back(&art);
-        return;
-    }
-    for (const auto& child : art.children()) CollectSelected(*child, found);
+bool InsideSelected(const Art& art) {
+    for (const Art* a = art.parent(); a && !a->layerOfGroup(); a = a->parent())
+        if (a->attributes & kArtSelected) return true;
+    return false;
 }
 
 // The topmost selectable object under the point: a path's stroke, anchor or fill, else a
@@ -59,8 +57,8 @@ Art* ObjectAt(Host& host, AIRealPoint point) {
 
 std::vector<Art*> SelectedObjects(const Document& document) {
     std::vector<Art*> objects;
-    for (const auto& layer : document.layers())
-        for (const auto& child : layer->group()->children()) CollectSelected(*child, &objects);
+    for (Art* art : document.SelectedArt())
+        if (!InsideSelected(*art)) objects.push_back(art);
     return objects;
 }
 

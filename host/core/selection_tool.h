@@ -33,8 +33,8 @@ class SelectionTool {
     std::optional<AIRealRect> marquee_;
 };
 
-/// The selected art that no selected group holds, in paint order: what a nudge moves
-/// and Delete removes (with the selection tool, whole objects).
+/// The selected art that no selected group holds, in the order it was made: what a nudge
+/// moves and Delete removes (with the selection tool, whole objects).
 std::vector<Art*> SelectedObjects(const Document& document);
 /// Selects (or deselects) the object and everything inside it; true when that changed
 /// anything.

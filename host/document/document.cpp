@@ -67,6 +67,8 @@ Layer* Document::InsertLayer(std::size_t position, const std::string& title) {
     Layer* raw = layer.get();
     layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(layer));
     if (!current_) current_ = raw;
+    changed_ = ChangedObjects{};
+    changed_.everything = true;
     Changed();
     return raw;
 }
@@ -81,6 +83,8 @@ bool Document::RemoveLayer(Layer* layer) {
     arts_.erase(group->id());
     layers_.erase(it);
     if (current_ == layer) current_ = layers_.back().get();
+    changed_ = ChangedObjects{};
+    changed_.everything = true;
     Changed();
     return true;
 }
@@ -155,6 +159,7 @@ Art* Document::Insert(std::unique_ptr<Art> art, const Placement& where) {
     std::size_t index = std::min(where.index, siblings.size());
     siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(index), std::move(art));
     if (recorder_) recorder_->ChildInserted(where.parent->id(), index);
+    NoteRestacked(*where.parent);
     return raw;
 }
 
@@ -162,6 +167,7 @@ std::unique_ptr<Art> Document::Detach(Art* art) {
     auto& siblings = art->parent_->children_;
     auto it = std::find_if(siblings.begin(), siblings.end(),
                            [&](const auto& a) { return a.get() == art; });
+    NoteRestacked(*art->parent_);
     std::unique_ptr<Art> owned = std::move(*it);
     if (recorder_)
         recorder_->ChildRemoved(art->parent_->id(),
@@ -327,18 +333,22 @@ void Document::ForEachArt(const std::function<void(Art&)>& f) const {
 }
 
 void Document::Touch(const Art& art) {
-    if (recorder_ && !art.layerOfGroup_) recorder_->WillChange(art);
+    if (art.layerOfGroup_) return;
+    if (recorder_) recorder_->WillChange(art);
+    NoteChanged(art);
+    NoteSelectable(art);
 }
 
 void Document::TouchTree(const Art& art) {
-    if (!recorder_) return;
     Touch(art);
+    if (!recorder_) return;
     for (const auto& child : art.children_) TouchTree(*child);
 }
 
 void Document::CreatedTree(const Art& art) {
-    if (!recorder_) return;
-    recorder_->Created(art);
+    if (recorder_) recorder_->Created(art);
+    NoteChanged(art);
+    NoteSelectable(art);
     for (const auto& child : art.children_) CreatedTree(*child);
 }
 

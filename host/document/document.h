@@ -40,6 +40,15 @@ class ChangeRecorder {
     virtual void ChildRemoved(ObjectId parent, std::size_t index) = 0;
 };
 
+/// What changed since a front end last asked, so that it sends only that: the objects
+/// (art a layer holds directly) touched, and the layers whose list of objects changed.
+struct ChangedObjects {
+    std::vector<ObjectId> objects;          // may repeat
+    std::vector<ObjectId> restackedLayers;  // may repeat
+    /// More changed than are listed, or the layers themselves changed: take it all.
+    bool everything = false;
+};
+
 /// Result of placing art: where it goes in which parent.
 struct Placement {
     Art* parent = nullptr;
@@ -172,6 +181,12 @@ class Document {
     void AddObserver(DocumentObserver* observer);
     void RemoveObserver(DocumentObserver* observer);
 
+    /// The changes since the last call (bounded: past a few thousand, `everything`).
+    ChangedObjects TakeChangedObjects();
+    /// Every selected art (kArtSelected), in the order it was made. The first call walks
+    /// the document; later ones look only at art made or touched since.
+    std::vector<Art*> SelectedArt() const;
+
     /// Counts every change (for caches that compare versions).
     std::uint64_t version() const { return version_; }
 
@@ -187,6 +202,9 @@ class Document {
     void Changed();
     void TouchTree(const Art& art);
     void CreatedTree(const Art& art);
+    void NoteChanged(const Art& art);
+    void NoteSelectable(const Art& art);
+    void NoteRestacked(const Art& parent);
 
     float width_, height_;
     FileSpace fileSpace_;
@@ -200,6 +218,10 @@ class Document {
     std::unordered_map<ObjectId, Art*> arts_;
     std::vector<DocumentObserver*> observers_;
     ChangeRecorder* recorder_ = nullptr;
+    ChangedObjects changed_;
+    /// Art that may be selected: a superset of the selection once `selectionKnown_`.
+    mutable std::vector<ObjectId> selectable_;
+    mutable bool selectionKnown_ = false;
     std::uint64_t version_ = 0;
 };
 

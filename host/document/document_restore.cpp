@@ -59,6 +59,8 @@ void Document::Restore(const std::vector<std::pair<ObjectId, const ArtRecord*>>&
         if (LayerOf(art)) {
             Register(*art);
             NotifyAdded(*art);
+            NoteChanged(*art);
+            NoteSelectable(*art);
         }
     recorder_ = recorder;
     Changed();
