@@ -164,8 +164,7 @@ void Session::FitView(float zoom) {
 
 json Session::Changes(bool everything) {
     host::Document& document = host_->document();
-    json out = art_.Collect(document, everything);
-    if (everything) out["reset"] = true;
+    json out = art_.Collect(document, host_->documentId(), everything);
     const host::View& view = host_->view();
     json viewJson = {{"zoom", view.zoom},
                      {"originH", view.origin.h},
