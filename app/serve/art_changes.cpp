@@ -98,12 +98,46 @@ std::string ArtSvg(const host::Art& art) {
     return out.text;
 }
 
-nlohmann::json ArtChanges::Collect(const host::Document& document, bool everything) {
+nlohmann::json ArtChanges::Collect(host::Document& document, host::ObjectId documentId,
+                                   bool everything) {
     using nlohmann::json;
-    if (everything) {
-        sent_.clear();
-        layers_.clear();
+    const host::ChangedObjects changed = document.TakeChangedObjects();
+    if (everything || changed.everything || documentId != documentId_) {
+        // Another document, or too much changed to follow: what was sent is compared
+        // with all there is.
+        if (everything) sent_.clear(), layers_.clear();
+        documentId_ = documentId;
+        std::vector<const host::Layer*> all;
+        for (const auto& layer : document.layers()) all.push_back(layer.get());
+        json out = Compare(document, all, true);
+        if (everything) out["reset"] = true;
+        return out;
     }
+    std::vector<const host::Layer*> restacked;
+    for (host::ObjectId id : changed.restackedLayers)
+        if (const host::Layer* layer = document.FindLayer(id)) restacked.push_back(layer);
+    json out = Compare(document, restacked, false);
+    // The other objects touched stand where they were sent: compared one by one.
+    json art = out.contains("art") ? out["art"] : json::array();
+    for (host::ObjectId id : changed.objects) {
+        auto at = where_.find(id);
+        const host::Art* object = document.FindArt(id);
+        if (at == where_.end() || !object) continue;
+        auto& sent = sent_[at->second.layer];
+        if (at->second.index >= sent.prints.size() || sent.ids[at->second.index] != id) continue;
+        const std::uint64_t print = Fingerprint(*object);
+        if (print == sent.prints[at->second.index]) continue;
+        sent.prints[at->second.index] = print;
+        art.push_back({{"id", std::to_string(id)}, {"svg", ArtSvg(*object)}});
+    }
+    if (!art.empty()) out["art"] = std::move(art);
+    return out;
+}
+
+nlohmann::json ArtChanges::Compare(const host::Document& document,
+                                   const std::vector<const host::Layer*>& layersToCompare,
+                                   bool all) {
+    using nlohmann::json;
     json out = json::object();
     json layers = json::array();
     for (const auto& layer : document.layers())
@@ -124,7 +158,7 @@ nlohmann::json ArtChanges::Collect(const host::Document& document, bool everythi
     // Only when some stacking changed are the fingerprints looked up by id.
     std::map<host::ObjectId, LayerArt> now;
     std::vector<const host::Layer*> reordered;
-    for (const auto& layer : document.layers()) {
+    for (const host::Layer* layer : layersToCompare) {
         LayerArt& current = now[layer->id()];
         const auto& children = layer->group()->children();
         current.ids.reserve(children.size());
@@ -135,7 +169,7 @@ nlohmann::json ArtChanges::Collect(const host::Document& document, bool everythi
         }
         auto before = sent_.find(layer->id());
         if (before == sent_.end() || before->second.ids != current.ids) {
-            reordered.push_back(layer.get());
+            reordered.push_back(layer);
             json list = json::array();
             for (host::ObjectId id : current.ids) list.push_back(std::to_string(id));
             order[std::to_string(layer->id())] = std::move(list);
@@ -144,12 +178,17 @@ nlohmann::json ArtChanges::Collect(const host::Document& document, bool everythi
         for (std::size_t i = 0; i < children.size(); ++i)
             if (current.prints[i] != before->second.prints[i]) send(*children[i]);
     }
+    // What left the layers compared: all the layers, or only those whose art was put in,
+    // taken out or moved (art moves between layers restack both).
+    const bool layersChanged = all && now.size() != sent_.size();
     json disposed = json::array();
-    if (!reordered.empty() || now.size() != sent_.size()) {
+    if (!reordered.empty() || layersChanged) {
         std::unordered_map<host::ObjectId, std::uint64_t> sentPrints;
-        for (const auto& [layerId, sent] : sent_)
+        for (const auto& [layerId, sent] : sent_) {
+            if (!all && !now.count(layerId)) continue;
             for (std::size_t i = 0; i < sent.ids.size(); ++i)
                 sentPrints[sent.ids[i]] = sent.prints[i];
+        }
         for (const host::Layer* layer : reordered) {
             const LayerArt& current = now[layer->id()];
             const auto& children = layer->group()->children();
@@ -165,11 +204,25 @@ nlohmann::json ArtChanges::Collect(const host::Document& document, bool everythi
         for (const auto& [id, print] : sentPrints)
             if (!present.count(id)) disposed.push_back(std::to_string(id));
     }
-    sent_ = std::move(now);
+    Remember(std::move(now), all);
     if (!art.empty()) out["art"] = std::move(art);
     if (!disposed.empty()) out["disposed"] = std::move(disposed);
     if (!order.empty()) out["order"] = std::move(order);
     return out;
+}
+
+void ArtChanges::Remember(std::map<host::ObjectId, LayerArt> now, bool all) {
+    if (all) {
+        sent_.clear();
+        where_.clear();
+    }
+    for (auto& [layerId, current] : now) {
+        if (auto old = sent_.find(layerId); old != sent_.end())
+            for (host::ObjectId id : old->second.ids) where_.erase(id);
+        for (std::size_t i = 0; i < current.ids.size(); ++i)
+            where_[current.ids[i]] = Place{layerId, i};
+        sent_[layerId] = std::move(current);
+    }
 }
 
 }  // namespace quill::serve

@@ -8,6 +8,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "host/document/document.h"
@@ -20,7 +21,9 @@ class ArtChanges {
     /// "art": [{"id", "svg"}...], "disposed": [ids], "order": {layer id: [ids]}}; empty
     /// members are left out. `everything` sends the whole document (a page that starts
     /// or a document replaced).
-    nlohmann::json Collect(const host::Document& document, bool everything);
+    /// Only the layers and objects the document says changed are looked at, unless it is
+    /// another document (`documentId`) or too much changed.
+    nlohmann::json Collect(host::Document& document, host::ObjectId documentId, bool everything);
 
  private:
     /// A layer's top-level art as last sent, bottom first: ids and fingerprints.
@@ -28,8 +31,21 @@ class ArtChanges {
         std::vector<host::ObjectId> ids;
         std::vector<std::uint64_t> prints;
     };
+    /// Where an object stands in what was sent.
+    struct Place {
+        host::ObjectId layer;
+        std::size_t index;
+    };
+    /// Compares the layers given (`all`: every layer of the document) with what was sent.
+    nlohmann::json Compare(const host::Document& document,
+                           const std::vector<const host::Layer*>& layers, bool all);
+    /// Keeps the layers compared as sent.
+    void Remember(std::map<host::ObjectId, LayerArt> now, bool all);
+
     std::map<host::ObjectId, LayerArt> sent_;  // by layer id
-    std::string layers_;                       // the layers as last sent
+    std::unordered_map<host::ObjectId, Place> where_;
+    std::string layers_;  // the layers as last sent
+    host::ObjectId documentId_ = 0;
 };
 
 /// A fingerprint of everything the SVG of the art would show or keep (recursive).

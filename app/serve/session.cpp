@@ -6,9 +6,11 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "app/serve/selection_marks.h"
 #include "host/core/event_state.h"
 #include "host/core/plugins.h"
 #include "host/core/registrations.h"
+#include "host/core/undo_history.h"
 #include "host/io/safe_write.h"
 #include "host/prefs/preference_store.h"
 #include "host/scripting/script_parser.h"
@@ -39,6 +41,9 @@ class HostTurn {
  private:
     std::lock_guard<std::mutex> guard_;
 };
+
+// The tool tip of the host's selection tool, as its palette shows it.
+constexpr const char* kSelectToolTip = "Sélection";
 
 constexpr float kSmallestZoom = 0.05f, kLargestZoom = 64;
 // The view is at most this many pixels a side, whatever the page and the zoom.
@@ -129,6 +134,8 @@ Session::Session(const SessionOptions& options, std::string* error)
     if (!prefsError.empty())
         host_->log().warnings.push_back("Les réglages ne peuvent pas être lus tels quels : " +
                                         prefsError);
+    // The drawing the session starts on is no step to undo.
+    host_->history().Clear();
     if (!host_->StartPlugin(library, error)) return;
     FitView(1);
 }
@@ -164,8 +171,7 @@ void Session::FitView(float zoom) {
 
 json Session::Changes(bool everything) {
     host::Document& document = host_->document();
-    json out = art_.Collect(document, everything);
-    if (everything) out["reset"] = true;
+    json out = art_.Collect(document, host_->documentId(), everything);
     if (!everything && (out.contains("art") || out.contains("disposed") || out.contains("layers") ||
                         out.contains("order")))
         unsaved_ = true;
@@ -193,8 +199,16 @@ json Session::Changes(bool everything) {
     out["cursor"] = log.cursor ? json(*log.cursor) : json(nullptr);
     const host::ToolRecord* tool =
         host_->registrations().FindTool(host_->registrations().selectedTool);
-    out["tool"] =
-        tool && tool->plugin != 0 ? json(host::ScriptNameOfToolTitle(tool->title)) : json(nullptr);
+    const std::string toolName = tool ? host::ScriptNameOfToolTitle(tool->title) : std::string();
+    out["tool"] = toolName.empty() ? json(nullptr) : json(toolName);
+    // The Edit menu's two entries, as the buttons name them.
+    const std::string undo = host_->UndoText(), redo = host_->RedoText();
+    out["undo"] = undo.empty() ? json(nullptr) : json(undo);
+    out["redo"] = redo.empty() ? json(nullptr) : json(redo);
+    if (std::string marks = SelectionMarks(*host_).dump(); everything || marks != selectionSent_) {
+        out["selection"] = json::parse(marks);
+        selectionSent_ = std::move(marks);
+    }
     json alerts = json::array();
     for (; alertsSent_ < log.alerts.size(); ++alertsSent_)
         alerts.push_back(log.alerts[alertsSent_]);
@@ -217,6 +231,12 @@ json Session::State() {
     json out = Changes(true);
     json tools = json::array();
     host::Registrations& registrations = host_->registrations();
+    // The host's own selection tool comes first, with the page's own icon.
+    tools.push_back({{"name", "select"},
+                     {"title", kSelectToolTip},
+                     {"tooltip", kSelectToolTip},
+                     {"group", 0},
+                     {"icon", nullptr}});
     for (const host::ToolRecord& tool : registrations.tools()) {
         if (tool.plugin == 0) continue;
         const host::IconRecord* icon = registrations.FindIcon(tool.icon);
@@ -252,6 +272,17 @@ json Session::Handle(const json& event) {
         // The tools read the keys at the pointer's events: a key pressed or released is
         // the pointer's event again, where it is, with the keys now held.
         host::SendPointer(*host_, pressed_ ? "drag" : "move", pointer_, Keys(event));
+    } else if (type == "undo" || type == "redo") {
+        // Not in the middle of a gesture: the tool holds it.
+        if (!pressed_ && type == "undo") host_->Undo();
+        if (!pressed_ && type == "redo") host_->Redo();
+    } else if (type == "edit") {
+        if (!event.contains("name") || !event["name"].is_string() ||
+            !host::IsEditKeyName(event["name"].get<std::string>()))
+            Malformed("\"name\" must be left, right, up, down or delete");
+        const auto shift = event.find("shift");
+        const bool held = shift != event.end() && shift->is_boolean() && shift->get<bool>();
+        if (!pressed_) host::PressEditKey(*host_, event["name"].get<std::string>(), held);
     } else if (type == "tool") {
         if (!event.contains("name") || !event["name"].is_string())
             Malformed("\"name\" must be a tool name");

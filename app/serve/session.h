@@ -38,7 +38,8 @@ class Session {
 
     /// Everything the page shows: tools, view, layers and art, annotation, cursor.
     nlohmann::json State();
-    /// One event from the page ({"type": move|down|drag|up|key|tool|zoom, ...}); the
+    /// One event from the page ({"type": move|down|drag|up|key|tool|zoom|undo|redo|edit,
+    /// ...}, an edit naming a key: {"type": "edit", "name": "left", "shift": true}); the
     /// answer holds what changed. A malformed event throws std::invalid_argument.
     nlohmann::json Handle(const nlohmann::json& event);
     /// Opens an uploaded drawing; the open one stays when it cannot be read.
@@ -61,7 +62,7 @@ class Session {
     ArtChanges art_;
     std::string workDir_;
     std::size_t alertsSent_ = 0, warningsSent_ = 0;
-    std::string annotationSent_, viewSent_, prefsErrorSent_;
+    std::string annotationSent_, viewSent_, prefsErrorSent_, selectionSent_;
     AIRealPoint pointer_{0, 0};
     bool pressed_ = false;
     // The drawing changed since it was opened or last saved; the page asks before it

@@ -6,10 +6,11 @@ const SVG = 'http://www.w3.org/2000/svg';
 export const CSS_PIXELS_PER_POINT = 4 / 3;
 
 export class Drawing {
-  constructor(sheet, drawing, overlay) {
+  constructor(sheet, drawing, overlay, marks) {
     this.sheet = sheet;
     this.svg = drawing;
     this.overlay = overlay;
+    this.marks = marks;
     this.layers = new Map();
     this.art = new Map();
     this.view = null;
@@ -42,12 +43,24 @@ export class Drawing {
       for (const id of ids) if (this.art.has(id)) group?.append(this.art.get(id));
     }
     if (changes.annotation !== undefined) this.overlay.innerHTML = changes.annotation;
+    if (changes.selection) this.setSelection(changes.selection);
+  }
+
+  // The bounding box of each selected object, view pixels; the anchors and outlines of
+  // selected paths come with the annotation overlay.
+  setSelection({ boxes }) {
+    this.marks.replaceChildren(...boxes.map(([l, t, r, b]) => {
+      const box = document.createElementNS(SVG, 'rect');
+      for (const [name, value] of Object.entries({ x: l, y: t, width: r - l, height: b - t }))
+        box.setAttribute(name, value);
+      return box;
+    }));
   }
 
   setView(view) {
     this.view = view;
     const width = view.widthPx * CSS_PIXELS_PER_POINT, height = view.heightPx * CSS_PIXELS_PER_POINT;
-    for (const svg of [this.svg, this.overlay]) {
+    for (const svg of [this.svg, this.overlay, this.marks]) {
       svg.setAttribute('width', width);
       svg.setAttribute('height', height);
     }
@@ -56,6 +69,7 @@ export class Drawing {
     this.svg.setAttribute('viewBox', [view.originH, view.pageHeight - view.originV,
       view.widthPx / view.zoom, view.heightPx / view.zoom].join(' '));
     this.overlay.setAttribute('viewBox', `0 0 ${view.widthPx} ${view.heightPx}`);
+    this.marks.setAttribute('viewBox', `0 0 ${view.widthPx} ${view.heightPx}`);
     this.page.setAttribute('width', view.pageWidth);
     this.page.setAttribute('height', view.pageHeight);
     for (const group of this.layers.values())

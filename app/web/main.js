@@ -6,12 +6,16 @@ import { RESTARTED_SESSION, WorkKeeping, replaceTabSessionId, tabSessionId } fro
 
 const $ = (id) => document.getElementById(id);
 const scroller = $('scroller'), sheet = $('sheet');
-const drawing = new Drawing(sheet, $('drawing'), $('overlay'));
+const drawing = new Drawing(sheet, $('drawing'), $('overlay'), $('selection-marks'));
 const connection = new Connection(tabSessionId(), applyChanges, showMessage, sessionGone);
 const work = new WorkKeeping($('open-file'));
 const cursors = new Map();
 // What the page shows of its work, for anyone watching it (the browser tests).
-window.quill = { applied: 0, tool: null, cursor: null, messages: [] };
+window.quill = { applied: 0, tool: null, cursor: null, messages: [], undo: null, redo: null };
+// The host's selection tool has no icon of the plug-in's: an arrow of the page's own.
+const SELECT_ICON = 'data:image/svg+xml;base64,' + btoa('<svg xmlns="http://www.w3.org/2000/svg" ' +
+  'width="24" height="24" viewBox="0 0 24 24"><path d="M6 3 L6 20 L10 16 L13 22 L15.5 21 L12.5 15 ' +
+  'L18 15 Z" fill="black" stroke="white" stroke-width="1"/></svg>');
 window.quillView = () => drawing.view;
 window.quill.idle = () => !connection.busy && !connection.queue.length;
 window.quill.onSocket = () => connection.socket !== null;
@@ -88,6 +92,12 @@ function applyChanges(changes, started) {
       button.setAttribute('aria-pressed', button.dataset.tool === changes.tool);
   }
   if ('cursor' in changes && changes.cursor !== window.quill.cursor) setCursor(changes.cursor);
+  for (const [which, idle] of [['undo', 'Annuler'], ['redo', 'Rétablir']]) {
+    if (!(which in changes)) continue;
+    window.quill[which] = changes[which];
+    $(which).textContent = changes[which] ?? idle;
+    $(which).disabled = changes[which] === null;
+  }
   if (changes.view) $('zoom-level').textContent = `${Math.round(changes.view.zoom * 100)} %`;
   for (const warning of changes.warnings ?? []) showMessage(warning);
   if (changes.alerts) showAlerts(changes.alerts);
@@ -104,10 +114,10 @@ function buildPalette(tools) {
     button.dataset.tool = tool.name;
     button.title = tool.tooltip;
     button.setAttribute('aria-label', tool.title);
-    if (tool.icon !== null) {
+    if (tool.icon !== null || tool.name === 'select') {
       const icon = document.createElement('img');
       icon.alt = '';
-      icon.src = connection.url(`api/resource/icon/${tool.icon}`);
+      icon.src = tool.icon !== null ? connection.url(`api/resource/icon/${tool.icon}`) : SELECT_ICON;
       button.append(icon);
     }
     button.addEventListener('click', () => {
@@ -190,7 +200,26 @@ function keyEvent(e, down) {
   else held.delete(name);
   if (drawing.view) connection.send({ type: 'key', keys: keys() });
 }
-window.addEventListener('keydown', (e) => keyEvent(e, true));
+// The Edit menu's keys, and the keys of the selection: arrows nudge it, Delete removes it.
+const EDIT_KEYS = { ArrowLeft: 'left', ArrowRight: 'right', ArrowUp: 'up', ArrowDown: 'down',
+  Delete: 'delete', Backspace: 'delete' };
+function editKey(e) {
+  if (!drawing.view || pressed || e.target instanceof HTMLInputElement) return false;
+  const command = e.ctrlKey || e.metaKey;
+  if (command && e.code === 'KeyZ') connection.send({ type: e.shiftKey ? 'redo' : 'undo' });
+  else if (command && e.code === 'KeyY') connection.send({ type: 'redo' });
+  else if (!command && EDIT_KEYS[e.code]) connection.send({ type: 'edit', name: EDIT_KEYS[e.code], shift: e.shiftKey });
+  else return false;
+  e.preventDefault();
+  return true;
+}
+for (const which of ['undo', 'redo'])
+  $(which).addEventListener('click', () => {
+    connection.send({ type: which });
+    scroller.focus();
+  });
+
+window.addEventListener('keydown', (e) => editKey(e) || keyEvent(e, true));
 window.addEventListener('keyup', (e) => keyEvent(e, false));
 window.addEventListener('blur', () => {
   if (!held.size) return;

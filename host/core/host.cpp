@@ -6,6 +6,8 @@
 #include "host/core/event_state.h"
 #include "host/core/plugins.h"
 #include "host/core/registrations.h"
+#include "host/core/selection_tool.h"
+#include "host/core/undo_history.h"
 #include "host/fonts/font_catalog.h"
 #include "host/geometry/segment_index.h"
 #include "host/prefs/preference_store.h"
@@ -20,6 +22,8 @@ Host* current = nullptr;
 
 Host::Host()
     : document_(std::make_unique<Document>()),
+      history_(std::make_unique<UndoHistory>()),
+      selectionTool_(std::make_unique<SelectionTool>(*this)),
       plugins_(std::make_unique<PluginManager>()),
       registrations_(std::make_unique<Registrations>()),
       preferences_(std::make_unique<PreferenceStore>()),
@@ -45,12 +49,20 @@ Host::~Host() {
     ReclaimMemoryHandles();
 }
 
-void Host::ReplaceDocument(std::unique_ptr<Document> document) {
+std::unique_ptr<Document> Host::ReplaceDocument(std::unique_ptr<Document> document) {
+    // The steps kept name art of the document that goes.
+    history_->Clear();
+    return SwapDocument(std::move(document));
+}
+
+std::unique_ptr<Document> Host::SwapDocument(std::unique_ptr<Document> document) {
     index_.reset();
+    std::unique_ptr<Document> previous = std::move(document_);
     document_ = std::move(document);
     view_.origin = AIRealPoint{0, document_->height()};
     documentId_ = NextObjectId();
     viewId_ = NextObjectId();
+    return previous;
 }
 
 SegmentIndex& Host::segmentIndex() {

@@ -14,6 +14,9 @@
 namespace host {
 
 class SegmentIndex;
+class UndoHistory;
+class SelectionTool;
+struct UndoStep;
 class PluginManager;
 class Registrations;
 class PreferenceStore;
@@ -44,8 +47,9 @@ class Host {
     Host& operator=(const Host&) = delete;
 
     Document& document() { return *document_; }
-    /// Replaces the open document; the view is fitted to it and the index dropped.
-    void ReplaceDocument(std::unique_ptr<Document> document);
+    /// Replaces the open document; the view is fitted to it, the index dropped and the
+    /// undo steps forgotten. Gives back the document replaced.
+    std::unique_ptr<Document> ReplaceDocument(std::unique_ptr<Document> document);
     View& view() { return view_; }
     /// The spatial index of the document's segments, kept right as the document changes
     /// (built in one go the first time it is asked for).
@@ -89,6 +93,36 @@ class Host {
     void ZoomAboutCentre(float zoom);
     /// Sends a notification of `type` to every active notifier of that type.
     void Notify(const std::string& type);
+    // Undo and redo (host_undo.cpp).
+
+    UndoHistory& history() { return *history_; }
+    /// Starts recording an undoable step of that name; one under way goes on.
+    void BeginStep(const std::string& name);
+    /// Ends the step under way; kept when it changed the document.
+    void EndStep();
+    /// Replaces the document as one undoable step of that name (a drawing opened).
+    void ReplaceDocumentAsStep(std::unique_ptr<Document> document, const std::string& name);
+    /// Takes the last step back (does the last undone step again): the document, the
+    /// selection and every art as they were, then the selection notification and an
+    /// annotation pass. False when there is none.
+    bool Undo();
+    bool Redo();
+    /// "Annuler NAME" / "Rétablir NAME" for the next undo and redo, or empty.
+    std::string UndoText() const;
+    std::string RedoText() const;
+    /// The most steps kept (the host preference "undo/Levels", 200 when unset).
+    std::size_t UndoLimit();
+
+    // The host's own edits (host_edits.cpp), each one undoable step.
+
+    /// The host's own selection tool, which mouse events reach while it is selected.
+    SelectionTool& selectionTool() { return *selectionTool_; }
+    /// Moves the selected objects by (dx, dy) points ("Déplacement"); false when nothing
+    /// is selected.
+    bool NudgeSelection(float dx, float dy);
+    /// Removes the selected objects ("Suppression"); false when nothing is selected.
+    bool DeleteSelection();
+
     /// Ends the current event: tool changes made by the plug-in are announced, selection
     /// changes notified, and a requested (or forced) annotation pass runs.
     void FinishEvent(bool forceAnnotationPass);
@@ -97,9 +131,15 @@ class Host {
     void RunAnnotationPass();
     void AnnounceToolChange();
     ASErr SendToolMessage(ObjectId toolId, const char* selector, AIRealPoint cursor);
+    void ApplyStep(UndoStep& step, bool undo);
+    std::unique_ptr<Document> SwapDocument(std::unique_ptr<Document> document);
+    std::string GestureStepName(ObjectId toolId);
+    void SendToSelectionTool(MouseEvent kind, AIRealPoint point);
 
     std::unique_ptr<Document> document_;
     std::unique_ptr<SegmentIndex> index_;
+    std::unique_ptr<UndoHistory> history_;
+    std::unique_ptr<SelectionTool> selectionTool_;
     View view_;
     SuiteRegistry suites_;
     std::unique_ptr<PluginManager> plugins_;

@@ -116,7 +116,8 @@ ASErr Host::SendToolMessage(ObjectId toolId, const char* selector, AIRealPoint c
 bool Host::SelectToolByTitle(const std::string& title, std::string* error) {
     ObjectId chosen = 0;
     for (const auto& tool : registrations_->tools())
-        if (tool.plugin != 0 && tool.title == title) chosen = tool.id;
+        if ((tool.plugin != 0 || title == kHostSelectToolTitle) && tool.title == title)
+            chosen = tool.id;
     if (chosen == 0) {
         *error = "no plug-in tool titled \"" + title + "\" (is the plug-in started?)";
         return false;
@@ -136,13 +137,18 @@ void Host::SendMouseEvent(MouseEvent kind, AIRealPoint point, const std::set<std
     pointer_ = point;
     ToolRecord* tool = registrations_->FindTool(registrations_->selectedTool);
     bool tracks = tool && (tool->options & kToolWantsToTrackCursorOption) != 0;
+    // A press, its drags and its release make one step, as does anything a move changes.
+    BeginStep(GestureStepName(registrations_->selectedTool));
     // The pointer cannot reach a new place without passing over it: a press away from
     // where the pointer last was is preceded by the tracking of that place.
     if (tool && tool->plugin != 0 && tracks && moved && kind == MouseEvent::Down)
         SendToolMessage(tool->id, MouseSelector(MouseEvent::Move), point);
     if (tool && tool->plugin != 0 && (kind != MouseEvent::Move || tracks))
         SendToolMessage(tool->id, MouseSelector(kind), point);
+    if (tool && tool->plugin == 0 && tool->title == kHostSelectToolTitle)
+        SendToSelectionTool(kind, point);
     FinishEvent(true);
+    if (kind == MouseEvent::Up || kind == MouseEvent::Move) EndStep();
     event_->keysDown.clear();
 }
 

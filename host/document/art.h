@@ -15,6 +15,10 @@
 namespace host {
 
 class Layer;
+class Art;
+
+std::unique_ptr<Art> CopyOwnFields(const Art& art);
+void WriteOwnFields(const Art& from, Art& to);
 
 /// Identity of art and layers. Never reused, so a handle outlives nothing.
 using ObjectId = std::uint64_t;
@@ -161,6 +165,8 @@ class Art {
 
  private:
     friend class Document;
+    friend std::unique_ptr<Art> CopyOwnFields(const Art& art);
+    friend void WriteOwnFields(const Art& from, Art& to);
     ArtKind kind_;
     ObjectId id_;
     Art* parent_ = nullptr;

@@ -67,6 +67,8 @@ Layer* Document::InsertLayer(std::size_t position, const std::string& title) {
     Layer* raw = layer.get();
     layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(layer));
     if (!current_) current_ = raw;
+    changed_ = ChangedObjects{};
+    changed_.everything = true;
     Changed();
     return raw;
 }
@@ -81,6 +83,8 @@ bool Document::RemoveLayer(Layer* layer) {
     arts_.erase(group->id());
     layers_.erase(it);
     if (current_ == layer) current_ = layers_.back().get();
+    changed_ = ChangedObjects{};
+    changed_.everything = true;
     Changed();
     return true;
 }
@@ -154,6 +158,8 @@ Art* Document::Insert(std::unique_ptr<Art> art, const Placement& where) {
     auto& siblings = where.parent->children_;
     std::size_t index = std::min(where.index, siblings.size());
     siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(index), std::move(art));
+    if (recorder_) recorder_->ChildInserted(where.parent->id(), index);
+    NoteRestacked(*where.parent);
     return raw;
 }
 
@@ -161,7 +167,11 @@ std::unique_ptr<Art> Document::Detach(Art* art) {
     auto& siblings = art->parent_->children_;
     auto it = std::find_if(siblings.begin(), siblings.end(),
                            [&](const auto& a) { return a.get() == art; });
+    NoteRestacked(*art->parent_);
     std::unique_ptr<Art> owned = std::move(*it);
+    if (recorder_)
+        recorder_->ChildRemoved(art->parent_->id(),
+                                static_cast<std::size_t>(it - siblings.begin()));
     siblings.erase(it);
     art->parent_ = nullptr;
     return owned;
@@ -196,6 +206,7 @@ Art* Document::NewArt(ArtKind kind, int paintOrder, Art* prep) {
     if (HoldsArt(kind) && DepthInside(where->parent) > kDeepestGroups) return nullptr;
     Art* art = Insert(MakeArt(kind), *where);
     Register(*art);
+    CreatedTree(*art);
     NotifyAdded(*art);
     Changed();
     return art;
@@ -237,6 +248,7 @@ Art* Document::Duplicate(const Art& source, int paintOrder, Art* prep) {
     };
     Art* art = Insert(clone(source), *where);
     Register(*art);
+    CreatedTree(*art);
     NotifyAdded(*art);
     Changed();
     return art;
@@ -255,6 +267,7 @@ bool Document::Move(Art* art, int paintOrder, Art* prep) {
                                [&](const auto& a) { return a.get() == art; });
         if (static_cast<std::size_t>(it - siblings.begin()) < where->index) --where->index;
     }
+    Touch(*art);
     Insert(Detach(art), *where);
     Changed();
     return true;
@@ -262,6 +275,7 @@ bool Document::Move(Art* art, int paintOrder, Art* prep) {
 
 bool Document::Dispose(Art* art) {
     if (!art || art->layerOfGroup_ || !art->parent_) return false;
+    TouchTree(*art);
     Unregister(*art);
     Detach(art);  // the returned owner destroys the subtree here
     Changed();
@@ -271,18 +285,21 @@ bool Document::Dispose(Art* art) {
 bool Document::SetSegments(Art* path, std::vector<AIPathSegment> segments) {
     for (const AIPathSegment& s : segments)
         if (!InDrawingRange(s)) return false;
+    Touch(*path);
     path->segments = std::move(segments);
     GeometryChanged(path);
     return true;
 }
 
 void Document::SetClosed(Art* path, bool closed) {
+    Touch(*path);
     path->closed = closed;
     GeometryChanged(path);
 }
 
 bool Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
     if (!InDrawingRange(matrix)) return false;
+    Touch(*text);
     text->text().matrix = matrix;
     GeometryChanged(text);
     return true;
@@ -291,9 +308,11 @@ bool Document::SetMatrix(Art* text, const AIRealMatrix& matrix) {
 void Document::SetStyle(Art* art, const PaintStyle& style) {
     Art* compound = art->kind_ == ArtKind::CompoundPath ? art : art->compound();
     if (!compound) {
+        Touch(*art);
         art->style = style;
         return;
     }
+    TouchTree(*compound);
     compound->style = style;
     for (auto& member : compound->children_) member->style = style;
 }
@@ -311,6 +330,34 @@ void Document::ForEachArt(const std::function<void(Art&)>& f) const {
         }
     };
     for (const auto& layer : layers_) walk(*layer->group());
+}
+
+void Document::Touch(const Art& art) {
+    if (art.layerOfGroup_) return;
+    if (recorder_) recorder_->WillChange(art);
+    NoteChanged(art);
+    NoteSelectable(art);
+}
+
+void Document::TouchTree(const Art& art) {
+    Touch(art);
+    if (!recorder_) return;
+    for (const auto& child : art.children_) TouchTree(*child);
+}
+
+void Document::CreatedTree(const Art& art) {
+    if (recorder_) recorder_->Created(art);
+    NoteChanged(art);
+    NoteSelectable(art);
+    for (const auto& child : art.children_) CreatedTree(*child);
+}
+
+ArtPlace Document::PlaceOf(const Art& art) const {
+    if (!art.parent_) return {};
+    const auto& siblings = art.parent_->children_;
+    auto it = std::find_if(siblings.begin(), siblings.end(),
+                           [&](const auto& a) { return a.get() == &art; });
+    return {art.parent_->id(), static_cast<std::size_t>(it - siblings.begin())};
 }
 
 void Document::AddObserver(DocumentObserver* observer) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/document/art.h"
+#include "host/document/art_record.h"
 #include "host/document/limits.h"
 
 namespace host {
@@ -23,6 +24,29 @@ class DocumentObserver {
     virtual void OnGeometryChanged(const Art& art) = 0;
     /// The art is about to be destroyed (children are reported one by one first).
     virtual void OnArtRemoved(const Art& art) = 0;
+};
+
+/// Told before art changes, so that the change can be taken back (the undo history).
+class ChangeRecorder {
+ public:
+    virtual ~ChangeRecorder() = default;
+    /// The art's own fields or its place are about to change, or it is about to go.
+    virtual void WillChange(const Art& art) = 0;
+    /// The art was just made; it did not exist before (its children are told one by one).
+    virtual void Created(const Art& art) = 0;
+    /// A child was put in (taken out of) `parent` at `index`: the places of the children
+    /// above it moved by one.
+    virtual void ChildInserted(ObjectId parent, std::size_t index) = 0;
+    virtual void ChildRemoved(ObjectId parent, std::size_t index) = 0;
+};
+
+/// What changed since a front end last asked, so that it sends only that: the objects
+/// (art a layer holds directly) touched, and the layers whose list of objects changed.
+struct ChangedObjects {
+    std::vector<ObjectId> objects;          // may repeat
+    std::vector<ObjectId> restackedLayers;  // may repeat
+    /// More changed than are listed, or the layers themselves changed: take it all.
+    bool everything = false;
 };
 
 /// Result of placing art: where it goes in which parent.
@@ -142,8 +166,26 @@ class Document {
     /// back to front, a group before its children.
     void ForEachArt(const std::function<void(Art&)>& f) const;
 
+    /// The recorder told of every change from now on, or nullptr for none.
+    void SetRecorder(ChangeRecorder* recorder) { recorder_ = recorder; }
+    /// Call before writing an art's fields directly (name, tags, attributes, text, kept
+    /// markup): the recorder keeps how it was. Layer groups are not recorded.
+    void Touch(const Art& art);
+    /// Where the art stands among its parent's children.
+    ArtPlace PlaceOf(const Art& art) const;
+    /// Makes each art named stand as its record says: made, changed, moved or removed,
+    /// with the identity it had (document_restore.cpp). Records whose parent is gone are
+    /// dropped with their art. Nothing is recorded while restoring.
+    void Restore(const std::vector<std::pair<ObjectId, const ArtRecord*>>& records);
+
     void AddObserver(DocumentObserver* observer);
     void RemoveObserver(DocumentObserver* observer);
+
+    /// The changes since the last call (bounded: past a few thousand, `everything`).
+    ChangedObjects TakeChangedObjects();
+    /// Every selected art (kArtSelected), in the order it was made. The first call walks
+    /// the document; later ones look only at art made or touched since.
+    std::vector<Art*> SelectedArt() const;
 
     /// Counts every change (for caches that compare versions).
     std::uint64_t version() const { return version_; }
@@ -158,6 +200,11 @@ class Document {
     void Unregister(Art& art);
     void NotifyAdded(const Art& art);
     void Changed();
+    void TouchTree(const Art& art);
+    void CreatedTree(const Art& art);
+    void NoteChanged(const Art& art);
+    void NoteSelectable(const Art& art);
+    void NoteRestacked(const Art& parent);
 
     float width_, height_;
     FileSpace fileSpace_;
@@ -170,6 +217,11 @@ class Document {
     Layer* current_ = nullptr;
     std::unordered_map<ObjectId, Art*> arts_;
     std::vector<DocumentObserver*> observers_;
+    ChangeRecorder* recorder_ = nullptr;
+    ChangedObjects changed_;
+    /// Art that may be selected: a superset of the selection once `selectionKnown_`.
+    mutable std::vector<ObjectId> selectable_;
+    mutable bool selectionKnown_ = false;
     std::uint64_t version_ = 0;
 };
 

@@ -84,6 +84,7 @@ bool StaysInRange(const Art& art, const AIRealMatrix& matrix, float lineScale, i
 void Transform(Document& document, Art& art, const AIRealMatrix& matrix, float lineScale,
                int flags) {
     for (const auto& child : art.children()) Transform(document, *child, matrix, lineScale, flags);
+    document.Touch(art);
     // What the file keeps of the art (its gradient's space, an image) moves with it.
     if (art.kept() && (flags & kTransformObjects))
         art.keep().Transform({matrix.a, matrix.b, matrix.c, matrix.d, matrix.tx, matrix.ty});

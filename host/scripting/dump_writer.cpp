@@ -248,6 +248,11 @@ Json RegistrationsJson(Host& host) {
                 {"annotators", annotators}};
 }
 
+// A text, or null when there is none.
+Json OptionalText(const std::string& text) {
+    return text.empty() ? Json(nullptr) : Json(text);
+}
+
 Json ToolJson(Host& host) {
     Registrations& r = host.registrations();
     const ToolRecord* tool = r.FindTool(r.selectedTool);
@@ -277,6 +282,8 @@ Json DumpHost(Host& host) {
                 {"alerts", alerts},
                 {"prefs", PrefsJson(host)},
                 {"annotation", annotation},
+                {"undo", OptionalText(host.UndoText())},
+                {"redo", OptionalText(host.RedoText())},
                 {"host", RegistrationsJson(host)},
                 {"page", page},
                 {"layers", layers}};

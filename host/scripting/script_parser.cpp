@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "host/core/registrations.h"
 #include "host/document/document.h"
 #include "host/scripting/script_words.h"
 #include "host/text/windows1252.h"
@@ -15,13 +16,12 @@ namespace {
 
 using Words = std::vector<ScriptWord>;
 
-// The tools a script names, with the titles the plug-in gives them.
-const std::pair<const char*, const char*> kToolNames[] = {{"segment", "Outil Segment"},
-                                                          {"angle", "Outil Angle"},
-                                                          {"circle", "Outil Cercle"},
-                                                          {"bezier", "Outil Bézier"},
-                                                          {"lengths", "Outil Longueur & Aires"},
-                                                          {"parameters", "Outil Paramètres"}};
+// The tools a script names, with the titles the plug-in (the host, for `select`) gives them.
+const std::pair<const char*, const char*> kToolNames[] = {
+    {"select", kHostSelectToolTitle},  {"segment", "Outil Segment"},
+    {"angle", "Outil Angle"},          {"circle", "Outil Cercle"},
+    {"bezier", "Outil Bézier"},        {"lengths", "Outil Longueur & Aires"},
+    {"parameters", "Outil Paramètres"}};
 
 // The keys a script holds during an event.
 const std::map<std::string, std::int32_t> kModifierKeys = {
@@ -224,6 +224,17 @@ bool ParseMouse(const Words& args, ScriptCommand* c, std::string* error) {
     return true;
 }
 
+// `key NAME [shift]`: an arrow nudges the selection, delete removes it.
+bool ParseKey(const Words& args, ScriptCommand* c, std::string* error) {
+    const bool shift = args.size() == 2 && args[1].text == "shift";
+    if (args.empty() || args.size() > 2 || (args.size() == 2 && !shift) ||
+        !IsEditKeyName(args[0].text))
+        return Fail(error, "expects: key left|right|up|down|delete [shift]");
+    c->texts.push_back(args[0].text);
+    if (shift) c->keys.insert(kVirtualKeyShift);
+    return true;
+}
+
 bool ParseOneText(const Words& args, ScriptCommand* c, std::string* error) {
     if (!ExactArgs(args, 1, error)) return false;
     c->texts.push_back(args[0].text);
@@ -259,7 +270,7 @@ bool ParseTool(const Words& args, ScriptCommand* c, std::string* error) {
     if (!ParseOneText(args, c, error)) return false;
     if (ToolTitleOfScriptName(args[0].text).empty())
         return Fail(error, "unknown tool \"" + args[0].text +
-                               "\" (segment, angle, circle, bezier, lengths, parameters)");
+                               "\" (select, segment, angle, circle, bezier, lengths, parameters)");
     return true;
 }
 
@@ -323,6 +334,8 @@ const std::map<std::string, VerbParser>& Verbs() {
                                                             {"unload", ParseNothing},
                                                             {"reload", ParseNothing},
                                                             {"tool", ParseTool},
+                                                            {"undo", ParseNothing},
+                                                            {"redo", ParseNothing},
                                                             {"zoom", ParseZoom},
                                                             {"coords", ParseCoords},
                                                             {"move", ParseMouse},
@@ -330,6 +343,7 @@ const std::map<std::string, VerbParser>& Verbs() {
                                                             {"drag", ParseMouse},
                                                             {"up", ParseMouse},
                                                             {"click", ParseMouse},
+                                                            {"key", ParseKey},
                                                             {"dump", ParseOneText}};
     return verbs;
 }
@@ -339,6 +353,10 @@ const std::map<std::string, VerbParser>& Verbs() {
 std::int32_t VirtualKeyOfScriptName(const std::string& name) {
     const auto key = kModifierKeys.find(name);
     return key == kModifierKeys.end() ? 0 : key->second;
+}
+
+bool IsEditKeyName(const std::string& name) {
+    return name == "left" || name == "right" || name == "up" || name == "down" || name == "delete";
 }
 
 std::string ToolTitleOfScriptName(const std::string& name) {

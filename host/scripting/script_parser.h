@@ -42,6 +42,9 @@ std::string ToolTitleOfScriptName(const std::string& name);
 /// The script name of a plug-in tool title, or empty.
 std::string ScriptNameOfToolTitle(const std::string& title);
 
+/// Whether a script (or the page) names a key that edits the selection: `left`, `right`,
+/// `up`, `down` (nudges) or `delete`.
+bool IsEditKeyName(const std::string& name);
 /// The virtual key a script names among the keys held (`shift`, `lshift`, `esc`, ...), or 0.
 std::int32_t VirtualKeyOfScriptName(const std::string& name);
 

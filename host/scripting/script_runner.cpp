@@ -90,6 +90,16 @@ RunOutcome ScriptRunner::Execute(const ScriptCommand& c) {
         v == "restart")
         return RunPlugin(c);
     if (v == "move" || v == "down" || v == "drag" || v == "up" || v == "click") return RunMouse(c);
+    if (v == "key") {
+        PressEditKey(host_, c.texts[0], c.keys.count(kVirtualKeyShift) != 0);
+        return Ok();
+    }
+    if (v == "undo" || v == "redo") {
+        if (!(v == "undo" ? host_.Undo() : host_.Redo()))
+            host_.log().warnings.push_back("line " + std::to_string(c.line) + ": " + v +
+                                           ": there is nothing to " + v);
+        return Ok();
+    }
     return RunSettings(c);
 }
 
@@ -136,8 +146,7 @@ RunOutcome ScriptRunner::RunDocument(const ScriptCommand& c) {
     } else if (c.verb == "doc open") {
         if (!OpenDrawing(host_, Resolve(c.texts[0]), &error)) return Error(2, c, error);
     } else if (c.verb == "doc save") {
-        if (!SaveDrawing(host_, Resolve(c.texts[0]), &error))
-            return Error(2, c, error);
+        if (!SaveDrawing(host_, Resolve(c.texts[0]), &error)) return Error(2, c, error);
     } else if (c.verb == "coords") {
         fileCoordinates_ = c.texts[0] == "file";
     } else if (c.verb == "zoom") {

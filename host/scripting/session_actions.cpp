@@ -1,6 +1,7 @@
 #include "host/scripting/session_actions.h"
 
 #include "host/core/event_state.h"
+#include "host/core/undo_texts.h"
 #include "host/prefs/preference_json.h"
 #include "host/scripting/script_parser.h"
 #include "host/scripting/script_runner.h"
@@ -13,7 +14,7 @@ bool OpenDrawing(Host& host, const std::string& path, std::string* error) {
     auto document = LoadSvgDocument(path, error, &warnings);
     if (!warnings.empty()) host.log().warnings.push_back(warnings);
     if (!document) return false;
-    host.ReplaceDocument(std::move(document));
+    host.ReplaceDocumentAsStep(std::move(document), kOpenStepName);
     return true;
 }
 
@@ -47,6 +48,17 @@ bool UseDrawingSettings(Host& host, std::string* error) {
 
 bool SelectNamedTool(Host& host, const std::string& name, std::string* error) {
     return host.SelectToolByTitle(ToolTitleOfScriptName(name), error);
+}
+
+bool PressEditKey(Host& host, const std::string& name, bool shift) {
+    if (name == "delete") return host.DeleteSelection();
+    const float step = shift ? kShiftNudgeStep : kNudgeStep;
+    if (name == "left") return host.NudgeSelection(-step, 0);
+    if (name == "right") return host.NudgeSelection(step, 0);
+    // y grows upwards in the document.
+    if (name == "up") return host.NudgeSelection(0, step);
+    if (name == "down") return host.NudgeSelection(0, -step);
+    return false;
 }
 
 bool SendPointer(Host& host, const std::string& verb, AIRealPoint point,

@@ -27,6 +27,14 @@ bool UseDrawingSettings(Host& host, std::string* error);
 /// Selects the plug-in tool a script names (`segment`, `angle`, ...).
 bool SelectNamedTool(Host& host, const std::string& name, std::string* error);
 
+/// Points an arrow key moves the selection by; ten times as far with Shift.
+inline constexpr float kNudgeStep = 1;
+inline constexpr float kShiftNudgeStep = 10;
+
+/// A key that edits the selection (`left`, `right`, `up`, `down`: a nudge; `delete`),
+/// Shift held or not. False when it did nothing (nothing selected, another key).
+bool PressEditKey(Host& host, const std::string& name, bool shift);
+
 /// A pointer event named as a script names it: `move`, `down`, `drag`, `up`, or `click`
 /// (a press then a release at the same point), at an artwork point with the keys held.
 /// False for any other name.

@@ -147,6 +147,7 @@ ASErr AIAPI SetArtUserAttr(AIArtHandle handle, int32_t whichAttr, int32_t attr) 
             after &= ~kSelectionBits;
             if (attr & whichAttr & kSelectionBits) after |= kArtSelected;
         }
+        host.document().Touch(*art);
         art->attributes = after;
         if ((before ^ after) & kArtSelected) SelectionChanged(host);
         return kNoErr;
@@ -253,11 +254,12 @@ ASErr AIAPI GetArtName(AIArtHandle handle, char* name, size_t size, AIBoolean* i
 }
 
 ASErr AIAPI SetArtName(AIArtHandle handle, const char* name) {
-    return HostCall(kArt, "SetArtName", [&](Host&) -> AIErr {
+    return HostCall(kArt, "SetArtName", [&](Host& host) -> AIErr {
         if (!name) return kBadParameterErr;
         AIErr error = kNoErr;
         Art* art = ArtParameter(handle, &error);
         if (!art) return error;
+        host.document().Touch(*art);
         art->name = name;
         return kNoErr;
     });

@@ -44,8 +44,12 @@ ASErr AIAPI GetMatchingArt(const AIMatchingArtRule* rules, int16_t numRules, AIA
 ASErr AIAPI DeselectAll() {
     return Guarded(kAIMatchingArtSuite, "DeselectAll", [&]() -> ASErr {
         if (!HasCurrentHost()) return kCantHappenErr;
-        CurrentHost().document().ForEachArt(
-            [](Art& art) { art.attributes &= ~(kArtSelected | kArtFullySelected); });
+        Document& document = CurrentHost().document();
+        document.ForEachArt([&](Art& art) {
+            if (!(art.attributes & (kArtSelected | kArtFullySelected))) return;
+            document.Touch(art);
+            art.attributes &= ~(kArtSelected | kArtFullySelected);
+        });
         return kNoErr;
     });
 }

@@ -14,11 +14,12 @@ bool IsStringType(const char* type) {
 }
 
 ASErr AIAPI SetTag(AIArtHandle handle, const char* name, const char* type, const char* value) {
-    return HostCall(kTags, "SetTag", [&](Host&) -> AIErr {
+    return HostCall(kTags, "SetTag", [&](Host& host) -> AIErr {
         if (!name || !*name || !value || !IsStringType(type)) return kBadParameterErr;
         AIErr error = kNoErr;
         Art* art = ArtParameter(handle, &error);
         if (!art) return error;
+        host.document().Touch(*art);
         art->SetTag(name, value);
         return kNoErr;
     });
@@ -49,11 +50,12 @@ ASErr AIAPI HasTag(AIArtHandle handle, const char* name, const char* type, AIBoo
 }
 
 ASErr AIAPI RemoveTag(AIArtHandle handle, const char* name) {
-    return HostCall(kTags, "RemoveTag", [&](Host&) -> AIErr {
+    return HostCall(kTags, "RemoveTag", [&](Host& host) -> AIErr {
         if (!name) return kBadParameterErr;
         AIErr error = kNoErr;
         Art* art = ArtParameter(handle, &error);
         if (!art) return error;
+        host.document().Touch(*art);
         art->RemoveTag(name);
         return kNoErr;
     });

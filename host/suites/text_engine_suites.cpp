@@ -49,6 +49,7 @@ ASErr AIAPI GetSize(TextRangeRef range, int32_t* characters) {
 ASErr AIAPI SetContents(TextRangeRef range, const char* contents) {
     return WithRange("SetContents", range, [&](Host& host, Art& text) -> AIErr {
         if (!contents) return kBadParameterErr;
+        host.document().Touch(text);
         text.text().contents = contents;
         host.document().GeometryChanged(&text);
         return kNoErr;
@@ -68,6 +69,7 @@ ASErr AIAPI SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features) {
         auto it = all.find(IdOf(features));
         if (it == all.end()) return kStaleHandleErr;
         const CharFeaturesRecord& f = it->second;
+        host.document().Touch(text);
         TextStyle& style = text.text().style;
         if (f.font) style.font = *f.font;
         if (f.size) style.size = *f.size;
@@ -87,6 +89,7 @@ ASErr AIAPI SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features) {
         auto it = all.find(IdOf(features));
         if (it == all.end()) return kStaleHandleErr;
         const ParaFeaturesRecord& f = it->second;
+        host.document().Touch(text);
         if (f.justification) text.text().style.justification = *f.justification;
         if (f.firstLineIndent) text.text().style.firstLineIndent = *f.firstLineIndent;
         if (f.startIndent) text.text().style.startIndent = *f.startIndent;

@@ -126,9 +126,9 @@ void AppendSelection(pugi::xml_node root, const Document& document, const ViewFr
         return Number((double{p.h} - view.originH) * view.zoom) + "," +
                Number((double{view.originV} - p.v) * view.zoom);
     };
-    document.ForEachArt([&](Art& art) {
-        if (art.kind() != ArtKind::Path || !(art.attributes & kArtSelected) || art.segments.empty())
-            return;
+    for (const Art* selected : document.SelectedArt()) {
+        const Art& art = *selected;
+        if (art.kind() != ArtKind::Path || art.segments.empty()) continue;
         const Layer* layer = document.LayerOf(&art);
         const std::string colour =
             Colour(layer ? layer->color : AIRGBColor{0x4F4F, 0x8080, 0xFFFF});
@@ -154,7 +154,7 @@ void AppendSelection(pugi::xml_node root, const Document& document, const ViewFr
             square.append_attribute("height") = 4;
             square.append_attribute("fill") = colour.c_str();
         }
-    });
+    }
 }
 
 // What the host draws over the drawing: the selection, then the annotation pass.

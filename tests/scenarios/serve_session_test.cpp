@@ -133,3 +133,35 @@ TEST(ServeSession, StartsOnADrawingWithItsOwnSettingsUnlessPrefsAreChosen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ServeSession, UndoRedoAndTheSelectionsKeysTravelAsEvents) {
+    std::string error;
+    quill::serve::Session s(Options(), &error);
+    ASSERT_EQ(error, "");
+    const std::string square =
+        "<svg xmlns='http://www.w3.org/2000/svg' width='300pt' height='300pt' viewBox='0 0 300 "
+        "300'><path d='M100 200 L200 200 L200 100 Z' stroke='black' fill='none'/></svg>";
+    json opened = s.Open("square.svg", square);
+    EXPECT_EQ(opened["undo"], "Annuler Ouverture");
+    EXPECT_EQ(s.Handle({{"type", "tool"}, {"name", "select"}})["tool"], "select");
+    json picked = Event(s, "down", 150, 100);
+    Event(s, "up", 150, 100);
+    EXPECT_EQ(picked["selection"]["boxes"].size(), 1u);
+    json nudged = s.Handle({{"type", "edit"}, {"name", "right"}, {"shift", true}});
+    EXPECT_EQ(nudged["undo"], "Annuler Déplacement");
+    ASSERT_EQ(nudged["art"].size(), 1u);
+    // Back where it was opened, still selected as it was before the nudge.
+    json undone = s.Handle({{"type", "undo"}});
+    ASSERT_EQ(undone["art"].size(), 1u);
+    const std::string back = undone["art"][0]["svg"];
+    EXPECT_NE(back.find("quill:attributes=\"selected\" d=\"M 100 100 L 200 100 L 200 200"),
+              std::string::npos)
+        << back;
+    EXPECT_EQ(undone["redo"], "Rétablir Déplacement");
+    EXPECT_EQ(s.Handle({{"type", "redo"}})["art"], nudged["art"]);
+    EXPECT_THROW(s.Handle({{"type", "edit"}, {"name", "home"}}), std::invalid_argument);
+}
+
+}  // namespace

@@ -8,13 +8,17 @@ import { LINE, argument, at, launchBrowser, openDrawing, openPage, settled, star
 
 const quill = argument('--quill', 'build/quill');
 const examples = new URL('../../examples/', import.meta.url).pathname;
+// A plate (60 to 100 pt wide, 50 to 100 pt high) and a mark at x = 200 pt, y upwards.
+const PLATE = '<svg xmlns="http://www.w3.org/2000/svg" width="300pt" height="300pt" viewBox="0 0 300 300">' +
+  '<path id="plate" d="M60 200 L100 200 L100 250 L60 250 Z" stroke="black" fill="none"/>' +
+  '<path id="mark" d="M200 200 L200 240" stroke="black" fill="none"/></svg>';
 
 const cases = {
   async 'the palette shows the plug-in tools with their icons and tool tips'(page) {
     await page.waitForFunction(() => [...document.querySelectorAll('#palette img')].every((i) => i.complete));
     const tools = await page.$$eval('#palette button', (buttons) => buttons.map((b) =>
       ({ tip: b.title, icon: b.querySelector('img').naturalWidth > 0 })));
-    assert.deepEqual(tools.map((t) => t.tip), ['Outil Segment 7.0', 'Outil Angle 7.0', 'Outil Cercle 7.0',
+    assert.deepEqual(tools.map((t) => t.tip), ['Sélection', 'Outil Segment 7.0', 'Outil Angle 7.0', 'Outil Cercle 7.0',
       'Outil Bézier 7.0', 'Longueur & Aires 7.0', 'Outil Paramètres 7.0']);
     assert.ok(tools.every((t) => t.icon));
     await page.click('#palette button[data-tool="segment"]');
@@ -37,6 +41,53 @@ const cases = {
     const dimension = await page.$$eval('g[data-layer="Dimensions"] > g', (groups) => groups.map((g) =>
       ({ pieces: g.children.length, label: g.querySelector('text')?.textContent })));
     assert.deepEqual(dimension, [{ pieces: 7, label: '100 pt' }]);
+  },
+
+  async 'the plate moved under its dimension is measured again, each step undone and redone'(page) {
+    await openDrawing(page, 'plate.svg', PLATE);
+    await page.waitForSelector('[data-art] >> nth=1', { state: 'attached' });
+    const shown = () => page.$eval('#drawing', (svg) => svg.innerHTML);
+    const label = () => page.$eval('g[data-layer="Dimensions"] text', (t) => t.textContent);
+    const key = async (keys) => {
+      await page.keyboard.press(keys);
+      await settled(page);
+    };
+    await page.click('#palette button[data-tool="segment"]');
+    await at(page, 'click', 100, 100);
+    await at(page, 'click', 200, 100);
+    assert.equal(await label(), '100 pt');
+    const dimensioned = await shown();
+
+    await page.click('#palette button[data-tool="select"]');
+    await at(page, 'down', 80, 50);
+    await at(page, 'move', 70, 50);
+    await at(page, 'move', 60, 50);
+    await at(page, 'up', 60, 50);
+    assert.equal(await page.textContent('#undo'), 'Annuler Déplacement');
+    // Its bounding box, and a square on each of its four anchors.
+    assert.equal(await page.$$eval('#selection-marks rect', (boxes) => boxes.length), 1);
+    assert.equal(await page.$$eval('#overlay #selection rect', (anchors) => anchors.length), 4);
+    const moved = await shown();
+    await page.click('#palette button[data-tool="segment"]');
+    await at(page, 'click', 115, 112);
+    assert.equal(await label(), '120 pt');
+
+    await key('Control+z');
+    await key('Control+z');
+    assert.equal(await shown(), dimensioned);
+    assert.equal(await label(), '100 pt');
+    assert.equal(await page.textContent('#redo'), 'Rétablir Déplacement');
+    await key('Control+Shift+z');
+    assert.equal(await shown(), moved);
+
+    await page.click('#palette button[data-tool="select"]');
+    await at(page, 'click', 40, 75);
+    await key('Delete');
+    assert.equal(await page.$$eval('g[data-layer="Calque 1"] > *', (art) => art.length), 1);
+    await page.click('#undo');
+    await settled(page);
+    assert.equal(await page.$$eval('g[data-layer="Calque 1"] > *', (art) => art.length), 2);
+    assert.equal(await page.textContent('#undo'), 'Annuler Déplacement');
   },
 
   async 'a refusal is shown as a modal alert with its exact text'(page) {
