@@ -21,7 +21,7 @@ const std::string kParts =
     "startup\ntool segment\nclick 100 100\nclick 200 100\n";
 
 json Layers(const std::string& file) {
-    return json::parse(ReadFile(file))["layers"];
+    return json::parse(FileText(file))["layers"];
 }
 
 std::string Label(const json& dump) {
@@ -41,13 +41,13 @@ TEST(UndoRedo, AMovedPartIsMeasuredAgainAndEveryStepComesBackExactly) {
                          "\nundo\nundo\ndump " + undone + "\nredo\ndump " + redone + "\n");
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
     EXPECT_EQ(s.dump["alerts"], json::array());
-    EXPECT_EQ(Label(json::parse(ReadFile(dimensioned))), "100 pt");
-    EXPECT_EQ(Label(json::parse(ReadFile(rebuilt))), "130 pt");
-    EXPECT_EQ(json::parse(ReadFile(rebuilt))["undo"], "Annuler Outil Segment");
-    EXPECT_EQ(json::parse(ReadFile(moved))["undo"], "Annuler Déplacement");
+    EXPECT_EQ(Label(json::parse(FileText(dimensioned))), "100 pt");
+    EXPECT_EQ(Label(json::parse(FileText(rebuilt))), "130 pt");
+    EXPECT_EQ(json::parse(FileText(rebuilt))["undo"], "Annuler Outil Segment");
+    EXPECT_EQ(json::parse(FileText(moved))["undo"], "Annuler Déplacement");
 
     EXPECT_EQ(Layers(undone), Layers(dimensioned));
-    EXPECT_EQ(json::parse(ReadFile(undone))["redo"], "Rétablir Déplacement");
+    EXPECT_EQ(json::parse(FileText(undone))["redo"], "Rétablir Déplacement");
     EXPECT_EQ(Layers(redone), Layers(moved));
     EXPECT_EQ(s.dump["undo"], "Annuler Déplacement");
     EXPECT_EQ(s.dump["redo"], "Rétablir Outil Segment");
@@ -68,8 +68,8 @@ TEST(UndoRedo, ADeletionIsUndoneWithTheArtAndItsSelection) {
     auto s = RunScenario(kParts + "tool select\nclick 115 112\ndump " + before +
                          "\nkey delete\ndump " + deleted + "\nundo\n");
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    EXPECT_EQ(*LayerArt(json::parse(ReadFile(deleted)), "Dimensions"), json::array());
-    EXPECT_EQ(json::parse(ReadFile(deleted))["undo"], "Annuler Suppression");
+    EXPECT_EQ(*LayerArt(json::parse(FileText(deleted)), "Dimensions"), json::array());
+    EXPECT_EQ(json::parse(FileText(deleted))["undo"], "Annuler Suppression");
     EXPECT_EQ(s.dump["layers"], Layers(before));
     EXPECT_EQ(OnlyGroup(s.dump)["art"][0]["selected"], true);
 }
