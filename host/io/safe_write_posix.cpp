@@ -16,9 +16,6 @@ namespace host {
 
 namespace {
 
-// Bytes handed to the system at once.
-constexpr std::size_t kWriteBuffer = std::size_t{1} << 20;
-
 // The permission bits a new file gets: what the shell's `>` would give it.
 mode_t NewFileMode() {
     std::ifstream status("/proc/self/status");
@@ -83,21 +80,8 @@ bool SafeFile::Open(const std::string& path, std::string* error) {
     return true;
 }
 
-void SafeFile::Write(const void* bytes, std::size_t size) {
-    if (fd_ < 0 || writeErrno_ != 0) return;
-    const char* from = static_cast<const char*>(bytes);
-    if (buffer_.size() + size > kWriteBuffer && !Flush()) return;
-    if (size >= kWriteBuffer) {
-        if (!WriteAll(fd_, from, size)) writeErrno_ = errno;
-        return;
-    }
-    buffer_.insert(buffer_.end(), from, from + size);
-}
-
-bool SafeFile::Flush() {
-    if (!buffer_.empty() && !WriteAll(fd_, buffer_.data(), buffer_.size())) writeErrno_ = errno;
-    buffer_.clear();
-    return writeErrno_ == 0;
+bool SafeFile::WriteOut(const char* bytes, std::size_t size) {
+    return WriteAll(fd_, bytes, size);
 }
 
 bool SafeFile::Commit(std::string* error) {
@@ -168,13 +152,6 @@ bool SafeFile::Fail(const std::string& what, int reason, std::string* message) {
 SafeFile::~SafeFile() {
     if (fd_ >= 0) ::close(fd_);
     if (!temporary_.empty()) ::unlink(temporary_.c_str());
-}
-
-bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string* error) {
-    SafeFile file;
-    if (!file.Open(path, error)) return false;
-    file.Write(bytes.data(), bytes.size());
-    return file.Commit(error);
 }
 
 }  // namespace host
