@@ -1,7 +1,8 @@
 # The stand-in host for Windows: quill.exe from the same sources as on Linux, linked
 # statically with FreeType and pugixml built from Debian's sources (build-sources/, see
 # scripts/fetch_windows_sources.sh) and nlohmann-json's headers. What only Linux has stays
-# out: the browser server and librsvg pictures. Each *_posix.cpp has a *_win32.cpp twin.
+# out: the browser server and librsvg pictures, and the *_posix.cpp files, whose Windows
+# sides are the *_win32.cpp files.
 set(QUILL_SOURCES_DIR ${QUILL_ROOT}/build-sources)
 
 # FreeType as the Linux host's, without the compressed-font and PNG-glyph extras that text
