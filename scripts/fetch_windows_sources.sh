@@ -10,8 +10,8 @@ for package in freetype pugixml; do
   [ -f "$package/.unpacked" ] && continue
   rm -rf "$package" "$package".download
   mkdir "$package".download
-  (cd "$package".download && apt-get source -qq --download-only "$package" >/dev/null 2>&1 ||
-    apt-get source --download-only "$package")
+  (cd "$package".download && apt-get source -qq --download-only "$package")
+  # apt has checked the files against the archive's signed index already.
   dpkg-source --no-check -x "$package".download/*.dsc "$package" >/dev/null
   rm -rf "$package".download ./*.tar.*
   touch "$package/.unpacked"
