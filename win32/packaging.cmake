@@ -22,6 +22,8 @@ ExternalProject_Add(quill_win32
     -DCMAKE_BUILD_TYPE=Release
     -DQUILL_PACK_RESOURCES=$<TARGET_FILE:quill_pack_resources>
     -DQUILL_MAKE_ICON=$<TARGET_FILE:quill_make_icon>
+    -DCMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER}
+    -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
   BUILD_COMMAND ${CMAKE_COMMAND} --build ${QUILL_WIN32_DIR} -j 2
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
@@ -34,6 +36,28 @@ if(QUILL_HOST)
   add_test(NAME Win32.PluginLoadsWithItsResources
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh ${QUILL_WIN32_DIR}/load_plugin.exe
       ${QUILL_WIN32_DIR}/Quill.aip)
+  set(wine_environment "WINEPREFIX=${QUILL_WIN32_DIR}/wine;WINEDEBUG=-all")
   set_tests_properties(Win32.PluginLoadsWithItsResources PROPERTIES SKIP_RETURN_CODE 77
-    ENVIRONMENT "WINEPREFIX=${QUILL_WIN32_DIR}/wine;WINEDEBUG=-all")
+    ENVIRONMENT "${wine_environment}" FIXTURES_REQUIRED wine_prefix)
+  # Wine makes its prefix once, before the programs that share it start.
+  add_test(NAME Win32.WinePrefix COMMAND sh -c "wineboot -i >/dev/null 2>&1; exit 0")
+  set_tests_properties(Win32.WinePrefix PROPERTIES FIXTURES_SETUP wine_prefix
+    ENVIRONMENT "${wine_environment}")
+
+  # The sessions on the DLL under wine: the examples' dumps against the Linux host's, the
+  # scenario tests and the failure sweep built for Windows.
+  set(run_sessions ${CMAKE_CURRENT_LIST_DIR}/run_sessions_under_wine.sh)
+  add_test(NAME Win32.ExampleSessionsMatchLinux COMMAND ${run_sessions} examples
+    ${QUILL_WIN32_DIR} $<TARGET_FILE:quill> ${PROJECT_SOURCE_DIR}/examples)
+  add_test(NAME Win32.ScenarioSessions COMMAND ${run_sessions} gtest ${QUILL_WIN32_DIR}
+    quill_scenario_tests.exe)
+  add_test(NAME Win32.FailureSweep COMMAND ${run_sessions} gtest ${QUILL_WIN32_DIR}
+    quill_sweep_tests.exe)
+  add_test(NAME Win32.FontsMatchLinux COMMAND ${run_sessions} gtest ${QUILL_WIN32_DIR}
+    quill_font_tests.exe)
+  add_test(NAME Win32.HostFiles COMMAND ${run_sessions} gtest ${QUILL_WIN32_DIR}
+    quill_windows_file_tests.exe)
+  set_tests_properties(Win32.ExampleSessionsMatchLinux Win32.ScenarioSessions
+    Win32.FailureSweep Win32.FontsMatchLinux Win32.HostFiles PROPERTIES SKIP_RETURN_CODE 77 ENVIRONMENT "${wine_environment}"
+    FIXTURES_REQUIRED wine_prefix TIMEOUT 600)
 endif()

@@ -1,11 +1,11 @@
 #include "host/fonts/font_catalog.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <algorithm>
-#include <set>
+
+#include "host/fonts/system_fonts.h"
 
 namespace host {
 
@@ -19,63 +19,12 @@ struct FontCatalog::Library {
     }
 };
 
-namespace {
-
-std::string PatternString(FcPattern* pattern, const char* object) {
-    FcChar8* value = nullptr;
-    if (FcPatternGetString(pattern, object, 0, &value) != FcResultMatch || !value) return {};
-    return reinterpret_cast<const char*>(value);
-}
-
-std::vector<std::string> SystemFullNames() {
-    std::set<std::string> names;
-    FcPattern* pattern = FcPatternCreate();
-    FcObjectSet* objects = FcObjectSetBuild(FC_FULLNAME, nullptr);
-    FcFontSet* set = FcFontList(nullptr, pattern, objects);
-    if (set)
-        for (int i = 0; i < set->nfont; ++i) {
-            std::string name = PatternString(set->fonts[i], FC_FULLNAME);
-            if (!name.empty()) names.insert(name);
-        }
-    if (set) FcFontSetDestroy(set);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
-    return {names.begin(), names.end()};
-}
-
-/// The file and face index of the system font whose full name (or, for the fallback,
-/// family) is `name`; false when fontconfig has none of that name.
-bool FindFontFile(const char* object, const std::string& name, std::string* file, int* index) {
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, object, reinterpret_cast<const FcChar8*>(name.c_str()));
-    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_INDEX, FC_STYLE, nullptr);
-    FcFontSet* set = FcFontList(nullptr, pattern, objects);
-    bool found = false;
-    if (set && set->nfont > 0) {
-        // The regular style first, so that a family stands for its plain face.
-        int pick = 0;
-        for (int i = 0; i < set->nfont; ++i) {
-            std::string style = PatternString(set->fonts[i], FC_STYLE);
-            if (style == "Book" || style == "Regular") pick = i;
-        }
-        *file = PatternString(set->fonts[pick], FC_FILE);
-        if (FcPatternGetInteger(set->fonts[pick], FC_INDEX, 0, index) != FcResultMatch) *index = 0;
-        found = !file->empty();
-    }
-    if (set) FcFontSetDestroy(set);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
-    return found;
-}
-
-}  // namespace
-
 FontCatalog::FontCatalog() : library_(std::make_unique<Library>()) {}
 FontCatalog::~FontCatalog() = default;
 
 const std::vector<std::string>& FontCatalog::names() {
     if (!listed_) {
-        names_ = SystemFullNames();
+        names_ = SystemFontNames();
         listed_ = true;
     }
     return names_;
@@ -98,8 +47,8 @@ FontFace* FontCatalog::Face(const std::string& fullName) {
     FontFace* face = nullptr;
     std::string file;
     int index = 0;
-    if (library_->ft && (FindFontFile(FC_FULLNAME, fullName, &file, &index) ||
-                         FindFontFile(FC_FAMILY, kFallbackFontFamily, &file, &index))) {
+    if (library_->ft && (FindSystemFontFile(FontKey::FullName, fullName, &file, &index) ||
+                         FindSystemFontFile(FontKey::Family, kFallbackFontFamily, &file, &index))) {
         std::string key = file + "#" + std::to_string(index);
         auto& cached = facesByFile_[key];
         if (!cached) {

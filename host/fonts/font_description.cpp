@@ -1,10 +1,9 @@
 #include "host/fonts/font_description.h"
 
-#include <fontconfig/fontconfig.h>
+#include "host/fonts/system_fonts.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <map>
 #include <mutex>
 #include <string_view>
@@ -93,98 +92,32 @@ FontDescription DescribeMissingFont(const std::string& fullName) {
     return font;
 }
 
-int CssWeightOf(double fontconfigWeight) {
-    const double openType = FcWeightToOpenTypeDouble(fontconfigWeight);
-    const int hundreds = static_cast<int>(std::lround(openType / 100));
-    return std::clamp(hundreds, 1, 9) * 100;
-}
-
-FontSlant SlantOf(int fontconfigSlant) {
-    if (fontconfigSlant >= FC_SLANT_OBLIQUE) return FontSlant::Oblique;
-    return fontconfigSlant >= FC_SLANT_ITALIC ? FontSlant::Italic : FontSlant::Upright;
-}
-
-bool HasString(FcPattern* pattern, const char* object, const std::string& value) {
-    FcChar8* text = nullptr;
-    for (int i = 0; FcPatternGetString(pattern, object, i, &text) == FcResultMatch; ++i)
-        if (text && value == reinterpret_cast<const char*>(text)) return true;
-    return false;
-}
-
-// What fontconfig is asked for to find a face by family, weight and slant.
-FcPattern* MatchPattern(const std::string& family, int weight, FontSlant slant) {
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddDouble(pattern, FC_WEIGHT, FcWeightFromOpenTypeDouble(weight));
-    const int fontconfigSlant = slant == FontSlant::Italic    ? FC_SLANT_ITALIC
-                                : slant == FontSlant::Oblique ? FC_SLANT_OBLIQUE
-                                                              : FC_SLANT_ROMAN;
-    FcPatternAddInteger(pattern, FC_SLANT, fontconfigSlant);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    return pattern;
-}
-
-// Whether fontconfig, asked for the family in that weight and slant, gives the face of
+// Whether the system, asked for the family in that weight and slant, gives the face of
 // that full name.
 bool ResolvesTo(const FontDescription& font, const std::string& fullName) {
-    FcPattern* pattern = MatchPattern(font.family, font.weight, font.slant);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    const bool same = match && HasString(match, FC_FULLNAME, fullName);
-    if (match) FcPatternDestroy(match);
-    FcPatternDestroy(pattern);
-    return same;
+    const std::vector<std::string> names = MatchSystemFont(font.family, font.weight, font.slant);
+    return std::find(names.begin(), names.end(), fullName) != names.end();
 }
 
 // The installed face of that full name: its families, weight and slant.
 bool DescribeInstalledFont(const std::string& fullName, FontDescription* font) {
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FULLNAME, reinterpret_cast<const FcChar8*>(fullName.c_str()));
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_WEIGHT, FC_SLANT, nullptr);
-    FcFontSet* set = FcFontList(nullptr, pattern, objects);
-    const bool found = set && set->nfont > 0;
-    if (found) {
-        FcPattern* face = set->fonts[0];
-        double weight = FC_WEIGHT_REGULAR;
-        int slant = FC_SLANT_ROMAN;
-        FcPatternGetDouble(face, FC_WEIGHT, 0, &weight);
-        FcPatternGetInteger(face, FC_SLANT, 0, &slant);
-        font->weight = CssWeightOf(weight);
-        font->slant = SlantOf(slant);
-        font->installed = true;
-        // A face may belong to several families ("DejaVu Sans", "DejaVu Sans Condensed"):
-        // the first that leads back to it, else the first.
-        std::vector<std::string> families;
-        FcChar8* family = nullptr;
-        for (int i = 0; FcPatternGetString(face, FC_FAMILY, i, &family) == FcResultMatch; ++i)
-            if (family) families.emplace_back(reinterpret_cast<const char*>(family));
-        font->family = families.empty() ? fullName : families.front();
-        for (const std::string& candidate : families) {
-            FontDescription tried = *font;
-            tried.family = candidate;
-            if (ResolvesTo(tried, fullName)) {
-                font->family = candidate;
-                break;
-            }
+    SystemFace face;
+    if (!FindSystemFace(fullName, &face)) return false;
+    font->weight = face.weight;
+    font->slant = face.slant;
+    font->installed = true;
+    // A face may belong to several families ("DejaVu Sans", "DejaVu Sans Condensed"):
+    // the first that leads back to it, else the first.
+    font->family = face.families.empty() ? fullName : face.families.front();
+    for (const std::string& candidate : face.families) {
+        FontDescription tried = *font;
+        tried.family = candidate;
+        if (ResolvesTo(tried, fullName)) {
+            font->family = candidate;
+            break;
         }
     }
-    if (set) FcFontSetDestroy(set);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
-    return found;
-}
-
-bool FamilyInstalled(const std::string& family) {
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
-    FcFontSet* set = FcFontList(nullptr, pattern, objects);
-    const bool installed = set && set->nfont > 0;
-    if (set) FcFontSetDestroy(set);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
-    return installed;
+    return true;
 }
 
 bool BeginsWithFamily(const std::string& name, const std::string& family) {
@@ -194,15 +127,7 @@ bool BeginsWithFamily(const std::string& name, const std::string& family) {
 // The full name of the face fontconfig gives for the family, weight and slant; the one
 // that begins with the family when the face has several ("C059-Bold", "C059 Bold").
 std::string MatchedFullName(const std::string& family, int weight, FontSlant slant) {
-    FcPattern* pattern = MatchPattern(family, weight, slant);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    std::vector<std::string> names;
-    FcChar8* text = nullptr;
-    for (int i = 0; match && FcPatternGetString(match, FC_FULLNAME, i, &text) == FcResultMatch; ++i)
-        if (text) names.emplace_back(reinterpret_cast<const char*>(text));
-    if (match) FcPatternDestroy(match);
-    FcPatternDestroy(pattern);
+    const std::vector<std::string> names = MatchSystemFont(family, weight, slant);
     auto best = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
         return BeginsWithFamily(name, family);
     });
@@ -241,7 +166,7 @@ std::string FullFontName(const std::vector<std::string>& families, int weight, F
     if (cached != known.end()) return cached->second;
     std::string name;
     for (const std::string& family : families)
-        if (FamilyInstalled(family)) {
+        if (SystemFamilyInstalled(family)) {
             name = MatchedFullName(family, weight, slant);
             if (!name.empty()) break;
         }

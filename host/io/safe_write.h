@@ -35,7 +35,12 @@ class SafeFile {
     ~SafeFile();
 
  private:
+    /// Bytes handed to the system at once.
+    static constexpr std::size_t kWriteBuffer = std::size_t{1} << 20;
+
     bool Flush();
+    /// Hands bytes to the system; false with `errno` set.
+    bool WriteOut(const char* bytes, std::size_t size);
     bool Fail(const std::string& what, int error, std::string* message);
     bool ReplaceInPlace(std::string* error);
 

@@ -1,7 +1,6 @@
 #include "host/loader/plugin_library.h"
 
-#include <dlfcn.h>
-
+#include "host/loader/library_code.h"
 #include "sdk/resources.h"
 
 namespace host {
@@ -13,13 +12,9 @@ PluginLibrary::~PluginLibrary() {
 bool PluginLibrary::Open(const std::string& path, std::string* error) {
     Close();
     path_ = path;
-    std::vector<std::uint8_t> section;
-    if (!ReadElfSection(path, kResourceSectionName, &section, error)) return false;
+    resources_ = ResourceArchive();
+    if (!ReadLibraryResources(path, &resources_, error)) return false;
     std::string why;
-    if (!resources_.Parse(section, &why)) {
-        *error = path + ": " + why;
-        return false;
-    }
     auto piplId = resources_.FirstId(kPIPLResourceType);
     if (!piplId) {
         *error = path + ": the resources hold no property list ('PIPL')";
@@ -33,17 +28,12 @@ bool PluginLibrary::Open(const std::string& path, std::string* error) {
 }
 
 bool PluginLibrary::LoadCode(std::string* error) {
-    // The path is made explicit so that dlopen never searches the library path.
-    std::string file = path_.find('/') == std::string::npos ? "./" + path_ : path_;
-    handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle_) {
-        const char* why = dlerror();
-        *error = path_ + ": cannot be loaded: " + (why ? why : "unknown reason");
-        return false;
-    }
-    void* symbol = dlsym(handle_, properties_.linuxEntry.c_str());
+    handle_ = LoadLibraryCode(path_, error);
+    if (!handle_) return false;
+    const std::string& name = EntryPointName(properties_);
+    void* symbol = FindExport(handle_, name);
     if (!symbol) {
-        *error = path_ + ": no entry point \"" + properties_.linuxEntry + "\"";
+        *error = path_ + ": no entry point \"" + name + "\"";
         Close();
         return false;
     }
@@ -52,7 +42,7 @@ bool PluginLibrary::LoadCode(std::string* error) {
 }
 
 void PluginLibrary::Close() {
-    if (handle_) dlclose(handle_);
+    if (handle_) UnloadLibraryCode(handle_);
     handle_ = nullptr;
     entry_ = nullptr;
 }

@@ -18,6 +18,8 @@ class ResourceArchive {
 
     /// Parses an archive image; false with `error` set when it is malformed.
     bool Parse(const std::vector<std::uint8_t>& image, std::string* error);
+    /// Adds a resource read another way (a Windows library's own resources).
+    void Add(std::uint32_t type, std::int32_t id, std::vector<std::uint8_t> bytes);
     /// The resource's bytes, or nullptr when the archive has no such resource.
     const std::vector<std::uint8_t>* Find(std::uint32_t type, std::int32_t id) const;
     /// The id of the first resource of that type, if any (the property list has one).

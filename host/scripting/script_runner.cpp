@@ -1,6 +1,7 @@
 #include "host/scripting/script_runner.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "host/core/event_state.h"
 #include "host/core/plugins.h"
@@ -56,7 +57,10 @@ ScriptRunner::~ScriptRunner() {
 }
 
 std::string ScriptRunner::Resolve(const std::string& file) const {
-    if (file.empty() || file[0] == '/' || options_.baseDir.empty()) return file;
+    // A path from a root stands alone: "/tmp/a.svg", and on Windows "C:\\tmp\\a.svg" too.
+    if (file.empty() || std::filesystem::path(file).has_root_directory() ||
+        options_.baseDir.empty())
+        return file;
     return options_.baseDir + "/" + file;
 }
 

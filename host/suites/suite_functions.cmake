@@ -2,8 +2,8 @@
 # suite_functions.inc, so that a script naming a function its suite lacks is told so.
 # Each suite's name is the `#define k…Suite "NAME"` above its table of functions.
 # The basic suite, which every message carries, is declared in messages.h without a name.
-file(GLOB QUILL_SUITE_HEADERS ${PROJECT_SOURCE_DIR}/sdk/include/sdk/suites/*.h
-  ${PROJECT_SOURCE_DIR}/sdk/include/sdk/messages.h)
+get_filename_component(QUILL_SDK_HEADERS ${CMAKE_CURRENT_LIST_DIR}/../../sdk/include/sdk ABSOLUTE)
+file(GLOB QUILL_SUITE_HEADERS ${QUILL_SDK_HEADERS}/suites/*.h ${QUILL_SDK_HEADERS}/messages.h)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${QUILL_SUITE_HEADERS})
 set(QUILL_SUITE_FUNCTIONS "")
 foreach(header IN LISTS QUILL_SUITE_HEADERS)

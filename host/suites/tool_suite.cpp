@@ -3,6 +3,7 @@
 #include "host/core/event_state.h"
 #include "host/core/plugins.h"
 #include "host/core/registrations.h"
+#include "host/suites/key_state.h"
 #include "host/suites/suite_support.h"
 
 namespace host {
@@ -140,14 +141,9 @@ AIToolSuite toolSuite = {AddTool,         GetToolNumberFromName, GetToolHandleFr
 SuiteTable toolTable(kAIToolSuite, kAIToolSuiteVersion, &toolSuite);
 
 ASErr AIAPI GetKeyState(int32_t virtualKey, AIBoolean* down) {
-    return HostCall(kAIKeyboardStateSuite, "GetKeyState", [&](Host& host) -> AIErr {
+    return HostCall(kAIKeyboardStateSuite, "GetKeyState", [&](Host&) -> AIErr {
         if (!down) return kBadParameterErr;
-        const auto& keys = host.event().keysDown;
-        bool held = keys.count(virtualKey) != 0;
-        // Either shift key is the shift key.
-        if (virtualKey == kVirtualKeyShift)
-            held = held || keys.count(kVirtualKeyLeftShift) || keys.count(kVirtualKeyRightShift);
-        *down = held;
+        *down = HostKeyHeld(virtualKey);
         return kNoErr;
     });
 }
