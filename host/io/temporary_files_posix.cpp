@@ -8,42 +8,18 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <random>
 #include <string_view>
+
+#include "host/io/temporary_names.h"
 
 namespace host {
 
 namespace {
 
 constexpr int kMostLinksFollowed = 40;  // as the system's own path lookup
-constexpr std::string_view kTemporarySuffix = ".quill-tmp";
 
 std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string RandomWord() {
-    static thread_local std::mt19937_64 generator{std::random_device{}()};
-    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string word;
-    for (int i = 0; i < 12; ++i) word += kDigits[generator() % (sizeof kDigits - 1)];
-    return word;
-}
-
-// The process of a temporary named ".NAME.PID-RANDOM.quill-tmp", or 0.
-pid_t OwnerOf(std::string_view entry, std::string_view prefix) {
-    if (entry.size() <= prefix.size() + kTemporarySuffix.size() ||
-        entry.substr(0, prefix.size()) != prefix ||
-        entry.substr(entry.size() - kTemporarySuffix.size()) != kTemporarySuffix)
-        return 0;
-    pid_t pid = 0;
-    for (const char c : entry.substr(prefix.size())) {
-        if (c == '-') return pid;
-        if (c < '0' || c > '9' || pid > 4'000'000) return 0;
-        pid = pid * 10 + (c - '0');
-    }
-    return 0;
+    return LastNameOf(path, "/");
 }
 
 }  // namespace
@@ -77,7 +53,7 @@ int CreateTemporaryBeside(const std::string& target, std::string* temporary) {
     const std::string stem =
         FolderOf(target) + "/." + NameOf(target) + "." + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *temporary = stem + RandomWord() + std::string(kTemporarySuffix);
+        *temporary = stem + RandomTemporaryWord() + std::string(kTemporarySuffix);
         const int fd =
             ::open(temporary->c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -91,7 +67,7 @@ void RemoveStaleTemporaries(const std::string& target) {
     if (!dir) return;
     const std::string prefix = "." + NameOf(target) + ".";
     while (const dirent* entry = ::readdir(dir)) {
-        const pid_t owner = OwnerOf(entry->d_name, prefix);
+        const auto owner = static_cast<pid_t>(TemporaryOwner(entry->d_name, prefix));
         // A process that still runs may be writing it; one that ended never will.
         if (owner <= 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno != ESRCH) continue;
         const std::string path = folder + "/" + entry->d_name;

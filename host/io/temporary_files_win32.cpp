@@ -5,16 +5,14 @@
 #include <windows.h>
 
 #include <cerrno>
-#include <random>
 #include <string_view>
 
 #include "host/io/temporary_files.h"
+#include "host/io/temporary_names.h"
 
 namespace host {
 
 namespace {
-
-constexpr std::string_view kTemporarySuffix = ".quill-tmp";
 
 // Either slash separates folders on Windows.
 std::size_t LastSeparator(const std::string& path) {
@@ -22,31 +20,7 @@ std::size_t LastSeparator(const std::string& path) {
 }
 
 std::string NameOf(const std::string& path) {
-    const auto slash = LastSeparator(path);
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string RandomWord() {
-    static thread_local std::mt19937_64 generator{std::random_device{}()};
-    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string word;
-    for (int i = 0; i < 12; ++i) word += kDigits[generator() % (sizeof kDigits - 1)];
-    return word;
-}
-
-// The process of a temporary named ".NAME.PID-RANDOM.quill-tmp", or 0.
-DWORD OwnerOf(std::string_view entry, std::string_view prefix) {
-    if (entry.size() <= prefix.size() + kTemporarySuffix.size() ||
-        entry.substr(0, prefix.size()) != prefix ||
-        entry.substr(entry.size() - kTemporarySuffix.size()) != kTemporarySuffix)
-        return 0;
-    DWORD pid = 0;
-    for (const char c : entry.substr(prefix.size())) {
-        if (c == '-') return pid;
-        if (c < '0' || c > '9' || pid > 400'000'000) return 0;
-        pid = pid * 10 + static_cast<DWORD>(c - '0');
-    }
-    return 0;
+    return LastNameOf(path, "/\\");
 }
 
 bool ProcessRuns(DWORD pid) {
@@ -75,7 +49,7 @@ int CreateTemporaryBeside(const std::string& target, std::string* temporary) {
     const std::string stem = FolderOf(target) + "/." + NameOf(target) + "." +
                              std::to_string(GetCurrentProcessId()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *temporary = stem + RandomWord() + std::string(kTemporarySuffix);
+        *temporary = stem + RandomTemporaryWord() + std::string(kTemporarySuffix);
         const int fd =
             _open(temporary->c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
                   _S_IREAD | _S_IWRITE);
@@ -91,7 +65,7 @@ void RemoveStaleTemporaries(const std::string& target) {
     HANDLE search = FindFirstFileA((folder + "/" + prefix + "*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        const DWORD owner = OwnerOf(entry.cFileName, prefix);
+        const auto owner = static_cast<DWORD>(TemporaryOwner(entry.cFileName, prefix));
         // A process that still runs may be writing it; one that ended never will.
         if (owner == 0 || owner == GetCurrentProcessId() || ProcessRuns(owner)) continue;
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
