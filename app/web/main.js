@@ -2,6 +2,7 @@
 // opening and saving. Everything the tools see goes to this tab's session on the server.
 import { Connection } from './connection.js';
 import { Drawing } from './drawing.js';
+import { Zoom } from './zoom.js';
 import { RESTARTED_SESSION, WorkKeeping, replaceTabSessionId, tabSessionId } from './work_keeping.js';
 
 const $ = (id) => document.getElementById(id);
@@ -9,6 +10,7 @@ const scroller = $('scroller'), sheet = $('sheet');
 const drawing = new Drawing(sheet, $('drawing'), $('overlay'), $('selection-marks'));
 const connection = new Connection(tabSessionId(), applyChanges, showMessage, sessionGone);
 const work = new WorkKeeping($('open-file'));
+const zoom = new Zoom(scroller, drawing, (event) => connection.send(event), $('zoom-box'));
 const cursors = new Map();
 // What the page shows of its work, for anyone watching it (the browser tests).
 window.quill = { applied: 0, tool: null, cursor: null, messages: [], undo: null, redo: null };
@@ -24,7 +26,7 @@ window.quill.onSocket = () => connection.socket !== null;
 const KEYS = { ShiftLeft: 'lshift', ShiftRight: 'rshift', AltLeft: 'alt', AltRight: 'alt',
   ControlLeft: 'ctrl', ControlRight: 'ctrl', Space: 'space', Escape: 'esc' };
 const held = new Set();
-let pressed = false, panning = null, zoomBox = null, zoomBoxArmed = false;
+let pressed = false, panning = null;
 
 function showMessage(text) {
   $('message').textContent = text;
@@ -83,7 +85,9 @@ async function setCursor(id) {
 }
 
 function applyChanges(changes, started) {
+  if (changes.reset) zoom.forget();
   drawing.apply(changes);
+  if (changes.view) zoom.viewShown();
   work.note(changes);
   if (changes.tools) buildPalette(changes.tools);
   if ('tool' in changes) {
@@ -149,8 +153,8 @@ sheet.addEventListener('pointerdown', (e) => {
   scroller.focus({ preventScroll: true });
   if (e.button === 1) {
     panning = { x: e.clientX, y: e.clientY, left: scroller.scrollLeft, top: scroller.scrollTop };
-  } else if (e.button === 0 && zoomBoxArmed) {
-    zoomBox = { from: sheetPlace(e), to: sheetPlace(e) };
+  } else if (e.button === 0 && zoom.startBox(sheetPlace(e))) {
+    // the rectangle follows the pointer
   } else if (e.button === 0) {
     pressed = true;
     sendPointer('down', e);
@@ -167,9 +171,9 @@ sheet.addEventListener(MOVE, (e) => {
   if (panning) {
     scroller.scrollLeft = panning.left - (e.clientX - panning.x);
     scroller.scrollTop = panning.top - (e.clientY - panning.y);
-  } else if (zoomBox) {
-    zoomBox.to = sheetPlace(e);
-    const r = $('zoom-rect'), { from, to } = zoomBox;
+  } else if (zoom.box) {
+    zoom.box.to = sheetPlace(e);
+    const r = $('zoom-rect'), { from, to } = zoom.box;
     Object.assign(r.style, { left: `${Math.min(from.x, to.x)}px`, top: `${Math.min(from.y, to.y)}px`,
       width: `${Math.abs(to.x - from.x)}px`, height: `${Math.abs(to.y - from.y)}px` });
     r.hidden = false;
@@ -181,8 +185,8 @@ sheet.addEventListener(MOVE, (e) => {
 sheet.addEventListener('pointerup', (e) => {
   if (e.button === 1 && panning) {
     panning = null;
-  } else if (e.button === 0 && zoomBox) {
-    finishZoomBox();
+  } else if (e.button === 0 && zoom.box) {
+    zoom.finishBox($('zoom-rect'));
   } else if (e.button === 0 && pressed) {
     pressed = false;
     sendPointer('up', e);
@@ -219,7 +223,22 @@ for (const which of ['undo', 'redo'])
     scroller.focus();
   });
 
-window.addEventListener('keydown', (e) => editKey(e) || keyEvent(e, true));
+// The view's keys: Ctrl+0 fits the drawing to the window, Ctrl+1 shows it at real size,
+// Escape leaves the zoom rectangle. An open dialog keeps the keys: Escape closes it.
+function viewKey(e) {
+  if (document.querySelector('dialog[open]')) return true;
+  const command = e.ctrlKey || e.metaKey;
+  if (command && ['Digit0', 'Numpad0'].includes(e.code) && drawing.view) zoom.fit();
+  else if (command && ['Digit1', 'Numpad1'].includes(e.code) && drawing.view) zoom.realSize();
+  else if (e.code === 'Escape' && zoom.armed) {
+    zoom.arm(false);
+    $('zoom-rect').hidden = true;
+  } else return false;
+  e.preventDefault();
+  return true;
+}
+
+window.addEventListener('keydown', (e) => viewKey(e) || editKey(e) || keyEvent(e, true));
 window.addEventListener('keyup', (e) => keyEvent(e, false));
 window.addEventListener('blur', () => {
   if (!held.size) return;
@@ -227,48 +246,17 @@ window.addEventListener('blur', () => {
   connection.send({ type: 'key', keys: [] });
 });
 
-// --- zoom: Ctrl + wheel about the pointer, or a rectangle dragged ------------------------
-
-function zoomTo(zoom, point, place) {
-  const before = drawing.view.zoom;
-  connection.send({ type: 'zoom', zoom });
-  // Once the view is answered, the point goes back under the same place of the window.
-  const follow = () => {
-    if (drawing.view.zoom === before && zoom !== before) return requestAnimationFrame(follow);
-    const at = drawing.placeOf(point);
-    scroller.scrollLeft = at.x - place.x;
-    scroller.scrollTop = at.y - place.y;
-  };
-  requestAnimationFrame(follow);
-}
+// --- zoom: Ctrl + wheel about the pointer, fit, real size, or a rectangle dragged ------
 
 scroller.addEventListener('wheel', (e) => {
   if (!e.ctrlKey || !drawing.view) return;
   e.preventDefault();
-  const place = sheetPlace(e);
-  const point = drawing.pointAt(place.x, place.y);
-  const box = scroller.getBoundingClientRect();
-  zoomTo(drawing.view.zoom * (e.deltaY < 0 ? 1.25 : 0.8), point,
-    { x: e.clientX - box.left, y: e.clientY - box.top });
+  zoom.wheel(e);
 }, { passive: false });
 
-$('zoom-box').addEventListener('click', () => {
-  zoomBoxArmed = !zoomBoxArmed;
-  $('zoom-box').setAttribute('aria-pressed', zoomBoxArmed);
-});
-
-function finishZoomBox() {
-  const { from, to } = zoomBox;
-  zoomBox = null;
-  zoomBoxArmed = false;
-  $('zoom-box').setAttribute('aria-pressed', false);
-  $('zoom-rect').hidden = true;
-  const width = Math.abs(to.x - from.x), height = Math.abs(to.y - from.y);
-  if (width < 4 || height < 4) return;
-  const factor = Math.min(scroller.clientWidth / width, scroller.clientHeight / height);
-  const corner = drawing.pointAt(Math.min(from.x, to.x), Math.min(from.y, to.y));
-  zoomTo(drawing.view.zoom * factor, corner, { x: 0, y: 0 });
-}
+$('zoom-box').addEventListener('click', () => zoom.arm(!zoom.armed));
+$('zoom-fit').addEventListener('click', () => drawing.view && zoom.fit());
+$('zoom-real').addEventListener('click', () => drawing.view && zoom.realSize());
 
 // --- files ---------------------------------------------------------------------------------
 
@@ -280,6 +268,8 @@ async function openFile(file) {
   }
   $('message').textContent = '';
   applyChanges(changes);
+  // A drawing just opened is shown whole.
+  zoom.fit();
 }
 
 $('open-file').addEventListener('change', (e) => {

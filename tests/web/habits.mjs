@@ -1,0 +1,131 @@
+// Browser tests of the page's drawing-program habits in `quill serve`: fit and real size,
+// Ctrl + wheel about the pointer, Escape, the drawing's name, the pointer leaving.
+//   node tests/web/habits.mjs --quill build/quill
+import assert from 'node:assert/strict';
+import { LINE, argument, at, launchBrowser, openDrawing, openPage, screenPoint, settled, startServer } from './harness.mjs';
+
+const quill = argument('--quill', 'build/quill');
+// A sheet far larger than the window at real size.
+const LARGE = LINE.replace('width="300pt" height="300pt" viewBox="0 0 300 300"',
+  'width="3000pt" height="2000pt" viewBox="0 0 3000 2000"');
+
+async function openShown(page, name, text) {
+  await openDrawing(page, name, text);
+  await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
+  await settled(page);
+}
+
+const zoomOf = (page) => page.evaluate(() => window.quillView().zoom);
+const waitZoom = (page, zoom) => page.waitForFunction((z) => Math.abs(window.quillView().zoom - z) < 1e-3 * z, zoom);
+
+// How the sheet lies in the window: whole, and touching its width or its height.
+async function shownWhole(page) {
+  return page.evaluate(() => {
+    const scroller = document.getElementById('scroller'), sheet = document.getElementById('sheet');
+    const w = sheet.offsetWidth, h = sheet.offsetHeight;
+    const inside = w <= scroller.clientWidth && h <= scroller.clientHeight;
+    const touching = scroller.clientWidth - w < 8 || scroller.clientHeight - h < 8;
+    return inside && touching;
+  });
+}
+
+// The document point under a place of the screen.
+function documentPoint(page, place) {
+  return page.evaluate(({ x, y }) => {
+    const v = window.quillView(), box = document.getElementById('sheet').getBoundingClientRect();
+    const k = 4 / 3;
+    return { x: v.originH + (x - box.left) / k / v.zoom, y: v.originV - (y - box.top) / k / v.zoom };
+  }, place);
+}
+
+const cases = {
+  async 'an opened drawing is shown whole; "100 %", "Ajuster", Ctrl+1 and Ctrl+0'(page) {
+    await openShown(page, 'grand.svg', LARGE);
+    await page.waitForFunction(() => window.quillView().zoom < 0.5);
+    await settled(page);
+    assert.ok(await shownWhole(page));
+    const fitted = await zoomOf(page);
+    await page.click('#zoom-real');
+    await waitZoom(page, 1);
+    assert.equal(await page.textContent('#zoom-level'), '100 %');
+    await page.click('#zoom-fit');
+    await waitZoom(page, fitted);
+    await page.click('#scroller', { position: { x: 5, y: 5 } });
+    await page.keyboard.press('Control+1');
+    await waitZoom(page, 1);
+    await page.keyboard.press('Control+0');
+    await waitZoom(page, fitted);
+    assert.ok(await shownWhole(page));
+  },
+
+  async 'Ctrl + wheel keeps the point under the pointer, notches quick or slow'(page) {
+    await openShown(page, 'grand.svg', LARGE);
+    await page.click('#zoom-real');
+    await waitZoom(page, 1);
+    await settled(page);
+    const pointer = { x: 500, y: 400 };
+    const point = await documentPoint(page, pointer);
+    const drift = async () => {
+      const p = await screenPoint(page, point.x, point.y);
+      return Math.hypot(p.x - pointer.x, p.y - pointer.y);
+    };
+    await page.mouse.move(pointer.x, pointer.y);
+    await page.keyboard.down('Control');
+    for (let i = 0; i < 4; i += 1) await page.mouse.wheel(0, -100);
+    await waitZoom(page, 1.25 ** 4);
+    await settled(page);
+    assert.ok(await drift() < 1.5, `${await drift()} px`);
+    for (const [notch, zoom] of [[100, 1.25 ** 3], [100, 1.25 ** 2], [-100, 1.25 ** 3]]) {
+      await page.mouse.wheel(0, notch);
+      await waitZoom(page, zoom);
+      await settled(page);
+      assert.ok(await drift() < 1.5, `${await drift()} px at zoom ${zoom}`);
+    }
+    await page.keyboard.up('Control');
+  },
+
+  async 'Escape closes an alert and leaves the zoom rectangle, whose button shows it is armed'(page) {
+    await openShown(page, 'line.svg', LINE);
+    await page.click('#palette button[data-tool="segment"]');
+    await at(page, 'click', 100, 100);
+    await at(page, 'click', 100, 100);
+    await page.waitForSelector('#alert[open]');
+    await page.keyboard.press('Escape');
+    await page.waitForSelector('#alert:not([open])', { state: 'attached' });
+    const pressed = () => page.getAttribute('#zoom-box', 'aria-pressed');
+    const colour = () => page.$eval('#zoom-box', (b) => getComputedStyle(b).backgroundColor);
+    const idle = await colour();
+    await page.click('#zoom-box');
+    assert.equal(await pressed(), 'true');
+    assert.notEqual(await colour(), idle);
+    await page.keyboard.press('Escape');
+    assert.equal(await pressed(), 'false');
+    // The mode is left: a drag is the tool's again, not a zoom.
+    const zoom = await zoomOf(page);
+    await at(page, 'down', 50, 50);
+    await at(page, 'move', 250, 250);
+    await at(page, 'up', 250, 250);
+    assert.equal(await zoomOf(page), zoom);
+  },
+};
+
+const server = await startServer(quill);
+const context = await launchBrowser(server.dir);
+let failures = 0;
+try {
+  for (const [name, test] of Object.entries(cases)) {
+    const page = await openPage(context, server.url);
+    try {
+      await test(page);
+      console.log(`ok   ${name}`);
+    } catch (e) {
+      failures += 1;
+      console.log(`FAIL ${name}\n${e.stack}`);
+    }
+    await page.close();
+  }
+} finally {
+  await context.close();
+  server.stop();
+}
+process.exit(failures ? 1 : 0);
