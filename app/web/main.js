@@ -2,6 +2,7 @@
 // opening and saving. Everything the tools see goes to this tab's session on the server.
 import { Connection } from './connection.js';
 import { Drawing } from './drawing.js';
+import { DrawingName } from './drawing_name.js';
 import { Zoom } from './zoom.js';
 import { RESTARTED_SESSION, WorkKeeping, replaceTabSessionId, tabSessionId } from './work_keeping.js';
 
@@ -11,6 +12,7 @@ const drawing = new Drawing(sheet, $('drawing'), $('overlay'), $('selection-mark
 const connection = new Connection(tabSessionId(), applyChanges, showMessage, sessionGone);
 const work = new WorkKeeping($('open-file'));
 const zoom = new Zoom(scroller, drawing, (event) => connection.send(event), $('zoom-box'));
+const drawingName = new DrawingName($('drawing-name'));
 const cursors = new Map();
 // What the page shows of its work, for anyone watching it (the browser tests).
 window.quill = { applied: 0, tool: null, cursor: null, messages: [], undo: null, redo: null };
@@ -49,7 +51,7 @@ $('gone-download').addEventListener('click', (e) => {
   const svg = new XMLSerializer().serializeToString($('drawing'));
   const link = document.createElement('a');
   link.href = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
-  link.download = 'dessin-affiché.svg';
+  link.download = drawingName.asShown;
   link.click();
   work.saved();
   setTimeout(() => URL.revokeObjectURL(link.href), 10000);
@@ -268,6 +270,7 @@ async function openFile(file) {
   }
   $('message').textContent = '';
   applyChanges(changes);
+  drawingName.set(file.name);
   // A drawing just opened is shown whole.
   zoom.fit();
 }
@@ -301,13 +304,14 @@ async function download(path, name) {
     showMessage(e.message);
   }
 }
-$('save').addEventListener('click', () => download('api/save', 'dessin.svg'));
-$('export-png').addEventListener('click', () => download('api/png', 'dessin.png'));
+$('save').addEventListener('click', () => download('api/save', drawingName.dimensioned));
+$('export-png').addEventListener('click', () => download('api/png', drawingName.picture));
 
 // A tab reloaded long after it went finds its session freed: it starts another.
 connection.state().catch((e) => {
   if (!e.gone) throw e;
   connection.session = replaceTabSessionId();
+  drawingName.set(null);
   return connection.state().then((state) => {
     showMessage(RESTARTED_SESSION);
     return state;

@@ -107,6 +107,23 @@ const cases = {
     await at(page, 'up', 250, 250);
     assert.equal(await zoomOf(page), zoom);
   },
+
+  async 'downloads are named after the drawing, whose name is in the title and the toolbar'(page) {
+    await openShown(page, 'plaque.svg', LINE);
+    const named = async (button) => {
+      const [file] = await Promise.all([page.waitForEvent('download'), page.click(button)]);
+      return file.suggestedFilename();
+    };
+    assert.equal(await named('#save'), 'plaque-cotes.svg');
+    assert.equal(await named('#export-png'), 'plaque.png');
+    assert.equal(await page.textContent('#drawing-name'), 'plaque.svg');
+    assert.match(await page.title(), /^plaque\.svg/);
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    assert.match(await page.title(), /^plaque\.svg/);
+    await openShown(page, 'plaque-cotes.svg', LINE);
+    assert.equal(await named('#save'), 'plaque-cotes.svg');
+  },
 };
 
 const server = await startServer(quill);
