@@ -195,6 +195,10 @@ sheet.addEventListener('pointerup', (e) => {
   }
 });
 sheet.addEventListener('auxclick', (e) => e.preventDefault());
+scroller.addEventListener('pointerleave', () => {
+  if (!pressed && !panning && !zoom.box) scroller.classList.add('away');
+});
+scroller.addEventListener('pointerenter', () => scroller.classList.remove('away'));
 
 function keyEvent(e, down) {
   const name = KEYS[e.code];

@@ -71,7 +71,13 @@ const cases = {
     };
     await page.mouse.move(pointer.x, pointer.y);
     await page.keyboard.down('Control');
-    for (let i = 0; i < 4; i += 1) await page.mouse.wheel(0, -100);
+    // Four notches in one go, before the server answers any.
+    await page.evaluate(({ x, y }) => {
+      for (let i = 0; i < 4; i += 1) {
+        document.getElementById('sheet').dispatchEvent(new WheelEvent('wheel',
+          { clientX: x, clientY: y, deltaY: -100, ctrlKey: true, bubbles: true, cancelable: true }));
+      }
+    }, pointer);
     await waitZoom(page, 1.25 ** 4);
     await settled(page);
     assert.ok(await drift() < 1.5, `${await drift()} px`);
@@ -123,6 +129,28 @@ const cases = {
     assert.match(await page.title(), /^plaque\.svg/);
     await openShown(page, 'plaque-cotes.svg', LINE);
     assert.equal(await named('#save'), 'plaque-cotes.svg');
+  },
+
+  async 'the feedback goes when the pointer leaves the drawing, and comes back with it'(page) {
+    await openShown(page, 'line.svg', LINE);
+    await page.click('#palette button[data-tool="segment"]');
+    await at(page, 'move', 100, 100);
+    const feedback = () => page.$eval('#overlay', (o) =>
+      o.childElementCount > 0 && getComputedStyle(o).visibility === 'visible');
+    assert.ok(await feedback());
+    const bar = await page.locator('#zoom-level').boundingBox();
+    await page.mouse.move(bar.x + 2, bar.y + 2, { steps: 4 });
+    assert.equal(await feedback(), false);
+    await at(page, 'move', 100, 100);
+    assert.ok(await feedback());
+  },
+
+  async 'the toolbar wraps in a narrow window, every control on screen'(page) {
+    await page.setViewportSize({ width: 480, height: 700 });
+    await page.waitForSelector('#palette button');
+    const outside = await page.$$eval('#bar button, #bar label', (controls) =>
+      controls.filter((c) => c.getBoundingClientRect().right > window.innerWidth).map((c) => c.textContent));
+    assert.deepEqual(outside, []);
   },
 };
 
