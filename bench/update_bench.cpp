@@ -1,12 +1,17 @@
-// quill update on a drawing of 1,000 dimensions in millimetres (segments of the three
-// types, angles and circles in equal shares of a grid) whose measured paths were all
-// moved since: opening the drawing, starting the plug-in with the drawing's settings (and
-// again for each segment type), rebuilding every dimension through its tool's press, drag
-// and release, and writing the drawing. Reports the whole time and the time per dimension.
+// quill update on drawings of 250, 1,000 and 10,000 dimensions in millimetres (segments of the
+// three types, angles and circles in equal shares of a grid) whose measured paths were all moved
+// since: opening the drawing, starting the plug-in with the drawing's settings (and again for each
+// segment type), rebuilding every dimension through its tool's press, drag and release, and writing
+// the drawing. Reports the whole time and the time per dimension. The largest drawing also holds
+// 90,000 paths no dimension measures, beside the grid. With QUILL_UPDATE_BENCH_KEEP=FOLDER the
+// drawings, the updated drawings and the reports are left there, to compare.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "app/update/update_report.h"
@@ -20,9 +25,11 @@
 
 namespace {
 
-constexpr int kDimensions = 1000;
-constexpr int kColumns = 32;
+constexpr int kLeastColumns = 32;
 constexpr float kCell = 120;
+// The paths beside the grid: short strokes in cells of this size, this many to a row.
+constexpr float kFillerCell = 10;
+constexpr int kFillerColumns = 300;
 constexpr float kHandle = 0.5522847771644592f;  // a four-arc circle's handle, per radius
 // How far every measured path moves before the update, in points.
 constexpr float kMoveH = 3, kMoveV = 2;
@@ -92,12 +99,32 @@ bool UseSegmentType(host::Host& host, int type, std::string* error) {
     return host.StartPlugin(QUILL_DEFAULT_PLUGIN, error);
 }
 
+int ColumnsFor(int dimensions) {
+    return std::max(kLeastColumns, static_cast<int>(std::ceil(std::sqrt(dimensions))));
+}
+
+// Short strokes to the right of the grid, on a layer of their own.
+void AddFiller(host::Document& doc, float left, int count) {
+    doc.SetCurrentLayer(doc.AddLayerOnTop("Filler"));
+    doc.ReserveArt(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const float x = left + kFillerCell * static_cast<float>(i % kFillerColumns);
+        const float y = kFillerCell * static_cast<float>(i / kFillerColumns);
+        AddPath(doc, {Corner(x + 1, y + 1), Corner(x + 6, y + 4)}, false);
+    }
+}
+
 // Draws and dimensions the grid in millimetres, moves every measured path, saves the
 // drawing with its settings.
-bool MakeDrawing(const std::string& file, std::string* error) {
+bool MakeDrawing(const std::string& file, int dimensions, int filler, std::string* error) {
     host::Host host;
     host::SetCurrentHost(&host);
-    host.ReplaceDocument(std::make_unique<host::Document>(kColumns * kCell, kColumns * kCell));
+    const int columns = ColumnsFor(dimensions);
+    const float grid = static_cast<float>(columns) * kCell;
+    const float fillerWidth = filler > 0 ? kFillerCell * kFillerColumns : 0;
+    const float fillerHeight = kFillerCell * static_cast<float>(filler / kFillerColumns + 1);
+    host.ReplaceDocument(
+        std::make_unique<host::Document>(grid + fillerWidth, std::max(grid, fillerHeight)));
     host::Layer* paths = host.document().currentLayer();
     host.preferences().Put(host::kPluginPreferencePrefix, "UnitePrefs",
                            host::PreferenceValue::Integer(1));
@@ -106,13 +133,14 @@ bool MakeDrawing(const std::string& file, std::string* error) {
     // One pass per segment type; the angles and circles in the first.
     for (int type = 0; type < 3; ++type) {
         if (!UseSegmentType(host, type, error)) return false;
-        for (int i = 0; i < kDimensions; ++i) {
+        for (int i = 0; i < dimensions; ++i) {
             if (i % 3 == 0 ? (i / 3) % 3 != type : type != 0) continue;
             host.document().SetCurrentLayer(paths);
-            DimensionCell(host, i, kCell * static_cast<float>(i % kColumns) + 10,
-                          kCell * static_cast<float>(i / kColumns) + 10);
+            DimensionCell(host, i, kCell * static_cast<float>(i % columns) + 10,
+                          kCell * static_cast<float>(i / columns) + 10);
         }
     }
+    if (filler > 0) AddFiller(host.document(), grid, filler);
     for (const auto& art : paths->group()->children()) {
         std::vector<AIPathSegment> moved = art->segments;
         for (AIPathSegment& s : moved)
@@ -125,10 +153,23 @@ bool MakeDrawing(const std::string& file, std::string* error) {
     return saved;
 }
 
+void KeepReport(const std::string& file, const std::string& drawing,
+                const quill::update::UpdateRun& run) {
+    std::ofstream report(file);
+    report << (run.error.empty() ? quill::update::ReportJson(drawing, run.dimensions) : run.error)
+           << '\n';
+}
+
+// Arguments: the dimensions, the paths beside them.
 void BM_UpdateDrawing(benchmark::State& state) {
-    const std::string in = "/tmp/quill_update_bench.svg", out = "/tmp/quill_update_bench.out.svg";
+    const int dimensions = static_cast<int>(state.range(0));
+    const int filler = static_cast<int>(state.range(1));
+    const char* keep = std::getenv("QUILL_UPDATE_BENCH_KEEP");
+    const std::string folder = keep ? keep : "/tmp";
+    const std::string name = folder + "/quill_update_bench_" + std::to_string(dimensions);
+    const std::string in = name + ".svg", out = name + ".out.svg";
     std::string error;
-    if (!MakeDrawing(in, &error)) {
+    if (!MakeDrawing(in, dimensions, filler, &error)) {
         state.SkipWithError(error.c_str());
         return;
     }
@@ -147,10 +188,20 @@ void BM_UpdateDrawing(benchmark::State& state) {
     state.counters["in_mm"] = keptKind;
     state.counters["total_ms"] = ns / 1e6;
     state.counters["per_dimension_us"] = d.empty() ? 0 : ns / 1e3 / static_cast<double>(d.size());
+    if (keep) {
+        KeepReport(name + ".report.json", in, run);
+        return;
+    }
     std::remove(in.c_str());
     std::remove(out.c_str());
 }
-BENCHMARK(BM_UpdateDrawing)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_UpdateDrawing)
+    ->ArgNames({"dimensions", "paths_beside"})
+    ->Args({250, 0})
+    ->Args({1000, 0})
+    ->Args({10000, 90000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace
 

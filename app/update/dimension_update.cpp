@@ -89,7 +89,7 @@ bool ReachesTheLine(host::Host& host, const host::Art& line, const char* marker,
     if (CrossesOtherArt(host, line, p)) return false;
     const host::Hit press = host::HitTest(doc, index, p, kPressTolerance, kAllHitRequest, nullptr);
     for (std::string_view other : {tags::kSegmentMarker, tags::kAngleMarker, tags::kCircleMarker})
-        if (press.art && other != marker && press.art->FindTag(std::string(other))) return false;
+        if (press.art && other != marker && press.art->FindTag(other)) return false;
     return true;
 }
 

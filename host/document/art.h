@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -159,9 +160,9 @@ class Art {
         return parent_ && parent_->kind_ == ArtKind::CompoundPath ? parent_ : nullptr;
     }
 
-    const std::string* FindTag(const std::string& tagName) const;
-    void SetTag(const std::string& tagName, const std::string& value);
-    void RemoveTag(const std::string& tagName);
+    const std::string* FindTag(std::string_view tagName) const;
+    void SetTag(std::string_view tagName, const std::string& value);
+    void RemoveTag(std::string_view tagName);
 
  private:
     friend class Document;
@@ -174,6 +175,7 @@ class Art {
     std::vector<std::unique_ptr<Art>> children_;
     std::unique_ptr<PointText> text_;
     std::unique_ptr<KeptMarkup> kept_;
+    mutable std::uint32_t paintRank_ = 0;  // kept by the document with its paint order
     static const PointText& NoText();
 };
 

@@ -25,22 +25,22 @@ const PointText& Art::NoText() {
     return none;
 }
 
-const std::string* Art::FindTag(const std::string& tagName) const {
+const std::string* Art::FindTag(std::string_view tagName) const {
     for (const auto& [key, value] : tags)
         if (key == tagName) return &value;
     return nullptr;
 }
 
-void Art::SetTag(const std::string& tagName, const std::string& value) {
+void Art::SetTag(std::string_view tagName, const std::string& value) {
     for (auto& [key, existing] : tags)
         if (key == tagName) {
             existing = value;
             return;
         }
-    tags.emplace_back(tagName, value);
+    tags.emplace_back(std::string(tagName), value);
 }
 
-void Art::RemoveTag(const std::string& tagName) {
+void Art::RemoveTag(std::string_view tagName) {
     tags.erase(
         std::remove_if(tags.begin(), tags.end(), [&](const auto& t) { return t.first == tagName; }),
         tags.end());
@@ -66,6 +66,7 @@ Layer* Document::InsertLayer(std::size_t position, const std::string& title) {
     position = std::min(position, layers_.size());
     Layer* raw = layer.get();
     layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(layer));
+    TreeChanged();
     if (!current_) current_ = raw;
     changed_ = ChangedObjects{};
     changed_.everything = true;
@@ -82,6 +83,7 @@ bool Document::RemoveLayer(Layer* layer) {
     while (!group->children_.empty()) Dispose(group->children_.back().get());
     arts_.erase(group->id());
     layers_.erase(it);
+    TreeChanged();
     if (current_ == layer) current_ = layers_.back().get();
     changed_ = ChangedObjects{};
     changed_.everything = true;
@@ -159,6 +161,7 @@ Art* Document::Insert(std::unique_ptr<Art> art, const Placement& where) {
     std::size_t index = std::min(where.index, siblings.size());
     siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(index), std::move(art));
     if (recorder_) recorder_->ChildInserted(where.parent->id(), index);
+    TreeChanged();
     NoteRestacked(*where.parent);
     return raw;
 }
@@ -174,6 +177,7 @@ std::unique_ptr<Art> Document::Detach(Art* art) {
                                 static_cast<std::size_t>(it - siblings.begin()));
     siblings.erase(it);
     art->parent_ = nullptr;
+    TreeChanged();
     return owned;
 }
 

@@ -165,6 +165,11 @@ class Document {
     /// Calls f for every art (layer groups excluded) in paint order: bottom layer first,
     /// back to front, a group before its children.
     void ForEachArt(const std::function<void(Art&)>& f) const;
+    /// The same art in the same order, as a list kept until art is made, moved or removed
+    /// or a layer added or removed.
+    const std::vector<Art*>& ArtInPaintOrder() const;
+    /// 1 for the art painted first, growing with the paint order; for art in the document.
+    std::uint32_t PaintRank(const Art& art) const;
 
     /// The recorder told of every change from now on, or nullptr for none.
     void SetRecorder(ChangeRecorder* recorder) { recorder_ = recorder; }
@@ -205,6 +210,7 @@ class Document {
     void NoteChanged(const Art& art);
     void NoteSelectable(const Art& art);
     void NoteRestacked(const Art& parent);
+    void TreeChanged() { paintOrderKnown_ = false; }
 
     float width_, height_;
     FileSpace fileSpace_;
@@ -223,6 +229,8 @@ class Document {
     mutable std::vector<ObjectId> selectable_;
     mutable bool selectionKnown_ = false;
     std::uint64_t version_ = 0;
+    mutable std::vector<Art*> paintOrder_;
+    mutable bool paintOrderKnown_ = false;
 };
 
 /// A fresh identity, unique for the life of the process.

@@ -46,13 +46,12 @@ bool Matches(const Art& art, const AIMatchingArtRule& wanted) {
 
 std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtRule* rules, int count) {
     std::vector<Art*> found;
-    document.ForEachArt([&](Art& art) {
+    for (Art* art : document.ArtInPaintOrder())
         for (int i = 0; i < count; ++i)
-            if (Matches(art, rules[i])) {
-                found.push_back(&art);
-                return;
+            if (Matches(*art, rules[i])) {
+                found.push_back(art);
+                break;
             }
-    });
     return found;
 }
 

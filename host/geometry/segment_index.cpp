@@ -381,9 +381,8 @@ void SegmentIndex::Place(const Art& path, const std::vector<Located>& located, b
     for (std::uint32_t i = 0; i < count; ++i)
         AddEntry(head + 1 + i, static_cast<int>(i) - 1, located[i], fillCells);
     const bool lone = path.segments.size() == 1;
-    pathRecords_[RecordKey(path)] = PathRecord{head, count == 0 ? 0 : count + 1, lone, 0};
+    pathRecords_[RecordKey(path)] = PathRecord{head, count == 0 ? 0 : count + 1, lone};
     loneAnchors_ += lone;
-    rankedVersion_ = ~std::uint64_t{0};
 }
 
 void SegmentIndex::RemovePath(const Art& path) {
@@ -466,21 +465,8 @@ void SegmentIndex::QueryPaths(AIRealPoint point, float radius,
     Visit(query, true, [&](std::uint32_t id) { f(PathOf(id)); });
 }
 
-void SegmentIndex::RankIfStale() const {
-    if (rankedVersion_ == document_.version()) return;
-    std::uint32_t rank = 0;
-    document_.ForEachArt([&](Art& art) {
-        ++rank;
-        if (art.kind() != ArtKind::Path) return;
-        if (const PathRecord* record = pathRecords_.Find(RecordKey(art))) record->rank = rank;
-    });
-    rankedVersion_ = document_.version();
-}
-
 std::uint32_t SegmentIndex::PaintRank(const Art& path) const {
-    RankIfStale();
-    const PathRecord* record = pathRecords_.Find(RecordKey(path));
-    return record ? record->rank : 0;
+    return pathRecords_.Find(RecordKey(path)) ? document_.PaintRank(path) : 0;
 }
 
 }  // namespace host

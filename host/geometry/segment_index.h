@@ -68,7 +68,6 @@ class SegmentIndex : public DocumentObserver {
     struct PathRecord {
         std::uint32_t head = 0, count = 0;  // count: the block's entries, head included
         bool loneAnchor = false;
-        mutable std::uint32_t rank = 0;  // a cache, refreshed by RankIfStale
     };
     static_assert(sizeof(const Art*) <= sizeof(Entry), "a block's head holds an address");
     const Art& PathOf(std::uint32_t id) const;
@@ -127,7 +126,6 @@ class SegmentIndex : public DocumentObserver {
     void RemoveEntry(std::uint32_t id);
     template <class F>
     void Visit(const Box& query, bool paths, F&& f) const;
-    void RankIfStale() const;
 
     Document& document_;
     std::vector<Entry> entries_;  // the blocks of the paths
@@ -140,7 +138,6 @@ class SegmentIndex : public DocumentObserver {
     std::vector<OversizedItem> oversized_;
     std::vector<Located> locating_;      // the entries of the path being added
     CellTable<PathRecord> pathRecords_;  // by the path's address
-    mutable std::uint64_t rankedVersion_ = ~std::uint64_t{0};
 };
 
 /// The bounds of a path's segment i (start anchor i), control points included.

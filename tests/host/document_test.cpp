@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 namespace host {
 namespace {
 
@@ -51,6 +55,35 @@ TEST(Document, MoveWithinTheSameParentAndNeverIntoItself) {
     EXPECT_FALSE(doc.Move(c, kPlaceInsideOnTop, c));
     EXPECT_TRUE(doc.Move(a, kPlaceInsideOnTop, c));
     EXPECT_EQ(a->parent(), c);
+}
+
+// The kept paint order and ranks follow every change of the tree as a walk of it sees it.
+TEST(Document, PaintOrderFollowsEveryChangeOfTheTree) {
+    Document doc;
+    Art* a = doc.NewArt(ArtKind::Path, kPlaceDefault, nullptr);
+    Art* g = doc.NewArt(ArtKind::Group, kPlaceDefault, nullptr);
+    Layer* second = nullptr;
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"made", [] {}},
+        {"made inside", [&] { doc.NewArt(ArtKind::Path, kPlaceInsideOnTop, g); }},
+        {"made below", [&] { doc.NewArt(ArtKind::Path, kPlaceBelow, a); }},
+        {"moved up", [&] { doc.Move(a, kPlaceAbove, g); }},
+        {"moved into", [&] { doc.Move(a, kPlaceInsideOnBottom, g); }},
+        {"duplicated", [&] { doc.Duplicate(*g, kPlaceAboveAll, nullptr); }},
+        {"layer below", [&] { second = doc.InsertLayer(0, "Dessous"); }},
+        {"made on it", [&] { doc.SetCurrentLayer(second), doc.NewArt(ArtKind::Path, 0, nullptr); }},
+        {"disposed", [&] { doc.Dispose(g); }},
+        {"layer gone", [&] { doc.RemoveLayer(second); }},
+    };
+    for (const auto& [name, step] : steps) {
+        doc.ArtInPaintOrder();  // known before the change
+        step();
+        std::vector<Art*> walked;
+        doc.ForEachArt([&](Art& art) { walked.push_back(&art); });
+        EXPECT_EQ(doc.ArtInPaintOrder(), walked) << name;
+        for (std::size_t i = 0; i < walked.size(); ++i)
+            EXPECT_EQ(doc.PaintRank(*walked[i]), i + 1) << name;
+    }
 }
 
 }  // namespace
