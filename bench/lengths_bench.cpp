@@ -79,6 +79,35 @@ void BM_RubberBandDragEvent(benchmark::State& state) {
 }
 BENCHMARK(BM_RubberBandDragEvent)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// The pointer wandering over the drawing after a band took in every path: each move
+// (cursor tracking, where the tool gives the measures of what it collected, and the
+// annotation pass after it) is timed, half near an anchor, half anywhere.
+void BM_PointerMoveAfterBand(benchmark::State& state) {
+    host::Host host;
+    host::SetCurrentHost(&host);
+    if (!quill::bench::StartTool(host, "Outil Longueur & Aires", state)) return;
+    quill::bench::DrawPaths(host.document(), kPaths, kSegmentsPerPath, kPageSide, 1);
+    // Well beyond the page: some paths reach past its edges.
+    constexpr float kBeyond = 1000;
+    host.SendMouseEvent(host::MouseEvent::Down, {-kBeyond, -kBeyond}, {});
+    host.SendMouseEvent(host::MouseEvent::Drag, {kPageSide + kBeyond, kPageSide + kBeyond}, {});
+    host.SendMouseEvent(host::MouseEvent::Up, {kPageSide + kBeyond, kPageSide + kBeyond}, {});
+    const std::vector<AIRealPoint> pointers =
+        quill::bench::Pointers(host.document(), kEvents, kPageSide, 2);
+    std::vector<double> times;
+    for (auto _ : state)
+        times = quill::bench::TimeMouseEvents(host, host::MouseEvent::Move, pointers);
+    int selected = 0;
+    host.document().ForEachArt([&](host::Art& art) {
+        if (art.kind() == host::ArtKind::Path && (art.attributes & kArtSelected)) ++selected;
+    });
+    if (selected != kPaths) state.SkipWithError("the band did not take in every path");
+    state.counters["collected"] = selected;
+    Report(state, times, "p50_us", "p99_us");
+    host.ShutdownPlugins();
+}
+BENCHMARK(BM_PointerMoveAfterBand)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // A closed path of curved segments winding round a circle, beyond what a document holds.
 std::vector<AIPathSegment> LongPath() {
     std::vector<AIPathSegment> segments;

@@ -109,6 +109,7 @@ ASErr QuillPlugIn::Message(const char* caller, const char* selector, void* messa
 ASErr QuillPlugIn::Notify(AINotifierMessage* message) {
     if (!message || !selectionChangedNotifier_ || message->notifier != selectionChangedNotifier_)
         return kNoErr;
+    DocumentChangedUnderTools();
     return InvalidateView();
 }
 

@@ -56,11 +56,4 @@ PolygonAreaResult PolygonArea(const PathReader& path) {
     return result;
 }
 
-float SelectionArea(const std::vector<const PathReader*>& paths) {
-    float total = 0;
-    for (const PathReader* path : paths)
-        if (path && path->Closed()) total += std::fabs(path->Area());
-    return total;
-}
-
 }  // namespace quill

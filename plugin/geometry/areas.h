@@ -25,8 +25,4 @@ struct PolygonAreaResult {
 /// tool).
 PolygonAreaResult PolygonArea(const PathReader& path);
 
-/// The sum of the absolute host areas of the closed paths, in square points; open paths
-/// add nothing, and overlapping paths simply add up.
-float SelectionArea(const std::vector<const PathReader*>& paths);
-
 }  // namespace quill

@@ -1,6 +1,7 @@
 #include "plugin/tools/lengths_measures.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "plugin/geometry/path_lengths.h"
@@ -45,6 +46,7 @@ AIErr CurrentSet(LengthsMeasures& measures, AIArtSet* set) {
     AIArtSet& current = measures.set;
     std::size_t count = 0;
     if (!current || sAIArtSet->CountArtSet(current, &count) != kNoErr) {
+        ForgetMeasures(measures);
         current = nullptr;
         const AIErr result = sAIArtSet->NewArtSet(&current);
         if (result != kNoErr) return result;
@@ -64,7 +66,14 @@ bool FullySelected(AIArtHandle art) {
     return sAIArt->GetArtUserAttr(art, kArtFullySelected, &attributes) == kNoErr && attributes != 0;
 }
 
+void ForgetMeasures(LengthsMeasures& measures) {
+    measures.measured.clear();
+    measures.measuredKept = false;
+    measures.measuredMembers = 0;
+}
+
 AIErr RenewMeasureSet(LengthsMeasures& measures) {
+    ForgetMeasures(measures);
     AIArtSet& set = measures.set;
     if (set) sAIArtSet->DisposeArtSet(&set);
     set = nullptr;
@@ -115,6 +124,40 @@ AIErr WalkDocument(RubberBand& band) {
     return first;
 }
 
+// Whether the measures kept still hold the set: nothing forgot them, and the set has as
+// many members as when they were read.
+bool MeasuresKept(const LengthsMeasures& collected) {
+    std::size_t count = 0;
+    return collected.measuredKept && collected.set &&
+           sAIArtSet->CountArtSet(collected.set, &count) == kNoErr &&
+           count == collected.measuredMembers;
+}
+
+// Reads every member of the set: dimension art ("orl") is deselected and not counted.
+AIErr MeasureMembers(LengthsMeasures& collected) {
+    ForgetMeasures(collected);
+    std::vector<AIArtHandle> members;
+    const AIErr listed = MeasuredPaths(collected, &members);
+    if (listed != kNoErr) return listed;
+    std::vector<HostPath> readers;
+    readers.reserve(members.size());
+    for (AIArtHandle art : members) {
+        if (HasTag(art, tags::kPiece)) {
+            SelectArt(art, false);
+            continue;
+        }
+        readers.emplace_back(art);
+    }
+    std::vector<PathMeasure> measured;
+    measured.reserve(readers.size());
+    for (const HostPath& reader : readers)
+        measured.push_back(MeasurePath(reader, HostBezierService()));
+    collected.measured = std::move(measured);
+    collected.measuredMembers = members.size();
+    collected.measuredKept = true;
+    return kNoErr;
+}
+
 }  // namespace
 
 AIErr CollectInRectangle(RubberBand& band, LengthsMeasures& measures, Point corner1,
@@ -124,7 +167,7 @@ AIErr CollectInRectangle(RubberBand& band, LengthsMeasures& measures, Point corn
         first = WalkDocument(band);
         if (!band.walked) return first;
     }
-    Keep(first, RenewMeasureSet(measures));
+    Keep(first, RenewMeasureSet(measures));  // forgets the measures of the set
     const AIArtSet set = measures.set;
     if (!set) return first;
     const AIRealRect rectangle{std::min(corner1.h, corner2.h), std::max(corner1.v, corner2.v),
@@ -144,20 +187,8 @@ AIErr CollectInRectangle(RubberBand& band, LengthsMeasures& measures, Point corn
 
 AIErr ComputeMeasures(LengthsMeasures& collected) {
     try {
-        std::vector<AIArtHandle> members;
-        ai::Check(MeasuredPaths(collected, &members));
-        std::vector<HostPath> readers;
-        readers.reserve(members.size());
-        for (AIArtHandle art : members) {
-            if (HasTag(art, tags::kPiece)) {
-                SelectArt(art, false);
-                continue;
-            }
-            readers.emplace_back(art);
-        }
-        std::vector<const PathReader*> paths;
-        for (const HostPath& reader : readers) paths.push_back(&reader);
-        const SelectionMeasures measures = MeasureSelection(paths, HostBezierService());
+        if (!MeasuresKept(collected)) ai::Check(MeasureMembers(collected));
+        const SelectionMeasures measures = AddUpMeasures(collected.measured);
         LengthsResults& results = collected.results;
         results.text[kTotalLength] = LengthReadout(measures.length);
         LabelText area;

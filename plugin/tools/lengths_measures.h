@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "plugin/dimensions/lengths_texts.h"
+#include "plugin/geometry/selection_measures.h"
 #include "plugin/geometry/types.h"
 #include "sdk/sdk.h"
 
@@ -36,7 +37,17 @@ struct LengthsMeasures {
     /// path were picked, emptied when the results are written), the area, the numbers of
     /// paths and of points.
     LengthsResults results;
+    /// What each counted path of the set adds to the results, in collection order, as
+    /// read when the set or one of its paths last changed: while the set and its paths
+    /// stay as they are, the results are added up again from these alone.
+    std::vector<PathMeasure> measured;
+    bool measuredKept = false;        // `measured` holds the set as it is
+    std::size_t measuredMembers = 0;  // the set's size when `measured` was read
 };
+
+/// The set or one of its paths changed, or may have (the document changed under the
+/// tool): the next measures read every collected path again.
+void ForgetMeasures(LengthsMeasures& measures);
 
 // A path the rubber band walks: its bounds, and how the last pass showed it.
 struct BandPath {
@@ -67,9 +78,10 @@ struct RubberBand {
 AIErr CollectInRectangle(RubberBand& band, LengthsMeasures& measures, Point corner1, Point corner2);
 
 /// Measures the collected paths into their `results` (the partial length is left
-/// alone): a member that is dimension art ("orl") is deselected and not counted. Lengths
-/// in the main unit at the drawing scale with "Precision" and the unit always written,
-/// the area in that unit squared, the counts without decimals. The host's code.
+/// alone), from the measures kept of them while nothing forgot them: a member that is dimension art
+/// ("orl") is deselected and not counted. Lengths in the main unit at the drawing scale with
+/// "Precision" and the unit always written, the area in that unit squared, the counts without
+/// decimals. The host's code.
 AIErr ComputeMeasures(LengthsMeasures& collected);
 
 /// A length in points as the tool writes it (Windows-1252): the unit of "UnitePrefs" at

@@ -25,7 +25,8 @@ namespace {
 
 // A closed path is renumbered so that the picked anchor becomes anchor 0, and the pick
 // with it: the partial length then runs forwards from that anchor.
-AIErr RenumberFromPick(PartialLengthPick& pick) {
+AIErr RenumberFromPick(LengthsMeasures& measures) {
+    PartialLengthPick& pick = measures.pick;
     AIBoolean closed = false;
     std::int16_t n = 0;
     AIErr result = sAIPath->GetPathClosed(pick.path, &closed);
@@ -35,6 +36,8 @@ AIErr RenumberFromPick(PartialLengthPick& pick) {
     result = sAIPath->GetPathSegments(pick.path, 0, n, segments.data());
     if (result == kNoErr) {
         std::rotate(segments.begin(), segments.begin() + pick.anchor, segments.end());
+        // The perimeter is then added up from another anchor.
+        ForgetMeasures(measures);
         result = sAIPath->SetPathSegments(pick.path, 0, n, segments.data());
     }
     if (result == kNoErr) pick.anchor = 0;
@@ -47,7 +50,7 @@ AIErr PickAnchor(LengthsMeasures& measures, const HoverState& hover) {
     if (tools.clickCount != 1) {
         tools.clickCount = 1;
         pick = PartialLengthPick{hover.path, hover.anchor};
-        return RenumberFromPick(pick);
+        return RenumberFromPick(measures);
     }
     tools.clickCount = 2;
     if (hover.path != pick.path) {
@@ -65,6 +68,7 @@ AIErr TogglePath(LengthsMeasures& measures, AIArtHandle path, Point pointer) {
     std::vector<AIArtHandle> members;
     HostSteps steps;
     steps << MeasuredPaths(measures, &members);  // the set is made when there is none yet
+    ForgetMeasures(measures);
     const AIArtSet set = measures.set;
     if (FullySelected(path)) {
         steps << WriteTag(path, tags::kOutOfMeasure, tags::kMarkerValue);
@@ -132,6 +136,8 @@ AIErr LengthsTool::Click(const ToolClick& click) {
         // The owner reads what lies under the pointer its own way: this tool's walk would
         // have it take the end of the line for an anchor to measure from.
         ToolAt(owner).Classify(click.pointer);
+        // The owner's gesture may change the drawing this tool measured.
+        ForgetMeasures(measures_);
         return HandClickTo(owner, click);
     }
     const HoverState& hover = CurrentHover();

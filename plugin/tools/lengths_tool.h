@@ -29,6 +29,9 @@ class LengthsTool : public Tool {
     const char* GroupName() const override;
     /// The selection it finds is not one it collected: nothing stays selected.
     void BecameCurrent() override;
+    /// What it measured of the set is read again.
+    void ToolSelected() override { ForgetMeasures(measures_); }
+    void DocumentChanged() override { ForgetMeasures(measures_); }
 
     const LengthsMeasures& measures() const { return measures_; }
     /// The code of the rubber band's latest selection, for the pass that draws the band.

@@ -84,6 +84,9 @@ class Tool {
     virtual void BecameCurrent() {}
     /// A mouse-down begins, whichever tool it goes to.
     virtual void PressBegins() {}
+    /// The document may have changed under the tool (the host's undo or redo, a change
+    /// of selection): what the tool keeps of the drawing is read again.
+    virtual void DocumentChanged() {}
 };
 
 }  // namespace quill

@@ -211,6 +211,10 @@ AIErr DeselectTool(AIToolMessage*, AIAnnotatorHandle annotator) {
     return result;
 }
 
+void DocumentChangedUnderTools() {
+    for (std::int32_t index = 1; index <= kToolCount; ++index) ToolAt(index).DocumentChanged();
+}
+
 AIErr EditTool(AIToolMessage*) {
     return SelectToolIndex(kParametersTool);
 }

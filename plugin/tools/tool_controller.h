@@ -14,5 +14,7 @@ AIErr TrackToolCursor(AIToolMessage* message);
 AIErr ToolMouseDown(AIToolMessage* message);
 AIErr ToolMouseDrag(AIToolMessage* message);
 AIErr ToolMouseUp(AIToolMessage* message);
+/// The selection changed, by the host or a tool: every tool reads the drawing again.
+void DocumentChangedUnderTools();
 
 }  // namespace quill

@@ -116,6 +116,30 @@ TEST(LengthsAreas, ARubberBandCollectsWhatItEnclosesAndOnlyTheChosenResultsAreWr
     EXPECT_POINT_NEAR((*texts[1])["anchor"], 400, 586, 1e-4);
 }
 
+// The results beside the pointer, as the last pass drew them.
+std::vector<std::string> HoverResults(const json& dump) {
+    std::vector<std::string> lines;
+    for (const json& op : dump["annotation"])
+        if (op["op"] == "text" && op["text"] != "G") lines.push_back(op["text"]);
+    return lines;
+}
+
+TEST(LengthsAreas, TheMeasuresBesideThePointerFollowEachNewCollection) {
+    // Two bands in turn, each taking in one path: the second collection is as large as the
+    // first, and the pointer over its path gives its own measures.
+    const std::string first = TempPath("lengths_first_band.json");
+    const Scenario s = RunClean(kPrefs + kDrawing +
+                                "startup\ntool lengths\ndown -10 -10\ndrag 80 40\nup 80 40\n"
+                                "move 36 0\ndump " +
+                                first + "\ndown -10 90\ndrag 90 150\nup 90 150\nmove 40 100\n");
+    EXPECT_EQ(HoverResults(json::parse(FileText(first))),
+              (std::vector<std::string>{"L (sélection) = 216 pt", "A (sélection) = 2 592 pt2",
+                                        "Nombre de tracés = 1", "Nombre de points = 4"}));
+    EXPECT_EQ(HoverResults(s.dump),
+              (std::vector<std::string>{"L (sélection) = 126 pt", "A (sélection) = 0 pt2",
+                                        "Nombre de tracés = 1", "Nombre de points = 3"}));
+}
+
 TEST(LengthsAreas, PartialLengthRunsForwardsFromTheFirstAnchorPicked) {
     // Anchors 3 then 1 of a closed pentagon: 3 → 4 → 0 → 1 is 50√2 + 100 + 100.
     const std::string pentagon =

@@ -53,16 +53,5 @@ TEST(PolygonArea, OpenOrCurvedPathsHaveNone) {
     EXPECT_EQ(PolygonArea(FakePath(curved, true)).kind, Kind::None);
 }
 
-TEST(SelectionArea, ClosedPathsAddUpWithoutHoles) {
-    FakePath outer = Polygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
-    outer.area = 100;
-    FakePath inner = Polygon({{2, 2}, {4, 2}, {4, 4}});
-    inner.area = -2;  // clockwise: only the size counts
-    FakePath open = Polygon({{0, 0}, {5, 5}, {0, 5}}, false);
-    open.area = 12.5;
-    EXPECT_FLOAT_EQ(SelectionArea({&outer, &inner, &open, nullptr}), 102);
-    EXPECT_FLOAT_EQ(SelectionArea({}), 0);
-}
-
 }  // namespace
 }  // namespace quill
