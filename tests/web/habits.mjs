@@ -2,7 +2,7 @@
 // Ctrl + wheel about the pointer, Escape, the drawing's name, the pointer leaving.
 //   node tests/web/habits.mjs --quill build/quill
 import assert from 'node:assert/strict';
-import { LINE, argument, at, launchBrowser, openDrawing, openPage, screenPoint, settled, startServer } from './harness.mjs';
+import { argument, at, launchBrowser, LINE, openDrawing, runCases, screenPoint, settled, startServer } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 // A sheet far larger than the window at real size.
@@ -158,17 +158,7 @@ const server = await startServer(quill);
 const context = await launchBrowser(server.dir);
 let failures = 0;
 try {
-  for (const [name, test] of Object.entries(cases)) {
-    const page = await openPage(context, server.url);
-    try {
-      await test(page);
-      console.log(`ok   ${name}`);
-    } catch (e) {
-      failures += 1;
-      console.log(`FAIL ${name}\n${e.stack}`);
-    }
-    await page.close();
-  }
+  failures += await runCases(context, server.url, cases);
 } finally {
   await context.close();
   server.stop();

@@ -84,3 +84,21 @@ export async function at(page, action, x, y) {
 export async function openDrawing(page, name, text) {
   await page.setInputFiles('#open-file', { name, mimeType: 'image/svg+xml', buffer: Buffer.from(text) });
 }
+
+// Runs each case on a page of its own, telling ok or FAIL with the error; the number of
+// failures. Each case gets the page, then `extra`.
+export async function runCases(context, url, cases, ...extra) {
+  let failures = 0;
+  for (const [name, test] of Object.entries(cases)) {
+    const page = await openPage(context, url);
+    try {
+      await test(page, ...extra);
+      console.log(`ok   ${name}`);
+    } catch (e) {
+      failures += 1;
+      console.log(`FAIL ${name}\n${e.stack}`);
+    }
+    if (!page.isClosed()) await page.close();
+  }
+  return failures;
+}

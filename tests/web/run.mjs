@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { LINE, argument, at, launchBrowser, openDrawing, openPage, settled, startServer } from './harness.mjs';
+import { argument, at, launchBrowser, LINE, openDrawing, runCases, settled, startServer } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 const examples = new URL('../../examples/', import.meta.url).pathname;
@@ -196,17 +196,7 @@ try {
   assert.equal(noToken.status, 403);
   const state = await (await fetch(new URL('api/state?session=x', server.url))).json();
   assert.equal(await socketFromElsewhere(server.url, state.eventPort), 403);
-  for (const [name, run] of Object.entries(cases)) {
-    const page = await openPage(context, server.url);
-    try {
-      await run(page, server.dir);
-      console.log(`ok   ${name}`);
-    } catch (e) {
-      failures += 1;
-      console.log(`FAIL ${name}\n${e.stack}`);
-    }
-    await page.close();
-  }
+  failures += await runCases(context, server.url, cases, server.dir);
 } finally {
   await context.close();
   server.stop();

@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { LINE, argument, at, launchBrowser, openDrawing, openPage, settled, startServer } from './harness.mjs';
+import { LINE, argument, at, launchBrowser, openDrawing, openPage, runCases, settled, startServer } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 const OTHER = LINE.replace('M100 200 L200 200', 'M50 50 L250 250');
@@ -185,11 +185,7 @@ const run = async (name, body) => {
   }
 };
 try {
-  for (const [name, test] of Object.entries(cases)) {
-    const page = await openPage(context, server.url);
-    await run(name, () => test(page, server.dir, context, server.url));
-    if (!page.isClosed()) await page.close();
-  }
+  failures += await runCases(context, server.url, cases, server.dir, context, server.url);
   await run('a tab back after its session expired starts another and says so',
     () => sessionExpired(context));
   let stopped = null;
