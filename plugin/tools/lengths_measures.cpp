@@ -67,9 +67,7 @@ bool FullySelected(AIArtHandle art) {
 }
 
 void ForgetMeasures(LengthsMeasures& measures) {
-    measures.measured.clear();
-    measures.measuredKept = false;
-    measures.measuredMembers = 0;
+    measures.kept.reset();
 }
 
 AIErr RenewMeasureSet(LengthsMeasures& measures) {
@@ -128,9 +126,9 @@ AIErr WalkDocument(RubberBand& band) {
 // many members as when they were read.
 bool MeasuresKept(const LengthsMeasures& collected) {
     std::size_t count = 0;
-    return collected.measuredKept && collected.set &&
+    return collected.kept && collected.set &&
            sAIArtSet->CountArtSet(collected.set, &count) == kNoErr &&
-           count == collected.measuredMembers;
+           count == collected.kept->members;
 }
 
 // Reads every member of the set: dimension art ("orl") is deselected and not counted.
@@ -152,9 +150,7 @@ AIErr MeasureMembers(LengthsMeasures& collected) {
     measured.reserve(readers.size());
     for (const HostPath& reader : readers)
         measured.push_back(MeasurePath(reader, HostBezierService()));
-    collected.measured = std::move(measured);
-    collected.measuredMembers = members.size();
-    collected.measuredKept = true;
+    collected.kept = LengthsMeasures::Kept{AddUpMeasures(measured), members.size()};
     return kNoErr;
 }
 
@@ -188,7 +184,7 @@ AIErr CollectInRectangle(RubberBand& band, LengthsMeasures& measures, Point corn
 AIErr ComputeMeasures(LengthsMeasures& collected) {
     try {
         if (!MeasuresKept(collected)) ai::Check(MeasureMembers(collected));
-        const SelectionMeasures measures = AddUpMeasures(collected.measured);
+        const SelectionMeasures& measures = collected.kept->measures;
         LengthsResults& results = collected.results;
         results.text[kTotalLength] = LengthReadout(measures.length);
         LabelText area;

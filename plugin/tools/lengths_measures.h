@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,12 +38,14 @@ struct LengthsMeasures {
     /// path were picked, emptied when the results are written), the area, the numbers of
     /// paths and of points.
     LengthsResults results;
-    /// What each counted path of the set adds to the results, in collection order, as
-    /// read when the set or one of its paths last changed: while the set and its paths
-    /// stay as they are, the results are added up again from these alone.
-    std::vector<PathMeasure> measured;
-    bool measuredKept = false;        // `measured` holds the set as it is
-    std::size_t measuredMembers = 0;  // the set's size when `measured` was read
+    /// The measures of the set as read when the set or one of its paths last changed,
+    /// with the set's size then: while both stay as they are, the results are written
+    /// from these alone.
+    struct Kept {
+        SelectionMeasures measures;
+        std::size_t members = 0;
+    };
+    std::optional<Kept> kept;
 };
 
 /// The set or one of its paths changed, or may have (the document changed under the
