@@ -85,7 +85,8 @@ class Host {
     bool UnloadPlugins(std::string* error);
     /// Loads the code again and sends "SP Access" / "Reload".
     bool ReloadPlugins(std::string* error);
-    /// Selects the plug-in tool of that title (deselecting the previous plug-in tool).
+    /// Selects the plug-in tool of that title (deselecting the previous plug-in tool); the
+    /// tool already selected is reselected.
     bool SelectToolByTitle(const std::string& title, std::string* error);
     /// A mouse event at an artwork point with the keys held (kVirtualKey...).
     void SendMouseEvent(MouseEvent kind, AIRealPoint point, const std::set<std::int32_t>& keys);

@@ -123,10 +123,12 @@ bool Host::SelectToolByTitle(const std::string& title, std::string* error) {
         return false;
     }
     ObjectId previous = registrations_->selectedTool;
+    // The tool already selected, chosen again, is told so: it is not selected anew.
     if (previous != chosen) SendToolMessage(previous, kSelectorAIDeselectTool, pointer_);
     registrations_->selectedTool = chosen;
     event_->toolBeforeChange.reset();
-    SendToolMessage(chosen, kSelectorAISelectTool, pointer_);
+    SendToolMessage(chosen, previous == chosen ? kSelectorAIReselectTool : kSelectorAISelectTool,
+                    pointer_);
     FinishEvent(false);
     return true;
 }

@@ -262,6 +262,13 @@ TEST(SegmentDimension, AMeasurementAbandonedAfterItsFirstPointLeavesNothing) {
     ASSERT_EQ(groups.size(), 1u);
     EXPECT_EQ(groups[0]["art"].back()["contents"], "100 pt");
     EXPECT_POINT_NEAR(groups[0]["art"].back()["anchor"], 150, 312, 1e-4);
+    // The tool chosen again while it waits for the second point is reselected, not selected
+    // anew: the first point still waits, and the second click ends that one measurement.
+    auto again = RunScenario(kPrefs +
+                             "doc new\npath name base : 100,100 200,100\nstartup\n"
+                             "tool segment\nclick 100 100\ntool segment\nclick 200 100\n"
+                             "tool angle\n");
+    EXPECT_EQ(OnlyGroup(again.dump)["art"].back()["contents"], "100 pt");
 }
 
 TEST(SegmentDimension, ArcLengthAndCurveFollowingDimensions) {
