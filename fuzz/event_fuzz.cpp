@@ -1,9 +1,9 @@
 // Bytes decoded into a session: a drawing, settings in and out of range, tools, pointer
-// events with keys, zooms, saves and reopens and injected host failures. After each
-// input the dump is valid JSON, every saved drawing reopens, nothing but the dimension
-// layer's art has changed (tags and selection aside) unless the host's own selection tool
-// had the pointer, and, when the host failed no call,
-// no dimension group is empty or zero-length once the tool is left.
+// events with keys, zooms, saves and reopens, injected host failures, the host's own edits
+// and undo. After each input the dump is valid JSON, every saved drawing reopens, nothing
+// but the dimension layer's art has changed (tags and selection aside) unless the user
+// edited it with the host's own tools, and, when the host failed no call, no dimension
+// group is empty or zero-length once the tool is left.
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -52,6 +52,9 @@ const char* const kHuge[] = {"0",     "-1",     "1e15",   "-1e15",       "1e16",
 const char* const kTools[] = {"segment", "angle", "circle", "bezier", "lengths", "parameters"};
 const char* const kMods[] = {"",    "",      "",          "shift",    "alt",    "ctrl",
                              "esc", "space", "shift alt", "ctrl alt", "lshift", "rshift"};
+// The host's own edits: its selection tool, nudges and deletion of what is selected.
+const char* const kHostEdits[] = {"tool select", "key left",  "key up shift",
+                                  "key delete",  "key right", "key down"};
 const char* const kZooms[] = {"1", "2", "0.5", "8", "0.05", "64", "1e-3", "1e-40", "0", "-1"};
 const char* const kKeys[] = {"Precision",
                              "UnitePrefs",
@@ -209,7 +212,8 @@ json Dump(host::Host& host) {
 
 // The plug-in stays mapped between inputs, as it stays loaded between documents in a
 // running host: each input's host loads and unloads it without paying for the mapping.
-// Pointer events, tool choices, zooms, saves, settings and failures run in all.
+// Pointer events, tool choices, zooms, saves, settings, failures, the host's own edits
+// and undo run in all.
 unsigned long long eventsRun = 0;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -255,7 +259,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // debris holds the sessions a mouse can make.
         bool buttonHeld = false, pressedTwice = false;
         for (int events = 0; !in.empty() && events < 64; ++events, ++eventsRun) {
-            const unsigned op = in.Next() % 12;
+            const unsigned op = in.Next() % 14;
             std::string line;
             if (buttonHeld && (op == 2 || op == 5 || op == 6)) pressedTwice = true;
             if (op == 2) buttonHeld = true;
@@ -291,6 +295,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (op == 10) line = Pref(in);
             if (op == 11)
                 line = std::string("tool ") + in.Pick(kTools) + "\nmove " + Point(in, anchors);
+            if (op == 12) line = in.Next() % 2 ? "undo" : "redo";
+            if (op == 13) {
+                line = in.Pick(kHostEdits);
+                if (line.rfind("key", 0) == 0) userMovedArt = true;
+            }
             const host::RunOutcome outcome = RunLine(runner, line);
             if (outcome.exitCode == 1) Broken(line + " -> " + outcome.message);
         }
