@@ -107,7 +107,7 @@ export class Connection {
       const { event, started } = this.queue.shift();
       try {
         const { ok, body } = await this.exchange(event);
-        if (ok) this.onChanges(body, started);
+        if (ok) this.onChanges(body, started, event);
         else if (body.gone) this.lost(body.error);
         else this.onRefusal(body.error);
       } catch {

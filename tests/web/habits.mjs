@@ -18,23 +18,24 @@ async function openShown(page, name, text) {
 const zoomOf = (page) => page.evaluate(() => window.quillView().zoom);
 const waitZoom = (page, zoom) => page.waitForFunction((z) => Math.abs(window.quillView().zoom - z) < 1e-3 * z, zoom);
 
-// How the sheet lies in the window: whole, and touching its width or its height.
+// How the page and its margin lie in the window: whole, touching its width or its height,
+// with nothing to scroll to.
 async function shownWhole(page) {
   return page.evaluate(() => {
-    const scroller = document.getElementById('scroller'), sheet = document.getElementById('sheet');
-    const w = sheet.offsetWidth, h = sheet.offsetHeight;
+    const scroller = document.getElementById('scroller'), v = window.quillView();
+    const k = 4 / 3, w = v.widthPx * k, h = v.heightPx * k;
     const inside = w <= scroller.clientWidth && h <= scroller.clientHeight;
     const touching = scroller.clientWidth - w < 8 || scroller.clientHeight - h < 8;
-    return inside && touching;
+    const still = scroller.scrollWidth <= scroller.clientWidth && scroller.scrollHeight <= scroller.clientHeight;
+    return inside && touching && still;
   });
 }
 
 // The document point under a place of the screen.
 function documentPoint(page, place) {
   return page.evaluate(({ x, y }) => {
-    const v = window.quillView(), box = document.getElementById('sheet').getBoundingClientRect();
-    const k = 4 / 3;
-    return { x: v.originH + (x - box.left) / k / v.zoom, y: v.originV - (y - box.top) / k / v.zoom };
+    const box = document.getElementById('sheet').getBoundingClientRect();
+    return window.quill.pointAt(x - box.left, y - box.top);
   }, place);
 }
 
