@@ -101,6 +101,29 @@ const cases = {
     assert.deepEqual(dialogs, []);
   },
 
+  async 'Escape cancels an open waiting on the question, by the button or by a drop'(page) {
+    await dimensionLine(page);
+    let choosers = 0;
+    page.on('filechooser', () => { choosers += 1; });
+    const escaped = async () => {
+      await page.waitForSelector('#discard[open]');
+      await page.keyboard.press('Escape');
+      await page.waitForSelector('#discard:not([open])', { state: 'attached' });
+      await settled(page);
+    };
+    await page.click('label:has(#open-file)');
+    await escaped();
+    await page.evaluate((text) => {
+      const files = new DataTransfer();
+      files.items.add(new File([text], 'other.svg', { type: 'image/svg+xml' }));
+      document.getElementById('scroller').dispatchEvent(new DragEvent('drop', { dataTransfer: files, bubbles: true, cancelable: true }));
+    }, OTHER);
+    await escaped();
+    assert.equal(choosers, 0);
+    assert.deepEqual(await labels(page), ['100 pt']);
+    assert.equal(await page.textContent('#drawing-name'), 'line.svg');
+  },
+
   async 'closing a tab with a changed drawing asks first'(page) {
     const dialogs = noteDialogs(page);
     await dimensionLine(page);
