@@ -12,7 +12,7 @@ const scroller = $('scroller'), sheet = $('sheet');
 const drawing = new Drawing(sheet, $('drawing'), $('overlay'), $('selection-marks'));
 const desk = new Desk(scroller, drawing);
 const connection = new Connection(tabSessionId(), applyChanges, showMessage, sessionGone);
-const work = new WorkKeeping($('open-file'));
+const work = new WorkKeeping($('open'), $('open-file'));
 const zoom = new Zoom(scroller, drawing, (event) => connection.send(event), $('zoom-box'));
 const drawingName = new DrawingName($('drawing-name'));
 const cursors = new Map();
@@ -210,6 +210,8 @@ scroller.addEventListener('pointerenter', () => scroller.classList.remove('away'
 function keyEvent(e, down) {
   const name = KEYS[e.code];
   if (!name) return;
+  // A button that has the keyboard takes Space as its press.
+  if (name === 'space' && e.target instanceof HTMLButtonElement) return;
   // The browser would scroll, open menus or leave full screen: the tools want the keys.
   if (name !== 'ctrl' || !down) e.preventDefault();
   if (e.repeat || held.has(name) === down) return;

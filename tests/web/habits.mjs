@@ -146,10 +146,34 @@ const cases = {
     assert.ok(await feedback());
   },
 
+  async 'Tab reaches every control, its focus outlined; Space and Enter press it'(page) {
+    await openShown(page, 'line.svg', LINE);
+    await page.evaluate(() => document.activeElement.blur());
+    const reached = [];
+    for (let i = 0; i < 15; i += 1) {
+      await page.keyboard.press('Tab');
+      reached.push(await page.evaluate(() => {
+        const e = document.activeElement, style = getComputedStyle(e);
+        const outlined = style.outlineStyle !== 'none' && parseFloat(style.outlineWidth) >= 1;
+        return `${e.dataset.tool ?? e.id}${outlined ? '' : ' (no outline)'}`;
+      }));
+    }
+    assert.deepEqual(reached, ['select', 'segment', 'angle', 'circle', 'bezier', 'lengths', 'parameters',
+      'undo', 'open', 'save', 'export-png', 'zoom-fit', 'zoom-real', 'zoom-box', 'scroller']);
+    await page.focus('#palette button[data-tool="angle"]');
+    await page.keyboard.press('Space');
+    await settled(page);
+    assert.equal(await page.evaluate(() => window.quill.tool), 'angle');
+    const chooser = page.waitForEvent('filechooser');
+    await page.focus('#open');
+    await page.keyboard.press('Enter');
+    await chooser;
+  },
+
   async 'the toolbar wraps in a narrow window, every control on screen'(page) {
     await page.setViewportSize({ width: 480, height: 700 });
     await page.waitForSelector('#palette button');
-    const outside = await page.$$eval('#bar button, #bar label', (controls) =>
+    const outside = await page.$$eval('#bar button', (controls) =>
       controls.filter((c) => c.getBoundingClientRect().right > window.innerWidth).map((c) => c.textContent));
     assert.deepEqual(outside, []);
   },
