@@ -252,13 +252,36 @@ void SaveDrawing(const Routes& routes, const httplib::Request& req, httplib::Res
     res.set_content(body, "image/svg+xml");
 }
 
-// GET /api/png: the drawing as a picture.
+// The resolutions the page offers for a picture, pixels to the inch; without one asked,
+// the drawing's own size (96 to the inch).
+constexpr int kSmallestDpi = 72, kLargestDpi = 600, kNaturalDpi = 96;
+
+// The resolution a request asks (?dpi=N), or 0 when it is not a whole number in range.
+int AskedDpi(const httplib::Request& req) {
+    if (!req.has_param("dpi")) return kNaturalDpi;
+    const std::string text = req.get_param_value("dpi");
+    if (text.empty() || text.size() > 4) return 0;
+    int dpi = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return 0;
+        dpi = dpi * 10 + (c - '0');
+    }
+    return dpi >= kSmallestDpi && dpi <= kLargestDpi ? dpi : 0;
+}
+
+// GET /api/png?dpi=N: the drawing as a picture.
 void ExportPicture(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    const int dpi = AskedDpi(req);
+    if (dpi == 0)
+        return Refuse(res, 400,
+                      "La résolution doit être un nombre entier de " +
+                          std::to_string(kSmallestDpi) + " à " + std::to_string(kLargestDpi) +
+                          " points par pouce.");
     auto session = SessionOf(routes, req, res);
     if (!session) return;
     std::lock_guard<std::mutex> guard(session->lock());
     std::string body, why;
-    if (!session->ExportPng(&body, &why))
+    if (!session->ExportPng(dpi, &body, &why))
         return Refuse(res, 500, "L'image ne peut pas être exportée : " + why);
     res.set_content(body, "image/png");
 }

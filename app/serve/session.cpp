@@ -340,12 +340,13 @@ bool Session::WriteSvg(std::string* svg, std::string* error) {
 }
 
 // A picture is no save: the dimensions and their links are not in it.
-bool Session::ExportPng(std::string* png, std::string* error) {
+bool Session::ExportPng(int dpi, std::string* png, std::string* error) {
     std::string svg;
     if (!WriteSvg(&svg, error)) return false;
     const std::string path = WorkFile("drawing.png");
     host::RenderOptions options;
     options.framing = host::RenderOptions::Framing::Everything;
+    options.dpi = dpi;
     if (!host::RenderSvgToPng(WorkFile("drawing.svg"), path, options, error)) return false;
     if (ReadFile(path, png)) return true;
     *error = "l'image ne peut pas être relue";

@@ -158,10 +158,10 @@ export class Connection {
     }
   }
 
-  async download(path) {
+  async download(path, params = {}) {
     let answer;
     try {
-      answer = await fetch(this.url(path));
+      answer = await fetch(this.url(path, params));
     } catch {
       this.lost(SERVER_SILENT);
       throw new Error(SERVER_SILENT);

@@ -4,6 +4,7 @@ import { Connection } from './connection.js';
 import { Desk } from './desk.js';
 import { Drawing } from './drawing.js';
 import { DrawingName } from './drawing_name.js';
+import { PictureExport } from './picture_export.js';
 import { Zoom } from './zoom.js';
 import { RESTARTED_SESSION, WorkKeeping, replaceTabSessionId, tabSessionId } from './work_keeping.js';
 
@@ -15,6 +16,7 @@ const connection = new Connection(tabSessionId(), applyChanges, showMessage, ses
 const work = new WorkKeeping($('open'), $('open-file'));
 const zoom = new Zoom(scroller, drawing, (event) => connection.send(event), $('zoom-box'));
 const drawingName = new DrawingName($('drawing-name'));
+const picture = new PictureExport($('picture'));
 const cursors = new Map();
 // What the page shows of its work, for anyone watching it (the browser tests).
 window.quill = { applied: 0, tool: null, cursor: null, messages: [], undo: null, redo: null };
@@ -304,9 +306,9 @@ scroller.addEventListener('drop', (e) => {
   if (file) work.mayDiscard().then((agreed) => agreed && openFile(file));
 });
 
-async function download(path, name) {
+async function download(path, name, params) {
   try {
-    const blob = await connection.download(path);
+    const blob = await connection.download(path, params);
     const link = document.createElement('a');
     link.href = URL.createObjectURL(blob);
     link.download = name;
@@ -318,7 +320,8 @@ async function download(path, name) {
   }
 }
 $('save').addEventListener('click', () => download('api/save', drawingName.dimensioned));
-$('export-png').addEventListener('click', () => download('api/png', drawingName.picture));
+$('export-png').addEventListener('click', () => picture.ask().then((dpi) =>
+  dpi !== null && download('api/png', drawingName.picture, { dpi })));
 
 // A tab reloaded long after it went finds its session freed: it starts another.
 connection.state().catch((e) => {

@@ -2,6 +2,7 @@
 // Ctrl + wheel about the pointer, Escape, the drawing's name, the pointer leaving.
 //   node tests/web/habits.mjs --quill build/quill
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { argument, at, launchBrowser, LINE, openDrawing, runCases, screenPoint, settled, startServer } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
@@ -122,7 +123,8 @@ const cases = {
       return file.suggestedFilename();
     };
     assert.equal(await named('#save'), 'plaque-cotes.svg');
-    assert.equal(await named('#export-png'), 'plaque.png');
+    await page.click('#export-png');
+    assert.equal(await named('#picture-export'), 'plaque.png');
     assert.equal(await page.textContent('#drawing-name'), 'plaque.svg');
     assert.match(await page.title(), /^plaque\.svg/);
     await page.reload();
@@ -130,6 +132,40 @@ const cases = {
     assert.match(await page.title(), /^plaque\.svg/);
     await openShown(page, 'plaque-cotes.svg', LINE);
     assert.equal(await named('#save'), 'plaque-cotes.svg');
+  },
+
+  async 'the picture\'s resolution is asked, values out of range refused in French'(page) {
+    await openShown(page, 'plaque.svg', LINE);
+    const widthAt = async (dpi) => {
+      await page.click('#export-png');
+      await page.fill('#picture-dpi', String(dpi));
+      const [file] = await Promise.all([page.waitForEvent('download'), page.press('#picture-dpi', 'Enter')]);
+      assert.equal(file.suggestedFilename(), 'plaque.png');
+      // The PNG's header: its width, big-endian, 16 bytes in.
+      return readFileSync(await file.path()).readUInt32BE(16);
+    };
+    await page.click('#export-png');
+    assert.equal(await page.inputValue('#picture-dpi'), '150');
+    await page.click('#picture-cancel');
+    // The page of 300 pt (400 px at 96 to the inch) and a margin of 8 px each side.
+    assert.equal(await widthAt(150), 650);
+    assert.equal(await widthAt(300), 1300);
+    await page.click('#export-png');
+    assert.equal(await page.inputValue('#picture-dpi'), '300');
+    for (const wrong of ['50', '601', 'cent', '']) {
+      await page.fill('#picture-dpi', wrong);
+      await page.click('#picture-export');
+      assert.ok(await page.isVisible('#picture'), wrong);
+      assert.equal(await page.textContent('#picture .refusal'),
+        'La résolution doit être un nombre entier de 72 à 600 points par pouce.');
+    }
+    await page.keyboard.press('Escape');
+    assert.ok(!(await page.isVisible('#picture')));
+    const refused = await page.evaluate(async () => {
+      const answer = await fetch(`api/png?session=${sessionStorage.getItem('quill-session')}&dpi=7000`);
+      return [answer.status, (await answer.json()).error];
+    });
+    assert.deepEqual(refused, [400, 'La résolution doit être un nombre entier de 72 à 600 points par pouce.']);
   },
 
   async 'the feedback goes when the pointer leaves the drawing, and comes back with it'(page) {
