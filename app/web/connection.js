@@ -171,6 +171,10 @@ export class Connection {
       if (body.gone) this.lost(body.error);
       throw new Error(body.error);
     }
-    return answer.blob();
+    try {
+      return await answer.blob();
+    } catch {
+      throw new Error('Le téléchargement s\'est interrompu.');
+    }
   }
 }
