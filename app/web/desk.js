@@ -33,6 +33,10 @@ export class Desk {
     this.scroller = scroller;
     this.drawing = drawing;
     this.artBounds = null;  // document points, y upwards; measured again when art changes
+    this.feedback = null;  // view CSS pixels; measured again when the feedback changes
+    // All the feedback has covered since the view changed: the desk does not shrink and
+    // grow again (and the drawing drawn again) as a text follows the pointer.
+    this.reach = null;
     new ResizeObserver(() => this.layout()).observe(scroller);
   }
 
@@ -43,7 +47,10 @@ export class Desk {
     const topLeft = old && this.drawing.pointAt(this.scroller.scrollLeft, this.scroller.scrollTop);
     this.drawing.apply(changes);
     if (['reset', 'art', 'disposed', 'layers', 'order'].some((key) => key in changes)) this.artBounds = null;
-    this.layout(sameView(old, this.drawing.view) ? null : topLeft);
+    if ('annotation' in changes) this.feedback = null;
+    const moved = !sameView(old, this.drawing.view);
+    if (moved) this.reach = null;
+    this.layout(moved ? topLeft : null);
   }
 
   // `keep`: a document point to put back at the window's top-left corner; without it,
@@ -52,14 +59,17 @@ export class Desk {
     const view = this.drawing.view;
     if (!view) return;
     const before = this.drawing.desk;
+    // The view in the middle of the window, whatever else grows the desk: what lies
+    // within the window does not move the page.
     let box = { left: 0, top: 0, right: view.widthPx * K, bottom: view.heightPx * K };
-    box = grown(box, this.artBox(view), ART_MARGIN_POINTS * view.zoom * K);
-    box = grown(box, this.feedbackBox(), FEEDBACK_MARGIN);
     box = widened(box, 'left', 'right', this.scroller.clientWidth);
     box = widened(box, 'top', 'bottom', this.scroller.clientHeight);
+    box = grown(box, this.artBox(view), ART_MARGIN_POINTS * view.zoom * K);
+    this.reach = grown(this.reach ?? this.feedbackBox(), this.feedbackBox(), 0);
+    box = grown(box, this.reach, FEEDBACK_MARGIN);
     const desk = { left: Math.floor(box.left), top: Math.floor(box.top) };
-    desk.width = Math.ceil(box.right) - desk.left;
-    desk.height = Math.ceil(box.bottom) - desk.top;
+    desk.width = Math.ceil(box.right - box.left);
+    desk.height = Math.ceil(box.bottom - box.top);
     if (before && ['left', 'top', 'width', 'height'].every((k) => before[k] === desk[k]) && !keep) return;
     this.drawing.place(desk);
     if (keep) {
@@ -99,11 +109,16 @@ export class Desk {
 
   // The tools' feedback and panels, view CSS pixels (the overlay draws in view pixels).
   feedbackBox() {
+    this.feedback ??= this.measureFeedback();
+    return this.feedback.box;
+  }
+
+  measureFeedback() {
     const feedback = this.drawing.overlay.querySelector('#annotation');
-    if (!feedback?.firstChild) return null;
+    if (!feedback?.firstChild) return { box: null };
     const { x, y, width, height } = feedback.getBBox();
-    if (!width && !height) return null;
-    return { left: x * K, top: y * K, right: (x + width) * K, bottom: (y + height) * K };
+    if (!width && !height) return { box: null };
+    return { box: { left: x * K, top: y * K, right: (x + width) * K, bottom: (y + height) * K } };
   }
 
   // Scrolls the least that shows the feedback whole in the window (a panel just opened
