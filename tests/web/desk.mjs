@@ -87,9 +87,13 @@ const cases = {
     const scroller = await boxOf(page, '#scroller');
     const sheet = await boxOf(page, '#sheet');
     assert.ok(within(scroller, sheet), 'the desk fills the window');
+    const pageBefore = await boxOf(page, '#page');
     // The window's far corner, far outside the page and its margin.
     await page.mouse.move(scroller.right - 3, scroller.bottom - 3, { steps: 4 });
     await settled(page);
+    // The feedback there grew the desk beyond the window, and moved nothing.
+    assert.deepEqual(await boxOf(page, '#page'), pageBefore);
+    assert.ok((await boxOf(page, '#sheet')).right > sheet.right);
     const point = await page.evaluate(() => window.quill.lastPointer);
     const view = await page.evaluate(() => window.quillView());
     assert.ok(point.x > view.pageWidth + 72 && point.y < -72, JSON.stringify(point));
