@@ -70,7 +70,7 @@ export class Desk {
     const desk = { left: Math.floor(box.left), top: Math.floor(box.top) };
     desk.width = Math.ceil(box.right - box.left);
     desk.height = Math.ceil(box.bottom - box.top);
-    if (before && ['left', 'top', 'width', 'height'].every((k) => before[k] === desk[k]) && !keep) return;
+    if (before && ['left', 'top', 'width', 'height'].every((side) => before[side] === desk[side]) && !keep) return;
     this.drawing.place(desk);
     if (keep) {
       const at = this.drawing.placeOf(keep);
