@@ -130,7 +130,8 @@ const cases = {
     assert.match(await page.textContent('#message'), /^broken\.svg ne peut pas être ouvert ; le dessin ouvert reste \(/);
     assert.equal(await page.locator('[data-art]').count(), 1);
     const refused = await page.evaluate(async () => {
-      const answer = await fetch(`api/event?session=${sessionStorage.getItem('quill-session')}`, { method: 'POST', body: '{' });
+      const session = sessionStorage.getItem('quill-session');
+      const answer = await fetch(`api/event?session=${session}`, { method: 'POST', body: '{' });
       return [answer.status, (await answer.json()).error];
     });
     assert.deepEqual(refused, [400, 'L\'évènement n\'est pas du JSON.']);

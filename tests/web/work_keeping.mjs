@@ -116,7 +116,8 @@ const cases = {
     await page.evaluate((text) => {
       const files = new DataTransfer();
       files.items.add(new File([text], 'other.svg', { type: 'image/svg+xml' }));
-      document.getElementById('scroller').dispatchEvent(new DragEvent('drop', { dataTransfer: files, bubbles: true, cancelable: true }));
+      document.getElementById('scroller').dispatchEvent(
+        new DragEvent('drop', { dataTransfer: files, bubbles: true, cancelable: true }));
     }, OTHER);
     await escaped();
     assert.equal(choosers, 0);
