@@ -66,7 +66,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
  private:
     void OnHandshake() {
         const auto& request = request_->get();
-        std::string why = "a WebSocket handshake is expected";
+        std::string why = "Une ouverture de connexion WebSocket est attendue.";
         if (websocket::is_upgrade(request))
             session_ = handlers_.admit(std::string(request.target()),
                                        std::string(request[http::field::host]),

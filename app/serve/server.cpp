@@ -52,6 +52,13 @@ const char* ContentType(const std::string& path) {
     return "application/octet-stream";
 }
 
+// The refusals of requests that are not the page's own, also on the event socket.
+constexpr char kUnknownHost[] = "Hôte inconnu.";
+constexpr char kOtherOrigin[] = "Les requêtes venues d'une autre origine sont refusées.";
+constexpr char kNoToken[] = "L'adresse ne porte pas le jeton de la session.";
+constexpr char kBadSessionId[] =
+    "Un identifiant de session (lettres, chiffres, « - ») est attendu.";
+
 void Refuse(httplib::Response& res, int status, const std::string& message) {
     res.status = status;
     res.set_content(json{{"error", message}}.dump(), "application/json");
@@ -77,10 +84,10 @@ std::pair<int, json> AnswerEvent(Session& session, const std::string& body) {
     // Printing or copying a value recurses once per level: a deeper event is refused
     // before it is parsed.
     if (host::JsonNestingDepth(body) > host::kDeepestJsonNesting)
-        return {400, json{{"error", "the event is nested more than " +
-                                        std::to_string(host::kDeepestJsonNesting) + " deep"}}};
+        return {400, json{{"error", "L'évènement est imbriqué sur plus de " +
+                                        std::to_string(host::kDeepestJsonNesting) + " niveaux."}}};
     json event = json::parse(body, nullptr, false);
-    if (event.is_discarded()) return {400, json{{"error", "the event is not JSON"}}};
+    if (event.is_discarded()) return {400, json{{"error", "L'évènement n'est pas du JSON."}}};
     std::lock_guard<std::mutex> guard(session.lock());
     try {
         return {200, session.Handle(event)};
@@ -100,17 +107,17 @@ EventSocketHandlers SocketHandlers(const std::shared_ptr<Sessions>& sessions,
                                                  const std::string& origin, std::string* why) {
         const std::string path = prefix + "/api/events?session=";
         if (target.compare(0, path.size(), path) != 0) {
-            *why = "the address lacks the session's token";
+            *why = kNoToken;
             return std::string();
         }
         const std::string id = target.substr(path.size());
         const std::string hostName = host.substr(0, host.rfind(':'));
         if (!HostAllowed(host, address, socketPort))
-            *why = "unknown host";
+            *why = kUnknownHost;
         else if (origin != "http://" + hostName + ":" + std::to_string(httpPort))
-            *why = "requests from other origins are refused";
+            *why = kOtherOrigin;
         else if (!ValidSessionId(id))
-            *why = "a session id (letters, digits, '-') is expected";
+            *why = kBadSessionId;
         else
             return id;
         return std::string();
@@ -143,17 +150,17 @@ httplib::Server::HandlerResponse Guard(const std::string& address, const std::at
     const std::string origin = req.get_header_value("Origin");
     const std::string hostHeader = req.get_header_value("Host");
     if (!HostAllowed(hostHeader, address, port)) {
-        Refuse(res, 403, "unknown host");
+        Refuse(res, 403, kUnknownHost);
         return httplib::Server::HandlerResponse::Handled;
     }
     if (!origin.empty() && origin != "http://" + hostHeader) {
-        Refuse(res, 403, "requests from other origins are refused");
+        Refuse(res, 403, kOtherOrigin);
         return httplib::Server::HandlerResponse::Handled;
     }
     if (AnswerFavicon(req, res)) return httplib::Server::HandlerResponse::Handled;
     if (req.path.compare(0, prefix.size() + 1, prefix + "/") != 0) {
         if (IsApiRequest(req))
-            Refuse(res, 403, "the address lacks the session's token");
+            Refuse(res, 403, kNoToken);
         else
             AnswerUnknownAddress(403, res);
         return httplib::Server::HandlerResponse::Handled;
@@ -170,7 +177,7 @@ std::shared_ptr<Session> SessionOf(const Routes& routes, const httplib::Request&
                                    httplib::Response& res, bool start = false) {
     const std::string id = req.get_param_value("session");
     if (!ValidSessionId(id)) {
-        Refuse(res, 400, "a session id (letters, digits, '-') is expected");
+        Refuse(res, 400, kBadSessionId);
         return nullptr;
     }
     std::string why, gone;
@@ -206,10 +213,10 @@ bool ReadBody(const httplib::ContentReader& reader, httplib::Response& res, std:
     if (read) return true;
     const int status = tooLarge || res.status == 413 ? 413 : res.status == 415 ? 415 : 400;
     Refuse(res, status,
-           status == 413 ? "the request is larger than " +
-                               std::to_string(kLargestUpload / (1024 * 1024)) + " MiB"
-           : status == 415 ? std::string("the request's encoding is not supported")
-                           : std::string("the request's body cannot be read"));
+           status == 413
+               ? "La requête dépasse " + std::to_string(kLargestUpload / (1024 * 1024)) + " Mio."
+           : status == 415 ? std::string("L'encodage de la requête n'est pas pris en charge.")
+                           : std::string("Le corps de la requête ne peut pas être lu."));
     return false;
 }
 
@@ -252,13 +259,36 @@ void SaveDrawing(const Routes& routes, const httplib::Request& req, httplib::Res
     res.set_content(body, "image/svg+xml");
 }
 
-// GET /api/png: the drawing as a picture.
+// The resolutions the page offers for a picture, pixels to the inch; without one asked,
+// the drawing's own size (96 to the inch).
+constexpr int kSmallestDpi = 72, kLargestDpi = 600, kNaturalDpi = 96;
+
+// The resolution a request asks (?dpi=N), or 0 when it is not a whole number in range.
+int AskedDpi(const httplib::Request& req) {
+    if (!req.has_param("dpi")) return kNaturalDpi;
+    const std::string text = req.get_param_value("dpi");
+    if (text.empty() || text.size() > 4) return 0;
+    int dpi = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return 0;
+        dpi = dpi * 10 + (c - '0');
+    }
+    return dpi >= kSmallestDpi && dpi <= kLargestDpi ? dpi : 0;
+}
+
+// GET /api/png?dpi=N: the drawing as a picture.
 void ExportPicture(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
+    const int dpi = AskedDpi(req);
+    if (dpi == 0)
+        return Refuse(res, 400,
+                      "La résolution doit être un nombre entier de " +
+                          std::to_string(kSmallestDpi) + " à " + std::to_string(kLargestDpi) +
+                          " points par pouce.");
     auto session = SessionOf(routes, req, res);
     if (!session) return;
     std::lock_guard<std::mutex> guard(session->lock());
     std::string body, why;
-    if (!session->ExportPng(&body, &why))
+    if (!session->ExportPng(dpi, &body, &why))
         return Refuse(res, 500, "L'image ne peut pas être exportée : " + why);
     res.set_content(body, "image/png");
 }
@@ -272,13 +302,13 @@ void SendResource(const Routes& routes, const httplib::Request& req, httplib::Re
     std::lock_guard<std::mutex> guard(session->lock());
     const auto* bytes = session->Resource(icon ? kIconResourceType : kCursorResourceType,
                                           std::stoi(req.matches[2]));
-    if (!bytes) return Refuse(res, 404, "no such resource");
+    if (!bytes) return Refuse(res, 404, "Ressource inconnue.");
     if (icon) {
         res.set_content(std::string(bytes->begin(), bytes->end()), "image/svg+xml");
         return;
     }
     // A cursor: little-endian int16 hot spot x, y, then its picture.
-    if (bytes->size() < 4) return Refuse(res, 500, "a cursor resource is too short");
+    if (bytes->size() < 4) return Refuse(res, 500, "Une ressource de curseur est trop courte.");
     const auto hot = [&](std::size_t at) {
         return static_cast<std::int16_t>((*bytes)[at] | (*bytes)[at + 1] << 8);
     };

@@ -56,10 +56,10 @@ constexpr float kLargestViewSide = 60000;
 double Number(const json& event, const char* name) {
     auto it = event.find(name);
     if (it == event.end() || !it->is_number())
-        Malformed(std::string("\"") + name + "\" must be a number");
+        Malformed(std::string("« ") + name + " » doit être un nombre.");
     const double value = it->get<double>();
     if (!std::isfinite(value) || std::fabs(value) > 1e7)
-        Malformed(std::string("\"") + name + "\" is out of range");
+        Malformed(std::string("« ") + name + " » est hors des limites.");
     return value;
 }
 
@@ -67,16 +67,16 @@ std::set<std::int32_t> Keys(const json& event) {
     std::set<std::int32_t> keys;
     auto it = event.find("keys");
     if (it == event.end()) return keys;
-    if (!it->is_array()) Malformed("\"keys\" must be a list of key names");
+    if (!it->is_array()) Malformed("« keys » doit être une liste de noms de touches.");
     for (const json& name : *it) {
         const std::int32_t key =
             name.is_string() ? host::VirtualKeyOfScriptName(name.get<std::string>()) : 0;
         // A string is printed as it was sent, anything else by its kind alone.
         if (key == 0)
             Malformed(
-                "unknown key " +
-                (name.is_string() ? name.dump() : std::string("of kind ") + name.type_name()) +
-                " (shift lshift rshift alt ctrl space esc)");
+                "Touche inconnue " +
+                (name.is_string() ? name.dump() : std::string("de type ") + name.type_name()) +
+                " (shift lshift rshift alt ctrl space esc).");
         keys.insert(key);
     }
     return keys;
@@ -114,7 +114,7 @@ Session::Session(const SessionOptions& options, std::string* error)
     std::filesystem::copy_file(options.pluginPath, library,
                                std::filesystem::copy_options::overwrite_existing, copyError);
     if (copyError) {
-        *error = options.pluginPath + ": cannot be copied: " + copyError.message();
+        *error = options.pluginPath + " ne peut pas être copié (" + copyError.message() + ")";
         return;
     }
     std::string openError, prefsError;
@@ -257,7 +257,7 @@ json Session::State() {
 
 json Session::Handle(const json& event) {
     if (!event.is_object() || !event.contains("type") || !event["type"].is_string())
-        Malformed("an event is an object with a \"type\"");
+        Malformed("Un évènement est un objet qui a un « type ».");
     const std::string type = event["type"].get<std::string>();
     HostTurn turn(host_.get());
     std::string error;
@@ -279,19 +279,19 @@ json Session::Handle(const json& event) {
     } else if (type == "edit") {
         if (!event.contains("name") || !event["name"].is_string() ||
             !host::IsEditKeyName(event["name"].get<std::string>()))
-            Malformed("\"name\" must be left, right, up, down or delete");
+            Malformed("« name » vaut left, right, up, down ou delete.");
         const auto shift = event.find("shift");
         const bool held = shift != event.end() && shift->is_boolean() && shift->get<bool>();
         if (!pressed_) host::PressEditKey(*host_, event["name"].get<std::string>(), held);
     } else if (type == "tool") {
         if (!event.contains("name") || !event["name"].is_string())
-            Malformed("\"name\" must be a tool name");
+            Malformed("« name » doit être un nom d'outil.");
         if (!host::SelectNamedTool(*host_, event["name"].get<std::string>(), &error))
-            Malformed(error);
+            Malformed("Outil inconnu (" + error + ").");
     } else if (type == "zoom") {
         FitView(static_cast<float>(Number(event, "zoom")));
     } else {
-        Malformed("unknown event type \"" + type + "\"");
+        Malformed("Type d'évènement inconnu : « " + type + " ».");
     }
     return Changes(false);
 }
@@ -340,12 +340,13 @@ bool Session::WriteSvg(std::string* svg, std::string* error) {
 }
 
 // A picture is no save: the dimensions and their links are not in it.
-bool Session::ExportPng(std::string* png, std::string* error) {
+bool Session::ExportPng(int dpi, std::string* png, std::string* error) {
     std::string svg;
     if (!WriteSvg(&svg, error)) return false;
     const std::string path = WorkFile("drawing.png");
     host::RenderOptions options;
     options.framing = host::RenderOptions::Framing::Everything;
+    options.dpi = dpi;
     if (!host::RenderSvgToPng(WorkFile("drawing.svg"), path, options, error)) return false;
     if (ReadFile(path, png)) return true;
     *error = "l'image ne peut pas être relue";

@@ -46,8 +46,8 @@ class Session {
     nlohmann::json Open(const std::string& name, const std::string& bytes);
     /// The drawing as an SVG file, which counts as saved; false with `error` set.
     bool Save(std::string* svg, std::string* error);
-    /// The drawing as a PNG picture; false with `error` set.
-    bool ExportPng(std::string* png, std::string* error);
+    /// The drawing as a PNG picture of `dpi` pixels to the inch; false with `error` set.
+    bool ExportPng(int dpi, std::string* png, std::string* error);
     /// The plug-in's resource of that kind ('ICON', 'CURS') and id, or nullptr.
     const std::vector<std::uint8_t>* Resource(std::uint32_t type, std::int32_t id);
 

@@ -107,7 +107,7 @@ export class Connection {
       const { event, started } = this.queue.shift();
       try {
         const { ok, body } = await this.exchange(event);
-        if (ok) this.onChanges(body, started);
+        if (ok) this.onChanges(body, started, event);
         else if (body.gone) this.lost(body.error);
         else this.onRefusal(body.error);
       } catch {
@@ -158,10 +158,10 @@ export class Connection {
     }
   }
 
-  async download(path) {
+  async download(path, params = {}) {
     let answer;
     try {
-      answer = await fetch(this.url(path));
+      answer = await fetch(this.url(path, params));
     } catch {
       this.lost(SERVER_SILENT);
       throw new Error(SERVER_SILENT);
@@ -171,6 +171,10 @@ export class Connection {
       if (body.gone) this.lost(body.error);
       throw new Error(body.error);
     }
-    return answer.blob();
+    try {
+      return await answer.blob();
+    } catch {
+      throw new Error('Le téléchargement s\'est interrompu.');
+    }
   }
 }

@@ -14,6 +14,7 @@ export class Drawing {
     this.layers = new Map();
     this.art = new Map();
     this.view = null;
+    this.desk = null;  // see place()
     this.namespaces = `xmlns="${SVG}"`;
     this.parser = new DOMParser();
   }
@@ -59,21 +60,30 @@ export class Drawing {
 
   setView(view) {
     this.view = view;
-    const width = view.widthPx * CSS_PIXELS_PER_POINT, height = view.heightPx * CSS_PIXELS_PER_POINT;
-    for (const svg of [this.svg, this.overlay, this.marks]) {
-      svg.setAttribute('width', width);
-      svg.setAttribute('height', height);
-    }
-    this.sheet.style.width = `${width}px`;
-    this.sheet.style.height = `${height}px`;
-    this.svg.setAttribute('viewBox', [view.originH, view.pageHeight - view.originV,
-      view.widthPx / view.zoom, view.heightPx / view.zoom].join(' '));
-    this.overlay.setAttribute('viewBox', `0 0 ${view.widthPx} ${view.heightPx}`);
-    this.marks.setAttribute('viewBox', `0 0 ${view.widthPx} ${view.heightPx}`);
     this.page.setAttribute('width', view.pageWidth);
     this.page.setAttribute('height', view.pageHeight);
     for (const group of this.layers.values())
       group.setAttribute('transform', `matrix(1 0 0 -1 0 ${view.pageHeight})`);
+    this.place(this.desk ?? { left: 0, top: 0, width: view.widthPx * CSS_PIXELS_PER_POINT,
+      height: view.heightPx * CSS_PIXELS_PER_POINT });
+  }
+
+  // The sheet covers the desk: a box of CSS pixels from the view's top-left corner, which
+  // reaches beyond the view where there is more to show.
+  place(desk) {
+    this.desk = desk;
+    const v = this.view, k = CSS_PIXELS_PER_POINT, s = v.zoom * k;
+    for (const svg of [this.svg, this.overlay, this.marks]) {
+      svg.setAttribute('width', desk.width);
+      svg.setAttribute('height', desk.height);
+    }
+    this.sheet.style.width = `${desk.width}px`;
+    this.sheet.style.height = `${desk.height}px`;
+    this.svg.setAttribute('viewBox', [v.originH + desk.left / s, v.pageHeight - v.originV + desk.top / s,
+      desk.width / s, desk.height / s].join(' '));
+    const viewPixels = [desk.left / k, desk.top / k, desk.width / k, desk.height / k].join(' ');
+    this.overlay.setAttribute('viewBox', viewPixels);
+    this.marks.setAttribute('viewBox', viewPixels);
   }
 
   setLayers(layers) {
@@ -106,8 +116,8 @@ export class Drawing {
   pointAt(x, y) {
     const v = this.view;
     return {
-      x: v.originH + x / CSS_PIXELS_PER_POINT / v.zoom,
-      y: v.originV - y / CSS_PIXELS_PER_POINT / v.zoom,
+      x: v.originH + (x + this.desk.left) / CSS_PIXELS_PER_POINT / v.zoom,
+      y: v.originV - (y + this.desk.top) / CSS_PIXELS_PER_POINT / v.zoom,
     };
   }
 
@@ -115,8 +125,8 @@ export class Drawing {
   placeOf(point) {
     const v = this.view;
     return {
-      x: (point.x - v.originH) * v.zoom * CSS_PIXELS_PER_POINT,
-      y: (v.originV - point.y) * v.zoom * CSS_PIXELS_PER_POINT,
+      x: (point.x - v.originH) * v.zoom * CSS_PIXELS_PER_POINT - this.desk.left,
+      y: (v.originV - point.y) * v.zoom * CSS_PIXELS_PER_POINT - this.desk.top,
     };
   }
 }

@@ -1,18 +1,22 @@
 // Quill in the browser: the palette, the drawing, the pointer and the keys, the alerts,
 // opening and saving. Everything the tools see goes to this tab's session on the server.
 import { Connection } from './connection.js';
+import { Desk } from './desk.js';
 import { Drawing } from './drawing.js';
 import { DrawingName } from './drawing_name.js';
+import { PictureExport } from './picture_export.js';
 import { Zoom } from './zoom.js';
 import { RESTARTED_SESSION, WorkKeeping, replaceTabSessionId, tabSessionId } from './work_keeping.js';
 
 const $ = (id) => document.getElementById(id);
 const scroller = $('scroller'), sheet = $('sheet');
 const drawing = new Drawing(sheet, $('drawing'), $('overlay'), $('selection-marks'));
+const desk = new Desk(scroller, drawing);
 const connection = new Connection(tabSessionId(), applyChanges, showMessage, sessionGone);
-const work = new WorkKeeping($('open-file'));
+const work = new WorkKeeping($('open'), $('open-file'));
 const zoom = new Zoom(scroller, drawing, (event) => connection.send(event), $('zoom-box'));
 const drawingName = new DrawingName($('drawing-name'));
+const picture = new PictureExport($('picture'));
 const cursors = new Map();
 // What the page shows of its work, for anyone watching it (the browser tests).
 window.quill = { applied: 0, tool: null, cursor: null, messages: [], undo: null, redo: null };
@@ -21,6 +25,8 @@ const SELECT_ICON = 'data:image/svg+xml;base64,' + btoa('<svg xmlns="http://www.
   'width="24" height="24" viewBox="0 0 24 24"><path d="M6 3 L6 20 L10 16 L13 22 L15.5 21 L12.5 15 ' +
   'L18 15 Z" fill="black" stroke="white" stroke-width="1"/></svg>');
 window.quillView = () => drawing.view;
+window.quill.placeOf = (x, y) => drawing.placeOf({ x, y });
+window.quill.pointAt = (x, y) => drawing.pointAt(x, y);
 window.quill.idle = () => !connection.busy && !connection.queue.length;
 window.quill.onSocket = () => connection.socket !== null;
 
@@ -86,10 +92,12 @@ async function setCursor(id) {
   if (window.quill.cursor === id) scroller.style.cursor = cursors.get(id);
 }
 
-function applyChanges(changes, started) {
+function applyChanges(changes, started, event) {
   if (changes.reset) zoom.forget();
-  drawing.apply(changes);
+  desk.apply(changes);
   if (changes.view) zoom.viewShown();
+  // A click may open a panel or write a text near the window's edge: it is shown whole.
+  if (event?.type === 'up') desk.reveal();
   work.note(changes);
   if (changes.tools) buildPalette(changes.tools);
   if ('tool' in changes) {
@@ -148,6 +156,7 @@ function sheetPlace(e) {
 function sendPointer(type, e) {
   const place = sheetPlace(e);
   const point = drawing.pointAt(place.x, place.y);
+  window.quill.lastPointer = point;
   connection.send({ type, x: point.x, y: point.y, keys: keys() }, e.timeStamp);
 }
 
@@ -203,6 +212,8 @@ scroller.addEventListener('pointerenter', () => scroller.classList.remove('away'
 function keyEvent(e, down) {
   const name = KEYS[e.code];
   if (!name) return;
+  // A button that has the keyboard takes Space as its press.
+  if (name === 'space' && e.target instanceof HTMLButtonElement) return;
   // The browser would scroll, open menus or leave full screen: the tools want the keys.
   if (name !== 'ctrl' || !down) e.preventDefault();
   if (e.repeat || held.has(name) === down) return;
@@ -295,9 +306,9 @@ scroller.addEventListener('drop', (e) => {
   if (file) work.mayDiscard().then((agreed) => agreed && openFile(file));
 });
 
-async function download(path, name) {
+async function download(path, name, params) {
   try {
-    const blob = await connection.download(path);
+    const blob = await connection.download(path, params);
     const link = document.createElement('a');
     link.href = URL.createObjectURL(blob);
     link.download = name;
@@ -309,7 +320,8 @@ async function download(path, name) {
   }
 }
 $('save').addEventListener('click', () => download('api/save', drawingName.dimensioned));
-$('export-png').addEventListener('click', () => download('api/png', drawingName.picture));
+$('export-png').addEventListener('click', () => picture.ask().then((dpi) =>
+  dpi !== null && download('api/png', drawingName.picture, { dpi })));
 
 // A tab reloaded long after it went finds its session freed: it starts another.
 connection.state().catch((e) => {

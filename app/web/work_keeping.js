@@ -34,9 +34,10 @@ const DISCARD_QUESTION =
   'Le dessin a des modifications qui ne sont pas enregistrées. Ouvrir un autre dessin les abandonne.';
 
 export class WorkKeeping {
-  constructor(openInput) {
+  // `openButton` lets the user choose a file with `openInput`, once they agreed to let
+  // the drawing go.
+  constructor(openButton, openInput) {
     this.unsaved = false;
-    this.openConfirmed = false;
     this.dialog = this.makeDialog();
     // The browser asks in its own words; it asks only when there is something to lose.
     window.addEventListener('beforeunload', (e) => {
@@ -44,17 +45,7 @@ export class WorkKeeping {
       e.preventDefault();
       e.returnValue = '';
     });
-    // The file chooser opens only once the user agreed to let the drawing go.
-    openInput.addEventListener('click', (e) => {
-      if (!this.unsaved || this.openConfirmed) return;
-      e.preventDefault();
-      this.mayDiscard().then((agreed) => {
-        if (!agreed) return;
-        this.openConfirmed = true;
-        openInput.click();
-        this.openConfirmed = false;
-      });
-    });
+    openButton.addEventListener('click', () => this.mayDiscard().then((agreed) => agreed && openInput.click()));
   }
 
   makeDialog() {

@@ -180,7 +180,12 @@ bool RenderSvgToPng(const std::string& svgPath, const std::string& pngPath,
         frame = {frame.x - kFitMargin, frame.y - kFitMargin, frame.width + 2 * kFitMargin,
                  frame.height + 2 * kFitMargin};
     }
-    auto size = PictureSize(Size{frame.width, frame.height}, options.widthPx);
+    const int width = options.dpi > 0
+                          ? static_cast<int>(std::min<double>(
+                                std::round(frame.width * options.dpi / kCssPixelsPerInch),
+                                kLargestPictureSide + 1))
+                          : options.widthPx;
+    auto size = PictureSize(Size{frame.width, frame.height}, width);
     if (!size)
         return Fail(error, svgPath + ": a picture of that size cannot be made (sides from 1 to " +
                                std::to_string(kLargestPictureSide) + " pixels)");

@@ -10,6 +10,9 @@ struct RenderOptions {
     /// Width of the picture in pixels; 0 takes the drawing's own width (CSS pixels, 96 per
     /// inch). The height keeps the drawing's proportions.
     int widthPx = 0;
+    /// Pixels to the inch of the drawing, when not 0: it sets the width, and `widthPx` is
+    /// not read.
+    int dpi = 0;
     /// What the picture frames: the page alone, or the page and everything drawn, also
     /// outside it (with a margin), so that no dimension placed off the page is lost.
     enum class Framing { Page, Everything } framing = Framing::Page;

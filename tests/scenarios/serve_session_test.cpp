@@ -67,7 +67,7 @@ TEST(ServeSession, AnswersCarryOnlyWhatChanged) {
     EXPECT_EQ(hover["unsaved"], false);
     EXPECT_EQ(answers.back()["unsaved"], true);
     std::string bytes;
-    ASSERT_TRUE(s.ExportPng(&bytes, &error)) << error;
+    ASSERT_TRUE(s.ExportPng(150, &bytes, &error)) << error;
     EXPECT_EQ(Event(s, "move", 10, 10)["unsaved"], true);
     ASSERT_TRUE(s.Save(&bytes, &error)) << error;
     EXPECT_EQ(Event(s, "move", 10, 10)["unsaved"], false);

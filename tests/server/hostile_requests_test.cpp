@@ -46,7 +46,7 @@ TEST(HostileRequests, DeeplyNestedEventsAreRefusedBeforeTheyAreRead) {
     }
     const HttpAnswer deepAnswer = server.Send(
         server.Request("POST", "/api/event?session=deep", "{\"keys\":" + deep.substr(0, 300)));
-    EXPECT_NE(deepAnswer.body.find("nested more than 256 deep"), std::string::npos);
+    EXPECT_NE(deepAnswer.body.find("imbriqué sur plus de 256 niveaux"), std::string::npos);
 }
 
 }  // namespace
@@ -106,7 +106,7 @@ TEST(HostileRequests, BodiesAreCountedAsTheyArriveChunkedOrCompressed) {
     const HttpAnswer chunked =
         SendChunked(server, "/api/open?session=big&name=big.svg", std::string(40 * kMiB, 'a'));
     EXPECT_EQ(chunked.status, 413);
-    EXPECT_NE(chunked.body.find("larger than 32 MiB"), std::string::npos) << chunked.body;
+    EXPECT_NE(chunked.body.find("dépasse 32 Mio"), std::string::npos) << chunked.body;
     ASSERT_TRUE(StillAnswers(server));
 
     const std::string bomb = GzipOfZeros(64 * kMiB);

@@ -2,6 +2,7 @@
 // Ctrl + wheel about the pointer, Escape, the drawing's name, the pointer leaving.
 //   node tests/web/habits.mjs --quill build/quill
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { argument, at, launchBrowser, LINE, openDrawing, runCases, screenPoint, settled, startServer } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
@@ -18,23 +19,24 @@ async function openShown(page, name, text) {
 const zoomOf = (page) => page.evaluate(() => window.quillView().zoom);
 const waitZoom = (page, zoom) => page.waitForFunction((z) => Math.abs(window.quillView().zoom - z) < 1e-3 * z, zoom);
 
-// How the sheet lies in the window: whole, and touching its width or its height.
+// How the page and its margin lie in the window: whole, touching its width or its height,
+// with nothing to scroll to.
 async function shownWhole(page) {
   return page.evaluate(() => {
-    const scroller = document.getElementById('scroller'), sheet = document.getElementById('sheet');
-    const w = sheet.offsetWidth, h = sheet.offsetHeight;
+    const scroller = document.getElementById('scroller'), v = window.quillView();
+    const k = 4 / 3, w = v.widthPx * k, h = v.heightPx * k;
     const inside = w <= scroller.clientWidth && h <= scroller.clientHeight;
     const touching = scroller.clientWidth - w < 8 || scroller.clientHeight - h < 8;
-    return inside && touching;
+    const still = scroller.scrollWidth <= scroller.clientWidth && scroller.scrollHeight <= scroller.clientHeight;
+    return inside && touching && still;
   });
 }
 
 // The document point under a place of the screen.
 function documentPoint(page, place) {
   return page.evaluate(({ x, y }) => {
-    const v = window.quillView(), box = document.getElementById('sheet').getBoundingClientRect();
-    const k = 4 / 3;
-    return { x: v.originH + (x - box.left) / k / v.zoom, y: v.originV - (y - box.top) / k / v.zoom };
+    const box = document.getElementById('sheet').getBoundingClientRect();
+    return window.quill.pointAt(x - box.left, y - box.top);
   }, place);
 }
 
@@ -121,7 +123,8 @@ const cases = {
       return file.suggestedFilename();
     };
     assert.equal(await named('#save'), 'plaque-cotes.svg');
-    assert.equal(await named('#export-png'), 'plaque.png');
+    await page.click('#export-png');
+    assert.equal(await named('#picture-export'), 'plaque.png');
     assert.equal(await page.textContent('#drawing-name'), 'plaque.svg');
     assert.match(await page.title(), /^plaque\.svg/);
     await page.reload();
@@ -129,6 +132,40 @@ const cases = {
     assert.match(await page.title(), /^plaque\.svg/);
     await openShown(page, 'plaque-cotes.svg', LINE);
     assert.equal(await named('#save'), 'plaque-cotes.svg');
+  },
+
+  async 'the picture\'s resolution is asked, values out of range refused in French'(page) {
+    await openShown(page, 'plaque.svg', LINE);
+    const widthAt = async (dpi) => {
+      await page.click('#export-png');
+      await page.fill('#picture-dpi', String(dpi));
+      const [file] = await Promise.all([page.waitForEvent('download'), page.press('#picture-dpi', 'Enter')]);
+      assert.equal(file.suggestedFilename(), 'plaque.png');
+      // The PNG's header: its width, big-endian, 16 bytes in.
+      return readFileSync(await file.path()).readUInt32BE(16);
+    };
+    await page.click('#export-png');
+    assert.equal(await page.inputValue('#picture-dpi'), '150');
+    await page.click('#picture-cancel');
+    // The page of 300 pt (400 px at 96 to the inch) and a margin of 8 px each side.
+    assert.equal(await widthAt(150), 650);
+    assert.equal(await widthAt(300), 1300);
+    await page.click('#export-png');
+    assert.equal(await page.inputValue('#picture-dpi'), '300');
+    for (const wrong of ['50', '601', 'cent', '']) {
+      await page.fill('#picture-dpi', wrong);
+      await page.click('#picture-export');
+      assert.ok(await page.isVisible('#picture'), wrong);
+      assert.equal(await page.textContent('#picture .refusal'),
+        'La résolution doit être un nombre entier de 72 à 600 points par pouce.');
+    }
+    await page.keyboard.press('Escape');
+    assert.ok(!(await page.isVisible('#picture')));
+    const refused = await page.evaluate(async () => {
+      const answer = await fetch(`api/png?session=${sessionStorage.getItem('quill-session')}&dpi=7000`);
+      return [answer.status, (await answer.json()).error];
+    });
+    assert.deepEqual(refused, [400, 'La résolution doit être un nombre entier de 72 à 600 points par pouce.']);
   },
 
   async 'the feedback goes when the pointer leaves the drawing, and comes back with it'(page) {
@@ -145,10 +182,34 @@ const cases = {
     assert.ok(await feedback());
   },
 
+  async 'Tab reaches every control, its focus outlined; Space and Enter press it'(page) {
+    await openShown(page, 'line.svg', LINE);
+    await page.evaluate(() => document.activeElement.blur());
+    const reached = [];
+    for (let i = 0; i < 15; i += 1) {
+      await page.keyboard.press('Tab');
+      reached.push(await page.evaluate(() => {
+        const e = document.activeElement, style = getComputedStyle(e);
+        const outlined = style.outlineStyle !== 'none' && parseFloat(style.outlineWidth) >= 1;
+        return `${e.dataset.tool ?? e.id}${outlined ? '' : ' (no outline)'}`;
+      }));
+    }
+    assert.deepEqual(reached, ['select', 'segment', 'angle', 'circle', 'bezier', 'lengths', 'parameters',
+      'undo', 'open', 'save', 'export-png', 'zoom-fit', 'zoom-real', 'zoom-box', 'scroller']);
+    await page.focus('#palette button[data-tool="angle"]');
+    await page.keyboard.press('Space');
+    await settled(page);
+    assert.equal(await page.evaluate(() => window.quill.tool), 'angle');
+    const chooser = page.waitForEvent('filechooser');
+    await page.focus('#open');
+    await page.keyboard.press('Enter');
+    await chooser;
+  },
+
   async 'the toolbar wraps in a narrow window, every control on screen'(page) {
     await page.setViewportSize({ width: 480, height: 700 });
     await page.waitForSelector('#palette button');
-    const outside = await page.$$eval('#bar button, #bar label', (controls) =>
+    const outside = await page.$$eval('#bar button', (controls) =>
       controls.filter((c) => c.getBoundingClientRect().right > window.innerWidth).map((c) => c.textContent));
     assert.deepEqual(outside, []);
   },

@@ -60,10 +60,9 @@ export async function settled(page) {
 // Where a document point is on the screen.
 export async function screenPoint(page, x, y) {
   return page.evaluate(([px, py]) => {
-    const v = window.quillView();
     const box = document.getElementById('sheet').getBoundingClientRect();
-    const k = 4 / 3;
-    return { x: box.left + (px - v.originH) * v.zoom * k, y: box.top + (v.originV - py) * v.zoom * k };
+    const at = window.quill.placeOf(px, py);
+    return { x: box.left + at.x, y: box.top + at.y };
   }, [x, y]);
 }
 

@@ -127,9 +127,14 @@ const cases = {
     await page.waitForSelector('[data-art]', { state: 'attached' });
     await openDrawing(page, 'broken.svg', '<svg xmlns="http://www.w3.org/2000/svg"><path d=');
     await page.waitForFunction(() => document.getElementById('message').textContent.includes('broken.svg'));
+    assert.match(await page.textContent('#message'), /^broken\.svg ne peut pas être ouvert ; le dessin ouvert reste \(/);
     assert.equal(await page.locator('[data-art]').count(), 1);
-    const refused = await page.evaluate(async () => (await fetch('api/event?session=x', { method: 'POST', body: '{' })).status);
-    assert.equal(refused, 400);
+    const refused = await page.evaluate(async () => {
+      const session = sessionStorage.getItem('quill-session');
+      const answer = await fetch(`api/event?session=${session}`, { method: 'POST', body: '{' });
+      return [answer.status, (await answer.json()).error];
+    });
+    assert.deepEqual(refused, [400, 'L\'évènement n\'est pas du JSON.']);
   },
 
   async 'events go on the event socket, which refuses a malformed event and goes on'(page) {
@@ -151,7 +156,7 @@ const cases = {
       return { good: await talk(token, ['{', '{"type":"move","x":10,"y":10,"keys":[]}']),
         noToken: await talk('nope', ['{"type":"move","x":10,"y":10,"keys":[]}']) };
     });
-    assert.match(answers.good[0].error, /not JSON/);
+    assert.equal(answers.good[0].error, 'L\'évènement n\'est pas du JSON.');
     assert.ok(!('error' in answers.good[1]) && 'cursor' in answers.good[1]);
     assert.deepEqual(answers.noToken, []);
   },

@@ -79,26 +79,50 @@ const cases = {
     await dimensionLine(page);
     let choosers = 0;
     page.on('filechooser', () => { choosers += 1; });
-    await page.click('label:has(#open-file)');
+    await page.click('#open');
     await page.waitForSelector('#discard[open]');
     assert.match(await page.textContent('#discard'), /modifications qui ne sont pas enregistrées/);
     await page.click('#discard-cancel');
     await page.waitForSelector('#discard:not([open])', { state: 'attached' });
     const [chooser] = await Promise.all([page.waitForEvent('filechooser'),
-      page.click('label:has(#open-file)').then(() => page.click('#discard-open'))]);
+      page.click('#open').then(() => page.click('#discard-open'))]);
     await chooser.setFiles({ name: 'other.svg', mimeType: 'image/svg+xml', buffer: Buffer.from(OTHER) });
     await page.waitForFunction(() => !document.querySelector('g[data-layer="Dimensions"] > g'));
     assert.equal(choosers, 1);
     // Opened and untouched: nothing to lose, no question.
-    await Promise.all([page.waitForEvent('filechooser'), page.click('label:has(#open-file)')]);
+    await Promise.all([page.waitForEvent('filechooser'), page.click('#open')]);
     assert.ok(!(await page.isVisible('#discard')));
     // Changed, then saved: no question either, when opening or leaving.
     await dimensionLine(page);
     await Promise.all([page.waitForEvent('download'), page.click('#save')]);
-    await Promise.all([page.waitForEvent('filechooser'), page.click('label:has(#open-file)')]);
+    await Promise.all([page.waitForEvent('filechooser'), page.click('#open')]);
     assert.ok(!(await page.isVisible('#discard')));
     await page.close({ runBeforeUnload: true });
     assert.deepEqual(dialogs, []);
+  },
+
+  async 'Escape cancels an open waiting on the question, by the button or by a drop'(page) {
+    await dimensionLine(page);
+    let choosers = 0;
+    page.on('filechooser', () => { choosers += 1; });
+    const escaped = async () => {
+      await page.waitForSelector('#discard[open]');
+      await page.keyboard.press('Escape');
+      await page.waitForSelector('#discard:not([open])', { state: 'attached' });
+      await settled(page);
+    };
+    await page.click('#open');
+    await escaped();
+    await page.evaluate((text) => {
+      const files = new DataTransfer();
+      files.items.add(new File([text], 'other.svg', { type: 'image/svg+xml' }));
+      document.getElementById('scroller').dispatchEvent(
+        new DragEvent('drop', { dataTransfer: files, bubbles: true, cancelable: true }));
+    }, OTHER);
+    await escaped();
+    assert.equal(choosers, 0);
+    assert.deepEqual(await labels(page), ['100 pt']);
+    assert.equal(await page.textContent('#drawing-name'), 'line.svg');
   },
 
   async 'closing a tab with a changed drawing asks first'(page) {

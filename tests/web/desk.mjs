@@ -1,0 +1,112 @@
+// Browser tests of the drawing area of `quill serve` as a desk as large as the window:
+// panels, texts and art beyond the page are shown whole and take the pointer.
+//   node tests/web/desk.mjs --quill build/quill
+import assert from 'node:assert/strict';
+import { argument, at, launchBrowser, LINE, openDrawing, runCases, settled, startServer } from './harness.mjs';
+
+const quill = argument('--quill', 'build/quill');
+
+async function openLine(page) {
+  await openDrawing(page, 'line.svg', LINE);
+  await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
+  await settled(page);
+}
+
+async function realSize(page) {
+  await page.click('#zoom-real');
+  await page.waitForFunction(() => window.quillView().zoom === 1);
+  await settled(page);
+}
+
+// Whether a box of the screen lies whole within an element's box on the screen.
+function within(box, outer) {
+  return box.left >= outer.left - 0.5 && box.right <= outer.right + 0.5 &&
+    box.top >= outer.top - 0.5 && box.bottom <= outer.bottom + 0.5;
+}
+
+const boxOf = (page, selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
+
+// The feedback drawn, whole in the overlay and in the window.
+async function feedbackShown(page) {
+  const feedback = await boxOf(page, '#annotation');
+  assert.ok(feedback.width > 0);
+  assert.ok(within(feedback, await boxOf(page, '#overlay')), 'cut by the overlay');
+  assert.ok(within(feedback, await boxOf(page, '#scroller')), 'out of the window');
+  return feedback;
+}
+
+const cases = {
+  async 'a Parameters panel opened at the page\'s lower right corner is on screen whole'(page) {
+    await openLine(page);
+    await page.click('#palette button[data-tool="parameters"]');
+    await at(page, 'click', 295, 5);
+    const panel = await feedbackShown(page);
+    // The chooser lists every parameter, down to the last tool's.
+    assert.ok(panel.height > 300, `${panel.height} px`);
+  },
+
+  async 'a feedback text beside the page\'s right edge is not cut'(page) {
+    await openLine(page);
+    await realSize(page);
+    await page.click('#palette button[data-tool="parameters"]');
+    await at(page, 'move', 298, 150);
+    const hint = await feedbackShown(page);
+    const view = await page.evaluate(() => window.quillView());
+    const pageRight = (await boxOf(page, '#page')).right;
+    // The hint runs on past the page and its margin, where the view used to end.
+    assert.ok(hint.right > pageRight + view.zoom * 72 * 4 / 3, `${hint.right} px`);
+  },
+
+  async 'a dimension dragged far below the page is shown whole, hovered and dragged again'(page) {
+    await openLine(page);
+    await realSize(page);
+    await page.click('#palette button[data-tool="segment"]');
+    await at(page, 'click', 100, 100);
+    await at(page, 'down', 200, 100);
+    await at(page, 'move', 150, -120);
+    await at(page, 'up', 150, -120);
+    const dimension = 'g[data-layer="Dimensions"] > g';
+    const first = await boxOf(page, dimension);
+    assert.ok(within(first, await boxOf(page, '#drawing')));
+    assert.ok(first.bottom > (await boxOf(page, '#page')).bottom + 120 * 4 / 3);
+    await at(page, 'move', 120, -120);
+    assert.equal(await page.evaluate(() => window.quill.cursor), 21003);  // over its line
+    await at(page, 'down', 120, -120);
+    await at(page, 'move', 120, -150);
+    await at(page, 'up', 120, -150);
+    const moved = await boxOf(page, dimension);
+    assert.ok(Math.abs(moved.bottom - first.bottom - 30 * 4 / 3) < 2, `${moved.bottom - first.bottom} px`);
+    assert.ok(within(moved, await boxOf(page, '#drawing')));
+    assert.deepEqual(await page.$$eval(`${dimension} text`, (t) => t.map((e) => e.textContent)), ['100 pt']);
+  },
+
+  async 'the grey desk around the page takes the pointer wherever the window shows it'(page) {
+    await openLine(page);
+    await realSize(page);
+    await page.click('#palette button[data-tool="segment"]');
+    const scroller = await boxOf(page, '#scroller');
+    const sheet = await boxOf(page, '#sheet');
+    assert.ok(within(scroller, sheet), 'the desk fills the window');
+    const pageBefore = await boxOf(page, '#page');
+    // The window's far corner, far outside the page and its margin.
+    await page.mouse.move(scroller.right - 3, scroller.bottom - 3, { steps: 4 });
+    await settled(page);
+    // The feedback there grew the desk beyond the window, and moved nothing.
+    assert.deepEqual(await boxOf(page, '#page'), pageBefore);
+    assert.ok((await boxOf(page, '#sheet')).right > sheet.right);
+    const point = await page.evaluate(() => window.quill.lastPointer);
+    const view = await page.evaluate(() => window.quillView());
+    assert.ok(point.x > view.pageWidth + 72 && point.y < -72, JSON.stringify(point));
+  },
+};
+
+const server = await startServer(quill);
+const context = await launchBrowser(server.dir);
+let failures = 0;
+try {
+  failures += await runCases(context, server.url, cases);
+} finally {
+  await context.close();
+  server.stop();
+}
+process.exit(failures ? 1 : 0);
