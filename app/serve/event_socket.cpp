@@ -44,13 +44,14 @@ class Connection : public std::enable_shared_from_this<Connection> {
     // Closes the socket with a close frame that says why (once the answer being written
     // is out), or drops a connection still in its handshake.
     void Close(const std::string& reason) {
-        if (!open_) {
+        if (!open_ && !accepting_) {
             beast::error_code ignored;
             beast::get_lowest_layer(ws_).socket().close(ignored);
             return;
         }
+        // A page whose handshake is being answered is told once the answer is out.
         closeReason_ = reason;
-        if (!writing_) SendClose();
+        if (open_ && !writing_) SendClose();
     }
 
     void Start() {
@@ -81,10 +82,13 @@ class Connection : public std::enable_shared_from_this<Connection> {
         ws_.read_message_max(kLargestEventMessage);
         ws_.text(true);
         buffer_.consume(buffer_.size());
+        accepting_ = true;
         ws_.async_accept(request, [self = shared_from_this()](beast::error_code ec) {
+            self->accepting_ = false;
             if (ec) return;
             self->open_ = true;
             self->handlers_.opened(self->session_);
+            if (!self->closeReason_.empty()) return self->SendClose();
             self->Read();
         });
     }
@@ -137,7 +141,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
     std::optional<http::response<http::string_body>> refusal_;
     std::atomic<int>& live_;
     std::string session_, answer_, closeReason_;
-    bool open_ = false, writing_ = false;
+    bool accepting_ = false, open_ = false, writing_ = false;
 };
 
 }  // namespace
