@@ -46,9 +46,11 @@ struct Member {
     double lineY;  // where the member's line A stands
 };
 
-// Every group of the layer is a member of one set with these labels and lines, in order.
+// Every group of the layer is a member of one set with these labels and lines, in order;
+// the tag gives the line's kind and its place, the line's y less `placeFrom` (an oblique
+// line's offset from the holes' anchors).
 void ExpectSet(const json& dump, const std::string& name, const std::vector<Member>& members,
-               const char* lineKind = "h ") {
+               const char* lineKind = "h ", double placeFrom = 0) {
     const json* art = LayerArt(dump, "Dimensions");
     ASSERT_NE(art, nullptr);
     ASSERT_EQ(art->size(), members.size()) << *art;
@@ -62,7 +64,7 @@ void ExpectSet(const json& dump, const std::string& name, const std::vector<Memb
         ASSERT_NE(line, nullptr);
         EXPECT_NEAR(AnchorOf(line, 1)[1].get<double>(), members[i].lineY, 1e-3);
         const std::string place = (*line)["tags"][tags::kSetLine];
-        EXPECT_EQ(std::stod(place.substr(2)), members[i].lineY) << place;
+        EXPECT_EQ(std::stod(place.substr(2)), members[i].lineY - placeFrom) << place;
         EXPECT_EQ(place.substr(0, 2), lineKind);
         if (i == 0) setName = (*line)["tags"][tags::kSetName];
         EXPECT_EQ((*line)["tags"][tags::kSetName], setName);
@@ -74,34 +76,41 @@ void ExpectSet(const json& dump, const std::string& name, const std::vector<Memb
 
 TEST(DimensionSets, ChainBaselineAndOrdinatesOfFiveHoles) {
     struct Row {
-        const char* mode;
+        const char* prefs;
         std::vector<Member> members;
         const char* lineKind;
+        double placeFrom;
         const char* name;
     };
+    const std::vector<Member> chain = {{"50 pt", 60}, {"80 pt", 60}, {"70 pt", 60}, {"80 pt", 60}};
     // Baseline steps are twice the text size, 24, outwards from the holes (downwards).
     // Ordinates: the zero's leader and four more, up to "Attaches" 12 above the zero.
     const Row rows[] = {
-        {"1", {{"50 pt", 60}, {"80 pt", 60}, {"70 pt", 60}, {"80 pt", 60}}, "h ", "Segment horiz"},
-        {"2",
+        {"pref ModeCotation 1\n", chain, "h ", 0, "Segment horiz"},
+        {"pref ModeCotation 1\npref TypeDeCote 0\n", chain, "o ", 95, "Segment oblique"},
+        {"pref ModeCotation 2\n",
          {{"50 pt", 60}, {"130 pt", 36}, {"200 pt", 12}, {"280 pt", -12}},
          "h ",
+         0,
          "Segment horiz"},
-        {"3",
+        {"pref ModeCotation 3\n",
          {{"0 pt", 107}, {"50 pt", 107}, {"130 pt", 107}, {"200 pt", 107}, {"280 pt", 107}},
          "x ",
+         0,
          "Segment horiz"},
     };
+    // Ordinates take five clicks, the first the zero.
+    const std::string ordinateClicks =
+        "startup\ntool segment\nclick 100 95\nclick 150 95\nclick 230 95\nclick 300 95\n"
+        "click 380 95\n";
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.mode);
-        const std::string ordinateClicks =
-            "startup\ntool segment\nclick 100 95\nclick 150 95\n"
-            "click 230 95\nclick 300 95\nclick 380 95\n";
-        auto s = RunScenario(kPrefs + "pref ModeCotation " + row.mode + "\n" + kHoles +
-                             (row.mode[0] == '3' ? ordinateClicks : kFiveHoles));
+        SCOPED_TRACE(row.prefs);
+        const bool ordinates = row.lineKind[0] == 'x';
+        auto s =
+            RunScenario(kPrefs + row.prefs + kHoles + (ordinates ? ordinateClicks : kFiveHoles));
         ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
         EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
-        ExpectSet(s.dump, row.name, row.members, row.lineKind);
+        ExpectSet(s.dump, row.name, row.members, row.lineKind, row.placeFrom);
     }
 }
 
