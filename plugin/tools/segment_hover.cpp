@@ -84,11 +84,6 @@ void AddPointLines(FeedbackLineList& lines, const HoverState& hover, const char*
                                LengthReadout(ChordLength(BuildState().first, hover.hoverPoint))));
 }
 
-bool OverPoint(HoverKind kind) {
-    return kind == HoverKind::AnchorHit || kind == HoverKind::SnappedPointHit ||
-           kind == HoverKind::CrossingHit;
-}
-
 // The length a member to `to` would measure along its set's line.
 float MemberLength(SetLineKind kind, Point from, Point to) {
     if (kind == SetLineKind::Horizontal) return std::fabs(to.h - from.h);
@@ -108,7 +103,7 @@ std::string CoordinateReadout(SetLineKind kind, Point zero, Point to) {
 }  // namespace
 
 bool SegmentTool::AddSetLines(std::vector<std::string>& lines, const HoverState& hover) const {
-    const bool overPoint = OverPoint(hover.kind);
+    const bool overPoint = IsPointKind(hover.kind);
     if (!set_.UnderWay()) {
         const bool zeroNext = Settings().setMode == kOrdinateMode &&
                               Settings().dimensionType != kBothWaysType &&

@@ -104,11 +104,6 @@ AIErr SecondPoint(SegmentGesture& gesture, const ClickedPoint& clicked, Point cl
     return StartDrag(built.code);
 }
 
-bool IsPointKind(HoverKind kind) {
-    return kind == HoverKind::AnchorHit || kind == HoverKind::SnappedPointHit ||
-           kind == HoverKind::CrossingHit;
-}
-
 // An anchor point (linked), a snapped point or a crossing under the pointer.
 ClickedPoint PointOfHover(const HoverState& hover) {
     ClickedPoint clicked;
@@ -280,12 +275,13 @@ bool RefuseZeroLength(SegmentMeasure measure) {
 
 // A click on a point adds to the set under way, or begins ordinates; otherwise it fixes
 // a point of the measurement.
-AIErr SegmentTool::ClickOnPoint(const ClickedPoint& clicked, Point clickPointer) {
+AIErr SegmentTool::ClickOnPoint(const HoverState& hover, Point clickPointer) {
+    const ClickedPoint clicked = PointOfHover(hover);
     const bool beginsOrdinates =
         Settings().setMode == kOrdinateMode && !BothWays() && Tools().clickCount == 0;
     if (!set_.UnderWay() && !beginsOrdinates) {
         if (Tools().clickCount == 0) return FirstPoint(gesture_, clicked);
-        BuildState().measuredPath = clicked.path;  // what a both-ways dimension measures
+        BuildState().measuredPath = hover.path;  // what a both-ways dimension measures
         return SecondPoint(gesture_, clicked, clickPointer);
     }
     if (set_.UnderWay() && SamePoint(set_.From(), clicked.point)) {
@@ -308,7 +304,7 @@ AIErr SegmentTool::Click(const ToolClick& click) {
     const bool onPoint = IsPointKind(hover.kind) && owner != kAngleTool && owner != kCircleTool &&
                          !(click.shift && click.alt);
     if (onPoint) {
-        ClickOnPoint(PointOfHover(hover), click.pointer);
+        ClickOnPoint(hover, click.pointer);
     } else if (set_.UnderWay()) {
         set_.End();
         if (hover.kind != HoverKind::None) ClickOnHover(gesture_, click);

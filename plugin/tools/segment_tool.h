@@ -42,7 +42,7 @@ class SegmentTool : public Tool {
     const SegmentSet& set() const { return set_; }
 
  private:
-    AIErr ClickOnPoint(const ClickedPoint& clicked, Point clickPointer);
+    AIErr ClickOnPoint(const HoverState& hover, Point clickPointer);
     // The lines beside the pointer while the next click adds to a set (segment_hover.cpp).
     bool AddSetLines(std::vector<std::string>& lines, const HoverState& hover) const;
 
