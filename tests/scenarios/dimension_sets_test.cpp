@@ -124,6 +124,15 @@ TEST(DimensionSets, TheLiveDragMovesTheWholeLineAndTheFeedbackSaysWhatComesNext)
     ExpectSet(s.dump, "Segment horiz", {{"50 pt", 35}, {"80 pt", 35}});
     EXPECT_EQ(FeedbackTexts(s.dump)[0], "Cote suivante de la chaîne");
     EXPECT_EQ(FeedbackTexts(s.dump)[1], "L segment=70 pt");
+
+    // Ordinates: the first click will be the zero; then a point left of it reads negative.
+    auto zero = RunScenario(kPrefs + "pref ModeCotation 3\n" + kHoles +
+                            "startup\ntool segment\nmove 150 95\n");
+    EXPECT_EQ(FeedbackTexts(zero.dump)[0], "Point zéro des ordonnées");
+    auto next = RunScenario(kPrefs + "pref ModeCotation 3\n" + kHoles +
+                            "startup\ntool segment\nclick 150 95\nmove 100 95\n");
+    EXPECT_EQ(FeedbackTexts(next.dump)[0], "Ordonnée suivante");
+    EXPECT_EQ(FeedbackTexts(next.dump)[1], "X=-50 pt");
 }
 
 TEST(DimensionSets, EscOrAClickOnNothingEndsAChain) {
