@@ -4,12 +4,14 @@
 
 #include "plugin/associative/linked_anchors.h"
 #include "plugin/associative/links.h"
+#include "plugin/associative/set_tags.h"
 #include "plugin/associative/texts.h"
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/dimension_art_set.h"
 #include "plugin/dimensions/dimension_group.h"
 #include "plugin/dimensions/segment_art_set.h"
 #include "plugin/dimensions/segment_dimension.h"
+#include "plugin/dimensions/set_dimensions.h"
 #include "plugin/dimensions/texts.h"
 #include "plugin/geometry/vectors.h"
 #include "plugin/services/alert.h"
@@ -64,6 +66,19 @@ AIErr WriteLinks(bool wholeSegment, const MeasuredAnchor& first, const MeasuredA
     return linkedFirst != kNoErr ? linkedFirst : linkedSecond;
 }
 
+// A member of a set goes back on the set's line, and into the set; any other dimension is
+// built for the pointer of the click.
+BuildResult BuildRebuilt(const std::optional<SetLine>& setLine, const std::string& setName,
+                         Point clickPointer) {
+    if (!setLine) return BuildSegmentDimension(clickPointer);
+    const DimensionBuildState& state = BuildState();
+    BuildResult built =
+        BuildOnSetLine(*setLine, DragKeys{}, PointOnLine(*setLine, state.first, state.second));
+    const AIErr tagged = TagSetMember(ArtSet().slots[0], setName, *setLine);
+    if (built.code == kNoErr) built.code = tagged;
+    return built;
+}
+
 }  // namespace
 
 BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
@@ -74,9 +89,13 @@ BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
         return Reported(kNothingRebuilt);
     MeasuredAnchor first, second;
     if (!FindBothAnchors(piece, wholeSegment, &first, &second)) return Reported(kNothingRebuilt);
+    const std::optional<SetLine> setLine = SetLineOf(piece);
+    const std::string setName = SetNameOf(piece);
     // Two links naming one point (a link edited by hand) would build nothing: the old
-    // dimension is kept rather than replaced by nothing.
-    if (SamePoint(first.point, second.point)) {
+    // dimension is kept rather than replaced by nothing. An ordinate's zero is its own
+    // point.
+    const bool ownZero = setLine && IsOrdinate(setLine->kind);
+    if (SamePoint(first.point, second.point) && !ownZero) {
         ShowAlert(texts::kDistinctPoints.c_str());
         return Reported(kNothingRebuilt);
     }
@@ -96,7 +115,7 @@ BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
     state.direction = DirectionAngle(first.point, second.point);
     state.textRotation = 0;
     // The rebuilt dimension follows the pointer to be placed again.
-    BuildResult built = BuildSegmentDimension(clickPointer);
+    BuildResult built = BuildRebuilt(setLine, setName, clickPointer);
     if (built.code == kNoErr) built.code = linked != kNoErr ? linked : made.code;
     return Reported(ReplaceOldDimension(piece, built));
 }

@@ -61,6 +61,21 @@ std::string LineSummary(const SettingsRecord& s) {
            (s.roundCaps ? texts::kSummaryRoundCaps.c_str() : texts::kSummarySquareCaps.c_str());
 }
 
+// The Segment tool's set mode; nothing for dimensions made one by one.
+std::string SetModeSummary(const SettingsRecord& s) {
+    switch (s.setMode) {
+        case kChainMode:
+            return texts::kChainMode.c_str();
+        case kBaselineMode:
+            return texts::kBaselineMode.c_str() + std::string(texts::kSummaryStep.c_str()) +
+                   PanelNumber(s, s.baselineStep) + texts::kTimesTextSize.c_str();
+        case kOrdinateMode:
+            return texts::kOrdinateMode.c_str();
+        default:
+            return {};
+    }
+}
+
 std::string Summary(PanelPage page, const SettingsRecord& s) {
     switch (page) {
         case PanelPage::Unit:
@@ -88,6 +103,8 @@ std::string Summary(PanelPage page, const SettingsRecord& s) {
             return ToleranceSummary(s.tolerances[0]) + ", " + ToleranceSummary(s.tolerances[1]);
         case PanelPage::LayerName:
             return s.layerName;
+        case PanelPage::SegmentTool:
+            return SetModeSummary(s);
         default:
             return {};
     }

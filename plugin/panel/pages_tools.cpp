@@ -22,6 +22,11 @@ constexpr Band kExtensionLinesUpper{10.7f, 11.7f}, kExtensionLinesLower{11.7f, 1
 constexpr Band kExtensionGapBand{13.5f, 15};
 constexpr Columns kSegmentMinus{45, 73}, kSegmentPlus{96, 124};
 constexpr StepRule kSegmentOffsetSteps{{1, 5, 0.1}};
+constexpr Band kSetModeLabelBand{15.5f, 16.5f}, kSetModeBand{16.5f, 17.5f};
+constexpr Columns kSetModeColumns[] = {{44, 96}, {96, 150}, {150, 238}, {238, 312}};
+constexpr Band kBaselineStepBand{19, 20};
+// The step in text sizes: never below half of one, nor above ten.
+constexpr StepRule kBaselineStepSteps{{0.5, 2, 0.1}, FloorAt(0.5), 10.0};
 
 // Angle page.
 constexpr Columns kArcTypeColumns{44, 124};
@@ -60,6 +65,20 @@ constexpr Columns kReportColumns{44, 300};
 constexpr const char* kMillimetreSuffix = " mm";
 constexpr const char* kPointSuffix = " pt";
 
+// "Mode : simple / chaîne / ligne de base / ordonnées", and the baseline set's step.
+void DescribeSetMode(PanelUi& ui, SettingsRecord& settings) {
+    ui.Text(kSetModeColumns[0].left, kSetModeLabelBand, texts::kSetModeLabel.c_str());
+    const char* const kModes[] = {texts::kSingleMode.c_str(), texts::kChainMode.c_str(),
+                                  texts::kBaselineMode.c_str(), texts::kOrdinateMode.c_str()};
+    for (std::int32_t mode = kSingleMode; mode <= kOrdinateMode; ++mode)
+        if (ui.Choice(kSetModeBand, kSetModeColumns[mode], kModes[mode], settings.setMode == mode))
+            settings.setMode = mode;
+    if (settings.setMode == kBaselineMode)
+        LabelledStepper(ui, settings, texts::kBaselineStep.c_str(), kBaselineStepBand,
+                        kSegmentMinus, kSegmentPlus, settings.baselineStep, kBaselineStepSteps,
+                        texts::kTimesTextSize.c_str());
+}
+
 }  // namespace
 
 void DescribeSegmentToolPage(PanelUi& ui, SettingsRecord& settings, PanelState&) {
@@ -91,6 +110,7 @@ void DescribeSegmentToolPage(PanelUi& ui, SettingsRecord& settings, PanelState&)
                         kSegmentMinus, kSegmentPlus, settings.extensionGap, kSegmentOffsetSteps,
                         kPointSuffix);
     }
+    DescribeSetMode(ui, settings);
     ui.Help(texts::kStepsOfFive.c_str());
 }
 

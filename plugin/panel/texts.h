@@ -162,6 +162,14 @@ constexpr Cp1252Literal kHorizontalText("Choix du texte horizontal :");
 constexpr Cp1252Literal kTextOffset("Décalage vertical du texte :");
 constexpr Cp1252Literal kExtensionLines("Avec attaches :");
 constexpr Cp1252Literal kExtensionGap("Décalage des attaches :");
+constexpr Cp1252Literal kSetModeLabel("Mode :");
+constexpr Cp1252Literal kSingleMode("simple");
+constexpr Cp1252Literal kChainMode("chaîne");
+constexpr Cp1252Literal kBaselineMode("ligne de base");
+constexpr Cp1252Literal kOrdinateMode("ordonnées");
+constexpr Cp1252Literal kBaselineStep("Pas des lignes de base :");
+constexpr Cp1252Literal kTimesTextSize(" x corps");
+constexpr Cp1252Literal kSummaryStep(", pas ");
 
 // "Outil Angle."
 constexpr Cp1252Literal kArcTypeTitle("Type d'arc :");

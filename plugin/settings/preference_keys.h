@@ -32,6 +32,8 @@ constexpr const char* kExtensionLines = "AvecAttaches";
 constexpr const char* kExtensionGap = "Gap";
 constexpr const char* kMeasureGroup = "GroupeOuiNon";
 constexpr const char* kLineOffset = "Attaches";
+constexpr const char* kSetMode = "ModeCotation";
+constexpr const char* kBaselineStep = "PasLigneDeBase";
 
 // Angle tool
 constexpr const char* kArcStyle = "StyleArc";

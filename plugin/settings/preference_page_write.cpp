@@ -27,9 +27,9 @@ constexpr OrderStep kOnDoubleMeasurePage[] = {Key(kDoubleMeasure), Key(kSecondUn
 constexpr OrderStep kOnNumberFormatPage[] = {Key(kDecimalComma), Key(kThousandsSeparator),
                                              Key(kPrecision)};
 constexpr OrderStep kOnScalePage[] = {Key(kScaleNumerator), Key(kScaleDenominator)};
-constexpr OrderStep kOnSegmentToolPage[] = {Key(kDimensionType),  Key(kHorizontalText),
-                                            Key(kTextOffset),     Key(kExtensionGap),
-                                            Key(kExtensionLines), Key(kMeasureGroup)};
+constexpr OrderStep kOnSegmentToolPage[] = {
+    Key(kDimensionType),  Key(kHorizontalText), Key(kTextOffset), Key(kExtensionGap),
+    Key(kExtensionLines), Key(kMeasureGroup),   Key(kSetMode),    Key(kBaselineStep)};
 constexpr OrderStep kOnAngleToolPage[] = {Key(kArcStyle), Key(kArcCount), Key(kArcSpacing),
                                           Key(kAngleRadius)};
 constexpr OrderStep kOnCircleToolPage[] = {Key(kDiameter), Key(kShowCircleSign), Key(kSignBefore),

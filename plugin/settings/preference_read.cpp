@@ -93,6 +93,8 @@ constexpr OrderStep kReadOrder[] = {
     Key(kThousandsSeparator, kIgnored),
     Key(kExtensionLines, kIgnored),
     Key(kMeasureGroup, kIgnored),
+    Key(kSetMode, kIgnored),
+    Key(kBaselineStep, kIgnored),
     Key(kLastGroup),
     Own(ReadGroups),
     Key(kDashed),

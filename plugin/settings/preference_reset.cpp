@@ -47,6 +47,13 @@ void ResetGroups(StepContext& c) {
     }
 }
 
+// The keys the reset leaves out still take their defaults in the record.
+void DefaultUnwrittenFields(StepContext& c) {
+    for (const SettingField& field : kSettingFields)
+        if (field.resetWrite == ResetWrite::LeftOut)
+            field.access.set(c.settings, field.access.get(DefaultSettings()));
+}
+
 constexpr OnError kIgnored = OnError::Ignored;
 
 // The storage order; the read's differs.
@@ -99,6 +106,7 @@ constexpr OrderStep kResetOrder[] = {
     Key(kThousandsSeparator, kIgnored),
     Key(kExtensionLines, kIgnored),
     Key(kMeasureGroup, kIgnored),
+    Own(DefaultUnwrittenFields),
     Key(kLastGroup),
     Own(ResetGroups),
     Key(kDashed),

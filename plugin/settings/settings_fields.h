@@ -52,6 +52,14 @@ enum class OutOfRange {
     Refused,  // the field keeps its value
 };
 
+/// Whether the reset writes the row. The Segment tool's set keys came later: the reset
+/// leaves them out, their page writes them, so that a store holds them only once the user
+/// chose them and a store without them reads as the defaults.
+enum class ResetWrite {
+    Written,
+    LeftOut,
+};
+
 struct SettingField {
     const char* key;
     FieldAccess access;
@@ -59,6 +67,7 @@ struct SettingField {
     std::optional<PanelPage> page;  // the parameter page that shows and writes it, if any
     ValueRange range;
     OutOfRange outOfRange;
+    ResetWrite resetWrite;
 };
 
 namespace settings_table {
@@ -83,8 +92,9 @@ constexpr ValueRange AtLeast(double least) {
 
 constexpr SettingField Row(const char* key, const FieldAccess& access, const ReadFallback& fallback,
                            std::optional<PanelPage> page, const ValueRange& range = kAnyValue,
-                           OutOfRange outOfRange = OutOfRange::Taken) {
-    return {key, access, fallback, page, range, outOfRange};
+                           OutOfRange outOfRange = OutOfRange::Taken,
+                           ResetWrite resetWrite = ResetWrite::Written) {
+    return {key, access, fallback, page, range, outOfRange, resetWrite};
 }
 
 using R = SettingsRecord;
@@ -128,6 +138,10 @@ inline constexpr SettingField kRows[] = {
     Row(prefkey::kExtensionGap, Of<&R::extensionGap>, kKeepsField, Page::SegmentTool),
     Row(prefkey::kMeasureGroup, Of<&R::measureGroup>, kDefault, Page::SegmentTool),
     Row(prefkey::kLineOffset, Of<&R::lineOffset>, kKeepsField, kNoPage),
+    Row(prefkey::kSetMode, Of<&R::setMode>, kDefault, Page::SegmentTool,
+        Range(kSingleMode, kOrdinateMode), OutOfRange::Refused, ResetWrite::LeftOut),
+    Row(prefkey::kBaselineStep, Of<&R::baselineStep>, kDefault, Page::SegmentTool, Range(0.5, 10),
+        OutOfRange::Taken, ResetWrite::LeftOut),
 
     // Angle tool
     Row(prefkey::kArcStyle, Through<&R::ArcStyle, &R::SetArcStyle>, kKeepsField, Page::AngleTool,

@@ -22,6 +22,14 @@ enum SegmentDimensionType : std::int32_t {
     kBothWaysType = 3,  // horizontal and vertical over an object's bounds
 };
 
+/// "ModeCotation": what the Segment tool's clicks after a placed dimension do.
+enum SegmentSetMode : std::int32_t {
+    kSingleMode = 0,    // each dimension on its own
+    kChainMode = 1,     // each next point continues from the last one, on one line
+    kBaselineMode = 2,  // each next point from the first one, one step further out
+    kOrdinateMode = 3,  // a zero, then each point's coordinate on a leader
+};
+
 /// The kind of a colour setting ("TypeCoulTraits", "TypeCoulTexte"). Any other stored
 /// value is drawn in black.
 enum ColourKind : std::int32_t {
@@ -98,6 +106,8 @@ struct SettingsRecord {
     double extensionGap = 0;         // "Gap", from the measured points
     bool measureGroup = false;       // "GroupeOuiNon"
     double lineOffset = 12;          // "Attaches", signed distance of the dimension line
+    std::int32_t setMode = kSingleMode;  // "ModeCotation"
+    double baselineStep = 2;             // "PasLigneDeBase", in text sizes ("Corps")
 
     // Angle tool
     bool normalArcs = true;     // "StyleArc" 0

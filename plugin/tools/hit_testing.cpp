@@ -79,6 +79,11 @@ bool IsPathKind(HoverKind kind) {
            kind == HoverKind::ArcHit;
 }
 
+bool IsPointKind(HoverKind kind) {
+    return kind == HoverKind::AnchorHit || kind == HoverKind::SnappedPointHit ||
+           kind == HoverKind::CrossingHit;
+}
+
 AIToolHitData HitAt(Point pointer, AIReal tolerance, int32_t request) {
     const AIRealPoint at = ToHost(pointer);
     AIHitRef ref = nullptr;

@@ -47,6 +47,9 @@ bool IsSegmentKind(HoverKind kind);
 /// A segment, a curve or an arc of a path: what the Lengths & Areas tool collects.
 bool IsPathKind(HoverKind kind);
 
+/// A point the Segment tool measures from: an anchor, a snapped point or a crossing.
+bool IsPointKind(HoverKind kind);
+
 /// The classification of the last cursor-tracking event, in the plug-in object's state
 /// record (frame/quill_state.h).
 HoverState& CurrentHover();

@@ -17,6 +17,14 @@ constexpr Cp1252Literal kArcOfCircle("Arc de cercle");
 constexpr Cp1252Literal kCurveLength("L courbe=");
 constexpr Cp1252Literal kObjectCentre1("Point 1 (centre de l'objet)");
 constexpr Cp1252Literal kObjectCentre2("Point 2 (centre de l'objet)");
+// While a set of dimensions is under way (or ordinates about to begin).
+constexpr Cp1252Literal kChainNext("Cote suivante de la chaîne");
+constexpr Cp1252Literal kBaselineNext("Cote suivante depuis la ligne de base");
+constexpr Cp1252Literal kOrdinateZero("Point zéro des ordonnées");
+constexpr Cp1252Literal kOrdinateNext("Ordonnée suivante");
+constexpr Cp1252Literal kCoordinateX("X=");
+constexpr Cp1252Literal kCoordinateY("Y=");
+constexpr Cp1252Literal kSetEnds("Fin de la série (clic ici ou Échap)");
 
 // Angle tool
 constexpr Cp1252Literal kVertexAnchor("Point d'ancrage (sommet)");

@@ -1,5 +1,6 @@
 // What the Segment tool shows on hover: what lies under the pointer, the cursor, the
 // lines beside the pointer and the marks.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -83,7 +84,50 @@ void AddPointLines(FeedbackLineList& lines, const HoverState& hover, const char*
                                LengthReadout(ChordLength(BuildState().first, hover.hoverPoint))));
 }
 
+// The length a member to `to` would measure along its set's line.
+float MemberLength(SetLineKind kind, Point from, Point to) {
+    if (kind == SetLineKind::Horizontal) return std::fabs(to.h - from.h);
+    if (kind == SetLineKind::Vertical) return std::fabs(to.v - from.v);
+    return ChordLength(from, to);
+}
+
+// An ordinate's coordinate from the zero, signed.
+std::string CoordinateReadout(SetLineKind kind, Point zero, Point to) {
+    const bool alongX = kind == SetLineKind::OrdinateX;
+    const float coordinate = alongX ? to.h - zero.h : to.v - zero.v;
+    const std::string magnitude = LengthReadout(std::fabs(coordinate));
+    return Joined(alongX ? texts::kCoordinateX.c_str() : texts::kCoordinateY.c_str(),
+                  (coordinate < 0 ? "-" : "") + magnitude);
+}
+
 }  // namespace
+
+bool SegmentTool::AddSetLines(std::vector<std::string>& lines, const HoverState& hover) const {
+    const bool overPoint = IsPointKind(hover.kind);
+    if (!set_.UnderWay()) {
+        const bool zeroNext = Settings().setMode == kOrdinateMode &&
+                              Settings().dimensionType != kBothWaysType &&
+                              Tools().clickCount == 0 && overPoint;
+        if (zeroNext) lines.push_back(texts::kOrdinateZero.c_str());
+        return zeroNext;
+    }
+    if (hover.kind == HoverKind::None) {
+        lines.push_back(texts::kSetEnds.c_str());
+        return true;
+    }
+    if (!overPoint) return false;
+    if (set_.Mode() == kOrdinateMode) {
+        lines.push_back(texts::kOrdinateNext.c_str());
+        lines.push_back(CoordinateReadout(set_.Kind(), set_.From(), hover.hoverPoint));
+        return true;
+    }
+    lines.push_back(set_.Mode() == kChainMode ? texts::kChainNext.c_str()
+                                              : texts::kBaselineNext.c_str());
+    lines.push_back(
+        Joined(texts::kSegmentLength.c_str(),
+               LengthReadout(MemberLength(set_.Kind(), set_.From(), hover.hoverPoint))));
+    return true;
+}
 
 AIErr SegmentTool::Classify(Point pointer) {
     return RunClassification(ClassifyForSegmentTool, pointer);
@@ -101,6 +145,7 @@ std::int32_t SegmentTool::Cursor(HoverKind kind, bool) const {
 std::vector<std::string> SegmentTool::FeedbackLines(const HoverState& hover) const {
     FeedbackLineList lines;
     AddScaleLine(lines);
+    if (AddSetLines(lines, hover)) return lines;
     switch (hover.kind) {
         case HoverKind::AnchorHit:
             AddPointLines(lines, hover, texts::kAnchor1.c_str(), texts::kAnchor2.c_str());

@@ -4,6 +4,7 @@
 
 #include "plugin/associative/links.h"
 #include "plugin/associative/segment_rebuild.h"
+#include "plugin/associative/set_tags.h"
 #include "plugin/dimensions/arc_dimension.h"
 #include "plugin/dimensions/build_state.h"
 #include "plugin/dimensions/curve_dimension.h"
@@ -67,16 +68,6 @@ Association AssociationFor(bool firstSnapped) {
     return firstSnapped || BothWays() ? Association::NotAssociative : Association::Associative;
 }
 
-// A point the click fixed: an anchor of `path` (linked), a snapped point, a crossing, or
-// a free point where the click fell on nothing.
-struct ClickedPoint {
-    Point point;
-    bool snapped = false;
-    bool free = false;
-    AIArtHandle path = nullptr;
-    std::int16_t anchor = -1;
-};
-
 AIErr FirstPoint(SegmentGesture& gesture, const ClickedPoint& clicked) {
     AIErr result = PrepareDimensionGroup();
     if (result != kNoErr) return result;
@@ -85,6 +76,7 @@ AIErr FirstPoint(SegmentGesture& gesture, const ClickedPoint& clicked) {
     gesture.lastClickFree = clicked.free;
     gesture.firstPath = clicked.path;
     gesture.firstAnchor = clicked.anchor;
+    gesture.first = clicked;
     result = NotePieces(Kept(CreateSegmentArtSet(0, AssociationFor(clicked.snapped))));
     if (clicked.path) result = LinkFirstPoint(clicked.path, clicked.anchor);
     ArtSet().onlyFirstPoint = true;
@@ -96,6 +88,7 @@ AIErr SecondPoint(SegmentGesture& gesture, const ClickedPoint& clicked, Point cl
     DimensionBuildState& state = BuildState();
     state.second = clicked.point;
     gesture.lastClickFree = clicked.free;
+    gesture.second = clicked;
     ArtSet().onlyFirstPoint = false;
     Tools().clickCount = 2;
     AIErr result = kNoErr;
@@ -111,16 +104,14 @@ AIErr SecondPoint(SegmentGesture& gesture, const ClickedPoint& clicked, Point cl
     return StartDrag(built.code);
 }
 
-// An anchor point (linked), a snapped point or a crossing.
-AIErr ClickOnPoint(SegmentGesture& gesture, const HoverState& hover, Point clickPointer) {
+// An anchor point (linked), a snapped point or a crossing under the pointer.
+ClickedPoint PointOfHover(const HoverState& hover) {
     ClickedPoint clicked;
     clicked.point = hover.hoverPoint;
     clicked.snapped = hover.kind == HoverKind::SnappedPointHit;
     clicked.path = hover.kind == HoverKind::AnchorHit ? hover.path : nullptr;
     clicked.anchor = hover.anchor;
-    if (Tools().clickCount == 0) return FirstPoint(gesture, clicked);
-    BuildState().measuredPath = hover.path;  // what a both-ways dimension measures
-    return SecondPoint(gesture, clicked, clickPointer);
+    return clicked;
 }
 
 AIErr ClickOnNothing(SegmentGesture& gesture, Point pointer) {
@@ -204,9 +195,13 @@ AIErr ClickOnCurvedSegment(SegmentGesture& gesture, const HoverState& hover,
 }
 
 // A line of an existing segment dimension: the dimension is rebuilt and follows the
-// pointer.
-AIErr ClickOnDimensionLine(AIArtHandle piece, Point clickPointer) {
-    return FollowBuild(kSegmentTool, Kept(RebuildSegmentDimension(piece, clickPointer)));
+// pointer; a member of a set goes back on the set's line and stays there.
+AIErr ClickOnDimensionLine(SegmentGesture& gesture, AIArtHandle piece, Point clickPointer) {
+    if (const std::optional<SetLine> line = SetLineOf(piece)) gesture.rebuiltMember = line->kind;
+    const AIErr result =
+        FollowBuild(kSegmentTool, Kept(RebuildSegmentDimension(piece, clickPointer)));
+    if (gesture.rebuiltMember) Tools().dragActive = false;
+    return result;
 }
 
 AIErr ClickOnHover(SegmentGesture& gesture, const ToolClick& click) {
@@ -216,13 +211,9 @@ AIErr ClickOnHover(SegmentGesture& gesture, const ToolClick& click) {
     if (owner == kAngleTool || owner == kCircleTool) return HandPressTo(owner, click);
     const HoverState& hover = CurrentHover();
     if (hover.kind == HoverKind::DimensionSegmentHit)
-        return ClickOnDimensionLine(hover.path, click.pointer);
+        return ClickOnDimensionLine(gesture, hover.path, click.pointer);
     if (click.shift && click.alt) return kNoErr;
     switch (hover.kind) {
-        case HoverKind::AnchorHit:
-        case HoverKind::SnappedPointHit:
-        case HoverKind::CrossingHit:
-            return ClickOnPoint(gesture, hover, click.pointer);
         case HoverKind::None:
             return ClickOnNothing(gesture, click.pointer);
         case HoverKind::StraightSegmentHit:
@@ -282,29 +273,83 @@ bool RefuseZeroLength(SegmentMeasure measure) {
 
 }  // namespace
 
+// A click on a point adds to the set under way, or begins ordinates; otherwise it fixes
+// a point of the measurement.
+AIErr SegmentTool::ClickOnPoint(const HoverState& hover, Point clickPointer) {
+    const ClickedPoint clicked = PointOfHover(hover);
+    const bool beginsOrdinates =
+        Settings().setMode == kOrdinateMode && !BothWays() && Tools().clickCount == 0;
+    if (!set_.UnderWay() && !beginsOrdinates) {
+        if (Tools().clickCount == 0) return FirstPoint(gesture_, clicked);
+        BuildState().measuredPath = hover.path;  // what a both-ways dimension measures
+        return SecondPoint(gesture_, clicked, clickPointer);
+    }
+    if (set_.UnderWay() && SamePoint(set_.From(), clicked.point)) {
+        ShowAlert(texts::kDistinctPoints.c_str());
+        return kNoErr;
+    }
+    const BuildResult added =
+        Kept(set_.UnderWay() ? set_.Add(clicked) : set_.BeginOrdinates(clicked));
+    if (added.outcome != BuildOutcome::Built) return NoteAbandoned(added);
+    Tools().built[kSegmentTool] = true;
+    return StartDrag(added.code);
+}
+
 // What the click did is told by the dimension it made; the host hears how the group's
-// naming went.
+// naming went. A click on anything but a point ends a set under way, and on empty canvas
+// that is all it does.
 AIErr SegmentTool::Click(const ToolClick& click) {
-    ClickOnHover(gesture_, click);
+    const HoverState& hover = CurrentHover();
+    const std::int32_t owner = ToolOfDimensionPiece(click);
+    const bool onPoint = IsPointKind(hover.kind) && owner != kAngleTool && owner != kCircleTool &&
+                         !(click.shift && click.alt);
+    if (onPoint) {
+        ClickOnPoint(hover, click.pointer);
+    } else if (set_.UnderWay()) {
+        set_.End();
+        if (hover.kind != HoverKind::None) ClickOnHover(gesture_, click);
+    } else {
+        ClickOnHover(gesture_, click);
+    }
     return NameCurrentGroup();
 }
 
 AIErr SegmentTool::Drag(const ToolEvent& event) {
     SnapToMemory(memory_, event.message);
+    if (set_.Placing()) return NoteAbandoned(Kept(set_.Drag(Tools().cursor, event.keys)));
     return NoteAbandoned(Kept(DragSegmentDimension(gesture_.measure, Tools().cursor, event.keys)));
 }
 
 AIErr SegmentTool::MouseUp(const ToolEvent&) {
     ToolState& tools = Tools();
-    if (tools.dragActive && !RefuseZeroLength(gesture_.measure) &&
-        MeasuredTwoPoints(gesture_.measure))
+    AIErr result = kNoErr;
+    if (set_.Placing()) {
+        result = set_.Release();
+    } else if (tools.dragActive && !RefuseZeroLength(gesture_.measure) &&
+               MeasuredTwoPoints(gesture_.measure)) {
         memory_.Add(BuildState().first, BuildState().second, Settings().memoryCapacity);
+        // A chain or a baseline set goes on from a dimension between two clicked points.
+        const std::int32_t mode = Settings().setMode;
+        if ((mode == kChainMode || mode == kBaselineMode) && gesture_.second && !BothWays() &&
+            gesture_.measure == SegmentMeasure::BetweenPoints)
+            result = set_.Begin(mode, gesture_.first, *gesture_.second);
+    }
     gesture_.measure = SegmentMeasure::BetweenPoints;
     tools.straightSegmentClick = false;
-    return kNoErr;
+    return result;
 }
 
 const char* SegmentTool::GroupName() const {
+    // A member of a set is named after its set's line.
+    if (Settings().setMode != kSingleMode || gesture_.rebuiltMember) {
+        if (const std::optional<SetLine> line = SetLineOf(ArtSet().slots[0].lineA)) {
+            if (line->kind == SetLineKind::Oblique) return texts::kGroupSegmentOblique.c_str();
+            const bool horizontal =
+                line->kind == SetLineKind::Horizontal || line->kind == SetLineKind::OrdinateX;
+            return horizontal ? texts::kGroupSegmentHorizontal.c_str()
+                              : texts::kGroupSegmentVertical.c_str();
+        }
+    }
     if (BothWays()) return texts::kGroupSegmentBoth.c_str();
     if (gesture_.measure == SegmentMeasure::Curve) return texts::kGroupSegmentCurve.c_str();
     if (gesture_.measure == SegmentMeasure::Arc) return texts::kGroupSegmentArc.c_str();

@@ -84,6 +84,10 @@ class Tool {
     virtual void BecameCurrent() {}
     /// A mouse-down begins, whichever tool it goes to.
     virtual void PressBegins() {}
+    /// Whether the tool wants to hear of Esc held while the pointer only moves.
+    virtual bool WatchesEscape() const { return false; }
+    /// Esc was held while the pointer moved.
+    virtual void EscapePressed() {}
     /// The document may have changed under the tool (the host's undo or redo, a change
     /// of selection): what the tool keeps of the drawing is read again.
     virtual void DocumentChanged() {}

@@ -234,6 +234,9 @@ AIErr TrackToolCursor(AIToolMessage* message) {
         ShowCursor(message, cursors::kNextTool);
         return kNoErr;
     }
+    // Only a tool that asks has Esc read while the pointer moves: reading a key clears
+    // what Windows remembers of it.
+    if (tool.WatchesEscape() && KeyIsDown(kVirtualKeyEscape)) tool.EscapePressed();
     const AIErr result = tool.Classify(tools.cursor);
     MeasureHoveredPath(tool);
     const std::int32_t cursor = tool.Cursor(CurrentHover().kind, shift && alt);

@@ -206,6 +206,8 @@ TEST(ParametersPanel, ChoicesAndBoxesSetTheirSettings) {
           {"GroupeOuiNon", true},
           {"TexteHoriz", true},
           {"AvecAttaches", false}}},
+        // "Mode :" "ligne de base", and its step one "+" up.
+        {"", 12, Click(190, 306) + Click(110, 351), {{"ModeCotation", 2}, {"PasLigneDeBase", 2.5}}},
         {"", 13, Click(60, 27), {{"StyleArc", 1}}},
         {"",
          14,
@@ -255,6 +257,11 @@ TEST(ParametersPanel, ChoicesAndBoxesSetTheirSettings) {
                 EXPECT_EQ(Stored(s)[key], value) << key << " after " << c.clicks;
         }
     }
+
+    // The Segment tool's row of the chooser names a set mode, the baseline step with it.
+    auto sets =
+        RunPanel(StartWith("pref ModeCotation 2\npref PasLigneDeBase 2.5\n") + "click 100 700\n");
+    EXPECT_TRUE(Shows(sets.dump, "ligne de base, pas 2,5 x corps"));
 
     // The last of the five lengths-and-areas boxes: the alert, and all five stay off.
     auto lengths =

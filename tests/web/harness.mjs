@@ -80,6 +80,13 @@ export async function at(page, action, x, y) {
   await settled(page);
 }
 
+// A click on the Parameters panel opened at the document point (50, 290), `dx` and `dy`
+// screen pixels right of and below that point, as the panel lays itself out.
+export async function panelClick(page, dx, dy) {
+  const zoom = await page.evaluate(() => window.quillView().zoom);
+  await at(page, 'click', 50 + dx / zoom, 290 - dy / zoom);
+}
+
 export async function openDrawing(page, name, text) {
   await page.setInputFiles('#open-file', { name, mimeType: 'image/svg+xml', buffer: Buffer.from(text) });
 }

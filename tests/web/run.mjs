@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { argument, at, launchBrowser, LINE, openDrawing, runCases, settled, startServer } from './harness.mjs';
+import { argument, at, launchBrowser, LINE, openDrawing, panelClick, runCases, settled, startServer } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 const examples = new URL('../../examples/', import.meta.url).pathname;
@@ -12,6 +12,19 @@ const examples = new URL('../../examples/', import.meta.url).pathname;
 const PLATE = '<svg xmlns="http://www.w3.org/2000/svg" width="300pt" height="300pt" viewBox="0 0 300 300">' +
   '<path id="plate" d="M60 200 L100 200 L100 250 L60 250 Z" stroke="black" fill="none"/>' +
   '<path id="mark" d="M200 200 L200 240" stroke="black" fill="none"/></svg>';
+
+// Four points in a row at y = 100 pt: 40, 60 and 80 pt apart.
+const ROW = '<svg xmlns="http://www.w3.org/2000/svg" width="300pt" height="300pt" viewBox="0 0 300 300">' +
+  '<path id="row" d="M60 200 L100 200 L160 200 L240 200" stroke="black" fill="none"/></svg>';
+
+// The Segment tool's "Mode :" set on its page: "simple" at 60 pixels, "chaîne" at 120.
+async function chooseSetMode(page, dx) {
+  await page.click('#palette button[data-tool="parameters"]');
+  await settled(page);
+  await panelClick(page, 0, 0);  // the chooser
+  await panelClick(page, 100, 207);  // its twelfth row: "Outil Segment."
+  await panelClick(page, dx, 306);
+}
 
 const cases = {
   async 'the palette shows the plug-in tools with their icons and tool tips'(page) {
@@ -120,6 +133,33 @@ const cases = {
     assert.equal(group.art.length, 7);
     assert.ok(group.art.every((piece) => piece.tags.orl === 'jj'));
     assert.ok(group.art.some((piece) => 'segpt1' in piece.tags && 'num1' in piece.tags));
+  },
+
+  async 'a chain of three dimensions with the mouse, on one line'(page) {
+    await openDrawing(page, 'row.svg', ROW);
+    await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
+    await chooseSetMode(page, 120);
+    try {
+      await page.click('#palette button[data-tool="segment"]');
+      await at(page, 'click', 60, 100);
+      await at(page, 'down', 100, 100);
+      await at(page, 'move', 100, 70);
+      await at(page, 'up', 100, 70);
+      await at(page, 'move', 160, 100);
+      const feedback = await page.$$eval('#overlay text', (texts) => texts.map((t) => t.textContent));
+      assert.ok(feedback.includes('Cote suivante de la chaîne'), feedback.join(' | '));
+      await at(page, 'click', 160, 100);
+      await at(page, 'click', 240, 100);
+      const labels = await page.$$eval('g[data-layer="Dimensions"] > g text', (texts) =>
+        texts.map((t) => {
+          const box = t.getBoundingClientRect();
+          return { text: t.textContent, middle: box.top + box.height / 2 };
+        }));
+      assert.deepEqual(labels.map((l) => l.text), ['40 pt', '60 pt', '80 pt']);
+      for (const l of labels) assert.ok(Math.abs(l.middle - labels[0].middle) < 0.5, JSON.stringify(labels));
+    } finally {
+      await chooseSetMode(page, 60);  // the cases after this one dimension one by one
+    }
   },
 
   async 'a bad upload is answered with a message and the drawing stays'(page) {

@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { LINE, argument, at, launchBrowser, openDrawing, openPage, runCases, settled, startServer } from './harness.mjs';
+import { LINE, argument, at, launchBrowser, openDrawing, openPage, panelClick, runCases, settled, startServer } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 const OTHER = LINE.replace('M100 200 L200 200', 'M50 50 L250 250');
@@ -33,12 +33,6 @@ function noteDialogs(page) {
   return seen;
 }
 
-// Clicks the Parameters panel opened at document point (50, 290): (dx, dy) are the
-// panel's own pixels right of and below that point.
-async function panelClick(page, dx, dy) {
-  const zoom = await page.evaluate(() => window.quillView().zoom);
-  await at(page, 'click', 50 + dx / zoom, 290 - dy / zoom);
-}
 async function openUnitPage(page) {
   await openDrawing(page, 'line.svg', LINE);
   await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });

@@ -43,6 +43,14 @@ constexpr char kIndex1[] = "num1";
 constexpr char kIndex2[] = "num2";
 constexpr char kIndex3[] = "num3";
 
+// A set of segment dimensions made one after the other (chain, baseline, ordinates), on
+// the line pieces of each member: the set's identifier, and where the member's line
+// stands ("h 112" a horizontal line at y 112, "v 40" a vertical one at x 40, "o -12" an
+// oblique one 12 to the right of its points, "x 130" / "y 60" the common line of
+// ordinates along x or y).
+constexpr char kSetName[] = "serie";
+constexpr char kSetLine[] = "serieligne";
+
 }  // namespace tags
 
 /// Tolerances of the hit tests, in points: a click, the pointer passing over art, and the

@@ -34,6 +34,14 @@ inline const std::map<std::string, std::string>& PreferenceMeanings() {
         {"GroupeOuiNon", "Segment tool, type 3: the clicked path's group is measured"},
         {"Attaches",
          "distance of the dimension line from what it measures, points (follows the last drag)"},
+        {"ModeCotation",
+         "Segment tool: 0 simple, 1 chain (each next point continues from the last, on one "
+         "line), 2 baseline (each next point from the first, one step further out), 3 "
+         "ordinates (a zero, then each point's coordinate on a leader); written by its page "
+         "only, not by the first start"},
+        {"PasLigneDeBase",
+         "Segment tool, baseline mode: the step between the set's lines, in text sizes "
+         "(\"Corps\"); written by its page only, not by the first start"},
         {"StyleArc", "Angle tool: 0 one arc with arrowheads, 1 several concentric arcs"},
         {"NbArcs", "Angle tool: number of concentric arcs"},
         {"EcartArcs", "Angle tool: spacing of concentric arcs, points"},

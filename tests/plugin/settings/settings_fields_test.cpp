@@ -42,10 +42,13 @@ class SettingsTable : public ::testing::Test {
 };
 
 TEST_F(SettingsTable, ResetWritesEveryRowOnceAndEachPageWritesItsRows) {
+    settings.setMode = kChainMode;
     ASSERT_EQ(ResetPreferences(settings, panel), kNoErr);
     const std::multiset<std::string> reset(Fake().writes.begin(), Fake().writes.end());
     for (const SettingField& field : kSettingFields)
-        EXPECT_EQ(reset.count(field.key), 1u) << field.key;
+        EXPECT_EQ(reset.count(field.key), field.resetWrite == ResetWrite::Written ? 1u : 0u)
+            << field.key;
+    EXPECT_EQ(settings.setMode, kSingleMode);  // left out of the store, not of the record
 
     for (int page = 0; page < kPanelPageCount; ++page) {
         std::multiset<std::string> rows;
