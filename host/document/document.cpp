@@ -5,9 +5,16 @@
 
 namespace host {
 
+namespace {
+std::atomic<ObjectId> nextObjectId{1};
+}  // namespace
+
 ObjectId NextObjectId() {
-    static std::atomic<ObjectId> next{1};
-    return next++;
+    return nextObjectId++;
+}
+
+ObjectId LastObjectId() {
+    return nextObjectId - 1;
 }
 
 const std::string& RareText::str() const {

@@ -235,5 +235,7 @@ class Document {
 
 /// A fresh identity, unique for the life of the process.
 ObjectId NextObjectId();
+/// The last identity given out: whatever is made after it has a greater one.
+ObjectId LastObjectId();
 
 }  // namespace host
