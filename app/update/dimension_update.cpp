@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 #include <string_view>
 #include <utility>
 
@@ -114,17 +113,12 @@ std::vector<AIRealPoint> PressPoints(host::Host& host, const host::Art& line, co
     return reached;
 }
 
-std::set<host::ObjectId> GroupsOf(const host::Layer& layer) {
-    std::set<host::ObjectId> ids;
-    for (const auto& art : layer.group()->children()) ids.insert(art->id());
-    return ids;
-}
-
-// The group that the press made: the topmost of the layer that was not there before.
-host::Art* NewGroup(const host::Layer& layer, const std::set<host::ObjectId>& before) {
+// The group that the press made: the topmost of the layer made after `lastBefore`, the
+// last identity given out before the press.
+host::Art* NewGroup(const host::Layer& layer, host::ObjectId lastBefore) {
     const auto& children = layer.group()->children();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
-        if (!before.count((*it)->id())) return it->get();
+        if ((*it)->id() > lastBefore) return it->get();
     return nullptr;
 }
 
@@ -175,7 +169,7 @@ Press PressTheLine(UpdateContext& c, const SurveyedDimension& d, const host::Art
     for (AIRealPoint p : PressPoints(c.host, line, marker)) {
         press.at = p;
         const std::size_t shown = alerts.size();
-        const std::set<host::ObjectId> before = GroupsOf(*layer);
+        const host::ObjectId before = host::LastObjectId();
         Send(c.host, host::MouseEvent::Move, p);
         Send(c.host, host::MouseEvent::Down, p);
         if (alerts.size() > shown) press.alert = alerts.back();

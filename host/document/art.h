@@ -23,6 +23,8 @@ void WriteOwnFields(const Art& from, Art& to);
 
 /// Identity of art and layers. Never reused, so a handle outlives nothing.
 using ObjectId = std::uint64_t;
+/// Where art stands in the paint order: the larger, the later it is painted.
+using PaintRankValue = std::uint64_t;
 
 /// A compound path holds paths only (its members, one contour each) and paints them as
 /// one shape with its own style, fill rule included.
@@ -121,6 +123,8 @@ class Art {
     Art* parent() const { return parent_; }
     /// The layer whose group this art is, or nullptr.
     Layer* layerOfGroup() const { return layerOfGroup_; }
+    /// Where the document's paint order has it (see Document::PaintRank).
+    PaintRankValue paintRank() const { return paintRank_; }
     /// Children from bottom (painted first) to top.
     const std::vector<std::unique_ptr<Art>>& children() const { return children_; }
 
@@ -175,7 +179,7 @@ class Art {
     std::vector<std::unique_ptr<Art>> children_;
     std::unique_ptr<PointText> text_;
     std::unique_ptr<KeptMarkup> kept_;
-    mutable std::uint32_t paintRank_ = 0;  // kept by the document with its paint order
+    mutable PaintRankValue paintRank_ = 0;  // kept by the document with its paint order
     static const PointText& NoText();
 };
 

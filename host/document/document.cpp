@@ -5,9 +5,16 @@
 
 namespace host {
 
+namespace {
+std::atomic<ObjectId> nextObjectId{1};
+}  // namespace
+
 ObjectId NextObjectId() {
-    static std::atomic<ObjectId> next{1};
-    return next++;
+    return nextObjectId++;
+}
+
+ObjectId LastObjectId() {
+    return nextObjectId - 1;
 }
 
 const std::string& RareText::str() const {
@@ -66,7 +73,7 @@ Layer* Document::InsertLayer(std::size_t position, const std::string& title) {
     position = std::min(position, layers_.size());
     Layer* raw = layer.get();
     layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(layer));
-    TreeChanged();
+    RankEverything();
     if (!current_) current_ = raw;
     changed_ = ChangedObjects{};
     changed_.everything = true;
@@ -83,7 +90,6 @@ bool Document::RemoveLayer(Layer* layer) {
     while (!group->children_.empty()) Dispose(group->children_.back().get());
     arts_.erase(group->id());
     layers_.erase(it);
-    TreeChanged();
     if (current_ == layer) current_ = layers_.back().get();
     changed_ = ChangedObjects{};
     changed_.everything = true;
@@ -161,7 +167,7 @@ Art* Document::Insert(std::unique_ptr<Art> art, const Placement& where) {
     std::size_t index = std::min(where.index, siblings.size());
     siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(index), std::move(art));
     if (recorder_) recorder_->ChildInserted(where.parent->id(), index);
-    TreeChanged();
+    PlaceInPaintOrder(*raw, index);
     NoteRestacked(*where.parent);
     return raw;
 }
@@ -171,13 +177,13 @@ std::unique_ptr<Art> Document::Detach(Art* art) {
     auto it = std::find_if(siblings.begin(), siblings.end(),
                            [&](const auto& a) { return a.get() == art; });
     NoteRestacked(*art->parent_);
+    TakeOutOfPaintOrder(*art);
     std::unique_ptr<Art> owned = std::move(*it);
     if (recorder_)
         recorder_->ChildRemoved(art->parent_->id(),
                                 static_cast<std::size_t>(it - siblings.begin()));
     siblings.erase(it);
     art->parent_ = nullptr;
-    TreeChanged();
     return owned;
 }
 

@@ -13,6 +13,7 @@
 #include "host/document/art.h"
 #include "host/document/art_record.h"
 #include "host/document/limits.h"
+#include "host/document/paint_order_list.h"
 
 namespace host {
 
@@ -165,11 +166,10 @@ class Document {
     /// Calls f for every art (layer groups excluded) in paint order: bottom layer first,
     /// back to front, a group before its children.
     void ForEachArt(const std::function<void(Art&)>& f) const;
-    /// The same art in the same order, as a list kept until art is made, moved or removed
-    /// or a layer added or removed.
-    const std::vector<Art*>& ArtInPaintOrder() const;
-    /// 1 for the art painted first, growing with the paint order; for art in the document.
-    std::uint32_t PaintRank(const Art& art) const;
+    /// The same art in the same order, kept as art is made, moved or removed.
+    const PaintOrderList& ArtInPaintOrder() const { return paintOrder_; }
+    /// Grows with the paint order, for art in the document (not consecutive numbers).
+    PaintRankValue PaintRank(const Art& art) const;
 
     /// The recorder told of every change from now on, or nullptr for none.
     void SetRecorder(ChangeRecorder* recorder) { recorder_ = recorder; }
@@ -210,7 +210,15 @@ class Document {
     void NoteChanged(const Art& art);
     void NoteSelectable(const Art& art);
     void NoteRestacked(const Art& parent);
-    void TreeChanged() { paintOrderKnown_ = false; }
+    /// Ranks art just put at `index` among its parent's children, and its children, and
+    /// puts them in the paint order.
+    void PlaceInPaintOrder(Art& art, std::size_t index);
+    /// Takes art about to leave its parent, and its children, out of the paint order.
+    void TakeOutOfPaintOrder(const Art& art);
+    void RankTree(const Art& art, PaintRankValue step, PaintRankValue& next) const;
+    void RankEverything();
+    /// The rank of the art painted next after `art` (at `index`) and its children.
+    PaintRankValue RankAfterTree(const Art& art, std::size_t index) const;
 
     float width_, height_;
     FileSpace fileSpace_;
@@ -229,11 +237,12 @@ class Document {
     mutable std::vector<ObjectId> selectable_;
     mutable bool selectionKnown_ = false;
     std::uint64_t version_ = 0;
-    mutable std::vector<Art*> paintOrder_;
-    mutable bool paintOrderKnown_ = false;
+    PaintOrderList paintOrder_;
 };
 
 /// A fresh identity, unique for the life of the process.
 ObjectId NextObjectId();
+/// The last identity given out: whatever is made after it has a greater one.
+ObjectId LastObjectId();
 
 }  // namespace host

@@ -175,9 +175,17 @@ std::string FullFontName(const std::vector<std::string>& families, int weight, F
 }
 
 FontDescription DescribeFont(const std::string& fullName) {
+    // Asked once per text as a drawing is written, of a handful of fonts: the system's
+    // answers are kept, as the fonts installed do not change while the program runs.
+    static std::mutex mutex;
+    static std::map<std::string, FontDescription> known;
+    std::lock_guard<std::mutex> lock(mutex);
+    auto cached = known.find(fullName);
+    if (cached != known.end()) return cached->second;
     FontDescription font;
-    if (!fullName.empty() && DescribeInstalledFont(fullName, &font)) return font;
-    return DescribeMissingFont(fullName);
+    if (fullName.empty() || !DescribeInstalledFont(fullName, &font))
+        font = DescribeMissingFont(fullName);
+    return known[fullName] = font;
 }
 
 std::string CssFontFamily(const FontDescription& font) {

@@ -46,12 +46,13 @@ bool Matches(const Art& art, const AIMatchingArtRule& wanted) {
 
 std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtRule* rules, int count) {
     std::vector<Art*> found;
-    for (Art* art : document.ArtInPaintOrder())
+    document.ArtInPaintOrder().ForEach([&](Art& art) {
         for (int i = 0; i < count; ++i)
-            if (Matches(*art, rules[i])) {
-                found.push_back(art);
-                break;
+            if (Matches(art, rules[i])) {
+                found.push_back(&art);
+                return;
             }
+    });
     return found;
 }
 

@@ -21,7 +21,7 @@ constexpr double kAsNear = 1.0;
 // A hit within the tolerance and how it ranks.
 struct Candidate {
     Hit hit;
-    std::uint32_t rank = 0;
+    PaintRankValue rank = 0;
     double distance = 0;
 };
 

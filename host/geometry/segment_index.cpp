@@ -465,7 +465,7 @@ void SegmentIndex::QueryPaths(AIRealPoint point, float radius,
     Visit(query, true, [&](std::uint32_t id) { f(PathOf(id)); });
 }
 
-std::uint32_t SegmentIndex::PaintRank(const Art& path) const {
+PaintRankValue SegmentIndex::PaintRank(const Art& path) const {
     return pathRecords_.Find(RecordKey(path)) ? document_.PaintRank(path) : 0;
 }
 

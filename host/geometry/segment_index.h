@@ -42,7 +42,7 @@ class SegmentIndex : public DocumentObserver {
 
     /// The path's position in paint order: greater is painted later (on top). Paths not
     /// in the document rank 0.
-    std::uint32_t PaintRank(const Art& path) const;
+    PaintRankValue PaintRank(const Art& path) const;
 
     /// Number of indexed segments (for tests and statistics).
     std::size_t SegmentCount() const { return segmentEntries_; }

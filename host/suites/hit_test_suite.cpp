@@ -74,7 +74,7 @@ ASErr AIAPI FindSegmentsNear(const AIRealPoint* point, AIReal radius, AIArtHandl
         if (!HasCurrentHost()) return kCantHappenErr;
         const SegmentIndex& index = CurrentHost().segmentIndex();
         struct Found {
-            std::uint32_t rank;
+            PaintRankValue rank;
             int segment;
             const Art* path;
         };

@@ -98,10 +98,10 @@ TEST_F(SegmentIndexTest, AgreesWithAPlainWalkThroughRandomEdits) {
             ASSERT_EQ(FromIndex(p, radius), PlainWalk(doc(), p, radius)) << round << " " << probe;
         }
         // Paint ranks follow the document's order.
-        std::uint32_t previous = 0;
+        PaintRankValue previous = 0;
         doc().ForEachArt([&](Art& art) {
             if (art.kind() != ArtKind::Path) return;
-            const std::uint32_t rank = index.PaintRank(art);
+            const PaintRankValue rank = index.PaintRank(art);
             EXPECT_GT(rank, previous);
             previous = rank;
         });
