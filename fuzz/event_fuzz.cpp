@@ -79,7 +79,9 @@ const char* const kKeys[] = {"Precision",
                              "NbArcs",
                              "RayonAngle",
                              "Ligne",
-                             "NomCalque"};
+                             "NomCalque",
+                             "ModeCotation",
+                             "PasLigneDeBase"};
 const char* const kValues[] = {"0",     "1",    "2",          "3",           "6",
                                "10",    "11",   "-1",         "100",         "2147483647",
                                "0.5",   "1e30", "-1e30",      "12.0",        "true",
