@@ -108,12 +108,7 @@ BuildResult RebuildSegmentDimension(AIArtHandle piece, Point clickPointer) {
     const BuildResult made = CreateSegmentArtSet(0, association);
     if (made.outcome != BuildOutcome::Built) return Reported(ReplaceOldDimension(piece, made));
     const AIErr linked = WriteLinks(wholeSegment, first, second);
-    DimensionBuildState& state = BuildState();
-    state.first = first.point;
-    state.second = second.point;
-    state.measuredPath = second.path;
-    state.direction = DirectionAngle(first.point, second.point);
-    state.textRotation = 0;
+    BuildState().MeasureBetween(first.point, second.point, second.path);
     // The rebuilt dimension follows the pointer to be placed again.
     BuildResult built = BuildRebuilt(setLine, setName, clickPointer);
     if (built.code == kNoErr) built.code = linked != kNoErr ? linked : made.code;

@@ -9,6 +9,7 @@
 
 #include "plugin/dimensions/circle_geometry.h"
 #include "plugin/geometry/types.h"
+#include "plugin/geometry/vectors.h"
 #include "sdk/types.h"
 
 namespace quill {
@@ -35,6 +36,16 @@ struct DimensionBuildState {
     Point curvePoint;
     float curveTangent = 0;
     bool curveSide = false;
+
+    /// A measurement from `from` to `to`, the second clicked on `path`: its direction
+    /// follows, and the label starts unrotated.
+    void MeasureBetween(Point from, Point to, AIArtHandle path) {
+        first = from;
+        second = to;
+        measuredPath = path;
+        direction = DirectionAngle(from, to);
+        textRotation = 0;
+    }
 };
 
 /// Part of the plug-in object's state record bound to the message being handled

@@ -19,7 +19,6 @@ namespace quill {
 namespace {
 
 enum class Kind { Oblique, Horizontal, Vertical };
-enum class Axis { Horizontal, Vertical };
 
 // The Shift keys change the kind of dimension for one drag event.
 Kind KindForEvent(std::int32_t type, const DragKeys& keys) {
@@ -28,26 +27,6 @@ Kind KindForEvent(std::int32_t type, const DragKeys& keys) {
     if (type == kHorizontalType) return Kind::Horizontal;
     if (type == kVerticalType) return Kind::Vertical;
     return Kind::Oblique;
-}
-
-// A horizontal or vertical dimension between the measured points of the state, its line
-// at the pointer's level. The points are kept in reading order: left to right, upwards.
-BuildResult BuildAxisFromState(Axis axis, float level, const DragKeys& keys, Point pointer) {
-    const bool vertical = axis == Axis::Vertical;
-    DimensionBuildState& state = BuildState();
-    const float along = vertical ? state.second.v - state.first.v : state.second.h - state.first.h;
-    if (along < 0) {
-        std::swap(state.first, state.second);
-        state.direction += kPi;
-    }
-    AxisDimension d;
-    d.first = state.first;
-    d.second = state.second;
-    d.level = level;
-    d.vertical = vertical;
-    d.textOffsetDirection = kHalfPi;
-    d.textRotation = vertical && !Settings().horizontalText ? kHalfPi : 0;
-    return Reported(BuildAxisDimension(d, keys, pointer));
 }
 
 // The object a both-ways dimension measures: the clicked path, or its group on request.
@@ -111,6 +90,23 @@ BuildResult DragBothWays(Point pointer, const DragKeys& keys) {
 
 }  // namespace
 
+BuildResult BuildAxisFromState(bool vertical, float level, const DragKeys& keys, Point pointer) {
+    DimensionBuildState& state = BuildState();
+    const float along = vertical ? state.second.v - state.first.v : state.second.h - state.first.h;
+    if (along < 0) {
+        std::swap(state.first, state.second);
+        state.direction += kPi;
+    }
+    AxisDimension d;
+    d.first = state.first;
+    d.second = state.second;
+    d.level = level;
+    d.vertical = vertical;
+    d.textOffsetDirection = kHalfPi;
+    d.textRotation = vertical && !Settings().horizontalText ? kHalfPi : 0;
+    return Reported(BuildAxisDimension(d, keys, pointer));
+}
+
 BuildResult BuildSegmentDimension(Point clickPointer) {
     RefreshStrokeWidths();
     const DragKeys none;
@@ -118,10 +114,9 @@ BuildResult BuildSegmentDimension(Point clickPointer) {
         case kObliqueType:
             return Reported(BuildObliqueDimension(none, clickPointer, BuildPhase::AtClick));
         case kHorizontalType:
-            return Reported(
-                BuildAxisFromState(Axis::Horizontal, clickPointer.v, none, clickPointer));
+            return Reported(BuildAxisFromState(false, clickPointer.v, none, clickPointer));
         case kVerticalType:
-            return Reported(BuildAxisFromState(Axis::Vertical, clickPointer.h, none, clickPointer));
+            return Reported(BuildAxisFromState(true, clickPointer.h, none, clickPointer));
         default:
             return Reported({});
     }
@@ -135,9 +130,9 @@ BuildResult DragSegmentDimension(SegmentMeasure measure, Point pointer, const Dr
     if (measure == SegmentMeasure::Curve) return Reported(DragCurveDimension(pointer, keys));
     switch (KindForEvent(type, keys)) {
         case Kind::Horizontal:
-            return Reported(BuildAxisFromState(Axis::Horizontal, pointer.v, keys, pointer));
+            return Reported(BuildAxisFromState(false, pointer.v, keys, pointer));
         case Kind::Vertical:
-            return Reported(BuildAxisFromState(Axis::Vertical, pointer.h, keys, pointer));
+            return Reported(BuildAxisFromState(true, pointer.h, keys, pointer));
         default:
             return Reported(BuildObliqueDimension(keys, pointer, BuildPhase::WhileDragging));
     }

@@ -18,6 +18,11 @@ enum class SegmentMeasure { BetweenPoints, Arc, Curve };
 /// The horizontal-and-vertical type builds at its first drag.
 BuildResult BuildSegmentDimension(Point clickPointer);
 
+/// A horizontal or vertical dimension between the measured points of the build state, its
+/// line at `level` (a y, or an x when vertical). The points are kept in reading order:
+/// left to right, upwards.
+BuildResult BuildAxisFromState(bool vertical, float level, const DragKeys& keys, Point pointer);
+
 /// Reshapes the dimension under construction for the pointer and the keys held.
 BuildResult DragSegmentDimension(SegmentMeasure measure, Point pointer, const DragKeys& keys);
 

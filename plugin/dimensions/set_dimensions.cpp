@@ -10,6 +10,7 @@
 #include "plugin/dimensions/paint_styles.h"
 #include "plugin/dimensions/pieces.h"
 #include "plugin/dimensions/segment_builds.h"
+#include "plugin/dimensions/segment_dimension.h"
 #include "plugin/services/host_art.h"
 #include "plugin/services/host_steps.h"
 #include "plugin/settings/settings_record.h"
@@ -21,25 +22,6 @@ namespace {
 
 // Between the end of an ordinate's leader and its label, points.
 constexpr float kLabelClearance = 2;
-
-// A horizontal or vertical dimension with its line at the place, the points kept in
-// reading order as the tool's own dimensions keep them.
-BuildResult BuildAxisMember(const SetLine& line, const DragKeys& keys, Point pointer) {
-    const bool vertical = line.kind == SetLineKind::Vertical;
-    DimensionBuildState& state = BuildState();
-    const float along = vertical ? state.second.v - state.first.v : state.second.h - state.first.h;
-    if (along < 0) {
-        std::swap(state.first, state.second);
-        state.direction += kPi;
-    }
-    AxisDimension d;
-    d.first = state.first;
-    d.second = state.second;
-    d.level = line.place;
-    d.vertical = vertical;
-    d.textRotation = vertical && !Settings().horizontalText ? kHalfPi : 0;
-    return BuildAxisDimension(d, keys, pointer);
-}
 
 // The coordinate, signed: the label of a point before the zero starts with "-".
 void ComposeCoordinate(float coordinate, LabelText& label) {
@@ -99,7 +81,8 @@ BuildResult BuildOrdinate(const SetLine& line) {
 BuildResult BuildOnSetLine(const SetLine& line, const DragKeys& keys, Point pointer) {
     RefreshStrokeWidths();
     if (IsOrdinate(line.kind)) return Reported(BuildOrdinate(line));
-    if (line.kind != SetLineKind::Oblique) return Reported(BuildAxisMember(line, keys, pointer));
+    if (line.kind != SetLineKind::Oblique)
+        return BuildAxisFromState(line.kind == SetLineKind::Vertical, line.place, keys, pointer);
     DragKeys alongItsPoints = keys;
     alongItsPoints.alt = false;  // the set's line keeps the direction of its points
     return Reported(BuildObliqueDimension(alongItsPoints, pointer, BuildPhase::WhileDragging));

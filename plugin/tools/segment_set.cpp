@@ -108,11 +108,7 @@ BuildResult SegmentSet::AddMember(const ClickedPoint& from, const ClickedPoint& 
     if (prepared != kNoErr || !IsValidArt(ArtSet().group))
         return {prepared, BuildOutcome::NothingBuilt};
     DimensionBuildState& state = BuildState();
-    state.first = from.point;
-    state.second = to.point;
-    state.measuredPath = to.path;
-    state.direction = DirectionAngle(from.point, to.point);
-    state.textRotation = 0;
+    state.MeasureBetween(from.point, to.point, to.path);
     Member member;
     member.rank = rank;
     if (kind_ == SetLineKind::Oblique && std::cos(state.direction - direction_) < 0)
