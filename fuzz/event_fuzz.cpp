@@ -256,7 +256,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (unsigned n = in.Next() % 3; n > 0; --n) RunLine(runner, Pref(in));
         before = OwnArt(Dump(host));
         if (RunLine(runner, "startup").exitCode != 0) return 0;
-        bool reopened = false;
+        bool untiedPieces = false;
         // Two presses without a release between them are no mouse's: the check for
         // debris holds the sessions a mouse can make.
         bool buttonHeld = false, pressedTwice = false;
@@ -277,7 +277,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (op == 8) {
                 // A drawing saved in the middle of a measurement keeps its group half made,
                 // and the reopened document ties it to no gesture any more.
-                reopened = true;
+                untiedPieces = true;
                 if (RunLine(runner, "doc save " + saved).exitCode != 0) continue;
                 const host::RunOutcome reopened = RunLine(runner, "doc open " + saved);
                 if (reopened.exitCode != 0)
@@ -297,7 +297,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (op == 10) line = Pref(in);
             if (op == 11)
                 line = std::string("tool ") + in.Pick(kTools) + "\nmove " + Point(in, anchors);
-            if (op == 12) line = in.Next() % 2 ? "undo" : "redo";
+            if (op == 12) {
+                // An undo back to a measurement's first point brings its pieces back, tied,
+                // as in a reopened drawing, to no gesture any more.
+                line = in.Next() % 2 ? "undo" : "redo";
+                untiedPieces = true;
+            }
             if (op == 13) {
                 line = in.Pick(kHostEdits);
                 if (line.rfind("key", 0) == 0) userMovedArt = true;
@@ -308,7 +313,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         host::Faults().Clear();
         // Leaving the tool gives up a measurement waiting for its second point; a host
         // that refused calls may keep what should have gone, and told it.
-        if (!failureInjected && !reopened && !pressedTwice &&
+        if (!failureInjected && !untiedPieces && !pressedTwice &&
             RunLine(runner, "tool parameters").exitCode == 0) {
             const std::string debris = quill::testing::EmptyOrZeroLengthDimension(Dump(host));
             if (!debris.empty()) Broken("the session left " + debris);
