@@ -136,6 +136,8 @@ constexpr Shape kShapes[] = {
 
     // Why the plug-in cannot start.
     {"the plug-in is already started", "le module est déjà démarré"},
+    {"no plug-in tool titled \"{}\" (is the plug-in started?)",
+     "aucun outil du module ne s'appelle « {} » (le module est-il démarré ?)"},
     {"cannot be read", "ne peut pas être lu"},
     {"cannot be loaded: {}", "ne peut pas être chargé : {}"},
     {"cannot be read as a library: {}", "ne peut pas être lu comme une bibliothèque : {}"},

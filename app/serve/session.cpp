@@ -294,7 +294,7 @@ json Session::Handle(const json& event) {
         if (!event.contains("name") || !event["name"].is_string())
             Malformed("« name » doit être un nom d'outil.");
         if (!host::SelectNamedTool(*host_, event["name"].get<std::string>(), &error))
-            Malformed("Outil inconnu (" + error + ").");
+            Malformed("Outil inconnu (" + FrenchDetail(error) + ").");
     } else if (type == "zoom") {
         FitView(static_cast<float>(Number(event, "zoom")));
     } else {

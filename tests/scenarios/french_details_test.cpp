@@ -97,6 +97,8 @@ TEST(FrenchDetails, EveryShapeOfTheHostsMessagesKeepsItsPlaceAndValues) {
         {"d.svg: a picture of that size cannot be made (sides from 1 to 30000 pixels)",
          "d.svg: l'image est trop grande (côtés de 1 à 30000 pixels)"},
         {"Q.so: no entry point \"Main\"", "Q.so: pas de point d'entrée « Main »"},
+        {"no plug-in tool titled \"Cote\" (is the plug-in started?)",
+         "aucun outil du module ne s'appelle « Cote » (le module est-il démarré ?)"},
         {"Q.so: the property list's kind is 'ABCD', not 'SPEA'",
          "Q.so: la liste de propriétés est de la sorte 'ABCD', pas 'SPEA'"},
         // Several lines, each on its own; an unknown shape or reason as it was.
