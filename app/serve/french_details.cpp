@@ -134,6 +134,19 @@ constexpr Shape kShapes[] = {
     {"pictures need {}, which cannot be loaded ({})",
      "les images demandent {}, qui ne peut pas être chargé ({})"},
 
+    // Why the settings cannot be read or kept.
+    {"cannot be locked: {~}", "ne peut pas être verrouillé : {}"},
+    {"the damaged preference file cannot be moved to {}: {~}",
+     "le fichier de réglages endommagé ne peut pas être déplacé vers {} : {}"},
+    {"damaged preference file ({}); starting with an empty store, the file is moved to {} at "
+     "the next change",
+     "fichier de réglages endommagé ({}) ; les réglages repartent de zéro, le fichier sera "
+     "déplacé vers {} à la prochaine modification"},
+    {"the settings are not a JSON object ({})", "les réglages ne sont pas un objet JSON ({})"},
+    {"the settings are not a JSON object", "les réglages ne sont pas un objet JSON"},
+    {"settings of no preference kind were skipped:{}",
+     "des réglages d'aucune sorte connue ont été omis :{}"},
+
     // Why the plug-in cannot start.
     {"the plug-in is already started", "le module est déjà démarré"},
     {"no plug-in tool titled \"{}\" (is the plug-in started?)",

@@ -96,6 +96,12 @@ TEST(FrenchDetails, EveryShapeOfTheHostsMessagesKeepsItsPlaceAndValues) {
          "d.svg: ne peut pas être écrit : plus de place sur le disque"},
         {"d.svg: a picture of that size cannot be made (sides from 1 to 30000 pixels)",
          "d.svg: l'image est trop grande (côtés de 1 à 30000 pixels)"},
+        {"/p: cannot be locked: Permission denied",
+         "/p: ne peut pas être verrouillé : permission refusée"},
+        {"p.json: damaged preference file (bad); starting with an empty store, the file is "
+         "moved to p.json.damaged at the next change",
+         "p.json: fichier de réglages endommagé (bad) ; les réglages repartent de zéro, le "
+         "fichier sera déplacé vers p.json.damaged à la prochaine modification"},
         {"Q.so: no entry point \"Main\"", "Q.so: pas de point d'entrée « Main »"},
         {"no plug-in tool titled \"Cote\" (is the plug-in started?)",
          "aucun outil du module ne s'appelle « Cote » (le module est-il démarré ?)"},
