@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "app/serve/french_details.h"
 #include "app/serve/selection_marks.h"
 #include "host/core/event_state.h"
 #include "host/core/plugins.h"
@@ -114,16 +115,18 @@ Session::Session(const SessionOptions& options, std::string* error)
     std::filesystem::copy_file(options.pluginPath, library,
                                std::filesystem::copy_options::overwrite_existing, copyError);
     if (copyError) {
-        *error = options.pluginPath + " ne peut pas être copié (" + copyError.message() + ")";
+        *error = options.pluginPath + " ne peut pas être copié (" +
+                 FrenchDetail(copyError.message()) + ")";
         return;
     }
     std::string openError, prefsError;
     if (!options.drawingPath.empty()) {
         const bool opened = host::OpenDrawing(*host_, options.drawingPath, &openError);
         for (std::string& warning : host_->log().warnings)
-            warning = "À l'ouverture du dessin : " + warning;
+            warning = "À l'ouverture du dessin : " + FrenchDetail(warning);
         if (!opened)
-            host_->log().warnings.push_back("Le dessin ne peut pas être ouvert : " + openError);
+            host_->log().warnings.push_back("Le dessin ne peut pas être ouvert : " +
+                                            FrenchDetail(openError));
     }
     // The settings: those of --prefs, else those the drawing was saved with (kept in no
     // file), else the user's own.
@@ -133,10 +136,13 @@ Session::Session(const SessionOptions& options, std::string* error)
         host_->preferences().BindFile(options.prefsPath, &prefsError);
     if (!prefsError.empty())
         host_->log().warnings.push_back("Les réglages ne peuvent pas être lus tels quels : " +
-                                        prefsError);
+                                        FrenchDetail(prefsError));
     // The drawing the session starts on is no step to undo.
     host_->history().Clear();
-    if (!host_->StartPlugin(library, error)) return;
+    if (!host_->StartPlugin(library, error)) {
+        *error = FrenchDetail(*error);
+        return;
+    }
     FitView(1);
 }
 
@@ -219,7 +225,8 @@ json Session::Changes(bool everything) {
     // A change of settings the preference file could not keep is lost when the server
     // stops: told once, until the file is written again.
     if (const std::string& lost = host_->preferences().writeError(); lost != prefsErrorSent_) {
-        if (!lost.empty()) warnings.push_back("Les réglages ne sont pas enregistrés : " + lost);
+        if (!lost.empty())
+            warnings.push_back("Les réglages ne sont pas enregistrés : " + FrenchDetail(lost));
         prefsErrorSent_ = lost;
     }
     if (!warnings.empty()) out["warnings"] = std::move(warnings);
@@ -287,7 +294,7 @@ json Session::Handle(const json& event) {
         if (!event.contains("name") || !event["name"].is_string())
             Malformed("« name » doit être un nom d'outil.");
         if (!host::SelectNamedTool(*host_, event["name"].get<std::string>(), &error))
-            Malformed("Outil inconnu (" + error + ").");
+            Malformed("Outil inconnu (" + FrenchDetail(error) + ").");
     } else if (type == "zoom") {
         FitView(static_cast<float>(Number(event, "zoom")));
     } else {
@@ -302,19 +309,19 @@ json Session::Open(const std::string& name, const std::string& bytes) {
     std::string error;
     if (!host::WriteFileSafely(path, bytes, &error)) {
         json out = Changes(false);
-        out["error"] =
-            name + " : le serveur ne peut pas le garder (" + Replaced(error, path, name) + ")";
+        out["error"] = name + " : le serveur ne peut pas le garder (" +
+                       FrenchDetail(Replaced(error, path, name)) + ")";
         return out;
     }
     const std::size_t warningsBefore = host_->log().warnings.size();
     const bool opened = host::OpenDrawing(*host_, path, &error);
     for (std::size_t i = warningsBefore; i < host_->log().warnings.size(); ++i)
-        host_->log().warnings[i] =
-            "À l'ouverture de " + name + " : " + Replaced(host_->log().warnings[i], path, name);
+        host_->log().warnings[i] = "À l'ouverture de " + name + " : " +
+                                   FrenchDetail(Replaced(host_->log().warnings[i], path, name));
     if (!opened) {
         json out = Changes(false);
         out["error"] = name + " ne peut pas être ouvert ; le dessin ouvert reste (" +
-                       Replaced(error, path, name) + ")";
+                       FrenchDetail(Replaced(error, path, name)) + ")";
         return out;
     }
     unsaved_ = false;
@@ -333,7 +340,10 @@ bool Session::Save(std::string* svg, std::string* error) {
 bool Session::WriteSvg(std::string* svg, std::string* error) {
     HostTurn turn(host_.get());
     const std::string path = WorkFile("drawing.svg");
-    if (!host::SaveDrawing(*host_, path, error)) return false;
+    if (!host::SaveDrawing(*host_, path, error)) {
+        *error = FrenchDetail(*error);
+        return false;
+    }
     if (ReadFile(path, svg)) return true;
     *error = "le dessin enregistré ne peut pas être relu";
     return false;
@@ -347,7 +357,10 @@ bool Session::ExportPng(int dpi, std::string* png, std::string* error) {
     host::RenderOptions options;
     options.framing = host::RenderOptions::Framing::Everything;
     options.dpi = dpi;
-    if (!host::RenderSvgToPng(WorkFile("drawing.svg"), path, options, error)) return false;
+    if (!host::RenderSvgToPng(WorkFile("drawing.svg"), path, options, error)) {
+        *error = FrenchDetail(*error);
+        return false;
+    }
     if (ReadFile(path, png)) return true;
     *error = "l'image ne peut pas être relue";
     return false;

@@ -78,6 +78,8 @@ TEST(ServeSession, AnswersCarryOnlyWhatChanged) {
     EXPECT_THROW(Event(s, "move", 0, 0, {"hyper"}), std::invalid_argument);
     json broken = s.Open("broken.svg", "<svg");
     EXPECT_NE(broken["error"].get<std::string>().find("broken.svg"), std::string::npos);
+    EXPECT_NE(broken["error"].get<std::string>().find("XML mal formé : "), std::string::npos)
+        << broken.dump();
     EXPECT_FALSE(broken.contains("disposed"));  // the open drawing stays
 
     // An upload the server cannot keep (its folder gone) is refused as such; the open

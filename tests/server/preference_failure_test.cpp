@@ -16,8 +16,8 @@ TEST(ServePreferences, AFileThatCannotBeWrittenIsToldToThePageOnce) {
         server.Send(server.Request("GET", "/api/state?session=prefs")).body, nullptr, false);
     ASSERT_TRUE(state.contains("warnings")) << state.dump();
     EXPECT_EQ(state["warnings"].back(),
-              "Les réglages ne sont pas enregistrés : /nonexistent-quill-folder: cannot be "
-              "locked: No such file or directory");
+              "Les réglages ne sont pas enregistrés : /nonexistent-quill-folder: ne peut pas "
+              "être verrouillé : fichier ou dossier introuvable");
     const auto event = nlohmann::json::parse(
         server
             .Send(server.Request("POST", "/api/event?session=prefs", R"({"type":"zoom","zoom":2})"))
