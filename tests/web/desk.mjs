@@ -2,7 +2,7 @@
 // panels, texts and art beyond the page are shown whole and take the pointer.
 //   node tests/web/desk.mjs --quill build/quill
 import assert from 'node:assert/strict';
-import { argument, at, launchBrowser, LINE, openDrawing, runCases, settled, startServer } from './harness.mjs';
+import { argument, at, LINE, openDrawing, runCaseFile, settled } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 
@@ -100,13 +100,4 @@ const cases = {
   },
 };
 
-const server = await startServer(quill);
-const context = await launchBrowser(server.dir);
-let failures = 0;
-try {
-  failures += await runCases(context, server.url, cases);
-} finally {
-  await context.close();
-  server.stop();
-}
-process.exit(failures ? 1 : 0);
+await runCaseFile(quill, cases);

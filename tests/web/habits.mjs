@@ -3,7 +3,7 @@
 //   node tests/web/habits.mjs --quill build/quill
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { argument, at, launchBrowser, LINE, openDrawing, runCases, screenPoint, settled, startServer } from './harness.mjs';
+import { argument, at, LINE, openDrawing, runCaseFile, screenPoint, settled } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 // A sheet far larger than the window at real size.
@@ -215,13 +215,4 @@ const cases = {
   },
 };
 
-const server = await startServer(quill);
-const context = await launchBrowser(server.dir);
-let failures = 0;
-try {
-  failures += await runCases(context, server.url, cases);
-} finally {
-  await context.close();
-  server.stop();
-}
-process.exit(failures ? 1 : 0);
+await runCaseFile(quill, cases);

@@ -108,3 +108,18 @@ export async function runCases(context, url, cases, ...extra) {
   }
   return failures;
 }
+
+// A file of cases against one server and one browser: runs them and ends the process with
+// the outcome.
+export async function runCaseFile(quill, cases) {
+  const server = await startServer(quill);
+  const context = await launchBrowser(server.dir);
+  let failures = 0;
+  try {
+    failures += await runCases(context, server.url, cases);
+  } finally {
+    await context.close();
+    server.stop();
+  }
+  process.exit(failures ? 1 : 0);
+}
