@@ -10,13 +10,17 @@ CoveringPiecesHidden::CoveringPiecesHidden(host::Document& document, const host:
         host::Art& piece = *child;
         if (&piece == &line || (piece.attributes & kArtHidden)) continue;
         hidden_.emplace_back(piece.id(), piece.attributes);
+        document_.Touch(piece);
         piece.attributes |= kArtHidden;
     }
 }
 
 CoveringPiecesHidden::~CoveringPiecesHidden() {
     for (const auto& [id, attributes] : hidden_)
-        if (host::Art* piece = document_.FindArt(id)) piece->attributes = attributes;
+        if (host::Art* piece = document_.FindArt(id)) {
+            document_.Touch(*piece);
+            piece->attributes = attributes;
+        }
 }
 
 }  // namespace quill::update

@@ -344,6 +344,7 @@ void Document::ForEachArt(const std::function<void(Art&)>& f) const {
 
 void Document::Touch(const Art& art) {
     if (art.layerOfGroup_) return;
+    paintOrder_.NoteTouched(art.paintRank_);
     if (recorder_) recorder_->WillChange(art);
     NoteChanged(art);
     NoteSelectable(art);

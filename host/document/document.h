@@ -13,6 +13,7 @@
 #include "host/document/art.h"
 #include "host/document/art_record.h"
 #include "host/document/limits.h"
+#include "host/document/matching_memo.h"
 #include "host/document/paint_order_list.h"
 
 namespace host {
@@ -170,6 +171,8 @@ class Document {
     const PaintOrderList& ArtInPaintOrder() const { return paintOrder_; }
     /// Grows with the paint order, for art in the document (not consecutive numbers).
     PaintRankValue PaintRank(const Art& art) const;
+    /// What questions for matching art found, kept with the paint order's blocks.
+    MatchingMemo& matchingMemo() const { return matchingMemo_; }
 
     /// The recorder told of every change from now on, or nullptr for none.
     void SetRecorder(ChangeRecorder* recorder) { recorder_ = recorder; }
@@ -238,6 +241,7 @@ class Document {
     mutable bool selectionKnown_ = false;
     std::uint64_t version_ = 0;
     PaintOrderList paintOrder_;
+    mutable MatchingMemo matchingMemo_;
 };
 
 /// A fresh identity, unique for the life of the process.

@@ -1,5 +1,8 @@
 #include "host/geometry/art_matching.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace host {
 
 int16_t SdkArtType(ArtKind kind) {
@@ -44,16 +47,48 @@ bool Matches(const Art& art, const AIMatchingArtRule& wanted) {
     return (art.attributes & wanted.whichAttr) == wanted.attr;
 }
 
+namespace {
+
+bool MatchesAny(const Art& art, const AIMatchingArtRule* rules, int count) {
+    for (int i = 0; i < count; ++i)
+        if (Matches(art, rules[i])) return true;
+    return false;
+}
+
+// Debug builds check the kept answer against a walk of the whole drawing: art changed
+// without the document being told would make it stale.
+void CheckKeptAnswer(const Document& document, const AIMatchingArtRule* rules, int count,
+                     const std::vector<const std::vector<ObjectId>*>& pieces) {
+#ifndef NDEBUG
+    std::vector<ObjectId> kept, walked;
+    for (const auto* piece : pieces) kept.insert(kept.end(), piece->begin(), piece->end());
+    for (const Art* art : MatchingArt(document, rules, count)) walked.push_back(art->id());
+    if (kept != walked) {
+        std::fprintf(stderr, "matching art: the kept answer is stale (art changed untold)\n");
+        std::abort();
+    }
+#else
+    (void)document, (void)rules, (void)count, (void)pieces;
+#endif
+}
+
+}  // namespace
+
 std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtRule* rules, int count) {
     std::vector<Art*> found;
     document.ArtInPaintOrder().ForEach([&](Art& art) {
-        for (int i = 0; i < count; ++i)
-            if (Matches(art, rules[i])) {
-                found.push_back(&art);
-                return;
-            }
+        if (MatchesAny(art, rules, count)) found.push_back(&art);
     });
     return found;
+}
+
+const std::vector<const std::vector<ObjectId>*>& MatchingArtIds(const Document& document,
+                                                                const AIMatchingArtRule* rules,
+                                                                int count) {
+    const auto& pieces =
+        document.matchingMemo().Answer(document.ArtInPaintOrder(), rules, count, MatchesAny);
+    CheckKeptAnswer(document, rules, count, pieces);
+    return pieces;
 }
 
 namespace {

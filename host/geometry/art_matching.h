@@ -19,6 +19,11 @@ bool Matches(const Art& art, const AIMatchingArtRule& wanted);
 /// Every art (layer groups excluded) matching one of the rules, in paint order: bottom
 /// layer first, back to front, a group before its children.
 std::vector<Art*> MatchingArt(const Document& document, const AIMatchingArtRule* rules, int count);
+/// The identities of the same art, in pieces, worked out again only where the paint order
+/// changed since the last question (valid until the next one).
+const std::vector<const std::vector<ObjectId>*>& MatchingArtIds(const Document& document,
+                                                                const AIMatchingArtRule* rules,
+                                                                int count);
 
 /// Applies the matrix, (x, y) → (a x + c y + tx, b x + d y + ty), to the art: with
 /// kTransformObjects to the points of paths and the matrices of texts (a group: every

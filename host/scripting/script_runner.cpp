@@ -117,6 +117,7 @@ RunOutcome ScriptRunner::RunShape(const ScriptCommand& c) {
     Art* art = doc.NewArt(isGroup ? ArtKind::Group : ArtKind::Path, order, parent);
     if (!art) return Error(1, c, "the document refused the new art");
     art->name = isGroup ? c.texts[0] : c.shape.name;
+    doc.Touch(*art);
     if (c.shape.locked) art->attributes |= kArtLocked;
     if (c.shape.hidden) art->attributes |= kArtHidden;
     if (isGroup) {

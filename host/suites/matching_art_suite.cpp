@@ -13,12 +13,15 @@ namespace {
 
 // The handle is a block whose first word points at the array of art handles that
 // follows it, so that (*matches)[i] is the i-th match.
-AIArtHandle** MatchesHandle(const std::vector<Art*>& arts) {
-    const std::size_t size = sizeof(AIArtHandle*) + arts.size() * sizeof(AIArtHandle);
+AIArtHandle** MatchesHandle(const std::vector<const std::vector<ObjectId>*>& pieces,
+                            std::size_t count) {
+    const std::size_t size = sizeof(AIArtHandle*) + count * sizeof(AIArtHandle);
     void* block = AllocateMemoryHandle(size);
     if (!block) return nullptr;
     auto* array = reinterpret_cast<AIArtHandle*>(static_cast<char*>(block) + sizeof(AIArtHandle*));
-    for (std::size_t i = 0; i < arts.size(); ++i) array[i] = HandleOf(arts[i]);
+    AIArtHandle* next = array;
+    for (const auto* piece : pieces)
+        for (ObjectId id : *piece) *next++ = ToHandle<AIArtHandle>(id);
     std::memcpy(block, &array, sizeof array);
     return static_cast<AIArtHandle**>(block);
 }
@@ -31,12 +34,14 @@ ASErr AIAPI GetMatchingArt(const AIMatchingArtRule* rules, int16_t numRules, AIA
         if (!HasCurrentHost()) return kCantHappenErr;
         *matches = nullptr;
         *numMatches = 0;
-        const std::vector<Art*> arts = MatchingArt(CurrentHost().document(), rules, numRules);
-        if (arts.empty()) return kNoErr;
-        AIArtHandle** handle = MatchesHandle(arts);
+        const auto& pieces = MatchingArtIds(CurrentHost().document(), rules, numRules);
+        std::size_t count = 0;
+        for (const auto* piece : pieces) count += piece->size();
+        if (count == 0) return kNoErr;
+        AIArtHandle** handle = MatchesHandle(pieces, count);
         if (!handle) return kOutOfMemoryErr;
         *matches = handle;
-        *numMatches = static_cast<int32_t>(arts.size());
+        *numMatches = static_cast<int32_t>(count);
         return kNoErr;
     });
 }
