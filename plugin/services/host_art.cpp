@@ -54,30 +54,31 @@ AIErr CopyTags(AIArtHandle from, AIArtHandle to, const char* except) {
     return result;
 }
 
+MatchedPaths::~MatchedPaths() {
+    if (matches_) sAIMdMemory->MdMemoryDisposeHandle(matches_);
+}
+
 namespace {
 
 // The paths whose user attributes masked by `whichAttr` equal `attr`, in paint order; the
 // host's code in `error` when given.
-std::vector<AIArtHandle> MatchingPaths(int32_t whichAttr, int32_t attr, AIErr* error = nullptr) {
-    std::vector<AIArtHandle> paths;
+MatchedPaths MatchingPaths(int32_t whichAttr, int32_t attr, AIErr* error = nullptr) {
     AIMatchingArtRule rule{kPathArt, whichAttr, attr};
     AIArtHandle** matches = nullptr;
     int32_t count = 0;
     const AIErr result = sAIMatchingArt->GetMatchingArt(&rule, 1, &matches, &count);
     if (error) *error = result;
-    if (result != kNoErr || !matches) return paths;
-    paths.assign(*matches, *matches + count);
-    sAIMdMemory->MdMemoryDisposeHandle(matches);
-    return paths;
+    if (result != kNoErr || !matches) return {};
+    return {matches, count > 0 ? static_cast<std::size_t>(count) : 0};
 }
 
 }  // namespace
 
-std::vector<AIArtHandle> UnlockedPaths() {
+MatchedPaths UnlockedPaths() {
     return MatchingPaths(kArtLocked, 0);
 }
 
-std::vector<AIArtHandle> AllPaths(AIErr* error) {
+MatchedPaths AllPaths(AIErr* error) {
     return MatchingPaths(0, 0, error);
 }
 

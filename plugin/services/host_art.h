@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
 
 #include "sdk/sdk.h"
 
@@ -24,11 +23,35 @@ AIErr RemoveTag(AIArtHandle art, const char* name);
 /// Copies every tag of `from` onto `to`, except the one named `except`.
 AIErr CopyTags(AIArtHandle from, AIArtHandle to, const char* except);
 
+/// Paths the host matched, read in place in the host's list and freed with it: a large
+/// drawing's list is not copied at every question.
+class MatchedPaths {
+ public:
+    MatchedPaths() = default;
+    MatchedPaths(AIArtHandle** matches, std::size_t count) : matches_(matches), count_(count) {}
+    MatchedPaths(MatchedPaths&& other) noexcept : matches_(other.matches_), count_(other.count_) {
+        other.matches_ = nullptr;
+        other.count_ = 0;
+    }
+    MatchedPaths(const MatchedPaths&) = delete;
+    MatchedPaths& operator=(const MatchedPaths&) = delete;
+    MatchedPaths& operator=(MatchedPaths&&) = delete;
+    ~MatchedPaths();
+
+    const AIArtHandle* begin() const { return matches_ ? *matches_ : nullptr; }
+    const AIArtHandle* end() const { return begin() + count_; }
+    std::size_t size() const { return count_; }
+
+ private:
+    AIArtHandle** matches_ = nullptr;
+    std::size_t count_ = 0;
+};
+
 /// Every path of the document that is not locked, in the host's order.
-std::vector<AIArtHandle> UnlockedPaths();
+MatchedPaths UnlockedPaths();
 
 /// Every path of the document, locked and hidden ones included, in the host's order; the
 /// host's code in `error` when given (no path when the host fails).
-std::vector<AIArtHandle> AllPaths(AIErr* error = nullptr);
+MatchedPaths AllPaths(AIErr* error = nullptr);
 
 }  // namespace quill

@@ -104,7 +104,7 @@ namespace {
 // Every path that is not dimension art, with its bounds; each loses its "spa".
 AIErr WalkDocument(RubberBand& band) {
     AIErr first = kNoErr;
-    const std::vector<AIArtHandle> paths = AllPaths(&first);
+    const MatchedPaths paths = AllPaths(&first);
     if (first != kNoErr) return first;
     band.paths.clear();
     band.paths.reserve(paths.size());
