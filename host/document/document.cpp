@@ -69,7 +69,7 @@ Layer* Document::InsertLayer(std::size_t position, const std::string& title) {
     auto layer = std::make_unique<Layer>(NextObjectId(), std::move(group));
     layer->title = title;
     groupRaw->layerOfGroup_ = layer.get();
-    arts_[groupRaw->id()] = groupRaw;
+    arts_.Add(groupRaw->id(), groupRaw);
     position = std::min(position, layers_.size());
     Layer* raw = layer.get();
     layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(layer));
@@ -88,7 +88,7 @@ bool Document::RemoveLayer(Layer* layer) {
     if (it == layers_.end()) return false;
     Art* group = layer->group();
     while (!group->children_.empty()) Dispose(group->children_.back().get());
-    arts_.erase(group->id());
+    arts_.Remove(group->id());
     layers_.erase(it);
     if (current_ == layer) current_ = layers_.back().get();
     changed_ = ChangedObjects{};
@@ -110,8 +110,7 @@ Layer* Document::FindLayerByTitle(const std::string& title) const {
 }
 
 Art* Document::FindArt(ObjectId id) const {
-    auto it = arts_.find(id);
-    return it == arts_.end() ? nullptr : it->second;
+    return arts_.Find(id);
 }
 
 Layer* Document::FindLayer(ObjectId id) const {
@@ -188,14 +187,14 @@ std::unique_ptr<Art> Document::Detach(Art* art) {
 }
 
 void Document::Register(Art& art) {
-    arts_[art.id()] = &art;
+    arts_.Add(art.id(), &art);
     for (auto& child : art.children_) Register(*child);
 }
 
 void Document::Unregister(Art& art) {
     for (auto& child : art.children_) Unregister(*child);
     for (auto* observer : observers_) observer->OnArtRemoved(art);
-    arts_.erase(art.id());
+    arts_.Remove(art.id());
 }
 
 void Document::NotifyAdded(const Art& art) {

@@ -12,6 +12,7 @@
 
 #include "host/document/art.h"
 #include "host/document/art_record.h"
+#include "host/document/art_registry.h"
 #include "host/document/limits.h"
 #include "host/document/matching_memo.h"
 #include "host/document/paint_order_list.h"
@@ -142,7 +143,7 @@ class Document {
     /// inside a compound path.
     Art* NewArt(ArtKind kind, int paintOrder, Art* prep);
     /// Room for `count` more pieces of art without the table of identities growing.
-    void ReserveArt(std::size_t count) { arts_.reserve(arts_.size() + count); }
+    void ReserveArt(std::size_t count) { arts_.Reserve(count); }
     /// How many groups deep art placed inside `group` would be: 1 inside a layer.
     static int DepthInside(const Art* group);
     /// A deep copy (names, tags, styles) at the placement.
@@ -232,7 +233,7 @@ class Document {
     bool keepsStyleSheets_ = false;
     std::vector<std::unique_ptr<Layer>> layers_;
     Layer* current_ = nullptr;
-    std::unordered_map<ObjectId, Art*> arts_;
+    ArtRegistry arts_;
     std::vector<DocumentObserver*> observers_;
     ChangeRecorder* recorder_ = nullptr;
     ChangedObjects changed_;

@@ -1,8 +1,12 @@
 #include "host/document/document.h"
 
+#include "host/geometry/art_matching.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -92,7 +96,10 @@ TEST(Document, PaintOrderFollowsEveryChangeOfTheTree) {
          [&] {
              for (int i = 0; i < 100; ++i) doc.NewArt(ArtKind::Path, kPlaceAboveAll, nullptr);
          }},
+        {"locked", [&] { doc.Touch(*kept), kept->attributes = kArtLocked; }},
+        {"unlocked", [&] { doc.Touch(*kept), kept->attributes = 0; }},
     };
+    const AIMatchingArtRule unlockedPaths{kPathArt, kArtLocked, 0};
     for (const auto& [name, step] : steps) {
         step();
         std::vector<Art*> walked;
@@ -100,7 +107,49 @@ TEST(Document, PaintOrderFollowsEveryChangeOfTheTree) {
         EXPECT_EQ(doc.ArtInPaintOrder().ToVector(), walked) << name;
         for (std::size_t i = 1; i < walked.size(); ++i)
             EXPECT_LT(doc.PaintRank(*walked[i - 1]), doc.PaintRank(*walked[i])) << name;
+        // The kept answer of a matching question and the table of identities follow too.
+        std::vector<ObjectId> matched, kept;
+        for (Art* art : walked) {
+            EXPECT_EQ(doc.FindArt(art->id()), art) << name;
+            if (Matches(*art, unlockedPaths)) matched.push_back(art->id());
+        }
+        for (const auto* piece : MatchingArtIds(doc, &unlockedPaths, 1))
+            kept.insert(kept.end(), piece->begin(), piece->end());
+        EXPECT_EQ(kept, matched) << name;
     }
+}
+
+// Identities are found wherever they lie: made in order, older than the first, and after
+// the table was made smaller behind a long run of art made and disposed.
+TEST(Document, ArtRegistryFindsEveryLiveIdentity) {
+    ArtRegistry registry;
+    std::vector<std::unique_ptr<Art>> arts;
+    std::map<ObjectId, Art*> live;
+    auto add = [&](ObjectId id) {
+        arts.push_back(std::make_unique<Art>(id, ArtKind::Path));
+        registry.Add(id, arts.back().get());
+        live[id] = arts.back().get();
+    };
+    auto remove = [&](ObjectId id) { registry.Remove(id), live.erase(id); };
+    for (ObjectId id = 1000; id < 1100; ++id) add(id);
+    add(10);  // older than the table's start
+    add(500);
+    remove(1050);
+    // A long run of art made and disposed leaves the old identities far below.
+    Art passing(0, ArtKind::Path);
+    for (ObjectId id = 2000; id < 2000 + 400000; ++id) {
+        if (id % 1000 == 0) {
+            add(id);
+        } else {
+            registry.Add(id, &passing);
+            registry.Remove(id);
+        }
+    }
+    EXPECT_EQ(registry.size(), live.size());
+    for (const auto& [id, art] : live) EXPECT_EQ(registry.Find(id), art) << id;
+    for (ObjectId id :
+         {ObjectId{0}, ObjectId{11}, ObjectId{1050}, ObjectId{2001}, ObjectId{999999}})
+        EXPECT_EQ(registry.Find(id), nullptr) << id;
 }
 
 }  // namespace
