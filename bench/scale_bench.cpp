@@ -4,8 +4,10 @@
 //
 // The peak memory is the largest resident size of a fresh process (this program run
 // again with --peak-memory) that opens the file and builds its spatial index (as the
-// first pointer event does), and of one that also saves it.
+// first pointer event does), and of one that also saves it. Beside it, what the document
+// and the index hold alone once the file is read (the allocator's bytes in use).
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -110,34 +112,44 @@ void BM_Save(benchmark::State& state) {
 }
 BENCHMARK(BM_Save)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// The peak resident size, in megabytes, of this program run again to open the file (and
-// save it when `save`).
-double PeakOfChild(const std::string& file, bool save) {
+// What a fresh process measured, in megabytes: its peak resident size, and the heap the
+// document and the index hold alone.
+struct ChildMeasures {
+    double peak = -1, document = -1, index = -1;
+};
+
+// The measures of this program run again to open the file (and save it when `save`).
+ChildMeasures MeasuresOfChild(const std::string& file, bool save) {
     char self[4096];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0) return -1;
+    if (length <= 0) return {};
     self[length] = '\0';
     const std::string command = std::string("'") + self + "' --peak-memory " +
                                 (save ? "save " : "open ") + "'" + file + "'";
-    double megabytes = -1;
+    ChildMeasures measures;
     if (std::FILE* child = popen(command.c_str(), "r")) {
-        if (std::fscanf(child, "%lf", &megabytes) != 1) megabytes = -1;
+        if (std::fscanf(child, "%lf %lf %lf", &measures.peak, &measures.document,
+                        &measures.index) != 3)
+            measures.peak = -1;
         pclose(child);
     }
-    return megabytes;
+    return measures;
 }
 
 void BM_PeakMemory(benchmark::State& state) {
     const int paths = static_cast<int>(state.range(0));
     const std::string& file = GeneratedFile(paths);
-    double open = 0, save = 0;
+    ChildMeasures opened, saved;
     for (auto _ : state) {
-        open = PeakOfChild(file, false);
-        save = PeakOfChild(file, true);
+        opened = MeasuresOfChild(file, false);
+        saved = MeasuresOfChild(file, true);
     }
-    if (open < 0 || save < 0) state.SkipWithError("the measuring process failed");
-    const double size = FileMegabytes(file);
+    if (opened.peak < 0 || saved.peak < 0) state.SkipWithError("the measuring process failed");
+    const double size = FileMegabytes(file), open = opened.peak, save = saved.peak;
     state.counters["file_mb"] = size;
+    state.counters["document_mb"] = opened.document;
+    state.counters["index_mb"] = opened.index;
+    state.counters["held_per_file"] = (opened.document + opened.index) / size;
     state.counters["open_peak_mb"] = open;
     state.counters["save_peak_mb"] = save;
     state.counters["open_peak_per_file"] = open / size;
@@ -228,24 +240,35 @@ BENCHMARK(BM_DragEvent)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
+double HeapMegabytes() {
+    const struct mallinfo2 heap = mallinfo2();
+    return static_cast<double>(heap.uordblks + heap.hblkhd) / 1e6;
+}
+
 // The child's side of BM_PeakMemory: prints the peak resident size in megabytes of 10⁶
-// bytes, the unit of the file's size beside it (ru_maxrss counts kibibytes).
+// bytes, the unit of the file's size beside it (ru_maxrss counts kibibytes), then the heap
+// that the document holds once read and the heap that its index adds.
 int PeakMemory(const char* what, const char* file) {
     std::string error, warnings;
     host::Host host;
     host::SetCurrentHost(&host);
+    const double before = HeapMegabytes();
     auto document = host::LoadSvgDocument(file, &error, &warnings);
     if (!document) return 1;
+    const double read = HeapMegabytes();
+    double indexed = read;
     if (std::strcmp(what, "read") != 0) {
         host.ReplaceDocument(std::move(document));
         host.segmentIndex();  // as the first pointer event builds it
+        indexed = HeapMegabytes();
     }
     if (std::strcmp(what, "save") == 0 &&
         !host::SaveSvgDocument(host.document(), "/tmp/quill_scale_peak.svg", &error))
         return 1;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%.1f\n", static_cast<double>(usage.ru_maxrss) * 1024.0 / 1e6);
+    std::printf("%.1f %.1f %.1f\n", static_cast<double>(usage.ru_maxrss) * 1024.0 / 1e6,
+                read - before, indexed - read);
     return 0;
 }
 

@@ -53,6 +53,16 @@ class CellTable {
         ++count_;
         return cell;
     }
+    /// Room for `count` cells in all, so that adding them neither rehashes nor moves.
+    void Reserve(std::size_t count) {
+        std::size_t size = slots_.empty() ? 16 : slots_.size();
+        while ((count + 1) * 2 > size) size *= 2;
+        if (size > slots_.size()) Rehash(size);
+        entries_.reserve(count);
+    }
+    /// The cells' storage made no larger than they need.
+    void ShrinkToFit() { entries_.shrink_to_fit(); }
+
     Cell& At(std::uint32_t place) { return entries_[place].cell; }
     /// The key of the cell at that place.
     std::uint64_t KeyAt(std::uint32_t place) const { return entries_[place].key; }

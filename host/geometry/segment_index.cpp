@@ -174,6 +174,15 @@ void SegmentIndex::Build() {
     freeEntries_ = segmentEntries_ = loneAnchors_ = 0;
     oversized_.clear();
     pathRecords_ = CellTable<PathRecord>();
+    PlaceAllPaths();
+    // The boxes are made last, the largest part: the cells' tables hold no spare room
+    // by then, as a large drawing's peak memory comes here.
+    segmentGrid_.cells.ShrinkToFit();
+    pathGrid_.cells.ShrinkToFit();
+    FillAllCells();
+}
+
+void SegmentIndex::PlaceAllPaths() {
     std::size_t entries = 0;
     std::vector<const Art*> paths;
     document_.ForEachArt([&](Art& art) {
@@ -182,6 +191,7 @@ void SegmentIndex::Build() {
         paths.push_back(&art);
     });
     entries_.reserve(entries);
+    pathRecords_.Reserve(paths.size());
     // The cells of the paths a few ahead are looked up while a path's entries are placed.
     constexpr std::size_t kPathsAhead = 4;
     std::vector<Located> ahead[kPathsAhead];
@@ -191,7 +201,6 @@ void SegmentIndex::Build() {
         Place(*paths[k], located, false);
         if (k + kPathsAhead < paths.size()) Locate(*paths[k + kPathsAhead], located);
     }
-    FillAllCells();
 }
 
 SegmentIndex::CellItem SegmentIndex::Quantized(const Box& box, std::uint64_t key,

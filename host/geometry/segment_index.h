@@ -105,6 +105,7 @@ class SegmentIndex : public DocumentObserver {
         std::uint32_t lastCell = 0;
     };
     void Build();
+    void PlaceAllPaths();  // every path's entries, without the boxes of the cells
 
     void RemovePath(const Art& path);
     std::uint32_t Allocate(std::uint32_t count);

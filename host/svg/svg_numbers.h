@@ -31,7 +31,14 @@ class NumberScanner {
 
     /// A number in SVG's grammar (no "inf", "nan" or hexadecimal), then separators.
     /// nullopt without moving when there is none; a finite value otherwise.
-    std::optional<double> ReadNumber();
+    std::optional<double> ReadNumber() {
+        double value = 0;
+        if (!ReadNumber(&value)) return std::nullopt;
+        return value;
+    }
+    /// The same into `value`, false when there is none: path data reads millions, and an
+    /// optional returned from a call costs a stall each.
+    bool ReadNumber(double* value);
     /// An arc flag: one character '0' or '1', which may run into what follows.
     std::optional<bool> ReadFlag();
     /// The rest of the text from the current position.
@@ -39,7 +46,7 @@ class NumberScanner {
 
  private:
     std::size_t NumberLength() const;
-    std::optional<double> ReadShortDecimal();
+    bool ReadShortDecimal(double* value);
     std::string_view text_;
     std::size_t position_ = 0;
 };

@@ -60,7 +60,11 @@ bool SamePoint(Point a, Point b) {
 void OutlineBuilder::MoveTo(Point p) {
     if (full()) return;
     ++anchorCount_;
-    outline_.push_back(Contour{{Node{p, p, p}}, false});
+    outline_.push_back(Contour{{}, false});
+    // Most contours have a few anchors: room for them at once rather than by doubling.
+    constexpr std::size_t kUsualAnchors = 16;
+    outline_.back().nodes.reserve(kUsualAnchors);
+    outline_.back().nodes.push_back(Node{p, p, p});
     current_ = start_ = p;
     open_ = true;
 }

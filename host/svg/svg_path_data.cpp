@@ -44,10 +44,8 @@ bool PathDataReader::Fail(const std::string& what) {
 
 bool PathDataReader::Numbers(double* values, int count) {
     for (int i = 0; i < count; ++i) {
-        auto value = scanner_.ReadNumber();
-        if (!value) return Fail("number expected");
-        if (!(std::fabs(*value) <= kLargestCoordinate)) return Fail("number out of range");
-        values[i] = *value;
+        if (!scanner_.ReadNumber(&values[i])) return Fail("number expected");
+        if (!(std::fabs(values[i]) <= kLargestCoordinate)) return Fail("number out of range");
     }
     return true;
 }

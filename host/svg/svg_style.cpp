@@ -307,12 +307,19 @@ std::vector<Declaration> StyleDeclarations(std::string_view text) {
 template <class Keep>
 std::vector<Declaration> CascadedDeclarations(const pugi::xml_node& node, const RuleSet* rules,
                                               Keep&& keep) {
+    // Room for an element's usual presentation attributes at once.
+    constexpr std::size_t kUsualDeclarations = 8;
     std::vector<Declaration> all;
-    for (const auto& attribute : node.attributes())
-        if (keep(attribute.name())) all.push_back({attribute.name(), Trim(attribute.value())});
+    all.reserve(kUsualDeclarations);
+    pugi::xml_attribute style;  // the first one, as a look-up by name finds it
+    for (const auto& attribute : node.attributes()) {
+        const std::string_view name = attribute.name();
+        if (!style && name == "style") style = attribute;
+        if (keep(name)) all.push_back({name, Trim(attribute.value())});
+    }
     std::vector<SheetDeclaration> sheet, sheetImportant;
     if (rules) rules->Match(node, &sheet, &sheetImportant);
-    const std::vector<Declaration> inlined = StyleDeclarations(node.attribute("style").value());
+    const std::vector<Declaration> inlined = StyleDeclarations(style.value());
     for (bool important : {false, true}) {
         for (const auto& d : important ? sheetImportant : sheet)
             if (keep(d.name)) all.push_back({d.name, d.value, important});
@@ -328,6 +335,7 @@ std::vector<Declaration> ElementDeclarations(const pugi::xml_node& node, const R
     std::vector<Declaration> all = CascadedDeclarations(
         node, rules, [](std::string_view name) { return FindProperty(name) != nullptr; });
     std::vector<Declaration> last;
+    last.reserve(all.size());
     for (std::size_t i = 0; i < all.size(); ++i) {
         bool overridden = false;
         for (std::size_t k = i + 1; k < all.size(); ++k)

@@ -273,5 +273,34 @@ TEST(SvgNumbers, DecimalsReadAsTheGeneralConversionReadsThem) {
     EXPECT_TRUE(scanner.AtEnd());
 }
 
+// Digits are read eight bytes at a time where eight are left: a number stops at the
+// characters next to the digits in ASCII, at bytes beyond it, at the end of the text.
+TEST(SvgNumbers, ANumberEndsAtTheFirstCharacterThatIsNoDigit) {
+    struct Row {
+        std::string text;
+        double value;
+        std::string rest;
+    };
+    const Row rows[] = {
+        {"12345678/9", 12345678, "/9"},
+        {"1234567:89", 1234567, ":89"},
+        {"7.\xC3\xA9tc padding", 7, "\xC3\xA9tc padding"},
+        {"+5.", 5, ""},
+        {"-0.25 rest of it", -0.25, "rest of it"},
+        {"123456789012345x", 123456789012345, "x"},
+        {"1.2.3 and more", 1.2, ".3 and more"},
+        {"00000009.50000000", 9.5, ""},
+        {"3e2 and more bytes", 300, "and more bytes"},
+        {"4em of padding", 4, "em of padding"},
+    };
+    for (const Row& row : rows) {
+        NumberScanner scanner(row.text);
+        const auto read = scanner.ReadNumber();
+        ASSERT_TRUE(read) << row.text;
+        EXPECT_EQ(*read, row.value) << row.text;
+        EXPECT_EQ(scanner.Rest(), row.rest) << row.text;
+    }
+}
+
 }  // namespace
 }  // namespace host::svg
