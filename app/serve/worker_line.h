@@ -25,8 +25,9 @@ struct WorkerAnswer {
     bool lost = false;
 };
 
-/// The largest string a frame may hold: an upload and a little more.
-inline constexpr std::size_t kLargestFramePart = 40 * 1024 * 1024;
+/// The largest string a frame may hold: far more than an upload, as a picture at the
+/// largest resolution may be; a length beyond it means the line is out of step.
+inline constexpr std::size_t kLargestFramePart = std::size_t{1} << 30;
 
 /// Writes the strings as one frame; false when the other end is gone.
 bool WriteFrame(int fd, const std::vector<std::string>& parts);
