@@ -167,24 +167,29 @@ Worker::~Worker() {
     if (::write(wake_[1], "x", 1) < 0) {
         // A full pipe already wakes the thread.
     }
+    // A worker whose line closes ends its session and leaves; a request still in flight
+    // (a plug-in that never returns, say) is given up.
+    ::shutdown(line_, SHUT_RDWR);
     thread_.join();
-    if (!reaped_) {
-        // A worker whose line closes ends its session and leaves.
-        ::shutdown(line_, SHUT_RDWR);
-        const auto giveUp = std::chrono::steady_clock::now() + kEndWait;
-        while (::waitpid(pid_, nullptr, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > giveUp) {
-                ::kill(pid_, SIGKILL);
-                ::waitpid(pid_, nullptr, 0);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    }
+    if (!reaped_) Reap();
     ::close(line_);
     for (int fd : wake_) ::close(fd);
     std::error_code ignored;
     std::filesystem::remove_all(workDir_, ignored);
+}
+
+// Waits for the process to end, and kills it once it lingers.
+void Worker::Reap() {
+    const auto giveUp = std::chrono::steady_clock::now() + kEndWait;
+    while (::waitpid(pid_, nullptr, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > giveUp) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    reaped_ = true;
 }
 
 void Worker::End() {
@@ -248,8 +253,13 @@ void Worker::Run() {
 void Worker::Lose() {
     lost_ = true;
     ::shutdown(line_, SHUT_RDWR);
-    reaped_ = ::waitpid(pid_, nullptr, 0) == pid_;
-    if (onLost_) onLost_();
+    Reap();
+    bool asked = false;  // the line closed by the destructor: no loss to tell
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        asked = stopping_;
+    }
+    if (onLost_ && !asked) onLost_();
 }
 
 }  // namespace quill::serve

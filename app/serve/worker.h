@@ -32,7 +32,8 @@ class Worker {
     static std::unique_ptr<Worker> Start(const std::vector<std::string>& arguments,
                                          std::string workDir, std::function<void()> onLost,
                                          std::string* error);
-    /// Ends the process (asked by closing its line, then killed if it lingers).
+    /// Ends the process (asked by closing its line, then killed if it lingers); a request
+    /// still in flight is answered `lost`.
     ~Worker();
     Worker(const Worker&) = delete;
     Worker& operator=(const Worker&) = delete;
@@ -54,6 +55,7 @@ class Worker {
     void Run();
     bool WaitForWork();
     void Lose();
+    void Reap();
 
     const pid_t pid_;
     const int line_;
