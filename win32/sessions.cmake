@@ -30,13 +30,13 @@ function(quill_windows_tests name)
   add_dependencies(${name} Quill QuillWithErrorList quill_fonts)
 endfunction()
 
-# Left out, as Linux-only: the browser server's session test and its French messages, the
-# test that reads the Linux library's ELF sections (the DLL's export and resources are
-# checked by check_package and load_plugin), and the style sheet test that pictures through
-# librsvg.
+# Left out, as Linux-only: the browser server's session test, its worker line and its
+# French messages, the test that reads the Linux library's ELF sections (the DLL's export
+# and resources are checked by check_package and load_plugin), and the style sheet test
+# that pictures through librsvg.
 file(GLOB scenario_sources CONFIGURE_DEPENDS ${tests}/scenarios/*_test.cpp)
 list(FILTER scenario_sources EXCLUDE REGEX
-  "/(serve_session|french_details|plugin_frame|style_sheet_save)_test\\.cpp$")
+  "/(serve_session|serve_worker_line|french_details|plugin_frame|style_sheet_save)_test\\.cpp$")
 quill_windows_tests(quill_scenario_tests ${scenario_sources} ${update_sources})
 # The plug-in's geometry driven through the host's suites without loading it.
 target_link_libraries(quill_scenario_tests PRIVATE quill_plugin_code)

@@ -1,6 +1,8 @@
 // quill serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--idle-minutes M]
-// [--plugin LIBRARY]: the browser front end. Prints the page's address and serves until
-// interrupted; a session no tab has used for M minutes (default 30) is freed, unsaved.
+// [--sessions N] [--plugin LIBRARY]: the browser front end. Prints the page's address and
+// serves until interrupted; each tab's session runs in a process of its own, at most N
+// (default 16) at once; a session no tab has used for M minutes (default 30) is freed,
+// unsaved. `quill serve --worker ...` is such a process, which the server starts.
 #include <pthread.h>
 #include <unistd.h>
 
@@ -15,6 +17,7 @@
 #include "app/quill/command.h"
 #include "app/serve/server.h"
 #include "app/serve/work_folder.h"
+#include "app/serve/worker_process.h"
 #include "host/prefs/preference_files.h"
 
 namespace {
@@ -41,6 +44,13 @@ bool ParseArguments(int argc, char** argv, quill::serve::ServerOptions* options)
             if (*end != '\0' || !(minutes > 0 && minutes <= 7 * 24 * 60)) return false;
             options->idleLimit = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                 std::chrono::duration<double, std::ratio<60>>(minutes));
+        } else if (a == "--sessions" && hasValue) {
+            char* end = nullptr;
+            const long most = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || most < 1 ||
+                most > static_cast<long>(quill::serve::kMostSessionsAllowed))
+                return false;
+            options->mostSessions = static_cast<std::size_t>(most);
         } else if (a == "--plugin" && hasValue) {
             options->session.pluginPath = argv[++i];
         } else if (a.rfind("--", 0) == 0 || !options->session.drawingPath.empty()) {
@@ -77,13 +87,14 @@ void StopOnSignals() {
 }
 
 int Serve(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--worker") return quill::serve::RunWorker(argc, argv);
     quill::serve::ServerOptions options;
     options.session.pluginPath = QUILL_DEFAULT_PLUGIN;
     options.webDir = QUILL_WEB_DIR;
     if (!ParseArguments(argc, argv, &options)) {
         std::fputs(
             "usage: quill serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] "
-            "[--idle-minutes M] [--plugin LIBRARY]\n",
+            "[--idle-minutes M] [--sessions N] [--plugin LIBRARY]\n",
             stderr);
         return kUsageError;
     }
@@ -113,8 +124,8 @@ int Serve(int argc, char** argv) {
 
 quill::CommandRegistration registration(quill::Command{
     "serve",
-    "serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--idle-minutes M] [--plugin "
-    "LIBRARY]",
+    "serve [DRAWING.svg] [--port N] [--host ADDR] [--prefs FILE] [--idle-minutes M] "
+    "[--sessions N] [--plugin LIBRARY]",
     Serve});
 
 }  // namespace

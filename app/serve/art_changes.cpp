@@ -102,6 +102,8 @@ nlohmann::json ArtChanges::Collect(host::Document& document, host::ObjectId docu
                                    bool everything) {
     using nlohmann::json;
     const host::ChangedObjects changed = document.TakeChangedObjects();
+    touched_ = everything || changed.everything || documentId != documentId_ ||
+               !changed.objects.empty() || !changed.restackedLayers.empty();
     if (everything || changed.everything || documentId != documentId_) {
         // Another document, or too much changed to follow: what was sent is compared
         // with all there is.

@@ -24,6 +24,9 @@ class ArtChanges {
     /// Only the layers and objects the document says changed are looked at, unless it is
     /// another document (`documentId`) or too much changed.
     nlohmann::json Collect(host::Document& document, host::ObjectId documentId, bool everything);
+    /// Whether the document said anything changed (art touched, even where nothing it
+    /// shows changed, such as its selection) at the last Collect.
+    bool touched() const { return touched_; }
 
  private:
     /// A layer's top-level art as last sent, bottom first: ids and fingerprints.
@@ -46,6 +49,7 @@ class ArtChanges {
     std::unordered_map<host::ObjectId, Place> where_;
     std::string layers_;  // the layers as last sent
     host::ObjectId documentId_ = 0;
+    bool touched_ = true;
 };
 
 /// A fingerprint of everything the SVG of the art would show or keep (recursive).

@@ -8,6 +8,8 @@
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 #include <chrono>
+#include <functional>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -25,13 +27,33 @@ namespace websocket = beast::websocket;
 namespace net = boost::asio;
 using tcp = net::ip::tcp;
 
+// Where answers made on other threads are handed to the socket's thread, for as long as
+// it runs.
+class Mailbox {
+ public:
+    explicit Mailbox(net::io_context& context) : context_(&context) {}
+    void Deliver(std::function<void()> work) {
+        std::lock_guard<std::mutex> guard(lock_);
+        if (context_) net::post(*context_, std::move(work));
+    }
+    void Shut() {
+        std::lock_guard<std::mutex> guard(lock_);
+        context_ = nullptr;
+    }
+
+ private:
+    std::mutex lock_;
+    net::io_context* context_;
+};
+
 // One page's socket. The handshake is read as an HTTP request first, so that a refused
 // one gets its status and reason; then each message is answered before the next is read,
 // so a session's events are handled one at a time, in order.
 class Connection : public std::enable_shared_from_this<Connection> {
  public:
-    Connection(tcp::socket socket, const EventSocketHandlers& handlers, std::atomic<int>& live)
-        : ws_(std::move(socket)), handlers_(handlers), live_(live) {
+    Connection(tcp::socket socket, const EventSocketHandlers& handlers, std::atomic<int>& live,
+               std::shared_ptr<Mailbox> mailbox)
+        : ws_(std::move(socket)), handlers_(handlers), live_(live), mailbox_(std::move(mailbox)) {
         ++live_;
     }
     ~Connection() {
@@ -53,6 +75,25 @@ class Connection : public std::enable_shared_from_this<Connection> {
         closeReason_ = reason;
         if (open_ && !writing_) SendClose();
     }
+
+    const std::string& session() const { return session_; }
+
+    // Writes the answer to the message read, then reads the next.
+    void Write(std::string answer) {
+        awaiting_.reset();
+        answer_ = std::move(answer);
+        ws_.async_write(net::buffer(answer_),
+                        [self = shared_from_this()](beast::error_code ec, std::size_t) {
+                            self->writing_ = false;
+                            if (ec) return;
+                            if (!self->closeReason_.empty()) return self->SendClose();
+                            self->Read();
+                        });
+    }
+
+    // A connection waiting for its session's answer keeps itself until it comes (or the
+    // socket ends).
+    void StopAwaiting() { awaiting_.reset(); }
 
     void Start() {
         request_.emplace();
@@ -115,17 +156,19 @@ class Connection : public std::enable_shared_from_this<Connection> {
         });
     }
 
+    // The answer comes from the session's worker, on its own thread: it is handed back
+    // to this socket's thread, unless the socket is gone by then.
     void OnMessage() {
-        answer_ = handlers_.answer(session_, beast::buffers_to_string(buffer_.data()));
+        const std::string message = beast::buffers_to_string(buffer_.data());
         buffer_.consume(buffer_.size());
-        writing_ = true;
-        ws_.async_write(net::buffer(answer_),
-                        [self = shared_from_this()](beast::error_code ec, std::size_t) {
-                            self->writing_ = false;
-                            if (ec) return;
-                            if (!self->closeReason_.empty()) return self->SendClose();
-                            self->Read();
-                        });
+        writing_ = true;  // a close waits for the answer
+        awaiting_ = shared_from_this();
+        handlers_.answer(session_, message,
+                         [weak = weak_from_this(), mailbox = mailbox_](std::string answer) {
+                             mailbox->Deliver([weak, answer = std::move(answer)]() mutable {
+                                 if (auto self = weak.lock()) self->Write(std::move(answer));
+                             });
+                         });
     }
 
     void SendClose() {
@@ -140,6 +183,8 @@ class Connection : public std::enable_shared_from_this<Connection> {
     std::optional<http::request_parser<http::empty_body>> request_;
     std::optional<http::response<http::string_body>> refusal_;
     std::atomic<int>& live_;
+    std::shared_ptr<Mailbox> mailbox_;
+    std::shared_ptr<Connection> awaiting_;
     std::string session_, answer_, closeReason_;
     bool accepting_ = false, open_ = false, writing_ = false;
 };
@@ -156,6 +201,7 @@ struct EventSocket::Impl {
     std::thread thread;
     std::atomic<int> live{0};
     std::vector<std::weak_ptr<Connection>> connections;  // touched on the thread alone
+    std::shared_ptr<Mailbox> mailbox = std::make_shared<Mailbox>(context);
 
     net::steady_timer pause{context};
 
@@ -190,7 +236,8 @@ struct EventSocket::Impl {
                 return;
             }
             socket.set_option(tcp::no_delay(true), ec);
-            auto connection = std::make_shared<Connection>(std::move(socket), handlers, live);
+            auto connection =
+                std::make_shared<Connection>(std::move(socket), handlers, live, mailbox);
             Track(connection);
             connection->Start();
             Accept();
@@ -218,6 +265,18 @@ EventSocket::~EventSocket() {
     if (impl_->thread.joinable()) impl_->CloseAll(kStoppingReason);
     impl_->context.stop();
     if (impl_->thread.joinable()) impl_->thread.join();
+    impl_->mailbox->Shut();
+    // Connections still waiting for an answer end now, with the socket's thread.
+    for (const auto& weak : impl_->connections)
+        if (auto connection = weak.lock()) connection->StopAwaiting();
+}
+
+void EventSocket::CloseSession(const std::string& session, const std::string& reason) const {
+    impl_->mailbox->Deliver([impl = impl_.get(), session, reason] {
+        for (const auto& weak : impl->connections)
+            if (auto connection = weak.lock(); connection && connection->session() == session)
+                connection->Close(reason);
+    });
 }
 
 int EventSocket::port() const {

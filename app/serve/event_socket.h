@@ -22,8 +22,11 @@ struct EventSocketHandlers {
     std::function<std::string(const std::string& target, const std::string& host,
                               const std::string& origin, std::string* why)>
         admit;
-    /// The answer to one text message of that session.
-    std::function<std::string(const std::string& session, const std::string& message)> answer;
+    /// Answers one text message of that session by calling `reply` once, from any thread;
+    /// the socket reads its next message once the answer is written.
+    std::function<void(const std::string& session, const std::string& message,
+                       std::function<void(std::string)> reply)>
+        answer;
     /// A session's socket opened, and closed (by the page, or when the server stops).
     std::function<void(const std::string&session)> opened, closed;
 };
@@ -38,6 +41,9 @@ class EventSocket {
     EventSocket& operator=(const EventSocket&) = delete;
 
     int port() const;
+    /// Closes the sockets of `session`, telling each page `reason` (at most 123 bytes);
+    /// from any thread.
+    void CloseSession(const std::string& session, const std::string& reason) const;
 
  private:
     struct Impl;

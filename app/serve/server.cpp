@@ -16,8 +16,6 @@
 #include "app/serve/guarded_server.h"
 #include "app/serve/idle_sweeper.h"
 #include "app/serve/sessions.h"
-#include "host/io/json_nesting.h"
-#include "sdk/messages.h"
 
 namespace quill::serve {
 
@@ -78,24 +76,6 @@ bool HostAllowed(const std::string& host, const std::string& address, int port) 
            host == "localhost" + portText;
 }
 
-// The answer to one event of a session: its status and body. A malformed event is
-// refused with 400 and the session goes on.
-std::pair<int, json> AnswerEvent(Session& session, const std::string& body) {
-    // Printing or copying a value recurses once per level: a deeper event is refused
-    // before it is parsed.
-    if (host::JsonNestingDepth(body) > host::kDeepestJsonNesting)
-        return {400, json{{"error", "L'évènement est imbriqué sur plus de " +
-                                        std::to_string(host::kDeepestJsonNesting) + " niveaux."}}};
-    json event = json::parse(body, nullptr, false);
-    if (event.is_discarded()) return {400, json{{"error", "L'évènement n'est pas du JSON."}}};
-    std::lock_guard<std::mutex> guard(session.lock());
-    try {
-        return {200, session.Handle(event)};
-    } catch (const std::invalid_argument& e) {
-        return {400, json{{"error", e.what()}}};
-    }
-}
-
 // The page's event socket: admitted at /TOKEN/api/events?session=ID, from the page's own
 // origin; each message is an event, each answer its changes or {"error": why}.
 EventSocketHandlers SocketHandlers(const std::shared_ptr<Sessions>& sessions,
@@ -122,12 +102,17 @@ EventSocketHandlers SocketHandlers(const std::shared_ptr<Sessions>& sessions,
             return id;
         return std::string();
     };
-    handlers.answer = [sessions](const std::string& id, const std::string& message) {
-        std::string why, gone;
-        auto session = sessions->Get(id, false, &gone, &why);
-        if (!gone.empty()) return json{{"error", gone}, {"gone", true}}.dump();
-        if (!session) return json{{"error", why}}.dump();
-        return AnswerEvent(*session, message).second.dump();
+    // The answer is given on the worker's thread: the socket's own goes on with other tabs.
+    handlers.answer = [sessions = sessions.get()](const std::string& id, const std::string& message,
+                                                  std::function<void(std::string)> reply) {
+        Sessions::Found found = sessions->Get(id, false);
+        if (!found.gone.empty()) return reply(json{{"error", found.gone}, {"gone", true}}.dump());
+        if (!found.worker) return reply(json{{"error", found.error}}.dump());
+        found.worker->Post({"event", "", message}, [sessions, id, reply](WorkerAnswer answer) {
+            if (answer.lost)
+                return reply(json{{"error", sessions->GoneMessage(id)}, {"gone", true}}.dump());
+            reply(std::move(answer.body));
+        });
     };
     handlers.opened = [sessions](const std::string& id) { sessions->SocketOpened(id); };
     handlers.closed = [sessions](const std::string& id) { sessions->SocketClosed(id); };
@@ -170,35 +155,48 @@ httplib::Server::HandlerResponse Guard(const std::string& address, const std::at
     return httplib::Server::HandlerResponse::Unhandled;
 }
 
-// The session a request names (?session=ID), or nullptr with the answer set: 410 for
-// a session that gave way to another tab's or expired (or that the page never started:
-// only the page's first request, `start`, starts one).
-std::shared_ptr<Session> SessionOf(const Routes& routes, const httplib::Request& req,
-                                   httplib::Response& res, bool start = false) {
+// The worker of the session a request names (?session=ID), or nullptr with the answer
+// set: 410 for a session that gave way to another tab's, expired or was lost (or that the
+// page never started: only the page's first request, `state`, starts one), 503 when every
+// session the server keeps is open in a tab.
+std::shared_ptr<Worker> WorkerOf(const Routes& routes, const httplib::Request& req,
+                                 httplib::Response& res, bool start) {
     const std::string id = req.get_param_value("session");
     if (!ValidSessionId(id)) {
         Refuse(res, 400, kBadSessionId);
         return nullptr;
     }
-    std::string why, gone;
-    auto session = routes.sessions->Get(id, start, &gone, &why);
-    if (!gone.empty()) {
+    Sessions::Found found = routes.sessions->Get(id, start);
+    if (!found.gone.empty()) {
         res.status = 410;
-        res.set_content(json{{"error", gone}, {"gone", true}}.dump(), "application/json");
-    } else if (!session) {
-        Refuse(res, 500, "La session ne peut pas démarrer : " + why);
+        res.set_content(json{{"error", found.gone}, {"gone", true}}.dump(), "application/json");
+    } else if (found.full) {
+        Refuse(res, 503, found.error);
+    } else if (!found.worker) {
+        Refuse(res, 500, "La session ne peut pas démarrer : " + found.error);
     }
-    return session;
+    return found.worker;
+}
+
+// Hands a request to its session's worker and gives back its answer.
+void Relay(const Routes& routes, const httplib::Request& req, httplib::Response& res,
+           WorkerRequest request, bool start = false) {
+    const std::shared_ptr<Worker> worker = WorkerOf(routes, req, res, start);
+    if (!worker) return;
+    WorkerAnswer answer = worker->Ask(std::move(request));
+    if (answer.lost) {
+        res.status = 410;
+        const std::string why = routes.sessions->GoneMessage(req.get_param_value("session"));
+        res.set_content(json{{"error", why}, {"gone", true}}.dump(), "application/json");
+        return;
+    }
+    res.status = answer.status;
+    if (answer.status != 204) res.set_content(std::move(answer.body), answer.type);
 }
 
 // GET /api/state: the session's drawing and tools, and where its event socket listens.
 void SendState(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
-    auto session = SessionOf(routes, req, res, true);
-    if (!session) return;
-    std::lock_guard<std::mutex> guard(session->lock());
-    json state = session->State();
-    if (*routes.socketPort) state["eventPort"] = routes.socketPort->load();
-    res.set_content(state.dump(), "application/json");
+    Relay(routes, req, res, {"state", "", ""}, true);
 }
 
 // The body of a request, counted as it arrives (in chunks or not, inflated when it
@@ -222,41 +220,26 @@ bool ReadBody(const httplib::ContentReader& reader, httplib::Response& res, std:
 
 // GET /api/alive: a page without the event socket says it is still open.
 void KeepAlive(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
-    if (SessionOf(routes, req, res)) res.status = 204;
+    Relay(routes, req, res, {"alive", "", ""});
 }
 
 // POST /api/event: an event, when the page has no socket.
 void TakeEvent(const Routes& routes, const httplib::Request& req, httplib::Response& res,
                const std::string& body) {
-    auto session = SessionOf(routes, req, res);
-    if (!session) return;
-    const auto [status, answer] = AnswerEvent(*session, body);
-    res.status = status;
-    res.set_content(answer.dump(), "application/json");
+    Relay(routes, req, res, {"event", "", body});
 }
 
 // POST /api/open?name=NAME: a drawing sent by the page replaces the session's.
 void OpenDrawing(const Routes& routes, const httplib::Request& req, httplib::Response& res,
                  const std::string& body) {
-    auto session = SessionOf(routes, req, res);
-    if (!session) return;
     std::string name = req.get_param_value("name");
     if (name.empty() || name.size() > 200) name = "drawing.svg";
-    std::lock_guard<std::mutex> guard(session->lock());
-    json answer = session->Open(name, body);
-    if (answer.contains("error")) res.status = 422;
-    res.set_content(answer.dump(), "application/json");
+    Relay(routes, req, res, {"open", name, body});
 }
 
 // GET /api/save: the drawing as SVG.
 void SaveDrawing(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
-    auto session = SessionOf(routes, req, res);
-    if (!session) return;
-    std::lock_guard<std::mutex> guard(session->lock());
-    std::string body, why;
-    if (!session->Save(&body, &why))
-        return Refuse(res, 500, "Le dessin ne peut pas être enregistré : " + why);
-    res.set_content(body, "image/svg+xml");
+    Relay(routes, req, res, {"save", "", ""});
 }
 
 // The resolutions the page offers for a picture, pixels to the inch; without one asked,
@@ -284,39 +267,12 @@ void ExportPicture(const Routes& routes, const httplib::Request& req, httplib::R
                       "La résolution doit être un nombre entier de " +
                           std::to_string(kSmallestDpi) + " à " + std::to_string(kLargestDpi) +
                           " points par pouce.");
-    auto session = SessionOf(routes, req, res);
-    if (!session) return;
-    std::lock_guard<std::mutex> guard(session->lock());
-    std::string body, why;
-    if (!session->ExportPng(dpi, &body, &why))
-        return Refuse(res, 500, "L'image ne peut pas être exportée : " + why);
-    res.set_content(body, "image/png");
+    Relay(routes, req, res, {"png", std::to_string(dpi), ""});
 }
 
-// GET /api/resource/icon/ID, /api/resource/cursor/ID: the plug-in's icons and cursors,
-// read under the session's lock like everything else of it.
+// GET /api/resource/icon/ID, /api/resource/cursor/ID: the plug-in's icons and cursors.
 void SendResource(const Routes& routes, const httplib::Request& req, httplib::Response& res) {
-    auto session = SessionOf(routes, req, res);
-    if (!session) return;
-    const bool icon = req.matches[1] == "icon";
-    std::lock_guard<std::mutex> guard(session->lock());
-    const auto* bytes = session->Resource(icon ? kIconResourceType : kCursorResourceType,
-                                          std::stoi(req.matches[2]));
-    if (!bytes) return Refuse(res, 404, "Ressource inconnue.");
-    if (icon) {
-        res.set_content(std::string(bytes->begin(), bytes->end()), "image/svg+xml");
-        return;
-    }
-    // A cursor: little-endian int16 hot spot x, y, then its picture.
-    if (bytes->size() < 4) return Refuse(res, 500, "Une ressource de curseur est trop courte.");
-    const auto hot = [&](std::size_t at) {
-        return static_cast<std::int16_t>((*bytes)[at] | (*bytes)[at + 1] << 8);
-    };
-    res.set_content(json{{"hotX", hot(0)},
-                         {"hotY", hot(2)},
-                         {"svg", std::string(bytes->begin() + 4, bytes->end())}}
-                        .dump(),
-                    "application/json");
+    Relay(routes, req, res, {"resource", req.matches[1].str() + ":" + req.matches[2].str(), ""});
 }
 
 // GET /, /NAME.html, .js, .css: the page and its modules.
@@ -329,6 +285,22 @@ void SendPageFile(const Routes& routes, const httplib::Request& req, httplib::Re
     res.set_content(text.str(), ContentType(file));
 }
 
+// While it lives, a session whose worker is lost has its pages' sockets closed with why.
+class LostSessionsClosed {
+ public:
+    LostSessionsClosed(Sessions& sessions, const EventSocket& socket) : sessions_(sessions) {
+        sessions_.Attach(socket.port(), [&socket](const std::string& id) {
+            socket.CloseSession(id, kSessionLostReason);
+        });
+    }
+    ~LostSessionsClosed() { sessions_.Attach(0, nullptr); }
+    LostSessionsClosed(const LostSessionsClosed&) = delete;
+    LostSessionsClosed& operator=(const LostSessionsClosed&) = delete;
+
+ private:
+    Sessions& sessions_;
+};
+
 }  // namespace
 
 bool Serve(const ServerOptions& options, const std::function<void(const std::string&)>& ready,
@@ -338,8 +310,9 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
     const std::string prefix = "/" + token;
     std::atomic<int> port{options.port};
     std::atomic<int> socketPort{0};
-    const Routes routes{std::make_shared<Sessions>(options.session, options.idleLimit), &socketPort,
-                        options.webDir};
+    const Routes routes{
+        std::make_shared<Sessions>(options.session, options.idleLimit, options.mostSessions),
+        &socketPort, options.webDir};
     const IdleSweeper sweeper(routes.sessions);
 
     server.set_payload_max_length(kLargestUpload);
@@ -355,6 +328,7 @@ bool Serve(const ServerOptions& options, const std::function<void(const std::str
     const EventSocket socket(options.address, SocketHandlers(routes.sessions, prefix,
                                                              options.address, port, socketPort));
     socketPort = socket.port();
+    const LostSessionsClosed lostClosed(*routes.sessions, socket);
 
     using Handler = void (*)(const Routes&, const httplib::Request&, httplib::Response&);
     const auto route = [&routes](Handler handler) {

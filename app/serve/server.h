@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/serve/session.h"
+#include "app/serve/sessions.h"
 
 namespace quill::serve {
 
@@ -25,6 +26,8 @@ struct ServerOptions {
     std::string token;  // empty: a random one
     /// How long a session no tab uses is kept before it is freed, unsaved.
     std::chrono::steady_clock::duration idleLimit = kDefaultIdleLimit;
+    /// Sessions kept at once, each a worker process.
+    std::size_t mostSessions = kMostSessions;
 };
 
 /// Serves until Stop(); `ready` is called with the page's address once it listens.

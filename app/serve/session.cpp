@@ -7,7 +7,6 @@
 #include <stdexcept>
 
 #include "app/serve/french_details.h"
-#include "app/serve/selection_marks.h"
 #include "host/core/event_state.h"
 #include "host/core/plugins.h"
 #include "host/core/registrations.h"
@@ -197,11 +196,7 @@ json Session::Changes(bool everything) {
     host::SessionLog& log = host_->log();
     const host::ViewFrame frame{view.origin.h, view.origin.v, view.zoom, view.widthPx,
                                 view.heightPx};
-    std::string annotation = host::AnnotationOverlaySvg(document, frame, log.annotation);
-    if (everything || annotation != annotationSent_) {
-        out["annotation"] = annotation;
-        annotationSent_ = std::move(annotation);
-    }
+    overlay_.Collect(*host_, art_.touched(), frame, everything, &out);
     out["cursor"] = log.cursor ? json(*log.cursor) : json(nullptr);
     const host::ToolRecord* tool =
         host_->registrations().FindTool(host_->registrations().selectedTool);
@@ -211,10 +206,6 @@ json Session::Changes(bool everything) {
     const std::string undo = host_->UndoText(), redo = host_->RedoText();
     out["undo"] = undo.empty() ? json(nullptr) : json(undo);
     out["redo"] = redo.empty() ? json(nullptr) : json(redo);
-    if (std::string marks = SelectionMarks(*host_).dump(); everything || marks != selectionSent_) {
-        out["selection"] = json::parse(marks);
-        selectionSent_ = std::move(marks);
-    }
     json alerts = json::array();
     for (; alertsSent_ < log.alerts.size(); ++alertsSent_)
         alerts.push_back(log.alerts[alertsSent_]);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/serve/art_changes.h"
+#include "app/serve/overlay_changes.h"
 #include "host/core/host.h"
 
 namespace quill::serve {
@@ -62,7 +63,8 @@ class Session {
     ArtChanges art_;
     std::string workDir_;
     std::size_t alertsSent_ = 0, warningsSent_ = 0;
-    std::string annotationSent_, viewSent_, prefsErrorSent_, selectionSent_;
+    OverlayChanges overlay_;
+    std::string viewSent_, prefsErrorSent_;
     AIRealPoint pointer_{0, 0};
     bool pressed_ = false;
     // The drawing changed since it was opened or last saved; the page asks before it

@@ -1,6 +1,6 @@
 // The drawing as the page shows it: the page and its layers in document points (each
 // layer flipped, as in the file), every top-level art an element of its own, and the
-// host's annotation pass over it in view pixels.
+// selection's outlines and the host's annotation pass over it in view pixels.
 const SVG = 'http://www.w3.org/2000/svg';
 // Real size: a point is 4/3 of a CSS pixel.
 export const CSS_PIXELS_PER_POINT = 4 / 3;
@@ -10,6 +10,10 @@ export class Drawing {
     this.sheet = sheet;
     this.svg = drawing;
     this.overlay = overlay;
+    // The selected paths' outlines and the tool's annotation pass, each replaced alone.
+    this.outlines = document.createElementNS(SVG, 'g');
+    this.pass = document.createElementNS(SVG, 'g');
+    overlay.replaceChildren(this.outlines, this.pass);
     this.marks = marks;
     this.layers = new Map();
     this.art = new Map();
@@ -43,12 +47,13 @@ export class Drawing {
       const group = this.layers.get(layer);
       for (const id of ids) if (this.art.has(id)) group?.append(this.art.get(id));
     }
-    if (changes.annotation !== undefined) this.overlay.innerHTML = changes.annotation;
+    if (changes.outlines !== undefined) this.outlines.innerHTML = changes.outlines;
+    if (changes.annotation !== undefined) this.pass.innerHTML = changes.annotation;
     if (changes.selection) this.setSelection(changes.selection);
   }
 
   // The bounding box of each selected object, view pixels; the anchors and outlines of
-  // selected paths come with the annotation overlay.
+  // selected paths come apart, as `outlines`.
   setSelection({ boxes }) {
     this.marks.replaceChildren(...boxes.map(([l, t, r, b]) => {
       const box = document.createElementNS(SVG, 'rect');

@@ -168,14 +168,31 @@ void AppendOverlay(pugi::xml_node root, const Document& document, const ViewFram
 
 }  // namespace
 
-std::string AnnotationOverlaySvg(const Document& document, const ViewFrame& view,
-                                 const std::vector<DrawOp>& pass) {
+namespace {
+
+// The elements `append` adds to a root, as text.
+template <typename Append>
+std::string ElementsSvg(const Append& append) {
     pugi::xml_document xml;
     pugi::xml_node root = xml.append_child("g");
-    AppendOverlay(root, document, view, pass);
+    append(root);
     svg::XmlTextWriter out;
     for (pugi::xml_node child : root.children()) child.print(out, "", pugi::format_raw);
     return out.text;
+}
+
+}  // namespace
+
+std::string SelectionOutlinesSvg(const Document& document, const ViewFrame& view) {
+    return ElementsSvg([&](pugi::xml_node root) { AppendSelection(root, document, view); });
+}
+
+std::string AnnotationPassSvg(const std::vector<DrawOp>& pass) {
+    return ElementsSvg([&](pugi::xml_node root) {
+        pugi::xml_node feedback = root.append_child("g");
+        feedback.append_attribute("id") = "annotation";
+        for (const DrawOp& op : pass) AppendOp(feedback, op);
+    });
 }
 
 bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,

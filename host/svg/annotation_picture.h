@@ -27,8 +27,11 @@ bool SaveAnnotationPicture(const Document& document, const ViewFrame& view,
                            std::string* error);
 
 /// The same selection outlines and annotation pass as SVG elements alone (view pixels, y
-/// downwards), for a front end that draws them over its own picture of the drawing.
-std::string AnnotationOverlaySvg(const Document& document, const ViewFrame& view,
-                                 const std::vector<DrawOp>& pass);
+/// downwards), for a front end that draws them over its own picture of the drawing, each
+/// a group apart so that it sends each only when it changed: the selection outlines
+/// (`<g id="selection">`), which change with the document and the view, and the annotation
+/// pass (`<g id="annotation">`).
+std::string SelectionOutlinesSvg(const Document& document, const ViewFrame& view);
+std::string AnnotationPassSvg(const std::vector<DrawOp>& pass);
 
 }  // namespace host

@@ -43,6 +43,8 @@ TEST(ServeSession, AnswersCarryOnlyWhatChanged) {
     EXPECT_EQ(hover["cursor"], quill::vocabulary::cursors::kAnchor);
     EXPECT_FALSE(hover.contains("art"));  // nothing in the drawing changed
     EXPECT_NE(hover["annotation"].get<std::string>().find("Point d'ancrage 1"), std::string::npos);
+    // The same feedback again is not sent again.
+    EXPECT_FALSE(Event(s, "move", 100, 100).contains("annotation"));
     Event(s, "down", 100, 100);
     Event(s, "up", 100, 100);
     // The dimension, one group sent whole as it is made and dragged with Shift pressed on
@@ -151,9 +153,16 @@ TEST(ServeSession, UndoRedoAndTheSelectionsKeysTravelAsEvents) {
     json picked = Event(s, "down", 150, 100);
     Event(s, "up", 150, 100);
     EXPECT_EQ(picked["selection"]["boxes"].size(), 1u);
+    EXPECT_NE(picked["outlines"].get<std::string>().find("<g id=\"selection\"><path d=\"M"),
+              std::string::npos)
+        << picked.dump();
+    // The selection's marks go again only once something of them changed.
+    const json still = Event(s, "move", 10, 10);
+    EXPECT_FALSE(still.contains("outlines") || still.contains("selection")) << still.dump();
     json nudged = s.Handle({{"type", "edit"}, {"name", "right"}, {"shift", true}});
     EXPECT_EQ(nudged["undo"], "Annuler Déplacement");
     ASSERT_EQ(nudged["art"].size(), 1u);
+    EXPECT_TRUE(nudged.contains("outlines") && nudged.contains("selection"));
     // Back where it was opened, still selected as it was before the nudge.
     json undone = s.Handle({{"type", "undo"}});
     ASSERT_EQ(undone["art"].size(), 1u);

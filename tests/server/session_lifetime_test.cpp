@@ -5,59 +5,23 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <boost/asio/connect.hpp>
-#include <boost/asio/ip/tcp.hpp>
-#include <boost/beast/core.hpp>
-#include <boost/beast/websocket.hpp>
 #include <chrono>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <thread>
 
+#include "server/page_socket.h"
 #include "server/serve_process.h"
 
 namespace {
 
 namespace beast = boost::beast;
 namespace websocket = beast::websocket;
-using tcp = boost::asio::ip::tcp;
 using quill::testing::HttpAnswer;
+using quill::testing::PageSocket;
 using quill::testing::ServeProcess;
 
 const std::string kMove = R"({"type":"move","x":1,"y":1,"keys":[]})";
-
-// A page's event socket for the session `id`, opened as the page opens it.
-class PageSocket {
- public:
-    PageSocket(const ServeProcess& server, const std::string& id) {
-        const HttpAnswer state = server.Send(server.Request("GET", "/api/state?session=" + id));
-        const int port = nlohmann::json::parse(state.body, nullptr, false).value("eventPort", 0);
-        boost::asio::connect(ws_.next_layer(),
-                             tcp::resolver(context_).resolve("127.0.0.1", std::to_string(port)));
-        const std::string origin = "http://127.0.0.1:" + std::to_string(server.port());
-        ws_.set_option(websocket::stream_base::decorator(
-            [origin](websocket::request_type& request) { request.set("Origin", origin); }));
-        ws_.handshake("127.0.0.1:" + std::to_string(port),
-                      server.prefix() + "/api/events?session=" + id);
-    }
-
-    // The answer to one message, or the error that ended the socket.
-    std::string Exchange(const std::string& message, beast::error_code* ec) {
-        ws_.write(boost::asio::buffer(message), *ec);
-        return *ec ? std::string() : Read(ec);
-    }
-    std::string Read(beast::error_code* ec) {
-        beast::flat_buffer buffer;
-        ws_.read(buffer, *ec);
-        return beast::buffers_to_string(buffer.data());
-    }
-    void Close() { ws_.close(websocket::close_code::normal); }
-    const websocket::close_reason& reason() const { return ws_.reason(); }
-
- private:
-    boost::asio::io_context context_;
-    websocket::stream<tcp::socket> ws_{context_};
-};
 
 // The answer to a move of session `id` once it is gone, or the last answer after a minute.
 // Each move uses the session: the next waits longer than the limit.

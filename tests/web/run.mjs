@@ -2,7 +2,7 @@
 //   node tests/web/run.mjs --quill build/quill
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { readFileSync, writeFileSync } from 'node:fs';
+import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { argument, at, launchBrowser, LINE, openDrawing, panelClick, runCases, settled, startServer } from './harness.mjs';
 
@@ -201,22 +201,34 @@ const cases = {
     assert.deepEqual(answers.noToken, []);
   },
 
-  // Last: the sessions it starts push out every other of the run.
-  async 'a tab whose session gave way is told, and can download what it still shows'(page, dir) {
+  async 'a tab whose session ended is told, and can download what it still shows'(page, dir) {
     await openDrawing(page, 'line.svg', LINE);
     await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
-    await page.evaluate(async () => {
-      for (let i = 0; i < 16; i += 1) await fetch(`api/state?session=crowd-${i}`);
-    });
-    await page.click('#palette button[data-tool="segment"]');
+    const session = await page.evaluate(() => sessionStorage.getItem('quill-session'));
+    process.kill(workerOf(session), 'SIGKILL');
     await page.waitForSelector('#gone[open]');
-    assert.match(await page.textContent('#gone-text'), /^Cette session a été remplacée/);
+    assert.match(await page.textContent('#gone-text'),
+      /^La session de cet onglet s'est arrêtée\. Ce que la page montre n'est plus enregistré/);
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('#gone-download')]);
     const shown = join(dir, 'shown.svg');
     await download.saveAs(shown);
     assert.match(readFileSync(shown, 'utf8'), /<path[^>]*d="M/);
   },
 };
+
+// The process that keeps session `id`: the worker whose command line names it.
+function workerOf(id) {
+  for (const pid of readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
+    let line = '';
+    try {
+      line = readFileSync(`/proc/${pid}/cmdline`, 'utf8');
+    } catch {
+      continue;  // ended meanwhile
+    }
+    if (line.includes('\0--worker\0') && line.includes(`\0--session\0${id}\0`)) return Number(pid);
+  }
+  throw new Error(`no worker for session ${id}`);
+}
 
 // A handshake from another site's page is refused, as its requests are.
 async function socketFromElsewhere(serverUrl, port) {
