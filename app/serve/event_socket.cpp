@@ -57,7 +57,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
         ++live_;
     }
     ~Connection() {
-        if (open_) handlers_.closed(session_);
+        if (counted_) handlers_.closed(session_);
         --live_;
     }
     Connection(const Connection&) = delete;
@@ -123,12 +123,15 @@ class Connection : public std::enable_shared_from_this<Connection> {
         ws_.read_message_max(kLargestEventMessage);
         ws_.text(true);
         buffer_.consume(buffer_.size());
+        // The tab counts as open before its handshake is answered: a request it sends as
+        // soon as it has the answer must find its session in use.
+        handlers_.opened(session_);
+        counted_ = true;
         accepting_ = true;
         ws_.async_accept(request, [self = shared_from_this()](beast::error_code ec) {
             self->accepting_ = false;
             if (ec) return;
             self->open_ = true;
-            self->handlers_.opened(self->session_);
             if (!self->closeReason_.empty()) return self->SendClose();
             self->Read();
         });
@@ -187,6 +190,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
     std::shared_ptr<Connection> awaiting_;
     std::string session_, answer_, closeReason_;
     bool accepting_ = false, open_ = false, writing_ = false;
+    bool counted_ = false;  // the sessions were told this tab's socket opened
 };
 
 }  // namespace
