@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/document/art_pool.h"
 #include "host/document/kept_markup.h"
 #include "host/document/stroke_space.h"
 #include "sdk/sdk.h"
@@ -117,6 +118,11 @@ struct PointText {
 class Art {
  public:
     Art(ObjectId id, ArtKind kind) : kind_(kind), id_(id) {}
+
+    static void* operator new(std::size_t size) { return TakeArtRoom(size); }
+    static void operator delete(void* room, std::size_t size) noexcept {
+        GiveBackArtRoom(room, size);
+    }
 
     ObjectId id() const { return id_; }
     ArtKind kind() const { return kind_; }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -150,6 +152,28 @@ TEST(Document, ArtRegistryFindsEveryLiveIdentity) {
     for (ObjectId id :
          {ObjectId{0}, ObjectId{11}, ObjectId{1050}, ObjectId{2001}, ObjectId{999999}})
         EXPECT_EQ(registry.Find(id), nullptr) << id;
+}
+
+// Art made past a slab's worth, some disposed and more made: every live art keeps its own
+// room and its fields.
+TEST(Document, ArtRoomIsNeverShared) {
+    std::vector<std::unique_ptr<Art>> arts;
+    for (ObjectId id = 1; id <= 10000; ++id) {
+        arts.push_back(std::make_unique<Art>(id, ArtKind::Path));
+        arts.back()->name = std::to_string(id);
+    }
+    for (std::size_t i = 0; i < arts.size(); i += 2) arts[i].reset();
+    for (ObjectId id = 10001; id <= 15000; ++id)
+        arts.push_back(std::make_unique<Art>(id, ArtKind::Group));
+    std::set<const Art*> rooms;
+    for (const auto& art : arts) {
+        if (!art) continue;
+        EXPECT_TRUE(rooms.insert(art.get()).second);
+        if (art->id() <= 10000) {
+            EXPECT_EQ(art->name.str(), std::to_string(art->id()));
+        }
+    }
+    EXPECT_EQ(rooms.size(), 10000u);
 }
 
 }  // namespace

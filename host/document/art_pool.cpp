@@ -1,0 +1,98 @@
+#include "host/document/art_pool.h"
+
+#include <memory>
+#include <mutex>
+#include <new>
+#include <vector>
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILL_ART_POOL_OFF 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define QUILL_ART_POOL_OFF 1
+#endif
+
+namespace host {
+
+#ifdef QUILL_ART_POOL_OFF
+
+void* TakeArtRoom(std::size_t size) {
+    return ::operator new(size);
+}
+
+void GiveBackArtRoom(void* room, std::size_t) noexcept {
+    ::operator delete(room);
+}
+
+#else
+
+namespace {
+
+// Each slab holds this many objects.
+constexpr std::size_t kSlabObjects = 4096;
+
+struct FreeRoom {
+    FreeRoom* next;
+};
+
+// Slabs are kept for the life of the process: room given back is taken again first, the
+// room given back last first.
+class ArtPool {
+ public:
+    void* Take(std::size_t size) {
+        std::lock_guard<std::mutex> hold(lock_);
+        if (size != size_) return ::operator new(size);  // a class derived from Art
+        if (free_) {
+            FreeRoom* room = free_;
+            free_ = room->next;
+            return room;
+        }
+        if (next_ == end_) {
+            slabs_.push_back(std::make_unique<unsigned char[]>(size_ * kSlabObjects));
+            next_ = slabs_.back().get();
+            end_ = next_ + size_ * kSlabObjects;
+        }
+        void* room = next_;
+        next_ += size_;
+        return room;
+    }
+    void GiveBack(void* room, std::size_t size) noexcept {
+        if (size != size_) return ::operator delete(room);
+        std::lock_guard<std::mutex> hold(lock_);
+        free_ = new (room) FreeRoom{free_};
+    }
+    void SetSize(std::size_t size) { size_ = size; }
+
+ private:
+    std::mutex lock_;
+    std::size_t size_ = 0;
+    std::vector<std::unique_ptr<unsigned char[]> > slabs_;
+    unsigned char* next_ = nullptr;
+    unsigned char* end_ = nullptr;
+    FreeRoom* free_ = nullptr;
+};
+
+ArtPool& Pool(std::size_t size) {
+    static ArtPool* pool = [size] {
+        auto* made = new ArtPool;  // never destroyed: art may outlive static destruction
+        made->SetSize(size);
+        return made;
+    }();
+    return *pool;
+}
+
+}  // namespace
+
+void* TakeArtRoom(std::size_t size) {
+    return Pool(size).Take(size);
+}
+
+void GiveBackArtRoom(void* room, std::size_t size) noexcept {
+    Pool(size).GiveBack(room, size);
+}
+
+#endif
+
+}  // namespace host
