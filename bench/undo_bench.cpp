@@ -17,6 +17,7 @@
 #include "host/core/host.h"
 #include "host/core/registrations.h"
 #include "host/core/undo_history.h"
+#include "host/document/art_pool.h"
 #include "host/geometry/segment_index.h"
 
 namespace {
@@ -26,8 +27,11 @@ constexpr int kSegmentsPerPath = 4;
 constexpr float kPageSide = 10000;
 constexpr int kSteps = 100;
 
+// What the allocator gave out (its large blocks included), less the art slabs' room that
+// holds no art.
 double HeapBytes() {
-    return static_cast<double>(mallinfo2().uordblks);
+    const struct mallinfo2 heap = mallinfo2();
+    return static_cast<double>(heap.uordblks + heap.hblkhd - host::IdleArtRoomBytes());
 }
 
 struct Drawing {

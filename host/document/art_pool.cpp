@@ -1,5 +1,7 @@
 #include "host/document/art_pool.h"
 
+#include "host/document/art.h"
+
 #include <memory>
 #include <mutex>
 #include <new>
@@ -26,6 +28,10 @@ void GiveBackArtRoom(void* room, std::size_t) noexcept {
     ::operator delete(room);
 }
 
+std::size_t IdleArtRoomBytes() {
+    return 0;
+}
+
 #else
 
 namespace {
@@ -47,13 +53,16 @@ class ArtPool {
         if (free_) {
             FreeRoom* room = free_;
             free_ = room->next;
+            idle_ -= size_;
             return room;
         }
         if (next_ == end_) {
             slabs_.push_back(std::make_unique<unsigned char[]>(size_ * kSlabObjects));
             next_ = slabs_.back().get();
             end_ = next_ + size_ * kSlabObjects;
+            idle_ += size_ * kSlabObjects;
         }
+        idle_ -= size_;
         void* room = next_;
         next_ += size_;
         return room;
@@ -62,8 +71,13 @@ class ArtPool {
         if (size != size_) return ::operator delete(room);
         std::lock_guard<std::mutex> hold(lock_);
         free_ = new (room) FreeRoom{free_};
+        idle_ += size_;
     }
     void SetSize(std::size_t size) { size_ = size; }
+    std::size_t Idle() {
+        std::lock_guard<std::mutex> hold(lock_);
+        return idle_;
+    }
 
  private:
     std::mutex lock_;
@@ -72,6 +86,7 @@ class ArtPool {
     unsigned char* next_ = nullptr;
     unsigned char* end_ = nullptr;
     FreeRoom* free_ = nullptr;
+    std::size_t idle_ = 0;
 };
 
 ArtPool& Pool(std::size_t size) {
@@ -91,6 +106,10 @@ void* TakeArtRoom(std::size_t size) {
 
 void GiveBackArtRoom(void* room, std::size_t size) noexcept {
     Pool(size).GiveBack(room, size);
+}
+
+std::size_t IdleArtRoomBytes() {
+    return Pool(sizeof(Art)).Idle();
 }
 
 #endif

@@ -12,5 +12,7 @@ namespace host {
 void* TakeArtRoom(std::size_t size);
 /// Gives back room taken by TakeArtRoom.
 void GiveBackArtRoom(void* room, std::size_t size) noexcept;
+/// Bytes the slabs hold that no art uses: taken from the allocator, kept for art to come.
+std::size_t IdleArtRoomBytes();
 
 }  // namespace host
