@@ -36,8 +36,9 @@ std::size_t IdleArtRoomBytes() {
 
 namespace {
 
-// Each slab holds this many objects.
+// Each slab holds this many objects of this size.
 constexpr std::size_t kSlabObjects = 4096;
+constexpr std::size_t kRoom = sizeof(Art);
 
 struct FreeRoom {
     FreeRoom* next;
@@ -49,31 +50,30 @@ class ArtPool {
  public:
     void* Take(std::size_t size) {
         std::lock_guard<std::mutex> hold(lock_);
-        if (size != size_) return ::operator new(size);  // a class derived from Art
+        if (size != kRoom) return ::operator new(size);  // a class derived from Art
         if (free_) {
             FreeRoom* room = free_;
             free_ = room->next;
-            idle_ -= size_;
+            idle_ -= kRoom;
             return room;
         }
         if (next_ == end_) {
-            slabs_.push_back(std::make_unique<unsigned char[]>(size_ * kSlabObjects));
+            slabs_.push_back(std::make_unique<unsigned char[]>(kRoom * kSlabObjects));
             next_ = slabs_.back().get();
-            end_ = next_ + size_ * kSlabObjects;
-            idle_ += size_ * kSlabObjects;
+            end_ = next_ + kRoom * kSlabObjects;
+            idle_ += kRoom * kSlabObjects;
         }
-        idle_ -= size_;
+        idle_ -= kRoom;
         void* room = next_;
-        next_ += size_;
+        next_ += kRoom;
         return room;
     }
     void GiveBack(void* room, std::size_t size) noexcept {
-        if (size != size_) return ::operator delete(room);
+        if (size != kRoom) return ::operator delete(room);
         std::lock_guard<std::mutex> hold(lock_);
         free_ = new (room) FreeRoom{free_};
-        idle_ += size_;
+        idle_ += kRoom;
     }
-    void SetSize(std::size_t size) { size_ = size; }
     std::size_t Idle() {
         std::lock_guard<std::mutex> hold(lock_);
         return idle_;
@@ -81,7 +81,6 @@ class ArtPool {
 
  private:
     std::mutex lock_;
-    std::size_t size_ = 0;
     std::vector<std::unique_ptr<unsigned char[]> > slabs_;
     unsigned char* next_ = nullptr;
     unsigned char* end_ = nullptr;
@@ -89,27 +88,23 @@ class ArtPool {
     std::size_t idle_ = 0;
 };
 
-ArtPool& Pool(std::size_t size) {
-    static ArtPool* pool = [size] {
-        auto* made = new ArtPool;  // never destroyed: art may outlive static destruction
-        made->SetSize(size);
-        return made;
-    }();
+ArtPool& Pool() {
+    static ArtPool* pool = new ArtPool;  // never destroyed: art may outlive static destruction
     return *pool;
 }
 
 }  // namespace
 
 void* TakeArtRoom(std::size_t size) {
-    return Pool(size).Take(size);
+    return Pool().Take(size);
 }
 
 void GiveBackArtRoom(void* room, std::size_t size) noexcept {
-    Pool(size).GiveBack(room, size);
+    Pool().GiveBack(room, size);
 }
 
 std::size_t IdleArtRoomBytes() {
-    return Pool(sizeof(Art)).Idle();
+    return Pool().Idle();
 }
 
 #endif
