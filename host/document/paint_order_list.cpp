@@ -89,7 +89,7 @@ void PaintOrderList::NoteTouched(PaintRankValue rank) {
 
 void PaintOrderList::StampTouched() const {
     if (everyBlockTouched_) {
-        for (Block& block : blocks_) Restamp(block);
+        for (const Block& block : blocks_) Restamp(block);
         everyBlockTouched_ = false;
         return;
     }

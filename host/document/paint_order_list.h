@@ -47,16 +47,16 @@ class PaintOrderList {
  private:
     struct Block {
         std::vector<Art*> arts;
-        std::uint64_t stamp = 0;
+        mutable std::uint64_t stamp = 0;  // given anew when read after a touch
     };
     /// The first block whose last art is painted after `rank`, or the end.
     std::size_t BlockAfter(PaintRankValue rank) const;
     void SplitIfLong(std::size_t block);
-    void Restamp(Block& block) const { block.stamp = ++lastStamp_; }
+    void Restamp(const Block& block) const { block.stamp = ++lastStamp_; }
     /// Gives the blocks of the art touched since the last reading a new stamp.
     void StampTouched() const;
 
-    mutable std::vector<Block> blocks_;
+    std::vector<Block> blocks_;
     mutable std::uint64_t lastStamp_ = 0;
     mutable std::vector<PaintRankValue> touched_;
     mutable bool everyBlockTouched_ = false;
