@@ -258,8 +258,8 @@ TEST(CircleDimension, RefusedClicksLeaveTheDrawingAsItWas) {
 
 TEST(CircleDimension, AnAngleDimensionsLineGoesToTheAngleTool) {
     // The Angle tool becomes current, as its cursor with Shift and Alt held shows.
-    const std::string file = TempPath("circle_angle.svg");
-    RunToEnd("doc new\npath name side : 100,100 200,100\ndoc save " + file + "\n");
+    const std::string file =
+        SavedDrawing("circle_angle.svg", "doc new\npath name side : 100,100 200,100\n");
     EditFile(file, R"(quill:name="side")", R"(quill:tag-orl="jj" quill:tag-moda="jj")");
     const std::string open = "doc open " + file + "\nstartup\ntool circle\n";
     EXPECT_EQ(RunToEnd(open + "move 400 400 shift alt\n").dump["cursor"], cursors::kNothing);

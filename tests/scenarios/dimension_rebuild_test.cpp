@@ -53,11 +53,11 @@ TEST(DimensionRebuild, ALockedLayerKeepsTheOldDimension) {
 
 TEST(DimensionRebuild, EachMissingPathIsToldAndTheOldDimensionStays) {
     // Between an anchor of "a" and one of "b"; both paths are deleted elsewhere.
-    const std::string file = TempPath("rebuild_both_gone.svg");
-    auto made = RunToEnd(kPrefs +
-                         "doc new\npath name a : 100,100 100,50\npath name b : 200,100 200,50\n"
-                         "startup\ntool segment\nclick 100 100\nclick 200 100\ndoc save " +
-                         file + "\n");
+    const std::string file = SavedDrawing(
+        "rebuild_both_gone.svg", kPrefs +
+                                     "doc new\npath name a : 100,100 100,50\npath name b : "
+                                     "200,100 200,50\nstartup\ntool segment\nclick 100 100\n"
+                                     "click 200 100\n");
     std::string text = FileText(file);
     for (const char* name : {"a", "b"}) {
         const std::regex path(std::string(R"(<path quill:name=")") + name + R"("[^>]*>)");

@@ -142,8 +142,8 @@ TEST(DimensionSets, EscOrAClickOnNothingEndsAChain) {
 
 // The chain saved, hole 3 moved 10 right and 7 up in another editor.
 std::string ChainWithMovedHole() {
-    const std::string file = TempPath("chain_moved.svg");
-    RunToEnd(kPrefs + "pref ModeCotation 1\n" + kHoles + kFiveHoles + "doc save " + file + "\n");
+    const std::string file =
+        SavedDrawing("chain_moved.svg", kPrefs + "pref ModeCotation 1\n" + kHoles + kFiveHoles);
     EditFile(file, R"(<path (quill:name="h3"))", "<path transform=\"translate(10 7)\" $1");
     return file;
 }

@@ -17,18 +17,17 @@ namespace {
 // A segment, an angle and a circle dimension with their paths moved, and one whose path
 // is deleted, and a dimension between free points (not associative), saved and edited.
 std::string EditedDrawing() {
-    const std::string file = TempPath("update_drawing.svg");
-    RunToEnd(kPointsPrefs +
-             "doc new\npath name base : 100,100 200,100\n"
-             "path name corner : 400,100 300,100 350,186.60254\n"
-             "circle 150 400 50 name wheel\npath name gone : 100,600 200,600\n"
-             "startup\ntool segment\nclick 100 100\ndown 200 100\n"
-             "drag 150 130\nup 150 130\nclick 100 600\nclick 200 600\n"
-             "click 400 700\nclick 500 700\n"
-             "tool angle\ndown 300 100\ndrag 370 150\nup 370 150\n"
-             "tool circle\ndown 185.3553 435.3553\ndrag 230 480\nup 230 480\n"
-             "doc save " +
-             file + "\n");
+    const std::string file =
+        SavedDrawing("update_drawing.svg",
+                     kPointsPrefs +
+                         "doc new\npath name base : 100,100 200,100\n"
+                         "path name corner : 400,100 300,100 350,186.60254\n"
+                         "circle 150 400 50 name wheel\npath name gone : 100,600 200,600\n"
+                         "startup\ntool segment\nclick 100 100\ndown 200 100\n"
+                         "drag 150 130\nup 150 130\nclick 100 600\nclick 200 600\n"
+                         "click 400 700\nclick 500 700\n"
+                         "tool angle\ndown 300 100\ndrag 370 150\nup 370 150\n"
+                         "tool circle\ndown 185.3553 435.3553\ndrag 230 480\nup 230 480\n");
     EditFile(file, R"((name="base"[^>]*d=")[^"]*)", "$1M 110 120 L 260 120");  // moved, stretched
     EditFile(file, R"(<path (quill:name="corner"))", "<path transform=\"translate(-20 30)\" $1");
     EditFile(file, R"(<path (quill:name="wheel"))", "<path transform=\"translate(30 10)\" $1");
@@ -107,11 +106,10 @@ TEST(UpdateDrawing, RebuildsMovedDimensionsWhereTheyStoodAndReportsTheLostOne) {
 }
 
 TEST(UpdateDrawing, TellsWhyALinkLeadsNowhereAndKeepsTheDimension) {
-    const std::string file = TempPath("update_links.svg"), out = TempPath("update_links.out");
-    RunToEnd(
-        "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n"
-        "click 100 100\nclick 200 100\ndoc save " +
-        file + "\n");
+    const std::string file = SavedDrawing("update_links.svg",
+                                          "doc new\npath name base : 100,100 200,100\nstartup\n"
+                                          "tool segment\nclick 100 100\nclick 200 100\n"),
+                      out = TempPath("update_links.out");
     const std::string svg = FileText(file);
     for (const auto& [index, reason] :
          {std::pair{"9", "anchor index beyond the path"}, std::pair{"1x", "link edited by hand"}}) {
@@ -128,8 +126,9 @@ TEST(UpdateDrawing, TellsWhyALinkLeadsNowhereAndKeepsTheDimension) {
 // Dimensions made with other settings than the drawing was saved with: each rebuilt after
 // its measured path moved is the one it replaces, moved along.
 TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
-    const std::string file = TempPath("update_looks.svg"), out = TempPath("update_looks.out");
-    RunToEnd(
+    const std::string out = TempPath("update_looks.out");
+    const std::string file = SavedDrawing(
+        "update_looks.svg",
         "pref Precision 1\npref UnitePrefs 1\npref TypeDeCote 1\npref NumeroDeFleche 3\n"
         "pref Zoom 200\npref TraitsPointilles true\npref TiretUn 3\npref TrouUn 2\n"
         "pref AvecToleranceUn true\npref DoubleMesure true\npref Corps 9\n"
@@ -139,9 +138,7 @@ TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
         "down 428.28427 428.28427\ndrag 470 470\nup 470 470\n"
         "pref TypeDeCote 0\npref NumeroDeFleche 4\npref Zoom 150\npref TraitsPointilles false\n"
         "pref AvecToleranceUn false\npref DoubleMesure false\npref Corps 12\npref Diametre false\n"
-        "restart\ntool segment\nclick 100 300\ndown 220 300\ndrag 160 330\nup 160 330\n"
-        "doc save " +
-        file + "\n");
+        "restart\ntool segment\nclick 100 300\ndown 220 300\ndrag 160 330\nup 160 330\n");
     for (const char* name : {"a", "b", "c"})
         EditFile(file, "<path (quill:name=\"" + std::string(name) + "\")",
                  "<path transform=\"translate(7 -4)\" $1");
@@ -165,16 +162,15 @@ TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
 }
 
 TEST(UpdateDrawing, TakesTheSettingsOfPrefsElseOfTheDrawingElseOfTheUser) {
-    const std::string made = TempPath("update_settings.svg"),
-                      file = TempPath("update_settings.edited.svg"),
+    const std::string file = TempPath("update_settings.edited.svg"),
                       out = TempPath("update_settings.out.svg"),
                       prefs = TempPath("update_prefs.json"),
                       config = ::testing::TempDir() + "quill_update_xdg",
                       user = config + "/quill/preferences.json";
-    RunToEnd(
+    const std::string made = SavedDrawing(
+        "update_settings.svg",
         "pref UnitePrefs 1\npref Precision 1\ndoc new\npath name base : 100,100 200,100\n"
-        "startup\ntool segment\nclick 100 100\nclick 200 100\ndoc save " +
-        made + "\n");
+        "startup\ntool segment\nclick 100 100\nclick 200 100\n");
     const std::string svg =
         Edited(FileText(made), R"((name="base"[^>]*d=")[^"]*)", "$1M 100 100 L 250 100");
     const std::string withoutSettings =
