@@ -12,10 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/update/update_report.h"
-#include "app/update/update_session.h"
 #include "support/scenario.h"
 #include "support/temp_path.h"
+#include "support/update_run.h"
 
 namespace quill::testing {
 namespace {
@@ -175,13 +174,11 @@ TEST(InkscapeEdits, UpdateRebuildsEachDimensionAsMadeWhereItWasLeft) {
     const Scenario made = RunScenario(kSettings + kDimensioning + "doc save " + dimensioned + "\n");
     ASSERT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
     const std::string edited = EditedInInkscape(dimensioned);
-    const nlohmann::json before = RunScenario("doc open " + edited + "\n").dump;
+    const nlohmann::json before = OpenedDump(edited);
     ASSERT_EQ(Dimensions(before).size(), 8u);
 
     const std::string out = TempPath("updated.svg"), again = TempPath("updated_again.svg");
-    update::UpdateOptions options;
-    options.plugin = QUILL_PLUGIN;
-    const update::UpdateRun run = update::UpdateDrawing(edited, out, options);
+    const update::UpdateRun run = UpdateWithBuiltPlugin(edited, out);
     ASSERT_EQ(run.error, "");
     EXPECT_EQ(run.settings, "the drawing's");
     EXPECT_EQ(update::SummaryLine(run.dimensions),
@@ -193,7 +190,7 @@ TEST(InkscapeEdits, UpdateRebuildsEachDimensionAsMadeWhereItWasLeft) {
 
     // Kinds, units and the layer's order as they were; the dimensions of what did not
     // move stand as they stood.
-    const nlohmann::json updated = RunScenario("doc open " + out + "\n").dump;
+    const nlohmann::json updated = OpenedDump(out);
     const auto& was = Dimensions(before);
     const auto& now = Dimensions(updated);
     ASSERT_EQ(now.size(), 8u);
@@ -213,11 +210,11 @@ TEST(InkscapeEdits, UpdateRebuildsEachDimensionAsMadeWhereItWasLeft) {
     ExpectSameDimension(HandRebuild(edited, "circle", 0, LinePress(was[7]), {205, 735}), now[7]);
 
     // A second run finds everything true already.
-    const update::UpdateRun second = update::UpdateDrawing(out, again, options);
+    const update::UpdateRun second = UpdateWithBuiltPlugin(out, again);
     EXPECT_EQ(update::OutcomeLines(second.dimensions),
               (std::vector<std::string>{
                   "\"Segment horiz\" #2 at 150,430: not rebuilt: measured path missing"}));
-    const nlohmann::json third = RunScenario("doc open " + again + "\n").dump;
+    const nlohmann::json third = OpenedDump(again);
     ASSERT_EQ(Dimensions(third).size(), 8u);
     for (std::size_t i = 0; i < now.size(); ++i) ExpectSameDimension(now[i], Dimensions(third)[i]);
     EXPECT_EQ(*LayerArt(third, "Calque 1"), *LayerArt(updated, "Calque 1"));

@@ -204,15 +204,5 @@ TEST(BezierTool, RefusedClicksLeaveTheDrawingAsItWas) {
     EXPECT_TRUE(LayerArt(locked.dump, "Dimensions")->empty());
 }
 
-TEST(BezierTool, AClickOnASegmentDimensionGoesToTheSegmentTool) {
-    // The Segment tool takes the press on the dimension line and moves the line to 130.
-    auto s = RunScenario(kStart + "path name base : 100,100 200,100\nstartup\ntool segment\n" +
-                         "click 100 100\nclick 200 100\ntool bezier\ndown 115 112\ndrag 115 130\n");
-    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
-    const auto& group = OnlyGroup(s.dump);
-    EXPECT_EQ(group["name"], "Segment oblique");
-    EXPECT_POINT_NEAR(AnchorOf(&group["art"][2], 0), 110.5, 130, 0.01);
-}
-
 }  // namespace
 }  // namespace quill::testing

@@ -7,22 +7,18 @@
 // base starts at O + 60.5 along φ, (242.77996, 242.77996).
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/scenario.h"
-#include "support/temp_path.h"
 
 namespace quill::testing {
 namespace {
 
 using nlohmann::json;
 
-const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\n";
+const std::string& kPrefs = kPointsPrefs;
 // The host's circle, pressed on its arc at 45°.
 const std::string kOnCircle =
     "doc new\ncircle 200 200 50\nstartup\ntool circle\n"
@@ -31,10 +27,6 @@ const std::string kOnCircle =
 // (100, 350), then straight on to anchor 2 (50, 350).
 const std::string kQuarter =
     "bezier name quarter : M 150 300 C 150 327.614237 127.614237 350 100 350 L 50 350\n";
-
-struct Xy {
-    double h, v;
-};
 
 // The pieces of the one circle dimension, found by their tags: the leader carries
 // "red", the radius line "modc" alone, arrowheads "orl" alone (bottom to top: 2, then
@@ -68,7 +60,7 @@ CirclePieces PiecesOf(const Scenario& scenario) {
 CirclePieces PiecesOf(const Scenario&& scenario) = delete;
 
 // The anchors of a path piece, one by one.
-void ExpectAnchors(const json* path, std::vector<Xy> points, const std::string& where) {
+void ExpectAnchors(const json* path, std::vector<DumpPoint> points, const std::string& where) {
     SCOPED_TRACE(where);
     ASSERT_TRUE(path);
     ASSERT_EQ((*path)["segments"].size(), points.size());
@@ -76,20 +68,14 @@ void ExpectAnchors(const json* path, std::vector<Xy> points, const std::string& 
         EXPECT_POINT_NEAR((*path)["segments"][i]["p"], points[i].h, points[i].v, 1e-3);
 }
 // Anchor i of a path piece.
-void ExpectAnchor(const json* path, size_t i, Xy point, const std::string& where) {
+void ExpectAnchor(const json* path, size_t i, DumpPoint point, const std::string& where) {
     SCOPED_TRACE(where);
     ASSERT_TRUE(path && (*path)["segments"].size() > i);
     EXPECT_POINT_NEAR((*path)["segments"][i]["p"], point.h, point.v, 1e-3);
 }
 
-Scenario RunClean(const std::string& script) {
-    Scenario s = RunScenario(script);
-    EXPECT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    return s;
-}
-
 TEST(CircleDimension, RadiusOnTheHostsCircleIsBuiltPieceByPiece) {
-    const Scenario s = RunClean(kPrefs + "pref AvecToleranceUn true\npref DecalageSegY 5.0\n" +
+    const Scenario s = RunToEnd(kPrefs + "pref AvecToleranceUn true\npref DecalageSegY 5.0\n" +
                                 kOnCircle + "drag 300 300\n");
     EXPECT_TRUE(s.dump["alerts"].empty());
     const CirclePieces p = PiecesOf(s);
@@ -126,9 +112,9 @@ TEST(CircleDimension, LeaderFollowsThePointerAndTheKeys) {
     const std::string bare = "pref AvecRayTrace false\n";
     struct Row {
         std::string prefs, drags;
-        std::vector<Xy> leader;
-        Xy notch;  // of arrowhead 1, 10.5 from its tip at P1
-        Xy label;
+        std::vector<DumpPoint> leader;
+        DumpPoint notch;  // of arrowhead 1, 10.5 from its tip at P1
+        DumpPoint label;
     };
     // clang-format off
     const Row rows[] = {
@@ -160,7 +146,7 @@ TEST(CircleDimension, LeaderFollowsThePointerAndTheKeys) {
     };
     // clang-format on
     for (const Row& row : rows) {
-        const Scenario s = RunClean(kPrefs + row.prefs + kOnCircle + row.drags + "\n");
+        const Scenario s = RunToEnd(kPrefs + row.prefs + kOnCircle + row.drags + "\n");
         const CirclePieces p = PiecesOf(s);
         const std::string where = row.prefs + row.drags;
         ExpectAnchors(p.leader, row.leader, where);
@@ -176,7 +162,7 @@ TEST(CircleDimension, AltShowsTheDiameterLeftOfTheCircle) {
     // Shape 2 (outlined triangle, inset 9): a = 13.5. At φ = 135° P1 = (164.64466,
     // 235.35534) and P2 = (235.35534, 164.64466); the line runs from O − 36.5 to O + 36.5
     // along φ; Alt keeps the bend 141.42136 from O, at (100, 300).
-    const Scenario s = RunClean(kPrefs + "pref NumeroDeFleche 2\npref DecalageSegY 5.0\n" +
+    const Scenario s = RunToEnd(kPrefs + "pref NumeroDeFleche 2\npref DecalageSegY 5.0\n" +
                                 kOnCircle + "drag 300 300\ndrag 100 300 alt\n");
     const CirclePieces p = PiecesOf(s);
     ASSERT_TRUE(p.label);
@@ -206,7 +192,7 @@ TEST(CircleDimension, SignsOfRadiusAndDiameter) {
     };
     for (const Row& row : rows) {
         const Scenario s =
-            RunClean(kPrefs + row.prefs + kOnCircle + "drag 300 300" + row.keys + "\n");
+            RunToEnd(kPrefs + row.prefs + kOnCircle + "drag 300 300" + row.keys + "\n");
         const CirclePieces p = PiecesOf(s);
         ASSERT_TRUE(p.label) << row.prefs;
         EXPECT_EQ((*p.label)["contents"], row.label) << row.prefs << row.keys;
@@ -219,12 +205,12 @@ TEST(CircleDimension, ArcOfAPathClickedWholeOrByItsTwoEnds) {
     // Either way the circle of the quarter, P1 at 45° = (135.35534, 335.35534).
     const std::string start = kPrefs + "doc new\n" + kQuarter + "startup\ntool circle\n";
     const std::string place = "drag 200 400\nup 200 400\n";
-    Scenario s = RunClean(start + "down 135.36 335.36\n" + place);
+    Scenario s = RunToEnd(start + "down 135.36 335.36\n" + place);
     CirclePieces p = PiecesOf(s);
     ExpectAnchor(p.leader, 2, {135.35534, 335.35534}, "arc");
     EXPECT_EQ((*p.label)["contents"], "R 50 pt");
     // By its two ends: no link, so that a click on the leader rebuilds nothing.
-    s = RunClean(start + "click 150 300\ndown 100 350\n" + place);
+    s = RunToEnd(start + "click 150 300\ndown 100 350\n" + place);
     EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
     p = PiecesOf(s);
     ExpectAnchor(p.leader, 2, {135.35534, 335.35534}, "two ends");
@@ -232,10 +218,10 @@ TEST(CircleDimension, ArcOfAPathClickedWholeOrByItsTwoEnds) {
     EXPECT_FALSE((*p.leader)["tags"].contains(tags::kCircleLink));
     EXPECT_TRUE(s.dump["layers"][0]["art"][0]["tags"].empty());
     const Scenario clicked =
-        RunClean(start + "click 150 300\ndown 100 350\n" + place + "click 217 400\n");
+        RunToEnd(start + "click 150 300\ndown 100 350\n" + place + "click 217 400\n");
     EXPECT_EQ(*LayerArt(clicked.dump, "Dimensions"), *LayerArt(s.dump, "Dimensions"));
     // A click without a drag shapes nothing: mouse-up removes the whole dimension.
-    s = RunClean(start + "click 135.36 335.36\n");
+    s = RunToEnd(start + "click 135.36 335.36\n");
     EXPECT_TRUE(LayerArt(s.dump, "Dimensions")->empty()) << *LayerArt(s.dump, "Dimensions");
 }
 
@@ -254,7 +240,7 @@ TEST(CircleDimension, RefusedClicksLeaveTheDrawingAsItWas) {
                               "bezier name other : M 250 350 C 250 377.6 227.6 400 200 400\n"
                               "startup\ntool circle\n";
     for (const auto& [clicks, alert] : rows) {
-        const Scenario s = RunClean(start + clicks);
+        const Scenario s = RunToEnd(start + clicks);
         EXPECT_EQ(s.dump["alerts"], json::array({alert})) << clicks;
         const json* dimensions = LayerArt(s.dump, "Dimensions");
         EXPECT_TRUE(!dimensions || dimensions->empty()) << clicks;
@@ -264,60 +250,42 @@ TEST(CircleDimension, RefusedClicksLeaveTheDrawingAsItWas) {
     // second end, the first end is kept.
     for (const char* clicks : {"click 50 350\nclick 100 350\ndown 150 300\n",
                                "click 150 300\nclick 135 336\ndown 100 350\n"}) {
-        const Scenario s = RunClean(start + clicks + "drag 0 300\n");
+        const Scenario s = RunToEnd(start + clicks + "drag 0 300\n");
         EXPECT_EQ(s.dump["alerts"].size(), 1u) << clicks;
         EXPECT_EQ((*PiecesOf(s).label)["contents"], "R 50 pt") << clicks;
     }
 }
 
-TEST(CircleDimension, LinesOfOtherDimensionsGoToTheirTools) {
-    // A segment dimension's line: the Segment tool rebuilds it and drags it to 140.
-    const Scenario s = RunClean(kPrefs +
-                                "doc new\npath name base : 100,100 200,100\nstartup\n"
-                                "tool segment\nclick 100 100\nclick 200 100\ntool circle\n"
-                                "down 120 112\ndrag 150 140\nup 150 140\n");
-    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
-    const json& groups = *LayerArt(s.dump, "Dimensions");
-    ASSERT_EQ(groups.size(), 1u);
-    EXPECT_EQ(groups[0]["name"], "Segment oblique");
-    EXPECT_POINT_NEAR(groups[0]["art"].back()["anchor"], 150, 140, 1e-3);
-    // An angle dimension's line: the Angle tool becomes current, as its cursor with
-    // Shift and Alt held shows.
-    const std::string file = TempPath("circle_angle.svg");
-    RunClean("doc new\npath name side : 100,100 200,100\ndoc save " + file + "\n");
-    const std::string text = FileText(file);
-    std::ofstream(file) << std::regex_replace(text, std::regex(R"(quill:name="side")"),
-                                              R"(quill:tag-orl="jj" quill:tag-moda="jj")");
+TEST(CircleDimension, AnAngleDimensionsLineGoesToTheAngleTool) {
+    // The Angle tool becomes current, as its cursor with Shift and Alt held shows.
+    const std::string file =
+        SavedDrawing("circle_angle.svg", "doc new\npath name side : 100,100 200,100\n");
+    EditFile(file, R"(quill:name="side")", R"(quill:tag-orl="jj" quill:tag-moda="jj")");
     const std::string open = "doc open " + file + "\nstartup\ntool circle\n";
-    EXPECT_EQ(RunClean(open + "move 400 400 shift alt\n").dump["cursor"], cursors::kNothing);
-    EXPECT_EQ(RunClean(open + "click 150 100\nmove 400 400 shift alt\n").dump["cursor"],
+    EXPECT_EQ(RunToEnd(open + "move 400 400 shift alt\n").dump["cursor"], cursors::kNothing);
+    EXPECT_EQ(RunToEnd(open + "click 150 100\nmove 400 400 shift alt\n").dump["cursor"],
               cursors::kAnchor);
-    std::remove(file.c_str());
 }
 
 // The quarter dimensioned by its arc with the leader at 45°, saved, edited by `edit`,
 // opened again, and the landing of the leader clicked.
 template <class Edit>
 Scenario RebuildAfterEditing(Edit&& edit) {
-    const std::string file = TempPath("circle_saved.svg");
-    RunClean(kPrefs + "doc new\n" + kQuarter +
-             "startup\ntool circle\ndown 135.36 335.36\ndrag 200 400\nup 200 400\ndoc save " +
-             file + "\n");
+    const std::string file =
+        SavedDrawing("circle_saved.svg", kPrefs + "doc new\n" + kQuarter +
+                                             "startup\ntool circle\ndown 135.36 335.36\n"
+                                             "drag 200 400\nup 200 400\n");
     const std::string edited = edit(FileText(file));
     std::ofstream(file) << edited;
-    Scenario s = RunClean(kPrefs + "doc open " + file + "\nstartup\ntool circle\nclick 217 400\n");
-    std::remove(file.c_str());
-    return s;
+    return RunToEnd(kPrefs + "doc open " + file + "\nstartup\ntool circle\nclick 217 400\n");
 }
 
 TEST(CircleDimension, SavedDimensionRebuildsOnTheMovedAnchors) {
     // The quarter grows to R 80 about the same centre. The new session's leader points
     // along φ = 0 and bends 30 outside the circle: P1 (180, 300), bend (210, 300).
     const Scenario s = RebuildAfterEditing([](const std::string& text) {
-        const std::regex quarter(R"(d="M 150 300 C [^"]*")");
-        EXPECT_TRUE(std::regex_search(text, quarter)) << text;
-        return std::regex_replace(text, quarter,
-                                  R"(d="M 180 300 C 180 344.182 144.182 380 100 380 L 50 380")");
+        return Edited(text, R"(d="M 150 300 C [^"]*")",
+                      R"(d="M 180 300 C 180 344.182 144.182 380 100 380 L 50 380")");
     });
     EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
     const CirclePieces p = PiecesOf(s);
@@ -333,9 +301,8 @@ TEST(CircleDimension, ARebuildWithoutItsPathKeepsTheOldDimension) {
         {R"(quill:tag-num2="1")", R"(quill:tag-num2="7")"},  // an anchor it lacks
     };
     for (const auto& [pattern, replacement] : edits) {
-        const Scenario s = RebuildAfterEditing([&](const std::string& text) {
-            return std::regex_replace(text, std::regex(pattern), replacement);
-        });
+        const Scenario s = RebuildAfterEditing(
+            [&](const std::string& text) { return Edited(text, pattern, replacement); });
         EXPECT_EQ(s.dump["alerts"],
                   json::array({"Le tracé correspondant à cette cote n'a pas été trouvé !"}));
         ExpectAnchor(PiecesOf(s).leader, 1, {200, 400}, pattern);

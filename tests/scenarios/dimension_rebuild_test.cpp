@@ -42,9 +42,8 @@ TEST(DimensionRebuild, ALockedLayerKeepsTheOldDimension) {
     const std::string before = TempPath("rebuild_locked_before.json");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.kind);
-        auto s = RunScenario(kPrefs + "doc new\n" + row.drawing + "startup\n" + row.build +
-                             "dump " + before + "\nlayer \"Calque 1\" locked\n" + row.rebuild);
-        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        auto s = RunToEnd(kPrefs + "doc new\n" + row.drawing + "startup\n" + row.build + "dump " +
+                          before + "\nlayer \"Calque 1\" locked\n" + row.rebuild);
         EXPECT_EQ(s.dump["alerts"], json::array({"Cotation impossible. Calque verrouillé."}));
         const json kept = DimensionsIn(before);
         ASSERT_EQ(kept.size(), 1u);
@@ -54,12 +53,11 @@ TEST(DimensionRebuild, ALockedLayerKeepsTheOldDimension) {
 
 TEST(DimensionRebuild, EachMissingPathIsToldAndTheOldDimensionStays) {
     // Between an anchor of "a" and one of "b"; both paths are deleted elsewhere.
-    const std::string file = TempPath("rebuild_both_gone.svg");
-    auto made = RunScenario(kPrefs +
-                            "doc new\npath name a : 100,100 100,50\npath name b : 200,100 200,50\n"
-                            "startup\ntool segment\nclick 100 100\nclick 200 100\ndoc save " +
-                            file + "\n");
-    ASSERT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
+    const std::string file = SavedDrawing(
+        "rebuild_both_gone.svg", kPrefs +
+                                     "doc new\npath name a : 100,100 100,50\npath name b : "
+                                     "200,100 200,50\nstartup\ntool segment\nclick 100 100\n"
+                                     "click 200 100\n");
     std::string text = FileText(file);
     for (const char* name : {"a", "b"}) {
         const std::regex path(std::string(R"(<path quill:name=")") + name + R"("[^>]*>)");
@@ -68,9 +66,8 @@ TEST(DimensionRebuild, EachMissingPathIsToldAndTheOldDimensionStays) {
     }
     std::ofstream(file) << text;
     const std::string before = TempPath("rebuild_both_gone.json");
-    auto s = RunScenario(kPrefs + "doc open " + file + "\nstartup\ndump " + before +
-                         "\ntool segment\nclick 115 112\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    auto s = RunToEnd(kPrefs + "doc open " + file + "\nstartup\ndump " + before +
+                      "\ntool segment\nclick 115 112\n");
     const std::string notFound = "Le tracé correspondant à cette cote n'a pas été trouvé !";
     EXPECT_EQ(s.dump["alerts"], json::array({notFound, notFound}));
     EXPECT_EQ(*LayerArt(s.dump, "Dimensions"), DimensionsIn(before));
@@ -79,11 +76,10 @@ TEST(DimensionRebuild, EachMissingPathIsToldAndTheOldDimensionStays) {
 TEST(DimensionRebuild, ADimensionFromAMeasuredCornerIsLinkedAtBothEnds) {
     // A plate's width, then its height from the bottom-right corner, where the width's
     // extension line starts: both ends of the height are linked to the plate.
-    auto s = RunScenario(kPrefs +
-                         "doc new\nrect 100 100 200 100\nstartup\ntool segment\n"
-                         "click 100 100\nclick 300 100\nmove 200 150\nclick 300 100\n"
-                         "click 300 200\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    auto s = RunToEnd(kPrefs +
+                      "doc new\nrect 100 100 200 100\nstartup\ntool segment\n"
+                      "click 100 100\nclick 300 100\nmove 200 150\nclick 300 100\n"
+                      "click 300 200\n");
     EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
     const json& groups = *LayerArt(s.dump, "Dimensions");
     ASSERT_EQ(groups.size(), 2u);

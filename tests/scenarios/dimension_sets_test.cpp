@@ -3,15 +3,11 @@
 // together through a moved hole, a rebuild and `quill update`; Esc ending a chain.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <regex>
 #include <string>
 #include <vector>
 
-#include "app/update/update_report.h"
-#include "app/update/update_session.h"
 #include "support/scenario.h"
+#include "support/update_run.h"
 
 namespace quill::testing {
 namespace {
@@ -22,7 +18,7 @@ using nlohmann::json;
 const std::string kHoles =
     "doc new\ncircle 100 100 5 name h1\ncircle 150 100 5 name h2\ncircle 230 100 5 name h3\n"
     "circle 300 100 5 name h4\ncircle 380 100 5 name h5\n";
-const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\npref TypeDeCote 1\n";
+const std::string kPrefs = kPointsPrefs + "pref TypeDeCote 1\n";
 
 // The first dimension placed with its line at y 60, then three more holes clicked.
 const std::string kFiveHoles =
@@ -106,20 +102,17 @@ TEST(DimensionSets, ChainBaselineAndOrdinatesOfFiveHoles) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.prefs);
         const bool ordinates = row.lineKind[0] == 'x';
-        auto s =
-            RunScenario(kPrefs + row.prefs + kHoles + (ordinates ? ordinateClicks : kFiveHoles));
-        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        auto s = RunToEnd(kPrefs + row.prefs + kHoles + (ordinates ? ordinateClicks : kFiveHoles));
         EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
         ExpectSet(s.dump, row.name, row.members, row.lineKind, row.placeFrom);
     }
 }
 
 TEST(DimensionSets, TheLiveDragMovesTheWholeLineAndTheFeedbackSaysWhatComesNext) {
-    auto s = RunScenario(kPrefs + "pref ModeCotation 1\n" + kHoles +
-                         "startup\ntool segment\nclick 100 95\ndown 150 95\ndrag 150 60\n"
-                         "up 150 60\ndown 230 95\ndrag 230 40\ndrag 230 30 shift\nup 230 30\n"
-                         "move 300 95\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    auto s = RunToEnd(kPrefs + "pref ModeCotation 1\n" + kHoles +
+                      "startup\ntool segment\nclick 100 95\ndown 150 95\ndrag 150 60\n"
+                      "up 150 60\ndown 230 95\ndrag 230 40\ndrag 230 30 shift\nup 230 30\n"
+                      "move 300 95\n");
     // Shift rounds the distance from the points down to whole tens: 95 - 60.
     ExpectSet(s.dump, "Segment horiz", {{"50 pt", 35}, {"80 pt", 35}});
     EXPECT_EQ(FeedbackTexts(s.dump)[0], "Cote suivante de la chaîne");
@@ -138,10 +131,9 @@ TEST(DimensionSets, TheLiveDragMovesTheWholeLineAndTheFeedbackSaysWhatComesNext)
 TEST(DimensionSets, EscOrAClickOnNothingEndsAChain) {
     for (const char* end : {"move 260 300 esc\n", "click 260 300\n"}) {
         SCOPED_TRACE(end);
-        auto s = RunScenario(kPrefs + "pref ModeCotation 1\n" + kHoles +
-                             "startup\ntool segment\nclick 100 95\nclick 150 95\nclick 230 95\n" +
-                             end + "move 300 95\n");
-        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        auto s = RunToEnd(kPrefs + "pref ModeCotation 1\n" + kHoles +
+                          "startup\ntool segment\nclick 100 95\nclick 150 95\nclick 230 95\n" +
+                          end + "move 300 95\n");
         EXPECT_EQ(LayerArt(s.dump, "Dimensions")->size(), 2u);
         // The next click starts a dimension of its own.
         EXPECT_EQ(FeedbackTexts(s.dump)[0], "Point d'ancrage 1");
@@ -150,15 +142,9 @@ TEST(DimensionSets, EscOrAClickOnNothingEndsAChain) {
 
 // The chain saved, hole 3 moved 10 right and 7 up in another editor.
 std::string ChainWithMovedHole() {
-    const std::string file = ::testing::TempDir() + "quill_chain_moved.svg";
-    auto made = RunScenario(kPrefs + "pref ModeCotation 1\n" + kHoles + kFiveHoles + "doc save " +
-                            file + "\n");
-    EXPECT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
-    std::ifstream in(file);
-    std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::regex hole3(R"(<path (quill:name="h3"))");
-    EXPECT_TRUE(std::regex_search(svg, hole3));
-    std::ofstream(file) << std::regex_replace(svg, hole3, "<path transform=\"translate(10 7)\" $1");
+    const std::string file =
+        SavedDrawing("chain_moved.svg", kPrefs + "pref ModeCotation 1\n" + kHoles + kFiveHoles);
+    EditFile(file, R"(<path (quill:name="h3"))", "<path transform=\"translate(10 7)\" $1");
     return file;
 }
 
@@ -166,9 +152,8 @@ TEST(DimensionSets, AMovedHoleRebuildsOnTheSetsLineByClickAndByUpdate) {
     const std::string file = ChainWithMovedHole();
     // A click on the second member's line rebuilds it on the line at y 60, not where the
     // click was; simple mode does so as well.
-    auto clicked = RunScenario(kPrefs + "doc open " + file +
-                               "\nstartup\ntool segment\nmove 166 60\nclick 166 60\n");
-    ASSERT_EQ(clicked.outcome.exitCode, 0) << clicked.outcome.message;
+    auto clicked = RunToEnd(kPrefs + "doc open " + file +
+                            "\nstartup\ntool segment\nmove 166 60\nclick 166 60\n");
     const json& art = *LayerArt(clicked.dump, "Dimensions");
     ASSERT_EQ(art.size(), 4u);
     const json& rebuilt = art.back();
@@ -177,17 +162,13 @@ TEST(DimensionSets, AMovedHoleRebuildsOnTheSetsLineByClickAndByUpdate) {
     EXPECT_EQ((*PieceTagged(rebuilt, tags::kMainLine))["tags"][tags::kSetName],
               (*PieceTagged(art[0], tags::kMainLine))["tags"][tags::kSetName]);
 
-    const std::string out = file + ".out.svg";
-    update::UpdateOptions options;
-    options.plugin = QUILL_PLUGIN;
-    const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+    const std::string out = TempPath("chain_moved.out.svg");
+    const update::UpdateRun run = UpdateWithBuiltPlugin(file, out);
     ASSERT_EQ(run.error, "");
     EXPECT_EQ(update::SummaryLine(run.dimensions),
               "4 dimensions: 4 rebuilt, 0 not rebuilt, 0 not associative");
-    const json updated = RunScenario("doc open " + out + "\n").dump;
-    ExpectSet(updated, "Segment horiz",
+    ExpectSet(OpenedDump(out), "Segment horiz",
               {{"50 pt", 60}, {"90 pt", 60}, {"60 pt", 60}, {"80 pt", 60}});
-    for (const auto& f : {file, out}) std::remove(f.c_str());
 }
 
 }  // namespace

@@ -27,8 +27,7 @@ TEST(GestureState, TheLengthsToolStartsWithoutTheLastDrag) {
     };
     for (const std::string& drag : drags) {
         SCOPED_TRACE(drag);
-        auto s = RunScenario(kPrefs + drawing + drag + "tool lengths\nmove 100 100\n");
-        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        auto s = RunToEnd(kPrefs + drawing + drag + "tool lengths\nmove 100 100\n");
         EXPECT_TRUE(Shows(s.dump, "Premier point.")) << s.dump["annotation"];
         EXPECT_FALSE(Shows(s.dump, "Tracez un rectangle de sélection"));
         for (const auto& op : s.dump["annotation"]) EXPECT_NE(op["op"], "rect") << op;
@@ -36,23 +35,21 @@ TEST(GestureState, TheLengthsToolStartsWithoutTheLastDrag) {
 }
 
 TEST(GestureState, TheCircleHoverReadsTheRadiusAfterAnAltDrag) {
-    auto s = RunScenario(kPrefs +
-                         "doc new\ncircle 400 600 50\ncircle 200 200 30\nstartup\ntool circle\n"
-                         "down 435.35535 635.35535\ndrag 480 680 alt\nup 480 680 alt\n"
-                         "move 221.2132 221.2132\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    auto s = RunToEnd(kPrefs +
+                      "doc new\ncircle 400 600 50\ncircle 200 200 30\nstartup\ntool circle\n"
+                      "down 435.35535 635.35535\ndrag 480 680 alt\nup 480 680 alt\n"
+                      "move 221.2132 221.2132\n");
     EXPECT_TRUE(Shows(s.dump, "Rayon=R 30 pt")) << s.dump["annotation"];
 }
 
 TEST(GestureState, ACurveDimensionLeavesNoPointToSnapTo) {
     // After a length along a curve, a drag 3 points from the page's origin: the line is
     // placed at the pointer, 7 below the measured points, not snapped to (0, 0).
-    auto s = RunScenario(kPrefs +
-                         "doc new\nbezier : M 200 200 C 250 300 350 300 400 200\n"
-                         "path name base : 10,10 60,10\nstartup\ntool segment\n"
-                         "down 300 275\ndrag 300 300\nup 300 300\n"
-                         "click 10 10\ndown 60 10\ndrag 3 3\nup 3 3\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    auto s = RunToEnd(kPrefs +
+                      "doc new\nbezier : M 200 200 C 250 300 350 300 400 200\n"
+                      "path name base : 10,10 60,10\nstartup\ntool segment\n"
+                      "down 300 275\ndrag 300 300\nup 300 300\n"
+                      "click 10 10\ndown 60 10\ndrag 3 3\nup 3 3\n");
     const auto& groups = *LayerArt(s.dump, "Dimensions");
     ASSERT_EQ(groups.size(), 2u);
     EXPECT_EQ(groups[0]["name"], "Segment courbe");
@@ -74,11 +71,10 @@ TEST(GestureState, NoGestureLeavesADimensionThatShowsNothing) {
     };
     for (const auto& [gesture, alerts] : rows) {
         SCOPED_TRACE(gesture);
-        auto s = RunScenario(kPrefs +
-                             "doc new\npath name base : 100,100 200,100\n"
-                             "circle 400 600 50\nstartup\n" +
-                             gesture);
-        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        auto s = RunToEnd(kPrefs +
+                          "doc new\npath name base : 100,100 200,100\n"
+                          "circle 400 600 50\nstartup\n" +
+                          gesture);
         EXPECT_EQ(s.dump["alerts"], nlohmann::json(alerts));
         const nlohmann::json* dimensions = LayerArt(s.dump, "Dimensions");
         EXPECT_TRUE(!dimensions || dimensions->empty()) << *dimensions;

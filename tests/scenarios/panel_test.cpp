@@ -34,18 +34,13 @@ std::string StartWith(const std::string& prefs) {
 const nlohmann::json& Stored(const Scenario& s) {
     return s.dump["prefs"]["ORLQUILL"];
 }
-Scenario RunPanel(const std::string& script) {
-    Scenario s = RunScenario(script);
-    EXPECT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    return s;
-}
 
 TEST(ParametersPanel, TheChooserOpensAtAClickAndPicksItsRowsAtTheZoomOfTheClick) {
-    auto closed = RunPanel(kStart + "move 100 700\n");
+    auto closed = RunToEnd(kStart + "move 100 700\n");
     EXPECT_EQ(FeedbackTexts(closed.dump),
               std::vector<std::string>{"Cliquez pour afficher les paramètres."});
 
-    auto chooser = RunPanel(kStart + "click 100 700\n");
+    auto chooser = RunToEnd(kStart + "click 100 700\n");
     for (const char* text :
          {"Choix du paramètre à modifier :", "Unité.", "points", "Double mesure.", "Sans",
           "34 562 803,1", "1 /1", "150 %", "1 pt, continu, bout rond", "12 pt", "Non, Non",
@@ -57,20 +52,20 @@ TEST(ParametersPanel, TheChooserOpensAtAClickAndPicksItsRowsAtTheZoomOfTheClick)
     // document, and the panel keeps its size on the screen.
     for (double zoom : {1.0, 2.0}) {
         const std::string zoomed = "zoom " + std::to_string(zoom) + "\n";
-        auto unit = RunPanel(kStart + zoomed + "click 100 700\n" + Click(100, 18, "", zoom));
+        auto unit = RunToEnd(kStart + zoomed + "click 100 700\n" + Click(100, 18, "", zoom));
         EXPECT_TRUE(Shows(unit.dump, "Choix de l'unité :")) << zoom;
-        auto second = RunPanel(kStart + zoomed + "click 100 700\n" + Click(100, 18.5, "", zoom));
+        auto second = RunToEnd(kStart + zoomed + "click 100 700\n" + Click(100, 18.5, "", zoom));
         EXPECT_TRUE(Shows(second.dump, "Il n'y aura pas de double mesure.")) << zoom;
     }
 
     // Left of the list the panel is empty, and the next click closes it.
-    auto empty = RunPanel(kStart + "click 100 700\n" + Click(10, 9));
+    auto empty = RunToEnd(kStart + "click 100 700\n" + Click(10, 9));
     EXPECT_TRUE(FeedbackTexts(empty.dump).empty());
-    auto closedAgain = RunPanel(kStart + "click 100 700\n" + Click(10, 9) + Click(10, 9));
+    auto closedAgain = RunToEnd(kStart + "click 100 700\n" + Click(10, 9) + Click(10, 9));
     EXPECT_TRUE(Shows(closedAgain.dump, "Cliquez pour afficher les paramètres."));
 
     // Over a dimension no panel is drawn: the click would go to the tool that made it.
-    auto dimension = RunPanel(
+    auto dimension = RunToEnd(
         "doc new\npath : 100,100 200,100\nstartup\ntool segment\nclick 100 100\nclick 200 100\n"
         "tool parameters\nmove 115 112\n");
     EXPECT_TRUE(FeedbackTexts(dimension.dump).empty());
@@ -121,7 +116,7 @@ TEST(ParametersPanel, EveryPageShowsItsItemsAndHelp) {
     std::string fonts = "font";
     for (int i = 1; i <= 18; ++i) fonts += (i < 10 ? " F0" : " F") + std::to_string(i);
     for (const auto& [row, texts] : pages) {
-        auto s = RunPanel(fonts + "\n" + kStart + OpenPage(row));
+        auto s = RunToEnd(fonts + "\n" + kStart + OpenPage(row));
         for (const std::string& text : texts)
             EXPECT_TRUE(Shows(s.dump, text)) << row << ": " << text;
     }
@@ -171,7 +166,7 @@ TEST(ParametersPanel, NumbersStepWithTheirKeysAndStopAtTheirFloorsAndLimits) {
         {"", 12, Click(110, 256, "alt"), "Gap", 0.1},
     };
     for (const StepCase& c : cases) {
-        auto s = RunPanel(StartWith(c.prefs) + OpenPage(c.row) + c.clicks);
+        auto s = RunToEnd(StartWith(c.prefs) + OpenPage(c.row) + c.clicks);
         EXPECT_EQ(s.dump["tool"], "parameters");
         EXPECT_NEAR(Stored(s)[c.key].get<double>(), c.stored, 1e-5) << c.key << " " << c.clicks;
     }
@@ -249,7 +244,7 @@ TEST(ParametersPanel, ChoicesAndBoxesSetTheirSettings) {
          {{"NomCalque", longName + "a"}}},
     };
     for (const ChoiceCase& c : cases) {
-        auto s = RunPanel(StartWith(c.prefs) + OpenPage(c.row) + c.clicks);
+        auto s = RunToEnd(StartWith(c.prefs) + OpenPage(c.row) + c.clicks);
         for (const auto& [key, value] : c.stored) {
             if (value.is_number_float())
                 EXPECT_NEAR(Stored(s)[key].get<double>(), value.get<double>(), 1e-5) << key;
@@ -260,12 +255,12 @@ TEST(ParametersPanel, ChoicesAndBoxesSetTheirSettings) {
 
     // The Segment tool's row of the chooser names a set mode, the baseline step with it.
     auto sets =
-        RunPanel(StartWith("pref ModeCotation 2\npref PasLigneDeBase 2.5\n") + "click 100 700\n");
+        RunToEnd(StartWith("pref ModeCotation 2\npref PasLigneDeBase 2.5\n") + "click 100 700\n");
     EXPECT_TRUE(Shows(sets.dump, "ligne de base, pas 2,5 x corps"));
 
     // The last of the five lengths-and-areas boxes: the alert, and all five stay off.
     auto lengths =
-        RunPanel(StartWith("pref LALongTotale false\npref LALongPartie false\npref LAAire "
+        RunToEnd(StartWith("pref LALongTotale false\npref LALongPartie false\npref LAAire "
                            "false\npref LANbrTraces false\n") +
                  OpenPage(16) + Click(60, 81));
     EXPECT_EQ(lengths.dump["alerts"],
@@ -277,17 +272,17 @@ TEST(ParametersPanel, ChoicesAndBoxesSetTheirSettings) {
 TEST(ParametersPanel, APageClosesAtAClickBesideItsItemsAndSavesAtEveryMouseUp) {
     // Still open after a change, Shift and Alt held on the page switch no tool; closed by a
     // click beside the items, the next click opens the chooser again.
-    auto s = RunPanel(kStart + OpenPage(1) + Click(100, 27, "shift") + "move 0 0\n");
+    auto s = RunToEnd(kStart + OpenPage(1) + Click(100, 27, "shift") + "move 0 0\n");
     EXPECT_EQ(s.dump["tool"], "parameters");
     EXPECT_TRUE(Shows(s.dump, "Choix de l'unité :"));
     EXPECT_EQ(Stored(s)["UnitePrefs"], 1);
-    auto closed = RunPanel(kStart + OpenPage(1) + Click(100, 27) + Click(300, 27));
+    auto closed = RunToEnd(kStart + OpenPage(1) + Click(100, 27) + Click(300, 27));
     EXPECT_TRUE(Shows(closed.dump, "Cliquez pour afficher les paramètres."));
-    auto reopened = RunPanel(kStart + OpenPage(1) + Click(300, 27) + "click 50 50\n");
+    auto reopened = RunToEnd(kStart + OpenPage(1) + Click(300, 27) + "click 50 50\n");
     EXPECT_TRUE(Shows(reopened.dump, "Choix du paramètre à modifier :"));
 
     // A failing write tells the user, and the panel carries on.
-    auto failing = RunPanel(kStart + "fail Preference.PutIntegerPreference \"CANT\"\n" +
+    auto failing = RunToEnd(kStart + "fail Preference.PutIntegerPreference \"CANT\"\n" +
                             OpenPage(1) + Click(100, 27));
     EXPECT_EQ(failing.dump["alerts"].back(),
               "Une erreur s'est produite pendant l'écriture des préférences.");
@@ -296,7 +291,7 @@ TEST(ParametersPanel, APageClosesAtAClickBesideItsItemsAndSavesAtEveryMouseUp) {
 TEST(ParametersPanel, AGroupPlacedFromAPageSurvivesARestartAndIsRecalledFromTheChooser) {
     // Millimetres placed in group 4 from the unit page, then points chosen again.
     const std::string midway = ::testing::TempDir() + "quill_panel_group_midway.json";
-    auto s = RunPanel(kStart + OpenPage(1) + Click(100, 27) + Click(20, 63) + "move " + At(20, 45) +
+    auto s = RunToEnd(kStart + OpenPage(1) + Click(100, 27) + Click(20, 63) + "move " + At(20, 45) +
                       "\ndump " + midway + "\n" + Click(100, 117) + Click(300, 300) +
                       "restart\nclick 100 700\n" + Click(25, 63) + "move " + At(25, 63) + "\n");
     const auto placed = nlohmann::json::parse(FileText(midway));
@@ -312,16 +307,10 @@ TEST(ParametersPanel, AGroupPlacedFromAPageSurvivesARestartAndIsRecalledFromTheC
     EXPECT_EQ(Stored(s)["UnitePrefsQuatre"], 1.0);
 }
 
-}  // namespace
-}  // namespace quill::testing
-
-namespace quill::testing {
-namespace {
-
 TEST(ParametersPanel, ColoursComeFromTheHostsPicker) {
     // "Couleurs." is chooser row 9; its rows 1 and 2 open the picker on the line and the
     // text colour. A cancelled picker changes nothing.
-    auto s = RunPanel(kStart + "picker cmyk 0.5 0.25 0 0.5\npicker cancel\n" + OpenPage(9) +
+    auto s = RunToEnd(kStart + "picker cmyk 0.5 0.25 0 0.5\npicker cancel\n" + OpenPage(9) +
                       Click(100, 9) + Click(100, 27));
     EXPECT_EQ(Stored(s)["TypeCoulTraits"], 2);
     EXPECT_FLOAT_EQ(Stored(s)["Cyan"].get<float>(), 0.5f);
@@ -332,7 +321,7 @@ TEST(ParametersPanel, ColoursComeFromTheHostsPicker) {
 }
 
 TEST(ParametersPanel, TheTolerancesHelpSaysWhichToleranceItSpeaksOf) {
-    auto s = RunPanel(StartWith("pref AvecToleranceUn true\npref CoefToleranceDeux true\n") +
+    auto s = RunToEnd(StartWith("pref AvecToleranceUn true\npref CoefToleranceDeux true\n") +
                       OpenPage(10));
     for (const std::string text :
          {"Tolérance 1 : Il y aura un texte de tolérance.",

@@ -19,10 +19,9 @@ TEST(PreferenceStore, StoredNumbersOutsideTheirRangeFallBack) {
     // (millimetres, the default shape) are taken, and the label is written.
     for (const std::string unit : {"12", "-1"}) {
         SCOPED_TRACE(unit);
-        auto s = RunScenario("pref Precision 1\npref UnitePrefs " + unit +
-                             "\npref NumeroDeFleche 40\ndoc new\npath : 100,100 200,100\n"
-                             "startup\ntool segment\nclick 100 100\nclick 200 100\n");
-        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        auto s = RunToEnd("pref Precision 1\npref UnitePrefs " + unit +
+                          "\npref NumeroDeFleche 40\ndoc new\npath : 100,100 200,100\n"
+                          "startup\ntool segment\nclick 100 100\nclick 200 100\n");
         const auto& pieces = OnlyGroup(s.dump)["art"];
         ASSERT_EQ(pieces.size(), 7u) << pieces;  // label, 2 extension lines, 2 lines, 2 heads
         EXPECT_EQ(pieces.back()["contents"], "35,3 mm");

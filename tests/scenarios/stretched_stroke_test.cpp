@@ -30,10 +30,9 @@ TEST(StretchedStroke, ADimensionMeasuresPointsAndTheStrokeKeepsItsSpace) {
     const std::string drawing = ::testing::TempDir() + "quill_stretched.svg";
     const std::string saved = ::testing::TempDir() + "quill_stretched_saved.svg";
     std::ofstream(drawing) << kDrawing;
-    auto s = RunScenario("pref Precision 1\npref UnitePrefs 6\ndoc open " + drawing +
-                         "\nstartup\ntool segment\nclick 90 300\nclick 180 300\ndoc save " + saved +
-                         "\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    auto s =
+        RunToEnd("pref Precision 1\npref UnitePrefs 6\ndoc open " + drawing +
+                 "\nstartup\ntool segment\nclick 90 300\nclick 180 300\ndoc save " + saved + "\n");
 
     const nlohmann::json& rail = s.dump["layers"][0]["art"][0]["art"][0];
     EXPECT_EQ(rail["name"], "rail");

@@ -31,9 +31,8 @@ std::string Rendered(const std::string& svg) {
 TEST(StyleSheetSave, TheSheetAndClassesStayAndReachNothingSaved) {
     const std::string saved = ::testing::TempDir() + "quill_sheet_saved.svg";
     auto s =
-        RunScenario("pref Precision 1\npref UnitePrefs 6\ndoc open " + kDrawing +
-                    "\nstartup\ntool segment\nclick 15 15\nclick 135 15\ndoc save " + saved + "\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+        RunToEnd("pref Precision 1\npref UnitePrefs 6\ndoc open " + kDrawing +
+                 "\nstartup\ntool segment\nclick 15 15\nclick 135 15\ndoc save " + saved + "\n");
     const auto* dimensions = LayerArt(s.dump, "Dimensions");
     ASSERT_TRUE(dimensions);
     ASSERT_EQ(dimensions->size(), 1u);

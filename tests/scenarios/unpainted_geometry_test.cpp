@@ -19,10 +19,9 @@ TEST(UnpaintedGeometry, AnchorsAndEdgesOfUnstrokedPathsAreMeasured) {
   <rect x="100" y="100" width="100" height="50" fill="#c00" stroke="none"/>
   <rect x="250" y="100" width="100" height="50" fill="none" stroke="none"/>
 </svg>)";
-    auto s = RunScenario("pref Precision 1\npref UnitePrefs 6\ndoc open " + file +
-                         "\nstartup\ntool segment\nclick 75 225\nclick 150 225\n"
-                         "click 225 225\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    auto s = RunToEnd("pref Precision 1\npref UnitePrefs 6\ndoc open " + file +
+                      "\nstartup\ntool segment\nclick 75 225\nclick 150 225\n"
+                      "click 225 225\n");
     EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
     const nlohmann::json& groups = *LayerArt(s.dump, "Dimensions");
     ASSERT_EQ(groups.size(), 2u);

@@ -3,55 +3,36 @@
 // was deleted is reported and kept; nothing else changes, and a second run changes nothing.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <string>
 
-#include "app/update/update_report.h"
-#include "app/update/update_session.h"
 #include "support/scenario.h"
+#include "support/update_run.h"
 
 namespace quill::testing {
 namespace {
 
-const std::string kPrefs = "pref Precision 1\npref UnitePrefs 6\n";
-
 // A segment, an angle and a circle dimension with their paths moved, and one whose path
 // is deleted, and a dimension between free points (not associative), saved and edited.
 std::string EditedDrawing() {
-    const std::string file = ::testing::TempDir() + "quill_update_drawing.svg";
-    auto made = RunScenario(kPrefs +
-                            "doc new\npath name base : 100,100 200,100\n"
-                            "path name corner : 400,100 300,100 350,186.60254\n"
-                            "circle 150 400 50 name wheel\npath name gone : 100,600 200,600\n"
-                            "startup\ntool segment\nclick 100 100\ndown 200 100\n"
-                            "drag 150 130\nup 150 130\nclick 100 600\nclick 200 600\n"
-                            "click 400 700\nclick 500 700\n"
-                            "tool angle\ndown 300 100\ndrag 370 150\nup 370 150\n"
-                            "tool circle\ndown 185.3553 435.3553\ndrag 230 480\nup 230 480\n"
-                            "doc save " +
-                            file + "\n");
-    EXPECT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
-    std::string svg = FileText(file);
-    const auto edit = [&](const std::string& pattern, const std::string& with) {
-        const std::regex re(pattern);
-        EXPECT_TRUE(std::regex_search(svg, re)) << pattern;
-        svg = std::regex_replace(svg, re, with);
-    };
-    edit(R"((name="base"[^>]*d=")[^"]*)", "$1M 110 120 L 260 120");  // moved and stretched
-    edit(R"(<path (quill:name="corner"))", "<path transform=\"translate(-20 30)\" $1");
-    edit(R"(<path (quill:name="wheel"))", "<path transform=\"translate(30 10)\" $1");
-    edit(R"(\s*<path quill:name="gone"[^>]*>)", "");
-    std::ofstream(file) << svg;
+    const std::string file =
+        SavedDrawing("update_drawing.svg",
+                     kPointsPrefs +
+                         "doc new\npath name base : 100,100 200,100\n"
+                         "path name corner : 400,100 300,100 350,186.60254\n"
+                         "circle 150 400 50 name wheel\npath name gone : 100,600 200,600\n"
+                         "startup\ntool segment\nclick 100 100\ndown 200 100\n"
+                         "drag 150 130\nup 150 130\nclick 100 600\nclick 200 600\n"
+                         "click 400 700\nclick 500 700\n"
+                         "tool angle\ndown 300 100\ndrag 370 150\nup 370 150\n"
+                         "tool circle\ndown 185.3553 435.3553\ndrag 230 480\nup 230 480\n");
+    EditFile(file, R"((name="base"[^>]*d=")[^"]*)", "$1M 110 120 L 260 120");  // moved, stretched
+    EditFile(file, R"(<path (quill:name="corner"))", "<path transform=\"translate(-20 30)\" $1");
+    EditFile(file, R"(<path (quill:name="wheel"))", "<path transform=\"translate(30 10)\" $1");
+    EditFile(file, R"(\s*<path quill:name="gone"[^>]*>)", "");
     return file;
-}
-
-nlohmann::json Opened(const std::string& file) {
-    return RunScenario("doc open " + file + "\n").dump;
 }
 
 // Points of a piece, in order.
@@ -79,11 +60,10 @@ void ExpectMoved(const nlohmann::json& before, const nlohmann::json& now, double
 }
 
 TEST(UpdateDrawing, RebuildsMovedDimensionsWhereTheyStoodAndReportsTheLostOne) {
-    const std::string file = EditedDrawing(), out = file + ".out.svg", again = file + ".2.svg";
-    const nlohmann::json edited = Opened(file);
-    update::UpdateOptions options;
-    options.plugin = QUILL_PLUGIN;
-    const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+    const std::string file = EditedDrawing(), out = TempPath("update_drawing.out.svg"),
+                      again = TempPath("update_drawing.2.svg");
+    const nlohmann::json edited = OpenedDump(file);
+    const update::UpdateRun run = UpdateWithBuiltPlugin(file, out);
     ASSERT_EQ(run.error, "");
     EXPECT_EQ(update::SummaryLine(run.dimensions),
               "5 dimensions: 3 rebuilt, 1 not rebuilt, 1 not associative");
@@ -95,7 +75,7 @@ TEST(UpdateDrawing, RebuildsMovedDimensionsWhereTheyStoodAndReportsTheLostOne) {
     EXPECT_EQ(report["dimensions"][3]["kind"], "angle");
     EXPECT_EQ(report["dimensions"][4]["status"], "rebuilt");
 
-    const nlohmann::json updated = Opened(out);
+    const nlohmann::json updated = OpenedDump(out);
     EXPECT_EQ(*LayerArt(updated, "Calque 1"), *LayerArt(edited, "Calque 1"));
     const auto& before = *LayerArt(edited, "Dimensions");
     const auto& now = *LayerArt(updated, "Dimensions");
@@ -118,41 +98,37 @@ TEST(UpdateDrawing, RebuildsMovedDimensionsWhereTheyStoodAndReportsTheLostOne) {
     ExpectMoved(before[4], now[4], 30, 10);
 
     // A second run finds everything true already.
-    const update::UpdateRun second = update::UpdateDrawing(out, again, options);
+    const update::UpdateRun second = UpdateWithBuiltPlugin(out, again);
     EXPECT_EQ(update::OutcomeLines(second.dimensions).size(), 1u);
-    const nlohmann::json reopened = Opened(again);
+    const nlohmann::json reopened = OpenedDump(again);
     const auto& third = *LayerArt(reopened, "Dimensions");
     for (std::size_t i : {0, 3, 4}) ExpectMoved(now[i], third[i], 0, 0);
-    for (const auto& f : {file, out, again}) std::remove(f.c_str());
 }
 
 TEST(UpdateDrawing, TellsWhyALinkLeadsNowhereAndKeepsTheDimension) {
-    const std::string file = ::testing::TempDir() + "quill_update_links.svg", out = file + ".out";
-    RunScenario(
-        "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n"
-        "click 100 100\nclick 200 100\ndoc save " +
-        file + "\n");
+    const std::string file = SavedDrawing("update_links.svg",
+                                          "doc new\npath name base : 100,100 200,100\nstartup\n"
+                                          "tool segment\nclick 100 100\nclick 200 100\n"),
+                      out = TempPath("update_links.out");
     const std::string svg = FileText(file);
-    update::UpdateOptions options;
-    options.plugin = QUILL_PLUGIN;
     for (const auto& [index, reason] :
          {std::pair{"9", "anchor index beyond the path"}, std::pair{"1x", "link edited by hand"}}) {
-        std::ofstream(file) << std::regex_replace(svg, std::regex(R"(quill:tag-num2="1")"),
-                                                  std::string("quill:tag-num2=\"") + index + "\"");
-        const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+        std::ofstream(file) << Edited(svg, R"(quill:tag-num2="1")",
+                                      std::string("quill:tag-num2=\"") + index + "\"");
+        const update::UpdateRun run = UpdateWithBuiltPlugin(file, out);
         ASSERT_EQ(run.dimensions.size(), 1u);
         EXPECT_EQ(run.dimensions[0].reason, reason);
-        EXPECT_EQ(*LayerArt(Opened(out), "Dimensions"), *LayerArt(Opened(file), "Dimensions"));
+        EXPECT_EQ(*LayerArt(OpenedDump(out), "Dimensions"),
+                  *LayerArt(OpenedDump(file), "Dimensions"));
     }
-    std::remove(file.c_str());
-    std::remove(out.c_str());
 }
 
 // Dimensions made with other settings than the drawing was saved with: each rebuilt after
 // its measured path moved is the one it replaces, moved along.
 TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
-    const std::string file = ::testing::TempDir() + "quill_update_looks.svg", out = file + ".out";
-    const Scenario made = RunScenario(
+    const std::string out = TempPath("update_looks.out");
+    const std::string file = SavedDrawing(
+        "update_looks.svg",
         "pref Precision 1\npref UnitePrefs 1\npref TypeDeCote 1\npref NumeroDeFleche 3\n"
         "pref Zoom 200\npref TraitsPointilles true\npref TiretUn 3\npref TrouUn 2\n"
         "pref AvecToleranceUn true\npref DoubleMesure true\npref Corps 9\n"
@@ -162,23 +138,15 @@ TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
         "down 428.28427 428.28427\ndrag 470 470\nup 470 470\n"
         "pref TypeDeCote 0\npref NumeroDeFleche 4\npref Zoom 150\npref TraitsPointilles false\n"
         "pref AvecToleranceUn false\npref DoubleMesure false\npref Corps 12\npref Diametre false\n"
-        "restart\ntool segment\nclick 100 300\ndown 220 300\ndrag 160 330\nup 160 330\n"
-        "doc save " +
-        file + "\n");
-    ASSERT_EQ(made.outcome.exitCode, 0) << made.outcome.message;
-    std::string svg = FileText(file);
+        "restart\ntool segment\nclick 100 300\ndown 220 300\ndrag 160 330\nup 160 330\n");
     for (const char* name : {"a", "b", "c"})
-        svg =
-            std::regex_replace(svg, std::regex("<path (quill:name=\"" + std::string(name) + "\")"),
-                               "<path transform=\"translate(7 -4)\" $1");
-    std::ofstream(file) << svg;
-    const nlohmann::json before = Opened(file);
-    update::UpdateOptions options;
-    options.plugin = QUILL_PLUGIN;
-    const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+        EditFile(file, "<path (quill:name=\"" + std::string(name) + "\")",
+                 "<path transform=\"translate(7 -4)\" $1");
+    const nlohmann::json before = OpenedDump(file);
+    const update::UpdateRun run = UpdateWithBuiltPlugin(file, out);
     ASSERT_EQ(update::SummaryLine(run.dimensions),
               "3 dimensions: 3 rebuilt, 0 not rebuilt, 0 not associative");
-    const nlohmann::json updated = Opened(out);
+    const nlohmann::json updated = OpenedDump(out);
     const auto& was = *LayerArt(before, "Dimensions");
     const auto& now = *LayerArt(updated, "Dimensions");
     ASSERT_EQ(now.size(), 3u);
@@ -191,25 +159,22 @@ TEST(UpdateDrawing, EachDimensionKeepsTheSettingsItsPiecesShow) {
     }
     // The drawing's own settings stay those it was saved with.
     EXPECT_NE(FileText(out).find("\"TypeDeCote\":0"), std::string::npos);
-    std::remove(file.c_str());
-    std::remove(out.c_str());
 }
 
 TEST(UpdateDrawing, TakesTheSettingsOfPrefsElseOfTheDrawingElseOfTheUser) {
-    const std::string dir = ::testing::TempDir(), made = dir + "quill_update_settings.svg",
-                      file = made + ".edited.svg", out = made + ".out.svg",
-                      prefs = dir + "quill_update_prefs.json", config = dir + "quill_update_xdg",
+    const std::string file = TempPath("update_settings.edited.svg"),
+                      out = TempPath("update_settings.out.svg"),
+                      prefs = TempPath("update_prefs.json"),
+                      config = ::testing::TempDir() + "quill_update_xdg",
                       user = config + "/quill/preferences.json";
-    RunScenario(
+    const std::string made = SavedDrawing(
+        "update_settings.svg",
         "pref UnitePrefs 1\npref Precision 1\ndoc new\npath name base : 100,100 200,100\n"
-        "startup\ntool segment\nclick 100 100\nclick 200 100\ndoc save " +
-        made + "\n");
-    const std::string svg = std::regex_replace(
-        FileText(made), std::regex(R"((name="base"[^>]*d=")[^"]*)"), "$1M 100 100 L 250 100");
-    const std::string withoutSettings = std::regex_replace(
-        svg, std::regex(R"(<metadata>\s*<quill:settings>[^<]*</quill:settings>\s*</metadata>)"),
-        "");
-    ASSERT_NE(withoutSettings, svg);
+        "startup\ntool segment\nclick 100 100\nclick 200 100\n");
+    const std::string svg =
+        Edited(FileText(made), R"((name="base"[^>]*d=")[^"]*)", "$1M 100 100 L 250 100");
+    const std::string withoutSettings =
+        Edited(svg, R"(<metadata>\s*<quill:settings>[^<]*</quill:settings>\s*</metadata>)", "");
     std::filesystem::create_directories(config + "/quill");
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     std::ofstream(prefs) << R"({"ORLQUILL": {"UnitePrefs": 6, "Precision": 1}})";
@@ -223,15 +188,12 @@ TEST(UpdateDrawing, TakesTheSettingsOfPrefsElseOfTheDrawingElseOfTheUser) {
         {false, false, true, "USER", "5,3 cm"},
         {false, false, false, "the defaults", "150 pt"},
     };
-    update::UpdateOptions options;
-    options.plugin = QUILL_PLUGIN;
     for (const auto& row : rows) {
         std::ofstream(file) << (row.drawingSettings ? svg : withoutSettings);
         std::remove(user.c_str());
         const std::string userStore = R"({"ORLQUILL": {"UnitePrefs": 2, "Precision": 1}})";
         if (row.userStore) std::ofstream(user) << userStore;
-        options.prefs = row.prefsFile ? prefs : "";
-        const update::UpdateRun run = update::UpdateDrawing(file, out, options);
+        const update::UpdateRun run = UpdateWithBuiltPlugin(file, out, row.prefsFile ? prefs : "");
         const std::string source = row.settings;
         EXPECT_EQ(run.settings, source == "PREFS" ? prefs : source == "USER" ? user : source);
         ASSERT_EQ(run.dimensions.size(), 1u);
@@ -241,9 +203,7 @@ TEST(UpdateDrawing, TakesTheSettingsOfPrefsElseOfTheDrawingElseOfTheUser) {
             EXPECT_EQ(FileText(user), userStore);
         }
     }
-    options.prefs = dir + "no_such_prefs.json";
-    EXPECT_NE(update::UpdateDrawing(file, out, options).error, "");
-    for (const auto& f : {made, file, out, prefs}) std::remove(f.c_str());
+    EXPECT_NE(UpdateWithBuiltPlugin(file, out, TempPath("no_such_prefs.json")).error, "");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -66,6 +67,44 @@ Scenario RunScenarioInspecting(const std::string& script, Inspect&& inspect,
 
 inline Scenario RunScenario(const std::string& script) {
     return RunScenarioInspecting(script, [](host::Host&) {});
+}
+
+/// Runs the script; the test fails when it does not run to its end.
+inline Scenario RunToEnd(const std::string& script) {
+    Scenario s = RunScenario(script);
+    EXPECT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
+    return s;
+}
+
+/// Runs the script to its end, then saves the drawing as the temporary file `name`; its
+/// path.
+inline std::string SavedDrawing(const std::string& name, const std::string& script) {
+    const std::string file = TempPath(name);
+    RunToEnd(script + "doc save " + file + "\n");
+    return file;
+}
+
+/// The dump of `file` opened in a fresh host, the plug-in not started.
+inline nlohmann::json OpenedDump(const std::string& file) {
+    return RunScenario("doc open " + file + "\n").dump;
+}
+
+/// Points at precision 1, the settings most scenarios measure with.
+inline const std::string kPointsPrefs = "pref Precision 1\npref UnitePrefs 6\n";
+
+/// Replaces what `pattern` matches in `text` by `with` (which may name `$1`); the test
+/// fails when it matches nothing, so that an edit never silently misses.
+inline std::string Edited(const std::string& text, const std::string& pattern,
+                          const std::string& with) {
+    const std::regex re(pattern);
+    EXPECT_TRUE(std::regex_search(text, re)) << pattern << " in " << text;
+    return std::regex_replace(text, re, with);
+}
+
+/// Edits the file in place, as another program would.
+inline void EditFile(const std::string& file, const std::string& pattern, const std::string& with) {
+    const std::string text = Edited(FileText(file), pattern, with);
+    std::ofstream(file, std::ios::binary) << text;
 }
 
 /// The art of the layer titled `title` (bottom to top), or null when there is none.

@@ -2,15 +2,9 @@
 // panels, texts and art beyond the page are shown whole and take the pointer.
 //   node tests/web/desk.mjs --quill build/quill
 import assert from 'node:assert/strict';
-import { argument, at, LINE, openDrawing, runCaseFile, settled } from './harness.mjs';
+import { argument, at, drag, LINE, openShown, pickTool, runCaseFile, settled } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
-
-async function openLine(page) {
-  await openDrawing(page, 'line.svg', LINE);
-  await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
-  await settled(page);
-}
 
 async function realSize(page) {
   await page.click('#zoom-real');
@@ -37,8 +31,8 @@ async function feedbackShown(page) {
 
 const cases = {
   async 'a Parameters panel opened at the page\'s lower right corner is on screen whole'(page) {
-    await openLine(page);
-    await page.click('#palette button[data-tool="parameters"]');
+    await openShown(page, 'line.svg', LINE);
+    await pickTool(page, 'parameters');
     await at(page, 'click', 295, 5);
     const panel = await feedbackShown(page);
     // The chooser lists every parameter, down to the last tool's.
@@ -46,9 +40,9 @@ const cases = {
   },
 
   async 'a feedback text beside the page\'s right edge is not cut'(page) {
-    await openLine(page);
+    await openShown(page, 'line.svg', LINE);
     await realSize(page);
-    await page.click('#palette button[data-tool="parameters"]');
+    await pickTool(page, 'parameters');
     await at(page, 'move', 298, 150);
     const hint = await feedbackShown(page);
     const view = await page.evaluate(() => window.quillView());
@@ -58,22 +52,18 @@ const cases = {
   },
 
   async 'a dimension dragged far below the page is shown whole, hovered and dragged again'(page) {
-    await openLine(page);
+    await openShown(page, 'line.svg', LINE);
     await realSize(page);
-    await page.click('#palette button[data-tool="segment"]');
+    await pickTool(page, 'segment');
     await at(page, 'click', 100, 100);
-    await at(page, 'down', 200, 100);
-    await at(page, 'move', 150, -120);
-    await at(page, 'up', 150, -120);
+    await drag(page, [200, 100], [150, -120]);
     const dimension = 'g[data-layer="Dimensions"] > g';
     const first = await boxOf(page, dimension);
     assert.ok(within(first, await boxOf(page, '#drawing')));
     assert.ok(first.bottom > (await boxOf(page, '#page')).bottom + 120 * 4 / 3);
     await at(page, 'move', 120, -120);
     assert.equal(await page.evaluate(() => window.quill.cursor), 21003);  // over its line
-    await at(page, 'down', 120, -120);
-    await at(page, 'move', 120, -150);
-    await at(page, 'up', 120, -150);
+    await drag(page, [120, -120], [120, -150]);
     const moved = await boxOf(page, dimension);
     assert.ok(Math.abs(moved.bottom - first.bottom - 30 * 4 / 3) < 2, `${moved.bottom - first.bottom} px`);
     assert.ok(within(moved, await boxOf(page, '#drawing')));
@@ -81,9 +71,9 @@ const cases = {
   },
 
   async 'the grey desk around the page takes the pointer wherever the window shows it'(page) {
-    await openLine(page);
+    await openShown(page, 'line.svg', LINE);
     await realSize(page);
-    await page.click('#palette button[data-tool="segment"]');
+    await pickTool(page, 'segment');
     const scroller = await boxOf(page, '#scroller');
     const sheet = await boxOf(page, '#sheet');
     assert.ok(within(scroller, sheet), 'the desk fills the window');

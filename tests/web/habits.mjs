@@ -3,18 +3,12 @@
 //   node tests/web/habits.mjs --quill build/quill
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { argument, at, LINE, openDrawing, runCaseFile, screenPoint, settled } from './harness.mjs';
+import { argument, at, drag, LINE, openShown, pickTool, refusalShown, runCaseFile, screenPoint, settled } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 // A sheet far larger than the window at real size.
 const LARGE = LINE.replace('width="300pt" height="300pt" viewBox="0 0 300 300"',
   'width="3000pt" height="2000pt" viewBox="0 0 3000 2000"');
-
-async function openShown(page, name, text) {
-  await openDrawing(page, name, text);
-  await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
-  await settled(page);
-}
 
 const zoomOf = (page) => page.evaluate(() => window.quillView().zoom);
 const waitZoom = (page, zoom) => page.waitForFunction((z) => Math.abs(window.quillView().zoom - z) < 1e-3 * z, zoom);
@@ -93,11 +87,7 @@ const cases = {
   },
 
   async 'Escape closes an alert and leaves the zoom rectangle, whose button shows it is armed'(page) {
-    await openShown(page, 'line.svg', LINE);
-    await page.click('#palette button[data-tool="segment"]');
-    await at(page, 'click', 100, 100);
-    await at(page, 'click', 100, 100);
-    await page.waitForSelector('#alert[open]');
+    await refusalShown(page);
     await page.keyboard.press('Escape');
     await page.waitForSelector('#alert:not([open])', { state: 'attached' });
     const pressed = () => page.getAttribute('#zoom-box', 'aria-pressed');
@@ -110,9 +100,7 @@ const cases = {
     assert.equal(await pressed(), 'false');
     // The mode is left: a drag is the tool's again, not a zoom.
     const zoom = await zoomOf(page);
-    await at(page, 'down', 50, 50);
-    await at(page, 'move', 250, 250);
-    await at(page, 'up', 250, 250);
+    await drag(page, [50, 50], [250, 250]);
     assert.equal(await zoomOf(page), zoom);
   },
 
@@ -170,7 +158,7 @@ const cases = {
 
   async 'the feedback goes when the pointer leaves the drawing, and comes back with it'(page) {
     await openShown(page, 'line.svg', LINE);
-    await page.click('#palette button[data-tool="segment"]');
+    await pickTool(page, 'segment');
     await at(page, 'move', 100, 100);
     const feedback = () => page.$eval('#overlay', (o) =>
       o.childElementCount > 0 && getComputedStyle(o).visibility === 'visible');

@@ -80,6 +80,13 @@ export async function at(page, action, x, y) {
   await settled(page);
 }
 
+// A press at `from`, the pointer moved through each of `through`, released at the last.
+export async function drag(page, from, ...through) {
+  await at(page, 'down', ...from);
+  for (const point of through) await at(page, 'move', ...point);
+  await at(page, 'up', ...through[through.length - 1]);
+}
+
 // A click on the Parameters panel opened at the document point (50, 290), `dx` and `dy`
 // screen pixels right of and below that point, as the panel lays itself out.
 export async function panelClick(page, dx, dy) {
@@ -91,32 +98,76 @@ export async function openDrawing(page, name, text) {
   await page.setInputFiles('#open-file', { name, mimeType: 'image/svg+xml', buffer: Buffer.from(text) });
 }
 
-// Runs each case on a page of its own, telling ok or FAIL with the error; the number of
-// failures. Each case gets the page, then `extra`.
+// A drawing opened and shown, its first `count` pieces of art on the page: the upload and
+// the events go by different ways, and clicks must find the drawing.
+export async function openShown(page, name, text, count = 1) {
+  await openDrawing(page, name, text);
+  await page.waitForSelector(`[data-art] >> nth=${count - 1}`, { state: 'attached' });
+  await settled(page);
+}
+
+// A tool of the palette picked, as by a click on its button.
+export async function pickTool(page, tool) {
+  await page.click(`#palette button[data-tool="${tool}"]`);
+  await settled(page);
+}
+
+// The Parameters panel's chooser opened, then its row at `dy` pixels down clicked.
+export async function openPanelPage(page, dy) {
+  await pickTool(page, 'parameters');
+  await panelClick(page, 0, 0);
+  await panelClick(page, 100, dy);
+}
+
+// LINE opened and its first anchor clicked twice with the Segment tool: the refusal's
+// alert open.
+export async function refusalShown(page) {
+  await openShown(page, 'line.svg', LINE);
+  await pickTool(page, 'segment');
+  await at(page, 'click', 100, 100);
+  await at(page, 'click', 100, 100);
+  await page.waitForSelector('#alert[open]');
+}
+
+// The labels of the dimensions shown, bottom to top.
+export function dimensionLabels(page) {
+  return page.$$eval('g[data-layer="Dimensions"] > g text', (texts) => texts.map((t) => t.textContent));
+}
+
+// Runs one named check, telling ok or FAIL with the error; 1 when it failed.
+export async function check(name, body) {
+  try {
+    await body();
+    console.log(`ok   ${name}`);
+    return 0;
+  } catch (e) {
+    console.log(`FAIL ${name}\n${e.stack}`);
+    return 1;
+  }
+}
+
+// Runs each case on a page of its own; the number of failures. Each case gets the page,
+// then `extra`.
 export async function runCases(context, url, cases, ...extra) {
   let failures = 0;
   for (const [name, test] of Object.entries(cases)) {
     const page = await openPage(context, url);
-    try {
-      await test(page, ...extra);
-      console.log(`ok   ${name}`);
-    } catch (e) {
-      failures += 1;
-      console.log(`FAIL ${name}\n${e.stack}`);
-    }
+    failures += await check(name, () => test(page, ...extra));
     if (!page.isClosed()) await page.close();
   }
   return failures;
 }
 
-// A file of cases against one server and one browser: runs them and ends the process with
-// the outcome.
-export async function runCaseFile(quill, cases) {
+// A file of cases against one server and one browser: runs them, each given the page, the
+// server's folder, the browser and the server's address, then `more` (the browser and the
+// server; the number of failures), and ends the process with the outcome.
+export async function runCaseFile(quill, cases, more = async () => 0) {
   const server = await startServer(quill);
   const context = await launchBrowser(server.dir);
   let failures = 0;
   try {
-    failures += await runCases(context, server.url, cases);
+    failures += await runCases(context, server.url, cases, server.dir, context, server.url);
+    failures += await more(context, server);
   } finally {
     await context.close();
     server.stop();

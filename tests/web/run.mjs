@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { argument, at, launchBrowser, LINE, openDrawing, panelClick, runCases, settled, startServer } from './harness.mjs';
+import { argument, at, check, drag, LINE, openDrawing, openPanelPage, openShown, panelClick, pickTool, refusalShown, runCaseFile, settled } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 const examples = new URL('../../examples/', import.meta.url).pathname;
@@ -19,10 +19,7 @@ const ROW = '<svg xmlns="http://www.w3.org/2000/svg" width="300pt" height="300pt
 
 // The Segment tool's "Mode :" set on its page: "simple" at 60 pixels, "chaîne" at 120.
 async function chooseSetMode(page, dx) {
-  await page.click('#palette button[data-tool="parameters"]');
-  await settled(page);
-  await panelClick(page, 0, 0);  // the chooser
-  await panelClick(page, 100, 207);  // its twelfth row: "Outil Segment."
+  await openPanelPage(page, 207);  // the chooser's twelfth row: "Outil Segment."
   await panelClick(page, dx, 306);
 }
 
@@ -34,15 +31,13 @@ const cases = {
     assert.deepEqual(tools.map((t) => t.tip), ['Sélection', 'Outil Segment 7.0', 'Outil Angle 7.0', 'Outil Cercle 7.0',
       'Outil Bézier 7.0', 'Longueur & Aires 7.0', 'Outil Paramètres 7.0']);
     assert.ok(tools.every((t) => t.icon));
-    await page.click('#palette button[data-tool="segment"]');
-    await settled(page);
+    await pickTool(page, 'segment');
     assert.equal(await page.getAttribute('#palette button[data-tool="segment"]', 'aria-pressed'), 'true');
   },
 
   async 'a segment dimension drawn with the mouse, Shift held while dragging'(page) {
-    await openDrawing(page, 'line.svg', LINE);
-    await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
-    await page.click('#palette button[data-tool="segment"]');
+    await openShown(page, 'line.svg', LINE);
+    await pickTool(page, 'segment');
     await at(page, 'click', 100, 100);
     assert.equal(await page.evaluate(() => window.quill.cursor), 21001);  // over an anchor
     await at(page, 'down', 200, 100);
@@ -57,31 +52,27 @@ const cases = {
   },
 
   async 'the plate moved under its dimension is measured again, each step undone and redone'(page) {
-    await openDrawing(page, 'plate.svg', PLATE);
-    await page.waitForSelector('[data-art] >> nth=1', { state: 'attached' });
+    await openShown(page, 'plate.svg', PLATE, 2);
     const shown = () => page.$eval('#drawing', (svg) => svg.innerHTML);
     const label = () => page.$eval('g[data-layer="Dimensions"] text', (t) => t.textContent);
     const key = async (keys) => {
       await page.keyboard.press(keys);
       await settled(page);
     };
-    await page.click('#palette button[data-tool="segment"]');
+    await pickTool(page, 'segment');
     await at(page, 'click', 100, 100);
     await at(page, 'click', 200, 100);
     assert.equal(await label(), '100 pt');
     const dimensioned = await shown();
 
-    await page.click('#palette button[data-tool="select"]');
-    await at(page, 'down', 80, 50);
-    await at(page, 'move', 70, 50);
-    await at(page, 'move', 60, 50);
-    await at(page, 'up', 60, 50);
+    await pickTool(page, 'select');
+    await drag(page, [80, 50], [70, 50], [60, 50]);
     assert.equal(await page.textContent('#undo'), 'Annuler Déplacement');
     // Its bounding box, and a square on each of its four anchors.
     assert.equal(await page.$$eval('#selection-marks rect', (boxes) => boxes.length), 1);
     assert.equal(await page.$$eval('#overlay #selection rect', (anchors) => anchors.length), 4);
     const moved = await shown();
-    await page.click('#palette button[data-tool="segment"]');
+    await pickTool(page, 'segment');
     await at(page, 'click', 115, 112);
     assert.equal(await label(), '120 pt');
 
@@ -93,7 +84,7 @@ const cases = {
     await key('Control+Shift+z');
     assert.equal(await shown(), moved);
 
-    await page.click('#palette button[data-tool="select"]');
+    await pickTool(page, 'select');
     await at(page, 'click', 40, 75);
     await key('Delete');
     assert.equal(await page.$$eval('g[data-layer="Calque 1"] > *', (art) => art.length), 1);
@@ -104,13 +95,7 @@ const cases = {
   },
 
   async 'a refusal is shown as a modal alert with its exact text'(page) {
-    await openDrawing(page, 'line.svg', LINE);
-    // The clicks must find the drawing: the upload and the events go by different ways.
-    await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
-    await page.click('#palette button[data-tool="segment"]');
-    await at(page, 'click', 100, 100);
-    await at(page, 'click', 100, 100);
-    await page.waitForSelector('#alert[open]');
+    await refusalShown(page);
     assert.equal(await page.getAttribute('#alert', 'data-text'),
       'Il faut cliquer sur deux points distincts. Cotation impossible !');
     await page.click('#alert-ok');
@@ -120,7 +105,7 @@ const cases = {
   async 'a drawing opened, dimensioned and saved reopens with its dimension linked'(page, dir) {
     await page.setInputFiles('#open-file', join(examples, 'plaque.svg'));
     await page.waitForSelector('[data-art]', { state: 'attached' });
-    await page.click('#palette button[data-tool="segment"]');
+    await pickTool(page, 'segment');
     await at(page, 'click', 56.69, 85.04);
     await at(page, 'click', 481.89, 85.04);
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save')]);
@@ -136,15 +121,12 @@ const cases = {
   },
 
   async 'a chain of three dimensions with the mouse, on one line'(page) {
-    await openDrawing(page, 'row.svg', ROW);
-    await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
+    await openShown(page, 'row.svg', ROW);
     await chooseSetMode(page, 120);
     try {
-      await page.click('#palette button[data-tool="segment"]');
+      await pickTool(page, 'segment');
       await at(page, 'click', 60, 100);
-      await at(page, 'down', 100, 100);
-      await at(page, 'move', 100, 70);
-      await at(page, 'up', 100, 70);
+      await drag(page, [100, 100], [100, 70]);
       await at(page, 'move', 160, 100);
       const feedback = await page.$$eval('#overlay text', (texts) => texts.map((t) => t.textContent));
       assert.ok(feedback.includes('Cote suivante de la chaîne'), feedback.join(' | '));
@@ -163,8 +145,7 @@ const cases = {
   },
 
   async 'a bad upload is answered with a message and the drawing stays'(page) {
-    await openDrawing(page, 'line.svg', LINE);
-    await page.waitForSelector('[data-art]', { state: 'attached' });
+    await openShown(page, 'line.svg', LINE);
     await openDrawing(page, 'broken.svg', '<svg xmlns="http://www.w3.org/2000/svg"><path d=');
     await page.waitForFunction(() => document.getElementById('message').textContent.includes('broken.svg'));
     assert.match(await page.textContent('#message'), /^broken\.svg ne peut pas être ouvert ; le dessin ouvert reste \(/);
@@ -202,8 +183,7 @@ const cases = {
   },
 
   async 'a tab whose session ended is told, and can download what it still shows'(page, dir) {
-    await openDrawing(page, 'line.svg', LINE);
-    await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
+    await openShown(page, 'line.svg', LINE);
     const session = await page.evaluate(() => sessionStorage.getItem('quill-session'));
     process.kill(workerOf(session), 'SIGKILL');
     await page.waitForSelector('#gone[open]');
@@ -246,17 +226,10 @@ async function socketFromElsewhere(serverUrl, port) {
   });
 }
 
-const server = await startServer(quill);
-const context = await launchBrowser(server.dir);
-let failures = 0;
-try {
-  const noToken = await fetch(new URL('/api/state?session=x', server.url));
-  assert.equal(noToken.status, 403);
-  const state = await (await fetch(new URL('api/state?session=x', server.url))).json();
-  assert.equal(await socketFromElsewhere(server.url, state.eventPort), 403);
-  failures += await runCases(context, server.url, cases, server.dir);
-} finally {
-  await context.close();
-  server.stop();
-}
-process.exit(failures ? 1 : 0);
+await runCaseFile(quill, cases, (context, server) =>
+  check('a request without the token or a socket from another site is refused', async () => {
+    const noToken = await fetch(new URL('/api/state?session=x', server.url));
+    assert.equal(noToken.status, 403);
+    const state = await (await fetch(new URL('api/state?session=x', server.url))).json();
+    assert.equal(await socketFromElsewhere(server.url, state.eventPort), 403);
+  }));

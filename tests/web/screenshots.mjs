@@ -2,7 +2,7 @@
 // placed, then the alert of a refusal.
 //   node tests/web/screenshots.mjs --quill build/quill
 import { join } from 'node:path';
-import { argument, launchBrowser, openPage, screenPoint, settled, startServer } from './harness.mjs';
+import { argument, launchBrowser, openPage, pickTool, screenPoint, settled, startServer } from './harness.mjs';
 
 const root = new URL('../../', import.meta.url).pathname;
 const quill = argument('--quill', join(root, 'build/quill'));
@@ -15,7 +15,7 @@ try {
     await page.mouse.move(p.x, p.y, { steps: 5 });
     await settled(page);
   };
-  await page.click('#palette button[data-tool="segment"]');
+  await pickTool(page, 'segment');
   await move(56.69, 85.04);
   await page.mouse.down();
   await page.mouse.up();

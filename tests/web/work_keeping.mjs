@@ -4,24 +4,18 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { LINE, argument, at, launchBrowser, openDrawing, openPage, panelClick, runCases, settled, startServer } from './harness.mjs';
+import { argument, at, check, dimensionLabels as labels, drag, LINE, openPage, openPanelPage, openShown, panelClick, pickTool, runCaseFile, settled, startServer } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
 const OTHER = LINE.replace('M100 200 L200 200', 'M50 50 L250 250');
 
 // A 100 pt segment dimension on LINE's path.
 async function dimensionLine(page) {
-  await openDrawing(page, 'line.svg', LINE);
-  await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
-  await page.click('#palette button[data-tool="segment"]');
+  await openShown(page, 'line.svg', LINE);
+  await pickTool(page, 'segment');
   await at(page, 'click', 100, 100);
-  await at(page, 'down', 200, 100);
-  await at(page, 'move', 150, 130);
-  await at(page, 'up', 150, 130);
+  await drag(page, [200, 100], [150, 130]);
 }
-
-const labels = (page) => page.$$eval('g[data-layer="Dimensions"] > g text', (texts) =>
-  texts.map((t) => t.textContent));
 
 // Every dialog the browser raises is noted and accepted.
 function noteDialogs(page) {
@@ -34,12 +28,8 @@ function noteDialogs(page) {
 }
 
 async function openUnitPage(page) {
-  await openDrawing(page, 'line.svg', LINE);
-  await page.waitForSelector('[data-art] >> nth=0', { state: 'attached' });
-  await page.click('#palette button[data-tool="parameters"]');
-  await settled(page);
-  await panelClick(page, 0, 0);  // the chooser
-  await panelClick(page, 100, 9);  // its first row: the unit
+  await openShown(page, 'line.svg', LINE);
+  await openPanelPage(page, 9);  // the chooser's first row: the unit
 }
 
 const cases = {
@@ -190,31 +180,14 @@ async function oldAddress(context, gone) {
   again.stop();
 }
 
-const server = await startServer(quill);
-const context = await launchBrowser(server.dir);
-let failures = 0;
-const run = async (name, body) => {
-  try {
-    await body();
-    console.log(`ok   ${name}`);
-  } catch (e) {
-    failures += 1;
-    console.log(`FAIL ${name}\n${e.stack}`);
-  }
-};
-try {
-  failures += await runCases(context, server.url, cases, server.dir, context, server.url);
-  await run('a tab back after its session expired starts another and says so',
+await runCaseFile(quill, cases, async (context, server) => {
+  let failures = await check('a tab back after its session expired starts another and says so',
     () => sessionExpired(context));
   let stopped = null;
-  await run('a stopped server is told in French, and what the tab shows can be downloaded', async () => {
-    stopped = await serverStops(context, 'SIGTERM', /^Le serveur Quill s'est arrêté\. /);
-  });
-  await run('a server gone without a word is noticed, and what the tab shows can be downloaded',
+  failures += await check('a stopped server is told in French, and what the tab shows can be downloaded',
+    async () => { stopped = await serverStops(context, 'SIGTERM', /^Le serveur Quill s'est arrêté\. /); });
+  failures += await check('a server gone without a word is noticed, and what the tab shows can be downloaded',
     () => serverStops(context, 'SIGKILL', /^Le serveur ne répond pas/));
-  await run('an old address shows a French page', () => oldAddress(context, stopped ?? server));
-} finally {
-  await context.close();
-  server.stop();
-}
-process.exit(failures ? 1 : 0);
+  failures += await check('an old address shows a French page', () => oldAddress(context, stopped ?? server));
+  return failures;
+});
