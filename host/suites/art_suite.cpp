@@ -147,6 +147,8 @@ ASErr AIAPI SetArtUserAttr(AIArtHandle handle, int32_t whichAttr, int32_t attr) 
             after &= ~kSelectionBits;
             if (attr & whichAttr & kSelectionBits) after |= kArtSelected;
         }
+        // Attributes set as they already are change nothing: nothing to record.
+        if (after == before) return kNoErr;
         host.document().Touch(*art);
         art->attributes = after;
         if ((before ^ after) & kArtSelected) SelectionChanged(host);
