@@ -86,18 +86,22 @@ void BM_PressOnEmptyCanvas(benchmark::State& state) {
     host::SetCurrentHost(&host);
     if (!quill::bench::StartTool(host, "Outil Longueur & Aires", state)) return;
     quill::bench::DrawPaths(host.document(), kPaths, kSegmentsPerPath, kPageSide, 1);
-    constexpr int kPresses = 100;
-    std::vector<double> times;
+    constexpr int kPresses = 200;
+    std::vector<double> times, cpuTimes;
     for (auto _ : state) {
         times.clear();
+        cpuTimes.clear();
         for (int i = 0; i < kPresses; ++i) {
             const AIRealPoint at{-50.0f - static_cast<float>(i % 2), -50};
+            const double cpuStart = ThreadNs();
             times.push_back(
                 quill::bench::TimeNs([&] { host.SendMouseEvent(host::MouseEvent::Down, at, {}); }));
+            cpuTimes.push_back(ThreadNs() - cpuStart);
             host.SendMouseEvent(host::MouseEvent::Up, at, {});
         }
     }
     Report(state, times, "p50_us", "p99_us");
+    Report(state, cpuTimes, "cpu_p50_us", "cpu_p99_us");
     host.ShutdownPlugins();
 }
 BENCHMARK(BM_PressOnEmptyCanvas)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -216,7 +216,9 @@ ASErr AIAPI GetArtBounds(AIArtHandle handle, AIRealRect* bounds) {
         AIErr error = kNoErr;
         Art* art = ArtParameter(handle, &error);
         if (!art) return error;
-        *bounds = ArtBounds(*art, host.fonts()).value_or(AIRealRect{0, 0, 0, 0});
+        // The index, once built, keeps every path's bounds: a band asks them of every path.
+        *bounds = ArtBounds(*art, host.fonts(), host.builtSegmentIndex())
+                      .value_or(AIRealRect{0, 0, 0, 0});
         return kNoErr;
     });
 }
