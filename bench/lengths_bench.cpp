@@ -79,6 +79,33 @@ void BM_RubberBandDragEvent(benchmark::State& state) {
 }
 BENCHMARK(BM_RubberBandDragEvent)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Presses on empty canvas, each released where it was pressed: every press walks the
+// drawing's paths for the band it starts (their bounds, and the "spa" each loses).
+void BM_PressOnEmptyCanvas(benchmark::State& state) {
+    host::Host host;
+    host::SetCurrentHost(&host);
+    if (!quill::bench::StartTool(host, "Outil Longueur & Aires", state)) return;
+    quill::bench::DrawPaths(host.document(), kPaths, kSegmentsPerPath, kPageSide, 1);
+    constexpr int kPresses = 200;
+    std::vector<double> times, cpuTimes;
+    for (auto _ : state) {
+        times.clear();
+        cpuTimes.clear();
+        for (int i = 0; i < kPresses; ++i) {
+            const AIRealPoint at{-50.0f - static_cast<float>(i % 2), -50};
+            const double cpuStart = ThreadNs();
+            times.push_back(
+                quill::bench::TimeNs([&] { host.SendMouseEvent(host::MouseEvent::Down, at, {}); }));
+            cpuTimes.push_back(ThreadNs() - cpuStart);
+            host.SendMouseEvent(host::MouseEvent::Up, at, {});
+        }
+    }
+    Report(state, times, "p50_us", "p99_us");
+    Report(state, cpuTimes, "cpu_p50_us", "cpu_p99_us");
+    host.ShutdownPlugins();
+}
+BENCHMARK(BM_PressOnEmptyCanvas)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // The pointer wandering over the drawing after a band took in every path: each move
 // (cursor tracking, where the tool gives the measures of what it collected, and the
 // annotation pass after it) is timed, half near an anchor, half anywhere.

@@ -54,6 +54,8 @@ class Host {
     /// The spatial index of the document's segments, kept right as the document changes
     /// (built in one go the first time it is asked for).
     SegmentIndex& segmentIndex();
+    /// The spatial index if it was built, else nullptr (nothing is built).
+    const SegmentIndex* builtSegmentIndex() const { return index_.get(); }
     SuiteRegistry& suites() { return suites_; }
 
     PluginManager& plugins() { return *plugins_; }

@@ -7,6 +7,7 @@ void StepRecorder::Begin(Document& document) {
     changes_.clear();
     seen_.clear();
     childrenChanges_.clear();
+    places_.Clear();
     document_ = &document;
     document.SetRecorder(this);
 }
@@ -16,7 +17,7 @@ void StepRecorder::WillChange(const Art& art) {
     ArtChange change;
     change.id = art.id();
     change.before.fields = CopyOwnFields(art);
-    change.before.place = PlaceAtBeginning(document_->PlaceOf(art));
+    change.before.place = PlaceAtBeginning(places_.Of(*document_, art));
     changes_.push_back(std::move(change));
 }
 
@@ -32,10 +33,12 @@ ArtPlace StepRecorder::PlaceAtBeginning(ArtPlace place) const {
 }
 
 void StepRecorder::ChildInserted(ObjectId parent, std::size_t index) {
+    places_.ChildrenChanged(parent);
     childrenChanges_.push_back({parent, index, true});
 }
 
 void StepRecorder::ChildRemoved(ObjectId parent, std::size_t index) {
+    places_.ChildrenChanged(parent);
     childrenChanges_.push_back({parent, index, false});
 }
 
@@ -53,13 +56,14 @@ std::vector<ArtChange> StepRecorder::End() {
     for (ArtChange& change : changes_) {
         if (const Art* art = document_->FindArt(change.id)) {
             change.after.fields = CopyOwnFields(*art);
-            change.after.place = document_->PlaceOf(*art);
+            change.after.place = places_.Of(*document_, *art);
         }
         if (!SameRecord(change.before, change.after)) kept.push_back(std::move(change));
     }
     changes_.clear();
     seen_.clear();
     childrenChanges_.clear();
+    places_.Clear();
     document_ = nullptr;
     return kept;
 }

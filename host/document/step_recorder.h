@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/document/document.h"
+#include "host/document/sibling_places.h"
 
 namespace host {
 
@@ -46,6 +47,7 @@ class StepRecorder : public ChangeRecorder {
         bool inserted;
     };
     std::vector<ChildrenChange> childrenChanges_;
+    SiblingPlaces places_;
 };
 
 }  // namespace host

@@ -117,17 +117,6 @@ Box PointBox(AIRealPoint p) {
     return {p.h, p.v, p.h, p.v};
 }
 
-// The bounds of a path of at least one anchor, handles included.
-Box PathBox(const std::vector<AIPathSegment>& s) {
-    Box whole = PointBox(s[0].p);
-    for (const AIPathSegment& anchor : s) {
-        Include(whole, anchor.in);
-        Include(whole, anchor.p);
-        Include(whole, anchor.out);
-    }
-    return whole;
-}
-
 int SegmentsOf(const Art& path) {
     const int n = static_cast<int>(path.segments.size());
     return n < 2 ? 0 : (path.closed ? n : n - 1);
@@ -156,6 +145,16 @@ Box SegmentBox(const std::vector<AIPathSegment>& s, int i) {
     Include(box, b.in);
     Include(box, b.p);
     return box;
+}
+
+Box PathBox(const std::vector<AIPathSegment>& s) {
+    Box whole = PointBox(s[0].p);
+    for (const AIPathSegment& anchor : s) {
+        Include(whole, anchor.p);
+        Include(whole, anchor.in);
+        Include(whole, anchor.out);
+    }
+    return whole;
 }
 
 SegmentIndex::SegmentIndex(Document& document) : document_(document) {
@@ -390,7 +389,9 @@ void SegmentIndex::Place(const Art& path, const std::vector<Located>& located, b
     for (std::uint32_t i = 0; i < count; ++i)
         AddEntry(head + 1 + i, static_cast<int>(i) - 1, located[i], fillCells);
     const bool lone = path.segments.size() == 1;
-    pathRecords_[RecordKey(path)] = PathRecord{head, count == 0 ? 0 : count + 1, lone};
+    // The path's own box comes first (see Locate).
+    const Box bounds = count == 0 ? Box{} : located[0].box;
+    pathRecords_[RecordKey(path)] = PathRecord{head, count == 0 ? 0 : count + 1, lone, bounds};
     loneAnchors_ += lone;
 }
 
@@ -472,6 +473,13 @@ void SegmentIndex::QueryPaths(AIRealPoint point, float radius,
                               const std::function<void(const Art&)>& f) const {
     const Box query{point.h - radius, point.v - radius, point.h + radius, point.v + radius};
     Visit(query, true, [&](std::uint32_t id) { f(PathOf(id)); });
+}
+
+bool SegmentIndex::KeptBounds(const Art& path, std::optional<Box>* bounds) const {
+    const PathRecord* record = pathRecords_.Find(RecordKey(path));
+    if (!record) return false;
+    *bounds = record->count == 0 ? std::nullopt : std::optional<Box>(record->bounds);
+    return true;
 }
 
 PaintRankValue SegmentIndex::PaintRank(const Art& path) const {

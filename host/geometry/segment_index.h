@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -44,6 +45,10 @@ class SegmentIndex : public DocumentObserver {
     /// in the document rank 0.
     PaintRankValue PaintRank(const Art& path) const;
 
+    /// The path's bounds as kept since it last changed (`PathBox`), without reading the
+    /// path: false when the path is not indexed; `bounds` empty for a path without anchors.
+    bool KeptBounds(const Art& path, std::optional<Box>* bounds) const;
+
     /// Number of indexed segments (for tests and statistics).
     std::size_t SegmentCount() const { return segmentEntries_; }
 
@@ -65,9 +70,13 @@ class SegmentIndex : public DocumentObserver {
     // A path's entries lie together in a block: a head holding the path's address (in the
     // place of an entry, so that the others need not repeat it), its bounds, then its
     // segments in order.
+    // The flag shares the count's word, so that a record with the path's bounds keeps to
+    // four words beside its key.
     struct PathRecord {
-        std::uint32_t head = 0, count = 0;  // count: the block's entries, head included
-        bool loneAnchor = false;
+        std::uint32_t head;
+        std::uint32_t count : 31;  // the block's entries, head included
+        std::uint32_t loneAnchor : 1;
+        Box bounds;  // the path's, when it has anchors (count > 0)
     };
     static_assert(sizeof(const Art*) <= sizeof(Entry), "a block's head holds an address");
     const Art& PathOf(std::uint32_t id) const;
@@ -143,5 +152,9 @@ class SegmentIndex : public DocumentObserver {
 
 /// The bounds of a path's segment i (start anchor i), control points included.
 Box SegmentBox(const std::vector<AIPathSegment>& segments, int i);
+
+/// The bounds of a path of at least one anchor: every anchor with its handles, taken in
+/// the order the Art suite reports bounds in (so that even the sign of a zero agrees).
+Box PathBox(const std::vector<AIPathSegment>& segments);
 
 }  // namespace host

@@ -147,6 +147,8 @@ ASErr AIAPI SetArtUserAttr(AIArtHandle handle, int32_t whichAttr, int32_t attr) 
             after &= ~kSelectionBits;
             if (attr & whichAttr & kSelectionBits) after |= kArtSelected;
         }
+        // Attributes set as they already are change nothing: nothing to record.
+        if (after == before) return kNoErr;
         host.document().Touch(*art);
         art->attributes = after;
         if ((before ^ after) & kArtSelected) SelectionChanged(host);
@@ -214,7 +216,9 @@ ASErr AIAPI GetArtBounds(AIArtHandle handle, AIRealRect* bounds) {
         AIErr error = kNoErr;
         Art* art = ArtParameter(handle, &error);
         if (!art) return error;
-        *bounds = ArtBounds(*art, host.fonts()).value_or(AIRealRect{0, 0, 0, 0});
+        // The index, once built, keeps every path's bounds: a band asks them of every path.
+        *bounds = ArtBounds(*art, host.fonts(), host.builtSegmentIndex())
+                      .value_or(AIRealRect{0, 0, 0, 0});
         return kNoErr;
     });
 }

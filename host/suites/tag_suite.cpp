@@ -61,6 +61,8 @@ ASErr AIAPI RemoveTag(AIArtHandle handle, const char* name) {
         AIErr error = kNoErr;
         Art* art = ArtParameter(handle, &error);
         if (!art) return error;
+        // Taking away a tag the art does not carry changes nothing: nothing to record.
+        if (!art->FindTag(name)) return kNoErr;
         host.document().Touch(*art);
         art->RemoveTag(name);
         return kNoErr;

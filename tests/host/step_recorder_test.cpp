@@ -74,6 +74,37 @@ TEST(StepRecorder, EveryKindOfChangeIsTakenBackAndDoneAgain) {
     EXPECT_EQ(Tree(layer), before);
 }
 
+// A step that touches many siblings finds their places from a table of the layer's
+// children, made again whenever a child is put in or taken out meanwhile.
+TEST(StepRecorder, ManySiblingsTouchedAmongInsertionsComeBackInPlace) {
+    Document doc;
+    std::vector<Art*> paths;
+    for (int i = 0; i < 120; ++i) paths.push_back(NewPath(doc, "p", static_cast<float>(i)));
+    const Art& layer = *doc.currentLayer()->group();
+    const std::string before = Tree(layer);
+    StepRecorder recorder;
+    recorder.Begin(doc);
+    auto rename = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            doc.Touch(*paths[i]);
+            paths[i]->name = "q";
+        }
+    };
+    rename(0, 50);
+    NewPath(doc, "new", 500, kPlaceAbove, paths[3]);
+    rename(50, 90);
+    doc.Dispose(paths[95]);
+    doc.Move(paths[100], kPlaceBelow, paths[1]);
+    rename(96, 120);
+    const std::string after = Tree(layer);
+    const std::vector<ArtChange> changes = recorder.End();
+    Restore(doc, changes, true);
+    EXPECT_EQ(Tree(layer), before);
+    Restore(doc, changes, false);
+    EXPECT_EQ(Tree(layer), after);
+    EXPECT_NE(after.find("q@100 q@1 q@2 q@3 new@500"), std::string::npos) << after;
+}
+
 TEST(StepRecorder, ArtThatEndsAsItBeganIsLeftOut) {
     Document doc;
     Art* a = NewPath(doc, "a", 10);

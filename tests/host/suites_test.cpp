@@ -155,6 +155,22 @@ TEST_F(Suites, TagsAreStringsWithBufferRules) {
     EXPECT_EQ(tags.GetNthTag(p, 1, &name), kOutOfRangeErr);
 }
 
+// A tag taken away that the art does not carry, or attributes set as they are, leave the
+// art untouched: nothing is told changed, and only a real change is.
+TEST_F(Suites, WhatChangesNothingTouchesNothing) {
+    AIArtHandle p = NewPath({Corner(0, 0), Corner(1, 0)});
+    ASSERT_EQ(tags.SetTag(p, "spa", kTagStringType, "jj"), kNoErr);
+    ASSERT_EQ(art.SetArtUserAttr(p, kArtSelected, kArtSelected), kNoErr);
+    host.document().TakeChangedObjects();
+    EXPECT_EQ(tags.RemoveTag(p, "absent"), kNoErr);
+    EXPECT_EQ(art.SetArtUserAttr(p, kArtSelected | kArtLocked, kArtSelected), kNoErr);
+    EXPECT_TRUE(host.document().TakeChangedObjects().objects.empty());
+    EXPECT_EQ(tags.RemoveTag(p, "spa"), kNoErr);
+    EXPECT_EQ(host.document().TakeChangedObjects().objects.size(), 1u);
+    EXPECT_EQ(art.SetArtUserAttr(p, kArtSelected, 0), kNoErr);
+    EXPECT_EQ(host.document().TakeChangedObjects().objects.size(), 1u);
+}
+
 TEST_F(Suites, TreeWalkingGoesFromTheTopChildDown) {
     AIArtHandle group = nullptr, a = nullptr, b = nullptr;
     ASSERT_EQ(art.NewArt(kGroupArt, kPlaceDefault, nullptr, &group), kNoErr);

@@ -140,6 +140,39 @@ TEST(LengthsAreas, TheMeasuresBesideThePointerFollowEachNewCollection) {
                                         "Nombre de tracés = 1", "Nombre de points = 3"}));
 }
 
+TEST(LengthsAreas, ABandAndTheResultsItWritesAreUndoneAndRedoneExactly) {
+    // The rectangle taken out again carries "spa"; the band takes it back in and reads the
+    // other paths, which lose a "spa" they never had: only the rectangle's change is a step.
+    std::vector<std::string> dumps;
+    std::string script = kPrefs + kDrawing + "startup\ntool lengths\nclick 36 0\nclick 36 0\n";
+    const char* const kSteps[] = {"down -10 -10\ndrag 100 60\nup 100 60\n",
+                                  "click 400 600\n",
+                                  "undo\n",
+                                  "undo\n",
+                                  "redo\n",
+                                  "redo\n"};
+    for (std::size_t k = 0; k <= std::size(kSteps); ++k) {
+        dumps.push_back(TempPath("lengths_undo_" + std::to_string(k) + ".json"));
+        script += "dump " + dumps.back() + "\n";
+        if (k < std::size(kSteps)) script += kSteps[k];
+    }
+    RunClean(script);
+    std::vector<json> at;
+    for (const std::string& dump : dumps) at.push_back(json::parse(FileText(dump)));
+    EXPECT_EQ(Drawn(at[0], 0)["tags"], json({{"spa", "jj"}}));
+    EXPECT_EQ(Drawn(at[1], 0)["tags"], json::object());
+    EXPECT_EQ(Drawn(at[1], 0)["selected"], true);
+    EXPECT_EQ(Drawn(at[2], 0)["selected"], false);
+    EXPECT_EQ(at[2]["undo"], "Annuler Outil Longueur & Aires");
+    // Undone twice, then redone twice: each drawing as it was (the layer made for the
+    // results stays, empty).
+    EXPECT_EQ(at[3]["layers"][0], at[1]["layers"][0]);
+    EXPECT_TRUE(LayerArt(at[3], "Dimensions")->empty());
+    EXPECT_EQ(at[4]["layers"][0], at[0]["layers"][0]);
+    EXPECT_EQ(at[5]["layers"][0], at[1]["layers"][0]);
+    EXPECT_EQ(at[6]["layers"], at[2]["layers"]);
+}
+
 TEST(LengthsAreas, PartialLengthRunsForwardsFromTheFirstAnchorPicked) {
     // Anchors 3 then 1 of a closed pentagon: 3 → 4 → 0 → 1 is 50√2 + 100 + 100.
     const std::string pentagon =
