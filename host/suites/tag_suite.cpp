@@ -58,11 +58,11 @@ ASErr AIAPI HasTag(AIArtHandle handle, const char* name, const char* type, AIBoo
 ASErr AIAPI RemoveTag(AIArtHandle handle, const char* name) {
     return HostCall(kTags, "RemoveTag", [&](Host& host) -> AIErr {
         if (!name) return kBadParameterErr;
-        AIErr error = kNoErr;
-        Art* art = ArtParameter(handle, &error);
-        if (!art) return error;
+        const std::string* tag = nullptr;
+        if (const AIErr error = FindTag(host, handle, name, &tag)) return error;
         // Taking away a tag the art does not carry changes nothing: nothing to record.
-        if (!art->FindTag(name)) return kNoErr;
+        if (!tag) return kNoErr;
+        Art* art = host.document().FindArt(IdOf(handle));
         host.document().Touch(*art);
         art->RemoveTag(name);
         return kNoErr;
