@@ -21,17 +21,17 @@ void ArtRegistry::Add(ObjectId id, Art* art) {
         return;
     }
     const std::size_t slot = static_cast<std::size_t>(id - base_);
-    if (slot >= slots_.size()) slots_.resize(slot + 1);
-    if (!slots_[slot].art) ++live_;
-    slots_[slot] = {art, {}};
+    if (slot >= slots_.size()) slots_.resize(slot + 1, nullptr);
+    if (!slots_[slot]) ++live_;
+    slots_[slot] = art;
     if (slots_.size() > kSlotsPerArt * live_ + kSpareSlots) Compact();
 }
 
 void ArtRegistry::Remove(ObjectId id) {
     if (id >= base_ && id - base_ < slots_.size()) {
-        Slot& slot = slots_[id - base_];
-        if (slot.art) --live_;
-        slot = {};
+        Art*& slot = slots_[id - base_];
+        if (slot) --live_;
+        slot = nullptr;
     } else if (older_.erase(id) > 0) {
         --live_;
     }
@@ -44,7 +44,7 @@ void ArtRegistry::Remove(ObjectId id) {
 void ArtRegistry::Compact() {
     std::vector<std::pair<ObjectId, Art*>> live(older_.begin(), older_.end());
     for (std::size_t i = 0; i < slots_.size(); ++i)
-        if (slots_[i].art) live.emplace_back(base_ + i, slots_[i].art);
+        if (slots_[i]) live.emplace_back(base_ + i, slots_[i]);
     std::sort(live.begin(), live.end());
     // The table starts at the lowest identity from which it stays dense enough.
     const ObjectId top = live.back().first;
@@ -56,9 +56,9 @@ void ArtRegistry::Compact() {
     older_.clear();
     for (std::size_t i = 0; i < first; ++i) older_.emplace(live[i]);
     base_ = live[first].first;
-    slots_.assign(static_cast<std::size_t>(top - base_ + 1), Slot{});
+    slots_.assign(static_cast<std::size_t>(top - base_ + 1), nullptr);
     for (std::size_t i = first; i < live.size(); ++i)
-        slots_[live[i].first - base_].art = live[i].second;
+        slots_[live[i].first - base_] = live[i].second;
 }
 
 }  // namespace host

@@ -2,7 +2,6 @@
 // place in a table that starts at the document's first identity: a walk over art made
 // one after the other reads the table in order. Identities older than the table's start
 // (or left far below the rest when the table is made smaller) are kept in a map.
-// Beside each art of the table lies a summary of its tag names.
 #pragma once
 
 #include <cstddef>
@@ -11,33 +10,18 @@
 #include <vector>
 
 #include "host/document/art.h"
-#include "host/document/tag_name_summary.h"
 
 namespace host {
 
 class ArtRegistry {
  public:
-    struct Slot {
-        Art* art = nullptr;
-        TagNameSummary tagNames;
-    };
-
     void Add(ObjectId id, Art* art);
     void Remove(ObjectId id);
     Art* Find(ObjectId id) const {
-        if (id >= base_ && id - base_ < slots_.size()) return slots_[id - base_].art;
+        if (id >= base_ && id - base_ < slots_.size()) return slots_[id - base_];
         if (older_.empty()) return nullptr;
         const auto it = older_.find(id);
         return it == older_.end() ? nullptr : it->second;
-    }
-    /// The table's slot of the art, or nullptr for art kept in the map (or none).
-    Slot* FindSlot(ObjectId id) {
-        if (id < base_ || id - base_ >= slots_.size() || !slots_[id - base_].art) return nullptr;
-        return &slots_[id - base_];
-    }
-    /// To be told before the art's tags change.
-    void ForgetTagNames(ObjectId id) {
-        if (Slot* slot = FindSlot(id)) slot->tagNames.Forget();
     }
     std::size_t size() const { return live_; }
     /// Room for `count` more pieces of art made one after the other.
@@ -48,7 +32,7 @@ class ArtRegistry {
     void Compact();
 
     ObjectId base_ = 0;
-    std::vector<Slot> slots_;  // slots_[i]: the art of identity base_ + i, or none
+    std::vector<Art*> slots_;  // slots_[i]: the art of identity base_ + i, or nullptr
     std::unordered_map<ObjectId, Art*> older_;
     std::size_t live_ = 0;
 };

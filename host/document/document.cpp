@@ -2,27 +2,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
-#include <cstdlib>
 
 namespace host {
 
 namespace {
 std::atomic<ObjectId> nextObjectId{1};
-
-// Debug builds check the tag found through the summary of tag names against the art's
-// own: tags changed without the document being told would make the summary stale.
-void CheckSameTag(const Art& art, std::string_view tagName, const std::string* found) {
-#ifndef NDEBUG
-    if (art.FindTag(tagName) != found) {
-        std::fprintf(stderr, "tag names: the kept summary is stale (tags changed untold)\n");
-        std::abort();
-    }
-#else
-    (void)art, (void)tagName, (void)found;
-#endif
-}
-
 }  // namespace
 
 ObjectId NextObjectId() {
@@ -127,20 +111,6 @@ Layer* Document::FindLayerByTitle(const std::string& title) const {
 
 Art* Document::FindArt(ObjectId id) const {
     return arts_.Find(id);
-}
-
-const std::string* Document::FindTag(ObjectId id, std::string_view tagName, bool* live) {
-    ArtRegistry::Slot* slot = arts_.FindSlot(id);
-    if (!slot) {
-        const Art* art = arts_.Find(id);
-        *live = art != nullptr;
-        return art ? art->FindTag(tagName) : nullptr;
-    }
-    *live = true;
-    if (!slot->tagNames.known()) slot->tagNames.Learn(*slot->art);
-    const std::string* tag = slot->tagNames.Find(tagName);
-    CheckSameTag(*slot->art, tagName, tag);
-    return tag;
 }
 
 Layer* Document::FindLayer(ObjectId id) const {
@@ -372,7 +342,6 @@ void Document::ForEachArt(const std::function<void(Art&)>& f) const {
 }
 
 void Document::Touch(const Art& art) {
-    arts_.ForgetTagNames(art.id_);
     if (art.layerOfGroup_) return;
     paintOrder_.NoteTouched(art.paintRank_);
     if (recorder_) recorder_->WillChange(art);

@@ -130,10 +130,6 @@ class Document {
 
     /// Live objects by identity; nullptr when disposed or unknown.
     Art* FindArt(ObjectId id) const;
-    /// The tag `tagName` of the live art of identity `id`, or nullptr when it carries none
-    /// (`*live` false when there is no such art). Art that carries no tag of that name is
-    /// mostly answered for without being read.
-    const std::string* FindTag(ObjectId id, std::string_view tagName, bool* live);
     Layer* FindLayer(ObjectId id) const;
     /// The layer that holds the art.
     Layer* LayerOf(const Art* art) const;

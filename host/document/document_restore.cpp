@@ -29,7 +29,6 @@ void Document::Restore(const std::vector<std::pair<ObjectId, const ArtRecord*>>&
         if (found == loose.end() || found->second->kind_ != record->fields->kind_)
             found =
                 loose.insert_or_assign(id, std::make_unique<Art>(id, record->fields->kind_)).first;
-        arts_.ForgetTagNames(id);
         WriteOwnFields(*record->fields, *found->second);
     }
     // Back in place from the bottom up, so that each position counts the ones below it.

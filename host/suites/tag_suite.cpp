@@ -13,15 +13,6 @@ bool IsStringType(const char* type) {
     return type && std::strcmp(type, kTagStringType) == 0;
 }
 
-// The art's tag `name` through the document, which mostly answers "none" without reading
-// the art: a dimension's search asks this of every path below it.
-AIErr FindTag(Host& host, AIArtHandle handle, const char* name, const std::string** tag) {
-    if (!handle) return kBadParameterErr;
-    bool live = false;
-    *tag = host.document().FindTag(IdOf(handle), name, &live);
-    return live ? kNoErr : kStaleHandleErr;
-}
-
 ASErr AIAPI SetTag(AIArtHandle handle, const char* name, const char* type, const char* value) {
     return HostCall(kTags, "SetTag", [&](Host& host) -> AIErr {
         if (!name || !*name || !value || !IsStringType(type)) return kBadParameterErr;
@@ -36,21 +27,24 @@ ASErr AIAPI SetTag(AIArtHandle handle, const char* name, const char* type, const
 
 ASErr AIAPI GetTag(AIArtHandle handle, const char* name, const char* type, char* value,
                    size_t size) {
-    return HostCall(kTags, "GetTag", [&](Host& host) -> AIErr {
+    return HostCall(kTags, "GetTag", [&](Host&) -> AIErr {
         if (!name || !IsStringType(type)) return kBadParameterErr;
-        const std::string* tag = nullptr;
-        if (const AIErr error = FindTag(host, handle, name, &tag)) return error;
+        AIErr error = kNoErr;
+        Art* art = ArtParameter(handle, &error);
+        if (!art) return error;
+        const std::string* tag = art->FindTag(name);
         if (!tag) return kNotFoundErr;
         return CopyOut(*tag, value, size, false);
     });
 }
 
 ASErr AIAPI HasTag(AIArtHandle handle, const char* name, const char* type, AIBoolean* has) {
-    return HostCall(kTags, "HasTag", [&](Host& host) -> AIErr {
+    return HostCall(kTags, "HasTag", [&](Host&) -> AIErr {
         if (!name || !has || !IsStringType(type)) return kBadParameterErr;
-        const std::string* tag = nullptr;
-        if (const AIErr error = FindTag(host, handle, name, &tag)) return error;
-        *has = tag != nullptr;
+        AIErr error = kNoErr;
+        Art* art = ArtParameter(handle, &error);
+        if (!art) return error;
+        *has = art->FindTag(name) != nullptr;
         return kNoErr;
     });
 }
@@ -58,11 +52,11 @@ ASErr AIAPI HasTag(AIArtHandle handle, const char* name, const char* type, AIBoo
 ASErr AIAPI RemoveTag(AIArtHandle handle, const char* name) {
     return HostCall(kTags, "RemoveTag", [&](Host& host) -> AIErr {
         if (!name) return kBadParameterErr;
-        const std::string* tag = nullptr;
-        if (const AIErr error = FindTag(host, handle, name, &tag)) return error;
+        AIErr error = kNoErr;
+        Art* art = ArtParameter(handle, &error);
+        if (!art) return error;
         // Taking away a tag the art does not carry changes nothing: nothing to record.
-        if (!tag) return kNoErr;
-        Art* art = host.document().FindArt(IdOf(handle));
+        if (!art->FindTag(name)) return kNoErr;
         host.document().Touch(*art);
         art->RemoveTag(name);
         return kNoErr;

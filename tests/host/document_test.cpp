@@ -1,5 +1,4 @@
 #include "host/document/document.h"
-#include "host/document/step_recorder.h"
 
 #include "host/geometry/art_matching.h"
 
@@ -120,59 +119,6 @@ TEST(Document, PaintOrderFollowsEveryChangeOfTheTree) {
             kept.insert(kept.end(), piece->begin(), piece->end());
         EXPECT_EQ(kept, matched) << name;
     }
-}
-
-// A tag asked of the document is the art's own after every change the document is told
-// of: names sharing a summary bit ("ang" and "serieligne"), tags past the first eight,
-// values changed, tags removed, a step taken back, stale identities.
-TEST(Document, TagsAskedOfTheDocumentFollowEveryChange) {
-    Document doc;
-    Art* a = doc.NewArt(ArtKind::Path, kPlaceAboveAll, nullptr);
-    Art* b = doc.NewArt(ArtKind::Path, kPlaceAboveAll, nullptr);
-    std::vector<std::string> names = {"ang", "serieligne", "segpt1", "absent"};
-    for (int i = 0; i < 12; ++i) names.push_back("t" + std::to_string(i));
-    auto expectSame = [&](const char* when) {
-        for (const Art* art : {a, b})
-            for (const std::string& name : names) {
-                bool live = false;
-                EXPECT_EQ(doc.FindTag(art->id(), name, &live), art->FindTag(name))
-                    << when << " " << name;
-                EXPECT_TRUE(live);
-            }
-    };
-    auto set = [&](Art* art, const std::string& name, const std::string& value) {
-        doc.Touch(*art);
-        art->SetTag(name, value);
-    };
-    expectSame("none");
-    set(a, "ang", "1");
-    expectSame("one");
-    set(a, "serieligne", "h 1");
-    set(b, "segpt1", "0");
-    expectSame("sharing a bit");
-    for (int i = 0; i < 12; ++i) set(a, "t" + std::to_string(i), std::to_string(i));
-    expectSame("twelve more");
-    StepRecorder recorder;
-    recorder.Begin(doc);
-    doc.Touch(*a);
-    a->RemoveTag("ang");
-    a->RemoveTag("t3");
-    set(a, "t11", "eleven");
-    set(b, "segpt1", "1");
-    const std::vector<ArtChange> changes = recorder.End();
-    expectSame("removed and changed");
-    bool live = false;
-    ASSERT_EQ(*doc.FindTag(a->id(), "t11", &live), "eleven");
-    std::vector<std::pair<ObjectId, const ArtRecord*>> before;
-    for (const ArtChange& change : changes) before.emplace_back(change.id, &change.before);
-    const ObjectId aId = a->id(), bId = b->id();
-    doc.Restore(before);
-    a = doc.FindArt(aId);
-    b = doc.FindArt(bId);
-    expectSame("taken back");
-    EXPECT_EQ(*a->FindTag("ang"), "1");
-    EXPECT_EQ(doc.FindTag(bId + 100, "segpt1", &live), nullptr);
-    EXPECT_FALSE(live);
 }
 
 // Identities are found wherever they lie: made in order, older than the first, and after

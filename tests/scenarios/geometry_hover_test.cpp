@@ -93,7 +93,6 @@ TEST_F(HoverTest, DimensionArtIsInvisibleButForItsLines) {
     EXPECT_EQ(Classify(50, 1, state_.angleTool).kind, HoverKind::None);
     EXPECT_EQ(Classify(0, 1, state_.angleTool).kind, HoverKind::None);
     EXPECT_EQ(Classify(0, 1, state_.bezierTool).kind, HoverKind::AnchorHit);
-    host_.document().Touch(*piece);  // as the tag suite does before a tag changes
     piece->SetTag(tags::kSegmentMarker, "jj");
     EXPECT_EQ(Classify(50, 1, state_.angleTool).kind, HoverKind::DimensionSegmentHit);
 }
