@@ -118,22 +118,6 @@ std::size_t DigitRun(const char* text, const char* end, std::uint64_t* value) {
 bool NumberScanner::ReadShortDecimal(double* value) {
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    static constexpr std::uint64_t kWholePowersOfTen[] = {1,
-                                                          10,
-                                                          100,
-                                                          1000,
-                                                          10000,
-                                                          100000,
-                                                          1000000,
-                                                          10000000,
-                                                          100000000,
-                                                          1000000000,
-                                                          10000000000,
-                                                          100000000000,
-                                                          1000000000000,
-                                                          10000000000000,
-                                                          100000000000000,
-                                                          1000000000000000};
     constexpr std::size_t kMostDigits = 15;
     const char* text = text_.data();
     const char* end = text + text_.size();
@@ -153,7 +137,8 @@ bool NumberScanner::ReadShortDecimal(double* value) {
     if (digits == 0 || digits > kMostDigits ||
         (i < text_.size() && (text[i] == 'e' || text[i] == 'E')))
         return false;
-    whole = whole * kWholePowersOfTen[decimals] + fraction;
+    // Powers of ten up to 10^15 are whole numbers a double holds exactly.
+    whole = whole * static_cast<std::uint64_t>(kPowersOfTen[decimals]) + fraction;
     const double magnitude = static_cast<double>(whole) / kPowersOfTen[decimals];
     *value = negative ? -magnitude : magnitude;
     position_ = i;
