@@ -115,7 +115,7 @@ struct PointText {
     TextStyle style;
 };
 
-class Art {
+class Art final {  // final: its room is always an art's own size (see art_pool.h)
  public:
     Art(ObjectId id, ArtKind kind) : kind_(kind), id_(id) {}
 

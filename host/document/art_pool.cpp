@@ -48,9 +48,8 @@ struct FreeRoom {
 // room given back last first.
 class ArtPool {
  public:
-    void* Take(std::size_t size) {
+    void* Take() {
         std::lock_guard<std::mutex> hold(lock_);
-        if (size != kRoom) return ::operator new(size);  // a class derived from Art
         if (free_) {
             FreeRoom* room = free_;
             free_ = room->next;
@@ -68,8 +67,7 @@ class ArtPool {
         next_ += kRoom;
         return room;
     }
-    void GiveBack(void* room, std::size_t size) noexcept {
-        if (size != kRoom) return ::operator delete(room);
+    void GiveBack(void* room) noexcept {
         std::lock_guard<std::mutex> hold(lock_);
         free_ = new (room) FreeRoom{free_};
         idle_ += kRoom;
@@ -95,12 +93,12 @@ ArtPool& Pool() {
 
 }  // namespace
 
-void* TakeArtRoom(std::size_t size) {
-    return Pool().Take(size);
+void* TakeArtRoom(std::size_t) {
+    return Pool().Take();
 }
 
-void GiveBackArtRoom(void* room, std::size_t size) noexcept {
-    Pool().GiveBack(room, size);
+void GiveBackArtRoom(void* room, std::size_t) noexcept {
+    Pool().GiveBack(room);
 }
 
 std::size_t IdleArtRoomBytes() {

@@ -8,7 +8,7 @@
 
 namespace host {
 
-/// Room for one art object of `size` bytes.
+/// Room for one art object (`size` is always the size of an art: the class is final).
 void* TakeArtRoom(std::size_t size);
 /// Gives back room taken by TakeArtRoom.
 void GiveBackArtRoom(void* room, std::size_t size) noexcept;
