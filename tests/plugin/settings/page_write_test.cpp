@@ -10,7 +10,6 @@ namespace quill {
 namespace {
 
 using testing::Fake;
-using testing::FlagValue;
 
 class PageWrite : public ::testing::Test {
  protected:
@@ -54,29 +53,6 @@ TEST_F(PageWrite, EachPageWritesItsKeysInOrder) {
     Fake().writes.clear();
     EXPECT_EQ(WritePanelPage(settings, panel), kNoErr);
     EXPECT_TRUE(Fake().writes.empty());
-}
-
-TEST_F(PageWrite, SecondSeparatorSurvivesARestart) {
-    settings.SetSecondDecimalComma(false);
-    WriteWithOpen(PanelPage::DoubleMeasure);
-    EXPECT_EQ(Fake().store["VirguleSeconde"], FlagValue(false));
-    SettingsRecord restarted;
-    PanelState restartedPanel;
-    ASSERT_EQ(ReadPreferences(restarted, restartedPanel), kNoErr);
-    EXPECT_EQ(restarted.secondDecimalSeparator, '.');
-    EXPECT_EQ(restarted.decimalSeparator, ',');
-}
-
-TEST_F(PageWrite, ToleranceCoefficientsSurviveARestart) {
-    Fake().store["CoefToleranceUn"] = FlagValue(true);  // stored earlier
-    settings.tolerances[0].stepTimesTen = true;
-    settings.tolerances[1].stepTimesTen = true;
-    WriteWithOpen(PanelPage::Tolerances);
-    SettingsRecord restarted;
-    PanelState restartedPanel;
-    ASSERT_EQ(ReadPreferences(restarted, restartedPanel), kNoErr);
-    EXPECT_TRUE(restarted.tolerances[0].stepTimesTen);
-    EXPECT_TRUE(restarted.tolerances[1].stepTimesTen);
 }
 
 TEST_F(PageWrite, FontPageStoresThePageShown) {

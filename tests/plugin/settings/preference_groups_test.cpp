@@ -7,26 +7,16 @@
 #include "fake_preference_host.h"
 #include "plugin/geometry/arrow_shapes.h"
 #include "plugin/settings/preference_storage.h"
-#include "plugin/text/units.h"
 
 namespace quill {
 namespace {
 
 using testing::Fake;
-using testing::IntegerValue;
 using testing::RealValue;
 
 class PreferenceGroups : public ::testing::Test {
  protected:
     void SetUp() override { ASSERT_EQ(ResetPreferences(settings, panel), kNoErr); }
-
-    // A later start of the plug-in: a new record read from the same store.
-    void Restart() {
-        settings = SettingsRecord{};
-        panel = PanelState{};
-        Fake().writes.clear();
-        ASSERT_EQ(ReadPreferences(settings, panel), kNoErr);
-    }
 
     testing::FakeHostSuites suites;
     SettingsRecord settings;
@@ -91,23 +81,9 @@ TEST_F(PreferenceGroups, RecallTruncatesStrangeStoredValues) {
     EXPECT_EQ(settings.arrowShape, 0);
 }
 
-TEST_F(PreferenceGroups, PlacedValuesAreWrittenAtOnceAndSurviveARestart) {
-    settings.unit = kMillimetres;
-    Fake().writes.clear();
-    PlaceInGroup(GroupButtons::Unit, 4, settings, panel);
-    EXPECT_EQ(Fake().writes, std::vector<std::string>{"UnitePrefsQuatre"});
-    EXPECT_EQ(Fake().store["UnitePrefsQuatre"], RealValue(1));
-    EXPECT_EQ(panel.lastGroupButton[static_cast<int>(GroupButtons::Unit)], 4);
-    EXPECT_TRUE(panel.pageChanged[static_cast<int>(PanelPage::Unit)]);
-
-    settings.unit = kPoints;
-    RecallGroup(4, settings, panel);
-    EXPECT_EQ(settings.unit, kMillimetres);
-
-    Restart();
-    EXPECT_EQ(settings.groups[3].unit, 1);
-    EXPECT_EQ(settings.unit, kPoints);  // the recall itself stored nothing
-
+// (A unit placed from its page, recalled and kept through a restart is the panel's
+// scenario.)
+TEST_F(PreferenceGroups, PlacedValuesAreWrittenAtOnce) {
     settings.SetScale(1, 20);
     Fake().writes.clear();
     PlaceInGroup(GroupButtons::Scale, 2, settings, panel);
@@ -134,25 +110,6 @@ TEST_F(PreferenceGroups, PlacingIgnoresAFailedWrite) {
     EXPECT_TRUE(Fake().alerts.empty());
     EXPECT_EQ(panel.lastGroupButton[static_cast<int>(GroupButtons::TextSize)], 2);
     EXPECT_TRUE(panel.pageChanged[static_cast<int>(PanelPage::TextSize)]);
-}
-
-TEST_F(PreferenceGroups, RecalledGroupIsRememberedByNumSetPrefsOnly) {
-    panel.phase =
-        PanelPhase::Chooser;  // the chooser; the click on a group button opens an empty page
-    RecallGroup(2, settings, panel);
-    panel.phase = PanelPhase::Page;
-    Fake().writes.clear();
-    EXPECT_EQ(WritePanelPage(settings, panel), kNoErr);
-    EXPECT_EQ(Fake().writes, std::vector<std::string>{"NumSetPrefs"});
-    EXPECT_EQ(Fake().store["NumSetPrefs"], IntegerValue(1));
-    EXPECT_FALSE(panel.groupRecalled);
-    EXPECT_EQ(panel.phase,
-              PanelPhase::Chooser);  // the chooser shows again, with the recalled values
-
-    Restart();
-    EXPECT_EQ(settings.lastGroup, 1);
-    EXPECT_EQ(settings.unit, kPoints);
-    EXPECT_EQ(settings.textSize, 12);
 }
 
 }  // namespace

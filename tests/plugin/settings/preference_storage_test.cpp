@@ -116,62 +116,6 @@ TEST_F(PreferenceStorage, FirstStartWritesEveryKeyWithItsDefault) {
     EXPECT_EQ(settings.arrowOutline.segmentCount, 6);  // shape 0, the barbed arrow
 }
 
-TEST_F(PreferenceStorage, ResetWritesInItsOrder) {
-    EXPECT_EQ(Load(), kNoErr);
-    const std::vector<std::string> head = {"NomCalque",
-                                           "Epaisseur",
-                                           "Zoom",
-                                           "Attaches",
-                                           "UnitePrefs",
-                                           "EchelleNum",
-                                           "EchelleDen",
-                                           "Precision",
-                                           "Virgule",
-                                           "Diametre",
-                                           "Corps",
-                                           "CorpsEnMillimetres",
-                                           "NombreSouvenirsPrefs",
-                                           "Ligne",
-                                           "NumeroPagePolices",
-                                           "Police",
-                                           "TypeDeCote",
-                                           "TexteHoriz",
-                                           "NumeroDeFleche",
-                                           "AfficheUnite",
-                                           "TypeCoulTraits",
-                                           "Gris"};
-    const std::vector<std::string> middle = {"NbArcs",      "EcartArcs",    "AffCoulAnno",
-                                             "Separateur",  "AvecAttaches", "GroupeOuiNon",
-                                             "NumSetPrefs", "CorpsPrefsUn", "ZoomPrefsUn"};
-    const std::vector<std::string> tail = {"PrecisionPrefsQuatre",
-                                           "TraitsPointilles",
-                                           "TiretUn",
-                                           "TrouUn",
-                                           "BoutRond",
-                                           "DoubleMesure",
-                                           "SecondeUnite",
-                                           "AfficheSecondeUnite",
-                                           "PrecisionSeconde",
-                                           "VirguleSeconde",
-                                           "AvecToleranceUn",
-                                           "ToleranceUn",
-                                           "DecaleToleranceUn",
-                                           "SymboleToleUn",
-                                           "AvecToleranceDeux",
-                                           "ToleranceDeux",
-                                           "DecaleToleranceDeux",
-                                           "SymboleToleDeux",
-                                           "CoefToleranceUn",
-                                           "CoefToleranceDeux"};
-    const auto& writes = Fake().writes;
-    ASSERT_GE(writes.size(), head.size() + tail.size());
-    EXPECT_EQ(std::vector<std::string>(writes.begin(), writes.begin() + head.size()), head);
-    EXPECT_EQ(std::vector<std::string>(writes.end() - tail.size(), writes.end()), tail);
-    auto at = std::find(writes.begin(), writes.end(), middle.front());
-    ASSERT_LE(at + middle.size(), writes.end());
-    EXPECT_EQ(std::vector<std::string>(at, at + middle.size()), middle);
-}
-
 TEST_F(PreferenceStorage, SecondStartWritesNothingAndReadsWhatWasStored) {
     ASSERT_EQ(Load(), kNoErr);
     Fake().writes.clear();
