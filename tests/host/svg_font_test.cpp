@@ -21,13 +21,11 @@ TEST(SvgFont, TheFamilyWeightAndStyleOfATextNameItsFaceBothWays) {
         {"style=\"font-family:'DejaVu Sans';font-style:oblique;font-weight:700\"",
          "DejaVu Sans Bold Oblique",
          "font-family=\"'DejaVu Sans'\" font-weight=\"bold\" font-style=\"oblique\""},
-        {"font-family=\"Nowhere, 'DejaVu Sans'\"", "DejaVu Sans", "font-family=\"'DejaVu Sans'\""},
+        // A family the system lacks keeps its name (the naming itself is the font
+        // description's tests').
         {"font-family=\"Helvetica\" font-weight=\"bold\" font-style=\"italic\"",
          "Helvetica-BoldItalic",
          "font-family=\"'Helvetica', sans-serif\" font-weight=\"bold\" font-style=\"italic\""},
-        // A family the system lacks keeps its name, even one that ends in a weight's word.
-        {"style=\"font-family:Arial Black;font-weight:normal\"", "Arial Black",
-         "font-family=\"'Arial Black', sans-serif\" font-size"},
     };
     for (const Row& row : rows) {
         auto doc = LoadSvgText(std::string("<svg xmlns=\"http://www.w3.org/2000/svg\" "

@@ -185,14 +185,6 @@ TEST(SvgImport, LayersWithTitlesAndStates) {
     EXPECT_EQ(layers[3]->group()->children()[0]->attributes, 0);
 }
 
-TEST(SvgImport, DrawingWithoutLayersIsOneLayer) {
-    auto doc = LoadSvgText(Svg("width=\"100\" height=\"100\"",
-                               "<g><rect width=\"5\" height=\"5\"/></g><circle r=\"2\"/>"));
-    ASSERT_EQ(doc->layers().size(), 1u);
-    EXPECT_EQ(doc->layers()[0]->title, "Calque 1");
-    EXPECT_EQ(doc->layers()[0]->group()->children().size(), 2u);
-}
-
 TEST(SvgImport, UseSymbolAndDefsAreResolved) {
     std::string body =
         "<defs><rect id=\"box\" width=\"10\" height=\"10\" fill=\"red\"/>"

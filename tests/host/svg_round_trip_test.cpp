@@ -321,14 +321,6 @@ TEST(SvgRoundTrip, APathLongerThanItsCountsCanSayIsSkippedWithAWarning) {
     EXPECT_EQ(kept->segments.size(), 2u);
 }
 
-TEST(SvgRoundTrip, SavingOverAFileThatCannotBeWrittenKeepsIt) {
-    auto doc = RichDocument();
-    std::string error;
-    EXPECT_FALSE(SaveSvgDocument(*doc, "/nonexistent-folder/drawing.svg", &error));
-    EXPECT_EQ(error.rfind("/nonexistent-folder/drawing.svg: ", 0), 0u) << error;
-    EXPECT_EQ(error.find('\n'), std::string::npos);
-}
-
 // Larger than the writer's buffer: the file written, read in its own buffer and written
 // again is the same, byte for byte; a folder or a missing file is refused with its name.
 TEST(SvgRoundTrip, ALargeDrawingComesBackByteForByte) {
