@@ -12,33 +12,6 @@
 namespace host::geom {
 namespace {
 
-std::vector<AIPathSegment> Square(float x, float y, float side) {
-    auto corner = [](float h, float v) {
-        AIRealPoint p{h, v};
-        return AIPathSegment{p, p, p, 1};
-    };
-    return {corner(x, y), corner(x + side, y), corner(x + side, y + side), corner(x, y + side)};
-}
-
-TEST(Bezier, StraightLengthAndAreas) {
-    Cubic line{{0, 0}, {0, 0}, {30, 40}, {30, 40}};
-    EXPECT_NEAR(Length(line), 50.0, 1e-9);
-    EXPECT_NEAR(SignedArea(Square(0, 0, 10)), 100.0, 1e-9);
-    auto clockwise = Square(0, 0, 10);
-    std::reverse(clockwise.begin(), clockwise.end());
-    EXPECT_NEAR(SignedArea(clockwise), -100.0, 1e-9);
-}
-
-TEST(Bezier, QuarterCircleLengthAndCircleArea) {
-    const double k = 0.5522847498 * 100;
-    Cubic quarter{{100, 0}, {100, k}, {k, 100}, {0, 100}};
-    EXPECT_NEAR(Length(quarter), M_PI * 50, 0.03);  // the usual approximation, not a circle
-    double total = Length(quarter);
-    double t = TAtLength(quarter, total / 2);
-    EXPECT_NEAR(t, 0.5, 1e-6);  // symmetric curve
-    EXPECT_NEAR(LengthTo(quarter, t), total / 2, 1e-9);
-}
-
 // ½∮(x dy − y dx) over the path's segments by Gauss–Legendre quadrature, five nodes on
 // each of 64 pieces of every segment: a reference that owes nothing to the closed form.
 double QuadratureArea(const std::vector<AIPathSegment>& segments) {

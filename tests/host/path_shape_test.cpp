@@ -17,30 +17,6 @@ std::vector<AIPathSegment> FourArcCircle(float r) {
             {{0, -r}, {-k, -r}, {k, -r}, 0}};
 }
 
-// The area of the closed path by a dense polygon: an independent check of the exact one.
-double PolygonArea(const std::vector<AIPathSegment>& s, int steps) {
-    double area = 0;
-    for (int i = 0; i < static_cast<int>(s.size()); ++i) {
-        const Cubic c = SegmentCubic(s, i);
-        Vec previous = c.p0;
-        for (int k = 1; k <= steps; ++k) {
-            const Vec p = Evaluate(c, static_cast<double>(k) / steps);
-            area += previous.x * p.y - p.x * previous.y;
-            previous = p;
-        }
-    }
-    return area / 2;
-}
-
-TEST(PathShape, AreaOfCirclesAndSquares) {
-    const auto circle = FourArcCircle(50);
-    EXPECT_NEAR(SignedArea(circle), PolygonArea(circle, 20000), 1e-3);
-    EXPECT_NEAR(SignedArea(circle), M_PI * 2500, 2500 * 1e-3);  // the usual approximation
-    std::vector<AIPathSegment> reversed(circle.rbegin(), circle.rend());
-    for (auto& s : reversed) std::swap(s.in, s.out);
-    EXPECT_NEAR(SignedArea(reversed), -SignedArea(circle), 1e-6);
-}
-
 TEST(PathShape, BoundsLengthsAndInside) {
     const auto circle = FourArcCircle(50);
     const Box b = CurveBounds(circle, true);

@@ -33,6 +33,8 @@ std::int32_t IntegerOf(const PreferenceStore& store, const std::string& key) {
     return value ? value->integer : -1;
 }
 
+// A file nested too deep, like a damaged one, starts the store empty and is moved aside
+// whole at the first change.
 TEST(PreferenceFile, NestingPastTheLimitIsRefusedAndTheFileMovedAsideWhole) {
     const std::string path = TempPath("prefs_deep.json");
     for (const std::string& text :
@@ -44,6 +46,7 @@ TEST(PreferenceFile, NestingPastTheLimitIsRefusedAndTheFileMovedAsideWhole) {
         EXPECT_FALSE(store.BindFile(path, &error));
         EXPECT_NE(error.find("nested more than 256 deep"), std::string::npos) << error;
         EXPECT_TRUE(store.entries().empty());
+        EXPECT_EQ(FileText(path), text);  // kept until a change
         store.Put("P", "b", PreferenceValue::Integer(2));
         EXPECT_EQ(store.writeError(), "");
         EXPECT_EQ(FileText(path + ".damaged"), text);

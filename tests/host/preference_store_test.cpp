@@ -74,23 +74,6 @@ TEST(PreferenceStore, FileRoundTripKeepsKindsAndText) {
     EXPECT_NE(FileText(path).find("Cotés ’"), std::string::npos);
 }
 
-TEST(PreferenceStore, DamagedFileStartsEmptyAndIsKeptUntilAChange) {
-    std::string path = ::testing::TempDir() + "prefs_damaged.json";
-    std::ofstream(path) << "{\"ORLQUILL\": {\"Precision\": 2,";
-    PreferenceStore store;
-    std::string error;
-    EXPECT_FALSE(store.BindFile(path, &error));
-    EXPECT_NE(error.find("damaged"), std::string::npos);
-    EXPECT_TRUE(store.entries().empty());
-    EXPECT_EQ(FileText(path), "{\"ORLQUILL\": {\"Precision\": 2,");
-    store.Put("ORLQUILL", "Precision", PreferenceValue::Integer(3));
-    PreferenceStore again;
-    ASSERT_TRUE(again.BindFile(path, &error)) << error;
-    EXPECT_EQ(again.Find("ORLQUILL", "Precision")->integer, 3);
-    // The damaged file was moved aside, whole, not lost.
-    EXPECT_EQ(FileText(path + ".damaged"), "{\"ORLQUILL\": {\"Precision\": 2,");
-}
-
 TEST(PreferenceStore, EntriesOfNoKindInAHandEditedFileAreSkipped) {
     std::string path = ::testing::TempDir() + "prefs_strange.json";
     std::ofstream(path) << R"({"ORLQUILL": {"Precision": 2, "Zoom": [1, 2], "Nul": null,

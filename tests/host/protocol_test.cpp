@@ -64,13 +64,6 @@ TEST(Protocol, MouseEventsGoToTheSelectedToolWithKeysAndAreFollowedByAPass) {
     EXPECT_EQ(ops[1]["text"].get<std::string>().rfind("n=", 0), 0u);
 }
 
-TEST(Protocol, StaleHandlesAreRefusedAndNeverValid) {
-    auto s = RunSession(std::string(kDrawing) + "startup\ntool segment\nclick 5 5\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    EXPECT_EQ(s.dump["prefs"]["TEST"]["StaleArtType"], kStaleHandleErr);
-    EXPECT_EQ(s.dump["prefs"]["TEST"]["StaleArtValid"], 0);
-}
-
 TEST(Protocol, ShutdownReleasesEverySuiteAndUnloadsUnlessAnAccessReferenceIsHeld) {
     for (bool keep : {false, true}) {
         std::map<std::string, SuiteUse> use;
@@ -85,30 +78,6 @@ TEST(Protocol, ShutdownReleasesEverySuiteAndUnloadsUnlessAnAccessReferenceIsHeld
             EXPECT_GT(counts.acquired, 0) << name;
             EXPECT_EQ(counts.acquired, counts.released) << name;
         }
-    }
-}
-
-TEST(Protocol, ASuiteSwitchedOffMakesStartupFailAndRegistersNothing) {
-    auto s = RunSession(std::string(kDrawing) + "suite off \"AI Tag Suite\"\nstartup\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    EXPECT_TRUE(s.dump["host"]["tools"].empty());
-    EXPECT_TRUE(s.dump["host"]["notifiers"].empty());
-}
-
-TEST(Protocol, InjectedFailuresHitTheNextCallsOrAll) {
-    struct Case {
-        std::string fail;
-        int pathsMade;  // of three clicks
-    } cases[] = {
-        {"fail Art.NewArt \"PARM\" 1", 2},
-        {"fail \"AI Art Suite.NewArt\" 1095656736", 0},
-        {"fail Art.NewArt 'CANT' 0", 3},
-    };
-    for (const auto& c : cases) {
-        auto s = RunSession(std::string(kDrawing) + "startup\ntool segment\n" + c.fail +
-                            "\nclick 1 1\nclick 2 2\nclick 3 3\n");
-        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-        EXPECT_EQ(s.dump["layers"][0]["art"].size(), 1u + c.pathsMade) << c.fail;
     }
 }
 

@@ -4,8 +4,6 @@
 #include "host/io/safe_write.h"
 
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -147,37 +145,6 @@ TEST(SafeWrite, AFailedWriteLeavesTheFileAsItWasAndNoTemporary) {
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(FileText(dir / "second-name.svg"), "the drawing");
     EXPECT_EQ(dir.Entries(), 2u);
-}
-
-TEST(SafeWrite, AFullDiskLeavesTheFileAsItWas) {
-    if (::geteuid() != 0) GTEST_SKIP() << "a full disk is a tmpfs mounted as root; not root";
-    Scratch dir;
-    const int failures = ExitOfChild([&] {
-        // A mount of this child's own, gone with it.
-        if (::unshare(CLONE_NEWNS) != 0 ||
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("tmpfs", dir.path.c_str(), "tmpfs", 0, "size=64k") != 0)
-            return 100;
-        std::ofstream(dir / "drawing.svg") << "the drawing";
-        ::link((dir / "drawing.svg").c_str(), (dir / "second-name.svg").c_str());
-        std::ofstream(dir / "prefs.json") << "{\"ORLQUILL\": {\"Precision\": 1}}";
-        std::ofstream(dir / "filler") << std::string(40000, 'f');
-        const std::string big(30000, 'x');
-        int failed = 0;
-        for (const std::string name : {"drawing.svg", "prefs.json", "new.svg"}) {
-            std::string error;
-            failed += Failed(WriteFileSafely(dir / name, big, &error), "written on a full disk");
-            failed += Failed(error != dir / name + ": cannot write: No space left on device",
-                             error.c_str());
-        }
-        failed += Failed(FileText(dir / "second-name.svg") != "the drawing", "drawing changed");
-        failed += Failed(FileText(dir / "prefs.json").find("Precision") == std::string::npos,
-                         "preferences emptied");
-        failed += Failed(dir.Entries() != 4, "a temporary was left");
-        return failed;
-    });
-    if (failures == 100) GTEST_SKIP() << "no tmpfs could be mounted here";
-    EXPECT_EQ(failures, 0);
 }
 
 // Two processes saving one drawing over and over: the file is always the whole of one.

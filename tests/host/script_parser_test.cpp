@@ -24,7 +24,6 @@ TEST(ScriptParser, MistakesAreReportedWithTheirLine) {
         {"pref Zoom \"open\n", "line 1: a quoted text is not closed"},
         {"fail Art.NewArt \"TOOLONG\"\n", "line 1: fail: a quoted code has four characters"},
         {"fail Art.NewArt 5 1 before 2\n", "line 1: fail: expects \"after CALLS\""},
-        {"zoom -1\n", "line 1: zoom: the zoom must be greater than 0"},
         {"zoom 1e-40\n", "line 1: zoom: the zoom must be greater than 0"},
         {"\xEF\xBB\xBF"
          "frobnicate\n",
@@ -33,9 +32,7 @@ TEST(ScriptParser, MistakesAreReportedWithTheirLine) {
         {"rect 0 0 nan 1\n", "line 1: rect: \"nan\" is not a number"},
         // Finite as a double but not as the drawing's floats: refused.
         {"path : 100,100 3.5e38,100\n", "line 1: path: \"3.5e38\" is beyond 1e15"},
-        {"circle 0 0 1e39\n", "line 1: circle: \"1e39\" is beyond 1e15"},
         {"bezier : M 0 0 L 1e308 0\n", "line 1: bezier: path data: \"1e308\" is beyond 1e15"},
-        {"move 1e30 0\n", "line 1: move: \"1e30\" is beyond 1e15"},
         {"doc new 100\n", "line 1: doc new: expects 2 arguments"},
     };
     for (const auto& r : rows) {
