@@ -53,32 +53,8 @@ TEST(BuilderFailures, ALayerWhoseStateCannotBeReadIsNotCalledLocked) {
     }
 }
 
-TEST(BuilderFailures, AFailedStyleLeavesTheRestOfTheDimension) {
-    auto s = RunToEnd(
-        "pref Precision 1\npref UnitePrefs 6\ndoc new\npath name base : 100,100 200,100\n"
-        "startup\ntool segment\nclick 100 100\nfail PathStyle.SetPathStyle \"PARM\" 1\n"
-        "click 200 100\n");
-    const nlohmann::json* art = LayerArt(s.dump, "Dimensions");
-    ASSERT_NE(art, nullptr);
-    ASSERT_EQ(art->size(), 1u);
-    const auto& pieces = (*art)[0]["art"];
-    ASSERT_EQ(pieces.size(), 7u);
-    EXPECT_EQ(pieces[6]["contents"], "100 pt");
-}
-
 const std::string kTwoSegments =
     "doc new\npath name base : 100,100 200,100\nstartup\ntool segment\n";
-
-TEST(BuilderFailures, ARefusedLayerTitleMakesOneLayerAndNoneUntitled) {
-    for (const char* fail :
-         {"fail Layer.SetLayerTitle \"PARM\"\n", "fail UnicodeString.PlatformToUTF8 \"PARM\"\n"}) {
-        auto s = RunToEnd(kTwoSegments + fail +
-                          "click 100 100\nclick 200 100\nclick 100 100\nclick 200 100\n");
-        EXPECT_LE(s.dump["layers"].size(), 2u) << fail;
-        EXPECT_EQ(HalfBuilt(s.dump), "") << fail;
-        for (const auto& layer : s.dump["layers"]) EXPECT_TRUE(layer["art"].size() <= 1) << fail;
-    }
-}
 
 TEST(BuilderFailures, APieceTheHostWillNotFinishIsNotLeftHalfMade) {
     for (const char* fail : {"Tag.SetTag", "TextFrame.NewPointText", "TextRange.SetContents",

@@ -43,27 +43,5 @@ TEST(CompoundPath, TheWindowsEdgeIsDimensionedAndLinkedOnItsMember) {
     EXPECT_FALSE(flange["art"][1]["tags"].empty());  // the window carries the link
 }
 
-TEST(CompoundPath, LengthsAndAreasMeasuresTheMembersAsPaths) {
-    // The window's area alone; with the plate, the areas add up as any two paths' do.
-    struct Row {
-        const char* clicks;
-        const char* area;
-    };
-    const Row rows[] = {{"click 150 220\n", "A (sélection) = 2 400 pt2"},
-                        {"click 150 220\nclick 50 200\n", "A (sélection) = 22 400 pt2"}};
-    for (const Row& row : rows) {
-        Scenario s =
-            RunScenario(kPrefs +
-                        "pref LALongTotale false\npref LALongPartie false\n"
-                        "pref LANbrTraces false\npref LANbrPoints false\n"
-                        "doc open " +
-                        FlangeFile() + "\nstartup\ntool lengths\n" + row.clicks + "click 350 50\n");
-        ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-        const json& texts = OnlyGroup(s.dump)["art"];
-        ASSERT_EQ(texts.size(), 1u) << row.clicks;
-        EXPECT_EQ(texts[0]["contents"], row.area) << row.clicks;
-    }
-}
-
 }  // namespace
 }  // namespace quill::testing

@@ -40,18 +40,6 @@ TEST(DimensionHandOver, TheSegmentToolGivesAnAngleDimensionToTheAngleTool) {
     EXPECT_POINT_NEAR(label["anchor"], 144.18776, 125.51181, 1e-3);
 }
 
-TEST(DimensionHandOver, TheParametersToolGivesASegmentDimensionToTheSegmentTool) {
-    const std::string file = SavedDrawing("handover_segment.svg",
-                                          kPrefs +
-                                              "doc new\npath name base : 100,100 200,100\nstartup\n"
-                                              "tool segment\nclick 100 100\nclick 200 100\n");
-    // Elsewhere, the second anchor moves 50 points to the right.
-    EditFile(file, R"((quill:name="base"[^>]*d="M 100 100 L )200 100)", "$01250 100");
-    auto s = RunToEnd(kPrefs + "doc open " + file + "\nstartup\ntool parameters\nclick 115 112\n");
-    EXPECT_TRUE(s.dump["alerts"].empty()) << s.dump["alerts"];
-    EXPECT_EQ(Label(s.dump)["contents"], "150 pt");
-}
-
 TEST(DimensionHandOver, EveryOtherToolGivesASegmentDimensionToTheSegmentTool) {
     // The press on the dimension line is the Segment tool's: it rebuilds the dimension and
     // its drag moves the line and the label to the pointer.

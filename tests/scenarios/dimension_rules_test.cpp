@@ -1,43 +1,17 @@
-// The rules a dimension's builder decides by, on a settings record of the test's own:
-// which end of a curve a point-mode click measures from, and which angles are drawn as
-// a square.
+// A rule a dimension's builder decides by, on a settings record of the test's own: which
+// angles are drawn as a square. (Which end of a curve a point-mode click measures from is
+// the Bézier tool's scenario.)
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "host/core/host.h"
 #include "plugin/dimensions/angle_dimension.h"
-#include "plugin/dimensions/curve_marks.h"
 #include "plugin/frame/quill_state.h"
 #include "support/document_suites.h"
 
 namespace quill {
 namespace {
-
-TEST(DimensionRules, APointModeClickMeasuresFromTheEndItIsAt) {
-    struct Row {
-        std::int16_t anchor, segmentStart, segmentEnd;
-        int anchors;
-        int end;
-    };
-    const Row rows[] = {
-        {0, 0, 0, 4, 1},    // the first anchor
-        {3, 0, 0, 4, -1},   // the last
-        {1, 0, 0, 4, 0},    // an inner anchor
-        {-1, 0, 1, 4, 1},   // the first segment
-        {-1, 2, 3, 4, -1},  // the last segment
-        {-1, 1, 2, 4, 0},   // an inner segment
-        {-1, 0, 1, 2, -1},  // a single segment: its last anchor wins
-    };
-    for (const Row& row : rows) {
-        ClickedCurve click;
-        click.anchor = row.anchor;
-        click.segmentStart = row.segmentStart;
-        click.segmentEnd = row.segmentEnd;
-        EXPECT_EQ(MeasuredEnd(click, row.anchors), row.end)
-            << row.anchor << " " << row.segmentStart << "-" << row.segmentEnd;
-    }
-}
 
 TEST(DimensionRules, ARightAngleIsOneWithinTheLabelsLastDecimal) {
     host::Host host;

@@ -1,14 +1,12 @@
 // What each tool sees and shows under the pointer (its classification, cursor, lines and
-// marks) and the proximity walk, driven through the host's suites on real documents.
+// marks), driven through the host's suites on real documents.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "host/core/host.h"
-#include "host/suites/handles.h"
 #include "host/text/windows1252.h"
 #include "plugin/frame/quill_state.h"
 #include "plugin/services/host_geometry.h"
@@ -221,55 +219,6 @@ TEST_F(HoverTest, EachToolsCursorLinesAndMarksForWhatItFinds) {
     EXPECT_EQ(Classify(500, 500, state_.segmentTool).kind, HoverKind::None);
     EXPECT_EQ(state_.segmentTool.Cursor(HoverKind::None, false), cursors::kStraightSegment);
     EXPECT_EQ(state_.circleTool.Cursor(HoverKind::None, false), cursors::kNothing);
-}
-
-// The walk over the paths near the pointer finds what the walk over every path finds.
-TEST_F(HoverTest, ProximityWalkFindsTheSameFirstHitAsAPlainWalk) {
-    std::mt19937 random(99);
-    std::uniform_real_distribution<float> at(0, 400), step(-30, 30);
-    for (int i = 0; i < 150; ++i) {
-        std::vector<AIPathSegment> s;
-        AIRealPoint p{at(random), at(random)};
-        const int n = 2 + static_cast<int>(random() % 5);
-        for (int k = 0; k < n; ++k) {
-            AIPathSegment seg{p, p, p, 1};
-            if (random() % 2) {
-                seg.in = {p.h + step(random), p.v + step(random)};
-                seg.out = {p.h + step(random), p.v + step(random)};
-            }
-            s.push_back(seg);
-            p = {p.h + step(random), p.v + step(random)};
-        }
-        host::Art* path = Path(s, random() % 2);
-        if (random() % 10 == 0) path->attributes = kArtLocked;
-    }
-    const auto walked = [](AIArtHandle art) {
-        return (host::ArtOf(art)->attributes & kArtLocked) == 0;
-    };
-    const PointCloseness close = PointsCloseOnBothAxes;
-    int hits = 0;
-    for (int probe = 0; probe < 300; ++probe) {
-        const Point pointer{at(random), at(random)};
-        const float tolerance = probe % 2 ? 3.0f : 6.0f;
-        std::optional<NearbyHit> plain;
-        host_.document().ForEachArt([&](host::Art& art) {
-            if (plain || art.kind() != host::ArtKind::Path || !walked(host::HandleOf(&art))) return;
-            std::vector<PathSegment> anchors;
-            for (const AIPathSegment& s : art.segments) anchors.push_back(FromHost(s));
-            if (auto hit = FirstHitOnPath(anchors, art.closed, pointer, tolerance, close))
-                plain = NearbyHit{host::HandleOf(&art), *hit};
-        });
-        const auto pruned = FirstNearbyHit(pointer, tolerance, walked);
-        ASSERT_EQ(plain.has_value(), pruned.has_value()) << probe;
-        if (!plain) continue;
-        ++hits;
-        EXPECT_EQ(plain->art, pruned->art);
-        EXPECT_EQ(plain->hit.segment, pruned->hit.segment);
-        EXPECT_EQ(plain->hit.kind, pruned->hit.kind);
-        EXPECT_EQ(plain->hit.anchor, pruned->hit.anchor);
-        EXPECT_EQ(plain->hit.t, pruned->hit.t);
-    }
-    EXPECT_GT(hits, 30);
 }
 
 }  // namespace
