@@ -186,12 +186,6 @@ TEST(Router, NamesThatAreNearlyRightReachNothing) {
     EXPECT_EQ(plugin.Message(nullptr, nullptr, nullptr), kUnhandledMsgErr);
 }
 
-TEST(Router, StartupIsAnsweredWithoutRunningItAgain) {
-    RecordingPlugin plugin;
-    EXPECT_EQ(Routed(plugin, "SP Interface", "Startup"), std::vector<std::string>{});
-    EXPECT_EQ(plugin.Message("SP Interface", "Startup", nullptr), kNoErr);
-}
-
 TEST(Router, PurgeAnswersTheFalseCodeOnlyWhenSomethingWasPurged) {
     RecordingPlugin plugin;
     EXPECT_EQ(plugin.Message("SP Cache", "Plug-in Purge", nullptr), kNoErr);
@@ -234,32 +228,6 @@ TEST(Router, ApplicationStartedReachesNotifyOnlyWhenPostStartupWentWell) {
             EXPECT_EQ(result, failure);
         }
     }
-}
-
-TEST(Router, NotificationsAreHandledInsideTheApplicationContext) {
-    static int depth = 0;
-    static int deepest = 0;
-    AIContextSuite context = {[](SPPluginRef, AIAppContextHandle* handle) -> ASErr {
-                                  deepest = std::max(deepest, ++depth);
-                                  *handle = reinterpret_cast<AIAppContextHandle>(1);
-                                  return kNoErr;
-                              },
-                              [](AIAppContextHandle) -> ASErr {
-                                  --depth;
-                                  return kNoErr;
-                              }};
-    sAIAppContext = &context;
-    RecordingPlugin plugin;
-    AINotifierMessage message{};
-    message.type = kAIApplicationStartedNotifier;
-    plugin.Message("AI Notifier", "AI Notify", &message.d);
-    EXPECT_EQ(deepest, 1);
-    EXPECT_EQ(depth, 0);
-    // A tool message needs no context.
-    deepest = 0;
-    plugin.Message("AI Tool", "AI Select", nullptr);
-    EXPECT_EQ(deepest, 0);
-    sAIAppContext = nullptr;
 }
 
 TEST(Router, FrameAnswersForTheOperationsAProductLeavesAlone) {

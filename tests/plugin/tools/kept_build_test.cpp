@@ -35,23 +35,5 @@ TEST(KeptBuild, TheToolKeepsWhatTheResultSaysAndNothingElse) {
     EXPECT_EQ(state.tools.gesture.unfinished, kNoErr);
 }
 
-TEST(KeptBuild, EachBindingHasStateOfItsOwn) {
-    QuillState outer, inner;
-    const StateBinding boundOuter(outer);
-    {
-        const StateBinding boundInner(inner);
-        BuildResult built;
-        built.lineOffset = 3;
-        Kept(built);
-    }
-    EXPECT_EQ(inner.settings.lineOffset, 3);
-    EXPECT_EQ(outer.settings.lineOffset, SettingsRecord{}.lineOffset);
-    BuildResult built;
-    built.lineOffset = 5;
-    Kept(built);  // the outer record is bound again
-    EXPECT_EQ(outer.settings.lineOffset, 5);
-    EXPECT_EQ(inner.settings.lineOffset, 3);
-}
-
 }  // namespace
 }  // namespace quill

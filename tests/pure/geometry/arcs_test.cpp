@@ -88,33 +88,5 @@ TEST(Angles, SignedOpeningAndVertex) {
     EXPECT_NEAR(arc.opening, kHalfPi, 1e-6);
 }
 
-TEST(Angles, TwoSidesSharedAnchorCrossingAndParallel) {
-    // Same path, shared anchor: the vertex is that anchor, wherever the clicks were.
-    const Side bottom{{0, 0}, {10, 0}, {1, 0}};
-    const Side up{{10, 0}, {10, 10}, {10, 1}};
-    const auto shared = AngleFromTwoSides(bottom, up, true);
-    ASSERT_TRUE(shared.has_value());
-    EXPECT_POINT_NEAR(shared->vertex, (Point{10, 0}), 0);
-    EXPECT_POINT_NEAR(shared->first, (Point{0, 0}), 0);
-    EXPECT_POINT_NEAR(shared->second, (Point{10, 10}), 0);
-    // The same sides on different paths meet at the crossing of their lines, which is
-    // also (10, 0); the sides are taken towards the clicks.
-    const auto apart = AngleFromTwoSides(bottom, up, false);
-    ASSERT_TRUE(apart.has_value());
-    EXPECT_POINT_NEAR(apart->first, (Point{0, 0}), 0);
-    EXPECT_POINT_NEAR(apart->second, (Point{10, 0}), 0);  // A2, nearer to its click
-    // Crossing sides clicked on opposite halves measure the angle between those halves.
-    const Side horizontal{{-10, 0}, {10, 0}, {5, 0}};
-    const Side vertical{{0, -10}, {0, 10}, {0, -5}};
-    const auto crossing = AngleFromTwoSides(horizontal, vertical, false);
-    ASSERT_TRUE(crossing.has_value());
-    EXPECT_POINT_NEAR(crossing->vertex, (Point{0, 0}), 1e-6);
-    EXPECT_POINT_NEAR(crossing->first, (Point{10, 0}), 0);
-    EXPECT_POINT_NEAR(crossing->second, (Point{0, -10}), 0);
-    EXPECT_NEAR(crossing->opening, kHalfPi, 1e-6);
-    const Side parallel{{0, 5}, {10, 5}, {1, 5}};
-    EXPECT_FALSE(AngleFromTwoSides(bottom, parallel, false).has_value());
-}
-
 }  // namespace
 }  // namespace quill

@@ -103,40 +103,5 @@ TEST(PathLengths, DividePathOpenAndClosed) {
     }
 }
 
-TEST(Marks, OneSidedIsHalfACentredMark) {
-    const Point p{10, 10};
-    const Mark centred = PerpendicularMark(p, 0, 2, false, false);
-    const Mark left = PerpendicularMark(p, 0, 2, true, false);
-    const Mark right = PerpendicularMark(p, 0, 2, true, true);
-    const float h = 2 * kPointsPerMillimetre * 0.5f;
-    EXPECT_POINT_NEAR(centred.from, (Point{10, 10 + h}), 1e-5);
-    EXPECT_POINT_NEAR(centred.to, (Point{10, 10 - h}), 1e-5);
-    EXPECT_POINT_NEAR(left.from, (Point{10, 10 + h}), 1e-5);
-    EXPECT_POINT_NEAR(left.to, p, 0);
-    EXPECT_POINT_NEAR(right.from, (Point{10, 10 - h}), 1e-5);
-    const Mark straight = StraightSegmentMark(p, kHalfPi, 2, false, false);
-    EXPECT_POINT_NEAR(straight.from, (Point{10 - h, 10}), 1e-5);
-    EXPECT_POINT_NEAR(straight.to, (Point{10 + h, 10}), 1e-5);
-}
-
-TEST(Divisions, SegmentAndAngle) {
-    const auto points = DivideSegment({0, 0}, {0, 9}, 3);
-    ASSERT_EQ(points.size(), 2u);
-    EXPECT_POINT_NEAR(points[0], (Point{0, 3}), 1e-5);
-    EXPECT_POINT_NEAR(points[1], (Point{0, 6}), 1e-5);
-    // A right angle opening clockwise from the vertical, in three.
-    const auto inner = DivideAngle(kHalfPi, kHalfPi, 3, false);
-    ASSERT_EQ(inner.size(), 2u);
-    EXPECT_NEAR(inner[0], kHalfPi * 2 / 3, 1e-6);
-    EXPECT_NEAR(inner[1], kHalfPi / 3, 1e-6);
-    // The outer division turns the other way through the reflex angle of 3π/2.
-    const auto outer = DivideAngle(kHalfPi, kHalfPi, 3, true);
-    EXPECT_NEAR(outer[0], kHalfPi + kPi / 2, 1e-6);
-    const auto outerNegative = DivideAngle(0, -kHalfPi, 2, true);
-    ASSERT_EQ(outerNegative.size(), 1u);
-    EXPECT_NEAR(outerNegative[0], -3 * kPi / 4, 1e-6);
-    EXPECT_POINT_NEAR(RayEnd({1, 1}, 0, 2), (Point{1 + kPointsPerMillimetre, 1}), 1e-5);
-}
-
 }  // namespace
 }  // namespace quill
