@@ -1,5 +1,5 @@
 // Browser tests of what keeps the user's work in `quill serve`: reloads, opening another
-// drawing, two tabs' settings, a server that stops, an address that is no longer good.
+// drawing, two tabs' settings, a server that stops.
 //   node tests/web/work_keeping.mjs --quill build/quill
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -149,7 +149,6 @@ async function serverStops(context, signal, told) {
   assert.match(shown, /<path[^>]*d="M/);
   assert.match(shown, />100 pt</);
   await page.close();
-  return server;
 }
 
 // A tab back long after it went finds its session freed, and starts another, saying so.
@@ -169,25 +168,12 @@ async function sessionExpired(context) {
   server.stop();
 }
 
-// The address of a server gone, opened once another runs.
-async function oldAddress(context, gone) {
-  const again = await startServer(quill);
-  const page = await context.newPage();
-  const answer = await page.goto(`${new URL(again.url).origin}${new URL(gone.url).pathname}`);
-  assert.equal(answer.status(), 403);
-  assert.match(await page.textContent('h1'), /Cette adresse n'est pas \(ou plus\) celle de Quill/);
-  await page.close();
-  again.stop();
-}
-
-await runCaseFile(quill, cases, async (context, server) => {
+await runCaseFile(quill, cases, async (context) => {
   let failures = await check('a tab back after its session expired starts another and says so',
     () => sessionExpired(context));
-  let stopped = null;
   failures += await check('a stopped server is told in French, and what the tab shows can be downloaded',
-    async () => { stopped = await serverStops(context, 'SIGTERM', /^Le serveur Quill s'est arrêté\. /); });
+    () => serverStops(context, 'SIGTERM', /^Le serveur Quill s'est arrêté\. /));
   failures += await check('a server gone without a word is noticed, and what the tab shows can be downloaded',
     () => serverStops(context, 'SIGKILL', /^Le serveur ne répond pas/));
-  failures += await check('an old address shows a French page', () => oldAddress(context, stopped ?? server));
   return failures;
 });
