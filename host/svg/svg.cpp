@@ -35,10 +35,11 @@ std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* 
     if (!warnings) warnings = &ignoredWarnings;
     svg::ProgressLine progress("opening", path);
     try {
+        svg::ReaderContext context(path);
         svg::FileText text;
-        if (!text.Read(path, error)) return nullptr;
+        if (!text.Read(path, error, [&](std::string_view piece) { context.CountLines(piece); }))
+            return nullptr;
         progress.Show(0.1);
-        svg::ReaderContext context(path, text.view());
         pugi::xml_document xml;
         // Parsed in the buffer itself: the file is held once.
         pugi::xml_parse_result parsed =

@@ -151,7 +151,7 @@ void KeepMarkup(const pugi::xml_node& node, const Frame& frame, bool keepId, Rea
             KeepLinkAttribute(attribute, context, attributes);
     }
     // A text along the element draws in its user space as much as a reference does.
-    const auto id = node.attribute("id");
+    const auto id = context.AttributesOf(node).id;
     bool references = style.unmodeled.find("url(") != std::string::npos ||
                       (id && keepId && context.IsFollowedByText(id.value()));
     const bool paints = art->kind() != ArtKind::Group;
