@@ -29,16 +29,19 @@ std::size_t HostPrefixOf(const char* name, const std::vector<std::string>& prefi
 
 void SortAttributes(const pugi::xml_node& node, const std::vector<std::string>& hostPrefixes,
                     ElementAttributes* into) {
+    into->all.clear();
     into->id = into->transform = into->d = pugi::xml_attribute();
     into->host.clear();
     for (pugi::xml_attribute attribute = node.first_attribute(); attribute;
          attribute = attribute.next_attribute()) {
         const char* name = attribute.name();
-        if (IsId(name)) {
+        into->all.push_back({name, attribute});
+        const std::string_view measured = into->all.back().name;
+        if (measured == "id") {
             Keep(&into->id, attribute);
-        } else if (name[0] == 'd' && name[1] == '\0') {
+        } else if (measured == "d") {
             Keep(&into->d, attribute);
-        } else if (name[0] == 't' && std::strcmp(name, "transform") == 0) {
+        } else if (measured == "transform") {
             Keep(&into->transform, attribute);
         } else {
             const std::size_t prefix = HostPrefixOf(name, hostPrefixes);

@@ -18,9 +18,16 @@ struct HostAttribute {
     pugi::xml_attribute attribute;
 };
 
-/// Of each name the first attribute, as a look-up by name finds it (an empty attribute
-/// when there is none), and the attributes of the host's namespace in their order.
+/// An attribute with its name measured once.
+struct NamedAttribute {
+    std::string_view name;
+    pugi::xml_attribute attribute;
+};
+
+/// Every attribute in its order; of each name the first, as a look-up by name finds it
+/// (an empty attribute when there is none); the attributes of the host's namespace.
 struct ElementAttributes {
+    std::vector<NamedAttribute> all;
     pugi::xml_attribute id, transform, d;
     std::vector<HostAttribute> host;
 };

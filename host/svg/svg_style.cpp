@@ -310,21 +310,20 @@ std::vector<Declaration> StyleDeclarations(std::string_view text) {
 // the `style` attribute, the rules' important declarations, the `style` attribute's
 // important ones.
 template <class Find>
-std::vector<Declaration> CascadedDeclarations(const pugi::xml_node& node, const RuleSet* rules,
-                                              Find&& find) {
+std::vector<Declaration> CascadedDeclarations(const pugi::xml_node& node,
+                                              const ReaderContext& context, Find&& find) {
     // Room for an element's usual presentation attributes at once.
     constexpr std::size_t kUsualDeclarations = 8;
     std::vector<Declaration> all;
     all.reserve(kUsualDeclarations);
     pugi::xml_attribute style;  // the first one, as a look-up by name finds it
-    for (const auto& attribute : node.attributes()) {
-        const std::string_view name = attribute.name();
+    for (const auto& [name, attribute] : context.AttributesOf(node).all) {
         if (!style && name == "style") style = attribute;
         if (const Property* property = find(name))
             all.push_back({name, Trim(attribute.value()), false, property});
     }
     std::vector<SheetDeclaration> sheet, sheetImportant;
-    if (rules) rules->Match(node, &sheet, &sheetImportant);
+    if (const RuleSet* rules = context.Rules()) rules->Match(node, &sheet, &sheetImportant);
     const std::vector<Declaration> inlined = StyleDeclarations(style.value());
     for (bool important : {false, true}) {
         for (const auto& d : important ? sheetImportant : sheet)
@@ -340,8 +339,9 @@ std::vector<Declaration> CascadedDeclarations(const pugi::xml_node& node, const 
 
 // The declarations of the properties the host reads; of several declarations of one
 // property the last wins.
-std::vector<Declaration> ElementDeclarations(const pugi::xml_node& node, const RuleSet* rules) {
-    std::vector<Declaration> all = CascadedDeclarations(node, rules, FindProperty);
+std::vector<Declaration> ElementDeclarations(const pugi::xml_node& node,
+                                             const ReaderContext& context) {
+    std::vector<Declaration> all = CascadedDeclarations(node, context, FindProperty);
     std::size_t kept = 0;
     for (std::size_t i = 0; i < all.size(); ++i) {
         bool overridden = false;
@@ -385,7 +385,7 @@ Style CascadeStyle(const Style& parent, const pugi::xml_node& node, const Length
     style.baselineShift = 0;
     style.opacity = 1;
     style.unmodeled.clear();
-    std::vector<Declaration> declarations = ElementDeclarations(node, context.Rules());
+    std::vector<Declaration> declarations = ElementDeclarations(node, context);
     Environment env{parent, lengths, context, node};
     // The font size comes first: the element's other lengths in em depend on it.
     for (const auto& d : declarations)
@@ -399,7 +399,7 @@ Style CascadeStyle(const Style& parent, const pugi::xml_node& node, const Length
 std::string DeclaredValue(const pugi::xml_node& node, std::string_view property,
                           const ReaderContext& context) {
     // Any property found will do: only the value is asked for.
-    auto declarations = CascadedDeclarations(node, context.Rules(), [&](std::string_view name) {
+    auto declarations = CascadedDeclarations(node, context, [&](std::string_view name) {
         return name == property ? &kKeptAsWritten : nullptr;
     });
     return declarations.empty() ? std::string() : std::string(declarations.back().value);
