@@ -80,8 +80,9 @@ bool HostFlag(ReaderContext& context, const pugi::xml_node& node, const char* na
 }  // namespace
 
 Frame ChildFrame(const pugi::xml_node& node, const Frame& parent, ReaderContext& context) {
-    Frame frame = parent;
-    frame.style = CascadeStyle(parent.style, node, parent.lengths, context);
+    // The style is copied once, by the cascade.
+    Frame frame{parent.ctm, CascadeStyle(parent.style, node, parent.lengths, context),
+                parent.lengths};
     frame.lengths.fontSize = frame.style.fontSize;  // the element's em
     if (auto transform = context.AttributesOf(node).transform) {
         auto m = ParseTransform(transform.value());

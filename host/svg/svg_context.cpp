@@ -89,6 +89,7 @@ void ReaderContext::Index(const pugi::xml_node& root) {
                 prefixes.push_back(prefix + ":");
         std::sort(prefixes.begin(), prefixes.end());
     }
+    unprefixedIsSvg_ = IsSvgPrefix("");
     root_ = root;
     // Without recursion: a file may nest elements very deeply. The ids wait until one is
     // asked for: most drawings refer to nothing, and their attributes are not looked at.
@@ -151,21 +152,22 @@ void ReaderContext::ReleaseRead(pugi::xml_node node, const pugi::xml_node& next)
     releasedBegin_ = releasedEnd_;
 }
 
+bool ReaderContext::IsSvgPrefix(const std::string& prefix) const {
+    auto found = namespaceOfPrefix_.find(prefix);
+    // Unprefixed elements are SVG also in files that forget to declare it, or that name
+    // it through an entity of their DTD (which is not expanded).
+    return found == namespaceOfPrefix_.end()
+               ? prefix.empty()
+               : found->second == kSvgNamespace || (prefix.empty() && found->second.find('&') == 0);
+}
+
 std::string_view ReaderContext::SvgName(const pugi::xml_node& node) const {
     if (node.type() != pugi::node_element) return {};
     std::string_view name = node.name();
     auto colon = name.find(':');
-    std::string prefix(colon == std::string_view::npos ? std::string_view()
-                                                       : name.substr(0, colon));
-    auto found = namespaceOfPrefix_.find(prefix);
-    // Unprefixed elements are SVG also in files that forget to declare it, or that name
-    // it through an entity of their DTD (which is not expanded).
-    bool isSvg =
-        found == namespaceOfPrefix_.end()
-            ? prefix.empty()
-            : found->second == kSvgNamespace || (prefix.empty() && found->second.find('&') == 0);
-    if (!isSvg) return {};
-    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+    if (colon == std::string_view::npos) return unprefixedIsSvg_ ? name : std::string_view();
+    if (!IsSvgPrefix(std::string(name.substr(0, colon)))) return {};
+    return name.substr(colon + 1);
 }
 
 pugi::xml_attribute ReaderContext::Attribute(const pugi::xml_node& node, Namespace ns,
@@ -177,13 +179,13 @@ pugi::xml_attribute ReaderContext::Attribute(const pugi::xml_node& node, Namespa
     const auto& declared = Prefixes(ns);
     const auto& prefixes = declared.empty() && ns == Namespace::XLink ? usualXLink : declared;
     // Names are compared in place, without building them.
+    const std::string_view local = localName;
+    const auto& attributes = AttributesOf(node).all;
     for (const auto& prefix : prefixes)
-        for (const auto& attribute : node.attributes()) {
-            const char* name = attribute.name();
-            if (name[0] == prefix[0] && std::strncmp(name, prefix.data(), prefix.size()) == 0 &&
-                std::strcmp(name + prefix.size(), localName) == 0)
+        for (const auto& [name, attribute] : attributes)
+            if (name.size() == prefix.size() + local.size() &&
+                name.compare(0, prefix.size(), prefix) == 0 && name.substr(prefix.size()) == local)
                 return attribute;
-        }
     return {};
 }
 

@@ -123,6 +123,7 @@ class ReaderContext {
 
  private:
     std::string PlaceOfLine(std::ptrdiff_t offset) const;  // "FILE:LINE: "
+    bool IsSvgPrefix(const std::string& prefix) const;     // "" for unprefixed names
     void NoteTextPathTarget(const pugi::xml_node& textPath);
     /// Whether the node or an element inside it has an id, which something may refer to.
     bool HoldsId(const pugi::xml_node& node) const;
@@ -133,6 +134,7 @@ class ReaderContext {
     std::size_t counted_ = 0;  // bytes of the text whose lines are known
     std::unordered_map<std::string, std::string> namespaceOfPrefix_;  // "" is the default
     std::array<std::vector<std::string>, kNamespaces> prefixes_;      // learnt by Index
+    bool unprefixedIsSvg_ = true;
     pugi::xml_node root_;
     mutable std::unordered_map<std::string, pugi::xml_node> ids_;  // once one is asked for
     mutable bool idsKnown_ = false;
