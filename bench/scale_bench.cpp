@@ -24,6 +24,9 @@
 #include "host/document/art_pool.h"
 #include "host/geometry/cursor_snap.h"
 #include "host/svg/svg.h"
+#include "host/svg/svg_file_text.h"
+#include "host/svg/svg_numbers.h"
+#include "host/svg/svg_xml_options.h"
 
 namespace {
 
@@ -79,6 +82,50 @@ void BM_Open(benchmark::State& state) {
     state.counters["file_mb"] = FileMegabytes(file);
 }
 BENCHMARK(BM_Open)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The element after `node` in document order (children first), or an empty node.
+pugi::xml_node NextInDocument(pugi::xml_node node) {
+    if (pugi::xml_node child = node.first_child()) return child;
+    while (node && !node.next_sibling()) node = node.parent();
+    return node ? node.next_sibling() : node;
+}
+
+// Every number of a path's data read by the reader's scanner; the commands stepped over.
+double SumOfNumbers(const char* data) {
+    host::svg::NumberScanner scanner(data);
+    double sum = 0, value = 0;
+    scanner.SkipSpaces();
+    while (!scanner.AtEnd()) {
+        if (scanner.ReadNumber(&value)) {
+            sum += value;
+        } else {
+            scanner.Advance();
+            scanner.SkipSeparators();
+        }
+    }
+    return sum;
+}
+
+// What no reader can go below: the file read into memory as the reader reads it,
+// pugixml's parse in that buffer with the reader's flags, and every number of every
+// path's `d` read by the reader's own scanner, nothing kept.
+void BM_ParseFloor(benchmark::State& state) {
+    const std::string& file = GeneratedFile(static_cast<int>(state.range(0)));
+    std::string error;
+    for (auto _ : state) {
+        host::svg::FileText text;
+        if (!text.Read(file, &error)) state.SkipWithError(error.c_str());
+        pugi::xml_document xml;
+        if (!xml.load_buffer_inplace(text.data(), text.size(), host::svg::kXmlParseOptions))
+            state.SkipWithError("malformed XML");
+        double sum = 0;
+        for (pugi::xml_node node = xml.document_element(); node; node = NextInDocument(node))
+            if (std::strcmp(node.name(), "path") == 0)
+                sum += SumOfNumbers(node.attribute("d").value());
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_ParseFloor)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Opening and the spatial index the host builds for the first pointer event: what a
 // user waits for between asking to open and the first hover that finds something.

@@ -14,13 +14,11 @@
 #include "host/svg/svg_progress.h"
 #include "host/svg/svg_reader.h"
 #include "host/svg/svg_writer.h"
+#include "host/svg/svg_xml_options.h"
 
 namespace host {
 
 namespace {
-
-constexpr unsigned kParseOptions =
-    pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_comments;
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
@@ -37,14 +35,15 @@ std::unique_ptr<Document> LoadSvgDocument(const std::string& path, std::string* 
     if (!warnings) warnings = &ignoredWarnings;
     svg::ProgressLine progress("opening", path);
     try {
+        svg::ReaderContext context(path);
         svg::FileText text;
-        if (!text.Read(path, error)) return nullptr;
+        if (!text.Read(path, error, [&](std::string_view piece) { context.CountLines(piece); }))
+            return nullptr;
         progress.Show(0.1);
-        svg::ReaderContext context(path, text.view());
         pugi::xml_document xml;
         // Parsed in the buffer itself: the file is held once.
         pugi::xml_parse_result parsed =
-            xml.load_buffer_inplace(text.data(), text.size(), kParseOptions);
+            xml.load_buffer_inplace(text.data(), text.size(), svg::kXmlParseOptions);
         if (!parsed) {
             *error =
                 context.PlaceOfOffset(parsed.offset) + "malformed XML: " + parsed.description();

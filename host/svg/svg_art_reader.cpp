@@ -80,10 +80,11 @@ bool HostFlag(ReaderContext& context, const pugi::xml_node& node, const char* na
 }  // namespace
 
 Frame ChildFrame(const pugi::xml_node& node, const Frame& parent, ReaderContext& context) {
-    Frame frame = parent;
-    frame.style = CascadeStyle(parent.style, node, parent.lengths, context);
+    // The style is copied once, by the cascade.
+    Frame frame{parent.ctm, CascadeStyle(parent.style, node, parent.lengths, context),
+                parent.lengths};
     frame.lengths.fontSize = frame.style.fontSize;  // the element's em
-    if (auto transform = node.attribute("transform")) {
+    if (auto transform = context.AttributesOf(node).transform) {
         auto m = ParseTransform(transform.value());
         if (!m) context.Fail(node, std::string("bad transform \"") + transform.value() + "\"");
         frame.ctm = parent.ctm * *m;
@@ -99,7 +100,7 @@ void ReadArtIdentity(const pugi::xml_node& node, const Style& style, ReaderConte
     else if (auto label = context.Attribute(node, Namespace::Inkscape, "label"))
         art->name = label.value();
     else if (!context.Declares(Namespace::Quill))  // ids that editors add to our files are no names
-        art->name = node.attribute("id").value();
+        art->name = context.AttributesOf(node).id.value();
     art->tags = ReadTags(context, node);
     if (auto words = ReadHostText(context, node, quill_attr::kAttributes))
         art->attributes = ParseAttributeWords(*words);

@@ -28,6 +28,15 @@ std::ptrdiff_t StartOf(const pugi::xml_node& node) {
     }
 }
 
+// The node after `node` in document order without leaving `root`'s children, or an
+// empty node after the last.
+pugi::xml_node NextInside(pugi::xml_node node, const pugi::xml_node& root) {
+    if (pugi::xml_node child = node.first_child()) return child;
+    for (; node != root; node = node.parent())
+        if (pugi::xml_node next = node.next_sibling()) return next;
+    return {};
+}
+
 const char* NamespaceUri(Namespace ns) {
     switch (ns) {
         case Namespace::Svg:
@@ -53,16 +62,17 @@ std::string OneLine(std::string_view text) {
     return result;
 }
 
-ReaderContext::ReaderContext(std::string fileName, std::string_view text)
-    : fileName_(std::move(fileName)) {
-    lineStarts_.push_back(0);
-    const char* begin = text.data();
-    const char* end = begin + text.size();
+ReaderContext::ReaderContext(std::string fileName) : fileName_(std::move(fileName)) {}
+
+void ReaderContext::CountLines(std::string_view piece) {
+    const char* begin = piece.data();
+    const char* end = begin + piece.size();
     for (const char* at = begin; at < end; ++at) {
         at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
         if (!at) break;
-        lineStarts_.push_back(static_cast<std::size_t>(at - begin) + 1);
+        lineStarts_.push_back(counted_ + static_cast<std::size_t>(at - begin) + 1);
     }
+    counted_ += piece.size();
 }
 
 void ReaderContext::Index(const pugi::xml_node& root) {
@@ -79,16 +89,13 @@ void ReaderContext::Index(const pugi::xml_node& root) {
                 prefixes.push_back(prefix + ":");
         std::sort(prefixes.begin(), prefixes.end());
     }
-    // Without recursion: a file may nest elements very deeply.
-    std::vector<pugi::xml_node> pending{root};
-    while (!pending.empty()) {
-        pugi::xml_node node = pending.back();
-        pending.pop_back();
+    unprefixedIsSvg_ = IsSvgPrefix("");
+    root_ = root;
+    // Without recursion: a file may nest elements very deeply. The ids wait until one is
+    // asked for: most drawings refer to nothing, and their attributes are not looked at.
+    for (pugi::xml_node node = root; node; node = NextInside(node, root)) {
+        if (node.type() != pugi::node_element) continue;
         ++elements_;
-        if (auto id = node.attribute("id")) {
-            ids_.emplace(id.value(), node);  // first one wins
-            idOffsets_.push_back(node.offset_debug());
-        }
         const std::string_view name = node.name();
         const auto colon = name.rfind(':');
         if (name.substr(colon == std::string_view::npos ? 0 : colon + 1) == "style")
@@ -96,12 +103,17 @@ void ReaderContext::Index(const pugi::xml_node& root) {
         if (name.size() >= 8 && name.substr(name.size() - 8) == "textPath" &&
             SvgName(node) == "textPath")
             NoteTextPathTarget(node);
-        for (auto child = node.last_child(); child; child = child.previous_sibling())
-            if (child.type() == pugi::node_element) pending.push_back(child);
     }
-    // An element with an id whose place is unknown could be anywhere: nothing is released.
-    std::sort(idOffsets_.begin(), idOffsets_.end());
-    releasable_ = idOffsets_.empty() || idOffsets_.front() >= 0;
+}
+
+bool ReaderContext::HoldsId(const pugi::xml_node& node) const {
+    for (pugi::xml_node at = node; at; at = NextInside(at, node)) {
+        if (at.type() != pugi::node_element) continue;
+        // The element just read has its attributes at hand.
+        if (at == attributesOf_ ? static_cast<bool>(attributes_.id) : !IdAttribute(at).empty())
+            return true;
+    }
+    return false;
 }
 
 void ReaderContext::NoteTextPathTarget(const pugi::xml_node& textPath) {
@@ -110,34 +122,24 @@ void ReaderContext::NoteTextPathTarget(const pugi::xml_node& textPath) {
     if (!target.empty() && target.front() == '#') textPathTargets_.emplace(target.substr(1));
 }
 
-const std::vector<ReaderContext::HostAttribute>& ReaderContext::HostAttributes(
-    const pugi::xml_node& node) const {
-    if (node == hostAttributesOf_) return hostAttributes_;
-    hostAttributesOf_ = node;
-    hostAttributes_.clear();
-    const auto& prefixes = Prefixes(Namespace::Quill);
-    for (const auto& attribute : node.attributes()) {
-        const char* name = attribute.name();
-        for (std::size_t p = 0; p < prefixes.size(); ++p) {
-            // Most names differ at the first character: no call for those.
-            const std::string& prefix = prefixes[p];
-            if (name[0] != prefix[0] || std::strncmp(name, prefix.data(), prefix.size()) != 0)
-                continue;
-            hostAttributes_.push_back({p, name + prefix.size(), attribute});
-            break;  // a prefix ends at the name's first colon: no other can match
-        }
+const ElementAttributes& ReaderContext::AttributesOf(const pugi::xml_node& node) const {
+    if (node != attributesOf_) {
+        SortAttributes(node, Prefixes(Namespace::Quill), &attributes_);
+        attributesOf_ = node;
     }
-    return hostAttributes_;
+    return attributes_;
 }
 
 void ReaderContext::Release(pugi::xml_node node, const pugi::xml_node& next) {
-    hostAttributesOf_ = pugi::xml_node();
-    hostAttributes_.clear();
-    if (!release_ || !releasable_ || !next) return;
+    if (release_ && releasable_ && next) ReleaseRead(node, next);
+    // The node may be gone: nothing of it stays at hand (an empty node has no attributes).
+    attributesOf_ = pugi::xml_node();
+    SortAttributes(attributesOf_, {}, &attributes_);
+}
+
+void ReaderContext::ReleaseRead(pugi::xml_node node, const pugi::xml_node& next) {
     const std::ptrdiff_t begin = StartOf(node), end = StartOf(next);
-    if (begin < 0 || end <= begin) return;
-    auto id = std::lower_bound(idOffsets_.begin(), idOffsets_.end(), begin);
-    if (id != idOffsets_.end() && *id < end) return;
+    if (begin < 0 || end <= begin || HoldsId(node)) return;
     node.parent().remove_child(node);
     if (begin <= releasedEnd_ && end >= releasedBegin_) {
         releasedBegin_ = std::min(releasedBegin_, begin);
@@ -150,21 +152,22 @@ void ReaderContext::Release(pugi::xml_node node, const pugi::xml_node& next) {
     releasedBegin_ = releasedEnd_;
 }
 
+bool ReaderContext::IsSvgPrefix(const std::string& prefix) const {
+    auto found = namespaceOfPrefix_.find(prefix);
+    // Unprefixed elements are SVG also in files that forget to declare it, or that name
+    // it through an entity of their DTD (which is not expanded).
+    return found == namespaceOfPrefix_.end()
+               ? prefix.empty()
+               : found->second == kSvgNamespace || (prefix.empty() && found->second.find('&') == 0);
+}
+
 std::string_view ReaderContext::SvgName(const pugi::xml_node& node) const {
     if (node.type() != pugi::node_element) return {};
     std::string_view name = node.name();
     auto colon = name.find(':');
-    std::string prefix(colon == std::string_view::npos ? std::string_view()
-                                                       : name.substr(0, colon));
-    auto found = namespaceOfPrefix_.find(prefix);
-    // Unprefixed elements are SVG also in files that forget to declare it, or that name
-    // it through an entity of their DTD (which is not expanded).
-    bool isSvg =
-        found == namespaceOfPrefix_.end()
-            ? prefix.empty()
-            : found->second == kSvgNamespace || (prefix.empty() && found->second.find('&') == 0);
-    if (!isSvg) return {};
-    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+    if (colon == std::string_view::npos) return unprefixedIsSvg_ ? name : std::string_view();
+    if (!IsSvgPrefix(std::string(name.substr(0, colon)))) return {};
+    return name.substr(colon + 1);
 }
 
 pugi::xml_attribute ReaderContext::Attribute(const pugi::xml_node& node, Namespace ns,
@@ -176,17 +179,23 @@ pugi::xml_attribute ReaderContext::Attribute(const pugi::xml_node& node, Namespa
     const auto& declared = Prefixes(ns);
     const auto& prefixes = declared.empty() && ns == Namespace::XLink ? usualXLink : declared;
     // Names are compared in place, without building them.
+    const std::string_view local = localName;
+    const auto& attributes = AttributesOf(node).all;
     for (const auto& prefix : prefixes)
-        for (const auto& attribute : node.attributes()) {
-            const char* name = attribute.name();
-            if (name[0] == prefix[0] && std::strncmp(name, prefix.data(), prefix.size()) == 0 &&
-                std::strcmp(name + prefix.size(), localName) == 0)
+        for (const auto& [name, attribute] : attributes)
+            if (name.size() == prefix.size() + local.size() &&
+                name.compare(0, prefix.size(), prefix) == 0 && name.substr(prefix.size()) == local)
                 return attribute;
-        }
     return {};
 }
 
 pugi::xml_node ReaderContext::FindById(const std::string& id) const {
+    if (!idsKnown_) {
+        for (pugi::xml_node node = root_; node; node = NextInside(node, root_))
+            if (auto attribute = IdAttribute(node))
+                ids_.emplace(attribute.value(), node);  // first one wins
+        idsKnown_ = true;
+    }
     auto found = ids_.find(id);
     return found == ids_.end() ? pugi::xml_node() : found->second;
 }

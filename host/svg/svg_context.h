@@ -14,6 +14,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "host/svg/svg_element_attributes.h"
+
 namespace host::svg {
 
 /// The one-line reason a file cannot be read; thrown inside the reader only.
@@ -28,10 +30,15 @@ constexpr std::size_t kNamespaces = 5;
 
 class ReaderContext {
  public:
-    /// `text` is the file's content, kept for line numbers.
-    ReaderContext(std::string fileName, std::string_view text);
+    explicit ReaderContext(std::string fileName);
 
-    /// Learns the prefixes that the root element declares and the elements' ids.
+    /// Learns where the lines of the next piece of the file's text start, for the places
+    /// that messages name: the pieces come in order, the whole text before the parse
+    /// changes it.
+    void CountLines(std::string_view piece);
+
+    /// Learns the prefixes that the root element declares, the number of elements and
+    /// those that matter before reading (style sheets, paths that texts run along).
     void Index(const pugi::xml_node& root);
 
     /// The local name of an SVG element ("path"), or "" for an element of another
@@ -50,20 +57,17 @@ class ReaderContext {
     const std::vector<std::string>& Prefixes(Namespace ns) const {
         return prefixes_[static_cast<std::size_t>(ns)];
     }
-    /// An attribute of the host's namespace: which of the prefixes it has, and its name
-    /// after the prefix.
-    struct HostAttribute {
-        std::size_t prefix;
-        std::string_view localName;
-        pugi::xml_attribute attribute;
-    };
-    /// The element's attributes of the host's namespace, in their order: found in one look
-    /// at its attributes and kept until another element is asked about, since reading an
-    /// element asks for several.
-    const std::vector<HostAttribute>& HostAttributes(const pugi::xml_node& node) const;
+    /// The element's id, transform, path data and attributes of the host's namespace:
+    /// sorted out in one look at its attributes and kept until another element is asked
+    /// about, since reading an element asks for several.
+    const ElementAttributes& AttributesOf(const pugi::xml_node& node) const;
+    /// The element's attributes of the host's namespace, in their order.
+    const std::vector<HostAttribute>& HostAttributes(const pugi::xml_node& node) const {
+        return AttributesOf(node).host;
+    }
     /// How many elements the tree holds (once indexed).
     std::size_t ElementCount() const { return elements_; }
-    /// The element with that id, or an empty node.
+    /// The element with that id, or an empty node. The ids are looked up at the first ask.
     pugi::xml_node FindById(const std::string& id) const;
     /// The elements named "style" (in any namespace), in document order (once indexed).
     const std::vector<pugi::xml_node>& StyleElements() const { return styleElements_; }
@@ -119,13 +123,21 @@ class ReaderContext {
 
  private:
     std::string PlaceOfLine(std::ptrdiff_t offset) const;  // "FILE:LINE: "
+    bool IsSvgPrefix(const std::string& prefix) const;     // "" for unprefixed names
     void NoteTextPathTarget(const pugi::xml_node& textPath);
+    /// Whether the node or an element inside it has an id, which something may refer to.
+    bool HoldsId(const pugi::xml_node& node) const;
+    void ReleaseRead(pugi::xml_node node, const pugi::xml_node& next);
 
     std::string fileName_;
-    std::vector<std::size_t> lineStarts_;
+    std::vector<std::size_t> lineStarts_{0};
+    std::size_t counted_ = 0;  // bytes of the text whose lines are known
     std::unordered_map<std::string, std::string> namespaceOfPrefix_;  // "" is the default
     std::array<std::vector<std::string>, kNamespaces> prefixes_;      // learnt by Index
-    std::unordered_map<std::string, pugi::xml_node> ids_;
+    bool unprefixedIsSvg_ = true;
+    pugi::xml_node root_;
+    mutable std::unordered_map<std::string, pugi::xml_node> ids_;  // once one is asked for
+    mutable bool idsKnown_ = false;
     std::vector<pugi::xml_node> styleElements_;
     std::shared_ptr<const RuleSet> rules_;
     std::unordered_set<std::string> textPathTargets_;
@@ -133,12 +145,11 @@ class ReaderContext {
     std::unordered_set<std::string> onceKeys_;
     std::function<void(std::ptrdiff_t)> progress_;
     std::function<void(std::ptrdiff_t, std::ptrdiff_t)> release_;
-    std::vector<std::ptrdiff_t> idOffsets_;  // of the elements with an id, in order
     bool releasable_ = true;
     std::ptrdiff_t releasedBegin_ = 0, releasedEnd_ = 0;  // the stretch not yet handed over
     std::size_t elements_ = 0;
-    mutable pugi::xml_node hostAttributesOf_;
-    mutable std::vector<HostAttribute> hostAttributes_;
+    mutable pugi::xml_node attributesOf_;
+    mutable ElementAttributes attributes_;
 };
 
 /// The text with control characters replaced by spaces, so that a message stays one line.

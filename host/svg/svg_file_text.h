@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,9 +18,11 @@ class FileText {
     std::size_t size() const { return size_; }
     std::string_view view() const { return {bytes_.get(), size_}; }
 
-    // The whole file in one buffer, sized from the file's size and read in one go (a
-    // pipe or a file that grows while read is read to its end all the same).
-    bool Read(const std::string& path, std::string* error);
+    // The whole file in one buffer, sized from the file's size (a pipe or a file that
+    // grows while read is read to its end all the same). It comes in pieces the
+    // processor's cache holds: `onPiece` sees each one just read, while it is there.
+    bool Read(const std::string& path, std::string* error,
+              const std::function<void(std::string_view piece)>& onPiece = nullptr);
 
  private:
     void Reserve(std::size_t capacity) {

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -11,7 +12,14 @@
 
 namespace host::svg {
 
-bool FileText::Read(const std::string& path, std::string* error) {
+namespace {
+
+constexpr std::size_t kPieceBytes = std::size_t{256} << 10;
+
+}  // namespace
+
+bool FileText::Read(const std::string& path, std::string* error,
+                    const std::function<void(std::string_view piece)>& onPiece) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         *error = path + ": cannot open: " + std::strerror(errno);
@@ -26,7 +34,7 @@ bool FileText::Read(const std::string& path, std::string* error) {
     Reserve(size + 1);
     while (!directory) {
         if (size_ == capacity_) Reserve(capacity_ * 2);
-        const ssize_t got = ::read(fd, data() + size_, capacity_ - size_);
+        const ssize_t got = ::read(fd, data() + size_, std::min(capacity_ - size_, kPieceBytes));
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
@@ -34,6 +42,7 @@ bool FileText::Read(const std::string& path, std::string* error) {
             *error = path + ": cannot read";
             return false;
         }
+        if (onPiece) onPiece({data() + size_, static_cast<std::size_t>(got)});
         size_ += static_cast<std::size_t>(got);
     }
     ::close(fd);

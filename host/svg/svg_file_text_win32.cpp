@@ -9,7 +9,14 @@
 
 namespace host::svg {
 
-bool FileText::Read(const std::string& path, std::string* error) {
+namespace {
+
+constexpr std::size_t kPieceBytes = std::size_t{256} << 10;
+
+}  // namespace
+
+bool FileText::Read(const std::string& path, std::string* error,
+                    const std::function<void(std::string_view piece)>& onPiece) {
     const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
     if (fd < 0) {
         *error = path + ": cannot open: " + std::strerror(errno);
@@ -23,14 +30,15 @@ bool FileText::Read(const std::string& path, std::string* error) {
     for (;;) {
         if (size_ == capacity_) Reserve(capacity_ * 2);
         const std::size_t room = capacity_ - size_;
-        const int got =
-            _read(fd, data() + size_, static_cast<unsigned>(room < 1u << 30 ? room : 1u << 30));
+        const int got = _read(fd, data() + size_,
+                              static_cast<unsigned>(room < kPieceBytes ? room : kPieceBytes));
         if (got == 0) break;
         if (got < 0) {
             _close(fd);
             *error = path + ": cannot read";
             return false;
         }
+        if (onPiece) onPiece({data() + size_, static_cast<std::size_t>(got)});
         size_ += static_cast<std::size_t>(got);
     }
     _close(fd);

@@ -1,7 +1,6 @@
 #include "host/svg/svg_kept_reader.h"
 
 #include <cmath>
-#include <cstring>
 #include <string_view>
 
 #include "host/svg/svg_names.h"
@@ -20,10 +19,9 @@ std::string Markup(const pugi::xml_node& node) {
     return out.text;
 }
 
-bool HasPrefix(const char* name, const std::vector<std::string>& prefixes) {
+bool HasPrefix(std::string_view name, const std::vector<std::string>& prefixes) {
     for (const auto& prefix : prefixes)
-        if (name[0] == prefix[0] && std::strncmp(name, prefix.data(), prefix.size()) == 0)
-            return true;
+        if (name.substr(0, prefix.size()) == prefix) return true;
     return false;
 }
 
@@ -47,15 +45,14 @@ constexpr std::string_view kDescriptiveAttributes[] = {"class",
 // kept style sheets select), descriptive attributes (data-*, aria-*, role...), and
 // attributes of other namespaces than the host's and xlink (whose references the
 // document follows itself).
-bool IsKeptAttribute(const char* name, ReaderContext& context) {
-    const std::string_view text(name);
-    if (text == "id" || text.substr(0, 5) == "data-" || text.substr(0, 5) == "aria-") return true;
+bool IsKeptAttribute(std::string_view name, ReaderContext& context) {
+    if (name == "id" || name.substr(0, 5) == "data-" || name.substr(0, 5) == "aria-") return true;
     for (std::string_view descriptive : kDescriptiveAttributes)
-        if (text == descriptive) return true;
-    const char* colon = std::strchr(name, ':');
-    if (!colon) return false;
+        if (name == descriptive) return true;
+    const std::size_t colon = name.find(':');
+    if (colon == std::string_view::npos) return false;
     if (HasPrefix(name, context.Prefixes(Namespace::Quill))) return false;
-    const std::string_view prefix(name, static_cast<std::size_t>(colon - name));
+    const std::string_view prefix = name.substr(0, colon);
     if (prefix == "xml") return true;
     if (prefix == "xmlns" || prefix == "xlink" ||
         HasPrefix(name, context.Prefixes(Namespace::XLink)))
@@ -63,7 +60,7 @@ bool IsKeptAttribute(const char* name, ReaderContext& context) {
     if (HasPrefix(name, context.Prefixes(Namespace::Sodipodi)) ||
         HasPrefix(name, context.Prefixes(Namespace::Inkscape)))
         for (std::string_view rebuilding : kRebuildingAttributes)
-            if (rebuilding == colon + 1) return false;
+            if (rebuilding == name.substr(colon + 1)) return false;
     // A prefix the root does not declare would be unbound where the host writes it.
     return context.DeclaresPrefix(prefix);
 }
@@ -141,17 +138,16 @@ void KeepMarkup(const pugi::xml_node& node, const Frame& frame, bool keepId, Rea
     std::vector<std::pair<std::string, std::string>> attributes;
     const bool link = context.SvgName(node) == "a";
     const bool text = art->kind() == ArtKind::Text;
-    for (const auto& attribute : node.attributes()) {
-        const char* name = attribute.name();
+    for (const auto& [name, attribute] : context.AttributesOf(node).all) {
         // A text says its own xml:space when it is written.
-        if (text && std::strcmp(name, "xml:space") == 0) continue;
-        if ((keepId || std::strcmp(name, "id") != 0) && IsKeptAttribute(name, context))
+        if (text && name == "xml:space") continue;
+        if ((keepId || name != "id") && IsKeptAttribute(name, context))
             attributes.emplace_back(name, attribute.value());
         else if (link)
             KeepLinkAttribute(attribute, context, attributes);
     }
     // A text along the element draws in its user space as much as a reference does.
-    const auto id = node.attribute("id");
+    const auto id = context.AttributesOf(node).id;
     bool references = style.unmodeled.find("url(") != std::string::npos ||
                       (id && keepId && context.IsFollowedByText(id.value()));
     const bool paints = art->kind() != ArtKind::Group;
@@ -191,7 +187,7 @@ void KeepLayerMarkup(const pugi::xml_node& node, const Frame& frame, ReaderConte
     const auto& sodipodi = context.Prefixes(Namespace::Sodipodi);
     auto& attributes = group->keep().attributes;
     for (auto a = attributes.begin(); a != attributes.end();)
-        a = HasPrefix(a->first.c_str(), sodipodi) &&
+        a = HasPrefix(a->first, sodipodi) &&
                     a->first.compare(a->first.find(':') + 1, std::string::npos, "insensitive") == 0
                 ? attributes.erase(a)
                 : a + 1;

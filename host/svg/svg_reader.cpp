@@ -189,7 +189,7 @@ void TreeReader::ReadElement(const pugi::xml_node& node, const Frame& parent, Ar
 // to points, after the transform, after the way back.
 void TreeReader::NoteMove(const pugi::xml_node& node, const Frame& parent, const Frame& frame,
                           Art* art) {
-    if (!*node.attribute("transform").value() || !useStack_.empty()) return;
+    if (!*context_.AttributesOf(node).transform.value() || !useStack_.empty()) return;
     const std::optional<Matrix> back = Inverse(parent.ctm);
     if (!back) return;
     const Matrix m = frame.ctm * *back;

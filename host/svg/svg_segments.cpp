@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "host/svg/svg_length.h"
 #include "host/svg/svg_numbers.h"
 
 namespace host::svg {
@@ -51,11 +50,14 @@ std::string EndHandleRecord(const std::vector<AIPathSegment>& segments, bool clo
 }
 
 bool ApplyEndHandleRecord(const std::string& record, Contour& contour) {
-    auto values = ParseNumberList(record);
-    if (!values || values->size() != 4 || contour.nodes.empty() || contour.closed) return false;
-    for (double v : *values)
-        if (!(std::fabs(v) <= kLargestCoordinate)) return false;
-    const auto& v = *values;
+    if (contour.nodes.empty() || contour.closed) return false;
+    // Four numbers and nothing else, read where they stand: every open path has a record.
+    NumberScanner scanner(record);
+    scanner.SkipSpaces();
+    double v[4];
+    for (double& value : v)
+        if (!scanner.ReadNumber(&value) || !(std::fabs(value) <= kLargestCoordinate)) return false;
+    if (!scanner.AtEnd()) return false;
     contour.nodes.front().in = {v[0], v[1]};
     contour.nodes.back().out = {v[2], v[3]};
     return true;

@@ -117,7 +117,7 @@ Outline ShapeOutline(const pugi::xml_node& node, std::string_view name,
         std::string error;
         // The host's own files keep paths of a single anchor.
         bool keepSingleNodes = context.Declares(Namespace::Quill);
-        if (!ParsePathData(node.attribute("d").value(), &outline, &error, keepSingleNodes))
+        if (!ParsePathData(context.AttributesOf(node).d.value(), &outline, &error, keepSingleNodes))
             context.Fail(node, "bad path data: " + error);
         return outline;
     }

@@ -13,11 +13,15 @@ namespace host::svg {
 
 namespace {
 
-// Where a declaration is read: its element, the inherited style, the lengths.
+struct Property;
+
 struct Declaration {
     std::string_view name, value;
     bool important = false;
+    const Property* property = nullptr;  // how the host reads it, found once
 };
+
+// Where a declaration is read: its element, the inherited style, the lengths.
 
 struct Environment {
     const Style& parent;
@@ -293,7 +297,7 @@ std::vector<Declaration> StyleDeclarations(std::string_view text) {
             auto important = value.find("!important");
             if (important != std::string_view::npos) value = Trim(value.substr(0, important));
             declarations.push_back(
-                {Trim(item.substr(0, colon)), value, important != std::string_view::npos});
+                {Trim(item.substr(0, colon)), value, important != std::string_view::npos, nullptr});
         }
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
@@ -301,52 +305,56 @@ std::vector<Declaration> StyleDeclarations(std::string_view text) {
     return declarations;
 }
 
-// The element's declarations that `keep` takes, lowest precedence first: presentation
-// attributes, the style sheets' rules, the `style` attribute, the rules' important
-// declarations, the `style` attribute's important ones.
-template <class Keep>
-std::vector<Declaration> CascadedDeclarations(const pugi::xml_node& node, const RuleSet* rules,
-                                              Keep&& keep) {
+// The element's declarations of the properties that `find` knows (it gives a property
+// or nullptr), lowest precedence first: presentation attributes, the style sheets' rules,
+// the `style` attribute, the rules' important declarations, the `style` attribute's
+// important ones.
+template <class Find>
+std::vector<Declaration> CascadedDeclarations(const pugi::xml_node& node,
+                                              const ReaderContext& context, Find&& find) {
     // Room for an element's usual presentation attributes at once.
     constexpr std::size_t kUsualDeclarations = 8;
     std::vector<Declaration> all;
     all.reserve(kUsualDeclarations);
     pugi::xml_attribute style;  // the first one, as a look-up by name finds it
-    for (const auto& attribute : node.attributes()) {
-        const std::string_view name = attribute.name();
+    for (const auto& [name, attribute] : context.AttributesOf(node).all) {
         if (!style && name == "style") style = attribute;
-        if (keep(name)) all.push_back({name, Trim(attribute.value())});
+        if (const Property* property = find(name))
+            all.push_back({name, Trim(attribute.value()), false, property});
     }
     std::vector<SheetDeclaration> sheet, sheetImportant;
-    if (rules) rules->Match(node, &sheet, &sheetImportant);
+    if (const RuleSet* rules = context.Rules()) rules->Match(node, &sheet, &sheetImportant);
     const std::vector<Declaration> inlined = StyleDeclarations(style.value());
     for (bool important : {false, true}) {
         for (const auto& d : important ? sheetImportant : sheet)
-            if (keep(d.name)) all.push_back({d.name, d.value, important});
-        for (const auto& d : inlined)
-            if (d.important == important && keep(d.name)) all.push_back(d);
+            if (const Property* property = find(d.name))
+                all.push_back({d.name, d.value, important, property});
+        for (const auto& d : inlined) {
+            const Property* property = d.important == important ? find(d.name) : nullptr;
+            if (property) all.push_back({d.name, d.value, d.important, property});
+        }
     }
     return all;
 }
 
 // The declarations of the properties the host reads; of several declarations of one
 // property the last wins.
-std::vector<Declaration> ElementDeclarations(const pugi::xml_node& node, const RuleSet* rules) {
-    std::vector<Declaration> all = CascadedDeclarations(
-        node, rules, [](std::string_view name) { return FindProperty(name) != nullptr; });
-    std::vector<Declaration> last;
-    last.reserve(all.size());
+std::vector<Declaration> ElementDeclarations(const pugi::xml_node& node,
+                                             const ReaderContext& context) {
+    std::vector<Declaration> all = CascadedDeclarations(node, context, FindProperty);
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < all.size(); ++i) {
         bool overridden = false;
-        for (std::size_t k = i + 1; k < all.size(); ++k)
-            overridden = overridden || all[k].name == all[i].name;
-        if (!overridden) last.push_back(all[i]);
+        for (std::size_t k = i + 1; k < all.size() && !overridden; ++k)
+            overridden = all[k].property == all[i].property && all[k].name == all[i].name;
+        if (!overridden) all[kept++] = all[i];
     }
-    return last;
+    all.resize(kept);
+    return all;
 }
 
 void Apply(Style& style, const Declaration& d, Environment& env) {
-    const Property* property = FindProperty(d.name);
+    const Property* property = d.property;
     if (!property->apply) {
         style.unmodeled.append(d.name).append(":").append(d.value).append(";");
         return;
@@ -377,7 +385,7 @@ Style CascadeStyle(const Style& parent, const pugi::xml_node& node, const Length
     style.baselineShift = 0;
     style.opacity = 1;
     style.unmodeled.clear();
-    std::vector<Declaration> declarations = ElementDeclarations(node, context.Rules());
+    std::vector<Declaration> declarations = ElementDeclarations(node, context);
     Environment env{parent, lengths, context, node};
     // The font size comes first: the element's other lengths in em depend on it.
     for (const auto& d : declarations)
@@ -390,8 +398,10 @@ Style CascadeStyle(const Style& parent, const pugi::xml_node& node, const Length
 
 std::string DeclaredValue(const pugi::xml_node& node, std::string_view property,
                           const ReaderContext& context) {
-    auto declarations = CascadedDeclarations(
-        node, context.Rules(), [&](std::string_view name) { return name == property; });
+    // Any property found will do: only the value is asked for.
+    auto declarations = CascadedDeclarations(node, context, [&](std::string_view name) {
+        return name == property ? &kKeptAsWritten : nullptr;
+    });
     return declarations.empty() ? std::string() : std::string(declarations.back().value);
 }
 
