@@ -149,10 +149,10 @@ std::string SavedSeedDrawing() {
     path->SetTag("segpt1", "0");
     path->SetTag("a b&c", "\x92\t\"");
     path->attributes = kArtLocked | kArtSelected;
-    path->style.fillPaint = true;
-    path->style.fill = host::Color{host::Color::Kind::CMYK, {0.1f, 0.2f, 0.3f, 0.4f}, 0, ""};
-    path->style.stroke = host::Color{host::Color::Kind::Custom, {}, 0.25f, "Bleu \"maison\""};
-    path->style.dash = {6, 3};
+    path->editStyle().fillPaint = true;
+    path->editStyle().fill = host::Color{host::Color::Kind::CMYK, {0.1f, 0.2f, 0.3f, 0.4f}, 0, ""};
+    path->editStyle().stroke = host::Color{host::Color::Kind::Custom, {}, 0.25f, "Bleu \"maison\""};
+    path->editStyle().dash = {6, 3};
     host::Art* text = document.NewArt(host::ArtKind::Text, kPlaceAboveAll, nullptr);
     text->text().contents = "25,4 mm\r\xC2\xB1 0,1";
     text->text().style.tracking = 50;
