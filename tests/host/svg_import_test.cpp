@@ -265,6 +265,26 @@ TEST(SvgImport, PaintFromAttributesStylesAndGroups) {
     EXPECT_FLOAT_EQ(e.fill.v[0], 0.5f);
 }
 
+// Paths that paint alike share one style, each changed on its own; alike means to the bit.
+TEST(SvgImport, PathsThatPaintAlikeShareOneStyleUntilOneChanges) {
+    auto doc = LoadSvgText(Svg("width=\"10\" height=\"10\"",
+                               "<path d=\"M0 0H5\" stroke=\"red\"/><path d=\"M0 1H5\" "
+                               "stroke=\"red\"/><path d=\"M0 2H5\" stroke=\"blue\"/>"));
+    ASSERT_TRUE(doc);
+    const auto paths = Paths(*doc);
+    ASSERT_EQ(paths.size(), 3u);
+    EXPECT_EQ(&paths[0]->style(), &paths[1]->style());
+    EXPECT_NE(&paths[1]->style(), &paths[2]->style());
+    paths[1]->editStyle().width = 7;
+    EXPECT_FLOAT_EQ(paths[0]->style().width, 0.75f);
+    EXPECT_FLOAT_EQ(paths[1]->style().width, 7);
+    EXPECT_FLOAT_EQ(Art(0, ArtKind::Path).style().width, 1);  // the defaults stay as they are
+    PaintStyle negativeZero;
+    negativeZero.dashOffset = -0.0f;
+    EXPECT_FALSE(IdenticalStyle(negativeZero, PaintStyle{}));
+    EXPECT_TRUE(IdenticalStyle(paths[0]->style(), paths[0]->style()));
+}
+
 // Renderers take "0.35 px" for no length at all and keep the inherited width.
 TEST(SvgImport, ALengthWhoseUnitStandsApartIsIgnored) {
     std::string warnings;
