@@ -22,7 +22,7 @@ const char* KindName(const host::Art& art) {
         case host::ArtKind::Text:
             return "text";
         case host::ArtKind::CompoundPath:
-            return art.style.evenOdd ? "compound path (evenodd)" : "compound path (nonzero)";
+            return art.style().evenOdd ? "compound path (evenodd)" : "compound path (nonzero)";
     }
     return "";
 }

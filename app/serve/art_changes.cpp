@@ -56,7 +56,7 @@ void Add(Hasher& hash, const host::Art& art) {
             hash.Value(s.p), hash.Value(s.in), hash.Value(s.out), hash.Value(s.corner);
         }
         hash.Value(art.closed);
-        const host::PaintStyle& st = art.style;
+        const host::PaintStyle& st = art.style();
         hash.Value(st.fillPaint), hash.Colour(st.fill), hash.Value(st.fillOverprint);
         hash.Value(st.strokePaint), hash.Colour(st.stroke), hash.Value(st.strokeOverprint);
         hash.Value(st.width), hash.Value(st.dashOffset), hash.Value(st.cap), hash.Value(st.join);

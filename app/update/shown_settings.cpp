@@ -34,7 +34,7 @@ void ReadDashes(const host::Art& group, const char* marker, ShownSettings* shown
     for (const auto& child : group.children()) {
         const host::Art& piece = *child;
         if (piece.kind() != host::ArtKind::Path || !piece.FindTag(marker)) continue;
-        const std::vector<float>& dash = piece.style.dash;
+        const std::vector<float>& dash = piece.style().dash;
         shown->values["TraitsPointilles"] = PreferenceValue::Flag(dash.size() >= 2);
         if (dash.size() >= 2) {
             shown->values["TiretUn"] = PreferenceValue::Real(dash[0]);
@@ -81,7 +81,7 @@ void ReadArrowheads(const host::Art& group, ShownSettings* shown) {
         const host::Art& piece = *child;
         if (piece.kind() != host::ArtKind::Path || piece.tags.size() != 1) continue;
         const std::size_t n = piece.segments.size();
-        const bool filled = piece.style.fillPaint;
+        const bool filled = piece.style().fillPaint;
         int shape = -1;
         double size = 0;  // the outline's size at 100 %
         if (n == 6 && piece.closed) {

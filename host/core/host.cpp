@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "host/core/event_state.h"
+#include "host/core/heap_policy.h"
 #include "host/core/plugins.h"
 #include "host/core/registrations.h"
 #include "host/core/selection_tool.h"
@@ -34,6 +35,7 @@ Host::Host()
       customColors_(std::make_unique<std::vector<CustomColorRecord>>()),
       documentId_(NextObjectId()),
       viewId_(NextObjectId()) {
+    GiveLargeBlocksBack();
     for (const auto& entry : AllSuiteTables()) suites_.Add(entry.name, entry.version, entry.table);
     view_.origin = AIRealPoint{0, document_->height()};
 }

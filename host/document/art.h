@@ -90,6 +90,10 @@ struct PaintStyle {
     bool evenOdd = false;
 };
 
+/// Whether two styles are the same to the bit (a zero's sign, a NaN's payload and all),
+/// so that art may share one without anything it writes changing.
+bool IdenticalStyle(const PaintStyle& a, const PaintStyle& b);
+
 /// The step from one paragraph's baseline to the next, in multiples of the font size,
 /// unless a text has its own.
 inline constexpr float kDefaultLineStep = 1.2f;
@@ -141,7 +145,6 @@ class Art final {  // final: its room is always an art's own size (see art_pool.
 
     // Paths; a compound path has a style too, which its members share.
     std::vector<AIPathSegment> segments;
-    PaintStyle style;
     bool closed = false;
 
     std::int32_t attributes = 0;  // kArtSelected, kArtLocked, ...
@@ -170,6 +173,15 @@ class Art final {  // final: its room is always an art's own size (see art_pool.
         return parent_ && parent_->kind_ == ArtKind::CompoundPath ? parent_ : nullptr;
     }
 
+    /// How the path (or compound path) is painted. Art that paints alike may share one
+    /// style: a drawing holds many thousands of paths and few different styles.
+    const PaintStyle& style() const { return *style_; }
+    /// The style to change: this art's own, copied first when other art shares it.
+    PaintStyle& editStyle();
+    void setStyle(const PaintStyle& style) { style_ = std::make_shared<PaintStyle>(style); }
+    /// Paints as `other` does, sharing its style until either is changed.
+    void shareStyleOf(const Art& other) { style_ = other.style_; }
+
     const std::string* FindTag(std::string_view tagName) const;
     void SetTag(std::string_view tagName, const std::string& value);
     void RemoveTag(std::string_view tagName);
@@ -186,7 +198,9 @@ class Art final {  // final: its room is always an art's own size (see art_pool.
     std::unique_ptr<PointText> text_;
     std::unique_ptr<KeptMarkup> kept_;
     mutable PaintRankValue paintRank_ = 0;  // kept by the document with its paint order
+    std::shared_ptr<PaintStyle> style_ = DefaultStyle();
     static const PointText& NoText();
+    static const std::shared_ptr<PaintStyle>& DefaultStyle();
 };
 
 class Layer {

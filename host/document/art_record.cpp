@@ -61,7 +61,7 @@ void WriteOwnFields(const Art& from, Art& to) {
     to.name = from.name;
     to.tags = from.tags;
     to.segments = from.segments;
-    to.style = from.style;
+    to.shareStyleOf(from);
     to.closed = from.closed;
     to.attributes = from.attributes;
     to.strokeSpace = from.strokeSpace ? std::make_unique<StrokeSpace>(*from.strokeSpace) : nullptr;
@@ -77,7 +77,7 @@ std::unique_ptr<Art> CopyOwnFields(const Art& art) {
 
 bool SameOwnFields(const Art& a, const Art& b, std::int32_t ignored) {
     return a.id() == b.id() && a.kind() == b.kind() && a.name == b.name && a.tags == b.tags &&
-           SameSegments(a.segments, b.segments) && SameStyle(a.style, b.style) &&
+           SameSegments(a.segments, b.segments) && SameStyle(a.style(), b.style()) &&
            a.closed == b.closed && (a.attributes & ~ignored) == (b.attributes & ~ignored) &&
            SameStrokeSpace(a.strokeSpace.get(), b.strokeSpace.get()) &&
            SameText(a.text(), b.text()) && SameKept(a.kept(), b.kept());

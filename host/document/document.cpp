@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 
 namespace host {
 
@@ -27,9 +28,44 @@ bool Color::operator==(const Color& o) const {
            tint == o.tint;
 }
 
+namespace {
+
+bool SameBits(const float* a, const float* b, std::size_t count) {
+    return count == 0 || std::memcmp(a, b, count * sizeof(float)) == 0;
+}
+
+bool IdenticalColor(const Color& a, const Color& b) {
+    return a.kind == b.kind && SameBits(a.v, b.v, 4) && SameBits(&a.tint, &b.tint, 1) &&
+           a.customName == b.customName;
+}
+
+}  // namespace
+
+bool IdenticalStyle(const PaintStyle& a, const PaintStyle& b) {
+    return IdenticalColor(a.fill, b.fill) && IdenticalColor(a.stroke, b.stroke) &&
+           a.dash.size() == b.dash.size() &&
+           SameBits(a.dash.data(), b.dash.data(), a.dash.size()) &&
+           SameBits(&a.width, &b.width, 1) && SameBits(&a.dashOffset, &b.dashOffset, 1) &&
+           a.cap == b.cap && a.join == b.join && SameBits(&a.miterLimit, &b.miterLimit, 1) &&
+           a.fillPaint == b.fillPaint && a.fillOverprint == b.fillOverprint &&
+           a.strokePaint == b.strokePaint && a.strokeOverprint == b.strokeOverprint &&
+           a.evenOdd == b.evenOdd;
+}
+
 const PointText& Art::NoText() {
     static const PointText none;
     return none;
+}
+
+const std::shared_ptr<PaintStyle>& Art::DefaultStyle() {
+    static const auto defaults = std::make_shared<PaintStyle>();
+    return defaults;
+}
+
+PaintStyle& Art::editStyle() {
+    // The defaults are always shared (held here too), so they are never changed in place.
+    if (style_.use_count() > 1) style_ = std::make_shared<PaintStyle>(*style_);
+    return *style_;
 }
 
 const std::string* Art::FindTag(std::string_view tagName) const {
@@ -161,7 +197,7 @@ Art* Document::Insert(std::unique_ptr<Art> art, const Placement& where) {
     Art* raw = art.get();
     raw->parent_ = where.parent;
     // A member is painted as its compound path is.
-    if (where.parent->kind_ == ArtKind::CompoundPath) raw->style = where.parent->style;
+    if (where.parent->kind_ == ArtKind::CompoundPath) raw->shareStyleOf(*where.parent);
     auto& siblings = where.parent->children_;
     std::size_t index = std::min(where.index, siblings.size());
     siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(index), std::move(art));
@@ -228,7 +264,7 @@ std::unique_ptr<Art> CloneTree(const Art& source, std::unique_ptr<Art> copy) {
     copy->attributes = source.attributes;
     copy->segments = source.segments;
     copy->closed = source.closed;
-    copy->style = source.style;
+    copy->shareStyleOf(source);
     if (source.strokeSpace) copy->strokeSpace = std::make_unique<StrokeSpace>(*source.strokeSpace);
     if (source.kind() == ArtKind::Text) copy->text() = source.text();
     if (const KeptMarkup* kept = source.kept()) {
@@ -318,12 +354,12 @@ void Document::SetStyle(Art* art, const PaintStyle& style) {
     Art* compound = art->kind_ == ArtKind::CompoundPath ? art : art->compound();
     if (!compound) {
         Touch(*art);
-        art->style = style;
+        art->setStyle(style);
         return;
     }
     TouchTree(*compound);
-    compound->style = style;
-    for (auto& member : compound->children_) member->style = style;
+    compound->setStyle(style);
+    for (auto& member : compound->children_) member->shareStyleOf(*compound);
 }
 
 void Document::GeometryChanged(Art* art) {

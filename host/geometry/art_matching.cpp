@@ -105,7 +105,7 @@ bool StaysInRange(const Art& art, const AIRealMatrix& matrix, float lineScale, i
     for (const auto& child : art.children())
         if (!StaysInRange(*child, matrix, lineScale, flags)) return false;
     if (art.kind() == ArtKind::Path || art.kind() == ArtKind::CompoundPath) {
-        if ((flags & kScaleLines) && !InDrawingRange(double{art.style.width} * lineScale))
+        if ((flags & kScaleLines) && !InDrawingRange(double{art.style().width} * lineScale))
             return false;
         if (flags & kTransformObjects)
             for (const AIPathSegment& s : art.segments)
@@ -124,9 +124,10 @@ void Transform(Document& document, Art& art, const AIRealMatrix& matrix, float l
     if (art.kept() && (flags & kTransformObjects))
         art.keep().Transform({matrix.a, matrix.b, matrix.c, matrix.d, matrix.tx, matrix.ty});
     // A compound path's own stroke width is scaled as its members' are.
-    if (art.kind() == ArtKind::CompoundPath && (flags & kScaleLines)) art.style.width *= lineScale;
+    if (art.kind() == ArtKind::CompoundPath && (flags & kScaleLines))
+        art.editStyle().width *= lineScale;
     if (art.kind() == ArtKind::Path) {
-        if (flags & kScaleLines) art.style.width *= lineScale;
+        if (flags & kScaleLines) art.editStyle().width *= lineScale;
         if (flags & kTransformObjects) {
             std::vector<AIPathSegment> moved = art.segments;
             for (AIPathSegment& s : moved) s = Moved(matrix, s);

@@ -84,7 +84,7 @@ class Search {
     Hit Fills() {
         candidates_.clear();
         index_.QueryPaths(point_, 0, [&](const Art& path) {
-            if (!path.style.fillPaint || !Eligible(path)) return;
+            if (!path.style().fillPaint || !Eligible(path)) return;
             if (FillEncloses(path)) Consider(path, kFillType, point_, 0, 0, 0);
         });
         return Best();
@@ -116,11 +116,11 @@ class Search {
     bool FillEncloses(const Art& path) const {
         const Art* compound = path.compound();
         if (!compound)
-            return geom::Encloses(path.segments, path.closed, point_, path.style.evenOdd);
+            return geom::Encloses(path.segments, path.closed, point_, path.style().evenOdd);
         int winding = 0;
         for (const auto& member : compound->children())
             winding += geom::WindingNumber(member->segments, member->closed, point_);
-        return compound->style.evenOdd ? (winding % 2) != 0 : winding != 0;
+        return compound->style().evenOdd ? (winding % 2) != 0 : winding != 0;
     }
 
     bool Eligible(const Art& path) const {

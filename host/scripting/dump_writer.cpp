@@ -97,7 +97,7 @@ Json PathJson(const Art& art) {
               {"hidden", (art.attributes & kArtHidden) != 0},
               {"selected", (art.attributes & kArtSelected) != 0},
               {"segments", segments},
-              {"style", StyleJson(art.style)}};
+              {"style", StyleJson(art.style())}};
     if (const StrokeSpace* space = art.strokeSpace.get())
         path["strokeSpace"] = {space->a, space->b, space->c, space->d};
     return path;
@@ -134,8 +134,8 @@ Json CompoundJson(const Art& art, FontCatalog& fonts) {
                 {"locked", (art.attributes & kArtLocked) != 0},
                 {"hidden", (art.attributes & kArtHidden) != 0},
                 {"selected", (art.attributes & kArtSelected) != 0},
-                {"fillRule", art.style.evenOdd ? "evenodd" : "nonzero"},
-                {"style", StyleJson(art.style)},
+                {"fillRule", art.style().evenOdd ? "evenodd" : "nonzero"},
+                {"style", StyleJson(art.style())},
                 {"art", ChildrenJson(art, fonts)}};
 }
 

@@ -124,7 +124,7 @@ RunOutcome ScriptRunner::RunShape(const ScriptCommand& c) {
         groups_.push_back(art);
         return Ok();
     }
-    art->style = host_.currentPathStyle();
+    art->setStyle(host_.currentPathStyle());
     art->closed = c.shape.closed;
     doc.SetSegments(art, c.segments);
     return Ok();

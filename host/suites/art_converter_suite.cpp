@@ -13,7 +13,7 @@ ASErr AIAPI OutlineStroke(AIArtHandle path) {
         Art* art = ArtOf(path);
         if (!art) return kStaleHandleErr;
         if (art->kind() != ArtKind::Path || !art->parent()) return kBadParameterErr;
-        const PaintStyle& style = art->style;
+        const PaintStyle& style = art->style();
         const geom::StrokeShape shape{style.width, style.cap, style.join, style.miterLimit};
         const auto outlines = geom::OutlineStroke(art->segments, art->closed, shape);
         if (outlines.empty()) return kBadParameterErr;
@@ -32,7 +32,7 @@ ASErr AIAPI OutlineStroke(AIArtHandle path) {
         for (const geom::Outline& outline : outlines) {
             Art* piece = document.NewArt(ArtKind::Path, kPlaceBelow, art);
             if (!piece) return kCantHappenErr;
-            piece->style = filled;
+            piece->setStyle(filled);
             piece->closed = true;
             document.SetSegments(piece, outline);
         }

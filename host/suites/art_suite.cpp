@@ -41,7 +41,7 @@ ASErr AIAPI NewArt(int16_t type, int16_t paintOrder, AIArtHandle prep, AIArtHand
         Art* art = host.document().NewArt(kind, paintOrder, prepArt);
         if (!art) return kBadParameterErr;
         // A new member takes its compound path's paint; other paths the current style.
-        if (kind != ArtKind::Group && !art->compound()) art->style = host.currentPathStyle();
+        if (kind != ArtKind::Group && !art->compound()) art->setStyle(host.currentPathStyle());
         *newArt = HandleOf(art);
         return kNoErr;
     });

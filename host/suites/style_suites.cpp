@@ -76,7 +76,7 @@ ASErr AIAPI GetPathStyle(AIArtHandle handle, AIPathStyle* style) {
         AIErr error = kNoErr;
         Art* path = PaintedParameter(handle, &error);
         if (!path) return error;
-        *style = StyleToSdk(host, path->style);
+        *style = StyleToSdk(host, path->style());
         return kNoErr;
     });
 }

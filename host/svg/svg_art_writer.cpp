@@ -151,7 +151,7 @@ pugi::xml_node WritePath(pugi::xml_node parent, const Art& art, const Matrix& sp
     if (stroke) Set(node, "transform", StrokeSpaceTransform(*stroke));
     const SegmentsWritten segments(art, space);
     Set(node, "d", PathData(segments.get(), art.closed, stroke));
-    WritePathPaint(node, art.style, PointSize(space));
+    WritePathPaint(node, art.style(), PointSize(space));
     WriteAnchorRecords(node, segments.get(), art.closed, stroke);
     return node;
 }
@@ -185,8 +185,8 @@ pugi::xml_node WriteCompoundPath(pugi::xml_node parent, const Art& art, const Ma
         records = records || HasOwnRecord(*member);
     }
     Set(node, "d", d);
-    WritePathPaint(node, art.style, PointSize(space));
-    if (!art.style.evenOdd) Set(node, "fill-rule", "nonzero");
+    WritePathPaint(node, art.style(), PointSize(space));
+    if (!art.style().evenOdd) Set(node, "fill-rule", "nonzero");
     if (!records) return node;
     const std::string recordName = HostName(quill_attr::kMember);
     for (const auto& member : art.children()) {

@@ -100,6 +100,8 @@ class TreeReader {
     std::size_t artCount_ = 0;
     std::size_t anchorCount_ = 0;
     std::vector<pugi::xml_node> useStack_;  // targets being instanced, innermost last
+    // Holds the style last read (it is in no document): shapes that paint alike share it.
+    Art lastPaint_{0, ArtKind::Path};
 };
 
 Art* TreeReader::NewArt(ArtKind kind, Art* into, const pugi::xml_node& node) {
@@ -238,13 +240,14 @@ void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, co
         context_.Warn(node, "ignored " + std::to_string(members.size()) + " member records for " +
                                 std::to_string(outline.size()) + " contours");
     const bool ownRecords = members.size() == outline.size();
-    PaintStyle paint = ReadPaintStyle(node, frame.style, frame.ctm, context_);
+    const PaintStyle paint = ReadPaintStyle(node, frame.style, frame.ctm, context_);
+    if (!IdenticalStyle(lastPaint_.style(), paint)) lastPaint_.setStyle(paint);
     // Several contours become one compound path, painted as one shape: holes stay holes.
     Art* holder = into;
     if (outline.size() > 1) {
         holder = NewArt(ArtKind::CompoundPath, into, node);
         ReadArtIdentity(node, frame.style, context_, holder);
-        holder->style = paint;
+        holder->shareStyleOf(lastPaint_);
         Keep(node, frame, holder);
     }
     std::string corners = ReadHostText(context_, node, quill_attr::kCorners).value_or("");
@@ -262,7 +265,7 @@ void TreeReader::ReadShape(const pugi::xml_node& node, std::string_view name, co
             ReadArtIdentity(members[i], Style(), context_, path);
             corners = ReadHostText(context_, members[i], quill_attr::kCorners).value_or("");
         }
-        path->style = paint;
+        path->shareStyleOf(lastPaint_);
         // A stroke stretched or skewed by its transform keeps that shape.
         if (paint.strokePaint)
             path->strokeSpace = MakeStrokeSpace(frame.ctm.a, frame.ctm.b, frame.ctm.c, frame.ctm.d);

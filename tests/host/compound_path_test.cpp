@@ -33,8 +33,8 @@ class CompoundPathTest : public HostTest {
     // drawn clockwise (the square counter-clockwise) or the same way round.
     host::Art* Flange(bool evenOdd, bool windowReversed) {
         host::Art* compound = doc().NewArt(ArtKind::CompoundPath, kPlaceAboveAll, nullptr);
-        compound->style.fillPaint = true;
-        compound->style.evenOdd = evenOdd;
+        compound->editStyle().fillPaint = true;
+        compound->editStyle().evenOdd = evenOdd;
         AddMember(compound, {{0, 0}, {100, 0}, {100, 100}, {0, 100}});
         std::vector<AIRealPoint> window{{30, 30}, {70, 30}, {70, 70}, {30, 70}};
         if (windowReversed) window = {{30, 30}, {30, 70}, {70, 70}, {70, 30}};
@@ -145,10 +145,10 @@ TEST(CompoundPathFile, ContoursOfOneElementBecomeOneCompoundPath) {
         const Art& art = *doc->layers()[0]->group()->children().at(0);
         EXPECT_EQ(art.kind(), row.kind) << row.element;
         EXPECT_EQ(art.children().size(), row.members) << row.element;
-        EXPECT_EQ(art.style.evenOdd, row.evenOdd) << row.element;
+        EXPECT_EQ(art.style().evenOdd, row.evenOdd) << row.element;
         for (const auto& member : art.children()) {
             EXPECT_EQ(member->kind(), ArtKind::Path);
-            EXPECT_EQ(member->style.evenOdd, row.evenOdd);
+            EXPECT_EQ(member->style().evenOdd, row.evenOdd);
         }
     }
 }

@@ -145,7 +145,7 @@ TEST_F(GeometrySuitesTest, TransformMovesObjectsAndScalesLinesOnlyWhenAsked) {
     Art* group = doc().NewArt(ArtKind::Group, kPlaceAboveAll, nullptr);
     Art* path = doc().NewArt(ArtKind::Path, kPlaceInsideOnTop, group);
     doc().SetSegments(path, {{{1, 0}, {1, 0}, {2, 0}, 1}, {{5, 5}, {4, 5}, {5, 5}, 1}});
-    path->style.width = 2;
+    path->editStyle().width = 2;
     Art* text = doc().NewArt(ArtKind::Text, kPlaceInsideOnTop, group);
     text->text().matrix = {1, 0, 0, 1, 10, 20};
     const AIRealMatrix quarterTurn{0, 1, -1, 0, 100, 0};  // (x, y) → (100 − y, x)
@@ -154,12 +154,12 @@ TEST_F(GeometrySuitesTest, TransformMovesObjectsAndScalesLinesOnlyWhenAsked) {
     EXPECT_FLOAT_EQ(path->segments[0].p.v, 1);
     EXPECT_FLOAT_EQ(path->segments[0].out.v, 2);
     EXPECT_FLOAT_EQ(path->segments[1].in.h, 95);
-    EXPECT_FLOAT_EQ(path->style.width, 2);
+    EXPECT_FLOAT_EQ(path->style().width, 2);
     EXPECT_FLOAT_EQ(text->text().matrix.tx, 80);
     EXPECT_FLOAT_EQ(text->text().matrix.ty, 10);
     EXPECT_FLOAT_EQ(text->text().matrix.b, 1);
     ASSERT_EQ(transform.TransformArt(HandleOf(path), &quarterTurn, 3, kScaleLines), kNoErr);
-    EXPECT_FLOAT_EQ(path->style.width, 6);
+    EXPECT_FLOAT_EQ(path->style().width, 6);
     EXPECT_FLOAT_EQ(path->segments[0].p.h, 100);
     // The index follows the moved path.
     bool found = false;

@@ -43,7 +43,7 @@ TEST_F(HitTestTest, AnchorsSegmentsCentresAndFills) {
     ASSERT_TRUE(hit.hit);
     EXPECT_EQ(hit.type, kCenterPointType);
     EXPECT_FALSE(At(30, 30, kFillHitRequest).hit);
-    square->style.fillPaint = true;
+    square->editStyle().fillPaint = true;
     hit = At(30, 30, kAllHitRequest);
     EXPECT_EQ(hit.type, kFillType);
     EXPECT_FALSE(At(130, 30, kFillHitRequest).hit);

@@ -107,7 +107,7 @@ TEST_F(ArtConverterTest, TheOutlineTakesThePathsPlace) {
     Art* below = Polyline({{0, 50}, {10, 50}});
     Art* path = Polyline({{0, 0}, {100, 0}});
     path->SetTag("xxx", "jj");
-    path->style.width = 4;
+    path->editStyle().width = 4;
     Art* above = Polyline({{0, 70}, {10, 70}});
     const AIArtHandle handle = HandleOf(path);
     ASSERT_EQ(converter.OutlineStroke(handle), kNoErr);
@@ -118,8 +118,8 @@ TEST_F(ArtConverterTest, TheOutlineTakesThePathsPlace) {
     EXPECT_EQ(art[2].get(), above);
     const Art& outline = *art[1];
     EXPECT_TRUE(outline.closed);
-    EXPECT_TRUE(outline.style.fillPaint);
-    EXPECT_FALSE(outline.style.strokePaint);
+    EXPECT_TRUE(outline.style().fillPaint);
+    EXPECT_FALSE(outline.style().strokePaint);
     EXPECT_EQ(outline.FindTag("xxx"), nullptr);
     EXPECT_NEAR(std::fabs(geom::SignedArea(outline.segments)), 400, 1e-3);
     EXPECT_EQ(converter.OutlineStroke(handle), kStaleHandleErr);

@@ -207,7 +207,7 @@ TEST(SvgImport, UseSymbolAndDefsAreResolved) {
     }();
     ASSERT_EQ(paths.size(), 2u);  // the definitions themselves draw nothing
     EXPECT_NEAR(paths[0]->segments[0].p.h, 20 * 0.75f, 1e-4);
-    EXPECT_EQ(paths[0]->style.fill.v[0], 1.0f);       // red from the definition
+    EXPECT_EQ(paths[0]->style().fill.v[0], 1.0f);     // red from the definition
     EXPECT_NEAR(Width(*paths[1]), 20 * 0.75f, 1e-3);  // the symbol's 2 units fill 20
     EXPECT_NE(warnings.find("<use id=\"lost\">: skipped: reference \"#nothing\" not found"),
               std::string::npos)
@@ -232,7 +232,7 @@ TEST(SvgImport, PaintFromAttributesStylesAndGroups) {
     auto doc = LoadSvgText(Svg("width=\"100\" height=\"100\" viewBox=\"0 0 100 100\"", body));
     auto paths = Paths(*doc);
     ASSERT_EQ(paths.size(), 5u);
-    const PaintStyle& a = paths[0]->style;
+    const PaintStyle& a = paths[0]->style();
     EXPECT_TRUE(a.strokePaint);
     EXPECT_FALSE(a.fillPaint);
     EXPECT_EQ(a.stroke.kind, Color::Kind::RGB);
@@ -240,21 +240,41 @@ TEST(SvgImport, PaintFromAttributesStylesAndGroups) {
     EXPECT_FLOAT_EQ(a.width, 1.5f);  // 2 px
     EXPECT_EQ(a.cap, kAIRoundCap);
     EXPECT_EQ(a.join, kAIMiterJoin);
-    const PaintStyle& b = paths[1]->style;
+    const PaintStyle& b = paths[1]->style();
     EXPECT_EQ(b.stroke.v[1], 1.0f);  // currentColor, the style over the attribute
     EXPECT_EQ(b.stroke.v[0], 0.0f);
     EXPECT_EQ(b.join, kAIBevelJoin);
-    const PaintStyle& c = paths[2]->style;
+    const PaintStyle& c = paths[2]->style();
     EXPECT_TRUE(c.fillPaint);
     EXPECT_FLOAT_EQ(c.fill.v[0], 128 / 255.0f);
     ASSERT_EQ(c.dash.size(), 6u);  // an odd list is repeated
     EXPECT_FLOAT_EQ(c.dash[2], 1.5f);
     EXPECT_FLOAT_EQ(c.miterLimit, 8);
-    EXPECT_FLOAT_EQ(paths[3]->style.width, 4.5f);  // the inherited 2 px under scale(3)
-    const PaintStyle& e = paths[4]->style;
+    EXPECT_FLOAT_EQ(paths[3]->style().width, 4.5f);  // the inherited 2 px under scale(3)
+    const PaintStyle& e = paths[4]->style();
     EXPECT_FALSE(e.strokePaint);
     EXPECT_TRUE(e.evenOdd);
     EXPECT_FLOAT_EQ(e.fill.v[0], 0.5f);
+}
+
+// Paths that paint alike share one style, each changed on its own; alike means to the bit.
+TEST(SvgImport, PathsThatPaintAlikeShareOneStyleUntilOneChanges) {
+    auto doc = LoadSvgText(Svg("width=\"10\" height=\"10\"",
+                               "<path d=\"M0 0H5\" stroke=\"red\"/><path d=\"M0 1H5\" "
+                               "stroke=\"red\"/><path d=\"M0 2H5\" stroke=\"blue\"/>"));
+    ASSERT_TRUE(doc);
+    const auto paths = Paths(*doc);
+    ASSERT_EQ(paths.size(), 3u);
+    EXPECT_EQ(&paths[0]->style(), &paths[1]->style());
+    EXPECT_NE(&paths[1]->style(), &paths[2]->style());
+    paths[1]->editStyle().width = 7;
+    EXPECT_FLOAT_EQ(paths[0]->style().width, 0.75f);
+    EXPECT_FLOAT_EQ(paths[1]->style().width, 7);
+    EXPECT_FLOAT_EQ(Art(0, ArtKind::Path).style().width, 1);  // the defaults stay as they are
+    PaintStyle negativeZero;
+    negativeZero.dashOffset = -0.0f;
+    EXPECT_FALSE(IdenticalStyle(negativeZero, PaintStyle{}));
+    EXPECT_TRUE(IdenticalStyle(paths[0]->style(), paths[0]->style()));
 }
 
 // Renderers take "0.35 px" for no length at all and keep the inherited width.
@@ -267,8 +287,8 @@ TEST(SvgImport, ALengthWhoseUnitStandsApartIsIgnored) {
                            &warnings);
     auto paths = Paths(*doc);
     ASSERT_EQ(paths.size(), 2u);
-    EXPECT_FLOAT_EQ(paths[0]->style.width, 2.25f);  // 3 px
-    EXPECT_FLOAT_EQ(paths[1]->style.width, 0.2625f);
+    EXPECT_FLOAT_EQ(paths[0]->style().width, 2.25f);  // 3 px
+    EXPECT_FLOAT_EQ(paths[1]->style().width, 0.2625f);
     EXPECT_NE(warnings.find("ignored stroke-width=\"0.35 px\""), std::string::npos) << warnings;
 }
 
@@ -299,7 +319,7 @@ TEST(SvgImport, ElementsWithoutArtAreKeptWithoutAWord) {
     EXPECT_NE(doc->kept().element.find("<sodipodi:namedview"), std::string::npos);
     Art* filled = FirstArt(*doc, ArtKind::Path);
     ASSERT_TRUE(filled);
-    EXPECT_EQ(filled->style.fill.v[1], 1.0f);  // the gradient's first colour
+    EXPECT_EQ(filled->style().fill.v[1], 1.0f);  // the gradient's first colour
 }
 
 TEST(SvgImport, TextsAsPointTexts) {

@@ -55,16 +55,17 @@ std::unique_ptr<Document> RichDocument() {
                           {{1e-7f, -3.3e4f}, {0.3f, 0.1f}, {1e-7f, -3.3e4f}, 1}},
                          false);
     curve->name = "courbe";
-    curve->style.strokePaint = true;
-    curve->style.stroke = MakeColor(Color::Kind::CMYK, {0.1f, 0.2f, 0.3f, 0.4f});
-    curve->style.fillPaint = false;
-    curve->style.fill = MakeColor(Color::Kind::RGB, {0.25f, 0.5f, 1});  // kept while unpainted
-    curve->style.width = 0.353f;
-    curve->style.dash = {2.5f, 1.25f};
-    curve->style.dashOffset = 0.5f;
-    curve->style.cap = kAIRoundCap;
-    curve->style.join = kAIBevelJoin;
-    curve->style.miterLimit = 10;
+    curve->editStyle().strokePaint = true;
+    curve->editStyle().stroke = MakeColor(Color::Kind::CMYK, {0.1f, 0.2f, 0.3f, 0.4f});
+    curve->editStyle().fillPaint = false;
+    curve->editStyle().fill =
+        MakeColor(Color::Kind::RGB, {0.25f, 0.5f, 1});  // kept while unpainted
+    curve->editStyle().width = 0.353f;
+    curve->editStyle().dash = {2.5f, 1.25f};
+    curve->editStyle().dashOffset = 0.5f;
+    curve->editStyle().cap = kAIRoundCap;
+    curve->editStyle().join = kAIBevelJoin;
+    curve->editStyle().miterLimit = 10;
     curve->SetTag("segpt1", "0");
     curve->SetTag("num 1", "\x92quoted\x92 \xB5m");  // Windows-1252 bytes
     curve->SetTag("ctl", "a\x01z\tb\nc\rd");
@@ -72,13 +73,13 @@ std::unique_ptr<Document> RichDocument() {
 
     Art* closed = AddPath(*doc, base->group(),
                           {Corner(0, 0), Corner(100, 0), Corner(100, 50), Corner(0, 0)}, true);
-    closed->style.fillPaint = true;
-    closed->style.fill = MakeColor(Color::Kind::Gray, {0.35f});
-    closed->style.strokePaint = true;
-    closed->style.stroke = MakeColor(Color::Kind::Custom, {}, "Bleu PANTONE 300", 0.4f);
-    closed->style.evenOdd = true;
-    closed->style.fillOverprint = true;
-    closed->style.strokeOverprint = true;
+    closed->editStyle().fillPaint = true;
+    closed->editStyle().fill = MakeColor(Color::Kind::Gray, {0.35f});
+    closed->editStyle().strokePaint = true;
+    closed->editStyle().stroke = MakeColor(Color::Kind::Custom, {}, "Bleu PANTONE 300", 0.4f);
+    closed->editStyle().evenOdd = true;
+    closed->editStyle().fillOverprint = true;
+    closed->editStyle().strokeOverprint = true;
     closed->attributes = kArtHidden;
     // Smooth-looking handles that the user made a corner.
     AddPath(*doc, base->group(), {{{0, 0}, {-1, 0}, {1, 0}, 1}, {{5, 5}, {4, 5}, {6, 5}, 0}},
@@ -95,8 +96,8 @@ std::unique_ptr<Document> RichDocument() {
     line->SetTag("orl", "jj");
     line->SetTag("mods", "jj");
     line->SetTag("red", "jj");
-    line->style.stroke = MakeColor(Color::Kind::RGB, {1, 0, 0});
-    line->style.strokePaint = true;
+    line->editStyle().stroke = MakeColor(Color::Kind::RGB, {1, 0, 0});
+    line->editStyle().strokePaint = true;
 
     Art* label = doc->NewArt(ArtKind::Text, kPlaceInsideOnTop, group);
     label->text().contents = "25,4 mm ± 0,1";
@@ -148,7 +149,7 @@ void ExpectSamePath(const Art& a, const Art& b, const std::string& where) {
         }
         EXPECT_EQ(s.corner, t.corner) << where << " segment " << i;
     }
-    const PaintStyle &x = a.style, &y = b.style;
+    const PaintStyle &x = a.style(), &y = b.style();
     EXPECT_EQ(x.fillPaint, y.fillPaint) << where;
     EXPECT_EQ(x.strokePaint, y.strokePaint) << where;
     if (x.fillPaint || x.fill.kind != Color::Kind::None)
@@ -197,7 +198,7 @@ void ExpectSameArt(const Art& a, const Art& b, const std::string& where) {
         case ArtKind::Text:
             return ExpectSameText(a, b, where);
         case ArtKind::CompoundPath:
-            EXPECT_EQ(a.style.evenOdd, b.style.evenOdd) << where;
+            EXPECT_EQ(a.style().evenOdd, b.style().evenOdd) << where;
             return ExpectSameChildren(a, b, where);
     }
 }

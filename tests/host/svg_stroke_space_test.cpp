@@ -61,7 +61,7 @@ TEST(StrokeSpace, AStretchedStrokeIsSavedInItsSpaceAndReadBackTheSame) {
     // Geometry in points, y upwards; the width is the mean of √3 × 4 px.
     EXPECT_FLOAT_EQ(line->segments[1].p.h, (10 + 30) * 0.75f);
     EXPECT_FLOAT_EQ(line->segments[1].p.v, (200 - 60) * 0.75f);
-    EXPECT_NEAR(line->style.width, std::sqrt(3.0) * 4 * 0.75, 1e-5);
+    EXPECT_NEAR(line->style().width, std::sqrt(3.0) * 4 * 0.75, 1e-5);
     EXPECT_NEAR(line->strokeSpace->a / -line->strokeSpace->d, 3, 1e-12);
 
     const std::string saved = TempSvgPath("saved.svg");
@@ -78,8 +78,8 @@ TEST(StrokeSpace, AStretchedStrokeIsSavedInItsSpaceAndReadBackTheSame) {
         EXPECT_EQ(again->segments[i].p.h, line->segments[i].p.h);  // exactly
         EXPECT_EQ(again->segments[i].p.v, line->segments[i].p.v);
     }
-    EXPECT_EQ(again->style.width, line->style.width);
-    EXPECT_EQ(again->style.dash, line->style.dash);
+    EXPECT_EQ(again->style().width, line->style().width);
+    EXPECT_EQ(again->style().dash, line->style().dash);
     EXPECT_DOUBLE_EQ(again->strokeSpace->a, line->strokeSpace->a);
     EXPECT_DOUBLE_EQ(again->strokeSpace->d, line->strokeSpace->d);
     EXPECT_EQ(ReadTextFile(saved), text);  // saved again, the same file

@@ -26,12 +26,12 @@ std::string Svg(const std::string& body) {
 
 // "#rrggbb" of a path's fill, "none" when it is not filled.
 std::string FillOf(const Art& path) {
-    if (!path.style.fillPaint) return "none";
+    if (!path.style().fillPaint) return "none";
     char hex[8];
     std::snprintf(hex, sizeof hex, "#%02x%02x%02x",
-                  static_cast<int>(path.style.fill.v[0] * 255 + 0.5f),
-                  static_cast<int>(path.style.fill.v[1] * 255 + 0.5f),
-                  static_cast<int>(path.style.fill.v[2] * 255 + 0.5f));
+                  static_cast<int>(path.style().fill.v[0] * 255 + 0.5f),
+                  static_cast<int>(path.style().fill.v[1] * 255 + 0.5f),
+                  static_cast<int>(path.style().fill.v[2] * 255 + 0.5f));
     return hex;
 }
 
