@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/svg/svg_art_reader.h"
+#include "host/svg/svg_element_attributes.h"
 #include "host/svg/svg_host_attributes.h"
 #include "host/svg/svg_kept_reader.h"
 #include "host/svg/svg_layers.h"
@@ -100,6 +101,7 @@ class TreeReader {
     std::size_t artCount_ = 0;
     std::size_t anchorCount_ = 0;
     std::vector<pugi::xml_node> useStack_;  // targets being instanced, innermost last
+    int elementsWithIdOpen_ = 0;            // being read, around the element being read
     // Holds the style last read (it is in no document): shapes that paint alike share it.
     Art lastPaint_{0, ArtKind::Path};
 };
@@ -120,12 +122,16 @@ void TreeReader::KeepWhole(const pugi::xml_node& node, const Frame& parent, Art*
 
 void TreeReader::ReadChildren(const pugi::xml_node& node, const Frame& frame, Art* into,
                               int depth) {
+    // A use may draw an element with an id again, whole: what it holds stays in the tree.
+    const bool mayBeUsed = !IdAttribute(node).empty();
+    if (mayBeUsed) ++elementsWithIdOpen_;
     for (pugi::xml_node child = node.first_child(), next; child; child = next) {
         next = child.next_sibling();
         ReadElement(child, frame, into, depth + 1);
         // What an instance reads is read again by the next instance.
-        if (useStack_.empty()) context_.Release(child, next);
+        if (useStack_.empty() && elementsWithIdOpen_ == 0) context_.Release(child, next);
     }
+    if (mayBeUsed) --elementsWithIdOpen_;
 }
 
 // A switch draws its first child that draws anything and asks for no extension (editors

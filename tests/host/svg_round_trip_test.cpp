@@ -347,19 +347,26 @@ TEST(SvgRoundTrip, ALargeDrawingComesBackByteForByte) {
     ASSERT_TRUE(SaveSvgDocument(*read, second, &error)) << error;
     EXPECT_TRUE(ReadTextFile(first) == ReadTextFile(second));
 
-    // Opening gives back the text it has read as it goes, but not an element with an id:
-    // one in the middle is still there for a use at the end.
+    // Opening gives back the text it has read as it goes, but not an element with an id,
+    // nor what it holds: each in the middle is still there, whole, for a use at the end.
     std::string text = ReadTextFile(first);
     std::size_t middle = 0;
     for (int p = 0; p < 2000; ++p) middle = text.find("<path", middle + 1);
-    text.insert(middle, "<path id=\"early\" d=\"M 1 2 L 3 4\"/>");
-    text.insert(text.rfind("</g>"), "<use href=\"#early\" x=\"100\"/>");
+    text.insert(middle,
+                "<path id=\"early\" d=\"M 1 2 L 3 4\"/><g id=\"wrap\"><path "
+                "d=\"M 5 6 L 7 8\"/><g><path d=\"M 9 6 L 7 8\"/></g><path d=\"M 0 0 "
+                "L 1 1\"/></g>");
+    text.insert(text.rfind("</g>"), "<use href=\"#early\" x=\"100\"/><use href=\"#wrap\"/>");
     auto used = LoadSvgText(text);
     ASSERT_TRUE(used);
-    const Art* last = used->layers()[0]->group()->children().back().get();
-    ASSERT_EQ(last->children().size(), 1u);
-    EXPECT_EQ(last->children()[0]->segments[0].p.h, 101.0f);
-    EXPECT_EQ(used->layers()[0]->group()->children().size(), 4002u);
+    const auto& layer = used->layers()[0]->group()->children();
+    ASSERT_EQ(layer.size(), 4004u);
+    const Art* early = layer[layer.size() - 2].get();
+    ASSERT_EQ(early->children().size(), 1u);
+    EXPECT_EQ(early->children()[0]->segments[0].p.h, 101.0f);
+    const Art* wrap = layer.back()->children()[0].get();
+    ASSERT_EQ(wrap->children().size(), 3u);
+    EXPECT_EQ(wrap->children()[1]->children()[0]->segments[0].p.h, 9.0f);
 
     EXPECT_EQ(LoadSvgDocument(::testing::TempDir(), &error, &warnings), nullptr);
     EXPECT_EQ(error.rfind(::testing::TempDir() + ":", 0), 0u) << error;
