@@ -114,8 +114,9 @@ class ReaderContext {
         release_ = std::move(release);
     }
     /// The node is read and `next` is its next sibling: unless something may refer to it
-    /// later (it holds an element with an id), the node leaves the tree and its text is
-    /// handed to the release callback, a stretch at a time. Nothing without a callback.
+    /// later (it holds an element with an id), the node is marked read (its name emptied,
+    /// see IsReleased) and its text is handed to the release callback, a stretch at a time.
+    /// Nothing without a callback.
     void Release(pugi::xml_node node, const pugi::xml_node& next);
 
     const std::vector<std::string>& warnings() const { return warnings_; }
