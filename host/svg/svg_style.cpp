@@ -22,7 +22,6 @@ struct Declaration {
 };
 
 // Where a declaration is read: its element, the inherited style, the lengths.
-
 struct Environment {
     const Style& parent;
     LengthContext lengths;
