@@ -178,7 +178,9 @@ class Art final {  // final: its room is always an art's own size (see art_pool.
     const PaintStyle& style() const { return *style_; }
     /// The style to change: this art's own, copied first when other art shares it.
     PaintStyle& editStyle();
-    void setStyle(const PaintStyle& style) { style_ = std::make_shared<PaintStyle>(style); }
+    /// Paints with `style`; a style the same to the bit as the art's stays as it is (shared
+    /// or not), and nothing is allocated.
+    void setStyle(const PaintStyle& style);
     /// Paints as `other` does, sharing its style until either is changed.
     void shareStyleOf(const Art& other) { style_ = other.style_; }
 

@@ -68,6 +68,10 @@ PaintStyle& Art::editStyle() {
     return *style_;
 }
 
+void Art::setStyle(const PaintStyle& style) {
+    if (!IdenticalStyle(*style_, style)) style_ = std::make_shared<PaintStyle>(style);
+}
+
 const std::string* Art::FindTag(std::string_view tagName) const {
     for (const auto& [key, value] : tags)
         if (key == tagName) return &value;
