@@ -29,19 +29,6 @@ TEST(Protocol, StartupRegistersAndTheAppStartedNotifierSelectsTheHostTool) {
     EXPECT_EQ(s.dump["prefs"]["TEST"]["UnknownIcon"], kNotFoundErr);
 }
 
-TEST(Protocol, GlobalsSlotComesBackWithEveryMessageAndSurvivesUnloadAndReload) {
-    auto s = RunSession(std::string(kDrawing) +
-                        "startup\ntool segment\nmove 1 1\nmove 2 2\nunload\nreload\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    // Every message counted by the object in the slot: deselect/select, two moves and
-    // their passes, the unload, the reload.
-    int atReload = s.dump["prefs"]["TEST"]["MessagesAtReload"];
-    int lastDraw = s.dump["prefs"]["TEST"]["Messages"];
-    EXPECT_GT(lastDraw, 3);
-    EXPECT_EQ(atReload, lastDraw + 2);
-    EXPECT_EQ(s.dump["host"]["loaded"], true);
-}
-
 TEST(Protocol, MouseEventsGoToTheSelectedToolWithKeysAndAreFollowedByAPass) {
     auto s = RunSession(std::string(kDrawing) +
                         "startup\ntool segment\nmove 10 10 shift\ndown 10 10 alt\n"
@@ -98,12 +85,6 @@ TEST(Protocol, EventsBeforeStartupOrToUnknownToolsAreHarmless) {
     EXPECT_EQ(t.outcome.exitCode, 1);
     EXPECT_EQ(t.outcome.message.rfind("line 3: tool: ", 0), 0u) << t.outcome.message;
 }
-
-}  // namespace
-}  // namespace host
-
-namespace host {
-namespace {
 
 TEST(Protocol, APluginStartsAgainAfterShutdownButNotTwice) {
     auto again = testing::RunSession("startup\nshutdown\nstartup\ntool segment\n");

@@ -10,8 +10,6 @@
 namespace host::testing {
 namespace {
 
-constexpr float kPointsPerMm = 72.0f / 25.4f;
-
 std::string Svg(const std::string& attributes, const std::string& body) {
     return "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
            "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
@@ -31,20 +29,6 @@ float Width(const Art& path) {
     float low = path.segments.front().p.h, high = low;
     for (const auto& s : path.segments) low = std::min(low, s.p.h), high = std::max(high, s.p.h);
     return high - low;
-}
-
-TEST(SvgImport, PhysicalUnitsBecomePointsWithYUpwards) {
-    auto doc = LoadSvgText(Svg("width=\"100mm\" height=\"50mm\" viewBox=\"0 0 100 50\"",
-                               "<line x1=\"10\" y1=\"10\" x2=\"20\" y2=\"10\" stroke=\"black\"/>"));
-    ASSERT_TRUE(doc);
-    EXPECT_NEAR(doc->width(), 100 * kPointsPerMm, 1e-3);
-    EXPECT_NEAR(doc->height(), 50 * kPointsPerMm, 1e-3);
-    Art* line = FirstArt(*doc, ArtKind::Path);
-    ASSERT_TRUE(line);
-    ASSERT_EQ(line->segments.size(), 2u);
-    EXPECT_NEAR(line->segments[0].p.h, 10 * kPointsPerMm, 1e-4);
-    EXPECT_NEAR(line->segments[0].p.v, 40 * kPointsPerMm, 1e-4);  // 10 mm below the top
-    EXPECT_NEAR(line->segments[1].p.h, 20 * kPointsPerMm, 1e-4);
 }
 
 TEST(SvgImport, EveryUnitOfALength) {

@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include "support/shared_files.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +12,6 @@
 #include <fstream>
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "host/svg/render.h"
 #include "host/svg/svg.h"
@@ -27,7 +25,6 @@ struct Picture {
     int width = 0, height = 0;
     int whitePixels = 0, inkedPixels = 0;  // inked: anything but white
     bool topLeftWhite = false;
-    std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, row by row
 };
 
 Picture ReadPicture(const std::string& png) {
@@ -46,7 +43,6 @@ Picture ReadPicture(const std::string& png) {
                 picture.whitePixels += white;
                 picture.inkedPixels += !white;
                 if (x == 0 && y == 0) picture.topLeftWhite = white && (pixel >> 24) == 0xFF;
-                picture.pixels.push_back(pixel);
             }
     }
     cairo_surface_destroy(surface);
@@ -125,63 +121,10 @@ TEST(SvgRender, ProblemsAreOneLineNamingTheFile) {
     }
 }
 
-// The share of pixels where some colour channel differs by more than `channelStep`.
-// The share of pixels in rows [firstRow, endRow) where a channel differs by more than
-// `channelStep`.
-double DifferingShare(const Picture& a, const Picture& b, int channelStep, int firstRow = 0,
-                      int endRow = 1 << 30) {
-    if (a.pixels.size() != b.pixels.size() || a.pixels.empty()) return 1;
-    endRow = std::min(endRow, a.height);
-    std::size_t differing = 0;
-    for (int y = firstRow; y < endRow; ++y)
-        for (int x = 0; x < a.width; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * a.width + x;
-            for (int shift : {0, 8, 16})
-                if (std::abs(static_cast<int>((a.pixels[i] >> shift) & 0xFF) -
-                             static_cast<int>((b.pixels[i] >> shift) & 0xFF)) > channelStep) {
-                    ++differing;
-                    break;
-                }
-        }
-    return static_cast<double>(differing) / (static_cast<double>(endRow - firstRow) * a.width);
-}
-
 int RunQuill(const std::string& arguments) {
     std::string command = std::string(QUILL_BINARY) + " " + arguments + " 2>/dev/null";
     int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Gradients, a clipping path, a mask, a filter, a marker, a pattern, an image, a foreign
-// object and opacities, opened, given a Segment dimension below the arrow and saved: the
-// drawing is what it was above the dimension, and every definition is in the file.
-TEST(SvgRender, ADimensionedDrawingLooksAsItDidOutsideItsDimension) {
-    const std::string original = std::string(QUILL_SOURCE_DIR) + "/tests/data/svg/kept_markup.svg";
-    const std::string saved = TempPath("kept_markup_dimensioned.svg");
-    const std::string script = TempPath("kept_markup.qs");
-    // The arrow runs from (50, 250) to (250, 250) in the file: y = 50 on the page.
-    std::ofstream(script) << "doc open " << original
-                          << "\nstartup\ntool segment\nclick 50 50\ndown 250 50\n"
-                             "drag 150 20\nup 150 20\ndoc save "
-                          << saved << "\n";
-    ASSERT_EQ(RunQuill("run " + script), 0);
-    std::ifstream in(saved);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_NE(text.find("inkscape:label=\"Dimensions\""), std::string::npos);
-    for (const char* id : {"shade", "glow", "window", "veil", "soften", "tip", "checks", "photo",
-                           "note", "metadata1", "namedview1", "arrow"})
-        EXPECT_NE(text.find(std::string("id=\"") + id + "\""), std::string::npos) << id;
-    const std::string originalPng = TempPath("kept_original.png");
-    const std::string savedPng = TempPath("kept_saved.png");
-    std::string error;
-    // 400 pixels for 400 points: a pixel per unit of the file.
-    ASSERT_TRUE(host::RenderSvgToPng(original, originalPng, {400}, &error)) << error;
-    ASSERT_TRUE(host::RenderSvgToPng(saved, savedPng, {400}, &error)) << error;
-    Picture before = ReadPicture(originalPng), after = ReadPicture(savedPng);
-    ASSERT_EQ(before.height, 300);
-    constexpr int kAboveTheDimension = 235;
-    EXPECT_LT(DifferingShare(before, after, 26, 0, kAboveTheDimension), 0.005);
-    EXPECT_GT(DifferingShare(before, after, 26, kAboveTheDimension), 0.002);  // it is drawn
 }
 
 TEST(SvgRender, QuillRenderCommand) {

@@ -113,11 +113,4 @@ TEST(PluginLibrary, FailureIsToldOnlyWhenTheLibraryCarriesErrorMessages) {
     EXPECT_EQ(withList.dump["alerts"], json::array({"Paramètre refusé par l’hôte (PARM)."}));
 }
 
-TEST(PluginLibrary, UnloadedAndReloadedItKeepsServing) {
-    Session run =
-        RunScript("startup\nunload\nreload\ntool segment\nmove 10 10\nshutdown\nstartup\n");
-    EXPECT_EQ(run.dump["host"]["tools"].size(), 6u);
-    EXPECT_TRUE(run.dump["alerts"].empty());
-}
-
 }  // namespace

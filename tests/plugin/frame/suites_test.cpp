@@ -89,19 +89,6 @@ TEST_F(SuiteAcquisition, SuitesAreHeldOncePerProcess) {
     EXPECT_TRUE(host.held.empty());
 }
 
-TEST_F(SuiteAcquisition, FirstFailureIsTheErrorAndNothingStaysHeld) {
-    host.Withhold(kAIMenuSuite);
-    {
-        Suites suites(kTable);
-        EXPECT_EQ(suites.Error(), kSuiteNotFoundErr);
-        EXPECT_EQ(Suites::HolderCount(), 0);
-        EXPECT_EQ(suites.AcquiredOptionalCount(), 0);  // not tried after a failure
-        EXPECT_TRUE(host.held.empty());
-        EXPECT_EQ(toolSuite, nullptr);
-    }
-    EXPECT_EQ(Suites::HolderCount(), 0);
-}
-
 TEST_F(SuiteAcquisition, AFailedReleaseStopsTheRequiredRowsButClearsTheirGlobals) {
     {
         Suites suites(kTable);

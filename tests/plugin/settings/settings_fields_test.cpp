@@ -41,7 +41,7 @@ class SettingsTable : public ::testing::Test {
     PanelState panel;
 };
 
-TEST_F(SettingsTable, ResetWritesEveryRowOnceAndEachPageWritesItsRows) {
+TEST_F(SettingsTable, ResetWritesEveryRowOnce) {
     settings.setMode = kChainMode;
     ASSERT_EQ(ResetPreferences(settings, panel), kNoErr);
     const std::multiset<std::string> reset(Fake().writes.begin(), Fake().writes.end());
@@ -49,18 +49,6 @@ TEST_F(SettingsTable, ResetWritesEveryRowOnceAndEachPageWritesItsRows) {
         EXPECT_EQ(reset.count(field.key), field.resetWrite == ResetWrite::Written ? 1u : 0u)
             << field.key;
     EXPECT_EQ(settings.setMode, kSingleMode);  // left out of the store, not of the record
-
-    for (int page = 0; page < kPanelPageCount; ++page) {
-        std::multiset<std::string> rows;
-        for (const SettingField& field : kSettingFields)
-            if (field.page == static_cast<PanelPage>(page)) rows.insert(field.key);
-        panel.ClearPageFlags();
-        panel.pageOpen[page] = true;
-        Fake().writes.clear();
-        ASSERT_EQ(WritePanelPage(settings, panel), kNoErr);
-        EXPECT_EQ(std::multiset<std::string>(Fake().writes.begin(), Fake().writes.end()), rows)
-            << "page " << page;
-    }
 }
 
 // Every key stored with a value other than its default lands in its row's field; the
