@@ -72,31 +72,39 @@ export class Connection {
     });
   }
 
-  // One event's answer: { ok, body }.
-  async exchange(event) {
+  // One event's answer: { ok, body }. `times` gets when the event went and when its
+  // answer came.
+  async exchange(event, times = {}) {
     if (this.socket) {
       const body = await new Promise((resolve) => {
         this.answered = resolve;
+        times.sent = performance.now();
         this.socket.send(JSON.stringify(event));
       });
+      times.answered = performance.now();
       this.answered = null;
       return { ok: !('error' in body), body };
     }
+    times.sent = performance.now();
     const answer = await fetch(this.url('api/event'), {
       method: 'POST', headers: { 'Content-Type': 'application/json' },
       body: JSON.stringify(event),
     });
     const body = await bodyOf(answer);
+    times.answered = performance.now();
     return { ok: answer.ok, body };
   }
 
+  // `started`: when the event happened in the page (a pointer event's own time), which
+  // the answer's timing starts from.
   send(event, started = performance.now()) {
     if (this.gone) return;
     const last = this.queue[this.queue.length - 1];
     const coalesces = (event.type === 'move' || event.type === 'drag') && last &&
       last.event.type === event.type && last.event.keys.join() === event.keys.join();
-    if (coalesces) this.queue[this.queue.length - 1] = { event, started };
-    else this.queue.push({ event, started });
+    const item = { event, times: { started, handled: performance.now() } };
+    if (coalesces) this.queue[this.queue.length - 1] = item;
+    else this.queue.push(item);
     this.pump();
   }
 
@@ -104,10 +112,10 @@ export class Connection {
     if (this.busy) return;
     this.busy = true;
     while (this.queue.length) {
-      const { event, started } = this.queue.shift();
+      const { event, times } = this.queue.shift();
       try {
-        const { ok, body } = await this.exchange(event);
-        if (ok) this.onChanges(body, started, event);
+        const { ok, body } = await this.exchange(event, times);
+        if (ok) this.onChanges(body, times, event);
         else if (body.gone) this.lost(body.error);
         else this.onRefusal(body.error);
       } catch {

@@ -92,7 +92,9 @@ async function setCursor(id) {
   if (window.quill.cursor === id) scroller.style.cursor = cursors.get(id);
 }
 
-function applyChanges(changes, started, event) {
+// `times`, for an event's answer: when the event happened, was handled, went and was
+// answered (page clock); the page tells when the answer is applied, with them.
+function applyChanges(changes, times, event) {
   if (changes.reset) zoom.forget();
   desk.apply(changes);
   if (changes.view) zoom.viewShown();
@@ -116,7 +118,7 @@ function applyChanges(changes, started, event) {
   for (const warning of changes.warnings ?? []) showMessage(warning);
   if (changes.alerts) showAlerts(changes.alerts);
   window.quill.applied += 1;
-  if (started !== undefined) window.dispatchEvent(new CustomEvent('quill:applied', { detail: { started } }));
+  if (times?.started !== undefined) window.dispatchEvent(new CustomEvent('quill:applied', { detail: times }));
 }
 
 function buildPalette(tools) {

@@ -2,7 +2,8 @@
 // the frame that shows the host's answer (the first animation frame after the page applied
 // it), with the Segment tool tracking the pointer over drawings of 1,000, 10,000 and
 // 100,000 paths. Beside it, event to answer applied: the part that is the server's and the
-// page's, the rest being the wait for the browser's next frame.
+// page's, the rest being the wait for the browser's next frame; and that time's three
+// parts, each with its own median and p99.
 //   --random-phase: each move waits a random part of a 60 Hz frame first, as a hand's moves
 //   come at any moment of the frame (without it, each move follows the previous one's frame
 //   by the automation's own delay).
@@ -58,10 +59,13 @@ async function pageOver(context, url, file, count) {
   await page.evaluate(() => {
     window.frames_ = [];
     window.applied_ = [];
+    window.parts_ = [];
     window.addEventListener('quill:applied', (e) => {
-      const applied = performance.now() - e.detail.started;
+      const t = e.detail, now = performance.now();
+      const applied = now - t.started;
       window.applied_.push(applied);
-      requestAnimationFrame(() => window.frames_.push([performance.now() - e.detail.started, applied]));
+      window.parts_.push([t.handled - t.started, t.answered - t.handled, now - t.answered]);
+      requestAnimationFrame(() => window.frames_.push([performance.now() - t.started, applied]));
     });
   });
   return page;
@@ -88,6 +92,12 @@ async function oneTab(context, url, dir, count) {
   const transport = await page.evaluate(() => (window.quill.onSocket() ? 'socket' : 'fetch'));
   console.log(`${count} paths: event to frame ${figures(times)}; event to answer applied ` +
     `${figures(applied)} (${times.length} moves, events by ${transport})`);
+  // The parts of event to answer applied, each on its own: the browser's delivery of the
+  // event to the page, the exchange with the server (the socket both ways, the server and
+  // the session's worker), the page applying the answer.
+  const parts = (await page.evaluate(() => window.parts_)).slice(-times.length);
+  const part = (k) => figures(parts.map((p) => p[k]));
+  console.log(`  event to page ${part(0)}; exchange ${part(1)}; applying ${part(2)}`);
   await page.close();
 }
 
