@@ -48,6 +48,18 @@ void Host::ApplyStep(UndoStep& step, bool undo) {
     records.reserve(step.changes.size());
     for (const ArtChange& change : step.changes)
         records.emplace_back(change.id, undo ? &change.before : &change.after);
+    if (undo) {
+        document_->Restore(records);
+        // The layers the step made go with the art it put there, last made first.
+        for (auto id = step.layersMade.rbegin(); id != step.layersMade.rend(); ++id)
+            if (TakenLayer taken = document_->TakeEmptyLayer(*id); taken.layer)
+                step.layersTaken.push_back(std::move(taken));
+        return;
+    }
+    // Back first, so that the art the step put there finds them.
+    for (auto taken = step.layersTaken.rbegin(); taken != step.layersTaken.rend(); ++taken)
+        document_->PutBackLayer(std::move(*taken));
+    step.layersTaken.clear();
     document_->Restore(records);
 }
 

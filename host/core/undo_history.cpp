@@ -12,16 +12,19 @@ void UndoHistory::Begin(Document& document, const std::string& name) {
 
 bool UndoHistory::End(std::size_t limit) {
     if (!recorder_.recording()) return false;
-    std::vector<ArtChange> changes = recorder_.End();
+    RecordedStep recorded = recorder_.End();
     // Selecting is no step of its own, as in any illustration program: a step that did
     // nothing else is not kept.
-    const bool onlySelection = std::all_of(
-        changes.begin(), changes.end(),
-        [](const ArtChange& change) { return OnlySelectionDiffers(change.before, change.after); });
+    const bool onlySelection =
+        recorded.layersMade.empty() &&
+        std::all_of(recorded.changes.begin(), recorded.changes.end(), [](const ArtChange& change) {
+            return OnlySelectionDiffers(change.before, change.after);
+        });
     if (onlySelection) return false;
     UndoStep step;
     step.name = name_;
-    step.changes = std::move(changes);
+    step.changes = std::move(recorded.changes);
+    step.layersMade = std::move(recorded.layersMade);
     Push(std::move(step), limit);
     return true;
 }

@@ -22,6 +22,10 @@ inline constexpr const char* kUndoLimitPreference = "undo/Levels";
 struct UndoStep {
     std::string name;  // what the step did, "Déplacement", shown after "Annuler " / "Rétablir "
     std::vector<ArtChange> changes;
+    /// The layers the step made, in the order made; while the step is undone, the layers
+    /// taken out, last made first.
+    std::vector<ObjectId> layersMade;
+    std::vector<TakenLayer> layersTaken;
     /// For a step that replaced the whole document: the other document (the one before
     /// while the step can be undone, the one after while it can be redone).
     std::unique_ptr<Document> otherDocument;

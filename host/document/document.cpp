@@ -118,7 +118,37 @@ Layer* Document::InsertLayer(std::size_t position, const std::string& title) {
     changed_ = ChangedObjects{};
     changed_.everything = true;
     Changed();
+    if (recorder_) recorder_->LayerMade(*raw);
     return raw;
+}
+
+TakenLayer Document::TakeEmptyLayer(ObjectId id) {
+    TakenLayer taken;
+    Layer* layer = FindLayer(id);
+    if (!layer || layers_.size() <= 1 || !layer->group()->children_.empty()) return taken;
+    taken.position = LayerPosition(layer);
+    taken.wasCurrent = current_ == layer;
+    taken.layer = std::move(layers_[taken.position]);
+    layers_.erase(layers_.begin() + static_cast<std::ptrdiff_t>(taken.position));
+    arts_.Remove(layer->group()->id());
+    if (taken.wasCurrent) current_ = layers_.back().get();
+    changed_ = ChangedObjects{};
+    changed_.everything = true;
+    Changed();
+    return taken;
+}
+
+void Document::PutBackLayer(TakenLayer taken) {
+    if (!taken.layer) return;
+    Layer* raw = taken.layer.get();
+    arts_.Add(raw->group()->id(), raw->group());
+    const std::size_t position = std::min(taken.position, layers_.size());
+    layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(taken.layer));
+    RankEverything();
+    if (taken.wasCurrent) current_ = raw;
+    changed_ = ChangedObjects{};
+    changed_.everything = true;
+    Changed();
 }
 
 bool Document::RemoveLayer(Layer* layer) {

@@ -41,6 +41,15 @@ class ChangeRecorder {
     /// above it moved by one.
     virtual void ChildInserted(ObjectId parent, std::size_t index) = 0;
     virtual void ChildRemoved(ObjectId parent, std::size_t index) = 0;
+    /// A layer was just made (its art is told one by one).
+    virtual void LayerMade(const Layer& layer) = 0;
+};
+
+/// A layer taken out of its document whole, with where it stood, to be put back.
+struct TakenLayer {
+    std::unique_ptr<Layer> layer;  // nullptr when nothing was taken
+    std::size_t position = 0;      // from the bottom
+    bool wasCurrent = false;
 };
 
 /// What changed since a front end last asked, so that it sends only that: the objects
@@ -123,6 +132,11 @@ class Document {
     Layer* AddLayerOnTop(const std::string& title) { return InsertLayer(layers_.size(), title); }
     /// Removes a layer and its art; the document always keeps at least one layer.
     bool RemoveLayer(Layer* layer);
+    /// Takes out the layer `id` when it holds no art and is not the only one (an undo
+    /// taking back the layer its step made); nothing is taken otherwise.
+    TakenLayer TakeEmptyLayer(ObjectId id);
+    /// Puts a taken layer back where it stood (a redo).
+    void PutBackLayer(TakenLayer taken);
     std::size_t LayerPosition(const Layer* layer) const;  // from the bottom
     Layer* currentLayer() const { return current_; }
     void SetCurrentLayer(Layer* layer) { current_ = layer; }

@@ -5,6 +5,7 @@ namespace host {
 void StepRecorder::Begin(Document& document) {
     if (document_) document_->SetRecorder(nullptr);
     changes_.clear();
+    layersMade_.clear();
     seen_.clear();
     childrenChanges_.clear();
     places_.Clear();
@@ -42,6 +43,10 @@ void StepRecorder::ChildRemoved(ObjectId parent, std::size_t index) {
     childrenChanges_.push_back({parent, index, false});
 }
 
+void StepRecorder::LayerMade(const Layer& layer) {
+    layersMade_.push_back(layer.id());
+}
+
 void StepRecorder::Created(const Art& art) {
     if (!seen_.emplace(art.id(), changes_.size()).second) return;
     ArtChange change;
@@ -49,23 +54,27 @@ void StepRecorder::Created(const Art& art) {
     changes_.push_back(std::move(change));
 }
 
-std::vector<ArtChange> StepRecorder::End() {
+RecordedStep StepRecorder::End() {
     if (!document_) return {};
     document_->SetRecorder(nullptr);
-    std::vector<ArtChange> kept;
+    RecordedStep step;
     for (ArtChange& change : changes_) {
         if (const Art* art = document_->FindArt(change.id)) {
             change.after.fields = CopyOwnFields(*art);
             change.after.place = places_.Of(*document_, *art);
         }
-        if (!SameRecord(change.before, change.after)) kept.push_back(std::move(change));
+        if (!SameRecord(change.before, change.after)) step.changes.push_back(std::move(change));
     }
+    // A layer made and taken out again within the step is no change.
+    for (ObjectId id : layersMade_)
+        if (document_->FindLayer(id)) step.layersMade.push_back(id);
     changes_.clear();
+    layersMade_.clear();
     seen_.clear();
     childrenChanges_.clear();
     places_.Clear();
     document_ = nullptr;
-    return kept;
+    return step;
 }
 
 }  // namespace host

@@ -61,7 +61,7 @@ TEST(StepRecorder, EveryKindOfChangeIsTakenBackAndDoneAgain) {
     h->name = "h";
     doc.Move(c, kPlaceInsideOnTop, h);
     const std::string after = Tree(layer);
-    const std::vector<ArtChange> changes = recorder.End();
+    const std::vector<ArtChange> changes = recorder.End().changes;
     EXPECT_EQ(after, "a@11 g[b@40 g2@30 ] h[c@50 ] ");
 
     Restore(doc, changes, true);
@@ -97,7 +97,7 @@ TEST(StepRecorder, ManySiblingsTouchedAmongInsertionsComeBackInPlace) {
     doc.Move(paths[100], kPlaceBelow, paths[1]);
     rename(96, 120);
     const std::string after = Tree(layer);
-    const std::vector<ArtChange> changes = recorder.End();
+    const std::vector<ArtChange> changes = recorder.End().changes;
     Restore(doc, changes, true);
     EXPECT_EQ(Tree(layer), before);
     Restore(doc, changes, false);
@@ -117,7 +117,7 @@ TEST(StepRecorder, ArtThatEndsAsItBeganIsLeftOut) {
     doc.Dispose(gone);
     doc.Touch(*b);
     b->attributes |= kArtSelected;
-    const std::vector<ArtChange> changes = recorder.End();
+    const std::vector<ArtChange> changes = recorder.End().changes;
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].id, b->id());
     EXPECT_TRUE(OnlySelectionDiffers(changes[0].before, changes[0].after));

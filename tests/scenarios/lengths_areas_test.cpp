@@ -164,12 +164,12 @@ TEST(LengthsAreas, ABandAndTheResultsItWritesAreUndoneAndRedoneExactly) {
     EXPECT_EQ(Drawn(at[1], 0)["selected"], true);
     EXPECT_EQ(Drawn(at[2], 0)["selected"], false);
     EXPECT_EQ(at[2]["undo"], "Annuler Outil Longueur & Aires");
-    // Undone twice, then redone twice: each drawing as it was (the layer made for the
-    // results stays, empty).
-    EXPECT_EQ(at[3]["layers"][0], at[1]["layers"][0]);
-    EXPECT_TRUE(LayerArt(at[3], "Dimensions")->empty());
-    EXPECT_EQ(at[4]["layers"][0], at[0]["layers"][0]);
-    EXPECT_EQ(at[5]["layers"][0], at[1]["layers"][0]);
+    // Undone twice, then redone twice: each drawing as it was, the layer made for the
+    // results gone with them and back with them.
+    ASSERT_NE(LayerArt(at[2], "Dimensions"), nullptr);
+    EXPECT_EQ(at[3]["layers"], at[1]["layers"]);
+    EXPECT_EQ(at[4]["layers"], at[0]["layers"]);
+    EXPECT_EQ(at[5]["layers"], at[1]["layers"]);
     EXPECT_EQ(at[6]["layers"], at[2]["layers"]);
 }
 
