@@ -109,61 +109,58 @@ Layer* Document::InsertLayer(std::size_t position, const std::string& title) {
     auto layer = std::make_unique<Layer>(NextObjectId(), std::move(group));
     layer->title = title;
     groupRaw->layerOfGroup_ = layer.get();
-    arts_.Add(groupRaw->id(), groupRaw);
-    position = std::min(position, layers_.size());
-    Layer* raw = layer.get();
-    layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(layer));
-    RankEverything();
+    Layer* raw = PlaceLayer(std::move(layer), position);
     if (!current_) current_ = raw;
-    changed_ = ChangedObjects{};
-    changed_.everything = true;
-    Changed();
     if (recorder_) recorder_->LayerMade(*raw);
     return raw;
 }
 
-TakenLayer Document::TakeEmptyLayer(ObjectId id) {
+Layer* Document::PlaceLayer(std::unique_ptr<Layer> layer, std::size_t position) {
+    Layer* raw = layer.get();
+    arts_.Add(raw->group()->id(), raw->group());
+    position = std::min(position, layers_.size());
+    layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(layer));
+    RankEverything();
+    LayersChanged();
+    return raw;
+}
+
+TakenLayer Document::TakeOutLayer(std::size_t position) {
     TakenLayer taken;
-    Layer* layer = FindLayer(id);
-    if (!layer || layers_.size() <= 1 || !layer->group()->children_.empty()) return taken;
-    taken.position = LayerPosition(layer);
-    taken.wasCurrent = current_ == layer;
-    taken.layer = std::move(layers_[taken.position]);
-    layers_.erase(layers_.begin() + static_cast<std::ptrdiff_t>(taken.position));
-    arts_.Remove(layer->group()->id());
+    taken.position = position;
+    taken.layer = std::move(layers_[position]);
+    taken.wasCurrent = current_ == taken.layer.get();
+    layers_.erase(layers_.begin() + static_cast<std::ptrdiff_t>(position));
+    arts_.Remove(taken.layer->group()->id());
     if (taken.wasCurrent) current_ = layers_.back().get();
+    LayersChanged();
+    return taken;
+}
+
+void Document::LayersChanged() {
     changed_ = ChangedObjects{};
     changed_.everything = true;
     Changed();
-    return taken;
+}
+
+TakenLayer Document::TakeEmptyLayer(ObjectId id) {
+    Layer* layer = FindLayer(id);
+    if (!layer || layers_.size() <= 1 || !layer->group()->children_.empty()) return {};
+    return TakeOutLayer(LayerPosition(layer));
 }
 
 void Document::PutBackLayer(TakenLayer taken) {
     if (!taken.layer) return;
-    Layer* raw = taken.layer.get();
-    arts_.Add(raw->group()->id(), raw->group());
-    const std::size_t position = std::min(taken.position, layers_.size());
-    layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(position), std::move(taken.layer));
-    RankEverything();
+    Layer* raw = PlaceLayer(std::move(taken.layer), taken.position);
     if (taken.wasCurrent) current_ = raw;
-    changed_ = ChangedObjects{};
-    changed_.everything = true;
-    Changed();
 }
 
 bool Document::RemoveLayer(Layer* layer) {
-    if (layers_.size() <= 1) return false;
-    auto it = std::find_if(layers_.begin(), layers_.end(),
-                           [&](const auto& l) { return l.get() == layer; });
-    if (it == layers_.end()) return false;
+    const std::size_t position = LayerPosition(layer);
+    if (layers_.size() <= 1 || position == layers_.size()) return false;
     Art* group = layer->group();
     while (!group->children_.empty()) Dispose(group->children_.back().get());
-    arts_.Remove(group->id());
-    layers_.erase(it);
-    if (current_ == layer) current_ = layers_.back().get();
-    changed_ = ChangedObjects{};
-    changed_.everything = true;
-    Changed();
+    TakeOutLayer(position);
     return true;
 }
 

@@ -215,6 +215,12 @@ class Document {
 
  private:
     std::unique_ptr<Art> MakeArt(ArtKind kind);
+    /// Puts the layer in at `position` (clamped), its group findable again.
+    Layer* PlaceLayer(std::unique_ptr<Layer> layer, std::size_t position);
+    /// Takes the layer at `position` out whole; another becomes current if it was.
+    TakenLayer TakeOutLayer(std::size_t position);
+    /// The list of layers changed: a front end takes everything again.
+    void LayersChanged();
     /// Whether art of that kind may be placed inside `parent`.
     static bool MayHold(const Art& parent, ArtKind kind);
     Art* Insert(std::unique_ptr<Art> art, const Placement& where);
