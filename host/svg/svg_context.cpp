@@ -144,7 +144,7 @@ void ReaderContext::Release(pugi::xml_node node, const pugi::xml_node& next) {
     if (release_ && releasable_ && next) ReleaseRead(node, next);
     // The node may be gone: nothing of it stays at hand (an empty node has no attributes).
     attributesOf_ = pugi::xml_node();
-    SortAttributes(attributesOf_, {}, &attributes_);
+    attributes_.Clear();
 }
 
 void ReaderContext::ReleaseRead(pugi::xml_node node, const pugi::xml_node& next) {

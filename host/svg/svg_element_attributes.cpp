@@ -29,9 +29,7 @@ std::size_t HostPrefixOf(const char* name, const std::vector<std::string>& prefi
 
 void SortAttributes(const pugi::xml_node& node, const std::vector<std::string>& hostPrefixes,
                     ElementAttributes* into) {
-    into->all.clear();
-    into->id = into->transform = into->d = pugi::xml_attribute();
-    into->host.clear();
+    into->Clear();
     for (pugi::xml_attribute attribute = node.first_attribute(); attribute;
          attribute = attribute.next_attribute()) {
         const char* name = attribute.name();

@@ -30,6 +30,13 @@ struct ElementAttributes {
     std::vector<NamedAttribute> all;
     pugi::xml_attribute id, transform, d;
     std::vector<HostAttribute> host;
+
+    /// No attributes, the room kept for the next element's.
+    void Clear() {
+        all.clear();
+        id = transform = d = pugi::xml_attribute();
+        host.clear();
+    }
 };
 
 /// Sorts the element's attributes into `into`; `hostPrefixes` are the "prefix:" the root

@@ -12,12 +12,6 @@
 
 namespace host::svg {
 
-namespace {
-
-constexpr std::size_t kPieceBytes = std::size_t{256} << 10;
-
-}  // namespace
-
 bool FileText::Read(const std::string& path, std::string* error,
                     const std::function<void(std::string_view piece)>& onPiece) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

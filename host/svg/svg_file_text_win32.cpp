@@ -9,12 +9,6 @@
 
 namespace host::svg {
 
-namespace {
-
-constexpr std::size_t kPieceBytes = std::size_t{256} << 10;
-
-}  // namespace
-
 bool FileText::Read(const std::string& path, std::string* error,
                     const std::function<void(std::string_view piece)>& onPiece) {
     const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
