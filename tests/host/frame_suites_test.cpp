@@ -105,19 +105,14 @@ TEST_F(FrameSuites, TheDrawerLivesOnlyDuringItsPass) {
     EXPECT_TRUE(host.log().annotation[0].dashed);
 }
 
+// A group another plug-in made is shared, as the dump shows (the plug-in frame scenario);
+// here what the menu suite refuses.
 TEST_F(FrameSuites, MenusGroupsAreFoundByNameAndSharedWithOtherPlugins) {
     auto s = testing::RunSessionInspecting(
         "menu-group \"À propos des Orl-Outils…\"\nstartup\n", [&](Host& h) {
             const auto& menus = *static_cast<const AIMenuSuite*>(
                 h.suites().Find(kAIMenuSuite, kAIMenuSuiteVersion));
-            int32_t count = 0;
-            menus.CountMenuGroups(&count);
-            EXPECT_EQ(count, 2);
             AIMenuGroup group = nullptr;
-            const char* name = nullptr;
-            menus.GetNthMenuGroup(1, &group);
-            menus.GetMenuGroupName(group, &name);
-            EXPECT_STREQ(name, "À propos des Orl-Outils…");
             EXPECT_EQ(menus.GetNthMenuGroup(2, &group), kOutOfRangeErr);
             AIMenuItemHandle item = nullptr;
             SPPluginRef self = ToHandle<SPPluginRef>(h.registrations().tools()[1].plugin);
@@ -128,7 +123,6 @@ TEST_F(FrameSuites, MenusGroupsAreFoundByNameAndSharedWithOtherPlugins) {
                       kBadParameterErr);
         });
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    EXPECT_EQ(s.dump["host"]["menus"][0]["items"][0], "À propos des Orl-Outils…");
 }
 
 TEST_F(FrameSuites, PreferenceSuiteKindsAndStrings) {

@@ -13,15 +13,9 @@ class GeometrySuitesTest : public testing::HostTest {};
 
 TEST_F(GeometrySuitesTest, BezierSuiteRefusesWhatItCannotMeasure) {
     const auto& bezier = suite<AIRealBezierSuite>(kAIRealBezierSuite, kAIRealBezierSuiteVersion);
+    // What a measure gives is the length tests'; here what the suite refuses.
     AIRealBezier line{{0, 0}, {0, 0}, {30, 40}, {30, 40}};
-    AIReal length = 0, t = 0;
-    ASSERT_EQ(bezier.Length(&line, 1, &length), kNoErr);
-    EXPECT_FLOAT_EQ(length, 50);
-    ASSERT_EQ(bezier.TAtLength(&line, 25, length, 1, &t), kNoErr);
-    EXPECT_FLOAT_EQ(t, 0.5f);
-    AIRealVector tangent{};
-    ASSERT_EQ(bezier.Tangent(&line, 1, &tangent), kNoErr);
-    EXPECT_NEAR(std::atan2(tangent.v, tangent.h), std::atan2(40.0, 30.0), 1e-6);
+    AIReal length = 0;
     AIRealBezier first{}, second{};
     ASSERT_EQ(bezier.Divide(&line, 0.5f, &first, &second), kNoErr);
     EXPECT_FLOAT_EQ(first.p3.h, second.p0.h);
