@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "host/loader/plugin_library.h"
+#include "sdk/sdk.h"
 
 namespace host {
 namespace {
