@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "host/geometry/segment_index.h"
+#include "host/scripting/script_parser.h"
 #include "host/suites/memory_handles.h"
 #include "host_fixture.h"
 
@@ -74,7 +75,7 @@ TEST_F(GeometrySuitesTest, SegmentsNearComeInPaintOrder) {
 TEST_F(GeometrySuitesTest, CursorSnapFindsTheCrossingOfTwoPaths) {
     const auto& snap = suite<AICursorSnapSuite>(kAICursorSnapSuite, kAICursorSnapSuiteVersion);
     Polyline({{0, 0}, {100, 100}});
-    Circle(50, 50, 30);
+    PathOf(CircleSegments(50, 50, 30), true);
     AIRealPoint snapped{};
     ASSERT_EQ(snap.Track(nullptr, {51, 49}, "A i o", &snapped), kNoErr);
     EXPECT_EQ(snapped.h, 51);  // the line crosses the circle 30 points away: too far
