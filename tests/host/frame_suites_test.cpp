@@ -82,6 +82,11 @@ TEST_F(FrameSuites, ToolsNumbersGroupsAndTheSelectedTool) {
         AIToolHandle added = nullptr;
         SPPluginRef self = ToHandle<SPPluginRef>(h.registrations().tools()[1].plugin);
         EXPECT_EQ(tools.AddTool(self, "X", &data, 0, &added), kBadParameterErr);
+        // An icon the plug-in's resources lack is not found.
+        const auto& icons =
+            *static_cast<const ADMIconSuite*>(h.suites().Find(kADMIconSuite, kADMIconSuiteVersion));
+        ADMIconRef icon = nullptr;
+        EXPECT_EQ(icons.GetFromResource(self, 4242, &icon), kNotFoundErr);
         EXPECT_EQ(tools.SetSelectedTool(ToHandle<AIToolHandle>(99)), kStaleHandleErr);
         const int32_t vars[] = {15, 16, 23, 19, kNoMoreInfoVars};
         EXPECT_EQ(tools.SetToolInfoVars(tool, vars), kNoErr);
