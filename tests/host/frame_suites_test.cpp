@@ -82,6 +82,11 @@ TEST_F(FrameSuites, ToolsNumbersGroupsAndTheSelectedTool) {
         AIToolHandle added = nullptr;
         SPPluginRef self = ToHandle<SPPluginRef>(h.registrations().tools()[1].plugin);
         EXPECT_EQ(tools.AddTool(self, "X", &data, 0, &added), kBadParameterErr);
+        // An icon the plug-in's resources lack is not found.
+        const auto& icons =
+            *static_cast<const ADMIconSuite*>(h.suites().Find(kADMIconSuite, kADMIconSuiteVersion));
+        ADMIconRef icon = nullptr;
+        EXPECT_EQ(icons.GetFromResource(self, 4242, &icon), kNotFoundErr);
         EXPECT_EQ(tools.SetSelectedTool(ToHandle<AIToolHandle>(99)), kStaleHandleErr);
         const int32_t vars[] = {15, 16, 23, 19, kNoMoreInfoVars};
         EXPECT_EQ(tools.SetToolInfoVars(tool, vars), kNoErr);
@@ -105,19 +110,14 @@ TEST_F(FrameSuites, TheDrawerLivesOnlyDuringItsPass) {
     EXPECT_TRUE(host.log().annotation[0].dashed);
 }
 
+// A group another plug-in made is shared, as the dump shows (the plug-in frame scenario);
+// here what the menu suite refuses.
 TEST_F(FrameSuites, MenusGroupsAreFoundByNameAndSharedWithOtherPlugins) {
     auto s = testing::RunSessionInspecting(
         "menu-group \"À propos des Orl-Outils…\"\nstartup\n", [&](Host& h) {
             const auto& menus = *static_cast<const AIMenuSuite*>(
                 h.suites().Find(kAIMenuSuite, kAIMenuSuiteVersion));
-            int32_t count = 0;
-            menus.CountMenuGroups(&count);
-            EXPECT_EQ(count, 2);
             AIMenuGroup group = nullptr;
-            const char* name = nullptr;
-            menus.GetNthMenuGroup(1, &group);
-            menus.GetMenuGroupName(group, &name);
-            EXPECT_STREQ(name, "À propos des Orl-Outils…");
             EXPECT_EQ(menus.GetNthMenuGroup(2, &group), kOutOfRangeErr);
             AIMenuItemHandle item = nullptr;
             SPPluginRef self = ToHandle<SPPluginRef>(h.registrations().tools()[1].plugin);
@@ -128,7 +128,6 @@ TEST_F(FrameSuites, MenusGroupsAreFoundByNameAndSharedWithOtherPlugins) {
                       kBadParameterErr);
         });
     ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    EXPECT_EQ(s.dump["host"]["menus"][0]["items"][0], "À propos des Orl-Outils…");
 }
 
 TEST_F(FrameSuites, PreferenceSuiteKindsAndStrings) {

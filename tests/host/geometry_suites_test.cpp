@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "host/geometry/segment_index.h"
+#include "host/scripting/script_parser.h"
 #include "host/suites/memory_handles.h"
 #include "host_fixture.h"
 
@@ -13,15 +14,9 @@ class GeometrySuitesTest : public testing::HostTest {};
 
 TEST_F(GeometrySuitesTest, BezierSuiteRefusesWhatItCannotMeasure) {
     const auto& bezier = suite<AIRealBezierSuite>(kAIRealBezierSuite, kAIRealBezierSuiteVersion);
+    // What a measure gives is the length tests'; here what the suite refuses.
     AIRealBezier line{{0, 0}, {0, 0}, {30, 40}, {30, 40}};
-    AIReal length = 0, t = 0;
-    ASSERT_EQ(bezier.Length(&line, 1, &length), kNoErr);
-    EXPECT_FLOAT_EQ(length, 50);
-    ASSERT_EQ(bezier.TAtLength(&line, 25, length, 1, &t), kNoErr);
-    EXPECT_FLOAT_EQ(t, 0.5f);
-    AIRealVector tangent{};
-    ASSERT_EQ(bezier.Tangent(&line, 1, &tangent), kNoErr);
-    EXPECT_NEAR(std::atan2(tangent.v, tangent.h), std::atan2(40.0, 30.0), 1e-6);
+    AIReal length = 0;
     AIRealBezier first{}, second{};
     ASSERT_EQ(bezier.Divide(&line, 0.5f, &first, &second), kNoErr);
     EXPECT_FLOAT_EQ(first.p3.h, second.p0.h);
@@ -30,9 +25,6 @@ TEST_F(GeometrySuitesTest, BezierSuiteRefusesWhatItCannotMeasure) {
     EXPECT_EQ(bezier.Length(&broken, 1, &length), kBadParameterErr);
     EXPECT_EQ(bezier.Length(nullptr, 1, &length), kBadParameterErr);
     EXPECT_EQ(bezier.Divide(&line, 1.5f, &first, &second), kBadParameterErr);
-    Faults().Fail("RealBezier.Length", AI_FOURCC('F', 'A', 'I', 'L'), 1);
-    EXPECT_EQ(bezier.Length(&line, 1, &length), AI_FOURCC('F', 'A', 'I', 'L'));
-    EXPECT_EQ(bezier.Length(&line, 1, &length), kNoErr);
 }
 
 TEST_F(GeometrySuitesTest, HitTestSuiteHandsOutRecordsAndRefusesStaleOnes) {
@@ -80,7 +72,7 @@ TEST_F(GeometrySuitesTest, SegmentsNearComeInPaintOrder) {
 TEST_F(GeometrySuitesTest, CursorSnapFindsTheCrossingOfTwoPaths) {
     const auto& snap = suite<AICursorSnapSuite>(kAICursorSnapSuite, kAICursorSnapSuiteVersion);
     Polyline({{0, 0}, {100, 100}});
-    Circle(50, 50, 30);
+    PathOf(CircleSegments(50, 50, 30), true);
     AIRealPoint snapped{};
     ASSERT_EQ(snap.Track(nullptr, {51, 49}, "A i o", &snapped), kNoErr);
     EXPECT_EQ(snapped.h, 51);  // the line crosses the circle 30 points away: too far
@@ -172,6 +164,7 @@ TEST_F(GeometrySuitesTest, TransformMovesObjectsAndScalesLinesOnlyWhenAsked) {
               kBadParameterErr);
 }
 
+// Points and rectangles that touch count as close, inside and overlapping.
 TEST_F(GeometrySuitesTest, RealMath) {
     const auto& math = suite<AIRealMathSuite>(kAIRealMathSuite, kAIRealMathSuiteVersion);
     AIBoolean answer = false;
@@ -188,9 +181,6 @@ TEST_F(GeometrySuitesTest, RealMath) {
     EXPECT_FALSE(answer);
     ASSERT_EQ(math.AIRealRectOverlap(&outer, &touching, &answer), kNoErr);
     EXPECT_TRUE(answer);
-    AIReal degrees = 0;
-    ASSERT_EQ(math.RadianToDegree(3.14159265f, &degrees), kNoErr);
-    EXPECT_NEAR(degrees, 180, 1e-4);
 }
 
 }  // namespace

@@ -41,16 +41,6 @@ class HostTest : public ::testing::Test {
         return path;
     }
 
-    /// The host's usual four-segment circle, counter-clockwise from (cx + r, cy).
-    Art* Circle(float cx, float cy, float r) {
-        const float k = 0.5522847771644592f * r;
-        return PathOf({{{cx + r, cy}, {cx + r, cy - k}, {cx + r, cy + k}, 0},
-                       {{cx, cy + r}, {cx + k, cy + r}, {cx - k, cy + r}, 0},
-                       {{cx - r, cy}, {cx - r, cy + k}, {cx - r, cy - k}, 0},
-                       {{cx, cy - r}, {cx - k, cy - r}, {cx + k, cy - r}, 0}},
-                      true);
-    }
-
     Host host_;
 };
 

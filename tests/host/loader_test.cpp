@@ -2,9 +2,8 @@
 
 #include <fstream>
 
-#include "host/core/plugins.h"
 #include "host/loader/plugin_library.h"
-#include "session_fixture.h"
+#include "sdk/sdk.h"
 
 namespace host {
 namespace {
@@ -61,13 +60,6 @@ TEST(ResourceArchive, RefusesEntriesOutsideTheArchive) {
     image[1] = 'X';
     EXPECT_FALSE(archive.Parse(image, &error));
     EXPECT_FALSE(archive.Parse({}, &error));
-}
-
-TEST(PluginLoading, StartupFailureOfTheLibraryIsAFailureOfTheRunNamingTheLine) {
-    auto session = testing::RunSession("doc new\n\nstartup\n", QUILL_TEST_PLUGIN_BAD_KIND);
-    EXPECT_EQ(session.outcome.exitCode, 1);
-    EXPECT_EQ(session.outcome.message.rfind("line 3: startup: ", 0), 0u) << session.outcome.message;
-    EXPECT_EQ(session.dump["host"]["loaded"], false);
 }
 
 }  // namespace

@@ -5,20 +5,13 @@
 #include <cmath>
 
 #include "host/geometry/bezier.h"
+#include "host/scripting/script_parser.h"
 
 namespace host::geom {
 namespace {
 
-std::vector<AIPathSegment> FourArcCircle(float r) {
-    const float k = 0.5522847771644592f * r;
-    return {{{r, 0}, {r, -k}, {r, k}, 0},
-            {{0, r}, {k, r}, {-k, r}, 0},
-            {{-r, 0}, {-r, k}, {-r, -k}, 0},
-            {{0, -r}, {-k, -r}, {k, -r}, 0}};
-}
-
 TEST(PathShape, BoundsLengthsAndInside) {
-    const auto circle = FourArcCircle(50);
+    const auto circle = CircleSegments(0, 0, 50);  // the host's usual circle
     const Box b = CurveBounds(circle, true);
     EXPECT_NEAR(b.left, -50, 1e-4);
     EXPECT_NEAR(b.top, 50, 1e-4);

@@ -4,9 +4,7 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
-#include "session_fixture.h"
 #include "support/temp_path.h"
 
 namespace host {
@@ -95,25 +93,6 @@ TEST(PreferenceStore, EntriesOfNoKindInAHandEditedFileAreSkipped) {
     for (const char* kept : {"\"Zoom\"", "\"Nul\": null", "99999999999", "18446744073709551615",
                              "\"Flat\": 3", "日本語 ☃"})
         EXPECT_NE(written.find(kept), std::string::npos) << kept;
-}
-
-TEST(PreferenceStore, ScriptLinesWriteKindsAndTheDumpShowsThem) {
-    std::string path = ::testing::TempDir() + "prefs_script.json";
-    std::remove(path.c_str());
-    auto s = testing::RunSession("prefs \"" + path +
-                                 "\"\npref Precision 2\npref Zoom 150.0\npref Virgule true\n"
-                                 "pref NomCalque \"Côtes\"\nhostpref snapomatic/Color/red 0.5\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    auto prefs = s.dump["prefs"];
-    EXPECT_EQ(prefs["ORLQUILL"]["Precision"], 2);
-    EXPECT_TRUE(prefs["ORLQUILL"]["Zoom"].is_number_float());
-    EXPECT_EQ(prefs["ORLQUILL"]["Virgule"], true);
-    EXPECT_EQ(prefs["ORLQUILL"]["NomCalque"], "Côtes");
-    EXPECT_EQ(prefs["snapomatic/Color/red"], 0.5);
-    PreferenceStore reread;
-    std::string error;
-    ASSERT_TRUE(reread.BindFile(path, &error)) << error;
-    EXPECT_EQ(reread.Find("ORLQUILL", "NomCalque")->text, "C\xf4tes");
 }
 
 }  // namespace

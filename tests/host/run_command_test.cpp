@@ -50,10 +50,12 @@ TEST(QuillRun, ExitCodesAndTheDumpWrittenHoweverTheRunEnds) {
     EXPECT_EQ(svg.exitCode, 2);
     EXPECT_NE(svg.errors.find("line 1: doc open:"), std::string::npos) << svg.errors;
 
-    Result library = RunQuill("library", "startup\n", QUILL_TEST_PLUGIN_NO_RESOURCES);
+    // A library that cannot start fails the run at its line.
+    Result library = RunQuill("library", "doc new\n\nstartup\n", QUILL_TEST_PLUGIN_NO_RESOURCES);
     EXPECT_EQ(library.exitCode, 1);
+    EXPECT_NE(library.errors.find(".qs: line 3: startup: "), std::string::npos) << library.errors;
     EXPECT_NE(library.errors.find("quill_rsrc"), std::string::npos) << library.errors;
-    EXPECT_TRUE(library.dump.is_object());
+    EXPECT_EQ(library.dump["host"]["loaded"], false);
 
     Result missing = RunQuill("missing", "prefs absent.json\npref Precision 3\n");
     EXPECT_EQ(missing.exitCode, 0);  // a missing file is a first run

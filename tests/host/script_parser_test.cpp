@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "host/scripting/dump_writer.h"
-#include "session_fixture.h"
 
 namespace host {
 namespace {
@@ -55,33 +54,6 @@ TEST(ScriptParser, APathHoldsAtMostWhatItsCountsCanSay) {
     EXPECT_TRUE(ParseScript("path :" + points + "\n", &commands, &error)) << error;
 }
 
-TEST(ScriptParser, ShapesOptionsKeysAndValues) {
-    std::vector<ScriptCommand> c;
-    std::string error;
-    ASSERT_TRUE(
-        ParseScript("path closed locked name \"Côté A\" : 0,0 10,0 10,5  # comment\n"
-                    "click 3 4 shift lshift ctrl\n"
-                    "pref Zoom 150.0\npref Precision 2\npref Virgule false\n"
-                    "fail \"AI Art Suite.NewArt\" \"PARM\" 2\nfail Art.DuplicateArt 5 1 after 3\n",
-                    &c, &error))
-        << error;
-    ASSERT_EQ(c.size(), 7u);
-    EXPECT_TRUE(c[0].shape.closed && c[0].shape.locked && !c[0].shape.hidden);
-    EXPECT_EQ(c[0].shape.name, "Côté A");
-    ASSERT_EQ(c[0].segments.size(), 3u);
-    EXPECT_EQ(c[0].segments[2].p.v, 5.0f);
-    EXPECT_EQ(c[1].keys,
-              (std::set<std::int32_t>{kVirtualKeyShift, kVirtualKeyLeftShift, kVirtualKeyControl}));
-    EXPECT_EQ(c[2].value.kind, PreferenceValue::Kind::Real);
-    EXPECT_EQ(c[3].value.kind, PreferenceValue::Kind::Integer);
-    EXPECT_EQ(c[4].value.kind, PreferenceValue::Kind::Flag);
-    EXPECT_EQ(c[5].code, kBadParameterErr);
-    EXPECT_EQ(c[5].count, 2);
-    EXPECT_EQ(c[5].after, 0);
-    EXPECT_EQ(c[6].count, 1);
-    EXPECT_EQ(c[6].after, 3);
-}
-
 TEST(ScriptParser, PathDataClosesOntoTheFirstAnchorAndCirclesGoCounterClockwise) {
     std::vector<AIPathSegment> s;
     bool closed = false;
@@ -109,28 +81,6 @@ TEST(Dump, RealsRoundTripInSinglePrecisionWithNoSpuriousDigits) {
         double written = std::stod(nlohmann::json(DumpReal(v)).dump());
         EXPECT_EQ(static_cast<float>(written), v);
     }
-}
-
-TEST(Dump, DocumentLayersBottomToTopWithGroupsTagsAndStyles) {
-    auto s = testing::RunSession(
-        "doc new 200 100\ncircle 50 50 10 name disc\nlayer \"Cotes\" locked\n"
-        "group \"Segment oblique\"\n rect 0 0 10 20 hidden\nend\n");
-    ASSERT_EQ(s.outcome.exitCode, 0) << s.outcome.message;
-    const auto& layers = s.dump["layers"];
-    ASSERT_EQ(layers.size(), 2u);
-    EXPECT_EQ(layers[0]["title"], "Calque 1");
-    EXPECT_EQ(layers[1]["title"], "Cotes");
-    EXPECT_EQ(layers[1]["locked"], true);
-    EXPECT_EQ(layers[0]["art"][0]["name"], "disc");
-    EXPECT_EQ(layers[0]["art"][0]["closed"], true);
-    const auto& group = layers[1]["art"][0];
-    EXPECT_EQ(group["type"], "group");
-    EXPECT_EQ(group["name"], "Segment oblique");
-    EXPECT_EQ(group["art"][0]["hidden"], true);
-    EXPECT_EQ(group["art"][0]["style"]["stroke"], nlohmann::json::parse(R"({"gray": 1.0})"));
-    EXPECT_EQ(group["art"][0]["style"]["fill"], nullptr);
-    EXPECT_EQ(s.dump["tool"], nullptr);
-    EXPECT_EQ(s.dump["cursor"], nullptr);
 }
 
 TEST(Dump, ZoomScalesAboutTheViewCentre) {

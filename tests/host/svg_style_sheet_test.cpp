@@ -1,18 +1,13 @@
 // Drawings whose paint comes from `<style>` sheets: the cascade of presentation
-// attributes, rules and `style`, what is skipped with a warning, and a logo styled by
-// classes that opens in its colours (that such a logo saves to the same picture is the
-// round-trip tests' logo_by_class).
+// attributes, rules and `style`, and what is skipped with a warning. (That a logo styled
+// by classes opens in its colours is the round-trip tests' logo_by_class: its saved
+// picture is drawn from the colours read.)
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "host/core/event_state.h"
-#include "host/scripting/dump_writer.h"
-#include "host/scripting/script_runner.h"
 #include "host/svg_test_files.h"
 
 namespace host::testing {
@@ -144,40 +139,6 @@ TEST(SvgStyleSheet, WhatIsNotAppliedIsToldAtItsLine) {
         file + ":10: <style>: skipped: a style sheet for media \"print\"",
         file + ":11: <style>: skipped: @import rules are not applied"};
     EXPECT_EQ(Lines(warnings), expected);
-}
-
-TEST(SvgStyleSheet, ALogoStyledByClassesOpensInItsColours) {
-    const std::string logo =
-        std::string(QUILL_SOURCE_DIR) + "/tests/data/svg/class_styled_logo.svg";
-    Host host;
-    {
-        ScriptRunner runner(host, RunOptions{"", ""});
-        RunOutcome outcome = runner.Run("doc open " + logo + "\n");
-        ASSERT_EQ(outcome.exitCode, 0) << outcome.message;
-    }
-    EXPECT_TRUE(host.log().warnings.empty());
-    nlohmann::json dump = nlohmann::json::parse(DumpText(host));
-    ASSERT_EQ(dump["layers"].size(), 1u);
-    const auto& art = dump["layers"][0]["art"];
-    ASSERT_EQ(art.size(), 4u);
-    // "#rrggbb" of a dump's colour, "none" for none.
-    auto hex = [](const nlohmann::json& colour) {
-        if (colour.is_null()) return std::string("none");
-        char text[8];
-        const auto& v = colour["rgb"];
-        std::snprintf(text, sizeof text, "#%02x%02x%02x",
-                      static_cast<int>(v[0].get<double>() * 255 + 0.5),
-                      static_cast<int>(v[1].get<double>() * 255 + 0.5),
-                      static_cast<int>(v[2].get<double>() * 255 + 0.5));
-        return std::string(text);
-    };
-    EXPECT_EQ(hex(art[0]["style"]["fill"]), "#e30613");  // the class over the attribute
-    EXPECT_EQ(hex(art[1]["style"]["fill"]), "#ffed00");  // the later of two rules
-    EXPECT_EQ(hex(art[2]["style"]["fill"]), "none");
-    EXPECT_EQ(hex(art[2]["style"]["stroke"]), "#009fe3");
-    EXPECT_EQ(art[2]["style"]["width"], 4.5);                      // 6 px
-    EXPECT_EQ(hex(art[3]["art"][0]["style"]["fill"]), "#1d1d1b");  // from its group
-    EXPECT_EQ(hex(art[3]["art"][1]["style"]["fill"]), "#e30613");
 }
 
 }  // namespace
