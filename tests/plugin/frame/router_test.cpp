@@ -168,7 +168,6 @@ TEST(Router, EveryCallerAndSelectorReachesItsOperation) {
 TEST(Router, NamesThatAreNearlyRightReachNothing) {
     const char* const rows[][2] = {
         {"Workspace Manager", "Write Workspace"},  // the host's spelling is "Woskspace"
-        {"AI Tool", "ai mouse down"},
         {"AI Tool", "AI Mouse Down "},
         {"AI tool", "AI Mouse Down"},
         {"AI Annotation", "AI Draw"},  // the product's layer handles it
