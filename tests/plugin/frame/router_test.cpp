@@ -190,9 +190,7 @@ TEST(Router, PurgeAnswersTheFalseCodeOnlyWhenSomethingWasPurged) {
     EXPECT_EQ(plugin.Message("SP Cache", "Plug-in Purge", nullptr), kNoErr);
     plugin.purgeAnswer = true;
     EXPECT_EQ(plugin.Message("SP Cache", "Plug-in Purge", nullptr), kPurgeFalseErr);
-    // The frame's own answer: nothing to purge.
-    Plugin frame(nullptr);
-    EXPECT_EQ(frame.Message("SP Cache", "Plug-in Purge", nullptr), kNoErr);
+    // (The product's answer, nothing purged, is the error report's test.)
 }
 
 TEST(Router, ApplicationStartedReachesNotifyOnlyWhenPostStartupWentWell) {

@@ -40,7 +40,6 @@ TEST(LengthLabel, UnitsScaleAndSuffixes) {
         {kMetres, 4, 1, 1, true, 72, "0,0254 m"},
         {kKilometres, 6, 1, 1, true, 72 * 1000, "0,0254 km"},
         {kDecimalInches, 2, 1, 1, true, 36, "0,5 \""},
-        {kFractionalInches, 2, 1, 1, true, 252, "3 1/2 \""},
         {kFractionalInches, 2, 1, 1, false, 252, "3 1/2"},
         {kFeetAndFractionalInches, 2, 1, 1, true, 72 * 63.25, "5 \x92 3 1/4 \""},
         {kPoints, 1, 10, 1, true, 72, "7,2 pt"},
