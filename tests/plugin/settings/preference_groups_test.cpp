@@ -23,12 +23,9 @@ class PreferenceGroups : public ::testing::Test {
     PanelState panel;
 };
 
-TEST_F(PreferenceGroups, KeysJoinFamilyAndGroupWord) {
+// (The keys written, "UnitePrefsQuatre" among them, are the storage's and the panel's.)
+TEST_F(PreferenceGroups, NoKeyForAGroupBeyondTheFourth) {
     char key[kGroupKeyCapacity];
-    GroupKey(GroupField::Precision, 0, key);
-    EXPECT_STREQ(key, "PrecisionPrefsUn");
-    GroupKey(GroupField::ScaleDenominator, 3, key);
-    EXPECT_STREQ(key, "EchelleDenPrefsQuatre");
     GroupKey(GroupField::TextSize, 4, key);
     EXPECT_STREQ(key, "");
 }
