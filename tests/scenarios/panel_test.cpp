@@ -120,6 +120,10 @@ TEST(ParametersPanel, EveryPageShowsItsItemsAndHelp) {
         for (const std::string& text : texts)
             EXPECT_TRUE(Shows(s.dump, text)) << row << ": " << text;
     }
+    // The font page opens on the page of fonts stored last.
+    auto stored = RunToEnd(fonts + "\n" + StartWith("pref NumeroPagePolices 2\n") + OpenPage(7));
+    EXPECT_TRUE(Shows(stored.dump, "2 / 2"));
+    EXPECT_TRUE(Shows(stored.dump, "F17"));
 }
 
 struct StepCase {

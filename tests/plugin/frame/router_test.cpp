@@ -168,7 +168,6 @@ TEST(Router, EveryCallerAndSelectorReachesItsOperation) {
 TEST(Router, NamesThatAreNearlyRightReachNothing) {
     const char* const rows[][2] = {
         {"Workspace Manager", "Write Workspace"},  // the host's spelling is "Woskspace"
-        {"AI Tool", "ai mouse down"},
         {"AI Tool", "AI Mouse Down "},
         {"AI tool", "AI Mouse Down"},
         {"AI Annotation", "AI Draw"},  // the product's layer handles it
@@ -191,9 +190,7 @@ TEST(Router, PurgeAnswersTheFalseCodeOnlyWhenSomethingWasPurged) {
     EXPECT_EQ(plugin.Message("SP Cache", "Plug-in Purge", nullptr), kNoErr);
     plugin.purgeAnswer = true;
     EXPECT_EQ(plugin.Message("SP Cache", "Plug-in Purge", nullptr), kPurgeFalseErr);
-    // The frame's own answer: nothing to purge.
-    Plugin frame(nullptr);
-    EXPECT_EQ(frame.Message("SP Cache", "Plug-in Purge", nullptr), kNoErr);
+    // (The product's answer, nothing purged, is the error report's test.)
 }
 
 TEST(Router, ApplicationStartedReachesNotifyOnlyWhenPostStartupWentWell) {

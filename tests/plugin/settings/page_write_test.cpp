@@ -55,20 +55,6 @@ TEST_F(PageWrite, EachPageWritesItsKeysInOrder) {
     EXPECT_TRUE(Fake().writes.empty());
 }
 
-TEST_F(PageWrite, FontPageStoresThePageShown) {
-    panel.fontPage = 3;
-    std::snprintf(settings.fontName, kFontNameCapacity, "%s", "Fonte Deux");
-    EXPECT_EQ(WriteWithOpen(PanelPage::Font),
-              (std::vector<std::string>{"NumeroPagePolices", "Police"}));
-    EXPECT_EQ(settings.fontPage, 3);
-    EXPECT_EQ(Fake().store["NumeroPagePolices"], testing::IntegerValue(3));
-    SettingsRecord restarted;
-    PanelState restartedPanel;
-    ASSERT_EQ(ReadPreferences(restarted, restartedPanel), kNoErr);
-    EXPECT_EQ(restartedPanel.fontPage, 3);
-    EXPECT_STREQ(restarted.fontName, "Fonte Deux");
-}
-
 TEST_F(PageWrite, FailedWriteStopsThePageButClosesThePanel) {
     Fake().Fail("PutRealPreference", "DecalageSegY");
     panel.phase = PanelPhase::ClosingAtMouseUp;

@@ -23,14 +23,9 @@ class PreferenceGroups : public ::testing::Test {
     PanelState panel;
 };
 
-TEST_F(PreferenceGroups, KeysJoinFamilyAndGroupWord) {
+// (The keys written, "UnitePrefsQuatre" among them, are the storage's and the panel's.)
+TEST_F(PreferenceGroups, NoKeyForAGroupBeyondTheFourth) {
     char key[kGroupKeyCapacity];
-    GroupKey(GroupField::Precision, 0, key);
-    EXPECT_STREQ(key, "PrecisionPrefsUn");
-    GroupKey(GroupField::Precision, 3, key);
-    EXPECT_STREQ(key, "PrecisionPrefsQuatre");
-    GroupKey(GroupField::ScaleDenominator, 3, key);
-    EXPECT_STREQ(key, "EchelleDenPrefsQuatre");
     GroupKey(GroupField::TextSize, 4, key);
     EXPECT_STREQ(key, "");
 }
@@ -41,10 +36,8 @@ TEST_F(PreferenceGroups, RecallSetsTheEightSettingsAndTheScaleFactor) {
         double textSize, arrowSize, lineWidth, scaleFactor;
         int shape, unit, precision;
     };
-    const Case cases[] = {{2, 14, 200, 0.5, 0.1, 0, 6, 2},
-                          {3, 16, 250, 1.5, 0.01, 1, 6, 1},
-                          {4, 18, 300, 2, 10, 2, 8, 4},
-                          {1, 12, 150, 1, 1, 0, 6, 2}};
+    // (Group 4 recalled and shown is the panel's scenario.)
+    const Case cases[] = {{3, 16, 250, 1.5, 0.01, 1, 6, 1}, {1, 12, 150, 1, 1, 0, 6, 2}};
     for (const Case& c : cases) {
         panel.groupRecalled = false;
         RecallGroup(c.group, settings, panel);

@@ -16,8 +16,6 @@ TEST(SettingsRecord, SettersKeepDerivedValues) {
     EXPECT_EQ(settings.layerNameLength, 5);
     settings.SetLayerName(nullptr);
     EXPECT_EQ(settings.layerNameLength, 0);
-    settings.SetScale(1, 125);
-    EXPECT_DOUBLE_EQ(settings.scaleFactor, 0.008);
     for (std::int32_t style : {1, -4, 99}) {
         settings.SetArcStyle(style);
         EXPECT_TRUE(settings.multipleArcs && !settings.normalArcs);
