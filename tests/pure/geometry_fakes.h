@@ -39,8 +39,7 @@ class FakePath : public PathReader {
         return {a.p, a.out, b.in, b.p};
     }
     float MeasuredOpenLength() const override;
-    float Area() const override { return area; }
-    float area = 0;
+    float Area() const override { return 0; }
 
  private:
     std::vector<PathSegment> anchors_;

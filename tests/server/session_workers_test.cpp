@@ -1,6 +1,7 @@
 // Each tab's session is a process of its own: one that is killed ends only that session
 // (its tab is told, the other tabs go on), no more than the limit are kept while their
-// tabs are open, and none outlives the server.
+// tabs are open (a tab whose session gave way is told so, whatever it asks), and none
+// outlives the server.
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -135,6 +136,12 @@ TEST(SessionWorkers, PastTheLimitANewTabIsRefusedUntilATabCloses) {
                   .rfind("Cette session a été remplacée : le serveur en garde 2 au plus", 0),
               0u)
         << replaced.body;
+    EXPECT_EQ(BodyOf(replaced).value("gone", false), true);
+    // Whatever its tab asks, and an event never starts a session: only a page's first request.
+    for (const std::string id : {"first", "never"})
+        EXPECT_EQ(server.Send(server.Request("POST", "/api/event?session=" + id, kMove)).status,
+                  410)
+            << id;
 }
 
 TEST(SessionWorkers, NoWorkerOutlivesItsServer) {

@@ -61,15 +61,11 @@ Session RunSession(const std::string& events, std::set<std::string>* called = nu
     return run;
 }
 
-bool IsDimensionLayer(const json& layer) {
-    return layer["title"] == "Dimensions";
-}
-
 // The dimension groups by name, each with its number of pieces.
 std::map<std::string, std::vector<std::size_t>> DimensionPieces(const json& dump) {
     std::map<std::string, std::vector<std::size_t>> pieces;
     for (const json& layer : dump["layers"])
-        if (IsDimensionLayer(layer))
+        if (layer["title"] == "Dimensions")
             for (const json& group : layer["art"])
                 pieces[group.value("name", "")].push_back(group.value("art", json::array()).size());
     return pieces;

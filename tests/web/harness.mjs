@@ -112,13 +112,6 @@ export async function pickTool(page, tool) {
   await settled(page);
 }
 
-// The Parameters panel's chooser opened, then its row at `dy` pixels down clicked.
-export async function openPanelPage(page, dy) {
-  await pickTool(page, 'parameters');
-  await panelClick(page, 0, 0);
-  await panelClick(page, 100, dy);
-}
-
 // LINE opened and its first anchor clicked twice with the Segment tool: the refusal's
 // alert open.
 export async function refusalShown(page) {

